@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "doc/FixedText.h"
+#include "doc/LadProgram.h"
+
+namespace rungpad {
+
+class MessageChannel;
+class MessageBoxHost;
+
+// The four fixed-width header texts of a ladder file.
+struct LadHeaderTexts {
+    FixedText<15> version;
+    FixedText<40> machine;
+    FixedText<20> modifier;
+    FixedText<25> saveDate;  // "%Y-%m-%d %H:%M"
+
+    friend bool operator==(const LadHeaderTexts&, const LadHeaderTexts&) = default;
+};
+
+// The ladder file layout: reader, writer, line note trailer, box expansion after reading and the
+// old-generation copy. Works on byte buffers; opening and writing files is the caller's.
+class LadFile {
+public:
+    static constexpr std::size_t kHeaderSize = 108;
+    static constexpr std::size_t kCellSize = 13;
+    static constexpr std::size_t kLineSize = 124;
+    static constexpr std::size_t kConLineSize = 130;
+    static constexpr std::uint16_t kTrailerMark = 0x14EA;
+
+    // Whether a file name (with extension, without directory) selects the CON line layout.
+    static bool IsConName(std::string_view fileName);
+
+    // Reads bytes into program and header. A refused file leaves program empty and usable.
+    static bool LoadLadder(std::span<const std::uint8_t> bytes, std::string_view fileName,
+                           LadProgram& program, LadHeaderTexts& header, MessageChannel& out,
+                           MessageBoxHost& box);
+
+    // Writes table in the ladder layout; header.saveDate is first set to saveDate.
+    static void SaveLadder(std::vector<std::uint8_t>& file, const LadProgram& table,
+                           LadHeaderTexts& header, std::string_view saveDate, MessageChannel& out);
+
+    // Appends the line note trailer of program's 1600 note slots.
+    static void WriteNoteTrailer(std::vector<std::uint8_t>& file, const LadProgram& program,
+                                 MessageChannel& out);
+
+    // Gives one-line boxes of the two-line list their second line.
+    static void ExpandBoxes(LadProgram& program);
+
+    // Fills copy with program in the old generation; false (with its messages) if it cannot.
+    static bool MakeOldLayoutCopy(const LadProgram& program, LadProgram& copy, MessageChannel& out,
+                                  MessageBoxHost& box);
+
+    // The current local date and time in the save date format.
+    static std::string CurrentSaveDate();
+};
+
+}  // namespace rungpad
