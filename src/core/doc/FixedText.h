@@ -16,7 +16,7 @@ std::size_t GbkFitLength(std::string_view bytes, std::size_t max);
 // field's end; a text that fills the field has no terminator. Bytes are kept as they are (GBK).
 template <std::size_t N>
 class FixedText {
-public:
+  public:
     static constexpr std::size_t kSize = N;
 
     FixedText() { m_bytes.fill('\0'); }
@@ -24,8 +24,10 @@ public:
 
     // The text: the bytes up to the first NUL, at most N.
     std::string_view View() const {
-        const void* nul = std::memchr(m_bytes.data(), '\0', N);
-        const std::size_t len = nul ? static_cast<const char*>(nul) - m_bytes.data() : N;
+        std::size_t len = 0;  // fields are short: a plain scan beats a library call
+        while (len < N && m_bytes[len] != '\0') {
+            ++len;
+        }
         return {m_bytes.data(), len};
     }
     std::string Str() const { return std::string(View()); }
@@ -45,9 +47,11 @@ public:
     // The whole field, N bytes, as it is written to a file.
     const std::array<char, N>& Field() const { return m_bytes; }
 
-    friend bool operator==(const FixedText& a, const FixedText& b) { return a.m_bytes == b.m_bytes; }
+    friend bool operator==(const FixedText& a, const FixedText& b) {
+        return a.m_bytes == b.m_bytes;
+    }
 
-private:
+  private:
     std::array<char, N> m_bytes;
 };
 

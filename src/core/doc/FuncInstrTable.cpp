@@ -58,7 +58,9 @@ constexpr std::array<FuncInstr, FuncInstrTable::kCount> kTable{{
 }};
 // clang-format on
 
-constexpr int KindOf(std::uint16_t code) { return code >> 8; }
+constexpr int KindOf(std::uint16_t code) {
+    return code >> 8;
+}
 
 }  // namespace
 
@@ -69,7 +71,9 @@ const FuncInstr& FuncInstrTable::At(int index) {
     return kTable[static_cast<std::size_t>(index)];
 }
 
-const std::array<FuncInstr, FuncInstrTable::kCount>& FuncInstrTable::All() { return kTable; }
+const std::array<FuncInstr, FuncInstrTable::kCount>& FuncInstrTable::All() {
+    return kTable;
+}
 
 const FuncInstr* FuncInstrTable::FindFunctionCode(std::uint16_t code) {
     if (code < 0x1000) {
@@ -128,9 +132,19 @@ bool FuncInstrTable::DrivesOutput(std::uint16_t code) {
 
 bool FuncInstrTable::IsTwoLineListed(std::uint16_t code) {
     switch (KindOf(code)) {
-        case 0x12: case 0x13: case 0x18: case 0x19: case 0x25: case 0x29:  // COMP MOVN COIN TMR DEC EOR
-        case 0x30: case 0x31: case 0x32:                                   // ANDF ORF NOT
-        case 0x41: case 0x42: case 0x44: case 0x45:                        // TMRB TMRC MOVB MOVW
+        case 0x12:
+        case 0x13:
+        case 0x18:
+        case 0x19:
+        case 0x25:
+        case 0x29:  // COMP MOVN COIN TMR DEC EOR
+        case 0x30:
+        case 0x31:
+        case 0x32:  // ANDF ORF NOT
+        case 0x41:
+        case 0x42:
+        case 0x44:
+        case 0x45:  // TMRB TMRC MOVB MOVW
             return true;
         default:
             return false;
@@ -139,7 +153,11 @@ bool FuncInstrTable::IsTwoLineListed(std::uint16_t code) {
 
 bool FuncInstrTable::IsNewGenerationOnly(std::uint16_t code) {
     switch (KindOf(code)) {
-        case 0x41: case 0x42: case 0x43: case 0x44: case 0x45:  // TMRB TMRC CALLU MOVB MOVW
+        case 0x41:
+        case 0x42:
+        case 0x43:
+        case 0x44:
+        case 0x45:  // TMRB TMRC CALLU MOVB MOVW
             return true;
         default:
             return false;

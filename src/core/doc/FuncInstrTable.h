@@ -13,9 +13,9 @@ struct FuncInstr {
     std::string_view name;  // the box header text and the instruction list mnemonic
     std::uint16_t code;     // low byte always 0
     std::array<std::string_view, 5> labels;  // parameter labels (UTF-8); empty = no parameter
-    int width;       // cells of the box's first line, header included
-    int height;      // grid lines of the box
-    int inputRows;   // box lines, from the first, whose cells left of the box are input conditions
+    int width;                               // cells of the box's first line, header included
+    int height;                              // grid lines of the box
+    int inputRows;  // box lines, from the first, whose cells left of the box are input conditions
     bool takesInput;
     bool drivesOutput;  // column 7 of the first line must hold a coil (else a horizontal line)
 
@@ -24,15 +24,48 @@ struct FuncInstr {
 
 // The constant catalogue of the 37 function instructions.
 class FuncInstrTable {
-public:
+  public:
     static constexpr int kCount = 37;
 
     // Catalogue indices of the instructions other code names directly.
     enum Index : int {
-        kCTR = 0, kROT, kCOMP, kMOVN, kCALL, kSP, kSPE, kDSCH, kCOIN, kTMR,
-        kADD, kSUB, kXMOV, kEND1, kEND2, kDEC, kCOD, kDIFU, kDIFD, kEOR,
-        kANDF, kORF, kNOT, kJMPB, kLBL, kRST, kSET, kSFT, kCOM, kCOME,
-        kCODT, kTMRB, kTMRC, kCALLU, kMOVB, kMOVW, kAXCTL
+        kCTR = 0,
+        kROT,
+        kCOMP,
+        kMOVN,
+        kCALL,
+        kSP,
+        kSPE,
+        kDSCH,
+        kCOIN,
+        kTMR,
+        kADD,
+        kSUB,
+        kXMOV,
+        kEND1,
+        kEND2,
+        kDEC,
+        kCOD,
+        kDIFU,
+        kDIFD,
+        kEOR,
+        kANDF,
+        kORF,
+        kNOT,
+        kJMPB,
+        kLBL,
+        kRST,
+        kSET,
+        kSFT,
+        kCOM,
+        kCOME,
+        kCODT,
+        kTMRB,
+        kTMRC,
+        kCALLU,
+        kMOVB,
+        kMOVW,
+        kAXCTL
     };
 
     // Entry by index; throws std::out_of_range outside 0 .. 36.

@@ -10,7 +10,7 @@ namespace rungpad {
 // instruction window. Every text is UTF-8. The GUI implements it with its docking windows, the
 // CLI with the console, tests with a recorder.
 class MessageChannel {
-public:
+  public:
     virtual ~MessageChannel() = default;
     virtual void OutputLine(std::string_view text) = 0;  // append a line, showing the window
     virtual void ClearOutput() = 0;
@@ -22,14 +22,14 @@ public:
 
 // A modal message box with an OK button; the caption is the application title.
 class MessageBoxHost {
-public:
+  public:
     virtual ~MessageBoxHost() = default;
     virtual void ShowMessage(std::string_view text) = 0;
 };
 
 // A channel that drops everything, for callers that have nowhere to report.
 class NullMessageChannel final : public MessageChannel {
-public:
+  public:
     void OutputLine(std::string_view) override {}
     void ClearOutput() override {}
     void SetOutputText(std::string_view) override {}
@@ -39,7 +39,7 @@ public:
 };
 
 class NullMessageBox final : public MessageBoxHost {
-public:
+  public:
     void ShowMessage(std::string_view) override {}
 };
 

@@ -27,7 +27,7 @@ struct LadHeaderTexts {
 // The ladder file layout: reader, writer, line note trailer, box expansion after reading and the
 // old-generation copy. Works on byte buffers; opening and writing files is the caller's.
 class LadFile {
-public:
+  public:
     static constexpr std::size_t kHeaderSize = 108;
     static constexpr std::size_t kCellSize = 13;
     static constexpr std::size_t kLineSize = 124;

@@ -7,7 +7,9 @@
 
 namespace rungpad {
 
-LadProgram::LadProgram(const LadProgram& other) { *this = other; }
+LadProgram::LadProgram(const LadProgram& other) {
+    *this = other;
+}
 
 LadProgram& LadProgram::operator=(const LadProgram& other) {
     if (this == &other) {
@@ -19,7 +21,8 @@ LadProgram& LadProgram::operator=(const LadProgram& other) {
     end1Step = other.end1Step;
     m_notes = other.m_notes;
     for (int i = 0; i < other.m_count; ++i) {
-        m_lines[i] = std::make_unique<LadLine>(*other.m_lines[i]);
+        m_lines[i] = TakeLine();
+        *m_lines[i] = *other.m_lines[i];
     }
     m_count = other.m_count;
     m_box = other.m_box;
@@ -40,9 +43,13 @@ const LadLine& LadProgram::Line(int i) const {
     return *m_lines[i];
 }
 
-NoteText& LadProgram::Note(int i) { return m_notes.at(static_cast<std::size_t>(i)); }
+NoteText& LadProgram::Note(int i) {
+    return m_notes.at(static_cast<std::size_t>(i));
+}
 
-const NoteText& LadProgram::Note(int i) const { return m_notes.at(static_cast<std::size_t>(i)); }
+const NoteText& LadProgram::Note(int i) const {
+    return m_notes.at(static_cast<std::size_t>(i));
+}
 
 bool LadProgram::InsertLines(int at, int n) {
     if (n <= 0) {
@@ -62,7 +69,7 @@ bool LadProgram::InsertLines(int at, int n) {
                        m_notes.begin() + m_count + n);
     m_count += n;
     for (int i = at; i < at + n; ++i) {
-        m_lines[i] = std::make_unique<LadLine>();
+        m_lines[i] = NewLine();
         m_notes[i].Clear();
     }
     return true;
@@ -74,7 +81,7 @@ void LadProgram::DeleteLines(int at, int n) {
     }
     n = std::min(n, m_count - at);
     for (int i = at; i < at + n; ++i) {
-        m_lines[i].reset();
+        Release(std::move(m_lines[i]));
     }
     std::move(m_lines.begin() + at + n, m_lines.begin() + m_count, m_lines.begin() + at);
     // Notes move up; the slots past the new count keep the texts they held.
@@ -84,7 +91,7 @@ void LadProgram::DeleteLines(int at, int n) {
 
 void LadProgram::Clear() {
     for (int i = 0; i < m_count; ++i) {
-        m_lines[i].reset();
+        Release(std::move(m_lines[i]));
     }
     m_count = 0;
 }
@@ -93,15 +100,37 @@ bool LadProgram::AppendLine(const LadLine& line, const NoteText& note) {
     if (m_count >= kMaxLines) {
         return false;
     }
-    m_lines[m_count] = std::make_unique<LadLine>(line);
+    m_lines[m_count] = TakeLine();
+    *m_lines[m_count] = line;
     m_notes[m_count] = note;
     ++m_count;
     return true;
 }
 
+std::unique_ptr<LadLine> LadProgram::TakeLine() {
+    if (m_spare.empty()) {
+        return std::make_unique<LadLine>();
+    }
+    std::unique_ptr<LadLine> line = std::move(m_spare.back());
+    m_spare.pop_back();
+    return line;
+}
+
+std::unique_ptr<LadLine> LadProgram::NewLine() {
+    std::unique_ptr<LadLine> line = TakeLine();
+    *line = LadLine{};
+    return line;
+}
+
+void LadProgram::Release(std::unique_ptr<LadLine> line) {
+    if (line && m_spare.size() < static_cast<std::size_t>(kMaxLines)) {
+        m_spare.push_back(std::move(line));
+    }
+}
+
 bool operator==(const LadProgram& a, const LadProgram& b) {
-    if (a.m_count != b.m_count || a.end1Line != b.end1Line ||
-        a.stepCountWord != b.stepCountWord || a.end1Step != b.end1Step || a.m_notes != b.m_notes) {
+    if (a.m_count != b.m_count || a.end1Line != b.end1Line || a.stepCountWord != b.stepCountWord ||
+        a.end1Step != b.end1Step || a.m_notes != b.m_notes) {
         return false;
     }
     for (int i = 0; i < a.m_count; ++i) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "doc/FixedText.h"
 #include "doc/LadLine.h"
@@ -16,7 +17,7 @@ using NoteText = FixedText<20>;
 // The line table of a document: three header words, 1600 note slots and 1600 line slots.
 // Inserting and deleting lines moves line references and note slots, never cells.
 class LadProgram {
-public:
+  public:
     static constexpr int kMaxLines = 1600;
 
     LadProgram() = default;
@@ -58,10 +59,17 @@ public:
 
     friend bool operator==(const LadProgram& a, const LadProgram& b);
 
-private:
+  private:
+    // A line allocation, reusing a released one when there is one; NewLine also resets it.
+    std::unique_ptr<LadLine> TakeLine();
+    std::unique_ptr<LadLine> NewLine();
+    void Release(std::unique_ptr<LadLine> line);
+
     std::array<NoteText, kMaxLines> m_notes{};
     std::array<std::unique_ptr<LadLine>, kMaxLines> m_lines{};
     int m_count = 0;
+    // Released lines kept for reuse, so reading a file or undoing a deletion allocates nothing.
+    std::vector<std::unique_ptr<LadLine>> m_spare;
     MessageBoxHost* m_box = nullptr;
 };
 

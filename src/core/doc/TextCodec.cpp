@@ -36,8 +36,12 @@ std::string Convert(std::string_view in, const char* to, const char* from) {
 
 }  // namespace
 
-std::string TextCodec::GbkToUtf8(std::string_view gbk) { return Convert(gbk, "UTF-8", "GBK"); }
+std::string TextCodec::GbkToUtf8(std::string_view gbk) {
+    return Convert(gbk, "UTF-8", "GBK");
+}
 
-std::string TextCodec::Utf8ToGbk(std::string_view utf8) { return Convert(utf8, "GBK", "UTF-8"); }
+std::string TextCodec::Utf8ToGbk(std::string_view utf8) {
+    return Convert(utf8, "GBK", "UTF-8");
+}
 
 }  // namespace rungpad

@@ -1,0 +1,44 @@
+# Sourced by run.sh and test.sh: installs the Debian packages Rungpad needs, only those missing.
+# Quick when everything is there: no apt-get call at all then.
+
+RUNGPAD_PACKAGES=(
+    g++ cmake ninja-build pkg-config
+    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev libgl-dev fonts-wqy-zenhei
+)
+
+rungpad_missing_packages() {
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            printf '%s\n' "$pkg"
+        fi
+    done
+}
+
+rungpad_ensure_packages() {
+    local missing
+    mapfile -t missing < <(rungpad_missing_packages "${RUNGPAD_PACKAGES[@]}" "$@")
+    [ "${#missing[@]}" -eq 0 ] && return 0
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "Missing packages (${missing[*]}) and not root: install them and run again." >&2
+            return 1
+        fi
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+# Configures build/ (Release) and builds the given targets, or everything when none is given.
+rungpad_configure_and_build() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    local targets=()
+    [ "$#" -gt 0 ] && targets=(--target "$@")
+    cmake --build build -j "$(nproc)" "${targets[@]}"
+}

@@ -1,0 +1,106 @@
+#include "GridText.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "doc/FuncInstrTable.h"
+#include "doc/TextCodec.h"
+
+namespace rungpad::cli {
+
+namespace {
+
+constexpr std::size_t kCellWidth = 10;
+
+// The cell text made printable and padded to width (a damaged file may hold any bytes).
+std::string Padded(std::string_view text, std::size_t width) {
+    std::string out;
+    for (const char c : text) {
+        out.push_back(c >= 0x20 && c < 0x7F ? c : '?');
+    }
+    out.resize(width, ' ');
+    return out;
+}
+
+std::string BoxCell(const LadCell& cell) {
+    const bool header = Element::BoxRow(cell.code) == 0 && Element::BoxColumn(cell.code) == 0;
+    const std::string_view text =
+        header && cell.Text().empty() ? FuncInstrTable::NameOf(cell.code) : cell.Text();
+    const bool codt = Element::IsCodt(cell.code);
+    return (codt ? "<" : "[") + Padded(text, kCellWidth - 2) + (codt ? ">" : "]");
+}
+
+bool Conducts(const LadCell& cell) {
+    return cell.code == Element::kHLine || Element::IsContact(cell.code) ||
+           Element::IsCoil(cell.code);
+}
+
+// The character between a cell and the next: a vertical link, a wire, or nothing.
+char Gap(const LadCell& cell, const LadCell* next) {
+    if (cell.HasLink()) {
+        return '|';
+    }
+    return next && Conducts(cell) && next->code != Element::kEmpty ? '-' : ' ';
+}
+
+}  // namespace
+
+std::string GridText::Cell(const LadCell& cell) {
+    const std::string_view text = cell.Text();
+    switch (cell.code) {
+        case Element::kEmpty:
+            return std::string(kCellWidth, ' ');
+        case Element::kHLine:
+            return std::string(kCellWidth, '-');
+        case Element::kNoContact:
+            return "-[" + Padded(text, 6) + "]-";
+        case Element::kNcContact:
+            return "-[/" + Padded(text, 6) + "]";
+        case Element::kCoil:
+            return "-(" + Padded(text, 6) + ")-";
+        case Element::kNegCoil:
+            return "-(/" + Padded(text, 6) + ")";
+        default:
+            break;
+    }
+    if (FuncInstrTable::FindFunctionCode(cell.code)) {
+        return BoxCell(cell);
+    }
+    char unknown[16];
+    std::snprintf(unknown, sizeof unknown, "?%04X", cell.code);
+    return Padded(unknown, kCellWidth);
+}
+
+std::string GridText::Line(const LadProgram& program, int line) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%04d ", line + 1);
+    std::string out = number;
+    const auto& cells = program.Line(line).cells;
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        out += Cell(cells[c]);
+        out += Gap(cells[c], c + 1 < cells.size() ? &cells[c + 1] : nullptr);
+    }
+    const std::string_view note = program.Note(line).View();
+    if (!note.empty()) {
+        out += " ; " + TextCodec::GbkToUtf8(note);
+    }
+    while (!out.empty() && out.back() == ' ') {
+        out.pop_back();
+    }
+    return out;
+}
+
+std::string GridText::Header(const LadProgram& program, const LadHeaderTexts& header) {
+    std::ostringstream out;
+    out << "Lines:          " << program.LineCount() << '\n'
+        << "END1 line:      " << program.end1Line << '\n'
+        << "Step count:     " << program.stepCountWord << '\n'
+        << "END1 step:      " << program.end1Step << '\n'
+        << "Version:        " << TextCodec::GbkToUtf8(header.version.View()) << '\n'
+        << "Machine tool:   " << TextCodec::GbkToUtf8(header.machine.View()) << '\n'
+        << "Last modifier:  " << TextCodec::GbkToUtf8(header.modifier.View()) << '\n'
+        << "Save date:      " << TextCodec::GbkToUtf8(header.saveDate.View()) << '\n';
+    return out.str();
+}
+
+}  // namespace rungpad::cli

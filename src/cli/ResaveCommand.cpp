@@ -1,0 +1,47 @@
+#include <algorithm>
+#include <cctype>
+
+#include "CliCommand.h"
+#include "LadderInput.h"
+
+namespace rungpad::cli {
+
+namespace {
+
+bool EndsWithGrp(const std::string& path) {
+    if (path.size() < 4) {
+        return false;
+    }
+    std::string tail = path.substr(path.size() - 4);
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return tail == ".grp";
+}
+
+int RunResave(const std::vector<std::string>& args) {
+    if (args.size() != 2) {
+        return UsageError(kResaveCommand, "expects FILE and OUT");
+    }
+    ConsoleHost host;
+    LadProgram program;
+    LadHeaderTexts header;
+    if (!ReadLadder(args[0], program, header, host)) {
+        return kExitBadFile;
+    }
+    std::vector<std::uint8_t> bytes;
+    LadFile::SaveLadder(bytes, program, header, LadFile::CurrentSaveDate(), host);
+    if (!EndsWithGrp(args[1])) {
+        LadFile::WriteNoteTrailer(bytes, program, host);
+    }
+    return WriteOutput(args[1], bytes) ? kExitOk : kExitBadFile;
+}
+
+}  // namespace
+
+const CliCommand kResaveCommand{
+    "resave", "resave FILE OUT",
+    "Reads FILE as the editor opens it and writes it to OUT in the ladder layout, with the line\n"
+    "note trailer unless OUT ends in .grp. OUT is replaced only when completely written.\n",
+    RunResave};
+
+}  // namespace rungpad::cli

@@ -1,0 +1,72 @@
+// rungpad-cli: the batch front end of Rungpad over the same core as the editor.
+
+#include <array>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "CliCommand.h"
+
+namespace rungpad::cli {
+
+namespace {
+
+// Every subcommand; add new ones here.
+const std::array kCommands = {
+    &kDumpCommand,
+    &kResaveCommand,
+};
+
+void PrintOverview(std::ostream& out) {
+    out << "Usage: rungpad-cli COMMAND [ARGS...]\n\n"
+           "Reads, checks, converts and rewrites Rungpad ladder files (.plf, .grp, .bak, *CON).\n\n"
+           "Commands:\n";
+    for (const CliCommand* command : kCommands) {
+        out << "  " << command->usage << '\n';
+    }
+    out << "\nRun 'rungpad-cli COMMAND --help' for a command's details.\n"
+           "Exit status: 0 success, 1 conversion errors, 2 unreadable, refused or unwritable file, "
+           "64 usage error.\n";
+}
+
+}  // namespace
+
+int UsageError(const CliCommand& command, std::string_view problem) {
+    std::cerr << "rungpad-cli " << command.name << ": " << problem << "\nUsage: rungpad-cli "
+              << command.usage << '\n';
+    return kExitUsage;
+}
+
+bool HandleHelp(const CliCommand& command, const std::vector<std::string>& args) {
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            std::cout << "Usage: rungpad-cli " << command.usage << "\n\n" << command.help;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace rungpad::cli
+
+int main(int argc, char** argv) {
+    using namespace rungpad::cli;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        PrintOverview(std::cerr);
+        return kExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintOverview(std::cout);
+        return kExitOk;
+    }
+    for (const CliCommand* command : kCommands) {
+        if (command->name == args[0]) {
+            const std::vector<std::string> rest(args.begin() + 1, args.end());
+            return HandleHelp(*command, rest) ? kExitOk : command->run(rest);
+        }
+    }
+    std::cerr << "rungpad-cli: unknown command '" << args[0] << "'\n";
+    PrintOverview(std::cerr);
+    return kExitUsage;
+}

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# CLI cases: cli_cases.sh CASE CLI SOURCE_DIR. Each case exits 0 when it holds.
+set -u
+case_name=$1
+cli=$2
+src=$3
+example="$src/examples/demo.plf"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# expect_status STATUS COMMAND...: runs the command, output to $work/out and $work/err.
+expect_status() {
+    local want=$1
+    shift
+    "$@" >"$work/out" 2>"$work/err"
+    local got=$?
+    [ "$got" -eq "$want" ] || fail "$* exited $got, expected $want; stderr: $(cat "$work/err")"
+}
+
+case "$case_name" in
+dump_example)
+    expect_status 0 "$cli" dump "$example"
+    grep -q '^Lines: *14$' "$work/out" || fail "line count"
+    grep -q '^Machine tool: *CK6140 数控车床$' "$work/out" || fail "GBK header text in UTF-8"
+    grep -q '^0001 -\[X000.0\]-|-\[/X000.1\]' "$work/out" || fail "first line"
+    grep -q '\[TMR     \] \[0001    \] -(R100.0)-  ; 润滑延时$' "$work/out" || fail "timer line"
+    [ "$(grep -c '^[0-9][0-9][0-9][0-9]' "$work/out")" -eq 14 ] || fail "one output line per ladder line"
+    ;;
+resave_roundtrip)
+    expect_status 0 "$cli" resave "$example" "$work/copy.plf"
+    # Everything but the save date (header bytes 83..107) is byte-identical.
+    cmp <(head -c 83 "$example") <(head -c 83 "$work/copy.plf") || fail "header differs"
+    cmp <(tail -c +109 "$example") <(tail -c +109 "$work/copy.plf") || fail "body differs"
+    ;;
+resave_grp_has_no_trailer)
+    expect_status 0 "$cli" resave "$example" "$work/copy.GRP"
+    [ "$(stat -c %s "$work/copy.GRP")" -eq $((108 + 124 * 14)) ] || fail ".grp carries a trailer"
+    ;;
+bad_files)
+    expect_status 2 "$cli" dump "$work/missing.plf"
+    [ "$(wc -l <"$work/err")" -eq 1 ] || fail "one error line"
+    head -c 150 "$example" >"$work/cut.plf"
+    expect_status 2 "$cli" dump "$work/cut.plf"
+    grep -q '无法打开梯形图文件!' "$work/err" || fail "refusal reason"
+    # A refused read never touches the output file.
+    echo keep >"$work/out.plf"
+    expect_status 2 "$cli" resave "$work/cut.plf" "$work/out.plf"
+    [ "$(cat "$work/out.plf")" = keep ] || fail "output touched"
+    # An unwritable destination fails cleanly.
+    expect_status 2 "$cli" resave "$example" "$work/no/such/dir/out.plf"
+    ;;
+usage)
+    expect_status 64 "$cli"
+    expect_status 64 "$cli" frobnicate
+    expect_status 64 "$cli" dump
+    expect_status 64 "$cli" resave "$example"
+    expect_status 0 "$cli" --help
+    grep -q 'dump FILE' "$work/out" || fail "overview lists commands"
+    for command in dump resave; do
+        expect_status 0 "$cli" "$command" --help
+        grep -q "^Usage: rungpad-cli $command" "$work/out" || fail "$command --help"
+    done
+    ;;
+*)
+    fail "unknown case $case_name"
+    ;;
+esac
+echo "ok: $case_name"
