@@ -1,0 +1,120 @@
+// Translation of networks that hold a function box, and of the CODT lines of COD tables.
+#include <algorithm>
+#include <string>
+
+#include "convert/LadConvert.h"
+#include "doc/LadProgram.h"
+
+namespace rungpad {
+
+namespace {
+
+constexpr int kNameWidth = 9;
+constexpr int kLastLogicColumn = 6;
+
+void PadTo(std::string& text, std::size_t width) {
+    if (text.size() < width) {
+        text.resize(width, ' ');
+    }
+}
+
+}  // namespace
+
+bool CLadConvert::TranslateFunctionNetwork(int first, int last, int column) {
+    const std::uint16_t code = CellAt(first, column).code;
+    const FuncInstr* instr = FuncInstrTable::FindFunctionCode(code);
+    if (instr == nullptr) {
+        AddError(ConvertError::kConversion, 1017, first);
+        return false;
+    }
+    if (code == 0x7100 && m_program != nullptr) {
+        m_program->end1Line = static_cast<std::int16_t>(first + 1);
+    }
+    if (!CheckFunctionOutput(first, *instr)) {
+        return false;
+    }
+    if (instr->takesInput && !EmitFunctionInputs(first, last, column, *instr)) {
+        return false;
+    }
+    if (!EmitBoxText(first, column, *instr) || !CheckFunctionConnection(first, column, *instr)) {
+        return false;
+    }
+    return !instr->drivesOutput || EmitOutputs(first, last, true);
+}
+
+bool CLadConvert::CheckFunctionOutput(int first, const FuncInstr& instr) {
+    const std::uint16_t output = CellAt(first, LadLine::kOutputColumn).code;
+    const bool correct = instr.drivesOutput ? Element::IsCoil(output) : output == Element::kHLine;
+    if (!correct) {
+        AddError(ConvertError::kConversion, 1025, first);
+    }
+    return correct;
+}
+
+bool CLadConvert::EmitFunctionInputs(int first, int last, int column, const FuncInstr& instr) {
+    const std::uint16_t code = CellAt(first, column).code;
+    if (instr.inputRows == 1 && first != last && LastVerticalLink(first, 0, column) != 0) {
+        return ReduceBlock(first, last, 0, column);
+    }
+    // One series per input row, top row first; rows missing from the program are not read.
+    const int lastRow = std::min(first + instr.inputRows - 1, LastLine());
+    for (int i = first; i <= lastRow; ++i) {
+        if (!EmitSeries(i, 0, column - 1, code)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CLadConvert::EmitBoxText(int first, int column, const FuncInstr& instr) {
+    std::string text(CellAt(first, column).Text());
+    for (int p = 1; p < instr.width; ++p) {
+        const std::string_view parameter = CellAt(first, column + p).Text();
+        if (parameter.empty()) {
+            AddError(ConvertError::kConversion, p == 1 ? 1022 : 1020, first);
+            return false;
+        }
+        PadTo(text, kNameWidth);
+        text.push_back(' ');
+        text.append(parameter);
+    }
+    return AddText(text, first);
+}
+
+bool CLadConvert::CheckFunctionConnection(int first, int column, const FuncInstr& instr) {
+    const int right = column + instr.width;
+    for (int i = first; i < first + instr.inputRows && i <= LastLine(); ++i) {
+        for (int c = right; c <= kLastLogicColumn; ++c) {
+            const std::uint16_t code = CellAt(i, c).code;
+            const bool correct = i == first ? code == Element::kHLine : code == Element::kEmpty;
+            if (!correct) {
+                AddError(ConvertError::kConversion, 1008, i);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool CLadConvert::TranslateCodtLines(int first, int last) {
+    int n = 0;
+    std::string text;
+    for (int i = first; i <= last; ++i) {
+        for (int j = 0; j < LadLine::kColumns; ++j) {
+            if (n % 4 == 0) {
+                // A line's second group is added when the next line's first entry is read.
+                if (n > 0 && !AddText(text, i)) {
+                    return false;
+                }
+                text = "CODT";
+            }
+            PadTo(text, kNameWidth);
+            text.push_back(' ');
+            text.append(CellAt(i, j).Text());
+            ++n;
+        }
+    }
+    return AddText(text, last);
+}
+
+}  // namespace rungpad

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "ConvertFixture.h"
+
+namespace rungpad {
+namespace {
+
+struct NetworkCase {
+    std::string name;
+    std::vector<std::string> grid;
+    std::vector<std::string> texts;  // compacted: mnemonic, operand, 1-based line
+    std::string error;               // "code@line" or "none"
+};
+
+void PrintTo(const NetworkCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CoilNetworkTest : public test::ConvertFixture,
+                        public ::testing::WithParamInterface<NetworkCase> {};
+
+TEST_P(CoilNetworkTest, ConvertsExactly) {
+    const NetworkCase& c = GetParam();
+    const int result = ConvertGrid(c.grid);
+    EXPECT_EQ(LastError(), c.error);
+    EXPECT_EQ(result, c.error == "none" ? 1 : 0);
+    EXPECT_EQ(BodyTexts(), c.texts);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkedExamples, CoilNetworkTest,
+    ::testing::Values(
+        // Two contacts in series.
+        NetworkCase{"Series",
+                    {"X000.0 X000.1 - - - - - (Y000.0)"},
+                    {"RD X000.0 1", "AND X000.1 1", "WRT Y000.0 1"},
+                    "none"},
+        // A contact in parallel with the first one.
+        NetworkCase{"ParallelAtStart",
+                    {"X000.0| X000.1 - - - - - (Y000.0)", "X000.2"},
+                    {"RD X000.0 1", "OR X000.2 2", "AND X000.1 1", "WRT Y000.0 1"},
+                    "none"},
+        // A parallel span after column 0 opens a new stack level.
+        NetworkCase{"ParallelInTheMiddle",
+                    {"X000.0| X000.1| X000.3 - - - - (Y000.0)", ". X000.2"},
+                    {"RD X000.0 1", "RD X000.1 1", "OR X000.2 2", "AND.STK 1", "AND X000.3 1",
+                     "WRT Y000.0 1"},
+                    "none"},
+        // Two series rows in parallel.
+        NetworkCase{"SeriesRowsInParallel",
+                    {"X000.0 X000.1| - - - - - (Y000.0)", "X000.2 X000.3"},
+                    {"RD X000.0 1", "AND X000.1 1", "RD X000.2 2", "AND X000.3 2", "OR.STK 2",
+                     "WRT Y000.0 1"},
+                    "none"},
+        // A series pair in parallel with a series pair, after a first contact.
+        NetworkCase{"NestedSeriesBranch",
+                    {"X000.0| X000.1 X000.4| X000.5 - - - (Y000.0)", ". X000.2 X000.3"},
+                    {"RD X000.0 1", "RD X000.1 1", "AND X000.4 1", "RD X000.2 2", "AND X000.3 2",
+                     "OR.STK 2", "AND.STK 1", "AND X000.5 1", "WRT Y000.0 1"},
+                    "none"},
+        // Three contacts in parallel in column 0.
+        NetworkCase{"ThreeInParallel",
+                    {"X000.0| - - - - - - (Y000.0)", "X000.1|", "X000.2"},
+                    {"RD X000.0 1", "OR X000.1 2", "OR X000.2 3", "WRT Y000.0 1"},
+                    "none"},
+        // Parallel coils hang on links in column 6.
+        NetworkCase{
+            "ParallelCoils",
+            {"X000.0 - - - - - -| (Y000.0)", ". . . . . . .| (Y000.1)", ". . . . . . . (/Y000.2)"},
+            {"RD X000.0 1", "WRT Y000.0 1", "WRT Y000.1 2", "WRT.NOT Y000.2 3"},
+            "none"},
+        // A horizontal line in parallel with a contact.
+        NetworkCase{"HorizontalLineInParallel",
+                    {"X000.0| - - - - - - (Y000.0)", "-"},
+                    {"RD X000.0 1"},
+                    "1041@2"},
+        // Normally closed contacts and a negated coil.
+        NetworkCase{"NormallyClosed",
+                    {"/X000.0| /X000.1 - - - - - (/Y000.0)", "/X000.2"},
+                    {"RD.NOT X000.0 1", "OR.NOT X000.2 2", "AND.NOT X000.1 1", "WRT.NOT Y000.0 1"},
+                    "none"}),
+    [](const auto& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(
+    RefusedStructures, CoilNetworkTest,
+    ::testing::Values(
+        // Horizontal lines only before the coil.
+        NetworkCase{"NoContact", {"- - - - - - - (Y000.0)"}, {}, "1017@1"},
+        // An empty cell among the contacts.
+        NetworkCase{"GapInSeries", {"X000.0 . X000.1 - - - - (Y000.0)"}, {"RD X000.0 1"}, "1009@1"},
+        // The same gap in the input of a box.
+        NetworkCase{"GapBeforeBox",
+                    {"X000.0 . [TMR:0005] - - - (R000.0)", ". . # #"},
+                    {"RD X000.0 1"},
+                    "1008@1"},
+        // A second coil not hung on a link in column 6.
+        NetworkCase{"UnhungCoil",
+                    {"X000.0| - - - - - - (Y000.0)", "X000.1 . . . . . . (Y000.1)"},
+                    {"RD X000.0 1", "OR X000.1 2", "WRT Y000.0 1"},
+                    "1006@2"},
+        // A contact without address.
+        NetworkCase{"ContactWithoutAddress",
+                    {"X000.0 {0x300} - - - - - (Y000.0)"},
+                    {"RD X000.0 1"},
+                    "1001@1"},
+        // A coil on a line of its own below the network, not hung.
+        NetworkCase{"CoilBelowBranch",
+                    {"X000.0| X000.1 - - - - - (Y000.0)", "X000.2 . . . . . . (Y000.2)"},
+                    {"RD X000.0 1", "OR X000.2 2", "AND X000.1 1", "WRT Y000.0 1"},
+                    "1006@2"}),
+    [](const auto& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace rungpad
