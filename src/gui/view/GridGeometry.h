@@ -1,0 +1,94 @@
+#pragma once
+
+namespace rungpad {
+
+// A point of the view's drawing surface in logical units of 0.01 inch, y pointing up, origin at
+// the top left of the scrollable area (so every y on the grid is zero or negative).
+struct LogicalPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const LogicalPoint&, const LogicalPoint&) = default;
+};
+
+// A rectangle in logical units: top is above bottom, so top >= bottom.
+struct LogicalRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const LogicalRect&, const LogicalRect&) = default;
+};
+
+struct LogicalSize {
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const LogicalSize&, const LogicalSize&) = default;
+};
+
+// A grid position; -1 in either field means no position.
+struct GridPos {
+    int column = -1;
+    int line = -1;
+    friend bool operator==(const GridPos&, const GridPos&) = default;
+};
+
+// An inclusive range of lines; empty when last < first.
+struct LineRange {
+    int first = 0;
+    int last = -1;
+    bool Empty() const { return last < first; }
+    int Size() const { return Empty() ? 0 : last - first + 1; }
+    friend bool operator==(const LineRange&, const LineRange&) = default;
+};
+
+// Where the ladder grid lies on the view's surface. Plain arithmetic, shared by painting, hit
+// testing, scrolling and printing.
+class GridGeometry {
+  public:
+    static constexpr int kCellWidth = 70;
+    static constexpr int kLineHeight = 40;
+    static constexpr int kLeftRail = 72;
+    static constexpr int kRightRail = kLeftRail + 8 * kCellWidth;  // 632
+    static constexpr int kGridTop = -42;                           // top of line 0
+    static constexpr int kRailTop = -22;  // the rails start a little above the grid
+    static constexpr int kWireDrop = 32;  // wire height below a cell's top
+    static constexpr int kTextDrop = 20;  // line number and note text below a line's top
+    static constexpr int kLineNumberX = 22;
+    static constexpr int kNoteX = 642;
+    static constexpr int kScrollWidth = 1220;
+    static constexpr int kScrollMargin = 50;
+    static constexpr int kPageStepX = 700;
+    static constexpr int kPageStepY = 600;
+    static constexpr int kLineStep = 10;
+    // How far a line's drawing reaches beyond its own band: a box frame one unit above its top,
+    // a vertical link down to the wire of the line below.
+    static constexpr int kReachAbove = 1;
+    static constexpr int kReachBelow = kWireDrop + kLineHeight;  // 72 below the top
+
+    static constexpr int CellLeft(int column) { return kLeftRail + kCellWidth * column; }
+    static constexpr int LineTop(int line) { return -kLineHeight * line + kGridTop; }
+    // Top of a line's row on a printed page, which holds 25 lines.
+    static constexpr int PrintLineTop(int line) { return LineTop(line % kLinesPerPage); }
+    static constexpr int kLinesPerPage = 25;
+
+    static LogicalRect CellRect(int column, int line);
+    // The rectangle a selected cell shows inverted: one unit left of the cell, its right edge
+    // one unit short of the next cell.
+    static LogicalRect HighlightRect(int column, int line);
+    // Bottom end of the rails for a program of lineCount lines.
+    static int GridBottom(int lineCount) { return LineTop(lineCount); }
+    static LogicalSize ScrollSize(int lineCount);
+
+    // Hit areas of the mouse handlers.
+    static bool InGrid(LogicalPoint p, int lineCount);
+    static bool InNoteColumn(LogicalPoint p, int lineCount);
+    // The cell a click selects: points outside the grid are pulled onto its nearest cell.
+    // No position for an empty program.
+    static GridPos CellAt(LogicalPoint p, int lineCount);
+
+    // The lines whose drawing can touch the band of y from top down to bottom (top >= bottom),
+    // limited to 0 .. lineCount - 1.
+    static LineRange LinesTouching(int top, int bottom, int lineCount);
+};
+
+}  // namespace rungpad

@@ -1,0 +1,126 @@
+#include "view/RungpadView.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "doc/LadProgram.h"
+#include "view/LadPainter.h"
+#include "view/LadRenderer.h"
+#include "view/ViewFonts.h"
+
+namespace rungpad {
+
+namespace {
+
+using G = GridGeometry;
+
+// Before the first paint the surface is this many device pixels each way.
+constexpr int kInitialScrollSize = 100;
+
+bool Drawable(const LadProgram* program) {
+    return program && program->LineCount() > 0 && program->LineCount() <= LadProgram::kMaxLines;
+}
+
+}  // namespace
+
+CRungpadView::CRungpadView(QWidget* parent) : QAbstractScrollArea(parent) {
+    QPalette palette = viewport()->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    viewport()->setPalette(palette);
+    viewport()->setAutoFillBackground(true);
+    horizontalScrollBar()->setRange(0, kInitialScrollSize);
+    verticalScrollBar()->setRange(0, kInitialScrollSize);
+}
+
+CRungpadView::~CRungpadView() = default;
+
+void CRungpadView::SetProgram(LadProgram* program) {
+    m_program = program;
+    UpdateScrollSize();
+    viewport()->update();
+}
+
+LogicalMapping CRungpadView::Mapping() const {
+    return LogicalMapping::ForDevice(
+        *viewport(), QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()));
+}
+
+void CRungpadView::InvertCell(int column, int line, bool mark) {
+    if (!m_program || !m_program->IsValidLine(line) || column < 0 || column >= LadLine::kColumns) {
+        return;
+    }
+    LadCell& cell = m_program->Cell(column, line);
+    if ((cell.highlight != 0) == mark) {
+        return;
+    }
+    cell.highlight = mark ? 1 : 0;
+    InvalidateLogical(G::HighlightRect(column, line));
+}
+
+void CRungpadView::InvalidateLogical(const LogicalRect& r, int grow) {
+    viewport()->update(Mapping().ToDevice(r).adjusted(-grow, -grow, grow, grow));
+}
+
+void CRungpadView::UpdateScrollSize() {
+    if (!Drawable(m_program)) {
+        return;
+    }
+    const LogicalMapping mapping = Mapping();
+    const LogicalSize size = G::ScrollSize(m_program->LineCount());
+    const QSize page = viewport()->size();
+    QScrollBar* h = horizontalScrollBar();
+    QScrollBar* v = verticalScrollBar();
+    h->setRange(0, std::max(0, mapping.WidthToDevice(size.width) - page.width()));
+    v->setRange(0, std::max(0, mapping.HeightToDevice(size.height) - page.height()));
+    h->setPageStep(std::max(1, mapping.WidthToDevice(G::kPageStepX)));
+    v->setPageStep(std::max(1, mapping.HeightToDevice(G::kPageStepY)));
+    h->setSingleStep(std::max(1, mapping.WidthToDevice(G::kLineStep)));
+    v->setSingleStep(std::max(1, mapping.HeightToDevice(G::kLineStep)));
+}
+
+LineRange CRungpadView::DrawView(QPainter& painter, const QRect& exposed) {
+    if (!Drawable(m_program)) {
+        return {};
+    }
+    UpdateScrollSize();
+    const LogicalMapping mapping = Mapping();
+    int top = 0;
+    int bottom = 0;
+    mapping.VerticalBand(exposed, top, bottom);
+    LadPainter p(painter, mapping, Fonts());
+    const LineRange wanted = G::LinesTouching(top, bottom, m_program->LineCount());
+    return LadRenderer::DrawView(p, *m_program, wanted);
+}
+
+void CRungpadView::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    painter.setClipRegion(event->region());
+    DrawView(painter, event->rect());
+}
+
+void CRungpadView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollSize();
+}
+
+void CRungpadView::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    Fonts();
+    UpdateScrollSize();
+}
+
+void CRungpadView::scrollContentsBy(int dx, int dy) {
+    viewport()->scroll(dx, dy);
+}
+
+const ViewFonts& CRungpadView::Fonts() {
+    // Made once, for the screen the view first appears on, so notes keep their pixel size.
+    if (!m_fonts) {
+        m_fonts = std::make_unique<ViewFonts>(viewport()->logicalDpiY());
+    }
+    return *m_fonts;
+}
+
+}  // namespace rungpad

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <memory>
+
+#include "view/GridGeometry.h"
+#include "view/LogicalMapping.h"
+
+namespace rungpad {
+
+class LadProgram;
+class ViewFonts;
+
+// The scrolling view of one ladder program. It draws the grid in logical units of 0.01 inch
+// mapped by the screen's logical DPI and paints only the lines a paint request exposes. The
+// program belongs to the document; the view keeps a pointer to it.
+class CRungpadView : public QAbstractScrollArea {
+    Q_OBJECT
+
+  public:
+    explicit CRungpadView(QWidget* parent = nullptr);
+    ~CRungpadView() override;
+
+    void SetProgram(LadProgram* program);
+    LadProgram* Program() const { return m_program; }
+
+    // Logical units against the viewport's pixels at the present scroll position.
+    LogicalMapping Mapping() const;
+
+    // Sets a cell's highlight mark; when it changes, the cell is repainted inverted or plain.
+    void InvertCell(int column, int line, bool mark);
+    // Repaints a logical rectangle, grown by grow device pixels on every side.
+    void InvalidateLogical(const LogicalRect& r, int grow = 0);
+
+    // Sets the scroll range and steps from the program's line count.
+    void UpdateScrollSize();
+
+    // Paints the exposed part of the viewport (device pixels) and returns the lines it drew.
+    LineRange DrawView(QPainter& painter, const QRect& exposed);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+  private:
+    const ViewFonts& Fonts();
+
+    LadProgram* m_program = nullptr;
+    std::unique_ptr<ViewFonts> m_fonts;
+};
+
+}  // namespace rungpad

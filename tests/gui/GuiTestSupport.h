@@ -1,0 +1,104 @@
+#pragma once
+
+// Helpers of the GUI tests: small programs, offscreen rendering at 100 DPI (one pixel per logical
+// unit, so a logical point (x, y) is the pixel (x, -y)) and pixel probes.
+
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <string_view>
+
+#include "doc/FuncInstrTable.h"
+#include "doc/LadProgram.h"
+#include "view/GridGeometry.h"
+#include "view/LadPainter.h"
+#include "view/LadRenderer.h"
+#include "view/LogicalMapping.h"
+#include "view/ViewFonts.h"
+
+namespace rungpad::test {
+
+inline constexpr int kDotsPerMeterAt100Dpi = 3937;
+
+inline LadProgram MakeProgram(int lines) {
+    LadProgram program;
+    program.InsertLines(0, lines);
+    return program;
+}
+
+inline void SetCell(LadProgram& program, int column, int line, std::uint16_t code,
+                    std::string_view text = {}) {
+    LadCell& cell = program.Cell(column, line);
+    cell.code = code;
+    cell.SetText(text);
+}
+
+// Places a catalogue box with its header at (column, line): every cell of its height x width.
+inline void PlaceBox(LadProgram& program, int index, int column, int line,
+                     std::string_view param = {}) {
+    const FuncInstr& f = FuncInstrTable::At(index);
+    for (int r = 0; r < f.height; ++r) {
+        for (int c = 0; c < f.width; ++c) {
+            LadCell& cell = program.Cell(column + c, line + r);
+            cell.code = static_cast<std::uint16_t>(f.code + 16 * r + c);
+            if (r == 0) {
+                cell.SetText(c == 0 ? f.name : param);
+            }
+        }
+    }
+}
+
+// Lines [first, first + count) as one COD table with the given entry text in every cell.
+inline void PlaceCodTable(LadProgram& program, int first, int count, std::string_view entry) {
+    for (int b = 0; b < count; ++b) {
+        for (int j = 0; j < LadLine::kColumns; ++j) {
+            LadCell& cell = program.Cell(j, first + b);
+            cell.code = static_cast<std::uint16_t>(Element::kCodt + 16 * b + j);
+            cell.codtCount = count;
+            cell.SetText(entry);
+        }
+    }
+}
+
+inline QImage BlankImage(QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.setDotsPerMeterX(kDotsPerMeterAt100Dpi);
+    image.setDotsPerMeterY(kDotsPerMeterAt100Dpi);
+    image.fill(Qt::white);
+    return image;
+}
+
+// Draws the lines of wanted (all lines by default) the way the view does.
+inline QImage RenderProgram(const LadProgram& program, QSize size = {1220, 700},
+                            LineRange wanted = {0, LadProgram::kMaxLines}) {
+    QImage image = BlankImage(size);
+    QPainter painter(&image);
+    const ViewFonts fonts(100.0);
+    LadPainter p(painter, LogicalMapping::ForDevice(image), fonts);
+    LadRenderer::DrawView(p, program, wanted);
+    return image;
+}
+
+// Whether the pixel at logical point (x, y) is dark.
+inline bool Dark(const QImage& image, int x, int y) {
+    if (!image.rect().contains(x, -y)) {
+        return false;
+    }
+    return qGray(image.pixel(x, -y)) < 128;
+}
+
+// Dark pixels in the logical rectangle from (left, top) to (right, bottom), right and bottom
+// excluded.
+inline int DarkCount(const QImage& image, const LogicalRect& r) {
+    int n = 0;
+    for (int y = -r.top; y < -r.bottom; ++y) {
+        for (int x = r.left; x < r.right; ++x) {
+            if (image.rect().contains(x, y) && qGray(image.pixel(x, y)) < 128) {
+                ++n;
+            }
+        }
+    }
+    return n;
+}
+
+}  // namespace rungpad::test
