@@ -1,9 +1,32 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Release into build/ and runs every test through CTest.
+# Installs what is missing, builds and runs the tests.
+#   ./test.sh               Release build in build/, every test through CTest
+#   ./test.sh --sanitize    core, CLI and their tests with ASan + UBSan in build-asan/
+#   ./test.sh --fuzz [SEC]  every libFuzzer target for SEC seconds (default 60) in build-fuzz/
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-deps.sh
 
-rungpad_ensure_packages
-rungpad_configure_and_build
-ctest --test-dir build --output-on-failure -j "$(nproc)"
+case "${1:-}" in
+--sanitize)
+    rungpad_ensure_packages
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRUNGPAD_SANITIZE=ON \
+        -DRUNGPAD_BUILD_GUI=OFF -DRUNGPAD_BUILD_BENCH=OFF >/dev/null
+    cmake --build build-asan -j "$(nproc)"
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+    ;;
+--fuzz)
+    rungpad_ensure_packages clang libclang-rt-14-dev
+    exec scripts/fuzz.sh "${2:-60}"
+    ;;
+"")
+    rungpad_ensure_packages
+    rungpad_configure_and_build
+    ctest --test-dir build --output-on-failure -j "$(nproc)"
+    ;;
+*)
+    echo "usage: ./test.sh [--sanitize | --fuzz [SECONDS]]" >&2
+    exit 64
+    ;;
+esac

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (clang, ASan + UBSan) into build-fuzz/ and runs each for SECONDS
+# (default 60) on a scratch copy of its seed corpus in fuzz/corpus/TARGET. Any finding fails the
+# run and leaves its input in build-fuzz/findings/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DRUNGPAD_FUZZ=ON >/dev/null
+cmake --build build-fuzz -j "$(nproc)"
+
+mkdir -p build-fuzz/findings
+status=0
+for target in build-fuzz/fuzz/fuzz_*; do
+    [ -x "$target" ] || continue
+    name=$(basename "$target")
+    work=$(mktemp -d)
+    [ -d "fuzz/corpus/$name" ] && cp -r "fuzz/corpus/$name/." "$work/"
+    echo "== $name: ${seconds}s"
+    if ! "$target" "$work" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -artifact_prefix="build-fuzz/findings/$name-" -print_final_stats=1 2>"build-fuzz/$name.log"; then
+        echo "FINDING in $name (see build-fuzz/$name.log and build-fuzz/findings/)" >&2
+        tail -40 "build-fuzz/$name.log" >&2
+        status=1
+    fi
+    grep -E 'stat::number_of_executed_units|stat::average_exec_per_sec|cov:' "build-fuzz/$name.log" \
+        | tail -3 || true
+    rm -rf "$work"
+done
+exit $status
