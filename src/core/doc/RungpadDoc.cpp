@@ -1,0 +1,251 @@
+#include "doc/RungpadDoc.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "doc/AddressNoteError.h"
+#include "doc/FileIo.h"
+#include "doc/TextCodec.h"
+
+namespace rungpad {
+
+namespace {
+
+constexpr std::string_view kLoaded = "文件载入完成!";
+constexpr std::string_view kConvertFailed = "梯形图转换失败!";
+constexpr std::string_view kSaveFailed = "保存文件失败!";
+constexpr std::string_view kConverting = "Converting...";
+constexpr std::string_view kConvertSucceeded = "Convert succeed!";
+constexpr const char* kDocExtension = "plf";
+constexpr const char* kDocFilter = "ZIZIdu 文件 (*.grp)|*.plf||";
+
+bool EndsWithGrp(const std::string& path) {
+    if (path.size() < 3) {
+        return false;
+    }
+    std::string tail = path.substr(path.size() - 3);
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return tail == "GRP";
+}
+
+// A header text from the dialog (UTF-8) into its fixed-width field as GBK, never half a
+// character.
+template <std::size_t N>
+void StoreField(FixedText<N>& field, const std::string& utf8) {
+    field.Assign(TextCodec::Utf8ToGbk(utf8));
+}
+
+std::vector<std::string> InstructionWindowLines(const CLadConvert& convert) {
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(convert.TextCount()));
+    for (int i = 0; i < convert.TextCount(); ++i) {
+        const std::string_view text = convert.TextAt(i);
+        lines.emplace_back(text.substr(0, text.size() >= 6 ? text.size() - 6 : 0));
+    }
+    return lines;
+}
+
+}  // namespace
+
+CRungpadDoc::CRungpadDoc(MessageChannel& out, MessageBoxHost& box, DocumentHost& host)
+    : m_out(&out),
+      m_box(&box),
+      m_host(&host),
+      m_writeFile(&FileIo::WriteFileAtomically),
+      m_convert(&m_program) {
+    m_program.SetMessageBox(&box);
+    m_oldCopy.SetMessageBox(&box);
+}
+
+void CRungpadDoc::BindConverter() {
+    m_convert.SetProgram(&m_program);
+}
+
+bool CRungpadDoc::OnNewDocument(int number) {
+    m_state.SetUntitled(number);
+    m_state.SetModified(false);
+    m_program.InsertLines(0, 1);
+    BindConverter();
+    m_convert.PreCheck();
+    return true;
+}
+
+bool CRungpadDoc::OnOpenDocument(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    if (!FileIo::ReadFile(path, bytes, error)) {
+        m_box->ShowMessage(error);
+        return false;
+    }
+    if (m_program.LineCount() > 0) {
+        m_oldCopy.Clear();
+    }
+    if (!LadFile::LoadLadder(bytes, FileIo::FileName(path), m_program, m_header, *m_out, *m_box)) {
+        // The refused file stays as it is: the empty document has no path name, so Save asks
+        // for one instead of overwriting it.
+        BindConverter();
+        m_state.SetPathName(path);
+        m_state.ClearPathName();
+        m_state.SetModified(false);
+        return true;
+    }
+    BindConverter();
+    LoadNoteFile({});
+    m_out->OutputLine(kLoaded);
+    m_convert.PreCheck();
+    LadFile::ExpandBoxes(m_program);
+    m_state.SetPathName(path);
+    m_state.SetModified(false);
+    return true;
+}
+
+bool CRungpadDoc::OnSaveDocument(const std::string& path) {
+    const bool trailer = !EndsWithGrp(m_state.PathName());
+    EditLadderInfo();
+    m_convert.ClearErrors();
+    m_convert.Convert();
+    m_resultsComplete = m_convert.ErrorCount() == 0;
+    if (!m_resultsComplete) {
+        m_out->OutputLine(m_convert.FormatLastError());
+        m_out->OutputLine(kConvertFailed);
+        m_out->OutputLine(kSaveFailed);
+    }
+    std::vector<std::uint8_t> bytes;
+    LadFile::SaveLadder(bytes, m_program, m_header, LadFile::CurrentSaveDate(), *m_out);
+    if (trailer) {
+        LadFile::WriteNoteTrailer(bytes, m_program, *m_out);
+    }
+    if (!WriteBytes(path, bytes)) {
+        return ReportSaveFailure();
+    }
+    m_state.SetPathName(path);
+    m_state.SetModified(false);
+    return true;
+}
+
+bool CRungpadDoc::DoFileSave() {
+    if (m_state.PathName().empty()) {
+        return DoFileSaveAs();
+    }
+    return OnSaveDocument(m_state.PathName());
+}
+
+bool CRungpadDoc::DoFileSaveAs() {
+    std::string proposed = m_state.PathName().empty() ? m_state.Title() : m_state.PathName();
+    if (!proposed.empty() && FileIo::FileName(proposed).find('.') == std::string::npos) {
+        proposed += std::string(".") + kDocExtension;
+    }
+    const auto path = m_host->ChooseSaveFile({kDocExtension, proposed, kDocFilter});
+    if (!path) {
+        return false;
+    }
+    return OnSaveDocument(*path);
+}
+
+bool CRungpadDoc::SaveModified() {
+    if (!m_state.IsModified()) {
+        return true;
+    }
+    switch (m_host->AskSaveChanges(m_state.Title())) {
+        case SaveChangesAnswer::kYes:
+            return DoFileSave();
+        case SaveChangesAnswer::kNo:
+            return true;
+        case SaveChangesAnswer::kCancel:
+            break;
+    }
+    return false;
+}
+
+void CRungpadDoc::OnCloseDocument() {
+    m_out->ClearInstructionWindow();
+    m_out->ClearOutput();
+}
+
+bool CRungpadDoc::ConvertProgram() {
+    m_out->ClearOutput();
+    m_out->OutputLine(kConverting);
+    m_convert.ClearErrors();
+    m_convert.Convert();
+    m_resultsComplete = m_convert.ErrorCount() == 0;
+    if (!m_resultsComplete) {
+        m_converted = false;
+        m_out->OutputLine(m_convert.FormatLastError());
+        return false;
+    }
+    m_converted = true;
+    m_out->OutputLine(kConvertSucceeded);
+    m_out->ShowInstructionList(InstructionWindowLines(m_convert));
+    return true;
+}
+
+void CRungpadDoc::EditLadderInfo() {
+    LadInfoFields fields{TextCodec::GbkToUtf8(m_header.version.View()),
+                         TextCodec::GbkToUtf8(m_header.machine.View()),
+                         TextCodec::GbkToUtf8(m_header.modifier.View())};
+    if (!m_host->EditLadderInfo(fields)) {
+        return;
+    }
+    StoreField(m_header.machine, fields.machine);
+    StoreField(m_header.version, fields.version);
+    StoreField(m_header.modifier, fields.modifier);
+}
+
+std::string& CRungpadDoc::FindAddressNote(std::string_view address) {
+    std::string text;
+    if (m_noteExportMode) {
+        text = address;
+    } else {
+        GridPos pos = m_selection.cursor;
+        if (pos.column < 0 || pos.line < 0) {
+            pos = {0, 0};
+        }
+        if (!m_program.IsValidLine(pos.line) || pos.column >= LadLine::kColumns) {
+            throw AddressNoteError();
+        }
+        const LadCell& cell = m_program.Cell(pos.column, pos.line);
+        if (cell.code <= 0x01FF || cell.code >= Element::kFirstBox) {
+            throw AddressNoteError();
+        }
+        text = cell.Text();
+    }
+    std::string* note = m_notes.FindBitNote(text);
+    if (note == nullptr) {
+        throw AddressNoteError();
+    }
+    return *note;
+}
+
+bool CRungpadDoc::SetAddressNote(std::string_view text) {
+    std::string* note = nullptr;
+    try {
+        note = &FindAddressNote();
+    } catch (const AddressNoteError& e) {
+        m_box->ShowMessage(e.what());
+        return false;
+    }
+    *note = text;
+    m_out->SetOutputText(TextCodec::GbkToUtf8(text));
+    SetModifiedFlag();
+    return true;
+}
+
+bool CRungpadDoc::WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
+    std::string error;
+    return m_writeFile(path, bytes, error);
+}
+
+bool CRungpadDoc::ReportSaveFailure() {
+    m_box->ShowMessage(kSaveFailed);
+    m_out->OutputLine(kSaveFailed);
+    return false;
+}
+
+std::string CRungpadDoc::ProposedName(std::string_view extension) const {
+    const std::string& path = m_state.PathName();
+    const std::string stem = path.size() >= 4 ? path.substr(0, path.size() - 4) : std::string{};
+    return stem + std::string(extension);
+}
+
+}  // namespace rungpad

@@ -1,0 +1,150 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "convert/LadConvert.h"
+#include "doc/AddressNotes.h"
+#include "doc/DocumentHost.h"
+#include "doc/DocumentState.h"
+#include "doc/HostInterfaces.h"
+#include "doc/LadFile.h"
+#include "doc/LadProgram.h"
+#include "doc/SelectionState.h"
+
+namespace rungpad {
+
+// One open ladder document: the program with its header texts and address notes, the selection
+// its views share, its converter, and the procedures the framework and the menus run on it (new,
+// open, save, close, the output file commands, note import and export). Free of any widget: the
+// GUI, the CLI and the tests drive it through the same calls, with their own hosts.
+//
+// User texts in the model (header texts, notes) are GBK bytes; everything given to a host is
+// UTF-8.
+class CRungpadDoc {
+  public:
+    // Writes a whole file; false with an error text when it could not. The default replaces the
+    // file atomically, so a failed write leaves the old file as it was.
+    using FileWriter = std::function<bool(const std::string& path,
+                                          std::span<const std::uint8_t> bytes, std::string& error)>;
+
+    static constexpr const char* kNoteFileName = "PBitCh01.MEA";
+
+    CRungpadDoc(MessageChannel& out, MessageBoxHost& box, DocumentHost& host);
+    CRungpadDoc(const CRungpadDoc&) = delete;
+    CRungpadDoc& operator=(const CRungpadDoc&) = delete;
+
+    // --- members ----------------------------------------------------------------------------
+    // Set by a Convert without errors, cleared by one with errors; the output commands refuse
+    // while it is clear.
+    bool IsConverted() const { return m_converted; }
+    void SetConverted(bool converted) { m_converted = converted; }
+    // Set only while Export Note writes; FindAddressNote then looks up the text it is given.
+    bool NoteExportMode() const { return m_noteExportMode; }
+
+    LadHeaderTexts& Header() { return m_header; }
+    const LadHeaderTexts& Header() const { return m_header; }
+    AddressNotes& Notes() { return m_notes; }
+    const AddressNotes& Notes() const { return m_notes; }
+    LadProgram& Program() { return m_program; }
+    const LadProgram& Program() const { return m_program; }
+    LadProgram& OldLayoutCopy() { return m_oldCopy; }
+    const LadProgram& OldLayoutCopy() const { return m_oldCopy; }
+    SelectionState& Selection() { return m_selection; }
+    const SelectionState& Selection() const { return m_selection; }
+    CLadConvert& Converter() { return m_convert; }
+    const CLadConvert& Converter() const { return m_convert; }
+
+    // The framework's part: path name, title, modified mark.
+    DocumentState& State() { return m_state; }
+    const DocumentState& State() const { return m_state; }
+    bool IsModified() const { return m_state.IsModified(); }
+    void SetModifiedFlag(bool modified = true) { m_state.SetModified(modified); }
+
+    MessageChannel& Out() const { return *m_out; }
+    MessageBoxHost& Box() const { return *m_box; }
+    DocumentHost& Host() const { return *m_host; }
+
+    // Replaces how files are written (tests simulate failing disks with it).
+    void SetFileWriter(FileWriter writer) { m_writeFile = std::move(writer); }
+
+    // --- new, open, save, close -------------------------------------------------------------
+    // A new untitled document of one empty line; number gives its title (Ladder1, Ladder2, ...).
+    bool OnNewDocument(int number = 1);
+    // Reads path. False only when the file cannot be read at all (reported in a message box).
+    // A file the reader refuses opens as an empty, untitled-path document so that no save
+    // overwrites it by accident.
+    bool OnOpenDocument(const std::string& path);
+    // Converts, then writes the program to path (with the line note trailer unless the document
+    // came from a .grp file). On success path becomes the path name and the modified mark is
+    // cleared; a failed write leaves the existing file intact and reports "保存文件失败!".
+    bool OnSaveDocument(const std::string& path);
+    // Save: to the path name, or asks for one when the document has none.
+    bool DoFileSave();
+    // Save As: always asks for a name.
+    bool DoFileSaveAs();
+    // Before closing: asks whether to save a modified document. False when the close is to stop.
+    bool SaveModified();
+    // The document's last window closes.
+    void OnCloseDocument();
+
+    // The Convert command on this document: reports in the output window, sets or clears the
+    // converted flag. True when the conversion found no error.
+    bool ConvertProgram();
+
+    // Shows the ladder information dialog and takes its fields on OK.
+    void EditLadderInfo();
+
+    // --- address notes ----------------------------------------------------------------------
+    // The note slot of the cursor cell's address (or, in note export mode, of address); throws
+    // AddressNoteError ("Error Note!") when there is none.
+    std::string& FindAddressNote(std::string_view address = {});
+    // Stores text (GBK) as the note of the cursor cell's address; "Error Note!" box and false
+    // when the cell has no noteable address.
+    bool SetAddressNote(std::string_view text);
+    // Reads an address note file into the notes; an empty path means "PBitCh01.MEA" in the
+    // program's directory. False when the file cannot be read.
+    bool LoadNoteFile(const std::string& path);
+
+    // --- document commands ------------------------------------------------------------------
+    // Each returns true when it wrote its file (Edit Ladder Diagram Information: always true).
+    bool OnGenerateBinaryFile();
+    bool OnLadderGeneratedFile();
+    bool OnEditLadderInfo();
+    bool OnGenerateOldLadderFile();
+    bool OnGenerateInstructionList();
+    bool OnExportNote();
+    bool OnImportNote();
+
+  private:
+    // Whether the converter holds the complete results of its last conversion; a save whose
+    // conversion failed leaves partial results that must not be written.
+    bool ConverterResultsComplete() const { return m_resultsComplete; }
+    bool RefuseUnconverted();
+    bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes);
+    bool ReportSaveFailure();
+    std::string ProposedName(std::string_view extension) const;
+    void BindConverter();
+
+    MessageChannel* m_out;
+    MessageBoxHost* m_box;
+    DocumentHost* m_host;
+    FileWriter m_writeFile;
+
+    bool m_converted = false;
+    bool m_noteExportMode = false;
+    bool m_resultsComplete = false;
+    LadHeaderTexts m_header;
+    AddressNotes m_notes;
+    LadProgram m_program;
+    LadProgram m_oldCopy;
+    SelectionState m_selection;
+    CLadConvert m_convert;
+    DocumentState m_state;
+};
+
+}  // namespace rungpad
