@@ -68,6 +68,24 @@ void LadPainter::SetInverseInk(bool on) {
     }
 }
 
+void LadPainter::BeginClip(const LogicalRect& r) {
+    m_painter.save();
+    m_painter.setClipRect(m_mapping.ToDevice(r), Qt::IntersectClip);
+}
+
+void LadPainter::EndClip() {
+    m_painter.restore();
+    // restore() brought back the pen, brush and font of BeginClip's time.
+    m_fontSlot = -1;
+    m_inverse = false;
+    m_painter.setBrush(Qt::white);
+    if (m_railPenOn) {
+        UseRailPen();
+    } else {
+        UseDefaultPen();
+    }
+}
+
 void LadPainter::Line(LogicalPoint a, LogicalPoint b) {
     m_painter.drawLine(m_mapping.ToDevice(a), m_mapping.ToDevice(b));
 }

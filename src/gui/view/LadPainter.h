@@ -27,7 +27,7 @@ class LadPainter {
     const LogicalMapping& Mapping() const { return m_mapping; }
 
     // Whether the device inverts pixels itself (raster devices); printers and PDF do not, and a
-    // highlight is then drawn as white ink on a black cell instead.
+    // highlight is then drawn afterwards as white ink on a black cell instead.
     bool CanInvert() const { return m_canInvert; }
     void SetCanInvert(bool on) { m_canInvert = on; }
 
@@ -35,6 +35,10 @@ class LadPainter {
     void UseDefaultPen();
     // White lines, text and fills over black, for a highlight on a device that cannot invert.
     void SetInverseInk(bool on);
+
+    // Limits drawing to r (within any clip already set) until EndClip.
+    void BeginClip(const LogicalRect& r);
+    void EndClip();
 
     void Line(LogicalPoint a, LogicalPoint b);
     void Polyline(std::initializer_list<LogicalPoint> points);

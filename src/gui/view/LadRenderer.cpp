@@ -47,21 +47,33 @@ void LadRenderer::DrawCell(LadPainter& p, const LadCell& cell, int column, int l
                            bool forPrint) {
     const int x = G::CellLeft(column);
     const int t = forPrint ? G::PrintLineTop(line) : G::LineTop(line);
-    const LogicalRect highlight{x - 1, t, x + kW - 1, t - G::kLineHeight};
-    const bool inkOnBlack = cell.highlight != 0 && !p.CanInvert();
-    if (inkOnBlack) {
-        p.FillBlack(highlight);
-        p.SetInverseInk(true);
-    }
     if (cell.HasLink()) {
         p.Line({x + kLinkX, t - kWire}, {x + kLinkX, t - kWire - G::kLineHeight});
     }
     DrawElement(p, cell, x, t);
-    if (inkOnBlack) {
-        p.SetInverseInk(false);
-    } else if (cell.highlight != 0) {
-        p.InvertRect(highlight);
+    if (cell.highlight != 0 && p.CanInvert()) {
+        p.InvertRect(HighlightRect(column, line, forPrint));
     }
+}
+
+LogicalRect LadRenderer::HighlightRect(int column, int line, bool forPrint) {
+    const int x = G::CellLeft(column);
+    const int t = forPrint ? G::PrintLineTop(line) : G::LineTop(line);
+    return {x - 1, t, x + kW - 1, t - G::kLineHeight};
+}
+
+bool LadRenderer::IsHighlighted(const LadProgram& program, int column, int line) {
+    return program.IsValidLine(line) && program.Cell(column, line).highlight != 0;
+}
+
+void LadRenderer::BeginHighlightInk(LadPainter& p, const LogicalRect& rect) {
+    p.BeginClip(rect);
+    p.FillBlack(rect);
+    p.SetInverseInk(true);
+}
+
+void LadRenderer::EndHighlightInk(LadPainter& p) {
+    p.EndClip();
 }
 
 void LadRenderer::DrawElement(LadPainter& p, const LadCell& cell, int x, int t) {
@@ -202,6 +214,9 @@ LineRange LadRenderer::DrawView(LadPainter& p, const LadProgram& program, LineRa
             line = runEnd;
         }
         drawLine(line, true);
+    }
+    if (!p.CanInvert() && !drawn.Empty()) {
+        DrawHighlightInk(p, program, drawn, false, [&] { DrawRails(p, count); });
     }
     return drawn;
 }

@@ -25,17 +25,23 @@ void PagePrinter::PrintPage(LadPainter& p, const LadProgram& program, int page) 
     if (count <= 0 || count > LadProgram::kMaxLines) {
         return;
     }
-    p.UseRailPen();
-    if (page == 1) {
-        p.Line({L::kBorderLeft, G::kGridTop}, {L::kBorderRight, G::kGridTop});
-    }
-    p.Line({G::kLeftRail, G::kGridTop}, {G::kLeftRail, L::kRailBottom});
-    p.Line({G::kRightRail, G::kGridTop}, {G::kRightRail, L::kRailBottom});
-    p.UseDefaultPen();
+    const auto drawFixed = [&] {
+        p.UseRailPen();
+        if (page == 1) {
+            p.Line({L::kBorderLeft, G::kGridTop}, {L::kBorderRight, G::kGridTop});
+        }
+        p.Line({G::kLeftRail, G::kGridTop}, {G::kLeftRail, L::kRailBottom});
+        p.Line({G::kRightRail, G::kGridTop}, {G::kRightRail, L::kRailBottom});
+        p.UseDefaultPen();
+    };
+    drawFixed();
     const LineRange lines = L::PageLines(page, count);
     for (int line = lines.first; line <= lines.last; ++line) {
         LadRenderer::DrawLineCells(p, program, line, true);
         LadRenderer::DrawLineNumber(p, line, true);
+    }
+    if (!p.CanInvert() && !lines.Empty()) {
+        LadRenderer::DrawHighlightInk(p, program, lines, true, drawFixed);
     }
     p.Text(L::kPageNumberAt, QStringLiteral("第 %1 页").arg(page), LadPainter::FontRole::Element);
 }
