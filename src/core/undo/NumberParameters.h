@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace rungpad {
+
+// The box parameters that claim an instruction number in the converter's registries: CTR 1,
+// TMR 1, TMRC 2, TMRB 2, LBL 1, SP 1, DIFU 1, DIFD 1.
+inline constexpr std::array<std::uint16_t, 8> kNumberParameters = {0x1001, 0x1901, 0x4202, 0x4102,
+                                                                   0x3401, 0x1501, 0x2701, 0x2801};
+
+inline constexpr bool IsNumberParameter(std::uint16_t code) {
+    for (const std::uint16_t p : kNumberParameters) {
+        if (p == code) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// How many numbers the registry of a number parameter holds: 128 counters and timers, 100
+// labels and subprograms, 256 edges; 0 for any other code.
+inline constexpr int NumberRegistrySize(std::uint16_t code) {
+    switch (code) {
+        case 0x1001:
+        case 0x1901:
+        case 0x4202:
+        case 0x4102:
+            return 128;
+        case 0x3401:
+        case 0x1501:
+            return 100;
+        case 0x2701:
+        case 0x2801:
+            return 256;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace rungpad

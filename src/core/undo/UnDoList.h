@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "doc/SelectionState.h"
+#include "undo/UndoRecord.h"
+
+namespace rungpad {
+
+class AddressNoteTarget;
+class CLadConvert;
+class LadProgram;
+
+// The last 50 editing steps of one view, undone newest first; there is no redo. Each record holds
+// exactly what its step is about to change. When the ring is full a new record overwrites the
+// oldest one.
+class CUnDoList {
+  public:
+    static constexpr int kSlots = 50;
+
+    CUnDoList() = default;
+    CUnDoList(const CUnDoList&) = delete;
+    CUnDoList& operator=(const CUnDoList&) = delete;
+
+    // The program and converter the records work on, and where undone address notes go. Until
+    // it is attached every Record call does nothing.
+    void Attach(LadProgram& program, CLadConvert& converter, AddressNoteTarget* notes = nullptr);
+    bool IsAttached() const { return m_program != nullptr; }
+
+    // Each Record call returns whether it made a record: not before Attach, not for a position
+    // outside the program, and not for an empty range.
+    bool RecordCell(int column, int line);
+    bool RecordDeleteLines(int column, int line, int lineCount);
+    bool RecordInsertLines(int column, int line, int insertedCount);
+    bool RecordReplaceLines(int column, int line, int lineCount, int insertedCount);
+    bool RecordLineNote(int line);
+    bool RecordAddressNote(int column, int line, std::string_view oldText);
+
+    // Takes back the newest record. Returns its position and gives out its line count (the lines
+    // restored, 0 for other kinds); with nothing to undo returns (-1, -1), lineCount unchanged.
+    GridPos Undo(int& lineCount);
+
+    int GetCount() const { return m_count; }
+    // The newest record, for callers that need to look at what they just recorded; nullptr when
+    // there is none.
+    const UndoRecord* Newest() const;
+
+  private:
+    UndoRecord& StartRecord(std::uint16_t kind, int column, int line);
+    void FinishRecord();
+    void SaveLines(UndoRecord& record, int line, int lineCount) const;
+    static int StepBack(int index) { return index == 0 ? kSlots - 1 : index - 1; }
+
+    void UndoCell(UndoRecord& record);
+    void UndoDeleteLines(UndoRecord& record);
+    void UndoInsertLines(const UndoRecord& record);
+    int CodtTableAfter(int first, int inserted) const;
+    void ClaimNumbersOf(const LadCell& cell);
+
+    std::array<UndoRecord, kSlots> m_slots{};
+    int m_head = 0;
+    LadProgram* m_program = nullptr;
+    CLadConvert* m_converter = nullptr;
+    AddressNoteTarget* m_notes = nullptr;
+    int m_count = 0;
+};
+
+}  // namespace rungpad
