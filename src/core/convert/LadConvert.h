@@ -240,7 +240,7 @@ class CLadConvert {
     bool CheckCallCycles();
     bool ResolveCalls();
     bool ResolveJumps();
-    bool WalkCalls(int root, int sub, std::vector<int>& path);
+    bool WalkCalls(int root, int sub, std::vector<int>& path, std::vector<bool>& done);
 
     LadProgram* m_program = nullptr;
     LadLine m_emptyLine{};

@@ -122,7 +122,10 @@ INSTANTIATE_TEST_SUITE_P(
         ProgramCase{"BoxPastTheLine",
                     {"X000.0 - - - - {0x1700:DSCH} {0x1701:0001} (R000.0)", kEnd1, kEnd2},
                     0,
-                    "1020@1"}),
+                    "1020@1"},
+        // A box whose lower lines are missing at the end of the program.
+        ProgramCase{
+            "CounterCutOff", {kEnd1, kEnd2, "X000.0 [CTR:0001] - - - - (R000.0)"}, 0, "1039@3"}),
     [](const auto& info) { return info.param.name; });
 
 class ScanTest : public ConvertFixture {};
