@@ -34,8 +34,9 @@ LadPainter::LadPainter(QPainter& painter, const LogicalMapping& mapping, const V
       m_defaultPen(Qt::black, 0),
       m_railPen(Qt::black, std::max(1, mapping.WidthToDevice(kRailWidth)), Qt::SolidLine,
                 Qt::FlatCap),
-      m_canInvert(painter.paintEngine() &&
-                  painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes)) {
+      // Only the raster engine really inverts; PDF and printer engines claim raster operations
+      // but would paint the cell black.
+      m_canInvert(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster) {
     for (std::size_t i = 0; i < m_fonts.size(); ++i) {
         m_ascents[i] = QFontMetrics(m_fonts[i], painter.device()).ascent();
     }

@@ -10,7 +10,8 @@ class PrintLayout {
   public:
     static constexpr int kLinesPerPage = GridGeometry::kLinesPerPage;
     static constexpr LogicalSize kPageExtent{899, 1250};
-    static constexpr int kRailBottom = GridGeometry::LineTop(kLinesPerPage);  // -1082
+    // The rails run one line height past the page's last row.
+    static constexpr int kRailBottom = -1082;
     static constexpr int kBorderLeft = 42;
     static constexpr int kBorderRight = 662;
     static constexpr LogicalPoint kPageNumberAt{345, -1091};

@@ -1,0 +1,134 @@
+// The scrolling view on the offscreen platform: scroll range from the line count, drawing at the
+// scroll position, highlight repaint and painting only what is exposed.
+
+#include <QScrollBar>
+#include <QTest>
+
+#include "GuiTestSupport.h"
+#include "view/RungpadView.h"
+
+using namespace rungpad;
+using namespace rungpad::test;
+
+namespace {
+
+QImage Grab(CRungpadView& view) {
+    return view.viewport()->grab().toImage();
+}
+
+bool DarkAt(const QImage& image, QPoint device) {
+    return image.rect().contains(device) && qGray(image.pixel(device)) < 128;
+}
+
+}  // namespace
+
+class TestRungpadView : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void scrollRangeFollowsTheLineCount() {
+        LadProgram program = MakeProgram(100);
+        CRungpadView view;
+        view.resize(640, 480);
+        view.SetProgram(&program);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const LogicalMapping m = view.Mapping();
+        const QSize page = view.viewport()->size();
+        QCOMPARE(view.verticalScrollBar()->maximum(),
+                 m.HeightToDevice(40 * 100 + 50) - page.height());
+        QCOMPARE(view.horizontalScrollBar()->maximum(), m.WidthToDevice(1220) - page.width());
+        QCOMPARE(view.verticalScrollBar()->pageStep(), m.HeightToDevice(600));
+        QCOMPARE(view.horizontalScrollBar()->pageStep(), m.WidthToDevice(700));
+        QCOMPARE(view.verticalScrollBar()->singleStep(), m.HeightToDevice(10));
+        // More lines: the range grows at the next paint.
+        program.InsertLines(0, 50);
+        Grab(view);
+        QCOMPARE(view.verticalScrollBar()->maximum(),
+                 m.HeightToDevice(40 * 150 + 50) - page.height());
+    }
+
+    void drawsAtTheScrollPosition() {
+        // A vertical link in cell (2, 8) shows at its mapped place before and after scrolling.
+        LadProgram program = MakeProgram(200);
+        program.Cell(2, 8).vlink = 1;
+        CRungpadView view;
+        view.resize(640, 480);
+        view.SetProgram(&program);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const LogicalPoint linkMiddle{GridGeometry::CellLeft(2) + 69,
+                                      GridGeometry::LineTop(8) - 50};
+        QVERIFY(DarkAt(Grab(view), view.Mapping().ToDevice(linkMiddle)));
+        view.verticalScrollBar()->setValue(view.Mapping().HeightToDevice(300));
+        const LogicalMapping scrolled = view.Mapping();
+        QCOMPARE(scrolled.Scroll().y(), view.verticalScrollBar()->value());
+        const QImage image = Grab(view);
+        QVERIFY(DarkAt(image, scrolled.ToDevice(linkMiddle)));
+        QVERIFY(!DarkAt(image, scrolled.ToDevice(linkMiddle) + QPoint(4, 0)));
+        // The rails' tops are scrolled away; the rails themselves still run down the view.
+        QVERIFY(DarkAt(image, {scrolled.ToDeviceX(GridGeometry::kLeftRail), 2}));
+    }
+
+    void invertCellRepaintsTheCell() {
+        LadProgram program = MakeProgram(5);
+        CRungpadView view;
+        view.resize(640, 480);
+        view.SetProgram(&program);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QPoint inside = view.Mapping().ToDevice(LogicalPoint{300, -60});
+        QVERIFY(!DarkAt(Grab(view), inside));
+        view.InvertCell(3, 0, true);
+        QCOMPARE(program.Cell(3, 0).highlight, std::uint8_t{1});
+        QVERIFY(DarkAt(Grab(view), inside));
+        view.InvertCell(3, 0, true);  // already set: stays inverted
+        QVERIFY(DarkAt(Grab(view), inside));
+        view.InvertCell(3, 0, false);
+        QCOMPARE(program.Cell(3, 0).highlight, std::uint8_t{0});
+        QVERIFY(!DarkAt(Grab(view), inside));
+        // Positions off the grid are ignored.
+        view.InvertCell(8, 0, true);
+        view.InvertCell(0, 5, true);
+        view.InvertCell(-1, -1, true);
+    }
+
+    void blankWithoutLines() {
+        LadProgram empty;
+        CRungpadView view;
+        view.resize(320, 240);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QImage image = Grab(view);
+        QCOMPARE(DarkCount(image, {0, 0, image.width(), -image.height()}), 0);
+        view.SetProgram(&empty);
+        image = Grab(view);
+        QCOMPARE(DarkCount(image, {0, 0, image.width(), -image.height()}), 0);
+    }
+
+    void paintsOnlyTheExposedLines() {
+        // One screenful of the longest program draws about one screenful of lines.
+        LadProgram program;
+        for (int i = 0; i < LadProgram::kMaxLines; ++i) {
+            program.AppendLine(LadLine{}, NoteText{});
+        }
+        CRungpadView view;
+        view.resize(800, 600);
+        view.SetProgram(&program);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum() / 2);
+        QImage image(view.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        const QRect all = view.viewport()->rect();
+        const LineRange lines = view.DrawView(painter, all);
+        const int perScreen = all.height() / view.Mapping().HeightToDevice(40) + 1;
+        QVERIFY(lines.Size() <= perScreen + 2);
+        QVERIFY(lines.first > 700 && lines.last < 900);
+        // A strip of a few pixels needs only the lines at that height.
+        QVERIFY(view.DrawView(painter, QRect(0, 100, all.width(), 4)).Size() <= 3);
+    }
+};
+
+QTEST_MAIN(TestRungpadView)
+#include "tst_RungpadView.moc"
