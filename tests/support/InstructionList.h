@@ -32,4 +32,13 @@ inline std::vector<std::string> CompactTexts(const CLadConvert& convert) {
     return texts;
 }
 
+// "code@line" of the converter's last error (1-based line), or "none".
+inline std::string LastErrorOf(const CLadConvert& convert) {
+    if (convert.ErrorCount() == 0) {
+        return "none";
+    }
+    const ConvertError& e = convert.ErrorAt(convert.ErrorCount() - 1);
+    return std::to_string(e.code) + "@" + std::to_string(e.line + 1);
+}
+
 }  // namespace rungpad::test

@@ -201,9 +201,12 @@ bool CLadConvert::CheckLastSpan(int first, int last, int from, int to) {
             return false;
         }
     }
+    // Below the first line the span must be empty; the lower lines of the box that the block
+    // feeds stand in its last column and are not part of the logic.
     for (int i = first + 1; i <= last; ++i) {
         for (int c = from; c <= to; ++c) {
-            if (CellAt(i, c).code != Element::kEmpty) {
+            const std::uint16_t code = CellAt(i, c).code;
+            if (code != Element::kEmpty && !Element::IsBoxCell(code)) {
                 const bool output = CellAt(i, LadLine::kOutputColumn).code != Element::kEmpty;
                 AddError(ConvertError::kConversion, output ? 1006 : 1024, i);
                 return false;

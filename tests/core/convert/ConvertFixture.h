@@ -38,13 +38,7 @@ class ConvertFixture : public ::testing::Test {
     }
 
     // "code@line" of the last error (1-based line), or "none".
-    std::string LastError() const {
-        if (convert.ErrorCount() == 0) {
-            return "none";
-        }
-        const ConvertError& e = convert.ErrorAt(convert.ErrorCount() - 1);
-        return std::to_string(e.code) + "@" + std::to_string(e.line + 1);
-    }
+    std::string LastError() const { return LastErrorOf(convert); }
 
     LadProgram program;
     CLadConvert convert{&program};

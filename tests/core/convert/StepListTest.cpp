@@ -37,13 +37,7 @@ class StepListTest : public ::testing::Test {
         return out;
     }
 
-    std::string LastError() const {
-        if (convert.ErrorCount() == 0) {
-            return "none";
-        }
-        const ConvertError& e = convert.ErrorAt(convert.ErrorCount() - 1);
-        return std::to_string(e.code) + "@" + std::to_string(e.line + 1);
-    }
+    std::string LastError() const { return test::LastErrorOf(convert); }
 
     LadProgram program;
     CLadConvert convert{&program};
