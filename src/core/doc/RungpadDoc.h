@@ -45,6 +45,7 @@ class CRungpadDoc {
     void SetConverted(bool converted) { m_converted = converted; }
     // Set only while Export Note writes; FindAddressNote then looks up the text it is given.
     bool NoteExportMode() const { return m_noteExportMode; }
+    void SetNoteExportMode(bool exporting) { m_noteExportMode = exporting; }
 
     LadHeaderTexts& Header() { return m_header; }
     const LadHeaderTexts& Header() const { return m_header; }

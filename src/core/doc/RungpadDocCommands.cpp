@@ -1,21 +1,98 @@
+#include <filesystem>
+
+#include "doc/AddressNoteError.h"
+#include "doc/NoteFile.h"
 #include "doc/RungpadDoc.h"
 
 namespace rungpad {
 
-bool CRungpadDoc::LoadNoteFile(const std::string&) {
-    return false;
+namespace {
+
+constexpr std::string_view kNotConverted = "梯形图未转换!";
+constexpr std::string_view kSavingFile = "正在保存文件...";
+constexpr std::string_view kSavingFileLong = "正在保存文件......";
+constexpr std::string_view kSaved = "保存文件成功!";
+constexpr std::string_view kOldFileFailed = "梯形图文件输出失败!";
+constexpr std::string_view kOpenFailed = "打开文件失败!";
+constexpr std::string_view kSavingNotes = "正在保存注释...";
+constexpr std::string_view kNotesSaved = "保存完成!";
+constexpr std::string_view kLoadingNotes = "正在载入注释...";
+constexpr std::string_view kNotesLoaded = "载入成功!";
+
+constexpr const char* kBinaryFilter = "梯图二进制文件 (*.dat)|*.dat||";
+constexpr const char* kLadderFilter = "梯形图文件 (*.grp)|*.grp||";
+constexpr const char* kListFilter = "指令表文件 (*.txt)|*.txt||";
+constexpr const char* kTextFilter = "文本文件 (*.txt)|*.txt||";
+constexpr const char* kImportFilter = "文本文件 (*.txt)|*.txt|所有文件 (*.*)|*.*||";
+
+std::span<const std::uint8_t> AsBytes(std::string_view text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+// Sets a flag for the lifetime of the guard, also when the scope is left by an exception.
+class FlagGuard {
+  public:
+    explicit FlagGuard(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~FlagGuard() { m_flag = false; }
+    FlagGuard(const FlagGuard&) = delete;
+    FlagGuard& operator=(const FlagGuard&) = delete;
+
+  private:
+    bool& m_flag;
+};
+
+}  // namespace
+
+bool CRungpadDoc::LoadNoteFile(const std::string& path) {
+    if (!path.empty()) {
+        return NoteFile::Load(path, m_notes);
+    }
+    const std::string directory = m_host->ProgramDirectory();
+    if (directory.empty()) {
+        return false;
+    }
+    return NoteFile::Load((std::filesystem::path(directory) / kNoteFileName).string(), m_notes);
 }
 
 bool CRungpadDoc::RefuseUnconverted() {
+    m_box->ShowMessage(kNotConverted);
     return false;
 }
 
 bool CRungpadDoc::OnGenerateBinaryFile() {
-    return false;
+    // A save whose conversion failed leaves a partial step list: refuse it as unconverted.
+    if (!m_converted || !ConverterResultsComplete()) {
+        return RefuseUnconverted();
+    }
+    const auto path = m_host->ChooseSaveFile({"dat", "Ladbin.dat", kBinaryFilter});
+    if (!path) {
+        return false;
+    }
+    m_out->SetOutputText(kSavingFile);
+    std::vector<std::uint8_t> image;
+    if (!m_convert.BinaryImage(image) || !WriteBytes(*path, image)) {
+        return ReportSaveFailure();
+    }
+    m_out->OutputLine(kSaved);
+    return true;
 }
 
 bool CRungpadDoc::OnLadderGeneratedFile() {
-    return false;
+    if (!m_converted) {
+        return RefuseUnconverted();
+    }
+    EditLadderInfo();
+    const auto path = m_host->ChooseSaveFile({"grp", ProposedName(".grp"), kLadderFilter});
+    if (!path) {
+        return false;
+    }
+    std::vector<std::uint8_t> bytes;
+    LadFile::SaveLadder(bytes, m_program, m_header, LadFile::CurrentSaveDate(), *m_out);
+    if (!WriteBytes(*path, bytes)) {
+        return ReportSaveFailure();
+    }
+    m_out->OutputLine(kSaved);
+    return true;
 }
 
 bool CRungpadDoc::OnEditLadderInfo() {
@@ -24,19 +101,84 @@ bool CRungpadDoc::OnEditLadderInfo() {
 }
 
 bool CRungpadDoc::OnGenerateOldLadderFile() {
-    return false;
+    if (!m_converted) {
+        return RefuseUnconverted();
+    }
+    EditLadderInfo();
+    const auto path = m_host->ChooseSaveFile({"grp", ProposedName(".grp"), kLadderFilter});
+    if (!path) {
+        return false;
+    }
+    // The copy is made before the file is touched, so a program the old generation cannot hold
+    // leaves whatever file was there as it was.
+    if (!LadFile::MakeOldLayoutCopy(m_program, m_oldCopy, *m_out, *m_box)) {
+        m_out->OutputLine(kOldFileFailed);
+        return false;
+    }
+    std::vector<std::uint8_t> bytes;
+    LadFile::SaveLadder(bytes, m_oldCopy, m_header, LadFile::CurrentSaveDate(), *m_out);
+    if (!WriteBytes(*path, bytes)) {
+        return ReportSaveFailure();
+    }
+    m_out->OutputLine(kSaved);
+    return true;
 }
 
 bool CRungpadDoc::OnGenerateInstructionList() {
-    return false;
+    // As for the binary file: never write the partial list of a failed save conversion.
+    if (!m_converted || !ConverterResultsComplete()) {
+        return RefuseUnconverted();
+    }
+    const auto path = m_host->ChooseSaveFile({"txt", ProposedName(".txt"), kListFilter});
+    if (!path) {
+        return false;
+    }
+    m_out->ClearOutput();
+    m_out->OutputLine(kSavingFileLong);
+    if (!WriteBytes(*path, AsBytes(m_convert.WriteListFile()))) {
+        return ReportSaveFailure();
+    }
+    m_out->OutputLine(kSaved);
+    return true;
 }
 
 bool CRungpadDoc::OnExportNote() {
-    return false;
+    const auto path = m_host->ChooseSaveFile({"txt", "LadChi01.txt", kTextFilter});
+    if (!path) {
+        return false;
+    }
+    m_out->SetOutputText(kSavingNotes);
+    std::string text;
+    {
+        const FlagGuard exporting(m_noteExportMode);
+        text = NoteFile::FormatExport([this](std::string_view address) -> std::string {
+            try {
+                return FindAddressNote(address);
+            } catch (const AddressNoteError&) {
+                return {};
+            }
+        });
+    }
+    if (!WriteBytes(*path, AsBytes(text))) {
+        m_box->ShowMessage(kOpenFailed);
+        return false;
+    }
+    m_out->OutputLine(kNotesSaved);
+    return true;
 }
 
 bool CRungpadDoc::OnImportNote() {
-    return false;
+    const auto path = m_host->ChooseOpenFile({"", "", kImportFilter});
+    if (!path || path->empty()) {
+        return false;
+    }
+    m_out->SetOutputText(kLoadingNotes);
+    if (!LoadNoteFile(*path)) {
+        m_box->ShowMessage(kOpenFailed);
+        return false;
+    }
+    m_out->OutputLine(kNotesLoaded);
+    return true;
 }
 
 }  // namespace rungpad
