@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -127,6 +128,11 @@ class CRungpadDoc {
     bool ConverterResultsComplete() const { return m_resultsComplete; }
     bool RefuseUnconverted();
     bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes);
+    // Writes an output file and reports the result ("保存文件成功!" or "保存文件失败!").
+    bool WriteOutputFile(const std::string& path, std::span<const std::uint8_t> bytes);
+    bool WriteLadderFile(const std::string& path, const LadProgram& table);
+    // Refusal, information dialog and file chooser of the two ladder file commands.
+    std::optional<std::string> ChooseLadderFile();
     bool ReportSaveFailure();
     std::string ProposedName(std::string_view extension) const;
     void BindConverter();

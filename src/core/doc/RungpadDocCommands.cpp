@@ -59,6 +59,29 @@ bool CRungpadDoc::RefuseUnconverted() {
     return false;
 }
 
+std::optional<std::string> CRungpadDoc::ChooseLadderFile() {
+    if (!m_converted) {
+        RefuseUnconverted();
+        return std::nullopt;
+    }
+    EditLadderInfo();
+    return m_host->ChooseSaveFile({"grp", ProposedName(".grp"), kLadderFilter});
+}
+
+bool CRungpadDoc::WriteOutputFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+    if (!WriteBytes(path, bytes)) {
+        return ReportSaveFailure();
+    }
+    m_out->OutputLine(kSaved);
+    return true;
+}
+
+bool CRungpadDoc::WriteLadderFile(const std::string& path, const LadProgram& table) {
+    std::vector<std::uint8_t> bytes;
+    LadFile::SaveLadder(bytes, table, m_header, LadFile::CurrentSaveDate(), *m_out);
+    return WriteOutputFile(path, bytes);
+}
+
 bool CRungpadDoc::OnGenerateBinaryFile() {
     // A save whose conversion failed leaves a partial step list: refuse it as unconverted.
     if (!m_converted || !ConverterResultsComplete()) {
@@ -70,29 +93,15 @@ bool CRungpadDoc::OnGenerateBinaryFile() {
     }
     m_out->SetOutputText(kSavingFile);
     std::vector<std::uint8_t> image;
-    if (!m_convert.BinaryImage(image) || !WriteBytes(*path, image)) {
+    if (!m_convert.BinaryImage(image)) {
         return ReportSaveFailure();
     }
-    m_out->OutputLine(kSaved);
-    return true;
+    return WriteOutputFile(*path, image);
 }
 
 bool CRungpadDoc::OnLadderGeneratedFile() {
-    if (!m_converted) {
-        return RefuseUnconverted();
-    }
-    EditLadderInfo();
-    const auto path = m_host->ChooseSaveFile({"grp", ProposedName(".grp"), kLadderFilter});
-    if (!path) {
-        return false;
-    }
-    std::vector<std::uint8_t> bytes;
-    LadFile::SaveLadder(bytes, m_program, m_header, LadFile::CurrentSaveDate(), *m_out);
-    if (!WriteBytes(*path, bytes)) {
-        return ReportSaveFailure();
-    }
-    m_out->OutputLine(kSaved);
-    return true;
+    const auto path = ChooseLadderFile();
+    return path && WriteLadderFile(*path, m_program);
 }
 
 bool CRungpadDoc::OnEditLadderInfo() {
@@ -101,11 +110,7 @@ bool CRungpadDoc::OnEditLadderInfo() {
 }
 
 bool CRungpadDoc::OnGenerateOldLadderFile() {
-    if (!m_converted) {
-        return RefuseUnconverted();
-    }
-    EditLadderInfo();
-    const auto path = m_host->ChooseSaveFile({"grp", ProposedName(".grp"), kLadderFilter});
+    const auto path = ChooseLadderFile();
     if (!path) {
         return false;
     }
@@ -115,13 +120,7 @@ bool CRungpadDoc::OnGenerateOldLadderFile() {
         m_out->OutputLine(kOldFileFailed);
         return false;
     }
-    std::vector<std::uint8_t> bytes;
-    LadFile::SaveLadder(bytes, m_oldCopy, m_header, LadFile::CurrentSaveDate(), *m_out);
-    if (!WriteBytes(*path, bytes)) {
-        return ReportSaveFailure();
-    }
-    m_out->OutputLine(kSaved);
-    return true;
+    return WriteLadderFile(*path, m_oldCopy);
 }
 
 bool CRungpadDoc::OnGenerateInstructionList() {
@@ -135,11 +134,7 @@ bool CRungpadDoc::OnGenerateInstructionList() {
     }
     m_out->ClearOutput();
     m_out->OutputLine(kSavingFileLong);
-    if (!WriteBytes(*path, AsBytes(m_convert.WriteListFile()))) {
-        return ReportSaveFailure();
-    }
-    m_out->OutputLine(kSaved);
-    return true;
+    return WriteOutputFile(*path, AsBytes(m_convert.WriteListFile()));
 }
 
 bool CRungpadDoc::OnExportNote() {

@@ -118,6 +118,7 @@ struct TrailerCase {
     const char* openedFrom;  // nullptr: a new document
     const char* savedAs;
     bool trailer;
+    friend void PrintTo(const TrailerCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class SaveTrailer : public DocumentFixture, public ::testing::WithParamInterface<TrailerCase> {};
