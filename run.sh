@@ -6,8 +6,12 @@ cd "$(dirname "$0")"
 source scripts/ensure-deps.sh
 
 rungpad_ensure_packages
-rungpad_configure_and_build rungpad-cli
-
 file=${1:-examples/demo.plf}
-echo "The editor window is not built yet: showing $file with 'rungpad-cli dump'."
-exec build/src/cli/rungpad-cli dump "$file"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    rungpad_configure_and_build rungpad-cli
+    echo "No display (DISPLAY and WAYLAND_DISPLAY are empty): showing $file with 'rungpad-cli dump'."
+    exec build/src/cli/rungpad-cli dump "$file"
+fi
+rungpad_configure_and_build rungpad
+exec build/src/gui/rungpad "$file"

@@ -7,7 +7,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rungpad"));
     rungpad::CMainFrame frame;
-    frame.show();
+    frame.showMaximized();
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) {
         frame.OpenFile(args.at(1));

@@ -16,6 +16,14 @@ QImage Grab(CRungpadView& view) {
     return view.viewport()->grab().toImage();
 }
 
+// Shows view on program and waits until it is on screen.
+bool Show(CRungpadView& view, LadProgram* program, QSize size = {640, 480}) {
+    view.resize(size);
+    view.SetProgram(program);
+    view.show();
+    return QTest::qWaitForWindowExposed(&view);
+}
+
 bool DarkAt(const QImage& image, QPoint device) {
     return image.rect().contains(device) && qGray(image.pixel(device)) < 128;
 }
@@ -29,10 +37,7 @@ class TestRungpadView : public QObject {
     void scrollRangeFollowsTheLineCount() {
         LadProgram program = MakeProgram(100);
         CRungpadView view;
-        view.resize(640, 480);
-        view.SetProgram(&program);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(Show(view, &program));
         const LogicalMapping m = view.Mapping();
         const QSize page = view.viewport()->size();
         QCOMPARE(view.verticalScrollBar()->maximum(),
@@ -53,10 +58,7 @@ class TestRungpadView : public QObject {
         LadProgram program = MakeProgram(200);
         program.Cell(2, 8).vlink = 1;
         CRungpadView view;
-        view.resize(640, 480);
-        view.SetProgram(&program);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(Show(view, &program));
         const LogicalPoint linkMiddle{GridGeometry::CellLeft(2) + 69,
                                       GridGeometry::LineTop(8) - 50};
         QVERIFY(DarkAt(Grab(view), view.Mapping().ToDevice(linkMiddle)));
@@ -73,10 +75,7 @@ class TestRungpadView : public QObject {
     void invertCellRepaintsTheCell() {
         LadProgram program = MakeProgram(5);
         CRungpadView view;
-        view.resize(640, 480);
-        view.SetProgram(&program);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(Show(view, &program));
         const QPoint inside = view.Mapping().ToDevice(LogicalPoint{300, -60});
         QVERIFY(!DarkAt(Grab(view), inside));
         view.InvertCell(3, 0, true);
@@ -96,9 +95,7 @@ class TestRungpadView : public QObject {
     void blankWithoutLines() {
         LadProgram empty;
         CRungpadView view;
-        view.resize(320, 240);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(Show(view, nullptr, {320, 240}));
         QImage image = Grab(view);
         QCOMPARE(DarkCount(image, {0, 0, image.width(), -image.height()}), 0);
         view.SetProgram(&empty);
@@ -113,10 +110,7 @@ class TestRungpadView : public QObject {
             program.AppendLine(LadLine{}, NoteText{});
         }
         CRungpadView view;
-        view.resize(800, 600);
-        view.SetProgram(&program);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(Show(view, &program, {800, 600}));
         view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum() / 2);
         QImage image(view.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&image);

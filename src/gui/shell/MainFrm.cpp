@@ -38,6 +38,7 @@ void CMainFrame::CreateOutputWindow() {
     m_output->setReadOnly(true);
     dock->setWidget(m_output);
     addDockWidget(Qt::BottomDockWidgetArea, dock);
+    resizeDocks({dock}, {120}, Qt::Vertical);
 }
 
 bool CMainFrame::OpenFile(const QString& path) {
