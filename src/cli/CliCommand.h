@@ -29,5 +29,8 @@ bool HandleHelp(const CliCommand& command, const std::vector<std::string>& args)
 // The commands, each defined in its own source file.
 extern const CliCommand kDumpCommand;
 extern const CliCommand kResaveCommand;
+extern const CliCommand kListCommand;
+extern const CliCommand kCheckCommand;
+extern const CliCommand kConvertCommand;
 
 }  // namespace rungpad::cli

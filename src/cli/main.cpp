@@ -15,6 +15,9 @@ namespace {
 const std::array kCommands = {
     &kDumpCommand,
     &kResaveCommand,
+    &kListCommand,
+    &kCheckCommand,
+    &kConvertCommand,
 };
 
 void PrintOverview(std::ostream& out) {

@@ -1,0 +1,31 @@
+#include <iostream>
+
+#include "CliCommand.h"
+#include "LadderConversion.h"
+
+namespace rungpad::cli {
+
+namespace {
+
+int RunCheck(const std::vector<std::string>& args) {
+    if (args.size() != 1) {
+        return UsageError(kCheckCommand, "expects exactly one FILE");
+    }
+    LadProgram program;
+    CLadConvert convert;
+    const int status = ReadAndConvert(args[0], program, convert);
+    if (status == kExitOk) {
+        std::cout << "Convert succeed!\n";
+    }
+    return status;
+}
+
+}  // namespace
+
+const CliCommand kCheckCommand{
+    "check", "check FILE",
+    "Converts FILE and prints \"Convert succeed!\" (exit 0), or the report line of the first\n"
+    "conversion error on stderr (exit 1), e.g. \"梯图第0003行  错误代号 1009 网络水平线未连上\".\n",
+    RunCheck};
+
+}  // namespace rungpad::cli

@@ -1,0 +1,35 @@
+#include <iostream>
+
+#include "CliCommand.h"
+#include "LadderConversion.h"
+
+namespace rungpad::cli {
+
+namespace {
+
+int RunList(const std::vector<std::string>& args) {
+    if (args.size() != 1) {
+        return UsageError(kListCommand, "expects exactly one FILE");
+    }
+    LadProgram program;
+    CLadConvert convert;
+    const int status = ReadAndConvert(args[0], program, convert);
+    if (status != kExitOk) {
+        return status;
+    }
+    for (int i = 0; i < convert.TextCount(); ++i) {
+        std::cout << convert.TextAt(i) << '\n';
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+const CliCommand kListCommand{
+    "list", "list FILE",
+    "Converts FILE and prints its instruction list, one entry per line as the converter keeps it:\n"
+    "the instruction text, two spaces and its 1-based ladder line right-aligned in four places.\n"
+    "On a conversion error prints nothing on stdout and the error report on stderr (exit 1).\n",
+    RunList};
+
+}  // namespace rungpad::cli
