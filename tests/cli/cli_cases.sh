@@ -5,22 +5,7 @@ case_name=$1
 cli=$2
 src=$3
 example="$src/examples/demo.plf"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# expect_status STATUS COMMAND...: runs the command, output to $work/out and $work/err.
-expect_status() {
-    local want=$1
-    shift
-    "$@" >"$work/out" 2>"$work/err"
-    local got=$?
-    [ "$got" -eq "$want" ] || fail "$* exited $got, expected $want; stderr: $(cat "$work/err")"
-}
+. "$(dirname "$0")/cli_common.sh"
 
 case "$case_name" in
 dump_example)

@@ -6,22 +6,7 @@ case_name=$1
 cli=$2
 src=$3
 fixtures="$src/tests/fixtures/converter"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# expect_status STATUS COMMAND...: runs the command, output to $work/out and $work/err.
-expect_status() {
-    local want=$1
-    shift
-    "$@" >"$work/out" 2>"$work/err"
-    local got=$?
-    [ "$got" -eq "$want" ] || fail "$* exited $got, expected $want; stderr: $(cat "$work/err")"
-}
+. "$(dirname "$0")/cli_common.sh"
 
 refused_line='梯图第0002行  错误代号 1041 水平导通线与节点网络并联.'
 
