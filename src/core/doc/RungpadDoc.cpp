@@ -81,9 +81,11 @@ bool CRungpadDoc::OnOpenDocument(const std::string& path) {
     if (m_program.LineCount() > 0) {
         m_oldCopy.Clear();
     }
+    m_refusedFile = false;
     if (!LadFile::LoadLadder(bytes, FileIo::FileName(path), m_program, m_header, *m_out, *m_box)) {
         // The refused file stays as it is: the empty document has no path name, so Save asks
         // for one instead of overwriting it.
+        m_refusedFile = true;
         BindConverter();
         m_state.SetPathName(path);
         m_state.ClearPathName();
@@ -232,8 +234,8 @@ bool CRungpadDoc::SetAddressNote(std::string_view text) {
 }
 
 bool CRungpadDoc::WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
-    std::string error;
-    return m_writeFile(path, bytes, error);
+    m_lastWriteError.clear();
+    return m_writeFile(path, bytes, m_lastWriteError);
 }
 
 bool CRungpadDoc::ReportSaveFailure() {

@@ -73,6 +73,8 @@ class CRungpadDoc {
 
     // Replaces how files are written (tests simulate failing disks with it).
     void SetFileWriter(FileWriter writer) { m_writeFile = std::move(writer); }
+    // Why the last failed write failed (path and system error), for callers that print it.
+    const std::string& LastWriteError() const { return m_lastWriteError; }
 
     // --- new, open, save, close -------------------------------------------------------------
     // A new untitled document of one empty line; number gives its title (Ladder1, Ladder2, ...).
@@ -81,6 +83,8 @@ class CRungpadDoc {
     // A file the reader refuses opens as an empty, untitled-path document so that no save
     // overwrites it by accident.
     bool OnOpenDocument(const std::string& path);
+    // Whether the last open met a file the reader refused (the document is then empty).
+    bool IsRefusedFile() const { return m_refusedFile; }
     // Converts, then writes the program to path (with the line note trailer unless the document
     // came from a .grp file). On success path becomes the path name and the modified mark is
     // cleared; a failed write leaves the existing file intact and reports "保存文件失败!".
@@ -141,6 +145,8 @@ class CRungpadDoc {
     MessageBoxHost* m_box;
     DocumentHost* m_host;
     FileWriter m_writeFile;
+    std::string m_lastWriteError;
+    bool m_refusedFile = false;
 
     bool m_converted = false;
     bool m_noteExportMode = false;

@@ -82,6 +82,7 @@ TEST_F(RungpadDocTest, RefusedFileOpensEmptyAndUsableWithoutItsPath) {
         dir.Write("cut.plf", "\x40\x06" + example.substr(2, 200));  // 1601 lines
     ASSERT_TRUE(doc.OnOpenDocument(cut));
     EXPECT_EQ(doc.Program().LineCount(), 0);
+    EXPECT_TRUE(doc.IsRefusedFile());
     EXPECT_EQ(rec.Boxes(), Strings{"无法打开梯形图文件!"});
     EXPECT_EQ(rec.Lines(), (Strings{"正在载入文件......", "格式错误!\r\n无法打开梯形图文件!"}));
     EXPECT_TRUE(doc.Notes().FindBitNote("X000.0")->empty());
@@ -104,10 +105,13 @@ TEST_F(RungpadDocTest, OpenOfAnUnreadableFileFails) {
 }
 
 TEST_F(RungpadDocTest, ReopeningReplacesTheProgram) {
+    ASSERT_TRUE(doc.OnOpenDocument(dir.Write("refused.plf", std::string("\x40\x06", 2))));
+    ASSERT_TRUE(doc.IsRefusedFile());
     ASSERT_TRUE(doc.OnOpenDocument(kExample));
     ASSERT_TRUE(doc.OnOpenDocument(WriteLadder("one.plf", test::GridBuilder::Build({"X000.0"}))));
     EXPECT_EQ(doc.Program().LineCount(), 1);
     EXPECT_EQ(doc.State().Title(), "one.plf");
+    EXPECT_FALSE(doc.IsRefusedFile());
 }
 
 // --- save ---------------------------------------------------------------------------------
@@ -253,6 +257,7 @@ TEST_F(RungpadDocTest, SaveIntoAMissingDirectoryFails) {
     ASSERT_TRUE(doc.OnNewDocument());
     EXPECT_FALSE(doc.OnSaveDocument(dir.File("no/such/dir/x.plf")));
     EXPECT_EQ(rec.Boxes(), Strings{"保存文件失败!"});
+    EXPECT_NE(doc.LastWriteError().find("no/such/dir/x.plf"), std::string::npos);
 }
 
 TEST_F(RungpadDocTest, SaveAsProposesTheTitleWithTheDocumentExtension) {
