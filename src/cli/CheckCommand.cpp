@@ -11,9 +11,8 @@ int RunCheck(const std::vector<std::string>& args) {
     if (args.size() != 1) {
         return UsageError(kCheckCommand, "expects exactly one FILE");
     }
-    LadProgram program;
-    CLadConvert convert;
-    const int status = ReadAndConvert(args[0], program, convert);
+    CliDocument document;
+    const int status = ReadAndConvert(args[0], document);
     if (status == kExitOk) {
         std::cout << "Convert succeed!\n";
     }

@@ -32,5 +32,6 @@ extern const CliCommand kResaveCommand;
 extern const CliCommand kListCommand;
 extern const CliCommand kCheckCommand;
 extern const CliCommand kConvertCommand;
+extern const CliCommand kNotesCommand;
 
 }  // namespace rungpad::cli

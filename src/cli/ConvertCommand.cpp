@@ -1,9 +1,9 @@
+#include <array>
 #include <iostream>
 #include <optional>
 
 #include "CliCommand.h"
 #include "LadderConversion.h"
-#include "LadderInput.h"
 
 namespace rungpad::cli {
 
@@ -13,18 +13,41 @@ struct ConvertArgs {
     std::string input;
     std::optional<std::string> bin;
     std::optional<std::string> list;
+    std::optional<std::string> grp;
+    std::optional<std::string> old;
+    std::optional<std::string> notes;
 };
+
+// The option that takes the next argument as its file name, or nullptr.
+std::optional<std::string>* FileOption(ConvertArgs& parsed, const std::string& arg) {
+    if (arg == "--bin") {
+        return &parsed.bin;
+    }
+    if (arg == "--list") {
+        return &parsed.list;
+    }
+    if (arg == "--grp") {
+        return &parsed.grp;
+    }
+    if (arg == "--old") {
+        return &parsed.old;
+    }
+    if (arg == "--notes") {
+        return &parsed.notes;
+    }
+    return nullptr;
+}
 
 std::optional<ConvertArgs> ParseArgs(const std::vector<std::string>& args, std::string& problem) {
     ConvertArgs parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--bin" || arg == "--list") {
+        if (std::optional<std::string>* option = FileOption(parsed, arg)) {
             if (i + 1 >= args.size()) {
                 problem = arg + " needs a file name";
                 return std::nullopt;
             }
-            (arg == "--bin" ? parsed.bin : parsed.list) = args[++i];
+            *option = args[++i];
         } else if (arg.rfind("--", 0) == 0 || !parsed.input.empty()) {
             problem = "unexpected argument '" + arg + "'";
             return std::nullopt;
@@ -39,31 +62,41 @@ std::optional<ConvertArgs> ParseArgs(const std::vector<std::string>& args, std::
     return parsed;
 }
 
+// Runs the output command for each requested file, in the order of the File menu.
+bool WriteOutputs(const ConvertArgs& parsed, CliDocument& document) {
+    const std::array<std::pair<const std::optional<std::string>*, CliDocument::Command>, 4> outputs{
+        {
+            {&parsed.bin, &CRungpadDoc::OnGenerateBinaryFile},
+            {&parsed.grp, &CRungpadDoc::OnLadderGeneratedFile},
+            {&parsed.old, &CRungpadDoc::OnGenerateOldLadderFile},
+            {&parsed.list, &CRungpadDoc::OnGenerateInstructionList},
+        }};
+    for (const auto& [path, command] : outputs) {
+        if (*path && !document.WriteWith(command, **path)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 int RunConvert(const std::vector<std::string>& args) {
     std::string problem;
     const std::optional<ConvertArgs> parsed = ParseArgs(args, problem);
     if (!parsed) {
         return UsageError(kConvertCommand, problem);
     }
-    LadProgram program;
-    CLadConvert convert;
-    const int status = ReadAndConvert(parsed->input, program, convert);
-    if (status != kExitOk) {
-        return status;
+    CliDocument document;
+    if (!document.Open(parsed->input)) {
+        return kExitBadFile;
     }
-    if (parsed->bin) {
-        std::vector<std::uint8_t> image;
-        if (!convert.BinaryImage(image) || !WriteOutput(*parsed->bin, image)) {
-            return kExitBadFile;
-        }
+    if (parsed->notes && !document.ReplaceNotes(*parsed->notes)) {
+        return kExitBadFile;
     }
-    if (parsed->list) {
-        const std::string text = convert.WriteListFile();
-        const std::span<const std::uint8_t> bytes(
-            reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-        if (!WriteOutput(*parsed->list, bytes)) {
-            return kExitBadFile;
-        }
+    if (!document.Convert()) {
+        return kExitFailed;
+    }
+    if (!WriteOutputs(*parsed, document)) {
+        return kExitBadFile;
     }
     std::cout << "Convert succeed!\n";
     return kExitOk;
@@ -72,11 +105,15 @@ int RunConvert(const std::vector<std::string>& args) {
 }  // namespace
 
 const CliCommand kConvertCommand{
-    "convert", "convert FILE [--bin OUT] [--list OUT]",
-    "Converts FILE. On success writes the binary image (the controller's step records and COD\n"
-    "table words) to --bin and the instruction list text (CR LF lines) to --list, each through a\n"
-    "temporary file, and prints \"Convert succeed!\". A conversion error prints its report line\n"
-    "on stderr and writes nothing (exit 1); an unwritable output exits 2.\n",
+    "convert", "convert FILE [--bin OUT] [--list OUT] [--grp OUT] [--old OUT] [--notes NOTEFILE]",
+    "Opens FILE as the editor does and converts it. On success runs the output commands:\n"
+    "--bin writes the binary image (the controller's step records and COD table words), --grp\n"
+    "the ladder generated file, --old the old ladder diagram file (one-line boxes; refused for\n"
+    "TMRB, TMRC, CALLU, MOVB and MOVW), --list the instruction list text (CR LF lines); each is\n"
+    "replaced only when completely written. Then prints \"Convert succeed!\".\n"
+    "--notes reads the address notes from NOTEFILE instead of PBitCh01.MEA beside rungpad-cli.\n"
+    "A conversion error prints its report line on stderr and writes nothing (exit 1); an\n"
+    "unreadable input or note file, a refused or unwritable output exits 2.\n",
     RunConvert};
 
 }  // namespace rungpad::cli

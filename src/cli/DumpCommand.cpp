@@ -1,8 +1,8 @@
 #include <iostream>
 
 #include "CliCommand.h"
+#include "CliDocument.h"
 #include "GridText.h"
-#include "LadderInput.h"
 
 namespace rungpad::cli {
 
@@ -12,12 +12,12 @@ int RunDump(const std::vector<std::string>& args) {
     if (args.size() != 1) {
         return UsageError(kDumpCommand, "expects exactly one FILE");
     }
-    ConsoleHost host;
-    LadProgram program;
-    LadHeaderTexts header;
-    if (!ReadLadder(args[0], program, header, host)) {
+    CliDocument document;
+    if (!document.Open(args[0])) {
         return kExitBadFile;
     }
+    const LadProgram& program = document.Doc().Program();
+    const LadHeaderTexts& header = document.Doc().Header();
     std::cout << GridText::Header(program, header) << '\n';
     for (int i = 0; i < program.LineCount(); ++i) {
         std::cout << GridText::Line(program, i) << '\n';

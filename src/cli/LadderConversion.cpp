@@ -1,25 +1,14 @@
 #include "LadderConversion.h"
 
-#include <iostream>
-
 #include "CliCommand.h"
-#include "LadderInput.h"
 
 namespace rungpad::cli {
 
-int ReadAndConvert(const std::string& path, LadProgram& program, CLadConvert& convert) {
-    ConsoleHost host;
-    LadHeaderTexts header;
-    if (!ReadLadder(path, program, header, host)) {
+int ReadAndConvert(const std::string& path, CliDocument& document) {
+    if (!document.Open(path)) {
         return kExitBadFile;
     }
-    convert.SetProgram(&program);
-    convert.ClearErrors();
-    if (convert.Convert() != CLadConvert::kConvertSucceeded) {
-        std::cerr << convert.FormatLastError() << '\n';
-        return kExitFailed;
-    }
-    return kExitOk;
+    return document.Convert() ? kExitOk : kExitFailed;
 }
 
 }  // namespace rungpad::cli

@@ -2,14 +2,13 @@
 
 #include <string>
 
-#include "convert/LadConvert.h"
-#include "doc/LadProgram.h"
+#include "CliDocument.h"
 
 namespace rungpad::cli {
 
-// Reads a ladder file as the editor opens it and converts it with a cleared error list.
+// Opens a ladder file as the editor does and runs the Convert command on it.
 // Returns kExitOk when it converted, kExitFailed after printing the report line of the
-// conversion error on stderr, kExitBadFile when the file could not be read.
-int ReadAndConvert(const std::string& path, LadProgram& program, CLadConvert& convert);
+// conversion error on stderr, kExitBadFile when the file could not be read or was refused.
+int ReadAndConvert(const std::string& path, CliDocument& document);
 
 }  // namespace rungpad::cli

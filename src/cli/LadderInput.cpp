@@ -2,23 +2,19 @@
 
 #include <iostream>
 
+#include "CliDocument.h"
 #include "doc/FileIo.h"
 
 namespace rungpad::cli {
 
-bool ReadLadder(const std::string& path, LadProgram& program, LadHeaderTexts& header,
-                ConsoleHost& host) {
-    std::vector<std::uint8_t> bytes;
-    std::string error;
-    if (!FileIo::ReadFile(path, bytes, error)) {
-        std::cerr << "rungpad-cli: " << error << '\n';
+bool ReadLadder(const std::string& path, LadProgram& program, LadHeaderTexts& header) {
+    CliDocument document;
+    if (!document.Open(path)) {
         return false;
     }
-    if (!LadFile::LoadLadder(bytes, FileIo::FileName(path), program, header, host, host)) {
-        std::cerr << "rungpad-cli: " << path << ": " << host.LastMessage() << '\n';
-        return false;
-    }
-    LadFile::ExpandBoxes(program);
+    program = document.Doc().Program();
+    program.SetMessageBox(nullptr);  // the document's message box goes with it
+    header = document.Doc().Header();
     return true;
 }
 

@@ -11,12 +11,12 @@ int RunList(const std::vector<std::string>& args) {
     if (args.size() != 1) {
         return UsageError(kListCommand, "expects exactly one FILE");
     }
-    LadProgram program;
-    CLadConvert convert;
-    const int status = ReadAndConvert(args[0], program, convert);
+    CliDocument document;
+    const int status = ReadAndConvert(args[0], document);
     if (status != kExitOk) {
         return status;
     }
+    const CLadConvert& convert = document.Doc().Converter();
     for (int i = 0; i < convert.TextCount(); ++i) {
         std::cout << convert.TextAt(i) << '\n';
     }

@@ -3,6 +3,7 @@
 
 #include "CliCommand.h"
 #include "LadderInput.h"
+#include "doc/HostInterfaces.h"
 
 namespace rungpad::cli {
 
@@ -22,16 +23,16 @@ int RunResave(const std::vector<std::string>& args) {
     if (args.size() != 2) {
         return UsageError(kResaveCommand, "expects FILE and OUT");
     }
-    ConsoleHost host;
     LadProgram program;
     LadHeaderTexts header;
-    if (!ReadLadder(args[0], program, header, host)) {
+    if (!ReadLadder(args[0], program, header)) {
         return kExitBadFile;
     }
     std::vector<std::uint8_t> bytes;
-    LadFile::SaveLadder(bytes, program, header, LadFile::CurrentSaveDate(), host);
+    NullMessageChannel quiet;
+    LadFile::SaveLadder(bytes, program, header, LadFile::CurrentSaveDate(), quiet);
     if (!EndsWithGrp(args[1])) {
-        LadFile::WriteNoteTrailer(bytes, program, host);
+        LadFile::WriteNoteTrailer(bytes, program, quiet);
     }
     return WriteOutput(args[1], bytes) ? kExitOk : kExitBadFile;
 }

@@ -18,6 +18,7 @@ const std::array kCommands = {
     &kListCommand,
     &kCheckCommand,
     &kConvertCommand,
+    &kNotesCommand,
 };
 
 void PrintOverview(std::ostream& out) {

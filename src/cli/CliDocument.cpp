@@ -1,0 +1,61 @@
+#include "CliDocument.h"
+
+#include <iostream>
+
+namespace rungpad::cli {
+
+bool CliDocument::Open(const std::string& path) {
+    if (!m_doc.OnOpenDocument(path)) {
+        // The reading failure names the file itself.
+        std::cerr << "rungpad-cli: " << m_console.LastMessage() << '\n';
+        return false;
+    }
+    if (m_doc.IsRefusedFile()) {
+        PrintFailure(path);
+        return false;
+    }
+    return true;
+}
+
+bool CliDocument::Convert() {
+    if (!m_doc.ConvertProgram()) {
+        std::cerr << m_doc.Converter().FormatLastError() << '\n';
+        return false;
+    }
+    return true;
+}
+
+bool CliDocument::WriteWith(Command command, const std::string& path) {
+    m_host.AnswerSave(path);
+    if (!(m_doc.*command)()) {
+        PrintFailure(path);
+        return false;
+    }
+    return true;
+}
+
+bool CliDocument::ImportNotes(const std::string& path) {
+    m_host.AnswerOpen(path);
+    if (!m_doc.OnImportNote()) {
+        PrintFailure(path);
+        return false;
+    }
+    return true;
+}
+
+bool CliDocument::ReplaceNotes(const std::string& path) {
+    m_doc.Notes().Clear();
+    return ImportNotes(path);
+}
+
+void CliDocument::PrintFailure(const std::string& path) const {
+    // The system's reason when a file operation failed, else the document's own message.
+    const std::string& why = m_doc.LastWriteError();
+    if (!why.empty()) {
+        std::cerr << "rungpad-cli: " << why << " (" << m_console.LastMessage() << ")\n";
+    } else {
+        std::cerr << "rungpad-cli: " << path << ": " << m_console.LastMessage() << '\n';
+    }
+}
+
+}  // namespace rungpad::cli

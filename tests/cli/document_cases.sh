@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Document commands of rungpad-cli: the ladder file outputs of convert, its note file option and
+# the notes command. document_cases.sh CASE CLI SOURCE_DIR; each case exits 0 when it holds.
+set -u
+case_name=$1
+cli=$2
+src=$3
+example="$src/examples/demo.plf"
+plant="$src/tests/fixtures/converter/plant.plf"
+. "$(dirname "$0")/cli_common.sh"
+
+# same_outside_header A B: the files agree in their header texts (bytes 9-83) and everything
+# after the header; the header words and the save date are the conversion's and the clock's.
+same_outside_header() {
+    cmp <(head -c 83 "$1" | tail -c +9) <(head -c 83 "$2" | tail -c +9) || fail "header texts of $1"
+    cmp <(tail -c +109 "$1") <(tail -c +109 "$2") || fail "body of $1"
+}
+
+case "$case_name" in
+convert_grp)
+    expect_status 0 "$cli" convert "$plant" --grp "$work/plant.grp"
+    same_outside_header "$work/plant.grp" "$plant"
+    # The example carries a note trailer; the ladder generated file never does.
+    expect_status 0 "$cli" convert "$example" --grp "$work/demo.grp"
+    [ "$(stat -c %s "$work/demo.grp")" -eq $((108 + 124 * 14)) ] || fail "trailer in .grp"
+    ;;
+convert_old)
+    # The example's TMR box loses its second line in the old generation.
+    expect_status 0 "$cli" convert "$example" --old "$work/old.grp"
+    [ "$(stat -c %s "$work/old.grp")" -eq $((108 + 124 * 13)) ] || fail "old layout size"
+    # Reading the old file back restores the box: the same grid as the example.
+    expect_status 0 "$cli" dump "$example"
+    mv "$work/out" "$work/example.dump"
+    expect_status 0 "$cli" dump "$work/old.grp"
+    diff <(grep '^[0-9]\{4\}' "$work/example.dump") <(grep '^[0-9]\{4\}' "$work/out") ||
+        fail "old file reads back"
+    ;;
+convert_old_refused)
+    # The plant program uses instructions the old generation lacks: nothing is written.
+    echo keep >"$work/kept.grp"
+    expect_status 2 "$cli" convert "$plant" --old "$work/kept.grp"
+    grep -q '存在不支持的功能指令!' "$work/err" || fail "reason"
+    [ "$(cat "$work/kept.grp")" = keep ] || fail "existing file touched"
+    expect_status 2 "$cli" convert "$plant" --old "$work/new.grp"
+    [ ! -e "$work/new.grp" ] || fail "empty file left behind"
+    ;;
+convert_notes)
+    printf 'X0013 Motor ready\n' >"$work/plc.MEA"
+    expect_status 0 "$cli" convert "$example" --notes "$work/plc.MEA"
+    expect_status 2 "$cli" convert "$example" --notes "$work/missing.MEA" --bin "$work/Ladbin.dat"
+    grep -q '打开文件失败!' "$work/err" || fail "note file reason"
+    [ ! -e "$work/Ladbin.dat" ] || fail "wrote after a failed note file"
+    expect_status 64 "$cli" convert "$example" --notes
+    ;;
+notes_export)
+    printf 'X0013 Motor ready\r\nx0010 byte note\nY0480 skipped\nR5118 Alarm\nend\nX0011 never\n' \
+        >"$work/plc.MEA"
+    expect_status 0 "$cli" notes "$work/plc.MEA" "$work/LadChi01.txt"
+    printf '%%\r\nX0012     Motor ready\r\nR5117     Alarm\r\nend\r\n' >"$work/expected.txt"
+    cmp "$work/LadChi01.txt" "$work/expected.txt" || fail "export text"
+    # An export file read back as a note file stops at its first line: no notes.
+    expect_status 0 "$cli" notes "$work/LadChi01.txt" "$work/again.txt"
+    [ "$(cat "$work/again.txt")" = "$(printf '%%\r\nend\r')" ] || fail "export read back"
+    ;;
+notes_failures)
+    echo keep >"$work/out.txt"
+    expect_status 2 "$cli" notes "$work/missing.MEA" "$work/out.txt"
+    grep -q 'missing.MEA: 打开文件失败!' "$work/err" || fail "missing note file"
+    [ "$(cat "$work/out.txt")" = keep ] || fail "output touched"
+    printf 'X0013 a\n' >"$work/plc.MEA"
+    expect_status 2 "$cli" notes "$work/plc.MEA" "$work/no/such/dir/out.txt"
+    expect_status 64 "$cli" notes "$work/plc.MEA"
+    expect_status 0 "$cli" notes --help
+    grep -q '^Usage: rungpad-cli notes NOTEFILE OUT' "$work/out" || fail "notes --help"
+    ;;
+*)
+    fail "unknown case $case_name"
+    ;;
+esac
+echo "ok: $case_name"
