@@ -233,6 +233,16 @@ bool CRungpadDoc::SetAddressNote(std::string_view text) {
     return true;
 }
 
+void CRungpadDoc::ShowCursorNote() {
+    std::string note;
+    try {
+        note = TextCodec::GbkToUtf8(FindAddressNote());
+    } catch (const AddressNoteError&) {
+        // A cell without a noteable address shows an empty note.
+    }
+    m_out->ShowCellNote(note);
+}
+
 bool CRungpadDoc::WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
     m_lastWriteError.clear();
     return m_writeFile(path, bytes, m_lastWriteError);

@@ -112,6 +112,9 @@ class CRungpadDoc {
     // Stores text (GBK) as the note of the cursor cell's address; "Error Note!" box and false
     // when the cell has no noteable address.
     bool SetAddressNote(std::string_view text);
+    // Shows the note of the cursor cell's address in the output window (ShowCellNote), or an
+    // empty note when the cell has none; what the views call whenever the selection is shown.
+    void ShowCursorNote();
     // Reads an address note file into the notes; an empty path means "PBitCh01.MEA" in the
     // program's directory. False when the file cannot be read.
     bool LoadNoteFile(const std::string& path);

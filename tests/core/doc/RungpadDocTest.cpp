@@ -440,6 +440,18 @@ TEST_F(RungpadDocTest, SetAddressNoteStoresShowsAndMarksModified) {
     EXPECT_TRUE(doc.IsModified());
 }
 
+TEST_F(RungpadDocTest, ShowCursorNoteShowsTheNoteOrNothing) {
+    UseGrid({"X001.2 - (Y000.1)"});
+    *doc.Notes().FindBitNote("X001.2") = "\xc6\xf4\xb6\xaf";
+    doc.Selection().cursor = {0, 0};
+    doc.ShowCursorNote();
+    doc.Selection().cursor = {1, 0};
+    doc.ShowCursorNote();
+    doc.Selection().cursor = {0, 9};  // a stale cursor below the program
+    doc.ShowCursorNote();
+    EXPECT_EQ(Events(), (Strings{"note:启动", "note:", "note:"}));
+}
+
 TEST_F(RungpadDocTest, SetAddressNoteOnANonAddressCellRefuses) {
     UseGrid({"X001.2 - [TMR:0005] - - - (Y000.1)", ". . # #"});
     for (const GridPos pos : {GridPos{1, 0}, GridPos{2, 0}, GridPos{3, 1}}) {
