@@ -36,12 +36,14 @@ void StoreField(FixedText<N>& field, const std::string& utf8) {
     field.Assign(TextCodec::Utf8ToGbk(utf8));
 }
 
+// The converter's window rendering, one entry per line.
 std::vector<std::string> InstructionWindowLines(const CLadConvert& convert) {
+    const std::string window = convert.RenderWindow();
     std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(convert.TextCount()));
-    for (int i = 0; i < convert.TextCount(); ++i) {
-        const std::string_view text = convert.TextAt(i);
-        lines.emplace_back(text.substr(0, text.size() >= 6 ? text.size() - 6 : 0));
+    std::size_t pos = 0;
+    for (std::size_t end = window.find("\r\n"); end != std::string::npos;
+         pos = end + 2, end = window.find("\r\n", pos)) {
+        lines.push_back(window.substr(pos, end - pos));
     }
     return lines;
 }
