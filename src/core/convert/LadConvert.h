@@ -217,6 +217,7 @@ class CLadConvert {
     bool EmitSingle(int k, int line, int from, int to);
     bool EmitContact(std::string_view mnemonic, const LadCell& cell, int line);
     bool EmitPlain(std::string_view mnemonic, int line);
+    bool EmitInstruction(std::string_view mnemonic, std::string_view operand, int line);
 
     // Function networks.
     bool CheckFunctionOutput(int first, const FuncInstr& instr);

@@ -40,9 +40,7 @@ std::string_view ReadMnemonic(std::uint16_t code, bool first) {
 // --- emitters -----------------------------------------------------------------------------------
 
 bool CLadConvert::EmitPlain(std::string_view mnemonic, int line) {
-    std::string text(mnemonic);
-    text.resize(std::max<std::size_t>(text.size(), kMnemonicWidth), ' ');
-    return AddText(text, line);
+    return EmitInstruction(mnemonic, {}, line);
 }
 
 bool CLadConvert::EmitContact(std::string_view mnemonic, const LadCell& cell, int line) {
@@ -50,10 +48,18 @@ bool CLadConvert::EmitContact(std::string_view mnemonic, const LadCell& cell, in
         AddError(ConvertError::kConversion, 1001, line);
         return false;
     }
-    std::string text(mnemonic);
-    text.resize(std::max<std::size_t>(text.size(), kMnemonicWidth), ' ');
-    text.append(cell.Text());
-    return AddText(text, line);
+    return EmitInstruction(mnemonic, cell.Text(), line);
+}
+
+// Composes "mnemonic padded to 10 characters, operand" in the text buffer and adds it.
+bool CLadConvert::EmitInstruction(std::string_view mnemonic, std::string_view operand, int line) {
+    std::array<char, 64> buffer;
+    const std::size_t width = std::max<std::size_t>(mnemonic.size(), kMnemonicWidth);
+    const std::size_t length = std::min(width + operand.size(), buffer.size());
+    buffer.fill(' ');
+    mnemonic.copy(buffer.data(), std::min(mnemonic.size(), buffer.size()));
+    operand.copy(buffer.data() + std::min(width, buffer.size()), length - std::min(width, length));
+    return AddText(std::string_view(buffer.data(), length), line);
 }
 
 bool CLadConvert::EmitSeries(int line, int from, int to, std::uint16_t code) {

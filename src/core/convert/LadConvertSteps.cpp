@@ -181,23 +181,26 @@ bool CLadConvert::BuildStepsOf(int text) {
         return true;
     }
     // Runs of spaces become one, letters upper case; the last word is the 1-based line.
-    std::string normal;
+    std::array<char, 64> buffer;  // an entry holds at most 62 characters
+    std::size_t length = 0;
     for (char c : entry) {
-        if (c == ' ' && (normal.empty() || normal.back() == ' ')) {
+        if ((c == ' ' && (length == 0 || buffer[length - 1] == ' ')) || length >= buffer.size()) {
             continue;
         }
-        normal.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+        buffer[length++] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     }
-    if (!normal.empty() && normal.back() == ' ') {
-        normal.pop_back();
+    if (length > 0 && buffer[length - 1] == ' ') {
+        --length;
     }
+    const std::string_view normal(buffer.data(), length);
     const std::size_t lastSpace = normal.rfind(' ');
-    const std::string_view words(normal);
-    m_errorLine = lastSpace == std::string::npos ? -1 : ValueOf(words.substr(lastSpace + 1)) - 1;
+    const std::string_view words = normal;
+    m_errorLine =
+        lastSpace == std::string_view::npos ? -1 : ValueOf(words.substr(lastSpace + 1)) - 1;
 
     Tokens tokens;
     std::size_t at = 0;
-    const std::size_t end = lastSpace == std::string::npos ? normal.size() : lastSpace;
+    const std::size_t end = lastSpace == std::string_view::npos ? normal.size() : lastSpace;
     while (at < end && tokens.count < static_cast<int>(tokens.items.size())) {
         const std::size_t space = std::min(normal.find(' ', at), end);
         tokens.items[static_cast<std::size_t>(tokens.count++)] = words.substr(at, space - at);

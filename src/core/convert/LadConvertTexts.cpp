@@ -1,9 +1,38 @@
 // The instruction text list and its two renderings.
-#include <cstdio>
-
 #include "convert/LadConvert.h"
 
 namespace rungpad {
+
+namespace {
+
+// Writes "  %4d" of line + 1 at out (two spaces, the number right-aligned in four places) and
+// returns its length, at most 13.
+std::size_t WriteLineSuffix(char* out, int line) {
+    const long long shown = static_cast<long long>(line) + 1;
+    unsigned long long magnitude = shown < 0 ? 0ull - static_cast<unsigned long long>(shown)
+                                             : static_cast<unsigned long long>(shown);
+    char digits[24];
+    std::size_t count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (shown < 0) {
+        digits[count++] = '-';
+    }
+    std::size_t length = 0;
+    out[length++] = ' ';
+    out[length++] = ' ';
+    for (std::size_t pad = count; pad < 4; ++pad) {
+        out[length++] = ' ';
+    }
+    while (count > 0) {
+        out[length++] = digits[--count];
+    }
+    return length;
+}
+
+}  // namespace
 
 bool CLadConvert::AddText(std::string_view text, int line) {
     if (m_textCount >= kMaxTexts || text.size() > kMaxTextLength) {
@@ -13,10 +42,8 @@ bool CLadConvert::AddText(std::string_view text, int line) {
     TextSlot& slot = m_texts[static_cast<std::size_t>(m_textCount)];
     text.copy(slot.chars.data(), text.size());
     // The slot leaves room for the longest suffix ("  " and an 11-character line number).
-    const int written =
-        std::snprintf(slot.chars.data() + text.size(), slot.chars.size() - text.size(), "  %4lld",
-                      static_cast<long long>(line) + 1);
-    slot.length = static_cast<std::uint8_t>(text.size() + static_cast<std::size_t>(written));
+    const std::size_t suffix = WriteLineSuffix(slot.chars.data() + text.size(), line);
+    slot.length = static_cast<std::uint8_t>(text.size() + suffix);
     ++m_textCount;
     return true;
 }
