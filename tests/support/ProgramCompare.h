@@ -6,9 +6,20 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "doc/LadProgram.h"
+#include "doc/SelectionState.h"
+
+namespace rungpad {
+
+// Lets test failures show grid positions as (column, line).
+inline void PrintTo(const GridPos& pos, std::ostream* os) {
+    *os << "(" << pos.column << ", " << pos.line << ")";
+}
+
+}  // namespace rungpad
 
 namespace rungpad::test {
 

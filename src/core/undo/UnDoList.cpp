@@ -111,8 +111,11 @@ bool CUnDoList::RecordAddressNote(int column, int line, std::string_view oldText
     return true;
 }
 
-const UndoRecord* CUnDoList::Newest() const {
-    return m_count > 0 ? &m_slots[static_cast<std::size_t>(StepBack(m_head))] : nullptr;
+const UndoRecord* CUnDoList::Peek(int age) const {
+    if (age < 0 || age >= m_count) {
+        return nullptr;
+    }
+    return &m_slots[static_cast<std::size_t>((m_head - 1 - age + 2 * kSlots) % kSlots)];
 }
 
 // --- undo ---------------------------------------------------------------------------------------

@@ -43,9 +43,9 @@ class CUnDoList {
     GridPos Undo(int& lineCount);
 
     int GetCount() const { return m_count; }
-    // The newest record, for callers that need to look at what they just recorded; nullptr when
-    // there is none.
-    const UndoRecord* Newest() const;
+    // A record that can still be undone: age 0 is the newest; nullptr when age is not below
+    // GetCount.
+    const UndoRecord* Peek(int age = 0) const;
 
   private:
     UndoRecord& StartRecord(std::uint16_t kind, int column, int line);

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "doc/SelectionState.h"
+#include "undo/AddressNoteTarget.h"
+#include "undo/UnDoList.h"
+
+namespace rungpad {
+
+class CRungpadDoc;
+class EditorHost;
+class LadClipboard;
+class LadProgram;
+struct LadCell;
+
+// The editing logic of one ladder view, free of any widget: the selection it shares with the
+// other views of its document, element placement with its rules, function boxes, the item entry
+// and its live check, line commands and the clipboard, find and replace, notes and undo. The
+// view forwards its commands here and implements EditorHost; the editor changes the document's
+// program and records every change in the view's undo list first.
+class CLadEditor : public AddressNoteTarget {
+  public:
+    CLadEditor(CRungpadDoc& doc, EditorHost& host, LadClipboard& clipboard);
+    CLadEditor(const CLadEditor&) = delete;
+    CLadEditor& operator=(const CLadEditor&) = delete;
+
+    // The view's first showing: the undo list starts to record.
+    void OnInitialUpdate();
+
+    CRungpadDoc& Document() const { return *m_doc; }
+    CUnDoList& UndoList() { return m_undo; }
+    const CUnDoList& UndoList() const { return m_undo; }
+
+    // --- selection ----------------------------------------------------------------------------
+    // Shows or hides the selection's highlight marks; showing puts the cursor cell's address note
+    // into the output window, hiding clears the cursor.
+    void SetHighlight(bool on);
+    // Hides the selection, puts anchor and cursor where given, shows it again.
+    void Select(GridPos anchor, GridPos cursor);
+    void InvalidateCursorCell();
+    // The first column of line holding a function box cell, or -1.
+    int FindFunctionBox(int line) const;
+
+    // --- element placement ---------------------------------------------------------------------
+    // Places kind at the cursor: 0 delete, 0x100 horizontal line, 0x200/0x300 contacts,
+    // 0x400/0x500 coils, 16/17 set/clear the vertical link, or the cursor cell's own function
+    // parameter or table code (re-entering it).
+    void PlaceElement(int kind);
+    // An element tool command by id; false for an id that is not one.
+    bool OnElementCommand(int commandId);
+
+    // --- function boxes ------------------------------------------------------------------------
+    // A new box of code before the selected lines (CODT and unknown codes are refused).
+    void InsertFunctionBox(std::uint16_t code);
+    // A function menu command by id; false for an id that is not one.
+    bool OnFunctionMenuCommand(int commandId);
+    // The function command: asks for a function and inserts its box.
+    void OnFunctionCommand();
+    // Releases the number of the box with a cell at (column, line) and, with remove, deletes its
+    // lines (a COD box with its table). Returns the box's height in lines; 0 when the cell is no
+    // box cell.
+    int DeleteFunctionBox(int column, int line, bool remove);
+    // Rebuilds the table lines below the COD box whose capacity the cursor cell holds.
+    void MakeCodTableLines();
+    // "END1", "END2" or the catalogue name of a function code; empty for no function.
+    static std::string FunctionName(std::uint16_t code);
+
+    // --- item entry and check ------------------------------------------------------------------
+    // Asks for the cursor cell's item and checks it; true when it was accepted and stored.
+    bool EnterItem(int kind);
+    // The checks of an entry: they add to the converter's error list and, when it passes, store
+    // the normalised text and number in the cursor cell.
+    void CheckBasicItem(int kind, std::string_view typed);
+    void CheckFunctionParameter(std::string_view typed);
+    // The value of a parameter entry, or -1 (not allowed) or -2 (malformed); text is normalised.
+    int ValidateParameter(std::uint16_t code, int column, std::string& text, int line);
+
+    // AddressNoteTarget: an undone address note goes back to the document.
+    void RestoreAddressNote(int column, int line, std::string_view text) override;
+
+  private:
+    struct BoxAtLine {
+        int column = -1;         // first column of the box on the line
+        std::uint16_t code = 0;  // element code of that cell
+        int width = 0;
+        int inputRows = 0;
+        int row = 0;  // row offset within the box
+    };
+    struct CodRequest {
+        bool pending = false;
+        int lines = 0;
+    };
+
+    LadProgram& Program() const;
+    SelectionState& Selection() const;
+    bool HasValidCursor() const;
+    LadCell& CursorCell() const;
+    BoxAtLine BoxOf(int line) const;
+    bool RefusedByBox(int kind, int column, const BoxAtLine& box) const;
+    bool IsKnownKind(int kind) const;
+    bool ContinuesBox(int line) const;
+    bool AppendTrailingLine(int column, int line);
+    void FillCoilLine(int line);
+    void SetMark(GridPos pos, bool on);
+    void ShowCursorNote();
+    void PlaceLine(int kind, GridPos target);
+    void PlaceLink(bool set, GridPos target);
+    void ReleaseBoxNumber(int startColumn, int top);
+    void RollBackEntry(bool recorded, const LadCell& saved, GridPos target);
+
+    CRungpadDoc* m_doc;
+    EditorHost* m_host;
+    LadClipboard* m_clipboard;
+    CUnDoList m_undo;
+    CodRequest m_cod;
+};
+
+}  // namespace rungpad

@@ -1,0 +1,141 @@
+// The item entry of a contact, coil, function parameter or table entry, and its live check.
+#include <cctype>
+
+#include "doc/PlcAddress.h"
+#include "doc/RungpadDoc.h"
+#include "edit/EditorHost.h"
+#include "edit/LadEditor.h"
+#include "edit/ParameterRules.h"
+#include "undo/NumberParameters.h"
+
+namespace rungpad {
+
+namespace {
+
+constexpr std::size_t kItemLength = 6;
+constexpr int kEntryError = 1;  // the error kind of the editor's entry checks
+
+std::string FirstCharacters(std::string_view typed) {
+    return std::string(typed.substr(0, std::min(typed.size(), kItemLength)));
+}
+
+}  // namespace
+
+bool CLadEditor::EnterItem(int kind) {
+    if (!HasValidCursor()) {
+        return false;
+    }
+    const GridPos target = Selection().cursor;
+    LadCell& cell = CursorCell();
+    std::string typed(cell.Text());
+    if (!m_host->AskItem(static_cast<std::uint16_t>(kind), typed)) {
+        return false;
+    }
+    const LadCell saved = cell;
+    const bool recorded = m_undo.RecordCell(target.column, target.line);
+    MessageChannel& out = m_doc->Out();
+    out.ClearOutput();
+    out.OutputLine("Checking...");
+    CLadConvert& convert = m_doc->Converter();
+    convert.ClearErrors();
+    m_cod = {};
+    if (kind < Element::kFirstBox) {
+        CheckBasicItem(kind, typed);
+    } else {
+        CheckFunctionParameter(typed);
+    }
+    if (convert.ErrorCount() > 0) {
+        RollBackEntry(recorded, saved, target);
+        out.OutputLine(convert.FormatLastError());
+        return false;
+    }
+    if (m_cod.pending) {
+        MakeCodTableLines();
+    }
+    out.OutputLine("Accept!");
+    return true;
+}
+
+// The record just made takes the cell back; without one (the list not attached yet) the copy
+// does.
+void CLadEditor::RollBackEntry(bool recorded, const LadCell& saved, GridPos target) {
+    if (recorded) {
+        int lineCount = 0;
+        m_undo.Undo(lineCount);
+    } else {
+        Program().Cell(target.column, target.line) = saved;
+    }
+}
+
+void CLadEditor::CheckBasicItem(int kind, std::string_view typed) {
+    CLadConvert& convert = m_doc->Converter();
+    const int line = Selection().cursor.line;
+    std::string t = FirstCharacters(typed);
+    for (char& c : t) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    const int byte = PlcAddress::ParseBitAddress(t);
+    if (byte < 0) {
+        convert.AddError(kEntryError, 1011, line);
+        return;
+    }
+    const bool coil = kind == Element::kCoil || kind == Element::kNegCoil;
+    if (coil && !convert.CheckCoilAddress(t, line)) {
+        convert.AddError(kEntryError, 1011, line);
+        return;
+    }
+    // Whatever sits in the output column drives an output.
+    if (Selection().cursor.column == LadLine::kOutputColumn && !convert.CheckCoilAddress(t, line)) {
+        return;
+    }
+    LadCell& cell = CursorCell();
+    cell.SetText(t);
+    cell.number = static_cast<std::int16_t>(byte);
+}
+
+void CLadEditor::CheckFunctionParameter(std::string_view typed) {
+    CLadConvert& convert = m_doc->Converter();
+    const GridPos cursor = Selection().cursor;
+    LadCell& cell = CursorCell();
+    const bool parameterCell =
+        Element::BoxColumn(cell.code) >= 1 && Element::BoxRow(cell.code) == 0;
+    if (!parameterCell && !Element::IsCodt(cell.code)) {
+        return;
+    }
+    std::string t = FirstCharacters(typed);
+    const int v = ValidateParameter(cell.code, cursor.column, t, cursor.line);
+    if (v == ParameterVerdict::kNotAllowed) {
+        convert.AddError(kEntryError, 1012, cursor.line);
+        return;
+    }
+    if (v == ParameterVerdict::kMalformed) {
+        convert.AddError(kEntryError, 1011, cursor.line);
+        return;
+    }
+    if (IsNumberParameter(cell.code) && convert.CheckNumber(cell, v, cursor.line, false)) {
+        return;
+    }
+    cell.SetText(t);
+    cell.number = static_cast<std::int16_t>(v);
+}
+
+int CLadEditor::ValidateParameter(std::uint16_t code, int column, std::string& text, int line) {
+    m_cod = {};
+    if (!Program().IsValidLine(line)) {
+        return ParameterVerdict::kMalformed;
+    }
+    ParameterVerdict verdict = ParameterRules::Validate(code, column, text, Program().Line(line));
+    if (!verdict.Accepted()) {
+        return verdict.value;
+    }
+    if (verdict.clearColumn >= 0) {
+        Program().Cell(verdict.clearColumn, line).SetText("");
+    }
+    if (verdict.codTableLines > 0) {
+        m_cod = {true, verdict.codTableLines};
+    }
+    text = std::move(verdict.text);
+    return verdict.value;
+}
+
+}  // namespace rungpad

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "EditorFixture.h"
+#include "ProgramInvariants.h"
+#include "edit/EditCommands.h"
+
+namespace rungpad::test {
+namespace {
+
+// Random editing sessions on a program with contacts, coils, numbered boxes and a COD table.
+// After every step the program keeps its invariants; and when a session's history never
+// overflowed the ring, undoing all of it gives back the exact starting program.
+class RandomEditingTest : public EditorFixture {
+  protected:
+    const std::vector<std::string> kStart = {
+        "X000.0 /X000.1 - - - - - (Y000.0)",
+        "X000.2| - - - - - - (/Y000.1)",
+        "R010.1 [TMR:0005] - - - - (R000.0)",
+        ". # #",
+        "- [CTR:0003] - - - - (Y001.0)",
+        "- # #",
+        "- # #",
+        "- # #",
+        "X001.0 [COD:0001:0012:R100:R101] - (Y001.1)",
+        "X001.1 # # # # #",
+        "CODT 1 2 3",
+        "CODT 4",
+        "[LBL:0002] - - - - - -",
+        "",
+    };
+
+    int Random(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
+    template <typename T>
+    const T& Pick(const std::vector<T>& items) {
+        return items[static_cast<std::size_t>(Random(static_cast<int>(items.size())))];
+    }
+
+    // The steps of the session so far, shown when an invariant breaks.
+    template <typename Value>
+    void Log(const char* what, Value value, std::string_view text) {
+        std::ostringstream line;
+        line << what << std::hex << value << std::dec << " " << text << " at (" << Anchor().column
+             << ", " << Anchor().line << ")-(" << Cursor().column << ", " << Cursor().line
+             << ") of " << Lines() << " lines\n";
+        m_log += line.str();
+    }
+
+    void RandomSelection() {
+        const int lines = Lines();
+        const int choice = Random(10);
+        if (choice == 0) {
+            editor.SetHighlight(false);  // no cursor
+            return;
+        }
+        const GridPos anchor{Random(8), Random(lines)};
+        const GridPos cursor = choice < 8 ? anchor : GridPos{Random(8), Random(lines)};
+        editor.Select(anchor, cursor);
+    }
+
+    void QueueItem() {
+        static const std::vector<std::optional<std::string>> kItems = {
+            "X0.0", "x1.2",   "Y3.1", "R100.7", "X64.0", "Q1", "",   "Y0.0",  "Y0.5", "R10.1",
+            "X5.0", "R510.1", "0",    "1",      "2",     "5",  "12", "127",   "200",  "1001",
+            "1002", "R1",     "D5",   "R1.2",   "17",    "8",  "3",  "65535", "X1",   std::nullopt};
+        host.items.clear();
+        host.items.push_back(Pick(kItems));
+    }
+
+    void PlaceSomething() {
+        static const std::vector<int> kKinds = {0, 0x100, 0x200, 0x300, 0x400, 0x500, 16, 17};
+        QueueItem();
+        const GridPos c = Cursor();
+        const bool onBoxCell = c.column >= 0 && doc.Program().IsValidLine(c.line) &&
+                               Cell(c.column, c.line).code >= Element::kFirstBox;
+        const int kind = onBoxCell && Random(2) == 0 ? Cell(c.column, c.line).code : Pick(kKinds);
+        Log("place 0x", kind, host.items.front().value_or("<cancel>"));
+        editor.PlaceElement(kind);
+    }
+
+    void InsertBox() {
+        const EditCommands::FunctionCommand& f =
+            EditCommands::kFunctionMenu[static_cast<std::size_t>(
+                Random(static_cast<int>(EditCommands::kFunctionMenu.size())))];
+        Log("box ", f.code, f.menuText);
+        editor.OnFunctionMenuCommand(f.id);
+    }
+
+    // One random step; returns false when it was an undo.
+    bool Step() {
+        RandomSelection();
+        const int op = Random(10);
+        if (op < 6) {
+            PlaceSomething();
+        } else if (op < 8) {
+            InsertBox();
+        } else {
+            int n = 0;
+            Log("undo ", editor.UndoList().GetCount(), "");
+            editor.UndoList().Undo(n);
+            return false;
+        }
+        return true;
+    }
+
+    std::mt19937 m_random{20261210};
+    std::string m_log;
+};
+
+TEST_F(RandomEditingTest, InvariantsHoldAndUndoRestoresTheStart) {
+    int restoredSessions = 0;
+    for (int session = 0; session < 150; ++session) {
+        Use(kStart);
+        m_log.clear();
+        const LadProgram start = doc.Program();
+        int highest = 0;
+        for (int step = 0; step < 30; ++step) {
+            Step();
+            highest = std::max(highest, editor.UndoList().GetCount());
+            ASSERT_TRUE(ProgramInvariants::Check(doc.Program(), doc.Converter()))
+                << "session " << session << " step " << step << "\n"
+                << m_log;
+        }
+        if (highest >= CUnDoList::kSlots) {
+            continue;  // the oldest steps are gone for good
+        }
+        int n = 0;
+        while (editor.UndoList().GetCount() > 0) {
+            editor.UndoList().Undo(n);
+            ASSERT_TRUE(ProgramInvariants::Check(doc.Program(), doc.Converter()))
+                << "session " << session << " while undoing\n"
+                << m_log;
+        }
+        ASSERT_TRUE(SameProgram(start, doc.Program())) << "session " << session << "\n" << m_log;
+        ++restoredSessions;
+    }
+    EXPECT_GT(restoredSessions, 100);  // most sessions stay within the ring
+}
+
+}  // namespace
+}  // namespace rungpad::test
