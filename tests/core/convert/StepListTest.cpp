@@ -199,14 +199,23 @@ TEST_F(StepListTest, CodTablesFillTheDataTable) {
 }
 
 TEST_F(StepListTest, OddTableEndsInALowByte) {
+    // A table of three one-byte entries after one of ten.
     ASSERT_TRUE(Build(WithEnds({{"RD X000.0", 0},
-                                {"COD 0001 0003 R100 R102", 0},
+                                {"COD 0001 0010 R100 R102", 0},
                                 {"WRT Y000.0", 0},
-                                {"CODT 00011 00022 00033 00000", 2},
-                                {"CODT 00000 00000 00000 00000", 2}})));
-    ASSERT_EQ(convert.DataWordCount(), 2);
-    EXPECT_EQ(convert.DataWordAt(0), 0x160B);
-    EXPECT_EQ(convert.DataWordAt(1), 0x0021);
+                                {"CODT 00001 00002 00003 00004", 2},
+                                {"CODT 00005 00006 00007 00008", 2},
+                                {"CODT 00009 00010 00000 00000", 3},
+                                {"CODT 00000 00000 00000 00000", 3},
+                                {"RD X000.1", 4},
+                                {"COD 0001 0003 R104 R106", 4},
+                                {"WRT Y000.1", 4},
+                                {"CODT 00011 00022 00033 00000", 6},
+                                {"CODT 00000 00000 00000 00000", 6}})));
+    EXPECT_EQ(convert.StepAt(7).b, 0x8A00 + 10);  // the second COD's table address
+    ASSERT_EQ(convert.DataWordCount(), 7);
+    EXPECT_EQ(convert.DataWordAt(5), 0x160B);
+    EXPECT_EQ(convert.DataWordAt(6), 0x0021);  // the last entry in the low byte, counted
 }
 
 TEST_F(StepListTest, CallsAndJumpsResolve) {
