@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "doc/SelectionState.h"
+#include "edit/SearchTarget.h"
 #include "undo/AddressNoteTarget.h"
 #include "undo/UnDoList.h"
 
@@ -21,7 +22,7 @@ struct LadCell;
 // and its live check, line commands and the clipboard, find and replace, notes and undo. The
 // view forwards its commands here and implements EditorHost; the editor changes the document's
 // program and records every change in the view's undo list first.
-class CLadEditor : public AddressNoteTarget {
+class CLadEditor : public AddressNoteTarget, public SearchTarget {
   public:
     CLadEditor(CRungpadDoc& doc, EditorHost& host, LadClipboard& clipboard);
     CLadEditor(const CLadEditor&) = delete;
@@ -78,6 +79,28 @@ class CLadEditor : public AddressNoteTarget {
     // The value of a parameter entry, or -1 (not allowed) or -2 (malformed); text is normalised.
     int ValidateParameter(std::uint16_t code, int column, std::string& text, int line);
 
+    // --- lines and clipboard -------------------------------------------------------------------
+    void OnInsertLine();
+    void OnDeleteLine();
+    void OnCopy();
+    void OnCut();
+    void OnPaste();
+    void OnSelectLines();
+    void OnGoLine();
+
+    // --- find, replace, notes, undo ------------------------------------------------------------
+    // Finds the next cell whose text is find, exactly, from the selection (modes 0, 1, 3) or
+    // from the first cell (mode 2) and selects it; modes 2 and 3 replace it, mode 1 first
+    // replaces the selected cell when it matches. direction 0 searches down, else up.
+    bool SearchNext(std::string_view find, int direction, std::string_view replace,
+                    int mode) override;
+    // The replace dialog's restart: the selection goes to the first cell of the program.
+    void SelectFirstCell() override;
+    void OnModifyNote();
+    bool CanModifyNote() const;
+    void OnUndo();
+    bool CanUndo() const { return m_undo.GetCount() > 0; }
+
     // AddressNoteTarget: an undone address note goes back to the document.
     void RestoreAddressNote(int column, int line, std::string_view text) override;
 
@@ -88,6 +111,17 @@ class CLadEditor : public AddressNoteTarget {
         int width = 0;
         int inputRows = 0;
         int row = 0;  // row offset within the box
+    };
+    struct BoxExtent {
+        int top = 0;
+        int height = 0;  // lines, a COD box's table included; 0: no box there
+        int startColumn = 0;
+        std::uint16_t code = 0;  // the cell's code the extent was found from
+    };
+    struct LineRange {
+        int top = 0;
+        int size = 0;
+        int column = 0;  // the column of the selection's top end
     };
     struct CodRequest {
         bool pending = false;
@@ -109,7 +143,17 @@ class CLadEditor : public AddressNoteTarget {
     void PlaceLine(int kind, GridPos target);
     void PlaceLink(bool set, GridPos target);
     void ReleaseBoxNumber(int startColumn, int top);
+    BoxExtent ExtentOf(int column, int line) const;
     void RollBackEntry(bool recorded, const LadCell& saved, GridPos target);
+    LineRange SelectedLines() const;
+    LineRange WidenOverBoxes(LineRange range, bool releaseNumbers);
+    void PasteCell();
+    void PasteLines();
+    void ClaimNumbers(int top, int count);
+    void ReleaseNumbersIn(int top, int count);
+    bool Matches(int column, int line, std::string_view find) const;
+    void TakeMatch(GridPos match, std::string_view replace, int mode);
+    void ReplaceText(GridPos cell, std::string_view replace);
 
     CRungpadDoc* m_doc;
     EditorHost* m_host;

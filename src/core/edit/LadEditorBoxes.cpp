@@ -119,43 +119,52 @@ void CLadEditor::ReleaseBoxNumber(int startColumn, int top) {
     }
 }
 
-int CLadEditor::DeleteFunctionBox(int column, int line, bool remove) {
-    LadProgram& program = Program();
+CLadEditor::BoxExtent CLadEditor::ExtentOf(int column, int line) const {
+    BoxExtent box;
+    const LadProgram& program = Program();
     if (column < 0 || column >= LadLine::kColumns || !program.IsValidLine(line)) {
-        return 0;
+        return box;
     }
-    const std::uint16_t code = program.Cell(column, line).code;
-    if (!Element::IsBoxCell(code)) {
-        return 0;
+    box.code = program.Cell(column, line).code;
+    if (!Element::IsBoxCell(box.code)) {
+        return box;
     }
     int height = 0;
-    if (Element::IsCodt(code)) {
+    if (Element::IsCodt(box.code)) {
         height = program.Cell(column, line).codtCount;
     } else {
         int width = 0;
-        FuncInstrTable::BoxSize(code, width, height);
+        FuncInstrTable::BoxSize(box.code, width, height);
     }
-    const int top = std::max(line - Element::BoxRow(code), 0);
-    const int startColumn = column - Element::BoxColumn(code);
-    if (startColumn >= 0 && !Element::IsCodt(code)) {
-        ReleaseBoxNumber(startColumn, top);
-    }
-    if (Element::Kind(code) == kCodKind) {
-        // The box's table lines go with it; a box below it is never taken.
-        while (program.IsValidLine(top + height) &&
-               Element::IsCodt(program.Cell(column, top + height).code)) {
+    box.top = std::max(line - Element::BoxRow(box.code), 0);
+    box.startColumn = column - Element::BoxColumn(box.code);
+    if (Element::Kind(box.code) == kCodKind) {
+        // The box's table lines belong to it; a box below it never does.
+        while (program.IsValidLine(box.top + height) &&
+               Element::IsCodt(program.Cell(column, box.top + height).code)) {
             ++height;
         }
     }
-    height = std::clamp(height, 1, program.LineCount() - top);
+    box.height = std::clamp(height, 1, program.LineCount() - box.top);
+    return box;
+}
+
+int CLadEditor::DeleteFunctionBox(int column, int line, bool remove) {
+    const BoxExtent box = ExtentOf(column, line);
+    if (box.height == 0) {
+        return 0;
+    }
+    if (box.startColumn >= 0 && !Element::IsCodt(box.code)) {
+        ReleaseBoxNumber(box.startColumn, box.top);
+    }
     if (remove) {
         SetHighlight(false);
-        m_undo.RecordDeleteLines(column, top, height);
-        program.DeleteLines(top, height);
+        m_undo.RecordDeleteLines(column, box.top, box.height);
+        Program().DeleteLines(box.top, box.height);
         m_host->InvalidateAll();
         m_doc->SetModifiedFlag();
     }
-    return height;
+    return box.height;
 }
 
 void CLadEditor::MakeCodTableLines() {

@@ -3,6 +3,9 @@
 #include <array>
 #include <cstdint>
 
+#include "convert/LadConvert.h"
+#include "doc/LadCell.h"
+
 namespace rungpad {
 
 // The box parameters that claim an instruction number in the converter's registries: CTR 1,
@@ -37,6 +40,19 @@ inline constexpr int NumberRegistrySize(std::uint16_t code) {
         default:
             return 0;
     }
+}
+
+// Marks the number a cell holds as in use, when it is a number parameter with a number inside
+// its registry; adds no error, also when the number is in use already.
+inline void ClaimNumberOf(CLadConvert& convert, const LadCell& cell, int line) {
+    if (!IsNumberParameter(cell.code) || cell.number < 0 ||
+        cell.number >= NumberRegistrySize(cell.code) ||
+        convert.IsNumberInUse(cell.code, cell.number)) {
+        return;
+    }
+    LadCell claim;
+    claim.code = cell.code;
+    convert.CheckNumber(claim, cell.number, line, true);
 }
 
 }  // namespace rungpad

@@ -170,18 +170,7 @@ void CUnDoList::UndoCell(UndoRecord& record) {
         m_converter->ReleaseNumber(cell.code, cell.number);
     }
     cell = record.cells.front();
-    ClaimNumbersOf(cell);
-}
-
-void CUnDoList::ClaimNumbersOf(const LadCell& cell) {
-    if (!IsNumberParameter(cell.code) || cell.number < 0 ||
-        cell.number >= NumberRegistrySize(cell.code) ||
-        m_converter->IsNumberInUse(cell.code, cell.number)) {
-        return;
-    }
-    LadCell claim;
-    claim.code = cell.code;
-    m_converter->CheckNumber(claim, cell.number, 0, true);
+    ClaimNumberOf(*m_converter, cell, record.line);
 }
 
 // Lines are put back only when they fit; a refused insertion leaves every other line untouched.
@@ -196,7 +185,7 @@ void CUnDoList::UndoDeleteLines(UndoRecord& record) {
         LadLine& line = m_program->Line(at + i);
         for (int c = 0; c < LadLine::kColumns; ++c) {
             line.Cell(c) = record.cells[static_cast<std::size_t>(i * LadLine::kColumns + c)];
-            ClaimNumbersOf(line.Cell(c));
+            ClaimNumberOf(*m_converter, line.Cell(c), at + i);
         }
     }
 }

@@ -57,7 +57,6 @@ class CUnDoList {
     void UndoDeleteLines(UndoRecord& record);
     void UndoInsertLines(const UndoRecord& record);
     int CodtTableAfter(int first, int inserted) const;
-    void ClaimNumbersOf(const LadCell& cell);
 
     std::array<UndoRecord, kSlots> m_slots{};
     int m_head = 0;

@@ -1,0 +1,129 @@
+// Find and replace, Modify Note and the Undo command.
+#include <algorithm>
+
+#include "doc/AddressNoteError.h"
+#include "doc/RungpadDoc.h"
+#include "doc/TextCodec.h"
+#include "edit/EditorHost.h"
+#include "edit/LadEditor.h"
+
+namespace rungpad {
+
+namespace {
+
+constexpr int kFind = 0;
+constexpr int kReplaceSelected = 1;
+constexpr int kReplaceAllFirst = 2;
+
+}  // namespace
+
+bool CLadEditor::Matches(int column, int line, std::string_view find) const {
+    return Program().Cell(column, line).Text() == find;
+}
+
+void CLadEditor::ReplaceText(GridPos cell, std::string_view replace) {
+    m_undo.RecordCell(cell.column, cell.line);
+    // A cell holds six characters; a longer replacement is cut.
+    Program().Cell(cell.column, cell.line).SetText(replace);
+    m_doc->SetModifiedFlag();
+}
+
+void CLadEditor::TakeMatch(GridPos match, std::string_view replace, int mode) {
+    SetHighlight(false);
+    Selection().anchor = Selection().cursor = match;
+    if (mode >= kReplaceAllFirst) {
+        ReplaceText(match, replace);
+        InvalidateCursorCell();
+    }
+    SetHighlight(true);
+}
+
+bool CLadEditor::SearchNext(std::string_view find, int direction, std::string_view replace,
+                            int mode) {
+    const SelectionState& sel = Selection();
+    const LadProgram& program = Program();
+    GridPos start{std::min(sel.anchor.column, sel.cursor.column), sel.FirstLine()};
+    if (mode == kReplaceAllFirst || start.column < 0 || start.line < 0 ||
+        start.column >= LadLine::kColumns || !program.IsValidLine(start.line)) {
+        start = {0, 0};
+    }
+    if (!program.IsValidLine(start.line)) {
+        return false;
+    }
+    const int step = direction == 0 ? 1 : -1;
+    if (mode == kReplaceSelected && Matches(start.column, start.line, find)) {
+        ReplaceText(start, replace);
+        m_host->InvalidateCell(start);
+    }
+    // The rest of the start line; the trailing line is never searched.
+    const int last = program.LineCount() - 1;
+    if (start.line < last) {
+        const int from = mode == kReplaceAllFirst ? start.column : start.column + step;
+        for (int column = from; column >= 0 && column < LadLine::kColumns; column += step) {
+            if (Matches(column, start.line, find)) {
+                TakeMatch({column, start.line}, replace, mode);
+                return true;
+            }
+        }
+    }
+    for (int line = start.line + step; line >= 0 && line < last; line += step) {
+        for (int column = 0; column < LadLine::kColumns; ++column) {
+            if (Matches(column, line, find)) {
+                TakeMatch({column, line}, replace, mode);
+                m_host->BringLineIntoView(line);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void CLadEditor::SelectFirstCell() {
+    Select({0, 0}, {0, 0});
+}
+
+bool CLadEditor::CanModifyNote() const {
+    if (!HasValidCursor()) {
+        return false;
+    }
+    const std::uint16_t code = CursorCell().code;
+    return code >= Element::kNcContact && code <= Element::kNegCoil;
+}
+
+void CLadEditor::OnModifyNote() {
+    if (!CanModifyNote()) {
+        return;
+    }
+    std::string old;
+    try {
+        old = m_doc->FindAddressNote();
+    } catch (const AddressNoteError&) {
+        return;  // an address without a note slot: nothing to edit
+    }
+    const GridPos cursor = Selection().cursor;
+    std::string note = TextCodec::GbkToUtf8(old);
+    if (!m_host->AskNote(CursorCell().Text(), note)) {
+        return;
+    }
+    m_undo.RecordAddressNote(cursor.column, cursor.line, old);
+    m_doc->SetAddressNote(TextCodec::Utf8ToGbk(note));
+}
+
+// The selection covers what came back: the record's cell, or the restored lines and the line
+// below them. It stays inside the program, also after the trailing line was taken back.
+void CLadEditor::OnUndo() {
+    if (!CanUndo()) {
+        return;
+    }
+    SetHighlight(false);
+    int lineCount = 0;
+    const GridPos at = m_undo.Undo(lineCount);
+    if (at.line >= 0) {
+        const int last = std::max(Program().LineCount() - 1, 0);
+        Selection().anchor = {at.column, std::min(at.line, last)};
+        Selection().cursor = {at.column, std::min(at.line + lineCount, last)};
+    }
+    m_host->InvalidateAll();
+}
+
+}  // namespace rungpad
