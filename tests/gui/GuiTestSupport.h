@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QRegularExpression>
+#include <QString>
 #include <string_view>
 
 #include "doc/FuncInstrTable.h"
@@ -99,6 +101,12 @@ inline int DarkCount(const QImage& image, const LogicalRect& r) {
         }
     }
     return n;
+}
+
+// Pages of a PDF document.
+inline int PdfPageCount(const QByteArray& pdf) {
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b(?!s)"));
+    return static_cast<int>(QString::fromLatin1(pdf).count(page));
 }
 
 }  // namespace rungpad::test

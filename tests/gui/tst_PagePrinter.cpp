@@ -4,7 +4,6 @@
 
 #include <QBuffer>
 #include <QPdfWriter>
-#include <QRegularExpression>
 #include <QTest>
 
 #include "GuiTestSupport.h"
@@ -150,8 +149,7 @@ class TestPagePrinter : public QObject {
                 !LadPainter(painter, LogicalMapping::ForDevice(other), ViewFonts()).CanInvert());
         }
         QVERIFY(PagePrinter::Print(pdf, program, 1, 99));
-        const QString text = QString::fromLatin1(buffer.data());
-        QCOMPARE(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b(?!s)"))), 3);
+        QCOMPARE(PdfPageCount(buffer.data()), 3);
     }
 
     void pageShrinksToFitSmallerPaper() {

@@ -1,88 +1,418 @@
 #include "shell/MainFrm.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QDockWidget>
+#include <QCloseEvent>
+#include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
 #include <string>
 #include <vector>
 
-#include "doc/FileIo.h"
-#include "shell/QtMessageBox.h"
+#include "doc/RungpadDoc.h"
+#include "shell/ChildFrm.h"
+#include "shell/CoolBar.h"
 #include "view/RungpadView.h"
+#include "view/ViewFonts.h"
 
 namespace rungpad {
 
 namespace {
 
+constexpr const char* kOpenFilter =
+    "PLC梯图文件 (*.grp)|*.plf;*.grp|备份文件 (*.bak)|*.bak|所有文件(*.*)|*.*||";
+constexpr double kWindowFontPoints = 9.6;
+
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+std::string ToLocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString CanonicalPath(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
 }  // namespace
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+CMainFrame::CMainFrame(QWidget* parent)
+    : QMainWindow(parent),
+      m_qtBox(this),
+      m_qtHost(this),
+      m_box(&m_qtBox),
+      m_host(&m_qtHost),
+      m_printer(QPrinter::HighResolution) {
     setWindowTitle(QStringLiteral("Ladder diagram editor"));
-    m_view = new CRungpadView(this);
-    setCentralWidget(m_view);
-    CreateOutputWindow();
+    m_mdi = new QMdiArea(this);
+    setCentralWidget(m_mdi);
+    CreateDockWindows();
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    setAcceptDrops(true);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateMenus);
+    QSettings settings;
+    m_recentFiles = settings.value(QStringLiteral("Recent File List/Files")).toStringList();
+    UpdateRecentFileActions();
+    UpdateMenus();
     resize(1000, 760);
 }
 
-CMainFrame::~CMainFrame() = default;
-
-void CMainFrame::CreateOutputWindow() {
-    auto* dock = new QDockWidget(QStringLiteral("输出窗口"), this);
-    dock->setObjectName(QStringLiteral("OutputWindow"));
-    m_output = new QPlainTextEdit(dock);
-    m_output->setReadOnly(true);
-    dock->setWidget(m_output);
-    addDockWidget(Qt::BottomDockWidgetArea, dock);
-    resizeDocks({dock}, {120}, Qt::Vertical);
+CMainFrame::~CMainFrame() {
+    // The documents report to this frame and its hosts: they go before the frame's members do.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    delete m_mdi;
 }
 
-bool CMainFrame::OpenFile(const QString& path) {
-    QtMessageBox box(this);
-    std::vector<std::uint8_t> bytes;
-    std::string error;
-    const std::string localPath = QFile::encodeName(path).toStdString();
-    if (!FileIo::ReadFile(localPath, bytes, error)) {
-        box.ShowMessage(error.empty() ? "Cannot open " + path.toStdString() : error);
+void CMainFrame::CreateDockWindows() {
+    m_output = new CCoolBar(QStringLiteral("输出窗口"), QStringLiteral("OutputWindow"), true, this);
+    m_comment =
+        new CCoolBar(QStringLiteral("注释窗口"), QStringLiteral("CommentWindow"), true, this);
+    m_instruction = new CCoolBar(QStringLiteral("指令表输出窗口"),
+                                 QStringLiteral("InstructionWindow"), false, this);
+    QFont font = ViewFonts::FixedFace();
+    font.setPointSizeF(kWindowFontPoints);
+    m_output->Edit()->setFont(font);
+    m_instruction->Edit()->setFont(font);
+    addDockWidget(Qt::BottomDockWidgetArea, m_output);
+    splitDockWidget(m_output, m_comment, Qt::Horizontal);
+    addDockWidget(Qt::RightDockWidgetArea, m_instruction);
+    resizeDocks({m_output}, {120}, Qt::Vertical);
+    resizeDocks({m_instruction}, {250}, Qt::Horizontal);
+    m_comment->hide();
+    m_instruction->hide();
+}
+
+QAction* CMainFrame::AddDocumentAction(QMenu* menu, const QString& text,
+                                       bool (CRungpadDoc::*command)(), const QKeySequence& key) {
+    QAction* action = menu->addAction(text);
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, [this, command] {
+        OnDocumentCommand([command](CRungpadDoc& doc) { (doc.*command)(); });
+    });
+    m_documentActions << action;
+    return action;
+}
+
+template <typename Command>
+void CMainFrame::OnDocumentCommand(Command command) {
+    CChildFrame* child = ActiveChild();
+    if (!child) {
+        return;
+    }
+    command(child->Document());
+    child->UpdateTitle();
+    const std::string& path = child->Document().State().PathName();
+    if (!path.empty()) {
+        AddRecentFile(QFile::decodeName(path.c_str()));
+    }
+}
+
+void CMainFrame::CreateActions() {
+    m_newAct = new QAction(QStringLiteral("New(&N)"), this);
+    m_newAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(m_newAct, &QAction::triggered, this, &CMainFrame::OnFileNew);
+    m_openAct = new QAction(QStringLiteral("Open(&O)..."), this);
+    m_openAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(m_openAct, &QAction::triggered, this, &CMainFrame::OnFileOpen);
+    m_convertAct = new QAction(QStringLiteral("Convert(&V)"), this);
+    m_convertAct->setShortcut(QKeySequence(Qt::Key_F7));
+    m_convertAct->setStatusTip(QStringLiteral("Convert Ladder diagram(F7)"));
+    connect(m_convertAct, &QAction::triggered, this, &CMainFrame::OnConvert);
+    m_exitAct = new QAction(QStringLiteral("Exit(&X)"), this);
+    connect(m_exitAct, &QAction::triggered, this, &QWidget::close);
+    for (QAction*& act : m_recentActs) {
+        act = new QAction(this);
+        connect(act, &QAction::triggered, this,
+                [this, act] { OpenDocumentFile(act->data().toString()); });
+    }
+}
+
+void CMainFrame::CreateMenus() {
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("File(&F)"));
+    m_fileMenu->addAction(m_newAct);
+    m_fileMenu->addAction(m_openAct);
+    QAction* close = m_fileMenu->addAction(QStringLiteral("Close(&C)"));
+    connect(close, &QAction::triggered, m_mdi, &QMdiArea::closeActiveSubWindow);
+    m_documentActions << close;
+    AddDocumentAction(m_fileMenu, QStringLiteral("Save(&S)"), &CRungpadDoc::DoFileSave,
+                      QKeySequence(Qt::CTRL | Qt::Key_S));
+    AddDocumentAction(m_fileMenu, QStringLiteral("Save As(&A)..."), &CRungpadDoc::DoFileSaveAs);
+    m_documentActions << m_fileMenu->addSeparator();
+    AddDocumentAction(m_fileMenu, QStringLiteral("Export Note(&E)..."), &CRungpadDoc::OnExportNote);
+    AddDocumentAction(m_fileMenu, QStringLiteral("Import Note(&I)..."), &CRungpadDoc::OnImportNote);
+    m_documentActions << m_fileMenu->addSeparator();
+    AddDocumentAction(m_fileMenu, QStringLiteral("Ladder Generated File(&L)..."),
+                      &CRungpadDoc::OnLadderGeneratedFile);
+    AddDocumentAction(m_fileMenu, QStringLiteral("Generate Binary File(&B)..."),
+                      &CRungpadDoc::OnGenerateBinaryFile);
+    AddDocumentAction(m_fileMenu, QStringLiteral("Edit Ladder Diagram Information(&M)"),
+                      &CRungpadDoc::OnEditLadderInfo);
+    AddDocumentAction(m_fileMenu, QStringLiteral("Generate The Old Ladder Diagram File(&D)"),
+                      &CRungpadDoc::OnGenerateOldLadderFile);
+    AddDocumentAction(m_fileMenu, QStringLiteral("Generate Instruction List(&T)"),
+                      &CRungpadDoc::OnGenerateInstructionList, QKeySequence(Qt::CTRL | Qt::Key_M));
+    m_documentActions << m_fileMenu->addSeparator();
+    const auto viewCommand = [this](QMenu* menu, const QString& text, void (CRungpadView::*slot)(),
+                                    const QKeySequence& key) {
+        QAction* action = menu->addAction(text);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, [this, slot] {
+            if (CChildFrame* child = ActiveChild()) {
+                (child->View()->*slot)();
+            }
+        });
+        m_documentActions << action;
+    };
+    viewCommand(m_fileMenu, QStringLiteral("Print(&P)..."), &CRungpadView::OnFilePrint,
+                QKeySequence(Qt::CTRL | Qt::Key_P));
+    viewCommand(m_fileMenu, QStringLiteral("Print Preview(&V)"), &CRungpadView::OnFilePrintPreview,
+                {});
+    viewCommand(m_fileMenu, QStringLiteral("Print Setup(&R)..."), &CRungpadView::OnFilePrintSetup,
+                {});
+    m_recentSeparator = m_fileMenu->addSeparator();
+    for (QAction* act : m_recentActs) {
+        m_fileMenu->addAction(act);
+    }
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(m_exitAct);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
+    edit->addAction(m_convertAct);
+    m_documentMenus << edit;
+
+    m_viewMenu = menuBar()->addMenu(QStringLiteral("View(&V)"));
+    QMenu* window = menuBar()->addMenu(QStringLiteral("Window(&W)"));
+    window->addAction(QStringLiteral("Cascade(&C)"), m_mdi, &QMdiArea::cascadeSubWindows);
+    window->addAction(QStringLiteral("Tile(&T)"), m_mdi, &QMdiArea::tileSubWindows);
+    m_documentMenus << window;
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+    help->addAction(QStringLiteral("About Rungpad(&A)..."), this, [this] {
+        QMessageBox::about(this, QApplication::applicationName(),
+                           QStringLiteral("Rungpad %1").arg(QApplication::applicationVersion()));
+    });
+}
+
+void CMainFrame::CreateToolBar() {
+    QToolBar* toolbar = addToolBar(QStringLiteral("Standard"));
+    toolbar->setObjectName(QStringLiteral("StandardToolBar"));
+    toolbar->addAction(m_newAct);
+    toolbar->addAction(m_openAct);
+    toolbar->addSeparator();
+    toolbar->addAction(m_convertAct);
+    m_viewMenu->addAction(toolbar->toggleViewAction());
+}
+
+void CMainFrame::CreateStatusBar() {
+    m_idle = new QLabel(QStringLiteral("be ready"), this);
+    statusBar()->addWidget(m_idle, 1);
+    QAction* statusBarAct = m_viewMenu->addAction(QStringLiteral("Status Bar(&S)"));
+    statusBarAct->setCheckable(true);
+    statusBarAct->setChecked(true);
+    connect(statusBarAct, &QAction::toggled, statusBar(), &QWidget::setVisible);
+    m_viewMenu->addSeparator();
+    QAction* output = m_output->toggleViewAction();
+    output->setText(QStringLiteral("Output window(&O)"));
+    QAction* instruction = m_instruction->toggleViewAction();
+    instruction->setText(QStringLiteral("Instruction Window(&I)"));
+    m_viewMenu->addAction(output);
+    m_viewMenu->addAction(instruction);
+    m_documentActions << output << instruction;
+}
+
+void CMainFrame::UpdateMenus() {
+    const bool hasDocument = ActiveChild() != nullptr;
+    for (QAction* action : m_documentActions) {
+        action->setVisible(hasDocument);
+    }
+    for (QMenu* menu : m_documentMenus) {
+        menu->menuAction()->setVisible(hasDocument);
+    }
+    m_convertAct->setEnabled(hasDocument);
+}
+
+CChildFrame* CMainFrame::ActiveChild() const {
+    QMdiSubWindow* active = m_mdi->activeSubWindow();
+    if (!active) {
+        // The window keeps its document while another application has the focus.
+        const QList<QMdiSubWindow*> windows =
+            m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
+        active = windows.isEmpty() ? nullptr : windows.last();
+    }
+    return qobject_cast<CChildFrame*>(active);
+}
+
+CRungpadDoc* CMainFrame::ActiveDocument() const {
+    CChildFrame* child = ActiveChild();
+    return child ? &child->Document() : nullptr;
+}
+
+QList<CChildFrame*> CMainFrame::Children() const {
+    QList<CChildFrame*> children;
+    for (QMdiSubWindow* window : m_mdi->subWindowList()) {
+        if (auto* child = qobject_cast<CChildFrame*>(window)) {
+            children << child;
+        }
+    }
+    return children;
+}
+
+CChildFrame* CMainFrame::AddChild(std::unique_ptr<CRungpadDoc> doc) {
+    auto* child = new CChildFrame(std::move(doc));
+    child->View()->SetPrinter(&m_printer);
+    m_mdi->addSubWindow(child);
+    // Once a closed window is gone, the menus follow the windows that remain.
+    connect(child, &QObject::destroyed, this, &CMainFrame::UpdateMenus, Qt::QueuedConnection);
+    child->showMaximized();
+    m_mdi->setActiveSubWindow(child);
+    UpdateMenus();
+    return child;
+}
+
+CChildFrame* CMainFrame::FindChild(const QString& path) const {
+    const QString wanted = CanonicalPath(path);
+    for (CChildFrame* child : Children()) {
+        const std::string& own = child->Document().State().PathName();
+        if (!own.empty() && CanonicalPath(QFile::decodeName(own.c_str())) == wanted) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+CChildFrame* CMainFrame::NewDocument() {
+    auto doc = std::make_unique<CRungpadDoc>(*this, *m_box, *m_host);
+    doc->OnNewDocument(++m_untitledCount);
+    return AddChild(std::move(doc));
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path) {
+    if (CChildFrame* open = FindChild(path)) {
+        m_mdi->setActiveSubWindow(open);
+        return true;
+    }
+    auto doc = std::make_unique<CRungpadDoc>(*this, *m_box, *m_host);
+    if (!doc->OnOpenDocument(ToLocalPath(path))) {
         return false;
     }
-    LadProgram program;
-    LadHeaderTexts header;
-    const std::string name = QFileInfo(path).fileName().toStdString();
-    if (!LadFile::LoadLadder(bytes, name, program, header, *this, box)) {
-        return false;
+    const bool named = !doc->State().PathName().empty();
+    AddChild(std::move(doc));
+    if (named) {
+        AddRecentFile(path);
     }
-    LadFile::ExpandBoxes(program);
-    m_program = std::move(program);
-    m_header = header;
-    m_view->SetProgram(&m_program);
-    setWindowTitle(QStringLiteral("%1 - Ladder diagram editor").arg(QFileInfo(path).fileName()));
     return true;
 }
 
+void CMainFrame::OnFileNew() {
+    NewDocument();
+}
+
+void CMainFrame::OnFileOpen() {
+    const auto path = m_host->ChooseOpenFile({"", "", kOpenFilter});
+    if (path) {
+        OpenDocumentFile(QFile::decodeName(path->c_str()));
+    }
+}
+
+void CMainFrame::OnConvert() {
+    if (CRungpadDoc* doc = ActiveDocument()) {
+        doc->ConvertProgram();
+    }
+}
+
+void CMainFrame::AddRecentFile(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    m_recentFiles.removeAll(absolute);
+    m_recentFiles.prepend(absolute);
+    while (m_recentFiles.size() > kRecentFiles) {
+        m_recentFiles.removeLast();
+    }
+    QSettings().setValue(QStringLiteral("Recent File List/Files"), m_recentFiles);
+    UpdateRecentFileActions();
+}
+
+void CMainFrame::UpdateRecentFileActions() {
+    for (int i = 0; i < kRecentFiles; ++i) {
+        QAction* act = m_recentActs.at(static_cast<std::size_t>(i));
+        const bool used = i < m_recentFiles.size();
+        act->setVisible(used);
+        if (used) {
+            act->setText(
+                QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(m_recentFiles.at(i)).fileName()));
+            act->setData(m_recentFiles.at(i));
+        }
+    }
+    m_recentSeparator->setVisible(!m_recentFiles.isEmpty());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    m_mdi->closeAllSubWindows();
+    if (!m_mdi->subWindowList().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            OpenDocumentFile(url.toLocalFile());
+        }
+    }
+    event->acceptProposedAction();
+}
+
 void CMainFrame::OutputLine(std::string_view text) {
-    m_output->parentWidget()->show();
-    m_output->appendPlainText(FromUtf8(text));
+    m_output->show();
+    m_output->Edit()->appendPlainText(FromUtf8(text));
 }
 
 void CMainFrame::ClearOutput() {
-    m_output->clear();
+    m_output->Edit()->clear();
 }
 
 void CMainFrame::SetOutputText(std::string_view text) {
-    m_output->setPlainText(FromUtf8(text));
+    m_output->Edit()->setPlainText(FromUtf8(text));
 }
 
 void CMainFrame::ShowCellNote(std::string_view note) {
     SetOutputText(note);
 }
 
-void CMainFrame::ShowInstructionList(const std::vector<std::string>&) {}
+void CMainFrame::ShowInstructionList(const std::vector<std::string>& lines) {
+    QStringList text;
+    text.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) {
+        text << FromUtf8(line);
+    }
+    m_instruction->show();
+    m_instruction->Edit()->setPlainText(text.join(u'\n'));
+}
 
-void CMainFrame::ClearInstructionWindow() {}
+void CMainFrame::ClearInstructionWindow() {
+    m_instruction->Edit()->clear();
+    m_instruction->hide();
+}
 
 }  // namespace rungpad

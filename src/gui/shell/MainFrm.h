@@ -1,31 +1,55 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QString>
+#include <QPrinter>
+#include <QStringList>
+#include <array>
 
 #include "doc/HostInterfaces.h"
-#include "doc/LadFile.h"
-#include "doc/LadProgram.h"
+#include "shell/QtDocumentHost.h"
+#include "shell/QtMessageBox.h"
 
-class QPlainTextEdit;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
 
 namespace rungpad {
 
-class CRungpadView;
+class CChildFrame;
+class CCoolBar;
+class CRungpadDoc;
+class DocumentHost;
 
-// The main window: for now one ladder view as its central widget and the output window docked at
-// the bottom, which is the program's message channel.
+// The multiple-document main window: menus, toolbar, status bar, the child windows of the open
+// documents, and the output, comment and instruction windows through which documents and views
+// report (the message channel).
 class CMainFrame : public QMainWindow, public MessageChannel {
     Q_OBJECT
 
   public:
+    static constexpr int kRecentFiles = 4;
+
     explicit CMainFrame(QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // Reads a ladder file into the view's program; failures are shown in a message box.
-    bool OpenFile(const QString& path);
+    // Where documents show message boxes and ask for files; tests put scripted hosts here before
+    // opening documents.
+    void SetMessageBox(MessageBoxHost* box) { m_box = box ? box : &m_qtBox; }
+    void SetDocumentHost(DocumentHost* host) { m_host = host ? host : &m_qtHost; }
 
-    CRungpadView* View() const { return m_view; }
+    // Opens path in a new child window, or brings the window that already shows it to the front.
+    // False when the file cannot be read (reported in a message box).
+    bool OpenDocumentFile(const QString& path);
+    CChildFrame* NewDocument();
+
+    CChildFrame* ActiveChild() const;
+    CRungpadDoc* ActiveDocument() const;
+    QList<CChildFrame*> Children() const;
+    CCoolBar* OutputWindow() const { return m_output; }
+    CCoolBar* CommentWindow() const { return m_comment; }
+    CCoolBar* InstructionWindow() const { return m_instruction; }
+    QStringList RecentFiles() const { return m_recentFiles; }
 
     void OutputLine(std::string_view text) override;
     void ClearOutput() override;
@@ -34,13 +58,57 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void ShowInstructionList(const std::vector<std::string>& lines) override;
     void ClearInstructionWindow() override;
 
-  private:
-    void CreateOutputWindow();
+  public slots:
+    void OnFileNew();
+    void OnFileOpen();
+    void OnConvert();
 
-    LadProgram m_program;
-    LadHeaderTexts m_header;
-    CRungpadView* m_view = nullptr;
-    QPlainTextEdit* m_output = nullptr;
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void CreateDockWindows();
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    // Shows the document menus only while a document is open.
+    void UpdateMenus();
+    CChildFrame* AddChild(std::unique_ptr<CRungpadDoc> doc);
+    CChildFrame* FindChild(const QString& path) const;
+    void AddRecentFile(const QString& path);
+    void UpdateRecentFileActions();
+    // Runs a document command on the active document and refreshes its window title.
+    template <typename Command>
+    void OnDocumentCommand(Command command);
+    QAction* AddDocumentAction(QMenu* menu, const QString& text, bool (CRungpadDoc::*command)(),
+                               const QKeySequence& key = {});
+
+    QtMessageBox m_qtBox;
+    QtDocumentHost m_qtHost;
+    MessageBoxHost* m_box;
+    DocumentHost* m_host;
+    QPrinter m_printer;
+    QMdiArea* m_mdi = nullptr;
+    CCoolBar* m_output = nullptr;
+    CCoolBar* m_comment = nullptr;
+    CCoolBar* m_instruction = nullptr;
+    QLabel* m_idle = nullptr;
+    int m_untitledCount = 0;
+    QStringList m_recentFiles;
+
+    QAction* m_newAct = nullptr;
+    QAction* m_openAct = nullptr;
+    QAction* m_convertAct = nullptr;
+    QAction* m_exitAct = nullptr;
+    QList<QAction*> m_documentActions;  // shown only with a document open
+    QList<QMenu*> m_documentMenus;
+    std::array<QAction*, kRecentFiles> m_recentActs{};
+    QAction* m_recentSeparator = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_viewMenu = nullptr;
 };
 
 }  // namespace rungpad

@@ -1,16 +1,11 @@
 #pragma once
 
+#include "doc/SelectionState.h"  // GridPos, LogicalPoint
+
 namespace rungpad {
 
-// A point of the view's drawing surface in logical units of 0.01 inch, y pointing up, origin at
-// the top left of the scrollable area (so every y on the grid is zero or negative).
-struct LogicalPoint {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const LogicalPoint&, const LogicalPoint&) = default;
-};
-
-// A rectangle in logical units: top is above bottom, so top >= bottom.
+// A rectangle in logical units (0.01 inch, y up, origin at the top left of the scrollable area,
+// so every y on the grid is zero or negative): top is above bottom, so top >= bottom.
 struct LogicalRect {
     int left = 0;
     int top = 0;
@@ -23,13 +18,6 @@ struct LogicalSize {
     int width = 0;
     int height = 0;
     friend bool operator==(const LogicalSize&, const LogicalSize&) = default;
-};
-
-// A grid position; -1 in either field means no position.
-struct GridPos {
-    int column = -1;
-    int line = -1;
-    friend bool operator==(const GridPos&, const GridPos&) = default;
 };
 
 // An inclusive range of lines; empty when last < first.

@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPrinter>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -9,6 +10,7 @@
 #include "view/LadPainter.h"
 #include "view/LadRenderer.h"
 #include "view/ViewFonts.h"
+#include "view/ViewPrinter.h"
 
 namespace rungpad {
 
@@ -113,6 +115,32 @@ void CRungpadView::showEvent(QShowEvent* event) {
 
 void CRungpadView::scrollContentsBy(int dx, int dy) {
     viewport()->scroll(dx, dy);
+}
+
+void CRungpadView::OnFilePrint() {
+    if (m_program) {
+        CViewPrinter::OnFilePrint(this, Printer(), *m_program);
+    }
+}
+
+void CRungpadView::OnFilePrintPreview() {
+    if (m_program) {
+        CViewPrinter::OnFilePrintPreview(this, Printer(), *m_program);
+    }
+}
+
+void CRungpadView::OnFilePrintSetup() {
+    CViewPrinter::OnFilePrintSetup(this, Printer());
+}
+
+QPrinter& CRungpadView::Printer() {
+    if (m_printer) {
+        return *m_printer;
+    }
+    if (!m_ownPrinter) {
+        m_ownPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *m_ownPrinter;
 }
 
 const ViewFonts& CRungpadView::Fonts() {

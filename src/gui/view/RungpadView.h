@@ -3,6 +3,8 @@
 #include <QAbstractScrollArea>
 #include <memory>
 
+class QPrinter;
+
 #include "view/GridGeometry.h"
 #include "view/LogicalMapping.h"
 
@@ -38,6 +40,15 @@ class CRungpadView : public QAbstractScrollArea {
     // Paints the exposed part of the viewport (device pixels) and returns the lines it drew.
     LineRange DrawView(QPainter& painter, const QRect& exposed);
 
+    // The printer set-up of the print commands, shared by the application; until one is given
+    // the view keeps its own.
+    void SetPrinter(QPrinter* printer) { m_printer = printer; }
+
+  public slots:
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -46,9 +57,12 @@ class CRungpadView : public QAbstractScrollArea {
 
   private:
     const ViewFonts& Fonts();
+    QPrinter& Printer();
 
     LadProgram* m_program = nullptr;
     std::unique_ptr<ViewFonts> m_fonts;
+    QPrinter* m_printer = nullptr;
+    std::unique_ptr<QPrinter> m_ownPrinter;
 };
 
 }  // namespace rungpad

@@ -8,9 +8,7 @@
 
 namespace rungpad {
 
-namespace {
-
-QFont NoteFace() {
+QFont ViewFonts::FixedFace() {
     if (QFontDatabase::families().contains(QStringLiteral("Fixedsys"))) {
         return QFont(QStringLiteral("Fixedsys"));
     }
@@ -19,11 +17,9 @@ QFont NoteFace() {
     return fixed;
 }
 
-}  // namespace
-
 ViewFonts::ViewFonts(double screenDpiY)
     : m_element(QFontDatabase::systemFont(QFontDatabase::GeneralFont)),
-      m_note(NoteFace()),
+      m_note(FixedFace()),
       m_noteSize(static_cast<int>(std::lround(kNotePixels * LogicalMapping::kUnitsPerInch /
                                               (screenDpiY > 0 ? screenDpiY : 96.0)))) {
     m_element.setPixelSize(kElementSize);

@@ -15,6 +15,9 @@ class ViewFonts {
 
     explicit ViewFonts(double screenDpiY = 96.0);
 
+    // "Fixedsys" where the system has it, else the system's fixed-pitch font; unsized.
+    static QFont FixedFace();
+
     const QFont& ElementFont() const { return m_element; }
     const QFont& NoteFont() const { return m_note; }
     // Logical heights of the two fonts (their pixel size at 100 DPI).

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QMdiSubWindow>
+#include <memory>
+
+namespace rungpad {
+
+class CRungpadDoc;
+class CRungpadView;
+
+// The child window of one document: it owns the document and shows it in one ladder view.
+// Closing it asks to save a modified document first.
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+
+  public:
+    explicit CChildFrame(std::unique_ptr<CRungpadDoc> doc, QWidget* parent = nullptr);
+    ~CChildFrame() override;
+
+    CRungpadDoc& Document() const { return *m_doc; }
+    CRungpadView* View() const { return m_view; }
+
+    // Title from the document's title, with the modified mark.
+    void UpdateTitle();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    std::unique_ptr<CRungpadDoc> m_doc;
+    CRungpadView* m_view;
+};
+
+}  // namespace rungpad

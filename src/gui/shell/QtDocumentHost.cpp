@@ -1,0 +1,78 @@
+#include "shell/QtDocumentHost.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "shell/FileFilter.h"
+
+namespace rungpad {
+
+namespace {
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string ToLocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// Adds the default extension to a name chosen without one.
+QString WithExtension(const QString& path, const std::string& extension) {
+    if (path.isEmpty() || extension.empty() || !QFileInfo(path).suffix().isEmpty()) {
+        return path;
+    }
+    return path + u'.' + FromUtf8(extension);
+}
+
+}  // namespace
+
+bool QtDocumentHost::EditLadderInfo(LadInfoFields&) {
+    // The ladder information dialog comes with the editing dialogs; until then the fields stay.
+    return false;
+}
+
+std::optional<std::string> QtDocumentHost::ChooseSaveFile(const FileChooserRequest& request) {
+    QFileDialog dialog(m_parent, QString(), QFile::decodeName(request.proposedName.c_str()),
+                       FileFilter::ToQt(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(FromUtf8(request.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return ToLocalPath(WithExtension(dialog.selectedFiles().first(), request.defaultExtension));
+}
+
+std::optional<std::string> QtDocumentHost::ChooseOpenFile(const FileChooserRequest& request) {
+    const QString path = QFileDialog::getOpenFileName(
+        m_parent, QString(), QFile::decodeName(request.proposedName.c_str()),
+        FileFilter::ToQt(request.filter));
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return ToLocalPath(path);
+}
+
+SaveChangesAnswer QtDocumentHost::AskSaveChanges(const std::string& title) {
+    const auto answer = QMessageBox::question(
+        m_parent, QApplication::applicationName(),
+        QStringLiteral("Save changes to %1?").arg(FromUtf8(title)),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    switch (answer) {
+        case QMessageBox::Yes:
+            return SaveChangesAnswer::kYes;
+        case QMessageBox::No:
+            return SaveChangesAnswer::kNo;
+        default:
+            return SaveChangesAnswer::kCancel;
+    }
+}
+
+std::string QtDocumentHost::ProgramDirectory() {
+    return ToLocalPath(QApplication::applicationDirPath());
+}
+
+}  // namespace rungpad

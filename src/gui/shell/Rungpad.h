@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+namespace rungpad {
+
+class CMainFrame;
+
+// The application: its names and settings key, the main frame, and the file named on the
+// command line.
+class CRungpadApp {
+  public:
+    static constexpr const char* kTitle = "Rungpad";
+    static constexpr const char* kSettingsKey = "Local AppWizard-Generated Applications";
+
+    CRungpadApp();
+    ~CRungpadApp();
+
+    // Sets the application's names; call once the QApplication exists.
+    static void SetIdentity();
+
+    // Creates the main frame, opens the file named in arguments (after the program's own name)
+    // and shows the frame maximized. The program starts without a document otherwise.
+    void InitInstance(const QStringList& arguments);
+
+    CMainFrame& MainFrame() const { return *m_frame; }
+
+  private:
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+}  // namespace rungpad

@@ -1,0 +1,184 @@
+// The main window: its output and instruction windows as the message channel, opening documents
+// in child windows, Convert and the document menus. Settings go to a temporary directory.
+
+#include <QDockWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "doc/DocumentHost.h"
+#include "doc/RungpadDoc.h"
+#include "shell/ChildFrm.h"
+#include "shell/CoolBar.h"
+#include "shell/MainFrm.h"
+#include "view/RungpadView.h"
+
+using namespace rungpad;
+
+namespace {
+
+class RecordingBox final : public MessageBoxHost {
+  public:
+    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+    std::vector<std::string> messages;
+};
+
+const QString kDemo = QStringLiteral(RUNGPAD_EXAMPLES "/demo.plf");
+
+QString Text(const CCoolBar* bar) {
+    return bar->Edit()->toPlainText();
+}
+
+bool MenuShown(const QMainWindow& frame, const QString& title) {
+    for (QAction* action : frame.menuBar()->actions()) {
+        if (action->text() == title) {
+            return action->isVisible();
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+class TestMainFrm : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir m_settings;
+    RecordingBox m_box;
+    NullDocumentHost m_host;
+
+    void Prepare(CMainFrame& frame) {
+        frame.SetMessageBox(&m_box);
+        frame.SetDocumentHost(&m_host);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(m_settings.isValid());
+        qputenv("XDG_CONFIG_HOME", m_settings.path().toLocal8Bit());
+        QCoreApplication::setOrganizationName(QStringLiteral("RungpadTests"));
+    }
+    void init() { m_box.messages.clear(); }
+
+    void outputWindowIsTheMessageChannel() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(!frame.OutputWindow()->isHidden());
+        QVERIFY(frame.InstructionWindow()->isHidden());
+        QVERIFY(frame.CommentWindow()->isHidden());
+        // A line shows a hidden output window and goes below what is there.
+        frame.OutputWindow()->hide();
+        frame.OutputLine("Converting...");
+        frame.OutputLine("梯图第0012行  错误代号 ");
+        QVERIFY(!frame.OutputWindow()->isHidden());
+        QCOMPARE(Text(frame.OutputWindow()),
+                 QStringLiteral("Converting...\n梯图第0012行  错误代号 "));
+        // Replacing the text neither adds a line break nor shows the window.
+        frame.OutputWindow()->hide();
+        frame.SetOutputText("R100.1 note");
+        QVERIFY(frame.OutputWindow()->isHidden());
+        QCOMPARE(Text(frame.OutputWindow()), QStringLiteral("R100.1 note"));
+        frame.ShowCellNote("");
+        QCOMPARE(Text(frame.OutputWindow()), QString());
+        frame.OutputLine("x");
+        frame.ClearOutput();
+        QCOMPARE(Text(frame.OutputWindow()), QString());
+    }
+
+    void instructionWindowShowsAndHides() {
+        CMainFrame frame;
+        Prepare(frame);
+        frame.ShowInstructionList({"RD       X000.0", "WRT      Y000.0"});
+        QVERIFY(!frame.InstructionWindow()->isHidden());
+        QCOMPARE(Text(frame.InstructionWindow()),
+                 QStringLiteral("RD       X000.0\nWRT      Y000.0"));
+        frame.ShowInstructionList({"END1"});
+        QCOMPARE(Text(frame.InstructionWindow()), QStringLiteral("END1"));
+        frame.ClearInstructionWindow();
+        QVERIFY(frame.InstructionWindow()->isHidden());
+        QCOMPARE(Text(frame.InstructionWindow()), QString());
+    }
+
+    void openShowsTheDocumentOnce() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(!MenuShown(frame, QStringLiteral("Edit(&E)")));
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        QCOMPARE(frame.Children().size(), 1);
+        CChildFrame* child = frame.ActiveChild();
+        QVERIFY(child);
+        QVERIFY(child->windowTitle().startsWith(QStringLiteral("demo.plf")));
+        QVERIFY(child->isMaximized());
+        QCOMPARE(child->View()->Program(), &child->Document().Program());
+        QVERIFY(child->Document().Program().LineCount() > 1);
+        QVERIFY(MenuShown(frame, QStringLiteral("Edit(&E)")));
+        // The same file again: the window comes to the front, the file is not read twice.
+        QVERIFY(frame.OpenDocumentFile(QStringLiteral(RUNGPAD_EXAMPLES "/../examples/demo.plf")));
+        QCOMPARE(frame.Children().size(), 1);
+        QCOMPARE(frame.RecentFiles().value(0), QFileInfo(kDemo).absoluteFilePath());
+        QVERIFY(m_box.messages.empty());
+    }
+
+    void unreadableFileOpensNothing() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(!frame.OpenDocumentFile(QStringLiteral("/nonexistent/dir/none.plf")));
+        QCOMPARE(frame.Children().size(), 0);
+        QCOMPARE(m_box.messages.size(), std::size_t{1});
+    }
+
+    void convertFillsTheInstructionWindow() {
+        CMainFrame frame;
+        Prepare(frame);
+        frame.OnConvert();  // no document: nothing happens
+        QVERIFY(frame.InstructionWindow()->isHidden());
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        frame.OnConvert();
+        QVERIFY(frame.ActiveDocument()->IsConverted());
+        QVERIFY(Text(frame.OutputWindow()).endsWith(QStringLiteral("Convert succeed!")));
+        QVERIFY(!frame.InstructionWindow()->isHidden());
+        QVERIFY(Text(frame.InstructionWindow()).startsWith(QStringLiteral("RD")));
+        // Closing the document empties and hides the instruction window.
+        frame.ActiveChild()->close();
+        QVERIFY(frame.InstructionWindow()->isHidden());
+        QTRY_COMPARE(frame.Children().size(), 0);
+        QTRY_VERIFY(!MenuShown(frame, QStringLiteral("Edit(&E)")));
+    }
+
+    void newDocumentsAreNumbered() {
+        CMainFrame frame;
+        Prepare(frame);
+        frame.OnFileNew();
+        frame.OnFileNew();
+        QStringList titles;
+        for (CChildFrame* child : frame.Children()) {
+            titles << QString::fromStdString(child->Document().State().Title());
+        }
+        QCOMPARE(titles, (QStringList{QStringLiteral("Ladder1"), QStringLiteral("Ladder2")}));
+        QCOMPARE(frame.ActiveDocument()->Program().LineCount(), 1);
+    }
+
+    void recentFilesKeepFourNewestFirst() {
+        QTemporaryDir dir;
+        CMainFrame frame;
+        Prepare(frame);
+        QStringList opened;
+        for (int i = 0; i < 6; ++i) {
+            const QString path = dir.filePath(QStringLiteral("copy%1.plf").arg(i));
+            QVERIFY(QFile::copy(kDemo, path));
+            QVERIFY(frame.OpenDocumentFile(path));
+            opened.prepend(QFileInfo(path).absoluteFilePath());
+        }
+        QCOMPARE(frame.RecentFiles(), opened.mid(0, 4));
+        // A new main window reads them back from the settings.
+        CMainFrame again;
+        QCOMPARE(again.RecentFiles(), opened.mid(0, 4));
+    }
+};
+
+QTEST_MAIN(TestMainFrm)
+#include "tst_MainFrm.moc"
