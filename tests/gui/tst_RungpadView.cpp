@@ -1,6 +1,7 @@
 // The scrolling view on the offscreen platform: scroll range from the line count, drawing at the
 // scroll position, highlight repaint and painting only what is exposed.
 
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 
@@ -51,6 +52,27 @@ class TestRungpadView : public QObject {
         Grab(view);
         QCOMPARE(view.verticalScrollBar()->maximum(),
                  m.HeightToDevice(40 * 150 + 50) - page.height());
+    }
+
+    void shrinkingProgramWhileScrolledToTheEnd() {
+        // Deleting lines while the view shows the end pulls the scroll position back at the next
+        // paint, and the last line is still drawn at its place.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*[Rr]epaint.*")));
+        LadProgram program = MakeProgram(300);
+        CRungpadView view;
+        QVERIFY(Show(view, &program));
+        view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+        Grab(view);
+        program.DeleteLines(100, 180);
+        program.Cell(0, 119).vlink = 1;
+        const QImage first = Grab(view);
+        const LogicalMapping m = view.Mapping();
+        QCOMPARE(view.verticalScrollBar()->value(), view.verticalScrollBar()->maximum());
+        QCOMPARE(view.verticalScrollBar()->maximum(),
+                 m.HeightToDevice(40 * 120 + 50) - view.viewport()->height());
+        const QPoint link = m.ToDevice(LogicalPoint{72 + 69, GridGeometry::LineTop(119) - 36});
+        QVERIFY(DarkAt(first, link));
+        QVERIFY(DarkAt(Grab(view), link));
     }
 
     void drawsAtTheScrollPosition() {
