@@ -160,6 +160,28 @@ class TestGridGeometry : public QObject {
         }
     }
 
+    void scrollToShow_data() {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("scrollY");
+        QTest::addColumn<int>("expected");
+        // the first line at the top stays
+        QTest::newRow("first line") << 0 << 0 << 0;
+        // a line whose top is exactly 600 below the view's top still counts as shown
+        QTest::newRow("lowest shown") << 15 << 0 << 0;
+        // one line further: scrolled so it sits seven lines below the top
+        QTest::newRow("just below") << 16 << 0 << -360;
+        // a line above the view: scrolled back, but never above the surface's top
+        QTest::newRow("above, near top") << 5 << -400 << 0;
+        // far down
+        QTest::newRow("far down") << 100 << -3000 << -3720;
+    }
+    void scrollToShow() {
+        QFETCH(int, line);
+        QFETCH(int, scrollY);
+        QFETCH(int, expected);
+        QCOMPARE(GridGeometry::ScrollYToShow(line, scrollY), expected);
+    }
+
     void printPages_data() {
         QTest::addColumn<int>("lineCount");
         QTest::addColumn<int>("pages");

@@ -94,6 +94,20 @@ class TestRungpadView : public QObject {
         QVERIFY(DarkAt(image, {scrolled.ToDeviceX(GridGeometry::kLeftRail), 2}));
     }
 
+    void bringLineIntoView() {
+        LadProgram program = MakeProgram(300);
+        CRungpadView view;
+        QVERIFY(Show(view, &program));
+        view.BringLineIntoView(10);  // already shown: no scrolling
+        QCOMPARE(view.verticalScrollBar()->value(), 0);
+        view.BringLineIntoView(100);  // seven lines below the top
+        QVERIFY(qAbs(view.ScrollPosition().y - (-4000 + 280)) <= 1);
+        const QPoint line100 = view.Mapping().ToDevice(LogicalPoint{0, GridGeometry::LineTop(100)});
+        QVERIFY(line100.y() > 0 && line100.y() < view.viewport()->height());
+        view.BringLineIntoView(0);
+        QCOMPARE(view.verticalScrollBar()->value(), 0);
+    }
+
     void invertCellRepaintsTheCell() {
         LadProgram program = MakeProgram(5);
         CRungpadView view;

@@ -51,6 +51,14 @@ GridPos GridGeometry::CellAt(LogicalPoint p, int lineCount) {
     return {(x - kLeftRail) / kCellWidth, (y - kGridTop) / -kLineHeight};
 }
 
+int GridGeometry::ScrollYToShow(int line, int scrollY) {
+    const int lineY = -kLineHeight * line;
+    if (lineY <= scrollY && lineY >= scrollY - kPageStepY) {
+        return scrollY;
+    }
+    return std::min(lineY + 7 * kLineHeight, 0);
+}
+
 LineRange GridGeometry::LinesTouching(int top, int bottom, int lineCount) {
     // Line l draws from LineTop(l) + kReachAbove down to LineTop(l) - kReachBelow.
     const int first = CeilDiv(-top + kGridTop - kReachBelow, kLineHeight);

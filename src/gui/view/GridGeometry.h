@@ -74,6 +74,11 @@ class GridGeometry {
     // No position for an empty program.
     static GridPos CellAt(LogicalPoint p, int lineCount);
 
+    // Where to scroll (the logical y of the view's top edge) so that line shows, given the view's
+    // top edge now at scrollY: unchanged when the line's top is within the 600 units below it,
+    // else the line goes seven lines below the top.
+    static int ScrollYToShow(int line, int scrollY);
+
     // The lines whose drawing can touch the band of y from top down to bottom (top >= bottom),
     // limited to 0 .. lineCount - 1.
     static LineRange LinesTouching(int top, int bottom, int lineCount);

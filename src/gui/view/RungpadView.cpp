@@ -65,6 +65,33 @@ void CRungpadView::InvalidateLogical(const LogicalRect& r, int grow) {
     viewport()->update(Mapping().ToDevice(r).adjusted(-grow, -grow, grow, grow));
 }
 
+void CRungpadView::InvalidateCell(GridPos cell) {
+    constexpr int kGrow = 5;
+    InvalidateLogical(G::CellRect(cell.column, cell.line), kGrow);
+}
+
+void CRungpadView::InvalidateAll() {
+    viewport()->update();
+}
+
+LogicalPoint CRungpadView::ScrollPosition() const {
+    return Mapping().ToLogical(QPoint(0, 0));
+}
+
+void CRungpadView::ScrollTo(LogicalPoint topLeft) {
+    const LogicalMapping unscrolled = LogicalMapping::ForDevice(*viewport());
+    horizontalScrollBar()->setValue(unscrolled.WidthToDevice(topLeft.x));
+    verticalScrollBar()->setValue(unscrolled.HeightToDevice(-topLeft.y));
+}
+
+void CRungpadView::BringLineIntoView(int line) {
+    const LogicalPoint at = ScrollPosition();
+    const int y = G::ScrollYToShow(line, at.y);
+    if (y != at.y) {
+        ScrollTo({at.x, y});
+    }
+}
+
 void CRungpadView::UpdateScrollSize() {
     if (!Drawable(m_program)) {
         return;

@@ -33,6 +33,15 @@ class CRungpadView : public QAbstractScrollArea {
     void InvertCell(int column, int line, bool mark);
     // Repaints a logical rectangle, grown by grow device pixels on every side.
     void InvalidateLogical(const LogicalRect& r, int grow = 0);
+    // Repaints one cell: its rectangle grown by 5 device pixels on every side.
+    void InvalidateCell(GridPos cell);
+    void InvalidateAll();
+
+    // The logical point at the view's top left corner (y zero or below), and scrolling to one.
+    LogicalPoint ScrollPosition() const;
+    void ScrollTo(LogicalPoint topLeft);
+    // Scrolls vertically, when needed, so that line shows.
+    void BringLineIntoView(int line);
 
     // Sets the scroll range and steps from the program's line count.
     void UpdateScrollSize();
