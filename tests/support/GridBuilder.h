@@ -16,6 +16,7 @@
 // tokens are empty cells. A malformed grid throws std::invalid_argument naming the token.
 
 #include <cctype>
+#include <cstdio>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
@@ -49,6 +50,17 @@ class GridBuilder {
         LadProgram program;
         Append(program, lines);
         return program;
+    }
+
+    // The program as grid lines in the same notation, so a test can compare a program with the
+    // grid it expects; trailing empty cells are left out. Build(Render(p)) gives p back for any
+    // program an editor makes (cell numbers aside: Build derives them from the texts).
+    static std::vector<std::string> Render(const LadProgram& program) {
+        std::vector<std::string> lines;
+        for (int i = 0; i < program.LineCount(); ++i) {
+            lines.push_back(RenderLine(program.Line(i)));
+        }
+        return lines;
     }
 
     // The number a cell keeps for a text: the digits after the letters, or the constant.
@@ -249,6 +261,110 @@ class GridBuilder {
             }
             line = end > line ? end : line + 1;
         }
+    }
+
+    static std::string RenderLine(const LadLine& line) {
+        if (IsTableLine(line)) {
+            std::vector<std::string> entries;
+            for (const LadCell& cell : line.cells) {
+                entries.push_back(cell.text.Empty() ? "_" : cell.text.Str());
+            }
+            while (!entries.empty() && entries.back() == "_") {
+                entries.pop_back();
+            }
+            std::string out = "CODT";
+            for (const std::string& entry : entries) {
+                out += " " + entry;
+            }
+            return out;
+        }
+        std::vector<std::string> tokens;
+        for (int c = 0; c < LadLine::kColumns;) {
+            const int width = BoxTokenWidth(line, c);
+            if (width > 0) {
+                std::string token = "[" + std::string(line.Cell(c).Text());
+                for (int p = 1; p < width; ++p) {
+                    token += ":" + std::string(line.Cell(c + p).Text());
+                }
+                tokens.push_back(token + "]" + (line.Cell(c + width - 1).HasLink() ? "|" : ""));
+                c += width;
+                continue;
+            }
+            tokens.push_back(CellToken(line.Cell(c)) + (line.Cell(c).HasLink() ? "|" : ""));
+            ++c;
+        }
+        while (!tokens.empty() && tokens.back() == ".") {
+            tokens.pop_back();
+        }
+        std::string out;
+        for (const std::string& token : tokens) {
+            out += (out.empty() ? "" : " ") + token;
+        }
+        return out;
+    }
+
+    // A line of a CODT table as the editor makes it: codes 0x4000 + 16 x b + column, counted.
+    static bool IsTableLine(const LadLine& line) {
+        const std::uint16_t first = line.Cell(0).code;
+        if (!Element::IsCodt(first) || (first & 0xF) != 0 || line.Cell(0).codtCount < 1) {
+            return false;
+        }
+        for (int j = 1; j < LadLine::kColumns; ++j) {
+            if (line.Cell(j).code != first + j) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // The columns a box header at column takes as one token, or 0 when the cells there do not
+    // form a box written the builder's way.
+    static int BoxTokenWidth(const LadLine& line, int column) {
+        const LadCell& header = line.Cell(column);
+        const FuncInstr* instr = FuncInstrTable::FindFunctionCode(header.code);
+        if (instr == nullptr || header.code != instr->code || header.Text() != instr->name ||
+            column + instr->width > LadLine::kColumns) {
+            return 0;
+        }
+        for (int p = 0; p < instr->width; ++p) {
+            const LadCell& cell = line.Cell(column + p);
+            if (cell.code != instr->code + p || (p + 1 < instr->width && cell.HasLink()) ||
+                cell.Text().find_first_of(":]| ") != std::string_view::npos) {
+                return 0;
+            }
+        }
+        return instr->width;
+    }
+
+    static std::string CellToken(const LadCell& cell) {
+        const std::string text(cell.Text());
+        const bool plainText = !text.empty() && std::isalpha(static_cast<unsigned char>(text[0])) &&
+                               text.find_first_of("|:()[]{} ") == std::string::npos;
+        switch (cell.code) {
+            case Element::kEmpty:
+                return text.empty() ? "." : Raw(cell);
+            case Element::kHLine:
+                return text.empty() ? "-" : Raw(cell);
+            case Element::kNoContact:
+                return plainText ? text : Raw(cell);
+            case Element::kNcContact:
+                return plainText ? "/" + text : Raw(cell);
+            case Element::kCoil:
+                return text.empty() || plainText ? "(" + text + ")" : Raw(cell);
+            case Element::kNegCoil:
+                return plainText ? "(/" + text + ")" : Raw(cell);
+            default:
+                return Element::IsBoxCell(cell.code) && Element::BoxRow(cell.code) > 0 &&
+                               text.empty()
+                           ? "#"
+                           : Raw(cell);
+        }
+    }
+
+    static std::string Raw(const LadCell& cell) {
+        char code[8];
+        std::snprintf(code, sizeof code, "0x%04X", cell.code);
+        return "{" + std::string(code) + (cell.text.Empty() ? "" : ":" + cell.text.Str()) + "}";
     }
 
     static bool IsCodtLine(const LadProgram& program, int line) {
