@@ -1,6 +1,3 @@
-#include <algorithm>
-#include <cctype>
-
 #include "CliCommand.h"
 #include "LadderInput.h"
 #include "doc/HostInterfaces.h"
@@ -8,16 +5,6 @@
 namespace rungpad::cli {
 
 namespace {
-
-bool EndsWithGrp(const std::string& path) {
-    if (path.size() < 4) {
-        return false;
-    }
-    std::string tail = path.substr(path.size() - 4);
-    std::transform(tail.begin(), tail.end(), tail.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return tail == ".grp";
-}
 
 int RunResave(const std::vector<std::string>& args) {
     if (args.size() != 2) {
@@ -31,7 +18,7 @@ int RunResave(const std::vector<std::string>& args) {
     std::vector<std::uint8_t> bytes;
     NullMessageChannel quiet;
     LadFile::SaveLadder(bytes, program, header, LadFile::CurrentSaveDate(), quiet);
-    if (!EndsWithGrp(args[1])) {
+    if (!LadFile::IsGrpName(args[1])) {
         LadFile::WriteNoteTrailer(bytes, program, quiet);
     }
     return WriteOutput(args[1], bytes) ? kExitOk : kExitBadFile;

@@ -179,14 +179,27 @@ int ExpandBoxAt(LadProgram& program, int i, int f) {
 
 }  // namespace
 
-bool LadFile::IsConName(std::string_view fileName) {
-    if (fileName.size() < 3) {
+namespace {
+
+// Whether text ends in the three upper-case letters of suffix, compared in upper case.
+bool EndsInUpper(std::string_view text, std::string_view suffix) {
+    if (text.size() < suffix.size()) {
         return false;
     }
-    const std::string_view tail = fileName.substr(fileName.size() - 3);
-    return std::toupper(static_cast<unsigned char>(tail[0])) == 'C' &&
-           std::toupper(static_cast<unsigned char>(tail[1])) == 'O' &&
-           std::toupper(static_cast<unsigned char>(tail[2])) == 'N';
+    const std::string_view tail = text.substr(text.size() - suffix.size());
+    return std::equal(tail.begin(), tail.end(), suffix.begin(), [](char a, char b) {
+        return std::toupper(static_cast<unsigned char>(a)) == b;
+    });
+}
+
+}  // namespace
+
+bool LadFile::IsConName(std::string_view fileName) {
+    return EndsInUpper(fileName, "CON");
+}
+
+bool LadFile::IsGrpName(std::string_view path) {
+    return EndsInUpper(path, "GRP");
 }
 
 bool LadFile::LoadLadder(std::span<const std::uint8_t> bytes, std::string_view fileName,

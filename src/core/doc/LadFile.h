@@ -36,6 +36,8 @@ class LadFile {
 
     // Whether a file name (with extension, without directory) selects the CON line layout.
     static bool IsConName(std::string_view fileName);
+    // Whether a path ends in "GRP" (any case): such files are saved without the note trailer.
+    static bool IsGrpName(std::string_view path);
 
     // Reads bytes into program and header. A refused file leaves program empty and usable.
     static bool LoadLadder(std::span<const std::uint8_t> bytes, std::string_view fileName,

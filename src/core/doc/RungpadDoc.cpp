@@ -19,16 +19,6 @@ constexpr std::string_view kConvertSucceeded = "Convert succeed!";
 constexpr const char* kDocExtension = "plf";
 constexpr const char* kDocFilter = "ZIZIdu 文件 (*.grp)|*.plf||";
 
-bool EndsWithGrp(const std::string& path) {
-    if (path.size() < 3) {
-        return false;
-    }
-    std::string tail = path.substr(path.size() - 3);
-    std::transform(tail.begin(), tail.end(), tail.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return tail == "GRP";
-}
-
 // A header text from the dialog (UTF-8) into its fixed-width field as GBK, never half a
 // character.
 template <std::size_t N>
@@ -105,7 +95,7 @@ bool CRungpadDoc::OnOpenDocument(const std::string& path) {
 }
 
 bool CRungpadDoc::OnSaveDocument(const std::string& path) {
-    const bool trailer = !EndsWithGrp(m_state.PathName());
+    const bool trailer = !LadFile::IsGrpName(m_state.PathName());
     EditLadderInfo();
     m_convert.ClearErrors();
     m_convert.Convert();

@@ -294,11 +294,13 @@ TEST(LadFileTest, OldLayoutCopyDropsSecondLinesAndRefusesNewInstructions) {
     EXPECT_EQ(host.Lines(), std::vector<std::string>{"无法输出梯形图文件!"});
 }
 
-TEST(LadFileTest, IsConName) {
+TEST(LadFileTest, NameRules) {
     EXPECT_TRUE(LadFile::IsConName("LADDER.CON"));
     EXPECT_TRUE(LadFile::IsConName("xcon"));
     EXPECT_FALSE(LadFile::IsConName("ladder.plf"));
     EXPECT_FALSE(LadFile::IsConName("ON"));
+    EXPECT_TRUE(LadFile::IsGrpName("/tmp/out.Grp"));
+    EXPECT_FALSE(LadFile::IsGrpName("/tmp/grp/out.plf"));
 }
 
 }  // namespace
