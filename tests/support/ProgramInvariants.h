@@ -2,13 +2,15 @@
 
 // The structural invariants every editing operation keeps: the line count within its limits,
 // every line slot owned by its own line, every function box complete (each box cell belongs to a
-// box whose cells are all in place), every CODT table directly below a COD box with consistent
-// line numbers and counts, and every claimed box number marked in the converter.
+// box whose cells are all in place), every CODT table whole with consistent line numbers and
+// counts, and every box number in use marked in the converter.
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <sstream>
+#include <utility>
 
 #include "convert/LadConvert.h"
 #include "doc/FuncInstrTable.h"
@@ -83,6 +85,8 @@ class ProgramInvariants {
         return true;
     }
 
+    // Tables are whole: each starts with its line 0 and has as many lines as its cells say.
+    // (Copied table lines may be pasted anywhere, so a table need not follow a COD box.)
     static bool CheckTables(const LadProgram& program, std::ostringstream& why) {
         int line = 0;
         while (line < program.LineCount()) {
@@ -91,10 +95,8 @@ class ProgramInvariants {
                 continue;
             }
             const int count = program.Cell(0, line).codtCount;
-            const bool belowCod = line >= 1 && Element::Kind(program.Cell(1, line - 1).code) != 0 &&
-                                  HasCodSecondRow(program, line - 1);
-            if (!belowCod || count < 1) {
-                why << "CODT table at line " << line << " is not below a COD box";
+            if (count < 1) {
+                why << "CODT table at line " << line << " has no line count";
                 return false;
             }
             for (int r = 0; r < count; ++r) {
@@ -108,28 +110,38 @@ class ProgramInvariants {
                 }
             }
             line += count;
-            if (program.IsValidLine(line) && Element::IsCodt(program.Cell(0, line).code)) {
-                why << "CODT table at line " << line - count << " runs on past its count";
-                return false;
-            }
         }
         return true;
     }
 
-    static bool HasCodSecondRow(const LadProgram& program, int line) {
-        for (const LadCell& cell : program.Line(line).cells) {
-            if (Element::Kind(cell.code) == 0x26 && Element::BoxRow(cell.code) == 1) {
-                return true;
-            }
+    // The registry a number parameter claims in (TMR and TMRC share one, DIFU and DIFD too).
+    static int RegistryOf(std::uint16_t code) {
+        switch (code) {
+            case 0x4202:
+                return 0x1901;
+            case 0x2801:
+                return 0x2701;
+            default:
+                return code;
         }
-        return false;
     }
 
+    // Every number a box holds is claimed. A number held twice (lines copied and pasted) is left
+    // to the conversion to report: deleting one of the two may free it.
     static bool CheckNumbers(const LadProgram& program, const CLadConvert& convert,
                              std::ostringstream& why) {
+        std::map<std::pair<int, int>, int> holders;
+        for (int line = 0; line < program.LineCount(); ++line) {
+            for (const LadCell& cell : program.Line(line).cells) {
+                if (IsNumberParameter(cell.code) && cell.number >= 0) {
+                    ++holders[{RegistryOf(cell.code), cell.number}];
+                }
+            }
+        }
         for (int line = 0; line < program.LineCount(); ++line) {
             for (const LadCell& cell : program.Line(line).cells) {
                 if (IsNumberParameter(cell.code) && cell.number >= 0 &&
+                    holders[{RegistryOf(cell.code), cell.number}] == 1 &&
                     !convert.IsNumberInUse(cell.code, cell.number)) {
                     why << "number " << cell.number << " of 0x" << std::hex << cell.code << std::dec
                         << " on line " << line << " is not claimed";

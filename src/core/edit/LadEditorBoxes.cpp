@@ -112,10 +112,7 @@ void CLadEditor::OnFunctionCommand() {
 void CLadEditor::ReleaseBoxNumber(int startColumn, int top) {
     for (int column = startColumn + 1; column <= startColumn + 2 && column < LadLine::kColumns;
          ++column) {
-        const LadCell& cell = Program().Cell(column, top);
-        if (IsNumberParameter(cell.code)) {
-            m_doc->Converter().ReleaseNumber(cell.code, cell.number);
-        }
+        ReleaseNumberOf(m_doc->Converter(), Program(), Program().Cell(column, top));
     }
 }
 
@@ -167,31 +164,41 @@ int CLadEditor::DeleteFunctionBox(int column, int line, bool remove) {
     return box.height;
 }
 
+// The table is recorded like any other change of lines, so undoing it (and anything recorded
+// before it) finds every line where it was.
 void CLadEditor::MakeCodTableLines() {
     LadProgram& program = Program();
-    const int t = Selection().cursor.line + 2;
-    if (Selection().cursor.line < 0 || t > program.LineCount()) {
+    const GridPos cursor = Selection().cursor;
+    const int t = cursor.line + 2;
+    const int m = m_cod.lines;
+    if (cursor.line < 0 || t > program.LineCount() || m <= 0) {
         return;
     }
+    int old = 0;  // only the lines that really are the old table, whatever its cells claim
     if (program.IsValidLine(t) && Element::IsCodt(program.Cell(0, t).code)) {
-        // Only the lines that really are the old table, whatever its cells claim.
-        int old = 0;
         const int claimed = program.Cell(0, t).codtCount;
         while (old < claimed && program.IsValidLine(t + old) &&
                Element::IsCodt(program.Cell(0, t + old).code)) {
             ++old;
         }
-        program.DeleteLines(t, old);
+    }
+    if (program.LineCount() - old + m >= LadProgram::kMaxLines) {
+        m_doc->Box().ShowMessage("行数超出范围!");  // the old table stays as it was
+        return;
     }
     SetHighlight(false);
-    const int m = m_cod.lines;
-    if (m > 0 && program.InsertLines(t, m)) {
-        for (int r = 0; r < m; ++r) {
-            for (int column = 0; column < LadLine::kColumns; ++column) {
-                LadCell& cell = program.Cell(column, t + r);
-                cell.code = static_cast<std::uint16_t>(Element::kCodt + 16 * r + column);
-                cell.codtCount = m;
-            }
+    if (old > 0) {
+        m_undo.RecordReplaceLines(cursor.column, t, old, m);
+        program.DeleteLines(t, old);
+    } else {
+        m_undo.RecordInsertLines(cursor.column, t, m);
+    }
+    program.InsertLines(t, m);
+    for (int r = 0; r < m; ++r) {
+        for (int column = 0; column < LadLine::kColumns; ++column) {
+            LadCell& cell = program.Cell(column, t + r);
+            cell.code = static_cast<std::uint16_t>(Element::kCodt + 16 * r + column);
+            cell.codtCount = m;
         }
     }
     m_doc->SetModifiedFlag();

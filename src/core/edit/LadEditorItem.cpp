@@ -112,8 +112,18 @@ void CLadEditor::CheckFunctionParameter(std::string_view typed) {
         convert.AddError(kEntryError, 1011, cursor.line);
         return;
     }
-    if (IsNumberParameter(cell.code) && convert.CheckNumber(cell, v, cursor.line, false)) {
-        return;
+    if (IsNumberParameter(cell.code)) {
+        const int previous = cell.number;
+        if (convert.CheckNumber(cell, v, cursor.line, false)) {
+            return;
+        }
+        // The number given up stays taken while a pasted copy of the box still holds it.
+        if (previous != v && NumberHeldElsewhere(Program(), cell.code, previous, &cell)) {
+            LadCell holder;
+            holder.code = cell.code;
+            holder.number = static_cast<std::int16_t>(previous);
+            ClaimNumberOf(convert, holder, cursor.line);
+        }
     }
     cell.SetText(t);
     cell.number = static_cast<std::int16_t>(v);

@@ -5,6 +5,7 @@
 
 #include "convert/LadConvert.h"
 #include "doc/LadCell.h"
+#include "doc/LadProgram.h"
 
 namespace rungpad {
 
@@ -39,6 +40,38 @@ inline constexpr int NumberRegistrySize(std::uint16_t code) {
             return 256;
         default:
             return 0;
+    }
+}
+
+// Whether two number parameters claim in the same registry (TMR and TMRC share one, DIFU and
+// DIFD too).
+inline constexpr bool SameRegistry(std::uint16_t a, std::uint16_t b) {
+    const auto registry = [](std::uint16_t code) -> std::uint16_t {
+        return code == 0x4202 ? 0x1901 : code == 0x2801 ? 0x2701 : code;
+    };
+    return registry(a) == registry(b);
+}
+
+// Whether a number parameter other than except holds number in the registry of code.
+inline bool NumberHeldElsewhere(const LadProgram& program, std::uint16_t code, int number,
+                                const LadCell* except) {
+    for (int line = 0; line < program.LineCount(); ++line) {
+        for (const LadCell& cell : program.Line(line).cells) {
+            if (&cell != except && cell.number == number && IsNumberParameter(cell.code) &&
+                SameRegistry(cell.code, code)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Gives back the number a number parameter holds, unless another box of the program holds it
+// too (lines copied and pasted): the registry then stays right for that one.
+inline void ReleaseNumberOf(CLadConvert& convert, const LadProgram& program, const LadCell& cell) {
+    if (IsNumberParameter(cell.code) && cell.number >= 0 &&
+        !NumberHeldElsewhere(program, cell.code, cell.number, &cell)) {
+        convert.ReleaseNumber(cell.code, cell.number);
     }
 }
 

@@ -166,9 +166,7 @@ void CUnDoList::UndoCell(UndoRecord& record) {
         return;  // the line went away through another view
     }
     LadCell& cell = m_program->Cell(record.column, record.line);
-    if (IsNumberParameter(cell.code)) {
-        m_converter->ReleaseNumber(cell.code, cell.number);
-    }
+    ReleaseNumberOf(*m_converter, *m_program, cell);
     cell = record.cells.front();
     ClaimNumberOf(*m_converter, cell, record.line);
 }

@@ -185,7 +185,9 @@ TEST_F(FunctionBoxTest, CodTableGoesWithItsBoxButNotTheOtherWay) {
     EXPECT_EQ(Cell(3, 0).number, 8);
 }
 
-TEST_F(FunctionBoxTest, UndoOfABoxInsertionTakesItsTable) {
+// The table is one more undo step; taking back the box, its entry and its table gives back the
+// program exactly.
+TEST_F(FunctionBoxTest, UndoOfABoxInsertionItsCapacityAndTable) {
     Use({"X000.0 - - - - - - (Y000.0)", ""});
     const LadProgram before = doc.Program();
     SelectCell(1, 0);
@@ -194,9 +196,27 @@ TEST_F(FunctionBoxTest, UndoOfABoxInsertionTakesItsTable) {
     host.items.push_back("20");
     editor.PlaceElement(0x2602);
     ASSERT_EQ(Lines(), 7);
-    int n = 0;
-    editor.UndoList().Undo(n);
-    editor.UndoList().Undo(n);
+    EXPECT_EQ(UndoKinds(), (std::vector<int>{3, 1, 3}));
+    editor.OnUndo();
+    EXPECT_EQ(Lines(), 4);  // the table
+    EXPECT_EQ(Cell(3, 0).Text(), "0020");
+    editor.OnUndo();
+    editor.OnUndo();
+    EXPECT_TRUE(SameProgram(before, doc.Program()));
+}
+
+// A new capacity replaces the table; undoing it brings the old table back with its entries.
+TEST_F(FunctionBoxTest, UndoOfATableReplacementRestoresTheOldEntries) {
+    Use({"X000.0 [COD:0001:0016:R000:R001] - (Y000.0)", "X000.1 # # # # #", "CODT 1 2", "CODT 3",
+         "X000.2 - - - - - - (Y000.2)", ""});
+    const LadProgram before = doc.Program();
+    SelectCell(3, 0);
+    host.items.push_back("24");
+    editor.PlaceElement(0x2602);
+    EXPECT_EQ(Lines(), 7);
+    EXPECT_EQ(UndoKinds(), (std::vector<int>{1, 4}));
+    editor.OnUndo();
+    editor.OnUndo();
     EXPECT_TRUE(SameProgram(before, doc.Program()));
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -14,7 +15,8 @@
 namespace rungpad::test {
 namespace {
 
-// Random editing sessions on a program with contacts, coils, numbered boxes and a COD table.
+// Random editing sessions on a program with contacts, coils, numbered boxes and a COD table:
+// element placement, boxes, line commands and the clipboard, find and replace, notes, undo.
 // After every step the program keeps its invariants; and when a session's history never
 // overflowed the ring, undoing all of it gives back the exact starting program.
 class RandomEditingTest : public EditorFixture {
@@ -92,33 +94,96 @@ class RandomEditingTest : public EditorFixture {
         editor.OnFunctionMenuCommand(f.id);
     }
 
-    // One random step; returns false when it was an undo.
-    bool Step() {
-        RandomSelection();
-        const int op = Random(10);
-        if (op < 6) {
-            PlaceSomething();
-        } else if (op < 8) {
-            InsertBox();
-        } else {
-            int n = 0;
-            Log("undo ", editor.UndoList().GetCount(), "");
-            editor.UndoList().Undo(n);
-            return false;
+    void LineCommand() {
+        switch (Random(7)) {
+            case 0:
+                host.insertCounts.clear();
+                host.insertCounts.push_back(
+                    Random(4) == 0 ? std::nullopt : std::optional<unsigned>(1 + Random(3)));
+                Log("insert line ", 0, "");
+                editor.OnInsertLine();
+                break;
+            case 1:
+                Log("delete line ", 0, "");
+                editor.OnDeleteLine();
+                break;
+            case 2:
+                Log("copy ", 0, "");
+                editor.OnCopy();
+                break;
+            case 3:
+                Log("cut ", 0, "");
+                editor.OnCut();
+                break;
+            case 4:
+                Log("paste ", clipboard.Count(), "");
+                editor.OnPaste();
+                break;
+            case 5:
+                host.lineRanges.clear();
+                host.lineRanges.push_back(std::make_pair(Random(Lines() + 2), Random(Lines() + 2)));
+                Log("select lines ", 0, "");
+                editor.OnSelectLines();
+                break;
+            default:
+                host.goLines.clear();
+                host.goLines.push_back(Random(Lines() + 3) - 1);
+                Log("go line ", 0, "");
+                editor.OnGoLine();
+                break;
         }
-        return true;
     }
 
-    std::mt19937 m_random{20261210};
+    void SearchOrNote() {
+        static const std::vector<std::string> kTexts = {"X000.0", "R010.1", "Y000.0", "0005",
+                                                        "TMR",    "",       "X001.0", "R100"};
+        const std::string& find = Pick(kTexts);
+        const std::string& replace = Pick(kTexts);
+        const int mode = Random(5);
+        if (mode == 4) {
+            host.notes.clear();
+            host.notes.push_back(std::string("note ") + std::to_string(Random(100)));
+            Log("modify note ", 0, "");
+            editor.OnModifyNote();
+            return;
+        }
+        Log("search mode ", mode, find + " -> " + replace);
+        editor.SearchNext(find, Random(2), replace, mode);
+    }
+
+    void Step() {
+        RandomSelection();
+        const int op = Random(20);
+        if (op < 8) {
+            PlaceSomething();
+        } else if (op < 10) {
+            InsertBox();
+        } else if (op < 15) {
+            LineCommand();
+        } else if (op < 17) {
+            SearchOrNote();
+        } else {
+            Log("undo ", editor.UndoList().GetCount(), "");
+            editor.OnUndo();
+        }
+    }
+
+    // RUNGPAD_EDIT_SEED picks another sequence (for longer local runs).
+    static unsigned Seed() {
+        const char* seed = std::getenv("RUNGPAD_EDIT_SEED");
+        return seed != nullptr ? static_cast<unsigned>(std::strtoul(seed, nullptr, 10)) : 20261210u;
+    }
+    std::mt19937 m_random{Seed()};
     std::string m_log;
 };
 
 TEST_F(RandomEditingTest, InvariantsHoldAndUndoRestoresTheStart) {
     int restoredSessions = 0;
-    for (int session = 0; session < 150; ++session) {
+    for (int session = 0; session < 200; ++session) {
         Use(kStart);
         m_log.clear();
         const LadProgram start = doc.Program();
+        const AddressNotes startNotes = doc.Notes();
         int highest = 0;
         for (int step = 0; step < 30; ++step) {
             Step();
@@ -131,13 +196,14 @@ TEST_F(RandomEditingTest, InvariantsHoldAndUndoRestoresTheStart) {
             continue;  // the oldest steps are gone for good
         }
         int n = 0;
-        while (editor.UndoList().GetCount() > 0) {
-            editor.UndoList().Undo(n);
+        while (editor.CanUndo()) {
+            editor.OnUndo();
             ASSERT_TRUE(ProgramInvariants::Check(doc.Program(), doc.Converter()))
                 << "session " << session << " while undoing\n"
                 << m_log;
         }
         ASSERT_TRUE(SameProgram(start, doc.Program())) << "session " << session << "\n" << m_log;
+        ASSERT_TRUE(startNotes == doc.Notes()) << "session " << session;
         ++restoredSessions;
     }
     EXPECT_GT(restoredSessions, 100);  // most sessions stay within the ring

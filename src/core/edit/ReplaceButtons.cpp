@@ -1,0 +1,67 @@
+#include "edit/ReplaceButtons.h"
+
+#include "doc/HostInterfaces.h"
+#include "doc/LadLine.h"
+#include "doc/LadProgram.h"
+#include "edit/SearchTarget.h"
+
+namespace rungpad {
+
+namespace {
+
+constexpr int kDown = 0;
+constexpr int kFindMode = 0;
+constexpr int kReplaceMode = 1;
+constexpr int kReplaceAllFirst = 2;
+constexpr int kReplaceAllNext = 3;
+
+}  // namespace
+
+bool ReplaceButtons::OnFind(std::string_view find, int direction, SearchTarget& view,
+                            MessageBoxHost& box) {
+    const bool found = view.SearchNext(find, direction, {}, kFindMode);
+    if (!found) {
+        box.ShowMessage(kNotFound);
+    }
+    return found;
+}
+
+bool ReplaceButtons::Press(bool& wrap, std::string_view find, std::string_view replace, int mode,
+                           SearchTarget& view, MessageBoxHost& box) {
+    if (wrap) {
+        view.SelectFirstCell();
+        wrap = false;
+    }
+    const bool found = view.SearchNext(find, kDown, replace, mode);
+    if (!found) {
+        wrap = true;
+        box.ShowMessage(kNotFound);
+    }
+    return found;
+}
+
+bool ReplaceButtons::OnFindNext(std::string_view find, SearchTarget& view, MessageBoxHost& box) {
+    return Press(m_findNextWrap, find, {}, kFindMode, view, box);
+}
+
+bool ReplaceButtons::OnReplace(std::string_view find, std::string_view replace, SearchTarget& view,
+                               MessageBoxHost& box) {
+    return Press(m_replaceWrap, find, replace, kReplaceMode, view, box);
+}
+
+int ReplaceButtons::OnReplaceAll(std::string_view find, std::string_view replace,
+                                 SearchTarget& view, MessageBoxHost& box) {
+    // Every call moves on past the cell it replaced, so the cells of the program bound the loop.
+    constexpr int kMostCells = LadProgram::kMaxLines * LadLine::kColumns;
+    int replaced = 0;
+    if (view.SearchNext(find, kDown, replace, kReplaceAllFirst)) {
+        ++replaced;
+        while (replaced < kMostCells && view.SearchNext(find, kDown, replace, kReplaceAllNext)) {
+            ++replaced;
+        }
+    }
+    box.ShowMessage(kAllReplaced);
+    return replaced;
+}
+
+}  // namespace rungpad
