@@ -16,12 +16,16 @@ constexpr const char* kTooManyLines = "行数超出范围!";
 
 }  // namespace
 
+// The selected lines, kept inside the program (another view may have shortened it since).
 CLadEditor::LineRange CLadEditor::SelectedLines() const {
     const SelectionState& sel = Selection();
+    const int last = std::max(Program().LineCount() - 1, 0);
+    const int anchorLine = std::clamp(sel.anchor.line, 0, last);
+    const int cursorLine = std::clamp(sel.cursor.line, 0, last);
     LineRange range;
-    range.top = sel.FirstLine();
-    range.size = sel.LastLine() - range.top + 1;
-    range.column = sel.anchor.line == range.top ? sel.anchor.column : sel.cursor.column;
+    range.top = std::min(anchorLine, cursorLine);
+    range.size = std::max(anchorLine, cursorLine) - range.top + 1;
+    range.column = anchorLine == range.top ? sel.anchor.column : sel.cursor.column;
     return range;
 }
 
@@ -79,7 +83,7 @@ void CLadEditor::OnInsertLine() {
 }
 
 void CLadEditor::OnDeleteLine() {
-    if (Selection().cursor.column == -1 || !Program().IsValidLine(Selection().FirstLine())) {
+    if (Selection().cursor.column == -1 || !HasValidCursor()) {
         return;
     }
     LineRange range = SelectedLines();

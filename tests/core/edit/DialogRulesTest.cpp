@@ -9,6 +9,7 @@
 #include "edit/AddressTyping.h"
 #include "edit/FieldChecks.h"
 #include "edit/FuncNameLookup.h"
+#include "edit/ItemSetRules.h"
 
 namespace rungpad {
 namespace {
@@ -143,6 +144,47 @@ TEST(FieldChecksTest, DialogsReportTheirFirstFailingField) {
     EXPECT_EQ(field, 1);
     EXPECT_EQ(machine.message, "“请填入不多于40个的字符。”");
     EXPECT_TRUE(FieldChecks::LadInfo("V1", "lathe", "me", field).ok);
+}
+
+}  // namespace
+}  // namespace rungpad
+
+namespace rungpad {
+namespace {
+
+TEST(ItemSetRulesTest, CaptionAndPictureByCode) {
+    struct Case {
+        std::uint16_t code;
+        std::string caption;
+        ItemSetRules::Picture picture;
+        std::string name;
+    };
+    using P = ItemSetRules::Picture;
+    const std::vector<Case> cases = {
+        {0x0000, "", P::kNone, ""},
+        {0x0100, "", P::kNone, ""},
+        {0x0300, "normally open contact", P::kNoContact, ""},
+        {0x0200, "normally closed contact", P::kNcContact, ""},
+        {0x0400, "output coil", P::kCoil, ""},
+        {0x0500, "reverse output coil", P::kNegCoil, ""},
+        {0x1901, "定时器号", P::kInstructionName, "TMR"},
+        {0x2001, "格式指定", P::kInstructionName, "ADD"},
+        {0x2003, "加数地址或常数", P::kInstructionName, "ADD"},
+        {0x1911, "", P::kInstructionName, "TMR"},  // a later row: no caption
+        {0x1900, "", P::kInstructionName, "TMR"},  // the name cell
+        {0x4000, "转换表数据", P::kInstructionName, "CODT"},
+        {0x4037, "转换表数据", P::kInstructionName, "CODT"},
+        {0x4601, "信号的组号", P::kInstructionName, "AXCTL"},
+        {0x1903, "", P::kInstructionName, "TMR"},  // no third label
+        {0x7100, "", P::kInstructionName, ""},     // END1 reads outside the catalogue
+        {0x4700, "", P::kInstructionName, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        EXPECT_EQ(ItemSetRules::Caption(c.code), c.caption);
+        EXPECT_EQ(ItemSetRules::PictureOf(c.code), c.picture);
+        EXPECT_EQ(ItemSetRules::InstructionName(c.code), c.name);
+    }
 }
 
 }  // namespace
