@@ -3,8 +3,12 @@
 
 #include <QTest>
 
+#include <random>
 #include "GuiTestSupport.h"
+
 #include "doc/TextCodec.h"
+#include "view/PagePrinter.h"
+#include "view/PrintLayout.h"
 
 using namespace rungpad;
 using namespace rungpad::test;
@@ -264,6 +268,48 @@ class TestLadRenderer : public QObject {
             LadPainter p(painter, LogicalMapping::ForDevice(image), fonts);
             const LineRange drawn = LadRenderer::DrawView(p, program, {0, 5});
             QCOMPARE(drawn, (LineRange{0, 5}));
+        }
+    }
+
+    void damagedProgramsDrawWithoutFault() {
+        // Cells as a damaged file may leave them: any code, any table count, links everywhere,
+        // texts filling all seven bytes, notes of broken GBK. Drawing ends and stays in bounds.
+        std::mt19937 random(8);
+        const auto pick = [&](int n) {
+            return static_cast<int>(random() % static_cast<unsigned>(n));
+        };
+        const std::uint16_t interesting[] = {0x0000, 0x0100, 0x0200, 0x0300, 0x0400, 0x0500,
+                                             0x0600, 0x1000, 0x1011, 0x1031, 0x10F0, 0x4000,
+                                             0x4010, 0x40F7, 0x7100, 0x2600, 0x4716, 0xFFFF};
+        QImage image = BlankImage({1220, 700});
+        QPainter painter(&image);
+        const ViewFonts fonts(100.0);
+        LadPainter p(painter, LogicalMapping::ForDevice(image), fonts);
+        for (int round = 0; round < 40; ++round) {
+            LadProgram program = MakeProgram(1 + pick(120));
+            for (int line = 0; line < program.LineCount(); ++line) {
+                for (int column = 0; column < LadLine::kColumns; ++column) {
+                    LadCell& cell = program.Cell(column, line);
+                    cell.code = pick(2) ? interesting[pick(std::size(interesting))]
+                                        : static_cast<std::uint16_t>(random());
+                    cell.vlink = pick(3) == 0 ? static_cast<std::int32_t>(random()) : 0;
+                    cell.codtCount = pick(4) == 0 ? static_cast<std::int32_t>(random()) : pick(12);
+                    cell.highlight = static_cast<std::uint8_t>(pick(5) == 0 ? random() : 0);
+                    char raw[7];
+                    for (char& c : raw) {
+                        c = static_cast<char>(random());
+                    }
+                    cell.text.AssignRaw(raw);
+                }
+                program.Note(line).Assign(std::string(static_cast<std::size_t>(pick(21)), '\xB0'));
+            }
+            const int count = program.LineCount();
+            p.SetCanInvert(round % 2 == 0);
+            QCOMPARE(LadRenderer::DrawView(p, program, {0, count - 1}), (LineRange{0, count - 1}));
+            QCOMPARE(LadRenderer::DrawView(p, program, {count / 2, count / 2}).Size(), 1);
+            for (int page = 1; page <= PrintLayout::PageCount(count); ++page) {
+                PagePrinter::PrintPage(p, program, page);
+            }
         }
     }
 
