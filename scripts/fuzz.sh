@@ -10,6 +10,19 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
     -DRUNGPAD_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j "$(nproc)"
 
+# Seeds made by the project's own tests and writer: every ladder file of examples/ and
+# tests/fixtures/ (the first byte selects the normal layout; the converter target takes the line
+# records without the header).
+add_ladder_seeds() {
+    local name=$1 dir=$2 file
+    while IFS= read -r file; do
+        case "$name" in
+        fuzz_load_ladder) { printf '\x00'; cat "$file"; } >"$dir/seed-$(basename "$file")" ;;
+        fuzz_convert) { printf '\x00'; tail -c +109 "$file"; } >"$dir/seed-$(basename "$file")" ;;
+        esac
+    done < <(find examples tests/fixtures -name '*.plf' 2>/dev/null)
+}
+
 mkdir -p build-fuzz/findings
 status=0
 for target in build-fuzz/fuzz/fuzz_*; do
@@ -17,6 +30,7 @@ for target in build-fuzz/fuzz/fuzz_*; do
     name=$(basename "$target")
     work=$(mktemp -d)
     [ -d "fuzz/corpus/$name" ] && cp -r "fuzz/corpus/$name/." "$work/"
+    add_ladder_seeds "$name" "$work"
     echo "== $name: ${seconds}s"
     if ! "$target" "$work" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -artifact_prefix="build-fuzz/findings/$name-" -print_final_stats=1 2>"build-fuzz/$name.log"; then
