@@ -288,6 +288,38 @@ bool CLadEditor::OnElementCommand(int commandId) {
     return true;
 }
 
+bool CLadEditor::CanEditAtCursor() const {
+    if (!HasValidCursor()) {
+        return false;
+    }
+    const std::uint16_t code = CursorCell().code;
+    if (code == Element::kEmpty) {
+        return false;
+    }
+    const bool boxCell = Element::IsBoxCell(code) && !Element::IsCodt(code);
+    return !boxCell || ((code & 0xFF) != 0 && Element::BoxRow(code) == 0);
+}
+
+void CLadEditor::EditAtCursor() {
+    if (CanEditAtCursor()) {
+        PlaceElement(CursorCell().code);
+    }
+}
+
+void CLadEditor::SetLineNote(int line, std::string_view text) {
+    if (!Program().IsValidLine(line)) {
+        return;
+    }
+    m_undo.RecordLineNote(line);
+    Program().Note(line).Assign(TextCodec::Utf8ToGbk(text));
+    m_doc->SetModifiedFlag();
+}
+
+std::string CLadEditor::LineNote(int line) const {
+    return Program().IsValidLine(line) ? TextCodec::GbkToUtf8(Program().Note(line).View())
+                                       : std::string{};
+}
+
 void CLadEditor::RestoreAddressNote(int column, int line, std::string_view text) {
     Selection().cursor = {column, line};
     m_doc->SetAddressNote(text);

@@ -52,6 +52,17 @@ class CLadEditor : public AddressNoteTarget, public SearchTarget {
     void PlaceElement(int kind);
     // An element tool command by id; false for an id that is not one.
     bool OnElementCommand(int commandId);
+    // Enter, or a double-click in the grid: re-enters the cursor cell's element. Empty cells,
+    // function names and the later rows of a box have nothing to enter.
+    void EditAtCursor();
+    bool CanEditAtCursor() const;
+
+    // --- line notes ----------------------------------------------------------------------------
+    // A line note typed in place (UTF-8), recorded for undo; at most 20 bytes are kept, never
+    // half a character.
+    void SetLineNote(int line, std::string_view text);
+    // The note of line, UTF-8; empty outside the program.
+    std::string LineNote(int line) const;
 
     // --- function boxes ------------------------------------------------------------------------
     // A new box of code before the selected lines (CODT and unknown codes are refused).

@@ -97,9 +97,19 @@ void CLadEditor::OnDeleteLine() {
     }
     range = WidenOverBoxes(range, true);
     range.size = std::min(range.size, count - range.top);
-    m_undo.RecordDeleteLines(range.column, range.top, range.size);
+    // A box reaching the last line takes it along; a fresh empty line then ends the program,
+    // in the same undo step.
+    const bool takesLastLine = range.top + range.size >= count;
+    if (takesLastLine) {
+        m_undo.RecordReplaceLines(range.column, range.top, range.size, 1);
+    } else {
+        m_undo.RecordDeleteLines(range.column, range.top, range.size);
+    }
     SetHighlight(false);
     Program().DeleteLines(range.top, range.size);
+    if (takesLastLine) {
+        Program().InsertLines(Program().LineCount(), 1);
+    }
     m_host->InvalidateAll();
     m_doc->SetModifiedFlag();
 }

@@ -81,6 +81,20 @@ TEST_F(LineCommandsTest, DeleteLine) {
     }
 }
 
+// A box that reaches the program's last line goes whole; an empty line then ends the program,
+// and one undo gives back the lines exactly.
+TEST_F(LineCommandsTest, DeleteLineOfABoxOnTheLastLines) {
+    const std::vector<std::string> grid = {"X000.0 [CTR:0007] - - - - (Y000.0)", "- # #", "- # #",
+                                           "- # #"};
+    Use(grid);
+    SelectCell(0, 0);
+    editor.OnDeleteLine();
+    EXPECT_TRUE(SameProgram(Grid({""}), doc.Program()));
+    EXPECT_EQ(UndoKinds(), (std::vector<int>{4}));
+    editor.OnUndo();
+    EXPECT_TRUE(SameProgram(Grid(grid), doc.Program()));
+}
+
 TEST_F(LineCommandsTest, DeleteLineWithoutCursorDoesNothing) {
     Use(kCtrProgram);
     editor.OnDeleteLine();

@@ -252,3 +252,61 @@ TEST_F(PlaceElementTest, LineSelectionMarksWholeLines) {
 
 }  // namespace
 }  // namespace rungpad::test
+
+namespace rungpad::test {
+namespace {
+
+class EditAtCursorTest : public EditorFixture {};
+
+// Enter and double-click re-open the entry only where there is something to enter.
+TEST_F(EditAtCursorTest, WhichCellsOpenTheItemEntry) {
+    struct Case {
+        GridPos at;
+        bool opens;
+        int kind;
+    };
+    const std::vector<Case> cases = {
+        {{0, 0}, true, 0x300},   // a contact
+        {{7, 0}, true, 0x400},   // a coil
+        {{6, 0}, true, 0x100},   // a horizontal line: nothing to ask, but placed again
+        {{3, 2}, false, 0},      // an empty cell
+        {{1, 1}, false, 0},      // the TMR name cell
+        {{2, 1}, true, 0x1901},  // its parameter
+        {{2, 2}, false, 0},      // its second row
+        {{5, 3}, true, 0x4005},  // a table entry
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.at.column * 10 + c.at.line);
+        Use({"X000.0 - - - - - - (Y000.0)", "- [TMR:0001] - - - - (Y000.1)", ". # #", "CODT 1",
+             ""});
+        SelectCell(c.at.column, c.at.line);
+        host.itemAsks.clear();
+        host.items.clear();
+        EXPECT_EQ(editor.CanEditAtCursor(), c.opens);
+        editor.EditAtCursor();
+        if (c.opens && c.kind != 0x100) {
+            ASSERT_EQ(host.itemAsks.size(), 1u);
+            EXPECT_EQ(host.itemAsks[0].kind, c.kind);
+        } else {
+            EXPECT_TRUE(host.itemAsks.empty());
+        }
+    }
+}
+
+TEST_F(EditAtCursorTest, LineNoteIsRecordedAndKeptToTwentyBytes) {
+    Use({"X000.0 - - - - - - (Y000.0)", ""});
+    doc.Program().Note(0).Assign("old");
+    editor.SetLineNote(0, "启动条件启动条件启动条件");  // 24 GBK bytes
+    EXPECT_EQ(editor.LineNote(0), "启动条件启动条件启动");
+    EXPECT_EQ(doc.Program().Note(0).Length(), 20u);
+    EXPECT_TRUE(doc.IsModified());
+    editor.SetLineNote(0, "a启动条件启动条件启动条件");  // a two-byte character is never halved
+    EXPECT_EQ(doc.Program().Note(0).Length(), 19u);
+    editor.OnUndo();
+    editor.OnUndo();
+    EXPECT_EQ(editor.LineNote(0), "old");
+    EXPECT_EQ(Anchor(), (GridPos{7, 0}));
+}
+
+}  // namespace
+}  // namespace rungpad::test

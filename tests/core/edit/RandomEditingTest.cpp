@@ -16,7 +16,8 @@ namespace rungpad::test {
 namespace {
 
 // Random editing sessions on a program with contacts, coils, numbered boxes and a COD table:
-// element placement, boxes, line commands and the clipboard, find and replace, notes, undo.
+// element placement, boxes, line commands and the clipboard, find and replace, address and
+// line notes, undo.
 // After every step the program keeps its invariants; and when a session's history never
 // overflowed the ring, undoing all of it gives back the exact starting program.
 class RandomEditingTest : public EditorFixture {
@@ -139,7 +140,13 @@ class RandomEditingTest : public EditorFixture {
                                                         "TMR",    "",       "X001.0", "R100"};
         const std::string& find = Pick(kTexts);
         const std::string& replace = Pick(kTexts);
-        const int mode = Random(5);
+        const int mode = Random(6);
+        if (mode == 5) {
+            const int line = Random(Lines());
+            Log("line note ", line, "");
+            editor.SetLineNote(line, "line " + std::to_string(Random(100)));
+            return;
+        }
         if (mode == 4) {
             host.notes.clear();
             host.notes.push_back(std::string("note ") + std::to_string(Random(100)));
