@@ -38,7 +38,9 @@ class FixedText {
     void Assign(std::string_view text, std::size_t max = N) {
         const std::size_t len = GbkFitLength(text, max < N ? max : N);
         m_bytes.fill('\0');
-        std::memcpy(m_bytes.data(), text.data(), len);
+        if (len > 0) {  // an empty view may carry a null pointer, which memcpy must not get
+            std::memcpy(m_bytes.data(), text.data(), len);
+        }
     }
     // Takes a whole field as it stands in a file.
     void AssignRaw(const char* field) { std::memcpy(m_bytes.data(), field, N); }
