@@ -19,13 +19,38 @@ LadProgram& LadProgram::operator=(const LadProgram& other) {
     end1Line = other.end1Line;
     stepCountWord = other.stepCountWord;
     end1Step = other.end1Step;
-    m_notes = other.m_notes;
+    m_pastNotes = other.m_pastNotes;
     for (int i = 0; i < other.m_count; ++i) {
-        m_lines[i] = TakeLine();
-        *m_lines[i] = *other.m_lines[i];
+        m_slots[i] = TakeSlot();
+        *m_slots[i] = *other.m_slots[i];
     }
     m_count = other.m_count;
     m_box = other.m_box;
+    return *this;
+}
+
+LadProgram::LadProgram(LadProgram&& other) noexcept {
+    *this = std::move(other);
+}
+
+LadProgram& LadProgram::operator=(LadProgram&& other) noexcept {
+    if (this == &other) {
+        return *this;
+    }
+    end1Line = other.end1Line;
+    stepCountWord = other.stepCountWord;
+    end1Step = other.end1Step;
+    m_pool = std::move(other.m_pool);
+    m_free = std::move(other.m_free);
+    m_slots = other.m_slots;
+    m_pastNotes = other.m_pastNotes;
+    m_count = other.m_count;
+    m_box = other.m_box;
+    // The slots now belong to this program: the other is left empty and usable.
+    other.m_pool.clear();
+    other.m_free.clear();
+    other.m_slots.fill(nullptr);
+    other.m_count = 0;
     return *this;
 }
 
@@ -33,22 +58,28 @@ LadLine& LadProgram::Line(int i) {
     if (!IsValidLine(i)) {
         throw std::out_of_range("ladder line out of range");
     }
-    return *m_lines[i];
+    return m_slots[i]->line;
 }
 
 const LadLine& LadProgram::Line(int i) const {
     if (!IsValidLine(i)) {
         throw std::out_of_range("ladder line out of range");
     }
-    return *m_lines[i];
+    return m_slots[i]->line;
 }
 
 NoteText& LadProgram::Note(int i) {
-    return m_notes.at(static_cast<std::size_t>(i));
+    if (i < 0 || i >= kMaxLines) {
+        throw std::out_of_range("note slot out of range");
+    }
+    return i < m_count ? m_slots[i]->note : m_pastNotes[i];
 }
 
 const NoteText& LadProgram::Note(int i) const {
-    return m_notes.at(static_cast<std::size_t>(i));
+    if (i < 0 || i >= kMaxLines) {
+        throw std::out_of_range("note slot out of range");
+    }
+    return i < m_count ? m_slots[i]->note : m_pastNotes[i];
 }
 
 bool LadProgram::InsertLines(int at, int n) {
@@ -62,15 +93,12 @@ bool LadProgram::InsertLines(int at, int n) {
         return false;
     }
     at = std::clamp(at, 0, m_count);
-    // Shift references and notes down by n, then fill the gap with new lines.
-    std::move_backward(m_lines.begin() + at, m_lines.begin() + m_count,
-                       m_lines.begin() + m_count + n);
-    std::move_backward(m_notes.begin() + at, m_notes.begin() + m_count,
-                       m_notes.begin() + m_count + n);
+    std::copy_backward(m_slots.begin() + at, m_slots.begin() + m_count,
+                       m_slots.begin() + m_count + n);
     m_count += n;
     for (int i = at; i < at + n; ++i) {
-        m_lines[i] = NewLine();
-        m_notes[i].Clear();
+        m_slots[i] = TakeSlot();
+        *m_slots[i] = Slot{};
     }
     return true;
 }
@@ -80,19 +108,16 @@ void LadProgram::DeleteLines(int at, int n) {
         return;
     }
     n = std::min(n, m_count - at);
-    for (int i = at; i < at + n; ++i) {
-        Release(std::move(m_lines[i]));
-    }
-    std::move(m_lines.begin() + at + n, m_lines.begin() + m_count, m_lines.begin() + at);
-    // Notes move up; the slots past the new count keep the texts they held.
-    std::copy(m_notes.begin() + at + n, m_notes.begin() + m_count, m_notes.begin() + at);
+    // The note slots that fall past the new count keep the texts they hold now.
+    KeepNotes(m_count - n, m_count);
+    ReleaseSlots(at, at + n);
+    std::copy(m_slots.begin() + at + n, m_slots.begin() + m_count, m_slots.begin() + at);
     m_count -= n;
 }
 
 void LadProgram::Clear() {
-    for (int i = 0; i < m_count; ++i) {
-        Release(std::move(m_lines[i]));
-    }
+    KeepNotes(0, m_count);
+    ReleaseSlots(0, m_count);
     m_count = 0;
 }
 
@@ -100,41 +125,48 @@ bool LadProgram::AppendLine(const LadLine& line, const NoteText& note) {
     if (m_count >= kMaxLines) {
         return false;
     }
-    m_lines[m_count] = TakeLine();
-    *m_lines[m_count] = line;
-    m_notes[m_count] = note;
+    m_slots[m_count] = TakeSlot();
+    m_slots[m_count]->line = line;
+    m_slots[m_count]->note = note;
     ++m_count;
     return true;
 }
 
-std::unique_ptr<LadLine> LadProgram::TakeLine() {
-    if (m_spare.empty()) {
-        return std::make_unique<LadLine>();
+LadProgram::Slot* LadProgram::TakeSlot() {
+    if (m_free.empty()) {
+        m_pool.push_back(std::make_unique<Slot>());
+        return m_pool.back().get();
     }
-    std::unique_ptr<LadLine> line = std::move(m_spare.back());
-    m_spare.pop_back();
-    return line;
+    Slot* slot = m_free.back();
+    m_free.pop_back();
+    return slot;
 }
 
-std::unique_ptr<LadLine> LadProgram::NewLine() {
-    std::unique_ptr<LadLine> line = TakeLine();
-    *line = LadLine{};
-    return line;
+void LadProgram::ReleaseSlots(int from, int to) {
+    for (int i = from; i < to; ++i) {
+        m_free.push_back(m_slots[i]);
+        m_slots[i] = nullptr;
+    }
 }
 
-void LadProgram::Release(std::unique_ptr<LadLine> line) {
-    if (line && m_spare.size() < static_cast<std::size_t>(kMaxLines)) {
-        m_spare.push_back(std::move(line));
+void LadProgram::KeepNotes(int from, int to) {
+    for (int i = from; i < to; ++i) {
+        m_pastNotes[i] = m_slots[i]->note;
     }
 }
 
 bool operator==(const LadProgram& a, const LadProgram& b) {
     if (a.m_count != b.m_count || a.end1Line != b.end1Line || a.stepCountWord != b.stepCountWord ||
-        a.end1Step != b.end1Step || a.m_notes != b.m_notes) {
+        a.end1Step != b.end1Step) {
         return false;
     }
+    for (int i = 0; i < LadProgram::kMaxLines; ++i) {
+        if (!(a.Note(i) == b.Note(i))) {
+            return false;
+        }
+    }
     for (int i = 0; i < a.m_count; ++i) {
-        if (!(*a.m_lines[i] == *b.m_lines[i])) {
+        if (!(a.m_slots[i]->line == b.m_slots[i]->line)) {
             return false;
         }
     }

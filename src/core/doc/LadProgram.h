@@ -15,7 +15,8 @@ class MessageBoxHost;
 using NoteText = FixedText<20>;
 
 // The line table of a document: three header words, 1600 note slots and 1600 line slots.
-// Inserting and deleting lines moves line references and note slots, never cells.
+// Each line is allocated together with its note, so inserting and deleting lines moves one
+// pointer per line, never cells or note texts. Note slots past the line count are kept apart.
 class LadProgram {
   public:
     static constexpr int kMaxLines = 1600;
@@ -23,8 +24,8 @@ class LadProgram {
     LadProgram() = default;
     LadProgram(const LadProgram& other);
     LadProgram& operator=(const LadProgram& other);
-    LadProgram(LadProgram&&) noexcept = default;
-    LadProgram& operator=(LadProgram&&) noexcept = default;
+    LadProgram(LadProgram&& other) noexcept;
+    LadProgram& operator=(LadProgram&& other) noexcept;
 
     // Where InsertLines reports "行数超出范围!"; none means silent refusal.
     void SetMessageBox(MessageBoxHost* box) { m_box = box; }
@@ -60,16 +61,25 @@ class LadProgram {
     friend bool operator==(const LadProgram& a, const LadProgram& b);
 
   private:
-    // A line allocation, reusing a released one when there is one; NewLine also resets it.
-    std::unique_ptr<LadLine> TakeLine();
-    std::unique_ptr<LadLine> NewLine();
-    void Release(std::unique_ptr<LadLine> line);
+    // A line of the program with the text of its note slot.
+    struct Slot {
+        LadLine line;
+        NoteText note;
+    };
 
-    std::array<NoteText, kMaxLines> m_notes{};
-    std::array<std::unique_ptr<LadLine>, kMaxLines> m_lines{};
+    // A slot from the pool, allocating only when none is free; its contents are stale.
+    Slot* TakeSlot();
+    // Gives the slots of lines from .. to - 1 back to the pool.
+    void ReleaseSlots(int from, int to);
+    // The note slots past the count remember what the lines there held.
+    void KeepNotes(int from, int to);
+
+    // Every slot ever allocated, owned here; m_slots and m_free point into it.
+    std::vector<std::unique_ptr<Slot>> m_pool;
+    std::vector<Slot*> m_free;
+    std::array<Slot*, kMaxLines> m_slots{};
+    std::array<NoteText, kMaxLines> m_pastNotes{};  // note slots at or past the line count
     int m_count = 0;
-    // Released lines kept for reuse, so reading a file or undoing a deletion allocates nothing.
-    std::vector<std::unique_ptr<LadLine>> m_spare;
     MessageBoxHost* m_box = nullptr;
 };
 
