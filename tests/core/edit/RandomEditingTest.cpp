@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -51,7 +52,7 @@ class RandomEditingTest : public EditorFixture {
         std::ostringstream line;
         line << what << std::hex << value << std::dec << " " << text << " at (" << Anchor().column
              << ", " << Anchor().line << ")-(" << Cursor().column << ", " << Cursor().line
-             << ") of " << Lines() << " lines\n";
+             << ") of " << Lines() << " lines, " << editor.UndoList().GetCount() << " records\n";
         m_log += line.str();
     }
 
@@ -158,7 +159,8 @@ class RandomEditingTest : public EditorFixture {
         editor.SearchNext(find, Random(2), replace, mode);
     }
 
-    void Step() {
+    // One random step; true when it was an undo.
+    bool Step() {
         RandomSelection();
         const int op = Random(20);
         if (op < 8) {
@@ -172,7 +174,9 @@ class RandomEditingTest : public EditorFixture {
         } else {
             Log("undo ", editor.UndoList().GetCount(), "");
             editor.OnUndo();
+            return true;
         }
+        return false;
     }
 
     // RUNGPAD_EDIT_SEED picks another sequence (for longer local runs).
@@ -184,6 +188,9 @@ class RandomEditingTest : public EditorFixture {
     std::string m_log;
 };
 
+// Also checks every single undo: the program it leaves must be the one the session had when
+// the history last held as many records (a state between the records of one command is not
+// known and not checked).
 TEST_F(RandomEditingTest, InvariantsHoldAndUndoRestoresTheStart) {
     int restoredSessions = 0;
     for (int session = 0; session < 200; ++session) {
@@ -191,18 +198,28 @@ TEST_F(RandomEditingTest, InvariantsHoldAndUndoRestoresTheStart) {
         m_log.clear();
         const LadProgram start = doc.Program();
         const AddressNotes startNotes = doc.Notes();
-        int highest = 0;
+        std::map<int, LadProgram> known{{0, start}};
+        bool overflowed = false;
         for (int step = 0; step < 30; ++step) {
-            Step();
-            highest = std::max(highest, editor.UndoList().GetCount());
+            // One command makes at most ten records (a coil's line, the appended line, a COD
+            // table); near the ring's end it may have overwritten the oldest.
+            overflowed = overflowed || editor.UndoList().GetCount() + 10 >= CUnDoList::kSlots;
+            const bool undo = Step();
+            const int count = editor.UndoList().GetCount();
             ASSERT_TRUE(ProgramInvariants::Check(doc.Program(), doc.Converter()))
                 << "session " << session << " step " << step << "\n"
                 << m_log;
+            known.erase(known.upper_bound(count), known.end());
+            if (undo && !overflowed && known.count(count) != 0) {
+                ASSERT_TRUE(SameProgram(known.at(count), doc.Program()))
+                    << "session " << session << " step " << step << "\n"
+                    << m_log;
+            }
+            known.insert_or_assign(count, doc.Program());
         }
-        if (highest >= CUnDoList::kSlots) {
+        if (overflowed) {
             continue;  // the oldest steps are gone for good
         }
-        int n = 0;
         while (editor.CanUndo()) {
             editor.OnUndo();
             ASSERT_TRUE(ProgramInvariants::Check(doc.Program(), doc.Converter()))
