@@ -184,6 +184,12 @@ EncodedAddress PlcAddress::EncodeAddress(std::string_view text) {
         letter = text[1] == 'C' ? 'c' : 't';
         digitsAt = 2;
     }
+    // The mask does not depend on the letter: an unknown one still gives its bit.
+    const std::size_t dot = text.find('.');
+    if (dot != std::string_view::npos && dot + 1 < text.size() && text[dot + 1] >= '0' &&
+        text[dot + 1] <= '7') {
+        result.mask = static_cast<std::uint8_t>(1u << (text[dot + 1] - '0'));
+    }
     const AddressType* type = FindType(letter);
     if (type == nullptr) {
         return result;
@@ -191,11 +197,6 @@ EncodedAddress PlcAddress::EncodeAddress(std::string_view text) {
     const int number = LeadingNumber(text.substr(digitsAt), 4);
     result.operand = static_cast<std::uint16_t>(type->base + number * type->scale);
     result.type = type->typeByte;
-    const std::size_t dot = text.find('.');
-    if (dot != std::string_view::npos && dot + 1 < text.size() && text[dot + 1] >= '0' &&
-        text[dot + 1] <= '7') {
-        result.mask = static_cast<std::uint8_t>(1u << (text[dot + 1] - '0'));
-    }
     return result;
 }
 

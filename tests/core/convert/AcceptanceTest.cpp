@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -563,6 +564,54 @@ TEST_F(AcceptanceTest, FourThousandAndFirstTextStopsTheConversion) {
               "梯图第4001行  错误代号 1004 用户梯形图超出最大允许行数或者步数");
     std::vector<std::uint8_t> image;
     EXPECT_FALSE(convert.BinaryImage(image));
+}
+
+// Instruction texts drawn at random, as a damaged program could make them: every build ends, and
+// a successful one is a consistent image whose jumps and calls land on their targets.
+TEST_F(AcceptanceTest, RandomTextsBuildConsistentImages) {
+    static const std::vector<std::string> kMnemonics = {
+        "RD",   "RD.NOT", "AND",  "OR.NOT", "WRT",   "WRT.NOT", "AND.STK", "OR.STK", "END1",
+        "END2", "SP",     "SPE",  "CALL",   "CALLU", "JMPB",    "LBL",     "COM",    "COME",
+        "DIFU", "DIFD",   "SFT",  "COD",    "CODT",  "MOVN",    "MOVB",    "MOVW",   "DEC",
+        "ROT",  "DSCH",   "COMP", "ADD",    "TMRB",  "TMRC",    "SET",     "STOP",   "x"};
+    static const std::vector<std::string> kOperands = {
+        "X000.0", "R255.7", "0001", "0002", "1003", "00011", "65535", "99999", "999999999",
+        "DC010",  "DT255",  "A031", "R510", "q1.9", "D.",    "0",     "0099",  "0100"};
+    std::mt19937 rng(71210);
+    int built = 0;
+    for (int round = 0; round < 4000; ++round) {
+        std::vector<Text> texts;
+        const int count = 1 + static_cast<int>(rng() % 40);
+        for (int i = 0; i < count; ++i) {
+            std::string text = kMnemonics[rng() % kMnemonics.size()];
+            for (int p = static_cast<int>(rng() % 6); p > 0; --p) {
+                text += " " + kOperands[rng() % kOperands.size()];
+            }
+            texts.push_back({text, static_cast<int>(rng() % 3000) - 1});
+        }
+        const bool ok = BuildFrom(texts);
+        ASSERT_EQ(ok, convert.ErrorCount() == 0) << "round " << round;
+        ASSERT_EQ(ok, convert.StepsComplete()) << "round " << round;
+        if (!ok) {
+            continue;
+        }
+        ++built;
+        const int steps = convert.StepCount();
+        ASSERT_GT(steps, 0);
+        EXPECT_EQ(convert.StepAt(steps - 1).opcode, 254);
+        EXPECT_EQ(convert.StepAt(steps - 1).index, convert.DataWordCount());
+        for (int i = 0; i + 1 < steps; ++i) {
+            const StepRecord& r = convert.StepAt(i);
+            EXPECT_EQ(r.index, i) << "round " << round;
+            if (r.opcode == 27 || r.opcode == 28 || r.opcode == 51) {
+                const StepRecord& target = convert.StepAt(r.b);
+                EXPECT_EQ(target.opcode, r.opcode == 27 ? 29 : 30) << "round " << round;
+                EXPECT_EQ(target.a, r.a) << "round " << round;
+            }
+        }
+        EXPECT_EQ(Image().size(), steps * 8u + 2u * convert.DataWordCount()) << "round " << round;
+    }
+    EXPECT_GT(built, 20);  // the draw reaches whole programs too
 }
 
 }  // namespace

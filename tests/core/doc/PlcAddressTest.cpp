@@ -57,7 +57,8 @@ TEST(PlcAddressTest, EncodeAddressGivesOperandTypeAndMask) {
         {"C005", {0x8800 + 10, 'C', 0}},
         {"G063.7", {0x8050 + 63, 'G', 0x80}},
         {"A001.", {0x8C01, 'A', 0}},  // "." last: no mask
-        {"Q001.0", {0, 0, 0}},        // unknown letter
+        {"Q001.0", {0, 0, 0x01}},     // unknown letter: operand and type 0, the bit kept
+        {"Q001", {0, 0, 0}},
         {"", {0, 0, 0}},
     };
     for (const Case& c : cases) {
