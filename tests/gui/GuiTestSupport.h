@@ -8,9 +8,12 @@
 #include <QRect>
 #include <QRegularExpression>
 #include <QString>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "doc/FuncInstrTable.h"
+#include "doc/HostInterfaces.h"
 #include "doc/LadProgram.h"
 #include "view/GridGeometry.h"
 #include "view/LadPainter.h"
@@ -21,6 +24,13 @@
 namespace rungpad::test {
 
 inline constexpr int kDotsPerMeterAt100Dpi = 3937;
+
+// A message box that records its texts instead of showing them.
+class RecordingBox final : public MessageBoxHost {
+  public:
+    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+    std::vector<std::string> messages;
+};
 
 inline LadProgram MakeProgram(int lines) {
     LadProgram program;

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "GuiTestSupport.h"
+
 #include "doc/DocumentHost.h"
 #include "doc/RungpadDoc.h"
 #include "shell/ChildFrm.h"
@@ -15,14 +17,9 @@
 #include "view/RungpadView.h"
 
 using namespace rungpad;
+using rungpad::test::RecordingBox;
 
 namespace {
-
-class RecordingBox final : public MessageBoxHost {
-  public:
-    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-    std::vector<std::string> messages;
-};
 
 const QString kDemo = QStringLiteral(RUNGPAD_EXAMPLES "/demo.plf");
 

@@ -5,9 +5,9 @@
 #include <QStringList>
 #include <array>
 
+#include "dialogs/QtMessageBox.h"
 #include "doc/HostInterfaces.h"
 #include "shell/QtDocumentHost.h"
-#include "shell/QtMessageBox.h"
 
 class QAction;
 class QLabel;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "dialogs/LadInfoDlg.h"
 #include "shell/FileFilter.h"
 
 namespace rungpad {
@@ -30,9 +31,14 @@ QString WithExtension(const QString& path, const std::string& extension) {
 
 }  // namespace
 
-bool QtDocumentHost::EditLadderInfo(LadInfoFields&) {
-    // The ladder information dialog comes with the editing dialogs; until then the fields stay.
-    return false;
+bool QtDocumentHost::EditLadderInfo(LadInfoFields& fields) {
+    CLadInfoDlg dialog(m_parent);
+    dialog.SetFields(fields);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    fields = dialog.Fields();
+    return true;
 }
 
 std::optional<std::string> QtDocumentHost::ChooseSaveFile(const FileChooserRequest& request) {

@@ -1,4 +1,4 @@
-#include "shell/QtMessageBox.h"
+#include "dialogs/QtMessageBox.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,0 +1,46 @@
+#include "dialogs/LadInfoDlg.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "edit/FieldChecks.h"
+
+namespace rungpad {
+
+namespace {
+
+constexpr int kVersionChars = 15;
+constexpr int kMachineChars = 40;
+constexpr int kPersonChars = 20;
+
+}  // namespace
+
+CLadInfoDlg::CLadInfoDlg(QWidget* parent)
+    : CFieldDlg(QStringLiteral("Ladder diagram information"), QStringLiteral("OK"),
+                QStringLiteral("Cancel"), parent) {
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("ladder version number:"), NewField(kVersionChars));
+    form->addRow(QStringLiteral("suitable machine tool:"), NewField(kMachineChars));
+    form->addRow(QStringLiteral("last modifie person:"), NewField(kPersonChars));
+    Body()->addLayout(form);
+}
+
+void CLadInfoDlg::SetFields(const LadInfoFields& fields) {
+    Field(0)->setText(QString::fromStdString(fields.version));
+    Field(1)->setText(QString::fromStdString(fields.machine));
+    Field(2)->setText(QString::fromStdString(fields.modifier));
+}
+
+LadInfoFields CLadInfoDlg::Fields() const {
+    return {FieldText(0), FieldText(1), FieldText(2)};
+}
+
+bool CLadInfoDlg::Check(int& field, std::string& message) {
+    const FieldChecks::Result result =
+        FieldChecks::LadInfo(FieldText(0), FieldText(1), FieldText(2), field);
+    message = result.message;
+    return result.ok;
+}
+
+}  // namespace rungpad
