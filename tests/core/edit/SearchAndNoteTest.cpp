@@ -220,3 +220,30 @@ TEST_F(SearchAndNoteTest, UndoOfDeletedLinesSelectsThem) {
 
 }  // namespace
 }  // namespace rungpad::test
+
+namespace rungpad::test {
+namespace {
+
+class TwoViewsTest : public EditorFixture {};
+
+// Two views of one document share the selection but keep their own histories.
+TEST_F(TwoViewsTest, EachViewUndoesOnlyItsOwnSteps) {
+    Use({"", ""});
+    ScriptedEditorHost secondHost;
+    CLadEditor second(doc, secondHost, clipboard);
+    second.OnInitialUpdate();
+    SelectCell(0, 0);
+    editor.PlaceElement(0x100);
+    EXPECT_EQ(Cursor(), (GridPos{1, 0}));  // the shared selection moved for both
+    EXPECT_TRUE(editor.CanUndo());
+    EXPECT_FALSE(second.CanUndo());
+    second.OnUndo();
+    EXPECT_EQ(Cell(0, 0).code, Element::kHLine);
+    second.PlaceElement(0x100);
+    editor.OnUndo();
+    EXPECT_EQ(Cell(0, 0).code, 0);
+    EXPECT_EQ(Cell(1, 0).code, Element::kHLine);
+}
+
+}  // namespace
+}  // namespace rungpad::test
