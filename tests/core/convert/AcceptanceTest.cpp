@@ -426,7 +426,7 @@ TEST_F(AcceptanceTest, StepListHoldsExactly4699Records) {
 const std::string kEnd1Line = "- - - - [END1] - - -";
 const std::string kEnd2Line = "- - - - [END2] - - -";
 
-TEST_F(AcceptanceTest, ProgramsWithBoxesThatTakeNoInput) {
+TEST_F(AcceptanceTest, WholeProgramImages) {
     struct Case {
         std::string name;
         std::vector<std::string> grid;   // converted as it stands
@@ -434,6 +434,7 @@ TEST_F(AcceptanceTest, ProgramsWithBoxesThatTakeNoInput) {
         std::vector<Rec> records;
         int end1Line;
         int end1Step;
+        std::vector<std::uint16_t> words = {};
     };
     const std::vector<Case> cases = {
         {"UnconditionalCallAndSubprogram",
@@ -473,6 +474,38 @@ TEST_F(AcceptanceTest, ProgramsWithBoxesThatTakeNoInput) {
                    kNetEnd}),
          4,
          9},
+        // An edge, a COD table of three one-byte entries in a CODT line and a four-row shift: the
+        // edge records its network start, the table's trailing text closes the COD network.
+        {"EdgeTableAndShift",
+         {"X000.0 [DIFU:0005] - - - - (R000.0)", "X000.1 [COD:1:3:R100:R102] - (R000.1)",
+          "X000.2 # # # # #", "CODT 00011 00022 00033", "X000.3 [SFT:R200:0002] - - - (R000.2)",
+          "X000.4 # #", "X000.5 # #", "X000.6 # #", kEnd1Line, kEnd2Line},
+         {"RD        X000.0     1", "DIFU      0005     1", "WRT       R000.0     1",
+          "RD        X000.1     2", "RD        X000.2     3", "COD       1 3 R100 R102     2",
+          "WRT       R000.1     2", "CODT      00011 00022 00033      4", "CODT              4",
+          "RD        X000.3     5", "RD        X000.4     6", "RD        X000.5     7",
+          "RD        X000.6     8", "SFT       R200 0002     5", "WRT       R000.2     5",
+          "END1     9", "END2    10"},
+         ThenEnds({{1, 2, 0x8090, Bit('X', 0)},
+                   {23, 0, 5, 0},
+                   {6, 2, 0x8500, Bit('R', 0)},
+                   kNetEnd,
+                   {1, 2, 0x8090, Bit('X', 1)},
+                   {1, 2, 0x8090, Bit('X', 2)},
+                   {37, 3, 0x8566, 'R'},
+                   {37, 1, 0x8564, 0x8A00},
+                   {6, 2, 0x8500, Bit('R', 1)},
+                   kNetEnd,
+                   {1, 2, 0x8090, Bit('X', 3)},
+                   {1, 2, 0x8090, Bit('X', 4)},
+                   {1, 2, 0x8090, Bit('X', 5)},
+                   {1, 2, 0x8090, Bit('X', 6)},
+                   {47, 2, 0x85C8, 0},
+                   {6, 2, 0x8500, Bit('R', 2)},
+                   kNetEnd}),
+         9,
+         18,
+         {0x160B, 0x0021}},
     };
     for (const Case& c : cases) {
         ASSERT_EQ(ConvertGrid(c.grid, false), 1) << c.name << ": " << LastError();
@@ -481,7 +514,7 @@ TEST_F(AcceptanceTest, ProgramsWithBoxesThatTakeNoInput) {
             texts.emplace_back(convert.TextAt(i));
         }
         EXPECT_EQ(texts, c.texts) << c.name;
-        const std::vector<std::uint8_t> want = ImageOf(c.records);
+        const std::vector<std::uint8_t> want = ImageOf(c.records, c.words);
         const std::vector<std::uint8_t> got = Image();
         EXPECT_EQ(got, want) << c.name << ": " << FirstDifference(got, want);
         EXPECT_EQ(program.end1Line, c.end1Line) << c.name;
@@ -519,6 +552,24 @@ TEST_F(AcceptanceTest, NetworkInterplay) {
          {"RD X000.0 1", "AND X000.1 1", "RD X000.2 2", "AND X000.3 2", "OR.STK 2", "RD X000.4 3",
           "AND X000.5 3", "OR.STK 3", "WRT Y000.0 1"},
          {}},
+        // A branch that is itself a block: (X0 X1) OR ((X2 OR X4) X3); the inner block is reduced
+        // first and joined by OR.STK on the outer block's last line.
+        {"NestedBlockInABranch",
+         {"X000.0 X000.1| - - - - - (Y000.0)", "X000.2| X000.3", "X000.4"},
+         {"RD X000.0 1", "AND X000.1 1", "RD X000.2 2", "OR X000.4 3", "AND X000.3 2", "OR.STK 3",
+          "WRT Y000.0 1"},
+         {}},
+        // A second parallel span that ends one line above the first: (X0|X2|X4) (X1|X3).
+        {"ShorterSecondSpan",
+         {"X000.0| X000.1| - - - - - (Y000.0)", "X000.2| X000.3", "X000.4"},
+         {"RD X000.0 1", "OR X000.2 2", "OR X000.4 3", "RD X000.1 1", "OR X000.3 2", "AND.STK 1",
+          "WRT Y000.0 1"},
+         {}},
+        // A branch that does not start at the left rail: the gap left of it is not connected.
+        {"BranchOffTheRail",
+         {"X000.0 X000.1| - - - - - (Y000.0)", ". X000.2"},
+         {"RD X000.0 1", "AND X000.1 1"},
+         {"1009@2"}},
         // A link down into an empty line: the joint is open (1030), then no joint is found (1016).
         {"LinkIntoAnEmptyLine",
          {"X000.0| - - - - - - (Y000.0)", "X000.1|", ""},
