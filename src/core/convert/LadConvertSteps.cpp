@@ -516,7 +516,8 @@ bool CLadConvert::BuildCallRecords(int opcode, const Tokens& t) {
         const auto callees =
             std::span(sub.callees).first(static_cast<std::size_t>(sub.calleeCount));
         const bool listed = std::find(callees.begin(), callees.end(), number) != callees.end();
-        if (number == b.currentSub || (!listed && sub.calleeCount >= kMaxCallees)) {
+        // A full call list refuses any further CALL, even of a subprogram already listed.
+        if (number == b.currentSub || sub.calleeCount >= kMaxCallees) {
             AddError(ConvertError::kConversion, 1040, m_errorLine);
             return false;
         }

@@ -272,6 +272,24 @@ TEST_F(AcceptanceTest, WholeProgramRulesFromTexts) {
     dataArea.push_back({"END1", 40});
     dataArea.push_back({"END2", 41});
 
+    // A subprogram that calls 18 others, then calls the first of them again.
+    std::vector<Text> fullCallList = {{"END1", 0}, {"END2", 1}, {"SP 0000", 2}};
+    for (int n = 1; n <= 18; ++n) {
+        fullCallList.push_back({"RD X000.0", 3});
+        fullCallList.push_back({"CALL " + std::to_string(n), 3});
+    }
+    fullCallList.push_back({"RD X000.0", 4});
+    fullCallList.push_back({"CALL 0001", 4});
+    // With room in the list, calling the same subprogram again is fine.
+    std::vector<Text> repeatedCalls = {{"END1", 0}, {"END2", 1}, {"SP 0000", 2}};
+    for (int k = 0; k < 20; ++k) {
+        repeatedCalls.push_back({"RD X000.0", 3});
+        repeatedCalls.push_back({"CALL 0001", 3});
+    }
+    for (const Text& t : std::vector<Text>{{"SPE", 4}, {"SP 0001", 5}, {"SPE", 6}}) {
+        repeatedCalls.push_back(t);
+    }
+
     const std::vector<Case> cases = {
         // Function instructions from opcode 25 on are refused between COM and COME.
         {"TimerInsideCom",
@@ -353,6 +371,9 @@ TEST_F(AcceptanceTest, WholeProgramRulesFromTexts) {
           {"SP 0002", 6},
           {"SPE", 7}},
          "none"},
+        // A subprogram lists at most 18 callees; once full, every further CALL is refused.
+        {"CallListFull", fullCallList, "1040@5"},
+        {"RepeatedCallsWithRoom", repeatedCalls, "none"},
         {"EdgeNumberOutOfRange",
          {{"RD X000.0", 3}, {"DIFU 0256", 3}, {"END1", 4}, {"END2", 5}},
          "1034@4"},
