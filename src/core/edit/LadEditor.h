@@ -158,6 +158,7 @@ class CLadEditor : public AddressNoteTarget, public SearchTarget {
     void RollBackEntry(bool recorded, const LadCell& saved, GridPos target);
     LineRange SelectedLines() const;
     LineRange WidenOverBoxes(LineRange range, bool releaseNumbers);
+    void DeleteWholeLines(LineRange range);
     void PasteCell();
     void PasteLines();
     void ClaimNumbers(int top, int count);

@@ -127,13 +127,18 @@ CLadEditor::BoxExtent CLadEditor::ExtentOf(int column, int line) const {
         return box;
     }
     int height = 0;
+    box.top = std::max(line - Element::BoxRow(box.code), 0);
     if (Element::IsCodt(box.code)) {
-        height = program.Cell(column, line).codtCount;
+        // The table's own count, but never past its last line (a damaged count takes no more).
+        const int claimed = program.Cell(column, line).codtCount;
+        while (height < claimed && program.IsValidLine(box.top + height) &&
+               Element::IsCodt(program.Cell(column, box.top + height).code)) {
+            ++height;
+        }
     } else {
         int width = 0;
         FuncInstrTable::BoxSize(box.code, width, height);
     }
-    box.top = std::max(line - Element::BoxRow(box.code), 0);
     box.startColumn = column - Element::BoxColumn(box.code);
     if (Element::Kind(box.code) == kCodKind) {
         // The box's table lines belong to it; a box below it never does.
@@ -155,9 +160,7 @@ int CLadEditor::DeleteFunctionBox(int column, int line, bool remove) {
         ReleaseBoxNumber(box.startColumn, box.top);
     }
     if (remove) {
-        SetHighlight(false);
-        m_undo.RecordDeleteLines(column, box.top, box.height);
-        Program().DeleteLines(box.top, box.height);
+        DeleteWholeLines({box.top, box.height, column});
         m_host->InvalidateAll();
         m_doc->SetModifiedFlag();
     }

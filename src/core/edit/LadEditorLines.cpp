@@ -97,21 +97,26 @@ void CLadEditor::OnDeleteLine() {
     }
     range = WidenOverBoxes(range, true);
     range.size = std::min(range.size, count - range.top);
-    // A box reaching the last line takes it along; a fresh empty line then ends the program,
-    // in the same undo step.
-    const bool takesLastLine = range.top + range.size >= count;
+    DeleteWholeLines(range);
+    m_host->InvalidateAll();
+    m_doc->SetModifiedFlag();
+}
+
+// Records and deletes the lines, hiding the selection. A box reaching the last line takes it
+// along; a fresh empty line then ends the program, in the same undo step.
+void CLadEditor::DeleteWholeLines(LineRange range) {
+    LadProgram& program = Program();
+    const bool takesLastLine = range.top + range.size >= program.LineCount();
     if (takesLastLine) {
         m_undo.RecordReplaceLines(range.column, range.top, range.size, 1);
     } else {
         m_undo.RecordDeleteLines(range.column, range.top, range.size);
     }
     SetHighlight(false);
-    Program().DeleteLines(range.top, range.size);
+    program.DeleteLines(range.top, range.size);
     if (takesLastLine) {
-        Program().InsertLines(Program().LineCount(), 1);
+        program.InsertLines(program.LineCount(), 1);
     }
-    m_host->InvalidateAll();
-    m_doc->SetModifiedFlag();
 }
 
 void CLadEditor::OnCopy() {

@@ -233,5 +233,38 @@ TEST_F(RandomEditingTest, InvariantsHoldAndUndoRestoresTheStart) {
     EXPECT_GT(restoredSessions, 100);  // most sessions stay within the ring
 }
 
+// Programs no editor would make (a damaged file): stray box cells, unknown codes, wrong table
+// counts. Every command must keep to the grid and end; nothing is expected of the result but a
+// program of 1 to 1600 lines.
+TEST_F(RandomEditingTest, DamagedProgramsNeverBreakTheEditor) {
+    static const std::vector<std::uint16_t> kCodes = {
+        0x0000, 0x0100, 0x0200, 0x0300, 0x0400, 0x0500, 0x0600, 0x1000,
+        0x1011, 0x1901, 0x1911, 0x2600, 0x2612, 0x2602, 0x4000, 0x4015,
+        0x4077, 0x4102, 0x7100, 0x7300, 0x0FFF, 0xFFFF, 0x3401, 0x1001};
+    for (int session = 0; session < 60; ++session) {
+        Use({""});
+        LadProgram& program = doc.Program();
+        program.InsertLines(0, 1 + Random(25));
+        for (int line = 0; line < program.LineCount(); ++line) {
+            for (LadCell& cell : program.Line(line).cells) {
+                cell.code = Pick(kCodes);
+                cell.codtCount = Random(30) - 5;
+                cell.number = static_cast<std::int16_t>(Random(400) - 1);
+                cell.vlink = Random(4) == 0 ? 1 : 0;
+                cell.SetText(Random(3) == 0 ? "X000.0" : "");
+            }
+        }
+        m_log.clear();
+        for (int step = 0; step < 40; ++step) {
+            ASSERT_NO_THROW(Step()) << "session " << session << " step " << step << "\n" << m_log;
+            ASSERT_GE(Lines(), 1) << m_log;
+            ASSERT_LE(Lines(), LadProgram::kMaxLines);
+        }
+        while (editor.CanUndo()) {
+            ASSERT_NO_THROW(editor.OnUndo()) << "session " << session << "\n" << m_log;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace rungpad::test
