@@ -586,6 +586,13 @@ TEST_F(AcceptanceTest, NetworkInterplay) {
          {"RD X000.0 1", "OR X000.2 2", "OR X000.4 3", "RD X000.1 1", "OR X000.3 2", "AND.STK 1",
           "WRT Y000.0 1"},
          {}},
+        // A lower branch that reaches back to the rail: ((X0|X2) (X1|X3)) | X4 X5. Its span moves
+        // left, so the two levels above are first joined by AND.STK on the branch's line.
+        {"BranchReachingBackToTheRail",
+         {"X000.0| X000.1| - - - - - (Y000.0)", "X000.2 X000.3|", "X000.4 X000.5"},
+         {"RD X000.0 1", "OR X000.2 2", "RD X000.1 1", "OR X000.3 2", "AND.STK 3", "RD X000.4 3",
+          "AND X000.5 3", "OR.STK 3", "WRT Y000.0 1"},
+         {}},
         // A branch that does not start at the left rail: the gap left of it is not connected.
         {"BranchOffTheRail",
          {"X000.0 X000.1| - - - - - (Y000.0)", ". X000.2"},
