@@ -7,15 +7,20 @@
 
 namespace rungpad {
 
-CChildFrame::CChildFrame(std::unique_ptr<CRungpadDoc> doc, QWidget* parent)
+CChildFrame::CChildFrame(std::unique_ptr<CRungpadDoc> doc, LadClipboard& clipboard, QWidget* parent)
     : QMdiSubWindow(parent), m_doc(std::move(doc)), m_view(new CRungpadView(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(m_view);
-    m_view->SetProgram(&m_doc->Program());
+    m_view->AttachDocument(*m_doc, clipboard);
+    connect(m_view, &CRungpadView::Edited, this, &CChildFrame::UpdateTitle);
     UpdateTitle();
 }
 
-CChildFrame::~CChildFrame() = default;
+CChildFrame::~CChildFrame() {
+    // The view's editor works on the document: it goes first.
+    setWidget(nullptr);
+    delete m_view;
+}
 
 void CChildFrame::UpdateTitle() {
     setWindowTitle(QString::fromStdString(m_doc->State().Title()) + QStringLiteral("[*]"));

@@ -7,14 +7,18 @@ namespace rungpad {
 
 class CRungpadDoc;
 class CRungpadView;
+class LadClipboard;
 
-// The child window of one document: it owns the document and shows it in one ladder view.
+// The child window of one document: it owns the document and shows and edits it in one ladder
+// view.
 // Closing it asks to save a modified document first.
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 
   public:
-    explicit CChildFrame(std::unique_ptr<CRungpadDoc> doc, QWidget* parent = nullptr);
+    // clipboard: the application's cut and paste buffer, shared by all views.
+    CChildFrame(std::unique_ptr<CRungpadDoc> doc, LadClipboard& clipboard,
+                QWidget* parent = nullptr);
     ~CChildFrame() override;
 
     CRungpadDoc& Document() const { return *m_doc; }

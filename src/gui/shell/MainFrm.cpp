@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "doc/RungpadDoc.h"
+#include "edit/EditCommands.h"
+#include "edit/LadEditor.h"
 #include "shell/ChildFrm.h"
 #include "shell/CoolBar.h"
 #include "view/RungpadView.h"
@@ -61,6 +63,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateActions();
     CreateMenus();
     CreateToolBar();
+    CreateElementToolBar();
     CreateStatusBar();
     setAcceptDrops(true);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateMenus);
@@ -190,9 +193,7 @@ void CMainFrame::CreateMenus() {
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(m_exitAct);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
-    edit->addAction(m_convertAct);
-    m_documentMenus << edit;
+    CreateEditMenu();
 
     m_viewMenu = menuBar()->addMenu(QStringLiteral("View(&V)"));
     QMenu* window = menuBar()->addMenu(QStringLiteral("Window(&W)"));
@@ -205,6 +206,75 @@ void CMainFrame::CreateMenus() {
         QMessageBox::about(this, QApplication::applicationName(),
                            QStringLiteral("Rungpad %1").arg(QApplication::applicationVersion()));
     });
+}
+
+QAction* CMainFrame::AddEditAction(QWidget* into, const QString& text,
+                                   const QList<QKeySequence>& keys,
+                                   const std::function<void(CLadEditor&)>& command) {
+    auto* action = new QAction(text, this);
+    action->setShortcuts(keys);
+    connect(action, &QAction::triggered, this, [this, command] {
+        if (CChildFrame* child = ActiveChild()) {
+            child->View()->Edit(command);
+        }
+    });
+    into->addAction(action);
+    m_documentActions << action;
+    return action;
+}
+
+void CMainFrame::CreateEditMenu() {
+    using K = QKeySequence;
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
+    AddEditAction(edit, QStringLiteral("Undo(&U)"),
+                  {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)},
+                  [](CLadEditor& e) { e.OnUndo(); });
+    edit->addSeparator();
+    AddEditAction(edit, QStringLiteral("Multiple Line Selection(&S)"), {K(Qt::CTRL | Qt::Key_B)},
+                  [](CLadEditor& e) { e.OnSelectLines(); });
+    AddEditAction(edit, QStringLiteral("Cut(&T)"),
+                  {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)},
+                  [](CLadEditor& e) { e.OnCut(); });
+    AddEditAction(edit, QStringLiteral("Copy(&C)"),
+                  {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)},
+                  [](CLadEditor& e) { e.OnCopy(); });
+    AddEditAction(edit, QStringLiteral("Paste(&P)"),
+                  {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)},
+                  [](CLadEditor& e) { e.OnPaste(); });
+    AddEditAction(edit, QStringLiteral("Modify Note(&M)"), {K(Qt::CTRL | Qt::Key_T)},
+                  [](CLadEditor& e) { e.OnModifyNote(); });
+    edit->addSeparator();
+    AddEditAction(edit, QStringLiteral("Insert Line(&I)"), {K(Qt::Key_Insert)},
+                  [](CLadEditor& e) { e.OnInsertLine(); });
+    AddEditAction(edit, QStringLiteral("Delete Line(&D)"), {K(Qt::CTRL | Qt::Key_Delete)},
+                  [](CLadEditor& e) { e.OnDeleteLine(); });
+    edit->addSeparator();
+    AddEditAction(edit, QStringLiteral("Go Line(&G)"), {K(Qt::CTRL | Qt::Key_I)},
+                  [](CLadEditor& e) { e.OnGoLine(); });
+    edit->addSeparator();
+    edit->addAction(m_convertAct);
+    m_documentMenus << edit;
+}
+
+void CMainFrame::CreateElementToolBar() {
+    QToolBar* toolbar = addToolBar(QStringLiteral("Elements"));
+    toolbar->setObjectName(QStringLiteral("ElementToolBar"));
+    // The toolbar's order: contacts, lines, deletions, coils, then the function command.
+    for (const int id : {32771, 32773, 32774, 32776, 32777, 32778, 32772, 32775}) {
+        for (const EditCommands::ElementTool& tool : EditCommands::kElementTools) {
+            if (tool.id != id) {
+                continue;
+            }
+            const int kind = tool.kind;
+            AddEditAction(toolbar, QString::fromUtf8(tool.menuText.data(), tool.menuText.size()),
+                          {QKeySequence(QString::fromUtf8(tool.key.data(), tool.key.size()))},
+                          [kind](CLadEditor& e) { e.PlaceElement(kind); });
+        }
+    }
+    toolbar->addSeparator();
+    AddEditAction(toolbar, QStringLiteral("function command"), {QKeySequence(Qt::CTRL | Qt::Key_A)},
+                  [](CLadEditor& e) { e.OnFunctionCommand(); });
+    m_viewMenu->addAction(toolbar->toggleViewAction());
 }
 
 void CMainFrame::CreateToolBar() {
@@ -272,7 +342,7 @@ QList<CChildFrame*> CMainFrame::Children() const {
 }
 
 CChildFrame* CMainFrame::AddChild(std::unique_ptr<CRungpadDoc> doc) {
-    auto* child = new CChildFrame(std::move(doc));
+    auto* child = new CChildFrame(std::move(doc), m_clipboard);
     child->View()->SetPrinter(&m_printer);
     m_mdi->addSubWindow(child);
     // Once a closed window is gone, the menus follow the windows that remain.

@@ -4,9 +4,11 @@
 #include <QPrinter>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 #include "dialogs/QtMessageBox.h"
 #include "doc/HostInterfaces.h"
+#include "edit/LadClipboard.h"
 #include "shell/QtDocumentHost.h"
 
 class QAction;
@@ -18,6 +20,7 @@ namespace rungpad {
 
 class CChildFrame;
 class CCoolBar;
+class CLadEditor;
 class CRungpadDoc;
 class DocumentHost;
 
@@ -73,6 +76,11 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
+    void CreateEditMenu();
+    void CreateElementToolBar();
+    // An action that runs command on the active view's editor.
+    QAction* AddEditAction(QWidget* into, const QString& text, const QList<QKeySequence>& keys,
+                           const std::function<void(CLadEditor&)>& command);
     void CreateStatusBar();
     // Shows the document menus only while a document is open.
     void UpdateMenus();
@@ -91,6 +99,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     MessageBoxHost* m_box;
     DocumentHost* m_host;
     QPrinter m_printer;
+    LadClipboard m_clipboard;
     QMdiArea* m_mdi = nullptr;
     CCoolBar* m_output = nullptr;
     CCoolBar* m_comment = nullptr;

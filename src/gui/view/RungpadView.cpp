@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include "doc/LadProgram.h"
+#include "doc/RungpadDoc.h"
+#include "edit/LadEditor.h"
 #include "view/LadPainter.h"
 #include "view/LadRenderer.h"
 #include "view/ViewFonts.h"
@@ -42,6 +44,13 @@ void CRungpadView::SetProgram(LadProgram* program) {
     m_program = program;
     UpdateScrollSize();
     viewport()->update();
+}
+
+void CRungpadView::AttachDocument(CRungpadDoc& doc, LadClipboard& clipboard) {
+    m_doc = &doc;
+    m_editor = std::make_unique<CLadEditor>(doc, *this, clipboard);
+    SetProgram(&doc.Program());
+    m_editor->OnInitialUpdate();
 }
 
 LogicalMapping CRungpadView::Mapping() const {

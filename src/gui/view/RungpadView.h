@@ -1,30 +1,45 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <functional>
 #include <memory>
 
-class QPrinter;
-
+#include "edit/EditorHost.h"
+#include "view/CursorMotion.h"
 #include "view/GridGeometry.h"
 #include "view/LogicalMapping.h"
 
+class QLineEdit;
+class QPrinter;
+class QRubberBand;
+
 namespace rungpad {
 
+class CLadEditor;
+class CRungpadDoc;
+class LadClipboard;
 class LadProgram;
 class ViewFonts;
 
 // The scrolling view of one ladder program. It draws the grid in logical units of 0.01 inch
-// mapped by the screen's logical DPI and paints only the lines a paint request exposes. The
-// program belongs to the document; the view keeps a pointer to it.
-class CRungpadView : public QAbstractScrollArea {
+// mapped by the screen's logical DPI and paints only the lines a paint request exposes. Given a
+// document, it edits it: mouse and keys go to its editing core, whose dialogs and repaints it
+// provides. The program belongs to the document; the view keeps a pointer to it.
+class CRungpadView : public QAbstractScrollArea, public EditorHost {
     Q_OBJECT
 
   public:
     explicit CRungpadView(QWidget* parent = nullptr);
     ~CRungpadView() override;
 
+    // Shows a program without editing it.
     void SetProgram(LadProgram* program);
     LadProgram* Program() const { return m_program; }
+    // Shows doc's program and edits it; the clipboard is the application's one.
+    void AttachDocument(CRungpadDoc& doc, LadClipboard& clipboard);
+    CLadEditor* Editor() const { return m_editor.get(); }
+    // Runs an editing command on the editor (nothing without a document) and signals Edited.
+    void Edit(const std::function<void(CLadEditor&)>& command);
 
     // Logical units against the viewport's pixels at the present scroll position.
     LogicalMapping Mapping() const;
@@ -33,15 +48,32 @@ class CRungpadView : public QAbstractScrollArea {
     void InvertCell(int column, int line, bool mark);
     // Repaints a logical rectangle, grown by grow device pixels on every side.
     void InvalidateLogical(const LogicalRect& r, int grow = 0);
+    // EditorHost: the dialogs of the editing commands, repaints, scrolling and message boxes.
+    bool AskItem(std::uint16_t kind, std::string& text) override;
+    bool AskFunctionCode(std::uint16_t& code) override;
+    bool AskInsertLineCount(unsigned& count) override;
+    bool AskLineRange(int& startLine, int& endLine) override;
+    bool AskGoLine(int& lineNumber) override;
+    bool AskNote(std::string_view address, std::string& note) override;
+    void ShowMessage(std::string_view text) override;
     // Repaints one cell: its rectangle grown by 5 device pixels on every side.
-    void InvalidateCell(GridPos cell);
-    void InvalidateAll();
+    void InvalidateCell(GridPos cell) override;
+    void InvalidateAll() override;
 
     // The logical point at the view's top left corner (y zero or below), and scrolling to one.
     LogicalPoint ScrollPosition() const;
     void ScrollTo(LogicalPoint topLeft);
     // Scrolls vertically, when needed, so that line shows.
-    void BringLineIntoView(int line);
+    void BringLineIntoView(int line) override;
+
+    // Cursor keys: moves the cursor and scrolls as the key says.
+    void MoveCursor(CursorMotion::Key key);
+    // The line note typed in place, in an edit box over the note column.
+    void StartNoteEdit(int line);
+    void EndNoteEdit();
+    bool IsNoteEditOpen() const { return m_noteEdit != nullptr; }
+    // The right-click menu at a screen position.
+    void ShowContextMenu(const QPoint& globalPos);
 
     // Sets the scroll range and steps from the program's line count.
     void UpdateScrollSize();
@@ -53,6 +85,10 @@ class CRungpadView : public QAbstractScrollArea {
     // the view keeps its own.
     void SetPrinter(QPrinter* printer) { m_printer = printer; }
 
+  signals:
+    // An editing action ran; the document's modified mark may have changed.
+    void Edited();
+
   public slots:
     void OnFilePrint();
     void OnFilePrintPreview();
@@ -63,12 +99,28 @@ class CRungpadView : public QAbstractScrollArea {
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     const ViewFonts& Fonts();
     QPrinter& Printer();
 
+    LogicalPoint ToLogical(const QPoint& viewportPos) const;
+    int LineCount() const;
+
     LadProgram* m_program = nullptr;
+    CRungpadDoc* m_doc = nullptr;
+    std::unique_ptr<CLadEditor> m_editor;
+    QRubberBand* m_band = nullptr;
+    QPoint m_bandStart;
+    bool m_dragging = false;
+    QLineEdit* m_noteEdit = nullptr;
+    int m_noteLine = -1;
     std::unique_ptr<ViewFonts> m_fonts;
     QPrinter* m_printer = nullptr;
     std::unique_ptr<QPrinter> m_ownPrinter;

@@ -1,0 +1,280 @@
+// CRungpadView's input: mouse selection and the rubber band, double-click and Enter, the cursor
+// keys, the right-click menu and the line note typed in place.
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QRubberBand>
+#include <array>
+#include <optional>
+#include <utility>
+
+#include "doc/LadProgram.h"
+#include "doc/RungpadDoc.h"
+#include "edit/EditCommands.h"
+#include "edit/LadEditor.h"
+#include "view/RungpadView.h"
+#include "view/ViewFonts.h"
+
+namespace rungpad {
+
+namespace {
+
+using G = GridGeometry;
+
+// The note editor's box and the part of the line repainted when it closes.
+LogicalRect NoteEditRect(int line) {
+    const int top = G::LineTop(line) - G::kTextDrop;
+    return {G::kNoteX, top, 769, top - 32};
+}
+
+LogicalRect NoteRepaintRect(int line) {
+    const int top = G::LineTop(line) - G::kTextDrop;
+    return {G::kNoteX, top, 1042, top - 32};
+}
+
+// The cursor movement of a key, if it is a cursor key.
+std::optional<CursorMotion::Key> CursorKeyOf(int qtKey) {
+    using Key = CursorMotion::Key;
+    static constexpr std::array<std::pair<int, Key>, 8> kKeys = {{
+        {Qt::Key_Left, Key::Left},
+        {Qt::Key_Right, Key::Right},
+        {Qt::Key_Up, Key::Up},
+        {Qt::Key_Down, Key::Down},
+        {Qt::Key_Home, Key::Home},
+        {Qt::Key_End, Key::End},
+        {Qt::Key_PageUp, Key::PageUp},
+        {Qt::Key_PageDown, Key::PageDown},
+    }};
+    for (const auto& [qt, key] : kKeys) {
+        if (qt == qtKey) {
+            return key;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void CRungpadView::Edit(const std::function<void(CLadEditor&)>& command) {
+    if (m_editor) {
+        command(*m_editor);
+        emit Edited();
+    }
+}
+
+LogicalPoint CRungpadView::ToLogical(const QPoint& viewportPos) const {
+    return Mapping().ToLogical(viewportPos);
+}
+
+int CRungpadView::LineCount() const {
+    return m_program ? m_program->LineCount() : 0;
+}
+
+void CRungpadView::mousePressEvent(QMouseEvent* event) {
+    if (!m_editor) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    const LogicalPoint p = ToLogical(event->position().toPoint());
+    EndNoteEdit();
+    if (event->button() == Qt::LeftButton) {
+        Edit([&](CLadEditor& editor) {
+            editor.SetHighlight(false);
+            SelectionState& selection = m_doc->Selection();
+            selection.bandStart = selection.bandEnd = p;
+            selection.anchor = selection.cursor = G::CellAt(p, LineCount());
+        });
+        m_dragging = true;
+        m_bandStart = event->position().toPoint();
+        if (!m_band) {
+            m_band = new QRubberBand(QRubberBand::Rectangle, viewport());
+        }
+        m_band->setGeometry(QRect(m_bandStart, QSize()));
+        m_band->show();
+    } else if (event->button() == Qt::RightButton && G::InGrid(p, LineCount())) {
+        // A right click inside the selection keeps it; elsewhere the clicked cell is selected.
+        const GridPos cell = G::CellAt(p, LineCount());
+        if (m_program->Cell(cell.column, cell.line).highlight == 0) {
+            Edit([&](CLadEditor& editor) { editor.Select(cell, cell); });
+        }
+    }
+}
+
+void CRungpadView::mouseMoveEvent(QMouseEvent* event) {
+    if (!m_dragging) {
+        QAbstractScrollArea::mouseMoveEvent(event);
+        return;
+    }
+    m_band->setGeometry(QRect(m_bandStart, event->position().toPoint()).normalized());
+    m_doc->Selection().bandEnd = ToLogical(event->position().toPoint());
+}
+
+void CRungpadView::mouseReleaseEvent(QMouseEvent* event) {
+    if (!m_editor) {
+        QAbstractScrollArea::mouseReleaseEvent(event);
+        return;
+    }
+    const LogicalPoint p = ToLogical(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && m_dragging) {
+        m_dragging = false;
+        m_band->hide();
+        Edit([&](CLadEditor& editor) {
+            SelectionState& selection = m_doc->Selection();
+            selection.bandEnd = p;
+            selection.cursor = G::CellAt(p, LineCount());
+            editor.SetHighlight(true);
+        });
+    } else if (event->button() == Qt::RightButton) {
+        EndNoteEdit();
+        ShowContextMenu(event->globalPosition().toPoint());
+    }
+}
+
+void CRungpadView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!m_editor || event->button() != Qt::LeftButton || !m_editor->CanEditAtCursor()) {
+        return;
+    }
+    const LogicalPoint p = ToLogical(event->position().toPoint());
+    if (G::InGrid(p, LineCount())) {
+        Edit([](CLadEditor& editor) { editor.EditAtCursor(); });
+    } else if (G::InNoteColumn(p, LineCount())) {
+        StartNoteEdit(m_doc->Selection().cursor.line);
+    }
+}
+
+void CRungpadView::keyPressEvent(QKeyEvent* event) {
+    using Key = CursorMotion::Key;
+    if (!m_editor) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            EndNoteEdit();
+            Edit([](CLadEditor& editor) { editor.EditAtCursor(); });
+            return;
+        case Qt::Key_Delete:
+            Edit([](CLadEditor& editor) { editor.PlaceElement(0); });
+            return;
+        default:
+            if (const std::optional<Key> move = CursorKeyOf(event->key())) {
+                MoveCursor(*move);
+                return;
+            }
+            QAbstractScrollArea::keyPressEvent(event);
+    }
+}
+
+bool CRungpadView::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the note box stores the note and ends there: it must not reach the view, where it
+    // would open the item entry of the cursor cell.
+    if (watched == m_noteEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            EndNoteEdit();
+            return true;
+        }
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+void CRungpadView::MoveCursor(CursorMotion::Key key) {
+    if (!m_editor) {
+        return;
+    }
+    const GridPos old = m_doc->Selection().cursor;
+    const LogicalPoint at = ScrollPosition();
+    const CursorMotion::Move move = CursorMotion::Next(key, old, at.y, LineCount());
+    Edit([&](CLadEditor& editor) {
+        if (old.column >= 0 && old.line >= 0) {
+            editor.SetHighlight(false);
+        }
+        if (move.scrollY) {
+            ScrollTo({at.x, *move.scrollY});
+        }
+        SelectionState& selection = m_doc->Selection();
+        selection.anchor = selection.cursor = move.cursor;
+        editor.SetHighlight(true);
+        editor.InvalidateCursorCell();
+    });
+}
+
+void CRungpadView::StartNoteEdit(int line) {
+    if (!m_editor || !m_program->IsValidLine(line)) {
+        return;
+    }
+    EndNoteEdit();
+    m_noteLine = line;
+    m_noteEdit = new QLineEdit(viewport());
+    const LogicalMapping mapping = Mapping();
+    QFont font = Fonts().NoteFont();
+    font.setPixelSize(std::max(1, mapping.HeightToDevice(Fonts().NoteSize())));
+    m_noteEdit->setFont(font);
+    m_noteEdit->setGeometry(mapping.ToDevice(NoteEditRect(line)));
+    m_noteEdit->setText(QString::fromStdString(m_editor->LineNote(line)));
+    m_noteEdit->installEventFilter(this);
+    m_noteEdit->show();
+    m_noteEdit->setFocus();
+    m_noteEdit->selectAll();
+}
+
+void CRungpadView::EndNoteEdit() {
+    if (!m_noteEdit) {
+        return;
+    }
+    const std::string text = m_noteEdit->text().toStdString();
+    // The box may be closing from its own signal: it goes once control is back in the loop.
+    m_noteEdit->hide();
+    m_noteEdit->deleteLater();
+    m_noteEdit = nullptr;
+    const int line = m_noteLine;
+    Edit([&](CLadEditor& editor) { editor.SetLineNote(line, text); });
+    InvalidateLogical(NoteRepaintRect(line), 5);
+    setFocus();
+}
+
+void CRungpadView::ShowContextMenu(const QPoint& globalPos) {
+    if (!m_editor) {
+        return;
+    }
+    const GridPos cursor = m_doc->Selection().cursor;
+    if (cursor.column < 0 || cursor.line < 0 || !m_program->IsValidLine(cursor.line)) {
+        return;
+    }
+    QMenu menu(this);
+    const auto add = [&](QMenu* into, const QString& text,
+                         std::function<void(CLadEditor&)> command) {
+        QAction* action = into->addAction(text);
+        connect(action, &QAction::triggered, this, [this, command] { Edit(command); });
+    };
+    add(&menu, QStringLiteral("Cut(&T)\tCtrl+X"), [](CLadEditor& e) { e.OnCut(); });
+    add(&menu, QStringLiteral("Copy(&C)\tCtrl+C"), [](CLadEditor& e) { e.OnCopy(); });
+    add(&menu, QStringLiteral("Paste(&P)\tCtrl+V"), [](CLadEditor& e) { e.OnPaste(); });
+    menu.addSeparator();
+    add(&menu, QStringLiteral("Insert Line(&I)\tInsert"), [](CLadEditor& e) { e.OnInsertLine(); });
+    add(&menu, QStringLiteral("Delete Line(&D)\tCtrl+Del"),
+        [](CLadEditor& e) { e.OnDeleteLine(); });
+    const std::uint16_t code = m_program->Cell(cursor.column, cursor.line).code;
+    if (code >= Element::kNcContact && code <= Element::kNegCoil) {
+        add(&menu, QStringLiteral("修改注释(&M)"), [](CLadEditor& e) { e.OnModifyNote(); });
+    }
+    menu.addSeparator();
+    QMenu* basic = menu.addMenu(QStringLiteral("基本指令(&B)"));
+    for (const EditCommands::ElementTool& tool : EditCommands::kElementTools) {
+        const int kind = tool.kind;
+        add(basic, QString::fromUtf8(tool.menuText.data(), tool.menuText.size()),
+            [kind](CLadEditor& e) { e.PlaceElement(kind); });
+    }
+    QMenu* functions = menu.addMenu(QStringLiteral("功能指令(&F)"));
+    for (const EditCommands::FunctionCommand& command : EditCommands::kFunctionMenu) {
+        const std::uint16_t box = command.code;
+        add(functions, QString::fromUtf8(command.menuText.data(), command.menuText.size()),
+            [box](CLadEditor& e) { e.InsertFunctionBox(box); });
+    }
+    menu.exec(globalPos);
+}
+
+}  // namespace rungpad

@@ -1,0 +1,147 @@
+// Editing through the view: clicks and drags select, keys move the cursor and delete, a
+// double-click in the note column types a line note in place.
+
+#include <QLineEdit>
+#include <QTest>
+
+#include "GuiTestSupport.h"
+#include "doc/DocumentHost.h"
+#include "doc/RungpadDoc.h"
+#include "doc/TextCodec.h"
+#include "edit/LadClipboard.h"
+#include "edit/LadEditor.h"
+#include "view/RungpadView.h"
+
+using namespace rungpad;
+using namespace rungpad::test;
+
+namespace {
+
+// A document of lines lines and a view editing it, on screen.
+struct Fixture {
+    NullMessageChannel out;
+    RecordingBox box;
+    NullDocumentHost host;
+    LadClipboard clipboard;
+    CRungpadDoc doc{out, box, host};
+    CRungpadView view;
+
+    explicit Fixture(int lines) {
+        doc.OnNewDocument(1);
+        doc.Program().InsertLines(0, lines - 1);
+        view.resize(800, 600);
+        view.AttachDocument(doc, clipboard);
+        view.show();
+    }
+    LadProgram& Program() { return doc.Program(); }
+    // The middle of a cell, in viewport pixels.
+    QPoint CellCentre(int column, int line) const {
+        return view.Mapping().ToDevice(
+            LogicalPoint{GridGeometry::CellLeft(column) + 35, GridGeometry::LineTop(line) - 20});
+    }
+    QPoint NotePoint(int line) const {
+        return view.Mapping().ToDevice(LogicalPoint{700, GridGeometry::LineTop(line) - 20});
+    }
+    int Highlighted() {
+        int n = 0;
+        for (int line = 0; line < Program().LineCount(); ++line) {
+            for (int column = 0; column < 8; ++column) {
+                n += Program().Cell(column, line).highlight != 0 ? 1 : 0;
+            }
+        }
+        return n;
+    }
+};
+
+}  // namespace
+
+class TestViewEditing : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void clickSelectsOneCell() {
+        Fixture f(10);
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, f.CellCentre(3, 2));
+        QCOMPARE(f.doc.Selection().anchor, (GridPos{3, 2}));
+        QCOMPARE(f.doc.Selection().cursor, (GridPos{3, 2}));
+        QCOMPARE(f.Highlighted(), 1);
+        QCOMPARE(f.Program().Cell(3, 2).highlight, std::uint8_t{1});
+        const QImage image = f.view.viewport()->grab().toImage();
+        QVERIFY(qGray(image.pixel(f.CellCentre(3, 2))) < 128);
+        // A click left of the grid takes column 0 of that line.
+        QTest::mouseClick(
+            f.view.viewport(), Qt::LeftButton, {},
+            f.view.Mapping().ToDevice(LogicalPoint{30, GridGeometry::LineTop(4) - 20}));
+        QCOMPARE(f.doc.Selection().cursor, (GridPos{0, 4}));
+        QCOMPARE(f.Highlighted(), 1);
+    }
+
+    void dragSelectsWholeLines() {
+        // From cell (2, 3) to cell (5, 6): lines 3 to 6 in all eight columns.
+        Fixture f(10);
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        QTest::mousePress(f.view.viewport(), Qt::LeftButton, {}, f.CellCentre(2, 3));
+        QTest::mouseMove(f.view.viewport(), f.CellCentre(4, 5));
+        QTest::mouseRelease(f.view.viewport(), Qt::LeftButton, {}, f.CellCentre(5, 6));
+        QCOMPARE(f.doc.Selection().anchor, (GridPos{2, 3}));
+        QCOMPARE(f.doc.Selection().cursor, (GridPos{5, 6}));
+        QCOMPARE(f.Highlighted(), 32);
+        QCOMPARE(f.Program().Cell(0, 3).highlight, std::uint8_t{1});
+        QCOMPARE(f.Program().Cell(7, 6).highlight, std::uint8_t{1});
+        QCOMPARE(f.Program().Cell(0, 7).highlight, std::uint8_t{0});
+    }
+
+    void keysMoveAndDelete() {
+        Fixture f(5);
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        f.view.setFocus();
+        // No cursor yet: the first key starts at the first cell.
+        QTest::keyClick(&f.view, Qt::Key_Down);
+        QCOMPARE(f.doc.Selection().cursor, (GridPos{0, 0}));
+        QTest::keyClick(&f.view, Qt::Key_Left);
+        QCOMPARE(f.doc.Selection().cursor, (GridPos{7, 0}));
+        QCOMPARE(f.Highlighted(), 1);
+        QCOMPARE(f.Program().Cell(7, 0).highlight, std::uint8_t{1});
+        // A horizontal line placed in column 3 moves the cursor on; Delete takes it away again.
+        QTest::keyClick(&f.view, Qt::Key_Home);
+        QTest::keyClick(&f.view, Qt::Key_Right);
+        QTest::keyClick(&f.view, Qt::Key_Right);
+        QTest::keyClick(&f.view, Qt::Key_Right);
+        f.view.Edit([](CLadEditor& e) { e.PlaceElement(0x100); });
+        QCOMPARE(f.Program().Cell(3, 0).code, Element::kHLine);
+        QCOMPARE(f.doc.Selection().cursor, (GridPos{4, 0}));
+        QTest::keyClick(&f.view, Qt::Key_Left);
+        QTest::keyClick(&f.view, Qt::Key_Delete);
+        QCOMPARE(f.Program().Cell(3, 0).code, Element::kEmpty);
+        QVERIFY(f.doc.IsModified());
+        // Undo brings the line back.
+        f.view.Edit([](CLadEditor& e) { e.OnUndo(); });
+        QCOMPARE(f.Program().Cell(3, 0).code, Element::kHLine);
+    }
+
+    void noteTypedInPlace() {
+        // A double-click in the note column opens the note editor only when the line's output
+        // column holds something; Enter stores the note.
+        Fixture f(5);
+        SetCell(f.Program(), 7, 1, Element::kCoil, "Y000.0");
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, f.NotePoint(2));
+        QTest::mouseDClick(f.view.viewport(), Qt::LeftButton, {}, f.NotePoint(2));
+        QVERIFY(!f.view.IsNoteEditOpen());
+        QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, f.NotePoint(1));
+        QCOMPARE(f.doc.Selection().cursor, (GridPos{7, 1}));
+        QTest::mouseDClick(f.view.viewport(), Qt::LeftButton, {}, f.NotePoint(1));
+        QVERIFY(f.view.IsNoteEditOpen());
+        auto* edit = f.view.viewport()->findChild<QLineEdit*>();
+        QVERIFY(edit);
+        edit->setText(QStringLiteral("主轴启动"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(!f.view.IsNoteEditOpen());
+        QCOMPARE(f.Program().Note(1).Str(), TextCodec::Utf8ToGbk("主轴启动"));
+        QVERIFY(f.doc.IsModified());
+    }
+};
+
+QTEST_MAIN(TestViewEditing)
+#include "tst_ViewEditing.moc"
