@@ -7,6 +7,7 @@
 #include "GuiTestSupport.h"
 
 #include "doc/TextCodec.h"
+#include "view/ElementIcons.h"
 #include "view/PagePrinter.h"
 #include "view/PrintLayout.h"
 
@@ -310,6 +311,18 @@ class TestLadRenderer : public QObject {
             for (int page = 1; page <= PrintLayout::PageCount(count); ++page) {
                 PagePrinter::PrintPage(p, program, page);
             }
+        }
+    }
+
+    void elementIconsDiffer() {
+        // Each element tool gets its own picture, drawn like the diagram.
+        QList<QImage> seen;
+        for (int kind : {0x300, 0x200, 0x100, 16, 0, 17, 0x400, 0x500}) {
+            const QImage icon = ElementIcons::ForKind(kind).pixmap(QSize(30, 24)).toImage();
+            QVERIFY(!icon.isNull());
+            QVERIFY(DarkCount(icon, {0, 0, icon.width(), -icon.height()}) > 5);
+            QVERIFY2(!seen.contains(icon), qPrintable(QString::number(kind)));
+            seen << icon;
         }
     }
 

@@ -22,6 +22,7 @@
 #include "edit/LadEditor.h"
 #include "shell/ChildFrm.h"
 #include "shell/CoolBar.h"
+#include "view/ElementIcons.h"
 #include "view/RungpadView.h"
 #include "view/ViewFonts.h"
 
@@ -266,9 +267,11 @@ void CMainFrame::CreateElementToolBar() {
                 continue;
             }
             const int kind = tool.kind;
-            AddEditAction(toolbar, QString::fromUtf8(tool.menuText.data(), tool.menuText.size()),
-                          {QKeySequence(QString::fromUtf8(tool.key.data(), tool.key.size()))},
-                          [kind](CLadEditor& e) { e.PlaceElement(kind); });
+            QAction* action = AddEditAction(
+                toolbar, QString::fromUtf8(tool.menuText.data(), tool.menuText.size()),
+                {QKeySequence(QString::fromUtf8(tool.key.data(), tool.key.size()))},
+                [kind](CLadEditor& e) { e.PlaceElement(kind); });
+            action->setIcon(ElementIcons::ForKind(kind));
         }
     }
     toolbar->addSeparator();

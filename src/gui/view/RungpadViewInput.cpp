@@ -14,6 +14,7 @@
 #include "doc/RungpadDoc.h"
 #include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
+#include "view/ElementIcons.h"
 #include "view/RungpadView.h"
 #include "view/ViewFonts.h"
 
@@ -249,6 +250,7 @@ void CRungpadView::ShowContextMenu(const QPoint& globalPos) {
                          std::function<void(CLadEditor&)> command) {
         QAction* action = into->addAction(text);
         connect(action, &QAction::triggered, this, [this, command] { Edit(command); });
+        return action;
     };
     add(&menu, QStringLiteral("Cut(&T)\tCtrl+X"), [](CLadEditor& e) { e.OnCut(); });
     add(&menu, QStringLiteral("Copy(&C)\tCtrl+C"), [](CLadEditor& e) { e.OnCopy(); });
@@ -266,7 +268,8 @@ void CRungpadView::ShowContextMenu(const QPoint& globalPos) {
     for (const EditCommands::ElementTool& tool : EditCommands::kElementTools) {
         const int kind = tool.kind;
         add(basic, QString::fromUtf8(tool.menuText.data(), tool.menuText.size()),
-            [kind](CLadEditor& e) { e.PlaceElement(kind); });
+            [kind](CLadEditor& e) { e.PlaceElement(kind); })
+            ->setIcon(ElementIcons::ForKind(kind));
     }
     QMenu* functions = menu.addMenu(QStringLiteral("功能指令(&F)"));
     for (const EditCommands::FunctionCommand& command : EditCommands::kFunctionMenu) {
