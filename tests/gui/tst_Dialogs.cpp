@@ -2,17 +2,23 @@
 // keeps the dialog open with the standard message and that field selected.
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 #include "GuiTestSupport.h"
 
+#include "dialogs/FuncDlg.h"
 #include "dialogs/GotoLineDlg.h"
 #include "dialogs/InsertLineDlg.h"
+#include "dialogs/ItemPreview.h"
+#include "dialogs/ItemSetDlg.h"
 #include "dialogs/LadInfoDlg.h"
 #include "dialogs/NoteDlg.h"
 #include "dialogs/SelMulRowDlg.h"
+#include "dialogs/UpperCaseEdit.h"
 
 using namespace rungpad;
+using rungpad::test::DarkCount;
 using rungpad::test::RecordingBox;
 
 namespace {
@@ -124,6 +130,105 @@ class TestDialogs : public QObject {
         QCOMPARE(fields.version, std::string("0123456789ABCDE"));
         QCOMPARE(fields.machine, std::string("数控车床"));
         QCOMPARE(fields.modifier, std::string("张工"));
+    }
+
+    void functionByListOrName_data() {
+        QTest::addColumn<QString>("clicked");  // list entry double-clicked first, if any
+        QTest::addColumn<QString>("typed");    // then typed over the edit box, if any
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("code");
+        QTest::newRow("TMR from the list") << "TMR" << QString() << QString() << 0x1900;
+        // typed in lower case, shown and taken in upper case
+        QTest::newRow("add typed") << QString() << "add" << QString() << 0x2000;
+        QTest::newRow("END2") << QString() << "END2" << QString() << 0x7200;
+        // the edit box decides, not the list
+        QTest::newRow("list then typed") << "CTR"
+                                         << "SUB" << QString() << 0x2100;
+        QTest::newRow("unknown") << QString() << "MOV" << QStringLiteral("功能指令输入错误!") << 0;
+        QTest::newRow("empty") << QString() << QString() << QStringLiteral("功能指令输入错误!")
+                               << 0;
+    }
+    void functionByListOrName() {
+        QFETCH(QString, clicked);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(int, code);
+        RecordingBox box;
+        CFuncDlg dialog;
+        dialog.SetMessageBox(&box);
+        dialog.show();
+        QCOMPARE(dialog.List()->count(), 37);
+        QCOMPARE(dialog.List()->item(0)->text(), QStringLiteral("ADD"));
+        if (!clicked.isEmpty()) {
+            QListWidgetItem* item = dialog.List()->findItems(clicked, Qt::MatchExactly).value(0);
+            QVERIFY(item);
+            emit dialog.List()->itemDoubleClicked(item);
+            QCOMPARE(dialog.NameEdit()->text(), clicked);
+        }
+        if (!typed.isEmpty()) {
+            dialog.NameEdit()->clear();
+            QTest::keyClicks(dialog.NameEdit(), typed);
+            QCOMPARE(dialog.NameEdit()->text(), typed.toUpper());
+        }
+        dialog.accept();
+        QCOMPARE(box.messages.empty() ? QString() : QString::fromStdString(box.messages.back()),
+                 message);
+        QCOMPARE(dialog.result() == QDialog::Accepted, message.isEmpty());
+        if (message.isEmpty()) {
+            QCOMPARE(int(dialog.FunctionCode()), code);
+        } else {
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.NameEdit()->text(), typed.toUpper());
+        }
+    }
+
+    void itemCaptionAndPreview_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("open contact") << 0x300 << QStringLiteral("normally open contact");
+        QTest::newRow("closed contact") << 0x200 << QStringLiteral("normally closed contact");
+        QTest::newRow("negated coil") << 0x500 << QStringLiteral("reverse output coil");
+        QTest::newRow("ADD format") << 0x2001 << QStringLiteral("格式指定");
+        QTest::newRow("ADD addend") << 0x2003 << QStringLiteral("加数地址或常数");
+        QTest::newRow("TMR timer") << 0x1901 << QStringLiteral("定时器号");
+        QTest::newRow("second row") << 0x1911 << QString();
+        QTest::newRow("table cell") << 0x4013 << QStringLiteral("转换表数据");
+    }
+    void itemCaptionAndPreview() {
+        QFETCH(int, code);
+        QFETCH(QString, caption);
+        CItemSetDlg dialog;
+        dialog.SetElementCode(static_cast<std::uint16_t>(code));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("item set"));
+        QCOMPARE(dialog.Caption(), caption);
+        // Every picture shows something: an element, or the instruction's name.
+        const QImage picture = dialog.Preview()->grab().toImage();
+        QVERIFY(DarkCount(picture, {0, 0, picture.width(), -picture.height()}) > 5);
+    }
+
+    void contactPictures() {
+        // The closed contact's bars are joined by a diagonal through the gap; the open one's
+        // gap stays empty.
+        CItemSetDlg open;
+        open.SetElementCode(0x300);
+        CItemSetDlg closed;
+        closed.SetElementCode(0x200);
+        const QImage a = open.Preview()->grab().toImage();
+        const QImage b = closed.Preview()->grab().toImage();
+        QVERIFY(qGray(a.pixel(40, 35)) < 128 && qGray(a.pixel(50, 45)) < 128);
+        QVERIFY(qGray(a.pixel(45, 40)) > 128);
+        QVERIFY(qGray(b.pixel(45, 40)) < 128);
+    }
+
+    void itemTypedInUpperCaseSixAtMost() {
+        CItemSetDlg dialog;
+        dialog.SetElementCode(0x300);
+        dialog.SetItemText(QStringLiteral("R1.0"));
+        dialog.ItemEdit()->clear();
+        QTest::keyClicks(dialog.ItemEdit(), QStringLiteral("x12.3"));
+        QCOMPARE(dialog.ItemText(), QStringLiteral("X12.3"));
+        QTest::keyClicks(dialog.ItemEdit(), QStringLiteral("45"));
+        QCOMPARE(dialog.ItemText(), QStringLiteral("X12.34"));
     }
 
     void noteShowsItsAddress() {

@@ -1,15 +1,12 @@
 // CRungpadView as the editing core's host: the dialogs of the editing commands.
 
-#include <QInputDialog>
-#include <QStringList>
-
+#include "dialogs/FuncDlg.h"
 #include "dialogs/GotoLineDlg.h"
 #include "dialogs/InsertLineDlg.h"
+#include "dialogs/ItemSetDlg.h"
 #include "dialogs/NoteDlg.h"
 #include "dialogs/QtMessageBox.h"
 #include "dialogs/SelMulRowDlg.h"
-#include "doc/LadCell.h"
-#include "edit/EditCommands.h"
 #include "view/RungpadView.h"
 
 namespace rungpad {
@@ -23,32 +20,22 @@ QString FromUtf8(std::string_view text) {
 }  // namespace
 
 bool CRungpadView::AskItem(std::uint16_t kind, std::string& text) {
-    // A plain text box stands in for the item dialog until that dialog exists.
-    bool ok = false;
-    const QString typed = QInputDialog::getText(
-        this, QStringLiteral("Item"), QStringLiteral("0x%1").arg(kind, 4, 16, QLatin1Char('0')),
-        QLineEdit::Normal, FromUtf8(text), &ok);
-    if (!ok) {
+    CItemSetDlg dialog(this);
+    dialog.SetElementCode(kind);
+    dialog.SetItemText(FromUtf8(text));
+    if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    text = typed.trimmed().toUpper().left(static_cast<qsizetype>(LadCell::kMaxText)).toStdString();
+    text = dialog.ItemText().toStdString();
     return true;
 }
 
 bool CRungpadView::AskFunctionCode(std::uint16_t& code) {
-    // A list of the function names stands in for the function dialog until that dialog exists.
-    QStringList names;
-    for (const EditCommands::FunctionCommand& command : EditCommands::kFunctionMenu) {
-        names << FromUtf8(command.menuText);
-    }
-    bool ok = false;
-    const QString chosen = QInputDialog::getItem(this, QStringLiteral("function command"),
-                                                 QString(), names, 0, false, &ok);
-    const qsizetype index = names.indexOf(chosen);
-    if (!ok || index < 0) {
+    CFuncDlg dialog(this);
+    if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    code = EditCommands::kFunctionMenu.at(static_cast<std::size_t>(index)).code;
+    code = dialog.FunctionCode();
     return true;
 }
 

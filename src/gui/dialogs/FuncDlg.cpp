@@ -1,0 +1,58 @@
+#include "dialogs/FuncDlg.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "dialogs/UpperCaseEdit.h"
+#include "edit/FuncNameLookup.h"
+
+namespace rungpad {
+
+CFuncDlg::CFuncDlg(QWidget* parent)
+    : QDialog(parent),
+      m_qtBox(this),
+      m_box(&m_qtBox),
+      m_list(new QListWidget(this)),
+      m_name(new UpperCaseEdit(this)) {
+    setWindowTitle(QStringLiteral("Dialog"));
+    auto* prompt = new QLabel(QStringLiteral("On the left  side of the list box or directly on the "
+                                             "right side of the edit box input function "
+                                             "instruction"),
+                              this);
+    prompt->setWordWrap(true);
+    for (const std::string_view name : FuncNameLookup::SortedNames()) {
+        m_list->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &CFuncDlg::OnDoubleClicked);
+    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CFuncDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CFuncDlg::reject);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(prompt, 0, 0, 1, 2);
+    layout->addWidget(m_list, 1, 0, 2, 1);
+    layout->addWidget(m_name, 1, 1, Qt::AlignTop);
+    layout->addWidget(buttons, 2, 1, Qt::AlignBottom);
+}
+
+void CFuncDlg::OnDoubleClicked(QListWidgetItem* item) {
+    if (item) {
+        m_name->setText(item->text());
+    }
+}
+
+void CFuncDlg::accept() {
+    const std::optional<std::uint16_t> code =
+        FuncNameLookup::Accept(m_name->text().toStdString(), *m_box);
+    if (!code) {
+        return;  // the message was shown; the entry stays for correcting
+    }
+    m_code = *code;
+    QDialog::accept();
+}
+
+}  // namespace rungpad
