@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/ReplaceDlg.h"
 #include "doc/RungpadDoc.h"
 #include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
@@ -252,6 +253,22 @@ void CMainFrame::CreateEditMenu() {
     edit->addSeparator();
     AddEditAction(edit, QStringLiteral("Go Line(&G)"), {K(Qt::CTRL | Qt::Key_I)},
                   [](CLadEditor& e) { e.OnGoLine(); });
+    QAction* find = edit->addAction(QStringLiteral("Find(&F)"));
+    find->setShortcut(K(Qt::CTRL | Qt::Key_F));
+    connect(find, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = ActiveChild()) {
+            child->View()->OnFind();
+        }
+    });
+    QAction* replace = edit->addAction(QStringLiteral("Replace(&R)"));
+    replace->setShortcut(K(Qt::CTRL | Qt::Key_H));
+    connect(replace, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = ActiveChild()) {
+            CReplaceDlg dialog(m_replaceButtons, *child->View(), this);
+            dialog.exec();
+        }
+    });
+    m_documentActions << find << replace;
     edit->addSeparator();
     edit->addAction(m_convertAct);
     m_documentMenus << edit;

@@ -9,6 +9,7 @@
 #include "dialogs/QtMessageBox.h"
 #include "doc/HostInterfaces.h"
 #include "edit/LadClipboard.h"
+#include "edit/ReplaceButtons.h"
 #include "shell/QtDocumentHost.h"
 
 class QAction;
@@ -100,6 +101,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     DocumentHost* m_host;
     QPrinter m_printer;
     LadClipboard m_clipboard;
+    ReplaceButtons m_replaceButtons;  // their wrap flags outlive each replace dialog
     QMdiArea* m_mdi = nullptr;
     CCoolBar* m_output = nullptr;
     CCoolBar* m_comment = nullptr;

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "dialogs/FindDlg.h"
 #include "doc/LadProgram.h"
 #include "doc/RungpadDoc.h"
 #include "edit/LadEditor.h"

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "edit/EditorHost.h"
+#include "edit/SearchTarget.h"
 #include "view/CursorMotion.h"
 #include "view/GridGeometry.h"
 #include "view/LogicalMapping.h"
@@ -15,6 +16,7 @@ class QRubberBand;
 
 namespace rungpad {
 
+class CFindDlg;
 class CLadEditor;
 class CRungpadDoc;
 class LadClipboard;
@@ -25,7 +27,7 @@ class ViewFonts;
 // mapped by the screen's logical DPI and paints only the lines a paint request exposes. Given a
 // document, it edits it: mouse and keys go to its editing core, whose dialogs and repaints it
 // provides. The program belongs to the document; the view keeps a pointer to it.
-class CRungpadView : public QAbstractScrollArea, public EditorHost {
+class CRungpadView : public QAbstractScrollArea, public EditorHost, public SearchTarget {
     Q_OBJECT
 
   public:
@@ -65,6 +67,13 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost {
     void ScrollTo(LogicalPoint topLeft);
     // Scrolls vertically, when needed, so that line shows.
     void BringLineIntoView(int line) override;
+
+    // SearchTarget: the find and replace dialogs search through the editor.
+    bool SearchNext(std::string_view find, int direction, std::string_view replace,
+                    int mode) override;
+    void SelectFirstCell() override;
+    // Find: the view's find dialog, which keeps its text and direction between uses.
+    void OnFind();
 
     // Cursor keys: moves the cursor and scrolls as the key says.
     void MoveCursor(CursorMotion::Key key);
@@ -116,6 +125,7 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost {
     LadProgram* m_program = nullptr;
     CRungpadDoc* m_doc = nullptr;
     std::unique_ptr<CLadEditor> m_editor;
+    std::unique_ptr<CFindDlg> m_findDlg;
     QRubberBand* m_band = nullptr;
     QPoint m_bandStart;
     bool m_dragging = false;

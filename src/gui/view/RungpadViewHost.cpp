@@ -1,5 +1,6 @@
 // CRungpadView as the editing core's host: the dialogs of the editing commands.
 
+#include "dialogs/FindDlg.h"
 #include "dialogs/FuncDlg.h"
 #include "dialogs/GotoLineDlg.h"
 #include "dialogs/InsertLineDlg.h"
@@ -7,6 +8,7 @@
 #include "dialogs/NoteDlg.h"
 #include "dialogs/QtMessageBox.h"
 #include "dialogs/SelMulRowDlg.h"
+#include "edit/LadEditor.h"
 #include "view/RungpadView.h"
 
 namespace rungpad {
@@ -78,6 +80,27 @@ bool CRungpadView::AskNote(std::string_view address, std::string& note) {
     }
     note = dialog.Note().toStdString();
     return true;
+}
+
+bool CRungpadView::SearchNext(std::string_view find, int direction, std::string_view replace,
+                              int mode) {
+    bool found = false;
+    Edit([&](CLadEditor& editor) { found = editor.SearchNext(find, direction, replace, mode); });
+    return found;
+}
+
+void CRungpadView::SelectFirstCell() {
+    Edit([](CLadEditor& editor) { editor.SelectFirstCell(); });
+}
+
+void CRungpadView::OnFind() {
+    if (!m_editor) {
+        return;
+    }
+    if (!m_findDlg) {
+        m_findDlg = std::make_unique<CFindDlg>(*this, this);
+    }
+    m_findDlg->exec();
 }
 
 void CRungpadView::ShowMessage(std::string_view text) {

@@ -1,0 +1,18 @@
+#include "dialogs/SearchEdit.h"
+
+#include "doc/LadCell.h"
+#include "edit/AddressTyping.h"
+
+namespace rungpad {
+
+SearchEdit::SearchEdit(QWidget* parent) : UpperCaseEdit(parent) {
+    setMaxLength(static_cast<int>(LadCell::kMaxText));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const QString normal = QString::fromStdString(AddressTyping::Normalise(text.toStdString()));
+        if (normal != text) {
+            setText(normal);  // changes once more, already in normal form
+        }
+    });
+}
+
+}  // namespace rungpad

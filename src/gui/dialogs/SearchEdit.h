@@ -1,0 +1,17 @@
+#pragma once
+
+#include "dialogs/UpperCaseEdit.h"
+
+namespace rungpad {
+
+// The text boxes of the find and replace dialogs: upper case, at most a cell's 6 characters,
+// and an address with a fraction rewritten as it is typed (X1.2 becomes X001.2) so that it
+// matches the cells' stored form.
+class SearchEdit : public UpperCaseEdit {
+    Q_OBJECT
+
+  public:
+    explicit SearchEdit(QWidget* parent = nullptr);
+};
+
+}  // namespace rungpad
