@@ -11,6 +11,7 @@
 
 #include "doc/DocumentHost.h"
 #include "doc/RungpadDoc.h"
+#include "edit/LadEditor.h"
 #include "shell/ChildFrm.h"
 #include "shell/CoolBar.h"
 #include "shell/MainFrm.h"
@@ -34,6 +35,15 @@ bool MenuShown(const QMainWindow& frame, const QString& title) {
         }
     }
     return false;
+}
+
+QAction* FindAction(const QMainWindow& frame, const QString& text) {
+    for (QAction* action : frame.findChildren<QAction*>()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -144,6 +154,24 @@ class TestMainFrm : public QObject {
         QVERIFY(frame.InstructionWindow()->isHidden());
         QTRY_COMPARE(frame.Children().size(), 0);
         QTRY_VERIFY(!MenuShown(frame, QStringLiteral("Edit(&E)")));
+    }
+
+    void undoFollowsTheEditing() {
+        CMainFrame frame;
+        Prepare(frame);
+        frame.OnFileNew();
+        QAction* undo = FindAction(frame, QStringLiteral("Undo(&U)"));
+        QVERIFY(undo);
+        QVERIFY(!undo->isEnabled());
+        CRungpadView* view = frame.ActiveChild()->View();
+        view->Edit([](CLadEditor& e) {
+            e.Select({2, 0}, {2, 0});
+            e.PlaceElement(0x100);
+        });
+        QVERIFY(undo->isEnabled());
+        QVERIFY(frame.ActiveChild()->isWindowModified());
+        undo->trigger();
+        QCOMPARE(frame.ActiveDocument()->Program().Cell(2, 0).code, Element::kEmpty);
     }
 
     void newDocumentsAreNumbered() {

@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <string>
 #include <vector>
 
@@ -201,6 +202,12 @@ void CMainFrame::CreateMenus() {
     QMenu* window = menuBar()->addMenu(QStringLiteral("Window(&W)"));
     window->addAction(QStringLiteral("Cascade(&C)"), m_mdi, &QMdiArea::cascadeSubWindows);
     window->addAction(QStringLiteral("Tile(&T)"), m_mdi, &QMdiArea::tileSubWindows);
+    QAction* next =
+        window->addAction(QStringLiteral("Next Pane"), m_mdi, &QMdiArea::activateNextSubWindow);
+    next->setShortcut(QKeySequence(Qt::Key_F6));
+    QAction* previous = window->addAction(QStringLiteral("Previous Pane"), m_mdi,
+                                          &QMdiArea::activatePreviousSubWindow);
+    previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
     m_documentMenus << window;
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
@@ -228,9 +235,9 @@ QAction* CMainFrame::AddEditAction(QWidget* into, const QString& text,
 void CMainFrame::CreateEditMenu() {
     using K = QKeySequence;
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
-    AddEditAction(edit, QStringLiteral("Undo(&U)"),
-                  {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)},
-                  [](CLadEditor& e) { e.OnUndo(); });
+    m_undoAct = AddEditAction(edit, QStringLiteral("Undo(&U)"),
+                              {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)},
+                              [](CLadEditor& e) { e.OnUndo(); });
     edit->addSeparator();
     AddEditAction(edit, QStringLiteral("Multiple Line Selection(&S)"), {K(Qt::CTRL | Qt::Key_B)},
                   [](CLadEditor& e) { e.OnSelectLines(); });
@@ -243,8 +250,9 @@ void CMainFrame::CreateEditMenu() {
     AddEditAction(edit, QStringLiteral("Paste(&P)"),
                   {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)},
                   [](CLadEditor& e) { e.OnPaste(); });
-    AddEditAction(edit, QStringLiteral("Modify Note(&M)"), {K(Qt::CTRL | Qt::Key_T)},
-                  [](CLadEditor& e) { e.OnModifyNote(); });
+    m_modifyNoteAct =
+        AddEditAction(edit, QStringLiteral("Modify Note(&M)"), {K(Qt::CTRL | Qt::Key_T)},
+                      [](CLadEditor& e) { e.OnModifyNote(); });
     edit->addSeparator();
     AddEditAction(edit, QStringLiteral("Insert Line(&I)"), {K(Qt::Key_Insert)},
                   [](CLadEditor& e) { e.OnInsertLine(); });
@@ -292,8 +300,21 @@ void CMainFrame::CreateElementToolBar() {
         }
     }
     toolbar->addSeparator();
-    AddEditAction(toolbar, QStringLiteral("function command"), {QKeySequence(Qt::CTRL | Qt::Key_A)},
-                  [](CLadEditor& e) { e.OnFunctionCommand(); });
+    // The function button: a click asks for the function by name, its arrow lists them all.
+    QAction* function = AddEditAction(toolbar, QStringLiteral("function command"),
+                                      {QKeySequence(Qt::CTRL | Qt::Key_A)},
+                                      [](CLadEditor& e) { e.OnFunctionCommand(); });
+    auto* functions = new QMenu(this);
+    for (const EditCommands::FunctionCommand& command : EditCommands::kFunctionMenu) {
+        const int id = command.id;
+        AddEditAction(functions,
+                      QString::fromUtf8(command.menuText.data(), command.menuText.size()), {},
+                      [id](CLadEditor& e) { e.OnFunctionMenuCommand(id); });
+    }
+    function->setMenu(functions);
+    if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(function))) {
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+    }
     m_viewMenu->addAction(toolbar->toggleViewAction());
 }
 
@@ -333,6 +354,14 @@ void CMainFrame::UpdateMenus() {
         menu->menuAction()->setVisible(hasDocument);
     }
     m_convertAct->setEnabled(hasDocument);
+    UpdateEditCommands();
+}
+
+void CMainFrame::UpdateEditCommands() {
+    CChildFrame* child = ActiveChild();
+    const CLadEditor* editor = child ? child->View()->Editor() : nullptr;
+    m_undoAct->setEnabled(editor && editor->CanUndo());
+    m_modifyNoteAct->setEnabled(editor && editor->CanModifyNote());
 }
 
 CChildFrame* CMainFrame::ActiveChild() const {
@@ -365,6 +394,7 @@ CChildFrame* CMainFrame::AddChild(std::unique_ptr<CRungpadDoc> doc) {
     auto* child = new CChildFrame(std::move(doc), m_clipboard);
     child->View()->SetPrinter(&m_printer);
     m_mdi->addSubWindow(child);
+    connect(child->View(), &CRungpadView::Edited, this, &CMainFrame::UpdateEditCommands);
     // Once a closed window is gone, the menus follow the windows that remain.
     connect(child, &QObject::destroyed, this, &CMainFrame::UpdateMenus, Qt::QueuedConnection);
     child->showMaximized();

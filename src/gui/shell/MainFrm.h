@@ -85,6 +85,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void CreateStatusBar();
     // Shows the document menus only while a document is open.
     void UpdateMenus();
+    // Undo and Modify Note are enabled only when the active view can do them.
+    void UpdateEditCommands();
     CChildFrame* AddChild(std::unique_ptr<CRungpadDoc> doc);
     CChildFrame* FindChild(const QString& path) const;
     void AddRecentFile(const QString& path);
@@ -114,6 +116,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* m_openAct = nullptr;
     QAction* m_convertAct = nullptr;
     QAction* m_exitAct = nullptr;
+    QAction* m_undoAct = nullptr;
+    QAction* m_modifyNoteAct = nullptr;
     QList<QAction*> m_documentActions;  // shown only with a document open
     QList<QMenu*> m_documentMenus;
     std::array<QAction*, kRecentFiles> m_recentActs{};
