@@ -4,6 +4,7 @@
 #include <QDockWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -199,9 +200,13 @@ class TestMainFrm : public QObject {
             opened.prepend(QFileInfo(path).absoluteFilePath());
         }
         QCOMPARE(frame.RecentFiles(), opened.mid(0, 4));
-        // A new main window reads them back from the settings.
+        // A new main window reads them back from the settings, where they are File1 to File4.
         CMainFrame again;
         QCOMPARE(again.RecentFiles(), opened.mid(0, 4));
+        QCOMPARE(QSettings().value(QStringLiteral("Recent File List/File1")).toString(),
+                 opened.at(0));
+        QCOMPARE(QSettings().value(QStringLiteral("Recent File List/File4")).toString(),
+                 opened.at(3));
     }
 };
 

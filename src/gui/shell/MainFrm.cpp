@@ -70,8 +70,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateStatusBar();
     setAcceptDrops(true);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateMenus);
-    QSettings settings;
-    m_recentFiles = settings.value(QStringLiteral("Recent File List/Files")).toStringList();
+    LoadRecentFiles();
     UpdateRecentFileActions();
     UpdateMenus();
     resize(1000, 760);
@@ -461,8 +460,34 @@ void CMainFrame::AddRecentFile(const QString& path) {
     while (m_recentFiles.size() > kRecentFiles) {
         m_recentFiles.removeLast();
     }
-    QSettings().setValue(QStringLiteral("Recent File List/Files"), m_recentFiles);
+    SaveRecentFiles();
     UpdateRecentFileActions();
+}
+
+// The recent files live in the settings as "Recent File List/File1" to "File4", newest first.
+void CMainFrame::LoadRecentFiles() {
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("Recent File List"));
+    m_recentFiles.clear();
+    for (int i = 1; i <= kRecentFiles; ++i) {
+        const QString path = settings.value(QStringLiteral("File%1").arg(i)).toString();
+        if (!path.isEmpty()) {
+            m_recentFiles << path;
+        }
+    }
+}
+
+void CMainFrame::SaveRecentFiles() const {
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("Recent File List"));
+    for (int i = 1; i <= kRecentFiles; ++i) {
+        const QString key = QStringLiteral("File%1").arg(i);
+        if (i <= m_recentFiles.size()) {
+            settings.setValue(key, m_recentFiles.at(i - 1));
+        } else {
+            settings.remove(key);
+        }
+    }
 }
 
 void CMainFrame::UpdateRecentFileActions() {

@@ -90,6 +90,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CChildFrame* AddChild(std::unique_ptr<CRungpadDoc> doc);
     CChildFrame* FindChild(const QString& path) const;
     void AddRecentFile(const QString& path);
+    void LoadRecentFiles();
+    void SaveRecentFiles() const;
     void UpdateRecentFileActions();
     // Runs a document command on the active document and refreshes its window title.
     template <typename Command>
