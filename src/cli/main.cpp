@@ -13,12 +13,7 @@ namespace {
 
 // Every subcommand; add new ones here.
 const std::array kCommands = {
-    &kDumpCommand,
-    &kResaveCommand,
-    &kListCommand,
-    &kCheckCommand,
-    &kConvertCommand,
-    &kNotesCommand,
+    &kDumpCommand, &kResaveCommand, &kListCommand, &kCheckCommand, &kConvertCommand, &kNotesCommand,
 };
 
 void PrintOverview(std::ostream& out) {
