@@ -8,8 +8,8 @@
 
 #include <cstring>
 
-#include "doc/HostInterfaces.h"
-#include "doc/LadFile.h"
+#include "model/HostInterfaces.h"
+#include "model/LadFile.h"
 
 namespace rungpad {
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <set>
 
-#include "doc/LadProgram.h"
+#include "model/LadProgram.h"
 
 namespace rungpad::fuzz {
 

@@ -12,9 +12,9 @@
 
 #include "FuzzChecks.h"
 #include "convert/LadConvert.h"
-#include "doc/FuncInstrTable.h"
-#include "doc/HostInterfaces.h"
-#include "doc/LadFile.h"
+#include "model/FuncInstrTable.h"
+#include "model/HostInterfaces.h"
+#include "model/LadFile.h"
 
 using namespace rungpad;
 

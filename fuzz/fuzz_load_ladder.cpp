@@ -7,8 +7,8 @@
 #include <span>
 
 #include "FuzzChecks.h"
-#include "doc/HostInterfaces.h"
-#include "doc/LadFile.h"
+#include "model/HostInterfaces.h"
+#include "model/LadFile.h"
 
 using namespace rungpad;
 

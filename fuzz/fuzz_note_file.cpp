@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "FuzzChecks.h"
-#include "doc/AddressNotes.h"
-#include "doc/NoteFile.h"
+#include "model/AddressNotes.h"
+#include "model/NoteFile.h"
 
 using namespace rungpad;
 

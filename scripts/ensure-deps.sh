@@ -35,9 +35,15 @@ rungpad_ensure_packages() {
         "${missing[@]}"
 }
 
+# Compiler cache when the machine has one: rebuilds after a branch switch take seconds.
+rungpad_launcher() {
+    command -v ccache >/dev/null 2>&1 && echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+    return 0
+}
+
 # Configures build/ (Release) and builds the given targets, or everything when none is given.
 rungpad_configure_and_build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release $(rungpad_launcher) >/dev/null
     local targets=()
     [ "$#" -gt 0 ] && targets=(--target "$@")
     cmake --build build -j "$(nproc)" "${targets[@]}"

@@ -8,8 +8,8 @@
 #include <QScrollBar>
 #include <memory>
 
-#include "doc/FuncInstrTable.h"
-#include "doc/LadProgram.h"
+#include "model/FuncInstrTable.h"
+#include "model/LadProgram.h"
 #include "view/RungpadView.h"
 
 namespace {

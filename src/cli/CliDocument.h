@@ -4,7 +4,7 @@
 
 #include "CliDocumentHost.h"
 #include "ConsoleHost.h"
-#include "doc/RungpadDoc.h"
+#include "document/RungpadDoc.h"
 
 namespace rungpad::cli {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "doc/DocumentHost.h"
+#include "document/DocumentHost.h"
 
 namespace rungpad::cli {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "doc/HostInterfaces.h"
+#include "model/HostInterfaces.h"
 
 namespace rungpad::cli {
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <sstream>
 
-#include "doc/FuncInstrTable.h"
-#include "doc/TextCodec.h"
+#include "model/FuncInstrTable.h"
+#include "model/TextCodec.h"
 
 namespace rungpad::cli {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "doc/LadFile.h"
+#include "model/LadFile.h"
 
 namespace rungpad::cli {
 

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "CliDocument.h"
-#include "doc/FileIo.h"
+#include "model/FileIo.h"
 
 namespace rungpad::cli {
 

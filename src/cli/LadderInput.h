@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "doc/LadFile.h"
+#include "model/LadFile.h"
 
 namespace rungpad::cli {
 

@@ -1,6 +1,6 @@
 #include "CliCommand.h"
 #include "LadderInput.h"
-#include "doc/HostInterfaces.h"
+#include "model/HostInterfaces.h"
 
 namespace rungpad::cli {
 

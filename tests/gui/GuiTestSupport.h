@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "doc/FuncInstrTable.h"
-#include "doc/HostInterfaces.h"
-#include "doc/LadProgram.h"
+#include "model/FuncInstrTable.h"
+#include "model/HostInterfaces.h"
+#include "model/LadProgram.h"
 #include "view/GridGeometry.h"
 #include "view/LadPainter.h"
 #include "view/LadRenderer.h"

@@ -6,7 +6,7 @@
 #include <random>
 #include "GuiTestSupport.h"
 
-#include "doc/TextCodec.h"
+#include "model/TextCodec.h"
 #include "view/ElementIcons.h"
 #include "view/PagePrinter.h"
 #include "view/PrintLayout.h"

@@ -10,8 +10,8 @@
 
 #include "GuiTestSupport.h"
 
-#include "doc/DocumentHost.h"
-#include "doc/RungpadDoc.h"
+#include "document/DocumentHost.h"
+#include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
 #include "shell/ChildFrm.h"
 #include "shell/CoolBar.h"

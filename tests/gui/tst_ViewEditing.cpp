@@ -5,11 +5,11 @@
 #include <QTest>
 
 #include "GuiTestSupport.h"
-#include "doc/DocumentHost.h"
-#include "doc/RungpadDoc.h"
-#include "doc/TextCodec.h"
+#include "document/DocumentHost.h"
+#include "document/RungpadDoc.h"
 #include "edit/LadClipboard.h"
 #include "edit/LadEditor.h"
+#include "model/TextCodec.h"
 #include "view/RungpadView.h"
 
 using namespace rungpad;

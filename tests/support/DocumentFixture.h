@@ -9,9 +9,9 @@
 #include "RecordingHost.h"
 #include "ScriptedDocumentHost.h"
 #include "TempDir.h"
-#include "doc/HostInterfaces.h"
-#include "doc/LadFile.h"
-#include "doc/RungpadDoc.h"
+#include "document/RungpadDoc.h"
+#include "model/HostInterfaces.h"
+#include "model/LadFile.h"
 
 namespace rungpad::test {
 

@@ -23,8 +23,8 @@
 #include <string_view>
 #include <vector>
 
-#include "doc/FuncInstrTable.h"
-#include "doc/LadProgram.h"
+#include "model/FuncInstrTable.h"
+#include "model/LadProgram.h"
 
 namespace rungpad::test {
 

@@ -9,8 +9,8 @@
 #include <ostream>
 #include <string>
 
-#include "doc/LadProgram.h"
-#include "doc/SelectionState.h"
+#include "model/LadProgram.h"
+#include "model/SelectionState.h"
 
 namespace rungpad {
 

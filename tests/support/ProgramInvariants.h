@@ -13,8 +13,8 @@
 #include <utility>
 
 #include "convert/LadConvert.h"
-#include "doc/FuncInstrTable.h"
-#include "doc/LadProgram.h"
+#include "model/FuncInstrTable.h"
+#include "model/LadProgram.h"
 #include "undo/NumberParameters.h"
 
 namespace rungpad::test {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "doc/HostInterfaces.h"
+#include "model/HostInterfaces.h"
 
 namespace rungpad::test {
 

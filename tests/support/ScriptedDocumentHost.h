@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "RecordingHost.h"
-#include "doc/DocumentHost.h"
+#include "document/DocumentHost.h"
 
 namespace rungpad::test {
 

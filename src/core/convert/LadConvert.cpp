@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "doc/LadProgram.h"
-#include "doc/PlcAddress.h"
+#include "model/LadProgram.h"
+#include "model/PlcAddress.h"
 
 namespace rungpad {
 

@@ -9,8 +9,8 @@
 
 #include "convert/ConvertError.h"
 #include "convert/StepRecord.h"
-#include "doc/FuncInstrTable.h"
-#include "doc/LadLine.h"
+#include "model/FuncInstrTable.h"
+#include "model/LadLine.h"
 
 namespace rungpad {
 

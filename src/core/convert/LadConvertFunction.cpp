@@ -3,7 +3,7 @@
 #include <string>
 
 #include "convert/LadConvert.h"
-#include "doc/LadProgram.h"
+#include "model/LadProgram.h"
 
 namespace rungpad {
 

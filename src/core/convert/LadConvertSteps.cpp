@@ -3,8 +3,8 @@
 #include <string>
 
 #include "convert/LadConvert.h"
-#include "doc/LadProgram.h"
-#include "doc/PlcAddress.h"
+#include "model/LadProgram.h"
+#include "model/PlcAddress.h"
 
 namespace rungpad {
 

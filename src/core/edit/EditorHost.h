@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "doc/HostInterfaces.h"
-#include "doc/SelectionState.h"
+#include "model/HostInterfaces.h"
+#include "model/SelectionState.h"
 
 namespace rungpad {
 

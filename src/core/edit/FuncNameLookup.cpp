@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "doc/HostInterfaces.h"
+#include "model/HostInterfaces.h"
 
 namespace rungpad {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "doc/FuncInstrTable.h"
+#include "model/FuncInstrTable.h"
 
 namespace rungpad {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "doc/FuncInstrTable.h"
-#include "doc/LadCell.h"
+#include "model/FuncInstrTable.h"
+#include "model/LadCell.h"
 
 namespace rungpad {
 

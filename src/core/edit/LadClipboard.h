@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "doc/LadCell.h"
-#include "doc/LadProgram.h"
+#include "model/LadCell.h"
+#include "model/LadProgram.h"
 
 namespace rungpad {
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "doc/AddressNoteError.h"
-#include "doc/FuncInstrTable.h"
-#include "doc/RungpadDoc.h"
-#include "doc/TextCodec.h"
+#include "document/AddressNoteError.h"
+#include "document/RungpadDoc.h"
 #include "edit/EditCommands.h"
 #include "edit/EditorHost.h"
+#include "model/FuncInstrTable.h"
+#include "model/TextCodec.h"
 
 namespace rungpad {
 

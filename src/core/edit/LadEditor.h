@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "doc/SelectionState.h"
 #include "edit/SearchTarget.h"
+#include "model/SelectionState.h"
 #include "undo/AddressNoteTarget.h"
 #include "undo/UnDoList.h"
 

@@ -1,11 +1,11 @@
 // Function instruction boxes: insertion, deletion with number release, COD tables.
 #include <algorithm>
 
-#include "doc/FuncInstrTable.h"
-#include "doc/RungpadDoc.h"
+#include "document/RungpadDoc.h"
 #include "edit/EditCommands.h"
 #include "edit/EditorHost.h"
 #include "edit/LadEditor.h"
+#include "model/FuncInstrTable.h"
 #include "undo/NumberParameters.h"
 
 namespace rungpad {

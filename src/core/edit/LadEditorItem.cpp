@@ -1,11 +1,11 @@
 // The item entry of a contact, coil, function parameter or table entry, and its live check.
 #include <cctype>
 
-#include "doc/PlcAddress.h"
-#include "doc/RungpadDoc.h"
+#include "document/RungpadDoc.h"
 #include "edit/EditorHost.h"
 #include "edit/LadEditor.h"
 #include "edit/ParameterRules.h"
+#include "model/PlcAddress.h"
 #include "undo/NumberParameters.h"
 
 namespace rungpad {

@@ -1,7 +1,7 @@
 // Line commands and the clipboard.
 #include <algorithm>
 
-#include "doc/RungpadDoc.h"
+#include "document/RungpadDoc.h"
 #include "edit/EditorHost.h"
 #include "edit/LadClipboard.h"
 #include "edit/LadEditor.h"

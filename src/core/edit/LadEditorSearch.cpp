@@ -1,11 +1,11 @@
 // Find and replace, Modify Note and the Undo command.
 #include <algorithm>
 
-#include "doc/AddressNoteError.h"
-#include "doc/RungpadDoc.h"
-#include "doc/TextCodec.h"
+#include "document/AddressNoteError.h"
+#include "document/RungpadDoc.h"
 #include "edit/EditorHost.h"
 #include "edit/LadEditor.h"
+#include "model/TextCodec.h"
 
 namespace rungpad {
 

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "doc/PlcAddress.h"
+#include "model/PlcAddress.h"
 
 namespace rungpad {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "doc/LadLine.h"
+#include "model/LadLine.h"
 
 namespace rungpad {
 

@@ -1,9 +1,9 @@
 #include "edit/ReplaceButtons.h"
 
-#include "doc/HostInterfaces.h"
-#include "doc/LadLine.h"
-#include "doc/LadProgram.h"
 #include "edit/SearchTarget.h"
+#include "model/HostInterfaces.h"
+#include "model/LadLine.h"
+#include "model/LadProgram.h"
 
 namespace rungpad {
 

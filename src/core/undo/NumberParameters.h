@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "convert/LadConvert.h"
-#include "doc/LadCell.h"
-#include "doc/LadProgram.h"
+#include "model/LadCell.h"
+#include "model/LadProgram.h"
 
 namespace rungpad {
 

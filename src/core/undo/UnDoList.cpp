@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "convert/LadConvert.h"
-#include "doc/LadProgram.h"
+#include "model/LadProgram.h"
 #include "undo/AddressNoteTarget.h"
 #include "undo/NumberParameters.h"
 

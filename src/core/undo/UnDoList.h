@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "doc/SelectionState.h"
+#include "model/SelectionState.h"
 #include "undo/UndoRecord.h"
 
 namespace rungpad {

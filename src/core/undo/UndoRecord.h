@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "doc/LadCell.h"
-#include "doc/LadProgram.h"
+#include "model/LadCell.h"
+#include "model/LadProgram.h"
 
 namespace rungpad {
 

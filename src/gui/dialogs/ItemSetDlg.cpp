@@ -8,8 +8,8 @@
 
 #include "dialogs/ItemPreview.h"
 #include "dialogs/UpperCaseEdit.h"
-#include "doc/LadCell.h"
 #include "edit/ItemSetRules.h"
+#include "model/LadCell.h"
 
 namespace rungpad {
 

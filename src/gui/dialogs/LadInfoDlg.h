@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/FieldDlg.h"
-#include "doc/DocumentHost.h"
+#include "document/DocumentHost.h"
 
 namespace rungpad {
 

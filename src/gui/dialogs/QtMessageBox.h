@@ -1,6 +1,6 @@
 #pragma once
 
-#include "doc/HostInterfaces.h"
+#include "model/HostInterfaces.h"
 
 class QWidget;
 

@@ -1,7 +1,7 @@
 #include "dialogs/SearchEdit.h"
 
-#include "doc/LadCell.h"
 #include "edit/AddressTyping.h"
+#include "model/LadCell.h"
 
 namespace rungpad {
 

@@ -2,7 +2,7 @@
 
 #include <QCloseEvent>
 
-#include "doc/RungpadDoc.h"
+#include "document/RungpadDoc.h"
 #include "view/RungpadView.h"
 
 namespace rungpad {

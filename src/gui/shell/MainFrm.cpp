@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "dialogs/ReplaceDlg.h"
-#include "doc/RungpadDoc.h"
+#include "document/RungpadDoc.h"
 #include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
 #include "shell/ChildFrm.h"

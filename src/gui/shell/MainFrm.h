@@ -7,9 +7,9 @@
 #include <functional>
 
 #include "dialogs/QtMessageBox.h"
-#include "doc/HostInterfaces.h"
 #include "edit/LadClipboard.h"
 #include "edit/ReplaceButtons.h"
+#include "model/HostInterfaces.h"
 #include "shell/QtDocumentHost.h"
 
 class QAction;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "doc/DocumentHost.h"
+#include "document/DocumentHost.h"
 
 class QWidget;
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "doc/LadLine.h"
+#include "model/LadLine.h"
 
 namespace rungpad {
 

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "doc/LadCell.h"
 #include "edit/EditCommands.h"
+#include "model/LadCell.h"
 #include "view/GridGeometry.h"
 #include "view/LadPainter.h"
 #include "view/LadRenderer.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "doc/SelectionState.h"  // GridPos, LogicalPoint
+#include "model/SelectionState.h"  // GridPos, LogicalPoint
 
 namespace rungpad {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "doc/FuncInstrTable.h"
-#include "doc/LadProgram.h"
-#include "doc/TextCodec.h"
+#include "model/FuncInstrTable.h"
+#include "model/LadProgram.h"
+#include "model/TextCodec.h"
 #include "view/LadPainter.h"
 
 namespace rungpad {

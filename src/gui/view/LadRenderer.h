@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "doc/LadLine.h"
+#include "model/LadLine.h"
 #include "view/GridGeometry.h"
 
 namespace rungpad {

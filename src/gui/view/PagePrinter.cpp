@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "doc/LadProgram.h"
+#include "model/LadProgram.h"
 #include "view/LadPainter.h"
 #include "view/LadRenderer.h"
 #include "view/LogicalMapping.h"

@@ -7,9 +7,9 @@
 #include <algorithm>
 
 #include "dialogs/FindDlg.h"
-#include "doc/LadProgram.h"
-#include "doc/RungpadDoc.h"
+#include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
+#include "model/LadProgram.h"
 #include "view/LadPainter.h"
 #include "view/LadRenderer.h"
 #include "view/ViewFonts.h"

@@ -10,10 +10,10 @@
 #include <optional>
 #include <utility>
 
-#include "doc/LadProgram.h"
-#include "doc/RungpadDoc.h"
+#include "document/RungpadDoc.h"
 #include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
+#include "model/LadProgram.h"
 #include "view/ElementIcons.h"
 #include "view/RungpadView.h"
 #include "view/ViewFonts.h"

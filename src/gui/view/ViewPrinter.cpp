@@ -5,7 +5,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "doc/LadProgram.h"
+#include "model/LadProgram.h"
 #include "view/PagePrinter.h"
 #include "view/PrintLayout.h"
 

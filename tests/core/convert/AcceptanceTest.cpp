@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ConvertFixture.h"
-#include "doc/LadProgram.h"
+#include "model/LadProgram.h"
 
 namespace rungpad {
 namespace {

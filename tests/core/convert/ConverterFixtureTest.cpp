@@ -10,8 +10,8 @@
 #include "GridBuilder.h"
 #include "RecordingHost.h"
 #include "convert/LadConvert.h"
-#include "doc/FileIo.h"
-#include "doc/LadFile.h"
+#include "model/FileIo.h"
+#include "model/LadFile.h"
 
 namespace rungpad {
 namespace {

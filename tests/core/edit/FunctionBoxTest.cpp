@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "EditorFixture.h"
-#include "doc/FuncInstrTable.h"
 #include "edit/EditCommands.h"
+#include "model/FuncInstrTable.h"
 
 namespace rungpad::test {
 namespace {

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "EditorFixture.h"
-#include "doc/TextCodec.h"
 #include "edit/ReplaceButtons.h"
+#include "model/TextCodec.h"
 
 namespace rungpad::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "doc/LadProgram.h"
+#include "model/LadProgram.h"
 
 #include <gtest/gtest.h>
 

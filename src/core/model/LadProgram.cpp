@@ -1,9 +1,9 @@
-#include "doc/LadProgram.h"
+#include "model/LadProgram.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "doc/HostInterfaces.h"
+#include "model/HostInterfaces.h"
 
 namespace rungpad {
 

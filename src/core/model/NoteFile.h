@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "doc/AddressNotes.h"
+#include "model/AddressNotes.h"
 
 namespace rungpad {
 

@@ -1,4 +1,4 @@
-#include "doc/PlcAddress.h"
+#include "model/PlcAddress.h"
 
 #include <gtest/gtest.h>
 

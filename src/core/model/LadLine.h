@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "doc/LadCell.h"
+#include "model/LadCell.h"
 
 namespace rungpad {
 

@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "convert/LadConvert.h"
-#include "doc/AddressNotes.h"
-#include "doc/DocumentHost.h"
-#include "doc/DocumentState.h"
-#include "doc/HostInterfaces.h"
-#include "doc/LadFile.h"
-#include "doc/LadProgram.h"
-#include "doc/SelectionState.h"
+#include "document/DocumentHost.h"
+#include "document/DocumentState.h"
+#include "model/AddressNotes.h"
+#include "model/HostInterfaces.h"
+#include "model/LadFile.h"
+#include "model/LadProgram.h"
+#include "model/SelectionState.h"
 
 namespace rungpad {
 

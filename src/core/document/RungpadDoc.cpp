@@ -1,11 +1,11 @@
-#include "doc/RungpadDoc.h"
+#include "document/RungpadDoc.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "doc/AddressNoteError.h"
-#include "doc/FileIo.h"
-#include "doc/TextCodec.h"
+#include "document/AddressNoteError.h"
+#include "model/FileIo.h"
+#include "model/TextCodec.h"
 
 namespace rungpad {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "doc/FixedText.h"
-#include "doc/LadProgram.h"
+#include "model/FixedText.h"
+#include "model/LadProgram.h"
 
 namespace rungpad {
 

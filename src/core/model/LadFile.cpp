@@ -1,12 +1,12 @@
-#include "doc/LadFile.h"
+#include "model/LadFile.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <ctime>
 
-#include "doc/FuncInstrTable.h"
-#include "doc/HostInterfaces.h"
+#include "model/FuncInstrTable.h"
+#include "model/HostInterfaces.h"
 
 namespace rungpad {
 

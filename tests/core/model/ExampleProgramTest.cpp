@@ -6,11 +6,11 @@
 
 #include <cstdlib>
 
-#include "doc/FileIo.h"
-#include "doc/FuncInstrTable.h"
-#include "doc/HostInterfaces.h"
-#include "doc/LadFile.h"
-#include "doc/TextCodec.h"
+#include "model/FileIo.h"
+#include "model/FuncInstrTable.h"
+#include "model/HostInterfaces.h"
+#include "model/LadFile.h"
+#include "model/TextCodec.h"
 
 namespace rungpad {
 namespace {

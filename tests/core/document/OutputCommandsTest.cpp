@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "DocumentFixture.h"
-#include "doc/RungpadDoc.h"
+#include "document/RungpadDoc.h"
 
 namespace rungpad {
 namespace {

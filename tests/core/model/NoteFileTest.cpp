@@ -1,4 +1,4 @@
-#include "doc/NoteFile.h"
+#include "model/NoteFile.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "doc/FixedText.h"
+#include "model/FixedText.h"
 
 namespace rungpad {
 

@@ -1,4 +1,4 @@
-#include "doc/FileIo.h"
+#include "model/FileIo.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "doc/FixedText.h"
+#include "model/FixedText.h"
 
 namespace rungpad {
 

@@ -1,11 +1,11 @@
-#include "doc/NoteFile.h"
+#include "model/NoteFile.h"
 
 #include <array>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
 
-#include "doc/FileIo.h"
+#include "model/FileIo.h"
 
 namespace rungpad {
 

@@ -1,4 +1,4 @@
-#include "doc/RungpadDoc.h"
+#include "document/RungpadDoc.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "DocumentFixture.h"
-#include "doc/AddressNoteError.h"
-#include "doc/FileIo.h"
+#include "document/AddressNoteError.h"
+#include "model/FileIo.h"
 
 namespace rungpad {
 namespace {

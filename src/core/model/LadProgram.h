@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "doc/FixedText.h"
-#include "doc/LadLine.h"
+#include "model/FixedText.h"
+#include "model/LadLine.h"
 
 namespace rungpad {
 

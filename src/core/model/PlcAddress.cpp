@@ -1,9 +1,9 @@
-#include "doc/PlcAddress.h"
+#include "model/PlcAddress.h"
 
 #include <array>
 
-#include "doc/LadCell.h"
-#include "doc/LadProgram.h"
+#include "model/LadCell.h"
+#include "model/LadProgram.h"
 
 namespace rungpad {
 

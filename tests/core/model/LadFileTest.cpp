@@ -1,4 +1,4 @@
-#include "doc/LadFile.h"
+#include "model/LadFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "doc/AddressNotes.h"
+#include "model/AddressNotes.h"
 
 #include <stdexcept>
 #include <utility>

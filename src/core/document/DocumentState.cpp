@@ -1,6 +1,6 @@
-#include "doc/DocumentState.h"
+#include "document/DocumentState.h"
 
-#include "doc/FileIo.h"
+#include "model/FileIo.h"
 
 namespace rungpad {
 

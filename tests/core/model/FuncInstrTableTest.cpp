@@ -1,4 +1,4 @@
-#include "doc/FuncInstrTable.h"
+#include "model/FuncInstrTable.h"
 
 #include <gtest/gtest.h>
 

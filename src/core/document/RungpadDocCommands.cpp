@@ -1,8 +1,8 @@
 #include <filesystem>
 
-#include "doc/AddressNoteError.h"
-#include "doc/NoteFile.h"
-#include "doc/RungpadDoc.h"
+#include "document/AddressNoteError.h"
+#include "document/RungpadDoc.h"
+#include "model/NoteFile.h"
 
 namespace rungpad {
 
