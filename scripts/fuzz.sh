@@ -6,8 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DRUNGPAD_FUZZ=ON >/dev/null
+cmake --preset fuzz >/dev/null
 cmake --build build-fuzz -j "$(nproc)"
 
 # Seeds made by the project's own tests and writer: every ladder file of examples/ and
