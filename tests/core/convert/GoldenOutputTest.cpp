@@ -190,7 +190,7 @@ class ProgramGenerator {
         }
         if (label == "格式指定" || label == "指定格式" || label == "定时器精度" ||
             label == "信号的组号" || label == "传送字节数") {
-            return std::to_string(1 << Below(3));
+            return Below(2) ? std::to_string(1 << Below(3)) : Number(1 << Below(3));
         }
         if (label.find("常数") != std::string_view::npos || label == "设定值" ||
             label == "转换表数据容量" || label == "输入值") {
