@@ -55,6 +55,9 @@ int RunNotes(const std::vector<std::string>& args) {
                           "expects NOTEFILE and OUT, --csv NOTEFILE OUT.csv or "
                           "--from-csv IN.csv NOTEFILE");
     }
+    if (args[0].empty() || args[1].empty()) {
+        return UsageError(kNotesCommand, "a file name is empty");
+    }
     CliDocument document;
     if (!document.ImportNotes(args[0]) ||
         !document.WriteWith(&CRungpadDoc::OnExportNote, args[1])) {
