@@ -40,7 +40,6 @@ def run(s):
     s.click(*grid.cell_center(1, box_line))
     s.key("ctrl+a")
     s.wait_active(r"^Dialog$")
-    s.key("Tab")  # to the name box, wherever the focus starts
     s.type("tmr")
     s.key("Return")
     s.wait_active(TITLE)
