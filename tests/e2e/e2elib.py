@@ -509,6 +509,16 @@ class Session:
         self.wait_active(self.MAIN)
         return self.wait_file(path, changed_from=before)
 
+    def file_dialog(self, path=None):
+        """Answers the file dialog that has just opened: with path, typed over the proposed
+        name; without, the proposed name taken as it is."""
+        self.wait_active(r"^(?!Ladder diagram editor)")
+        if path is not None:
+            self.key("ctrl+a")
+            self.type(path)
+        self.key("Return")
+        self.wait_active(self.MAIN)
+
     def dump(self, path):
         """rungpad-cli dump of a ladder file, without its volatile save date."""
         return [line for line in self.cli_text("dump", path).splitlines()
