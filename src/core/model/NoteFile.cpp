@@ -82,10 +82,13 @@ LineResult ApplyLine(std::string_view line, AddressNotes& notes) {
 
 }  // namespace
 
-bool NoteFile::Load(const std::string& path, AddressNotes& notes) {
+bool NoteFile::Load(const std::string& path, AddressNotes& notes, std::string* error) {
     std::vector<std::uint8_t> bytes;
-    std::string error;
-    if (!FileIo::ReadFile(path, bytes, error)) {
+    std::string why;
+    if (!FileIo::ReadFile(path, bytes, why)) {
+        if (error != nullptr) {
+            *error = std::move(why);
+        }
         return false;
     }
     Parse({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, notes);
@@ -112,6 +115,16 @@ void NoteFile::Parse(std::string_view text, AddressNotes& notes) {
             return;
         }
     }
+}
+
+std::string NoteFile::Format(const AddressNotes& notes) {
+    std::string out;
+    notes.ForEachNote([&out](char letter, int byte, std::size_t slot, const std::string& text) {
+        std::array<char, 16> head{};
+        std::snprintf(head.data(), head.size(), "%c%03d%zu ", letter, byte, slot);
+        out += head.data() + text + "\r\n";
+    });
+    return out;
 }
 
 std::string NoteFile::FormatExport(const NoteLookup& noteOf) {
