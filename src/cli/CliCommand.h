@@ -34,5 +34,6 @@ extern const CliCommand kCheckCommand;
 extern const CliCommand kConvertCommand;
 extern const CliCommand kNotesCommand;
 extern const CliCommand kSimCommand;
+extern const CliCommand kDiffCommand;
 
 }  // namespace rungpad::cli
