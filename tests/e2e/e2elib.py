@@ -159,7 +159,9 @@ class Grid:
         span = round(560 * DPI / 100.0)
         starts = {}
         for x in range(image.width):
-            starts[x] = [m.start() for m in re.finditer(rb"[\x00-\x40]{15,}", image.column(x))]
+            # Runs dark in red, kept when black (a window's blue title bar is dark in red only).
+            starts[x] = [m.start() for m in re.finditer(rb"[\x00-\x40]{15,}", image.column(x))
+                         if max(image.pixel(x, m.start() + 7)) <= 0x40]
         grids, taken = [], set()
         for x in range(image.width):
             for start in starts[x]:
