@@ -32,20 +32,6 @@ namespace {
 
 const QString kDemo = QStringLiteral(RUNGPAD_EXAMPLES "/demo.plf");
 
-// Answers the save questions: cancels the information dialog, says No to "save changes?".
-class QuietHost final : public DocumentHost {
-  public:
-    bool EditLadderInfo(LadInfoFields&) override { return false; }
-    std::optional<std::string> ChooseSaveFile(const FileChooserRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ChooseOpenFile(const FileChooserRequest&) override {
-        return std::nullopt;
-    }
-    SaveChangesAnswer AskSaveChanges(const std::string&) override { return SaveChangesAnswer::kNo; }
-    std::string ProgramDirectory() override { return {}; }
-};
-
 class ScriptedPrompt final : public RecoveryPrompt {
   public:
     RecoveryAnswer Ask(const QString& fileName, const QDateTime& written) override {
@@ -85,7 +71,7 @@ class TestRecovery : public QObject {
   private:
     QTemporaryDir m_dir;
     RecordingBox m_box;
-    QuietHost m_host;
+    NullDocumentHost m_host;  // cancels the information dialog, says No to "save changes?"
 
     QString RecoveryDir() const { return m_dir.filePath(QStringLiteral("recovery")); }
     QString CopyOfDemo() const {
