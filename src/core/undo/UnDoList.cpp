@@ -2,22 +2,21 @@
 
 #include <algorithm>
 
-#include "convert/LadConvert.h"
 #include "model/LadProgram.h"
 #include "undo/AddressNoteTarget.h"
 #include "undo/NumberParameters.h"
 
 namespace rungpad {
 
-void CUnDoList::Attach(LadProgram& program, CLadConvert& converter, AddressNoteTarget* notes) {
+void CUnDoList::Attach(LadProgram& program, NumberRegistry& numbers, AddressNoteTarget* notes) {
     m_program = &program;
-    m_converter = &converter;
+    m_numbers = &numbers;
     m_notes = notes;
 }
 
 // --- recording ----------------------------------------------------------------------------------
 
-UndoRecord& CUnDoList::StartRecord(std::uint16_t kind, int column, int line) {
+UndoRecord& CUnDoList::StartRecord(UndoRecord::Kind kind, int column, int line) {
     UndoRecord& record = m_slots[static_cast<std::size_t>(m_head)];
     record.ReleaseSnapshot();
     record.kind = kind;
@@ -166,9 +165,9 @@ void CUnDoList::UndoCell(UndoRecord& record) {
         return;  // the line went away through another view
     }
     LadCell& cell = m_program->Cell(record.column, record.line);
-    ReleaseNumberOf(*m_converter, *m_program, cell);
+    ReleaseNumberOf(*m_numbers, *m_program, cell);
     cell = record.cells.front();
-    ClaimNumberOf(*m_converter, cell, record.line);
+    ClaimNumberOf(*m_numbers, cell);
 }
 
 // Lines are put back only when they fit; a refused insertion leaves every other line untouched.
@@ -183,7 +182,7 @@ void CUnDoList::UndoDeleteLines(UndoRecord& record) {
         LadLine& line = m_program->Line(at + i);
         for (int c = 0; c < LadLine::kColumns; ++c) {
             line.Cell(c) = record.cells[static_cast<std::size_t>(i * LadLine::kColumns + c)];
-            ClaimNumberOf(*m_converter, line.Cell(c), at + i);
+            ClaimNumberOf(*m_numbers, line.Cell(c));
         }
     }
 }

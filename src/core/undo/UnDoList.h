@@ -10,8 +10,8 @@
 namespace rungpad {
 
 class AddressNoteTarget;
-class CLadConvert;
 class LadProgram;
+class NumberRegistry;
 
 // The last 50 editing steps of one view, undone newest first; there is no redo. Each record holds
 // exactly what its step is about to change. When the ring is full a new record overwrites the
@@ -24,10 +24,9 @@ class CUnDoList {
     CUnDoList(const CUnDoList&) = delete;
     CUnDoList& operator=(const CUnDoList&) = delete;
 
-    // The program and converter the records work on, and where undone address notes go. Until
-    // it is attached every Record call does nothing.
-    void Attach(LadProgram& program, CLadConvert& converter, AddressNoteTarget* notes = nullptr);
-    bool IsAttached() const { return m_program != nullptr; }
+    // The program the records work on, the box numbers undo gives back and claims again, and
+    // where undone address notes go. Until it is attached every Record call does nothing.
+    void Attach(LadProgram& program, NumberRegistry& numbers, AddressNoteTarget* notes = nullptr);
 
     // Each Record call returns whether it made a record: not before Attach, not for a position
     // outside the program, and not for an empty range.
@@ -48,7 +47,7 @@ class CUnDoList {
     const UndoRecord* Peek(int age = 0) const;
 
   private:
-    UndoRecord& StartRecord(std::uint16_t kind, int column, int line);
+    UndoRecord& StartRecord(UndoRecord::Kind kind, int column, int line);
     void FinishRecord();
     void SaveLines(UndoRecord& record, int line, int lineCount) const;
     static int StepBack(int index) { return index == 0 ? kSlots - 1 : index - 1; }
@@ -61,7 +60,7 @@ class CUnDoList {
     std::array<UndoRecord, kSlots> m_slots{};
     int m_head = 0;
     LadProgram* m_program = nullptr;
-    CLadConvert* m_converter = nullptr;
+    NumberRegistry* m_numbers = nullptr;
     AddressNoteTarget* m_notes = nullptr;
     int m_count = 0;
 };

@@ -462,8 +462,9 @@ void CMainFrame::CreateElementToolBar() {
     for (const EditCommands::FunctionCommand& command : EditCommands::kFunctionMenu) {
         const int id = command.id;
         AddEditAction(functions, id,
-                      QString::fromUtf8(command.menuText.data(), command.menuText.size()), {},
-                      [id](CLadEditor& e) { e.OnFunctionMenuCommand(id); });
+                      QString::fromUtf8(command.MenuText().data(),
+                                        static_cast<qsizetype>(command.MenuText().size())),
+                      {}, [id](CLadEditor& e) { e.OnFunctionMenuCommand(id); });
     }
     function->setMenu(functions);
     m_functionMenu = functions;
