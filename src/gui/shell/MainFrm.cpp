@@ -188,6 +188,8 @@ void CMainFrame::CreateMenus() {
                 {});
     viewCommand(m_fileMenu, QStringLiteral("Print Setup(&R)..."), &CRungpadView::OnFilePrintSetup,
                 {});
+    m_documentActions << m_fileMenu->addSeparator();
+    CreateCompareActions(m_fileMenu);
     m_recentSeparator = m_fileMenu->addSeparator();
     for (QAction* act : m_recentActs) {
         m_fileMenu->addAction(act);
