@@ -18,7 +18,7 @@ namespace {
 // Every subcommand; add new ones here.
 const std::array kCommands = {
     &kDumpCommand,    &kResaveCommand, &kListCommand, &kCheckCommand,
-    &kConvertCommand, &kNotesCommand,  &kDiffCommand,
+    &kConvertCommand, &kNotesCommand,  &kDiffCommand, &kSimCommand,
 };
 
 void PrintOverview(std::ostream& out) {

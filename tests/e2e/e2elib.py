@@ -404,10 +404,16 @@ class Session:
             self.save(image, label)
         return image
 
-    def save(self, image, label):
-        os.makedirs(self.artifacts, exist_ok=True)
-        self.shot_count += 1
-        path = os.path.join(self.artifacts, f"{self.shot_count:02d}-{label}.png")
+    def save(self, image, label, folder=None):
+        """Keeps a screenshot as a PNG: numbered among the artifacts, or as LABEL.png in
+        folder."""
+        if folder is None:
+            os.makedirs(self.artifacts, exist_ok=True)
+            self.shot_count += 1
+            path = os.path.join(self.artifacts, f"{self.shot_count:02d}-{label}.png")
+        else:
+            os.makedirs(folder, exist_ok=True)
+            path = os.path.join(folder, f"{label}.png")
         image.save_png(path)
         return path
 
@@ -423,6 +429,16 @@ class Session:
             return False
         wait_until(probe, what, timeout, interval=0.2)
         return found[0]
+
+    def wait_settled(self, timeout=DEFAULT_TIMEOUT):
+        """Waits until two screenshots in a row are equal; returns the last."""
+        shots = [self.screenshot()]
+
+        def same():
+            shots.append(self.screenshot())
+            return shots[-1].rgb == shots[-2].rgb
+        wait_until(same, "the screen to settle", timeout, interval=0.3)
+        return shots[-1]
 
     def grid(self, timeout=DEFAULT_TIMEOUT):
         """Locates the ladder grid of the active view (the rails' tops must be on screen)."""
@@ -577,13 +593,12 @@ class Session:
         return result.stdout.decode("utf-8", "replace")
 
 
-def main_for(journey_path, run):
-    """Runs one journey: builds the session from the command line or the environment, keeps
-    screenshots and logs of a failure, and exits with 0 (passed) or 1 (failed)."""
+def main_options(name, extra=()):
+    """The command line of a journey (or of another script that drives the editor): where the
+    built programs, the sources and the screenshots are. Defaults fit a checkout with build/."""
     import argparse
-    name = os.path.splitext(os.path.basename(journey_path))[0]
     here = os.path.dirname(os.path.abspath(__file__))
-    parser = argparse.ArgumentParser(description=f"journey {name}")
+    parser = argparse.ArgumentParser(description=name)
     parser.add_argument("--app", default=os.environ.get("RUNGPAD_APP"))
     parser.add_argument("--cli", default=os.environ.get("RUNGPAD_CLI"))
     parser.add_argument("--source", default=os.environ.get(
@@ -591,13 +606,21 @@ def main_for(journey_path, run):
     parser.add_argument("--artifacts", default=os.environ.get(
         "RUNGPAD_E2E_ARTIFACTS", os.path.join(tempfile.gettempdir(), "rungpad-e2e-artifacts")))
     parser.add_argument("--keep", action="store_true", help="keep the work folder")
+    for flag, default in extra:
+        parser.add_argument(flag, default=default)
     options = parser.parse_args()
     build = os.path.join(options.source, "build")
-    app = options.app or os.path.join(build, "src", "gui", "rungpad")
-    cli = options.cli or os.path.join(build, "src", "cli", "rungpad-cli")
+    options.app = options.app or os.path.join(build, "src", "gui", "rungpad")
+    options.cli = options.cli or os.path.join(build, "src", "cli", "rungpad-cli")
+    return options
+
+
+def run_session(name, options, run):
+    """Runs run(session) on a fresh display; on failure keeps a screenshot, the application's
+    output and the work folder. Returns 0 when it passed, 1 when it failed."""
     artifacts = os.path.join(options.artifacts, name)
     shutil.rmtree(artifacts, ignore_errors=True)
-    session = Session(name, app, cli, options.source, artifacts)
+    session = Session(name, options.app, options.cli, options.source, artifacts)
     started = time.monotonic()
     try:
         session.start_display()
@@ -628,4 +651,6 @@ def run_journey(run):
         if __name__ == "__main__":
             run_journey(run)
     """
-    sys.exit(main_for(sys.modules[run.__module__].__file__, run))
+    path = sys.modules[run.__module__].__file__
+    name = os.path.splitext(os.path.basename(path))[0]
+    sys.exit(run_session(name, main_options(f"journey {name}"), run))
