@@ -25,6 +25,7 @@ struct SelectionState {
     LogicalPoint bandEnd;
     LogicalPoint bandStart;
 
+    bool HasCursor() const { return cursor.column >= 0; }
     bool IsSingleCell() const { return anchor == cursor; }
     int FirstLine() const { return anchor.line < cursor.line ? anchor.line : cursor.line; }
     int LastLine() const { return anchor.line < cursor.line ? cursor.line : anchor.line; }
