@@ -24,6 +24,7 @@
 #include "edit/LadEditor.h"
 #include "shell/ChildFrm.h"
 #include "shell/CoolBar.h"
+#include "shell/SimMonitor.h"
 #include "view/ElementIcons.h"
 #include "view/RungpadView.h"
 #include "view/ViewFonts.h"
@@ -68,6 +69,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateToolBar();
     CreateElementToolBar();
     CreateStatusBar();
+    CreateSimulationMenu();
     setAcceptDrops(true);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateMenus);
     LoadRecentFiles();
@@ -231,6 +233,7 @@ QAction* CMainFrame::AddEditAction(QWidget* into, const QString& text,
     });
     into->addAction(action);
     m_documentActions << action;
+    m_editActions << action;
     return action;
 }
 
@@ -358,6 +361,9 @@ void CMainFrame::UpdateMenus() {
     }
     m_convertAct->setEnabled(hasDocument);
     UpdateEditCommands();
+    if (m_sim && m_sim->IsActive()) {
+        SetSimulating(true);  // still read-only while another window is active
+    }
 }
 
 void CMainFrame::UpdateEditCommands() {

@@ -23,6 +23,7 @@ class CChildFrame;
 class CCoolBar;
 class CLadEditor;
 class CRungpadDoc;
+class CSimMonitor;
 class DocumentHost;
 
 // The multiple-document main window: menus, toolbar, status bar, the child windows of the open
@@ -56,6 +57,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CCoolBar* OutputWindow() const { return m_output; }
     CCoolBar* CommentWindow() const { return m_comment; }
     CCoolBar* InstructionWindow() const { return m_instruction; }
+    CSimMonitor* Simulation() const { return m_sim; }
     QStringList RecentFiles() const { return m_recentFiles; }
 
     void OutputLine(std::string_view text) override;
@@ -69,6 +71,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void OnFileNew();
     void OnFileOpen();
     void OnConvert();
+    // Simulation: F5 starts (converting first, refused as F7 shows) and stops monitor mode.
+    void OnStartStopSimulation();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,6 +90,10 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* AddEditAction(QWidget* into, const QString& text, const QList<QKeySequence>& keys,
                            const std::function<void(CLadEditor&)>& command);
     void CreateStatusBar();
+    void CreateSimulationMenu();
+    // Monitor mode on or off: editing commands disabled while on, with a status bar note.
+    void SetSimulating(bool on);
+    void StopSimulation();
     // Shows the document menus only while a document is open.
     void UpdateMenus();
     // Undo and Modify Note are enabled only when the active view can do them.
@@ -128,6 +136,11 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* m_exitAct = nullptr;
     QAction* m_undoAct = nullptr;
     QAction* m_modifyNoteAct = nullptr;
+    QList<QAction*> m_editActions;  // disabled while simulating
+    CSimMonitor* m_sim = nullptr;
+    QAction* m_simStartAct = nullptr;
+    QAction* m_simScanAct = nullptr;
+    QAction* m_simPauseAct = nullptr;
     QList<QAction*> m_documentActions;  // shown only with a document open
     QList<QMenu*> m_documentMenus;
     std::array<QAction*, kRecentFiles> m_recentActs{};

@@ -12,6 +12,7 @@
 #include "model/LadProgram.h"
 #include "view/LadPainter.h"
 #include "view/LadRenderer.h"
+#include "view/MonitorOverlay.h"
 #include "view/ViewFonts.h"
 #include "view/ViewPrinter.h"
 
@@ -160,7 +161,19 @@ LineRange CRungpadView::DrawView(QPainter& painter, const QRect& exposed) {
     mapping.VerticalBand(exposed, top, bottom);
     LadPainter p(painter, mapping, Fonts());
     const LineRange wanted = G::LinesTouching(top, bottom, m_program->LineCount());
-    return LadRenderer::DrawView(p, *m_program, wanted);
+    const LineRange drawn = LadRenderer::DrawView(p, *m_program, wanted);
+    if (IsMonitoring()) {
+        MonitorOverlay::Draw(painter, mapping, *m_program, *m_monitorPower, *m_monitorMemory,
+                             drawn);
+    }
+    return drawn;
+}
+
+void CRungpadView::SetMonitor(const std::vector<LinePower>* power, const SignalMemory* memory) {
+    EndNoteEdit();
+    m_monitorPower = memory ? power : nullptr;
+    m_monitorMemory = power ? memory : nullptr;
+    viewport()->update();
 }
 
 void CRungpadView::paintEvent(QPaintEvent* event) {

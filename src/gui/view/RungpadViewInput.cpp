@@ -73,7 +73,7 @@ void CRungpadView::Edit(const std::function<void(CLadEditor&)>& command) {
 }
 
 void CRungpadView::RunEdit(const std::function<void(CLadEditor&)>& command, bool keepCursorInView) {
-    if (!m_editor) {
+    if (!m_editor || IsMonitoring()) {  // read-only while simulating
         return;
     }
     const GridPos before = m_doc->Selection().cursor;
@@ -99,6 +99,14 @@ void CRungpadView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const LogicalPoint p = ToLogical(event->position().toPoint());
+    if (IsMonitoring()) {
+        if (event->button() == Qt::LeftButton && G::InGrid(p, LineCount())) {
+            const GridPos cell = G::CellAt(p, LineCount());
+            emit MonitorClicked(cell.column, cell.line,
+                                event->modifiers().testFlag(Qt::ShiftModifier));
+        }
+        return;
+    }
     EndNoteEdit();
     if (event->button() == Qt::LeftButton) {
         RunEdit(
@@ -135,7 +143,7 @@ void CRungpadView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CRungpadView::mouseReleaseEvent(QMouseEvent* event) {
-    if (!m_editor) {
+    if (!m_editor || IsMonitoring()) {
         QAbstractScrollArea::mouseReleaseEvent(event);
         return;
     }
@@ -158,7 +166,8 @@ void CRungpadView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CRungpadView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (!m_editor || event->button() != Qt::LeftButton || !m_editor->CanEditAtCursor()) {
+    if (!m_editor || IsMonitoring() || event->button() != Qt::LeftButton ||
+        !m_editor->CanEditAtCursor()) {
         return;
     }
     const LogicalPoint p = ToLogical(event->position().toPoint());
@@ -171,7 +180,7 @@ void CRungpadView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CRungpadView::keyPressEvent(QKeyEvent* event) {
     using Key = CursorMotion::Key;
-    if (!m_editor) {
+    if (!m_editor || IsMonitoring()) {
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
@@ -233,7 +242,7 @@ void CRungpadView::MoveCursor(CursorMotion::Key key) {
 }
 
 void CRungpadView::StartNoteEdit(int line) {
-    if (!m_editor || !m_program->IsValidLine(line)) {
+    if (!m_editor || IsMonitoring() || !m_program->IsValidLine(line)) {
         return;
     }
     EndNoteEdit();
@@ -279,7 +288,7 @@ void CRungpadView::EndNoteEdit() {
 }
 
 void CRungpadView::ShowContextMenu(const QPoint& globalPos) {
-    if (!m_editor) {
+    if (!m_editor || IsMonitoring()) {
         return;
     }
     const GridPos cursor = m_doc->Selection().cursor;
