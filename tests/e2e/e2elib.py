@@ -153,22 +153,33 @@ class Grid:
         return self.to_screen(700, self.GRID_TOP + self.LINE_H * line + self.LINE_H // 2)
 
     @staticmethod
-    def locate(image, top=0, bottom=None):
-        """Finds the rails in the screenshot; None when their tops are not visible. Only the
-        rails' tops are compared: a selected cell inverts part of a rail below its top."""
-        bottom = image.height if bottom is None else bottom
+    def locate_all(image):
+        """Every grid whose rails' tops are on screen, left to right and top to bottom. Only
+        the tops are compared: a selected cell inverts part of a rail below its top."""
         span = round(560 * DPI / 100.0)
         starts = {}
         for x in range(image.width):
-            column = image.column(x)[top:bottom]
-            starts[x] = [m.start() + top for m in re.finditer(rb"[\x00-\x40]{15,}", column)]
+            # Runs dark in red, kept when black (a window's blue title bar is dark in red only).
+            starts[x] = [m.start() for m in re.finditer(rb"[\x00-\x40]{15,}", image.column(x))
+                         if max(image.pixel(x, m.start() + 7)) <= 0x40]
+        grids, taken = [], set()
         for x in range(image.width):
             for start in starts[x]:
+                if (x - 1, start) in taken or (x - 2, start) in taken:
+                    continue  # the second pixel column of a rail already used
                 for dx in (0, -1, 1, -2, 2):
                     partner = x + span + dx
                     if any(abs(s - start) <= 1 for s in starts.get(partner, [])):
-                        return Grid(x, start, (partner - x) / 560.0)
-        return None
+                        grids.append(Grid(x, start, (partner - x) / 560.0))
+                        taken.add((x, start))
+                        break
+        return sorted(grids, key=lambda g: (g.origin_y, g.origin_x))
+
+    @staticmethod
+    def locate(image):
+        """The grid whose rails come first (top left); None when no rails are on screen."""
+        grids = Grid.locate_all(image)
+        return grids[0] if grids else None
 
 
 # ---------------------------------------------------------------------------------------------
@@ -442,15 +453,20 @@ class Session:
 
     def grid(self, timeout=DEFAULT_TIMEOUT):
         """Locates the ladder grid of the active view (the rails' tops must be on screen)."""
+        return self.grids(1, timeout)[0]
+
+    def grids(self, count, timeout=DEFAULT_TIMEOUT):
+        """Locates count ladder grids on screen (views side by side), sorted top to bottom and
+        left to right."""
         found = []
 
         def probe():
-            # Two screenshots in a row must agree: the window may still be laying out.
-            found.append(Grid.locate(self.screenshot()))
-            return len(found) >= 2 and found[-1] and found[-2] and vars(found[-1]) == vars(
-                found[-2])
-        wait_until(probe, "the ladder grid's rails", timeout, interval=0.3)
-        return found[-1]
+            # Two screenshots in a row must agree: the windows may still be laying out.
+            found.append(Grid.locate_all(self.screenshot()))
+            return (len(found) >= 2 and len(found[-1]) >= count and
+                    [vars(g) for g in found[-1]] == [vars(g) for g in found[-2]])
+        wait_until(probe, f"{count} ladder grid(s) on screen", timeout, interval=0.3)
+        return found[-1][:count]
 
     def selection_text(self, selection="primary"):
         return self.run_text(["xclip", "-o", "-selection", selection])
