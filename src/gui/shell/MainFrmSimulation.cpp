@@ -71,7 +71,11 @@ void CMainFrame::CreateSimulationMenu() {
     toolbar->setObjectName(QStringLiteral("SimulationToolBar"));
     toolbar->addAction(m_simStartAct);
     toolbar->addAction(m_simScanAct);
-    m_viewMenu->addAction(toolbar->toggleViewAction());
+    // The View menu stays as specified: the toolbar's toggle is the Simulation menu's.
+    menu->addSeparator();
+    QAction* toggle = toolbar->toggleViewAction();
+    toggle->setText(QStringLiteral("Simulation Toolbar(&T)"));
+    menu->addAction(toggle);
     connect(m_sim, &CSimMonitor::Halted, this, [this](const QString& message) {
         OutputLine(message.toStdString());
         m_simPauseAct->setChecked(true);
