@@ -105,6 +105,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // Monitor mode on or off: editing commands disabled while on, with a status bar note.
     void SetSimulating(bool on);
     void StopSimulation();
+    // Compare With and the moves between the differences it marks (MainFrmCompare.cpp).
+    void CreateCompareActions(QMenu* menu);
+    void OnCompareWith();
     // Shows the document menus only while a document is open.
     void UpdateMenus();
     // Undo and Modify Note are enabled only when the active view can do them.
