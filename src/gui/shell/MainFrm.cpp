@@ -716,6 +716,20 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     return true;
 }
 
+bool CMainFrame::PrintDocumentFile(const QString& path, QPrinter& printer) {
+    if (!OpenDocumentFile(path)) {
+        return false;
+    }
+    CChildFrame* child = FindChild(path);
+    if (!child) {
+        return false;
+    }
+    printer.setPrintRange(QPrinter::AllPages);
+    const bool printed = CViewPrinter::PrintDocument(printer, child->Document().Program());
+    child->CloseWithoutAsking();
+    return printed;
+}
+
 void CMainFrame::OnFileNew() {
     NewDocument();
 }
