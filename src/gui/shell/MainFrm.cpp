@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "dialogs/ReplaceDlg.h"
+#include "document/RecoveryCopy.h"
 #include "document/RungpadDoc.h"
 #include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
@@ -728,6 +729,14 @@ bool CMainFrame::PrintDocumentFile(const QString& path, QPrinter& printer) {
     const bool printed = CViewPrinter::PrintDocument(printer, child->Document().Program());
     child->CloseWithoutAsking();
     return printed;
+}
+
+CChildFrame* CMainFrame::OpenRecoveredDocument(const RecoveryCopy& copy) {
+    auto doc = std::make_unique<CRungpadDoc>(*this, *m_box, *m_host);
+    if (!doc->OpenRecovered(copy.ladder, copy.path, copy.title, copy.diskStamp)) {
+        return nullptr;
+    }
+    return AddChild(std::move(doc));
 }
 
 void CMainFrame::OnFileNew() {

@@ -25,6 +25,7 @@ class CCoolBar;
 class CLadEditor;
 class CRungpadDoc;
 class DocumentHost;
+struct RecoveryCopy;
 
 // The multiple-document main window: menus, toolbar, status bar, the child windows of the open
 // documents, and the output, comment and instruction windows through which documents and views
@@ -50,6 +51,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // when the file cannot be read or printed.
     bool PrintDocumentFile(const QString& path, QPrinter& printer);
     CChildFrame* NewDocument();
+    // Opens a recovery copy in a new child window as a modified document of the copy's path;
+    // nullptr when the copy cannot be read (reported in a message box).
+    CChildFrame* OpenRecoveredDocument(const RecoveryCopy& copy);
     // Closes every document, asking first about each changed one; false, with nothing closed,
     // when the user cancels.
     bool CloseAllDocuments();

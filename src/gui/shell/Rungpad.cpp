@@ -6,6 +6,8 @@
 #include <QTextStream>
 
 #include "shell/MainFrm.h"
+#include "shell/QtRecoveryPrompt.h"
+#include "shell/RecoveryKeeper.h"
 
 namespace rungpad {
 
@@ -22,6 +24,10 @@ void CRungpadApp::SetIdentity() {
 void CRungpadApp::InitInstance(const QStringList& arguments) {
     m_frame = std::make_unique<CMainFrame>();
     m_frame->showMaximized();
+    m_recovery = new RecoveryKeeper(*m_frame, RecoveryKeeper::DefaultDirectory(), m_frame.get());
+    QtRecoveryPrompt prompt(m_frame.get());
+    m_recovery->OfferRecovery(prompt);
+    m_recovery->Start();
     if (arguments.size() > 1) {
         m_frame->OpenDocumentFile(arguments.at(1));
     }

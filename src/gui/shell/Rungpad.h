@@ -6,6 +6,7 @@
 namespace rungpad {
 
 class CMainFrame;
+class RecoveryKeeper;
 
 // The application: its names and settings key, the main frame, and the file named on the
 // command line.
@@ -20,7 +21,8 @@ class CRungpadApp {
     // Sets the application's names; call once the QApplication exists.
     static void SetIdentity();
 
-    // Creates the main frame, opens the file named in arguments (after the program's own name)
+    // Creates the main frame, offers the recovery copies of an editor that ended without
+    // closing its documents, opens the file named in arguments (after the program's own name)
     // and shows the frame maximized. The program starts without a document otherwise.
     void InitInstance(const QStringList& arguments);
 
@@ -29,9 +31,11 @@ class CRungpadApp {
     bool PrintFile(const QString& path);
 
     CMainFrame& MainFrame() const { return *m_frame; }
+    RecoveryKeeper& Recovery() const { return *m_recovery; }
 
   private:
     std::unique_ptr<CMainFrame> m_frame;
+    RecoveryKeeper* m_recovery = nullptr;  // owned by the frame
 };
 
 }  // namespace rungpad
