@@ -100,6 +100,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
                            const QList<QKeySequence>& keys,
                            const std::function<void(CLadEditor&)>& command);
     void CreateStatusBar();
+    // Compare With and the moves between the differences it marks (MainFrmCompare.cpp).
+    void CreateCompareActions(QMenu* menu);
+    void OnCompareWith();
     // Shows the document menus only while a document is open.
     void UpdateMenus();
     // Undo and Modify Note are enabled only when the active view can do them.

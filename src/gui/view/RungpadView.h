@@ -20,6 +20,7 @@ namespace rungpad {
 
 class CFindDlg;
 class CLadEditor;
+class ProgramComparison;
 class CRungpadDoc;
 class LadClipboard;
 class LadProgram;
@@ -102,6 +103,14 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     // Paints the exposed part of the viewport (device pixels) and returns the lines it drew.
     LineRange DrawView(QPainter& painter, const QRect& exposed);
 
+    // Compare With: marks the lines that differ from other in the line-number margin until the
+    // next comparison; the marks follow the edits.
+    void SetComparison(LadProgram other);
+    bool HasComparison() const { return m_comparison != nullptr; }
+    // Moves the cursor to the first line of the next or previous difference; false (and nothing
+    // moves) when there is none.
+    bool GoToDifference(bool forward);
+
     // The printer set-up of the print commands, shared by the application; until one is given
     // the view keeps its own.
     void SetPrinter(QPrinter* printer) { m_printer = printer; }
@@ -150,6 +159,7 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     QLineEdit* m_noteEdit = nullptr;
     int m_noteLine = -1;
     std::unique_ptr<ViewFonts> m_fonts;
+    std::unique_ptr<ProgramComparison> m_comparison;
     QPrinter* m_printer = nullptr;
     std::unique_ptr<QPrinter> m_ownPrinter;
     std::function<QAction*(int id)> m_commandLookup;
