@@ -30,6 +30,7 @@
 #include "shell/CommandPrompts.h"
 #include "shell/CoolBar.h"
 #include "shell/LockKeys.h"
+#include "shell/SimMonitor.h"
 #include "shell/ToolIcons.h"
 #include "view/ElementIcons.h"
 #include "view/RungpadView.h"
@@ -77,6 +78,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateToolBar();
     CreateElementToolBar();
     CreateStatusBar();
+    CreateSimulationMenu();
     setAcceptDrops(true);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateMenus);
     LoadRecentFiles();
@@ -383,6 +385,7 @@ QAction* CMainFrame::AddEditAction(QWidget* into, int id, const QString& text,
     });
     into->addAction(action);
     m_documentActions << action;
+    m_editActions << action;
     return action;
 }
 
@@ -590,6 +593,9 @@ void CMainFrame::UpdateMenus() {
         children.first()->showMaximized();
     }
     m_windowCount = static_cast<int>(children.size());
+    if (m_sim && m_sim->IsActive()) {
+        SetSimulating(true);  // still read-only while another window is active
+    }
 }
 
 void CMainFrame::UpdateEditCommands() {
