@@ -33,5 +33,6 @@ extern const CliCommand kListCommand;
 extern const CliCommand kCheckCommand;
 extern const CliCommand kConvertCommand;
 extern const CliCommand kNotesCommand;
+extern const CliCommand kXrefCommand;
 
 }  // namespace rungpad::cli

@@ -13,7 +13,8 @@ namespace {
 
 // Every subcommand; add new ones here.
 const std::array kCommands = {
-    &kDumpCommand, &kResaveCommand, &kListCommand, &kCheckCommand, &kConvertCommand, &kNotesCommand,
+    &kDumpCommand,    &kResaveCommand, &kListCommand, &kCheckCommand,
+    &kConvertCommand, &kNotesCommand,  &kXrefCommand,
 };
 
 void PrintOverview(std::ostream& out) {
