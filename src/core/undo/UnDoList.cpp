@@ -183,18 +183,24 @@ void CUnDoList::ReplaceCell(int column, int line, const LadCell& with) {
     }
 }
 
-// Lines are put back only when they fit; a refused insertion leaves every other line untouched.
 int CUnDoList::UndoDeleteLines(const UndoRecord& record) {
-    const int n = record.lineCount;
-    const int at = std::clamp(record.line, 0, m_program->LineCount());
+    return InsertSavedLines(std::clamp(record.line, 0, m_program->LineCount()), record.notes,
+                            record.cells);
+}
+
+// Lines are put back only when they fit; a refused insertion leaves every other line untouched.
+// Their box numbers are claimed again. Returns the lines inserted.
+int CUnDoList::InsertSavedLines(int at, const std::vector<NoteText>& notes,
+                                const std::vector<LadCell>& cells) {
+    const int n = static_cast<int>(std::min(notes.size(), cells.size() / LadLine::kColumns));
     if (n <= 0 || !m_program->InsertLines(at, n)) {
         return 0;
     }
     for (int i = 0; i < n; ++i) {
-        m_program->Note(at + i) = record.notes[static_cast<std::size_t>(i)];
+        m_program->Note(at + i) = notes[static_cast<std::size_t>(i)];
         LadLine& line = m_program->Line(at + i);
         for (int c = 0; c < LadLine::kColumns; ++c) {
-            line.Cell(c) = record.cells[static_cast<std::size_t>(i * LadLine::kColumns + c)];
+            line.Cell(c) = cells[static_cast<std::size_t>(i * LadLine::kColumns + c)];
             ClaimNumberOf(*m_converter, line.Cell(c), at + i);
         }
     }

@@ -78,6 +78,8 @@ class CUnDoList {
 
     void ReplaceCell(int column, int line, const LadCell& with);
     int UndoDeleteLines(const UndoRecord& record);
+    int InsertSavedLines(int at, const std::vector<NoteText>& notes,
+                         const std::vector<LadCell>& cells);
     int CodtTableAfter(int first, int inserted) const;
     int UndoInsertLines(const UndoRecord& record, RedoSnapshot& snapshot);
     void KeepLines(RedoSnapshot& snapshot, int line, int lineCount) const;

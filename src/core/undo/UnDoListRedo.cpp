@@ -62,19 +62,7 @@ void CUnDoList::DiscardRedo() {
 int CUnDoList::RedoLines(const UndoRecord& record, const RedoSnapshot& snapshot) {
     const int at = std::clamp(record.line, 0, m_program->LineCount());
     RemoveLines(at, snapshot.restoredLines);
-    const int n = static_cast<int>(snapshot.notes.size());
-    if (n == 0 || !m_program->InsertLines(at, n)) {
-        return 0;
-    }
-    for (int i = 0; i < n; ++i) {
-        m_program->Note(at + i) = snapshot.notes[static_cast<std::size_t>(i)];
-        LadLine& line = m_program->Line(at + i);
-        for (int c = 0; c < LadLine::kColumns; ++c) {
-            line.Cell(c) = snapshot.cells[static_cast<std::size_t>(i * LadLine::kColumns + c)];
-            ClaimNumberOf(*m_converter, line.Cell(c), at + i);
-        }
-    }
-    return n;
+    return InsertSavedLines(at, snapshot.notes, snapshot.cells);
 }
 
 // Deletes lines and gives back the numbers their boxes held, unless another box still holds one.
