@@ -2,9 +2,11 @@
 # Quick when everything is there: no apt-get call at all then.
 
 RUNGPAD_PACKAGES=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config git
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev fonts-wqy-zenhei
+    # the real-display journeys of tests/e2e: X server, window manager, input, screen, selection
+    python3 xvfb openbox xdotool imagemagick xclip x11-utils qt6-qpa-plugins
 )
 
 rungpad_missing_packages() {

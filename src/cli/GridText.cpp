@@ -1,7 +1,7 @@
 #include "GridText.h"
 
 #include <cstdio>
-#include <sstream>
+#include <utility>
 
 #include "model/FuncInstrTable.h"
 #include "model/TextCodec.h"
@@ -90,17 +90,30 @@ std::string GridText::Line(const LadProgram& program, int line) {
     return out;
 }
 
+std::string GridText::HeaderField(std::string_view name, std::string_view value) {
+    std::string out(name);
+    out += ':';
+    out.resize(16, ' ');
+    return out + std::string(value);
+}
+
 std::string GridText::Header(const LadProgram& program, const LadHeaderTexts& header) {
-    std::ostringstream out;
-    out << "Lines:          " << program.LineCount() << '\n'
-        << "END1 line:      " << program.end1Line << '\n'
-        << "Step count:     " << program.stepCountWord << '\n'
-        << "END1 step:      " << program.end1Step << '\n'
-        << "Version:        " << TextCodec::GbkToUtf8(header.version.View()) << '\n'
-        << "Machine tool:   " << TextCodec::GbkToUtf8(header.machine.View()) << '\n'
-        << "Last modifier:  " << TextCodec::GbkToUtf8(header.modifier.View()) << '\n'
-        << "Save date:      " << TextCodec::GbkToUtf8(header.saveDate.View()) << '\n';
-    return out.str();
+    const auto word = [](int value) { return std::to_string(value); };
+    const auto text = [](std::string_view gbk) { return TextCodec::GbkToUtf8(gbk); };
+    std::string out;
+    for (const auto& [name, value] : {
+             std::pair<std::string_view, std::string>{"Lines", word(program.LineCount())},
+             {"END1 line", word(program.end1Line)},
+             {"Step count", word(program.stepCountWord)},
+             {"END1 step", word(program.end1Step)},
+             {"Version", text(header.version.View())},
+             {"Machine tool", text(header.machine.View())},
+             {"Last modifier", text(header.modifier.View())},
+             {"Save date", text(header.saveDate.View())},
+         }) {
+        out += HeaderField(name, value) + '\n';
+    }
+    return out;
 }
 
 }  // namespace rungpad::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/LadFile.h"
 
@@ -11,6 +12,8 @@ namespace rungpad::cli {
 class GridText {
   public:
     static std::string Header(const LadProgram& program, const LadHeaderTexts& header);
+    // One header line: the field name, its colon and the value in the value column.
+    static std::string HeaderField(std::string_view name, std::string_view value);
     static std::string Line(const LadProgram& program, int line);
     static std::string Cell(const LadCell& cell);
 };

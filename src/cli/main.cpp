@@ -14,7 +14,7 @@ namespace {
 // Every subcommand; add new ones here.
 const std::array kCommands = {
     &kDumpCommand,    &kResaveCommand, &kListCommand, &kCheckCommand,
-    &kConvertCommand, &kNotesCommand,  &kXrefCommand,
+    &kConvertCommand, &kNotesCommand,  &kDiffCommand, &kXrefCommand,
 };
 
 void PrintOverview(std::ostream& out) {

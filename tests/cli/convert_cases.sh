@@ -45,6 +45,15 @@ convert_refused_writes_nothing)
     [ ! -e "$work/list.txt" ] || fail "list written"
     expect_status 2 "$cli" convert "$fixtures/plant.plf" --bin "$work/no/such/dir/Ladbin.dat"
     ;;
+damaged_texts)
+    # Texts no entry check lets through, from damaged files: refused on their line, nothing written.
+    expect_status 1 "$cli" convert "$fixtures/damaged_contact.plf" --bin "$work/Ladbin.dat"
+    [ "$(cat "$work/err")" = '梯图第0001行  错误代号 1011 地址数据未正确输入' ] || fail "contact: $(cat "$work/err")"
+    [ ! -e "$work/Ladbin.dat" ] || fail "image written"
+    expect_status 1 "$cli" check "$fixtures/damaged_parameter.plf"
+    [ "$(cat "$work/err")" = '梯图第0018行  错误代号 1012 输入符号未定义或者输入地址超出范围' ] ||
+        fail "parameter: $(cat "$work/err")"
+    ;;
 convert_usage)
     expect_status 64 "$cli" convert
     expect_status 64 "$cli" convert "$fixtures/plant.plf" --bin

@@ -223,6 +223,7 @@ class CLadConvert {
     bool CheckFunctionOutput(int first, const FuncInstr& instr);
     bool EmitFunctionInputs(int first, int last, int column, const FuncInstr& instr);
     bool EmitBoxText(int first, int column, const FuncInstr& instr);
+    bool CheckBoxParameters(int first, int column, const FuncInstr& instr);
     bool CheckFunctionConnection(int first, int column, const FuncInstr& instr);
 
     // Step list.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "convert/LadConvert.h"
+#include "convert/OperandCheck.h"
 
 namespace rungpad {
 
@@ -46,6 +47,10 @@ bool CLadConvert::EmitPlain(std::string_view mnemonic, int line) {
 bool CLadConvert::EmitContact(std::string_view mnemonic, const LadCell& cell, int line) {
     if (cell.text.Empty()) {
         AddError(ConvertError::kConversion, 1001, line);
+        return false;
+    }
+    if (const int error = OperandCheck::BitAddressError(cell.Text())) {
+        AddError(ConvertError::kConversion, error, line);
         return false;
     }
     return EmitInstruction(mnemonic, cell.Text(), line);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "convert/LadConvert.h"
+#include "convert/OperandCheck.h"
 #include "model/LadProgram.h"
 
 namespace rungpad {
@@ -78,7 +79,21 @@ bool CLadConvert::EmitBoxText(int first, int column, const FuncInstr& instr) {
         text.push_back(' ');
         text.append(parameter);
     }
-    return AddText(text, first);
+    return CheckBoxParameters(first, column, instr) && AddText(text, first);
+}
+
+bool CLadConvert::CheckBoxParameters(int first, int column, const FuncInstr& instr) {
+    for (int p = 1; p < instr.width; ++p) {
+        // Judged as the box's own parameter p, whatever code a damaged file gave the cell.
+        const auto code = static_cast<std::uint16_t>(instr.code + p);
+        const std::string_view text = CellAt(first, column + p).Text();
+        if (const int error =
+                OperandCheck::ParameterError(code, column + p, text, GetLine(first))) {
+            AddError(ConvertError::kConversion, error, first);
+            return false;
+        }
+    }
+    return true;
 }
 
 bool CLadConvert::CheckFunctionConnection(int first, int column, const FuncInstr& instr) {

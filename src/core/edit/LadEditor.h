@@ -83,6 +83,9 @@ class CLadEditor : public AddressNoteTarget, public SearchTarget {
     // --- item entry and check ------------------------------------------------------------------
     // Asks for the cursor cell's item and checks it; true when it was accepted and stored.
     bool EnterItem(int kind);
+    // Checks typed as an entry of kind into the cursor cell: stores it when it passes, else
+    // leaves the cell as it was and shows the error line. One undo record when it passes.
+    bool CheckEntry(int kind, std::string_view typed);
     // The checks of an entry: they add to the converter's error list and, when it passes, store
     // the normalised text and number in the cursor cell.
     void CheckBasicItem(int kind, std::string_view typed);

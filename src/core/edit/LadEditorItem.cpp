@@ -4,7 +4,7 @@
 #include "document/RungpadDoc.h"
 #include "edit/EditorHost.h"
 #include "edit/LadEditor.h"
-#include "edit/ParameterRules.h"
+#include "model/ParameterRules.h"
 #include "model/PlcAddress.h"
 #include "undo/NumberParameters.h"
 
@@ -25,17 +25,24 @@ bool CLadEditor::EnterItem(int kind) {
     if (!HasValidCursor()) {
         return false;
     }
-    const GridPos target = Selection().cursor;
-    LadCell& cell = CursorCell();
-    std::string typed(cell.Text());
+    std::string typed(CursorCell().Text());
     if (!m_host->AskItem(static_cast<std::uint16_t>(kind), typed)) {
         return false;
     }
-    const LadCell saved = cell;
-    const bool recorded = m_undo.RecordCell(target.column, target.line);
     MessageChannel& out = m_doc->Out();
     out.ClearOutput();
     out.OutputLine("Checking...");
+    if (!CheckEntry(kind, typed)) {
+        return false;
+    }
+    out.OutputLine("Accept!");
+    return true;
+}
+
+bool CLadEditor::CheckEntry(int kind, std::string_view typed) {
+    const GridPos target = Selection().cursor;
+    const LadCell saved = CursorCell();
+    const bool recorded = m_undo.RecordCell(target.column, target.line);
     CLadConvert& convert = m_doc->Converter();
     convert.ClearErrors();
     m_cod = {};
@@ -46,13 +53,12 @@ bool CLadEditor::EnterItem(int kind) {
     }
     if (convert.ErrorCount() > 0) {
         RollBackEntry(recorded, saved, target);
-        out.OutputLine(convert.FormatLastError());
+        m_doc->Out().OutputLine(convert.FormatLastError());
         return false;
     }
     if (m_cod.pending) {
         MakeCodTableLines();
     }
-    out.OutputLine("Accept!");
     return true;
 }
 

@@ -15,17 +15,37 @@ constexpr int kFind = 0;
 constexpr int kReplaceSelected = 1;
 constexpr int kReplaceAllFirst = 2;
 
+// Cells whose text an entry check governs. A box's name cell is not one of them: a box changes
+// kind only by deleting and inserting it.
+bool TakesReplacement(std::uint16_t code) {
+    if (Element::IsContact(code) || Element::IsCoil(code) || Element::IsCodt(code)) {
+        return true;
+    }
+    return Element::IsBoxCell(code) && Element::BoxRow(code) == 0 && Element::BoxColumn(code) >= 1;
+}
+
 }  // namespace
 
 bool CLadEditor::Matches(int column, int line, std::string_view find) const {
     return Program().Cell(column, line).Text() == find;
 }
 
+// The replacement goes through the matched cell's own entry check, as if typed there; a refused
+// one leaves the cell unchanged.
 void CLadEditor::ReplaceText(GridPos cell, std::string_view replace) {
-    m_undo.RecordCell(cell.column, cell.line);
-    // A cell holds six characters; a longer replacement is cut.
-    Program().Cell(cell.column, cell.line).SetText(replace);
-    m_doc->SetModifiedFlag();
+    const std::uint16_t code = Program().Cell(cell.column, cell.line).code;
+    if (!TakesReplacement(code)) {
+        return;
+    }
+    SelectionState& sel = Selection();
+    const GridPos anchor = sel.anchor;
+    const GridPos cursor = sel.cursor;
+    sel.anchor = sel.cursor = cell;
+    if (CheckEntry(code, replace)) {
+        m_doc->SetModifiedFlag();
+    }
+    sel.anchor = anchor;
+    sel.cursor = cursor;
 }
 
 void CLadEditor::TakeMatch(GridPos match, std::string_view replace, int mode) {

@@ -13,14 +13,14 @@ namespace {
 class SearchAndNoteTest : public EditorFixture {};
 
 const std::vector<std::string> kSearchGrid = {
-    "R100 . . . . . . .",              // 0
+    "R100.0 . . . . . . .",            // 0
     ". . . . . . . .",                 // 1
     ". . . . . . . .",                 // 2
     ". . . . . . . .",                 // 3
     ". . . X000.1 . . . X000.1",       // 4
     "X000.1 X000.1 . . . . X000.1 .",  // 5
     "X000.1 . . . . . . .",            // 6
-    "x000.1 X01.1 R100 . . . . .",     // 7
+    "x000.1 X01.1 R100.0 . . . . .",   // 7
     "X000.9 . . . . . . .",            // 8 the trailing line holds text
 };
 
@@ -52,7 +52,7 @@ TEST_F(SearchAndNoteTest, FindTraversal) {
         // an empty find text matches an empty cell
         {"empty text", "", 0, {0, 0}, true, {1, 0}, {}},
         // no selection: from the first cell, which is not itself examined
-        {"no selection", "R100", 0, {-1, -1}, true, {2, 7}, {7}},
+        {"no selection", "R100.0", 0, {-1, -1}, true, {2, 7}, {7}},
     };
     for (const FindCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -84,14 +84,14 @@ TEST_F(SearchAndNoteTest, ReplaceAllAndItsUndo) {
     const LadProgram before = doc.Program();
     SelectCell(5, 3);
     ReplaceButtons buttons;
-    EXPECT_EQ(ReplaceButtons::OnReplaceAll("R100", "R101", editor, host), 2);
+    EXPECT_EQ(ReplaceButtons::OnReplaceAll("R100.0", "R101.0", editor, host), 2);
     EXPECT_EQ(host.messages, (std::vector<std::string>{"全部替换完成。"}));
-    EXPECT_EQ(Cell(0, 0).Text(), "R101");
-    EXPECT_EQ(Cell(2, 7).Text(), "R101");
+    EXPECT_EQ(Cell(0, 0).Text(), "R101.0");
+    EXPECT_EQ(Cell(2, 7).Text(), "R101.0");
     EXPECT_EQ(UndoKinds(), (std::vector<int>{1, 1}));
     editor.OnUndo();
-    EXPECT_EQ(Cell(2, 7).Text(), "R100");
-    EXPECT_EQ(Cell(0, 0).Text(), "R101");
+    EXPECT_EQ(Cell(2, 7).Text(), "R100.0");
+    EXPECT_EQ(Cell(0, 0).Text(), "R101.0");
     EXPECT_EQ(Anchor(), (GridPos{2, 7}));
     editor.OnUndo();
     EXPECT_TRUE(SameProgram(before, doc.Program()));
@@ -113,7 +113,7 @@ TEST_F(SearchAndNoteTest, ReplaceAllBySameTextEnds) {
 TEST_F(SearchAndNoteTest, LongReplacementIsCutToSixCharacters) {
     Use(kSearchGrid);
     SelectCell(0, 0);
-    editor.SearchNext("R100", 0, "R100.1234", 1);
+    editor.SearchNext("R100.0", 0, "R100.1234", 1);
     EXPECT_EQ(Cell(0, 0).Text(), "R100.1");
 }
 
@@ -135,12 +135,79 @@ TEST_F(SearchAndNoteTest, ReplaceButtonWrapsOnItsOwnFlag) {
     Use(kSearchGrid);
     ReplaceButtons buttons;
     SelectCell(3, 7);
-    EXPECT_FALSE(buttons.OnReplace("R100", "R200", editor, host));
+    EXPECT_FALSE(buttons.OnReplace("R100.0", "R200.0", editor, host));
     EXPECT_TRUE(buttons.ReplaceWraps());
-    EXPECT_TRUE(buttons.OnReplace("R100", "R200", editor, host));
-    EXPECT_EQ(Cell(0, 0).Text(), "R200");  // the first cell, selected by the wrap, is replaced
+    EXPECT_TRUE(buttons.OnReplace("R100.0", "R200.0", editor, host));
+    EXPECT_EQ(Cell(0, 0).Text(), "R200.0");  // the first cell, selected by the wrap, is replaced
     EXPECT_EQ(Cursor(), (GridPos{2, 7}));
-    EXPECT_EQ(Cell(2, 7).Text(), "R100");
+    EXPECT_EQ(Cell(2, 7).Text(), "R100.0");
+}
+
+// Replace runs the matched cell's own entry check: a refused text leaves the cell and the undo
+// list as they were and shows the check's error line; a box never changes kind by Replace.
+TEST_F(SearchAndNoteTest, ReplaceChecksWhatItWrites) {
+    const std::vector<std::string> grid = {
+        "X000.1 - [MOVW:R012:D020] - - (Y000.1)",  // 0
+        ". . # # #",                               // 1
+        "X000.2 - - [TMR:0005] - - (Y000.2)",      // 2
+        ". . . # #",                               // 3
+        "",
+    };
+    struct Case {
+        const char* name;
+        GridPos at;
+        std::string replace;
+        std::string stored;  // the cell's text afterwards
+        std::string error;   // the error line shown, empty when accepted
+    };
+    const std::vector<Case> cases = {
+        {"contact takes an address", {0, 0}, "x1.2", "X001.2", ""},
+        {"contact refuses a word", {0, 0}, "HELLO", "X000.1", "1011 地址数据未正确输入"},
+        {"contact refuses a byte out of range",
+         {0, 2},
+         "X999.9",
+         "X000.2",
+         "1011 地址数据未正确输入"},
+        {"coil refuses an address in use", {7, 0}, "Y000.2", "Y000.1", "1011 地址数据未正确输入"},
+        {"coil refuses an input", {7, 2}, "X000.0", "Y000.2", "1011 地址数据未正确输入"},
+        {"parameter refuses a range",
+         {3, 0},
+         "D999",
+         "R012",
+         "1012 输入符号未定义或者输入地址超出范围"},
+        {"parameter takes a data address", {4, 0}, "D30", "D030", ""},
+        {"box name stays", {3, 2}, "CTR", "TMR", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Use(grid);
+        const std::string find(Cell(c.at.column, c.at.line).Text());
+        SelectCell(c.at.column, c.at.line);
+        out.events.clear();
+        editor.SearchNext(find, 0, c.replace, 1);
+        EXPECT_EQ(Cell(c.at.column, c.at.line).Text(), c.stored);
+        const bool changed = c.stored != find;
+        EXPECT_EQ(editor.UndoList().GetCount(), changed ? 1 : 0);
+        EXPECT_EQ(doc.IsModified(), changed);
+        const std::vector<std::string> lines = out.Texts("line");
+        if (c.error.empty()) {
+            EXPECT_TRUE(lines.empty());
+        } else {
+            ASSERT_EQ(lines.size(), 1u);
+            EXPECT_NE(lines[0].find(c.error), std::string::npos) << lines[0];
+        }
+    }
+}
+
+// Replace All over refused cells goes on to the next match and ends.
+TEST_F(SearchAndNoteTest, ReplaceAllPassesOverRefusedCells) {
+    Use({"X000.1 - - - - - - (Y000.1)", "X000.1 - - - - - - (Y000.2)", ""});
+    EXPECT_EQ(ReplaceButtons::OnReplaceAll("Y000.1", "Y000.2", editor, host), 1);
+    EXPECT_EQ(ReplaceButtons::OnReplaceAll("X000.1", "K999.9", editor, host), 2);
+    EXPECT_EQ(Cell(0, 0).Text(), "X000.1");
+    EXPECT_EQ(Cell(0, 1).Text(), "X000.1");
+    EXPECT_EQ(Cell(7, 0).Text(), "Y000.1");
+    EXPECT_FALSE(editor.CanUndo());
 }
 
 TEST_F(SearchAndNoteTest, FindButtonReportsNothingFound) {

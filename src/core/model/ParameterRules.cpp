@@ -1,4 +1,4 @@
-#include "edit/ParameterRules.h"
+#include "model/ParameterRules.h"
 
 #include <cctype>
 

@@ -1,0 +1,474 @@
+"""Shared helpers of the real-display journeys.
+
+A Session owns one private X server (Xvfb, display number chosen by the server itself), the
+openbox window manager on it, a private HOME (settings, recent files) and the rungpad process.
+Journeys drive the application only through real X input (xdotool) and look at it only through
+what an X client can see: window titles, the screen's pixels, the selection, and the files it
+writes. Every wait polls with a deadline; nothing relies on a fixed sleep alone.
+"""
+
+import os
+import re
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import zlib
+
+SCREEN_W, SCREEN_H = 1280, 1024
+DPI = 96
+# Waits get longer on a loaded machine: RUNGPAD_E2E_SLOW=2 doubles every deadline.
+SLOW = float(os.environ.get("RUNGPAD_E2E_SLOW", "1"))
+DEFAULT_TIMEOUT = 20.0
+
+
+class JourneyFailure(AssertionError):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise JourneyFailure(message)
+
+
+def check_equal(actual, expected, what):
+    if actual != expected:
+        raise JourneyFailure(f"{what}: expected {expected!r}, got {actual!r}")
+
+
+def wait_until(predicate, what, timeout=DEFAULT_TIMEOUT, interval=0.1):
+    """Polls predicate until it returns a true value, which is returned."""
+    deadline = time.monotonic() + timeout * SLOW
+    last = None
+    while True:
+        last = predicate()
+        if last:
+            return last
+        if time.monotonic() > deadline:
+            raise JourneyFailure(f"timed out after {timeout * SLOW:.0f} s waiting for {what}")
+        time.sleep(interval)
+
+
+# ---------------------------------------------------------------------------------------------
+# Screenshots
+
+
+class Image:
+    """An RGB screenshot: pixel probes, region statistics and PNG output."""
+
+    def __init__(self, width, height, rgb):
+        self.width, self.height, self.rgb = width, height, rgb
+
+    @staticmethod
+    def from_ppm(data):
+        # P6 header: magic, width, height, maxval, each followed by white space.
+        fields = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
+        if not fields:
+            raise JourneyFailure("screenshot is not a binary PPM")
+        width, height = int(fields.group(1)), int(fields.group(2))
+        return Image(width, height, data[fields.end():fields.end() + width * height * 3])
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.rgb[i:i + 3])
+
+    def region(self, left, top, right, bottom):
+        """Pixels of the rectangle, right and bottom excluded, clipped to the image."""
+        left, top = max(0, left), max(0, top)
+        right, bottom = min(self.width, right), min(self.height, bottom)
+        for y in range(top, bottom):
+            row = self.rgb[(y * self.width + left) * 3:(y * self.width + right) * 3]
+            for i in range(0, len(row), 3):
+                yield row[i], row[i + 1], row[i + 2]
+
+    def count(self, rect, predicate):
+        return sum(1 for p in self.region(*rect) if predicate(p))
+
+    def dark_count(self, rect, limit=96):
+        return self.count(rect, lambda p: max(p) < limit)
+
+    def differs(self, other, rect):
+        """Number of pixels of rect that differ between two screenshots."""
+        return sum(1 for a, b in zip(self.region(*rect), other.region(*rect)) if a != b)
+
+    def column(self, x):
+        """The red channel of one column, as bytes (fast to scan with regular expressions)."""
+        return self.rgb[x * 3::self.width * 3]
+
+    def save_png(self, path):
+        raw = b"".join(b"\x00" + self.rgb[y * self.width * 3:(y + 1) * self.width * 3]
+                       for y in range(self.height))
+
+        def chunk(kind, body):
+            return (struct.pack(">I", len(body)) + kind + body +
+                    struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
+
+        header = struct.pack(">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0)
+        with open(path, "wb") as out:
+            out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+                      chunk(b"IDAT", zlib.compress(raw, 6)) + chunk(b"IEND", b""))
+
+
+# ---------------------------------------------------------------------------------------------
+# The ladder grid on screen
+
+
+class Grid:
+    """Maps grid cells to screen points. Located from the two power rails, which are the only
+    long vertical lines 560 units apart that start 20 units above the first line."""
+
+    LEFT_RAIL, CELL_W, LINE_H, GRID_TOP, RAIL_TOP = 72, 70, 40, 42, 22
+
+    def __init__(self, left_rail_x, rail_top_y, scale):
+        self.scale = scale
+        self.origin_x = left_rail_x - self.LEFT_RAIL * scale
+        self.origin_y = rail_top_y - self.RAIL_TOP * scale
+
+    def to_screen(self, x_units, y_units_down):
+        return (round(self.origin_x + x_units * self.scale),
+                round(self.origin_y + y_units_down * self.scale))
+
+    def cell_center(self, column, line):
+        return self.to_screen(self.LEFT_RAIL + self.CELL_W * column + self.CELL_W // 2,
+                              self.GRID_TOP + self.LINE_H * line + self.LINE_H // 2)
+
+    def cell_rect(self, column, line, inset=3):
+        """Screen rectangle (left, top, right, bottom) of a cell, shrunk by inset pixels."""
+        left, top = self.to_screen(self.LEFT_RAIL + self.CELL_W * column,
+                                   self.GRID_TOP + self.LINE_H * line)
+        right, bottom = self.to_screen(self.LEFT_RAIL + self.CELL_W * (column + 1),
+                                       self.GRID_TOP + self.LINE_H * (line + 1))
+        return (left + inset, top + inset, right - inset, bottom - inset)
+
+    def note_point(self, line):
+        return self.to_screen(700, self.GRID_TOP + self.LINE_H * line + self.LINE_H // 2)
+
+    @staticmethod
+    def locate(image, top=0, bottom=None):
+        """Finds the rails in the screenshot; None when they are not visible."""
+        bottom = image.height if bottom is None else bottom
+        span = 560 * DPI / 100.0
+        runs = {}
+        for x in range(image.width):
+            column = image.column(x)[top:bottom]
+            runs[x] = [(m.start() + top, m.end() + top)
+                       for m in re.finditer(rb"[\x00-\x40]{30,}", column)]
+        for x in range(image.width):
+            for start, end in runs[x]:
+                for dx in (-2, -1, 0, 1, 2):
+                    partner = x + round(span) + dx
+                    if any(abs(s - start) <= 1 and abs(e - end) <= 1
+                           for s, e in runs.get(partner, [])):
+                        return Grid(x, start, (partner - x) / 560.0)
+        return None
+
+
+# ---------------------------------------------------------------------------------------------
+# The session
+
+
+class Session:
+    def __init__(self, name, app, cli, source_dir, artifacts):
+        self.name = name
+        self.app, self.cli, self.source_dir = app, cli, source_dir
+        self.artifacts = artifacts
+        self.work = tempfile.mkdtemp(prefix=f"rungpad-e2e-{name}-")
+        self.home = os.path.join(self.work, "home")
+        os.makedirs(os.path.join(self.home, "runtime"), mode=0o700)
+        self.display = None
+        self.procs = []
+        self.app_proc = None
+        self.app_log = os.path.join(self.work, "rungpad.log")
+        self.shot_count = 0
+
+    # -- processes ------------------------------------------------------------------------------
+
+    def env(self):
+        env = dict(os.environ)
+        env.update({
+            "DISPLAY": self.display,
+            "HOME": self.home,
+            "XDG_CONFIG_HOME": os.path.join(self.home, ".config"),
+            "XDG_RUNTIME_DIR": os.path.join(self.home, "runtime"),
+            "QT_QPA_PLATFORM": "xcb",
+            "LANG": "C.UTF-8",
+            "LC_ALL": "C.UTF-8",
+        })
+        for var in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORMTHEME", "SESSION_MANAGER", "XAUTHORITY"):
+            env.pop(var, None)
+        return env
+
+    def start_display(self):
+        read_fd, write_fd = os.pipe()
+        xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0",
+             f"{SCREEN_W}x{SCREEN_H}x24", "-dpi", str(DPI), "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_fd,), stdout=subprocess.DEVNULL,
+            stderr=open(os.path.join(self.work, "xvfb.log"), "wb"))
+        os.close(write_fd)
+        self.procs.append(xvfb)
+        number = b""
+        deadline = time.monotonic() + 30 * SLOW
+        while not number.endswith(b"\n"):
+            check(time.monotonic() < deadline and xvfb.poll() is None, "Xvfb did not start")
+            number += os.read(read_fd, 16) or b""
+        os.close(read_fd)
+        self.display = ":" + number.decode().strip()
+        self.procs.append(subprocess.Popen(
+            ["openbox", "--config-file", "/dev/null"], env=self.env(),
+            stdout=subprocess.DEVNULL, stderr=open(os.path.join(self.work, "openbox.log"), "wb")))
+        # The window manager announces itself on the root window.
+        wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.run_text(
+            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]), "openbox to start")
+
+    def start_app(self, *args, title=r"^Ladder diagram editor"):
+        """Starts rungpad with args and waits until its main window is active."""
+        self.app_proc = subprocess.Popen([self.app, *args], env=self.env(), cwd=self.work,
+                                         stdout=open(self.app_log, "ab"),
+                                         stderr=subprocess.STDOUT)
+        return self.wait_active(title, timeout=60)
+
+    def app_exited(self, timeout=DEFAULT_TIMEOUT):
+        """Waits until rungpad has ended; returns its exit status."""
+        wait_until(lambda: self.app_proc.poll() is not None, "rungpad to exit", timeout)
+        return self.app_proc.returncode
+
+    def app_output(self):
+        with open(self.app_log, "rb") as log:
+            return log.read().decode("utf-8", "replace")
+
+    def close(self):
+        for proc in ([self.app_proc] if self.app_proc else []) + list(reversed(self.procs)):
+            if proc.poll() is None:
+                proc.terminate()
+                try:
+                    proc.wait(5)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+                    proc.wait()
+
+    def run_text(self, argv, check_status=False):
+        result = subprocess.run(argv, env=self.env(), capture_output=True, timeout=30 * SLOW)
+        if check_status and result.returncode != 0:
+            raise JourneyFailure(f"{argv[0]} failed: {result.stderr.decode(errors='replace')}")
+        return result.stdout.decode("utf-8", "replace")
+
+    def xdotool(self, *args):
+        return self.run_text(["xdotool", *map(str, args)], check_status=True)
+
+    # -- windows --------------------------------------------------------------------------------
+
+    def window_names(self):
+        """Names of the visible top-level windows."""
+        ids = self.run_text(["xdotool", "search", "--onlyvisible", "--name", "."]).split()
+        return [self.run_text(["xdotool", "getwindowname", i]).strip() for i in ids]
+
+    def active_name(self):
+        return self.run_text(["xdotool", "getactivewindow", "getwindowname"]).strip()
+
+    def wait_window(self, pattern, timeout=DEFAULT_TIMEOUT):
+        """Waits until a visible window's name matches the regular expression; returns it."""
+        return wait_until(
+            lambda: next((n for n in self.window_names() if re.search(pattern, n)), None),
+            f"a window named /{pattern}/ (windows: {self.window_names()})", timeout)
+
+    def wait_no_window(self, pattern, timeout=DEFAULT_TIMEOUT):
+        wait_until(lambda: not any(re.search(pattern, n) for n in self.window_names()),
+                   f"no window named /{pattern}/", timeout)
+
+    def wait_active(self, pattern, timeout=DEFAULT_TIMEOUT):
+        """Waits until the window with the keyboard focus is named after pattern; returns the
+        name. Keys go to the focused window, so every key sequence starts with this."""
+        def matches():
+            name = self.active_name()
+            return name if re.search(pattern, name) else None
+        return wait_until(matches, f"the active window to be /{pattern}/ "
+                          f"(active: {self.active_name()!r})", timeout)
+
+    # -- input ----------------------------------------------------------------------------------
+
+    def key(self, *keys):
+        """Presses keys one after another, e.g. key("ctrl+q") or key("Down", "Return")."""
+        self.xdotool("key", "--delay", "60", *keys)
+
+    def type(self, text):
+        """Types text key by key."""
+        self.xdotool("type", "--delay", "80", text)
+
+    def move(self, x, y):
+        self.xdotool("mousemove", x, y)
+
+    def click(self, x, y, button=1, repeat=1):
+        self.xdotool("mousemove", x, y, "click", "--repeat", repeat, "--delay", "120", button)
+
+    def double_click(self, x, y):
+        self.click(x, y, repeat=2)
+
+    def drag(self, x1, y1, x2, y2, button=1):
+        self.xdotool("mousemove", x1, y1, "mousedown", button)
+        for i in range(1, 6):
+            self.xdotool("mousemove", x1 + (x2 - x1) * i // 5, y1 + (y2 - y1) * i // 5)
+        self.xdotool("mouseup", button)
+
+    # -- screen ---------------------------------------------------------------------------------
+
+    def screenshot(self, label=None):
+        """Grabs the whole screen; with a label it is also kept as a PNG among the artifacts."""
+        data = subprocess.run(["import", "-silent", "-window", "root", "-depth", "8", "ppm:-"],
+                              env=self.env(), capture_output=True, timeout=60 * SLOW).stdout
+        image = Image.from_ppm(data)
+        if label:
+            self.save(image, label)
+        return image
+
+    def save(self, image, label):
+        os.makedirs(self.artifacts, exist_ok=True)
+        self.shot_count += 1
+        path = os.path.join(self.artifacts, f"{self.shot_count:02d}-{label}.png")
+        image.save_png(path)
+        return path
+
+    def wait_screen(self, predicate, what, timeout=DEFAULT_TIMEOUT):
+        """Polls screenshots until predicate(image) holds; returns that screenshot."""
+        found = []
+
+        def probe():
+            image = self.screenshot()
+            if predicate(image):
+                found.append(image)
+                return True
+            return False
+        wait_until(probe, what, timeout, interval=0.2)
+        return found[0]
+
+    def grid(self, timeout=DEFAULT_TIMEOUT):
+        """Locates the ladder grid of the active view (the rails' tops must be on screen)."""
+        found = []
+
+        def probe():
+            grid = Grid.locate(self.screenshot())
+            if grid:
+                found.append(grid)
+            return grid is not None
+        wait_until(probe, "the ladder grid's rails", timeout, interval=0.3)
+        return found[0]
+
+    def selection_text(self, selection="primary"):
+        return self.run_text(["xclip", "-o", "-selection", selection])
+
+    def read_text_area(self, rect):
+        """Selects the text of a text box by dragging across it with the mouse and returns it
+        (through the X primary selection, as a user would paste it)."""
+        left, top, right, bottom = rect
+        self.drag(left + 4, top + 4, right - 24, bottom - 4)
+        return self.selection_text()
+
+    def output_rect(self):
+        """The output window's text box: the white run just above the status bar in a column
+        left of where its text starts."""
+        image = self.screenshot()
+        x, y = 3, image.height - 1
+        while y > 0 and image.pixel(x, y) != (255, 255, 255):
+            y -= 1
+        bottom = y
+        while y > 0 and image.pixel(x, y) == (255, 255, 255):
+            y -= 1
+        check(bottom - y > 20, "the output window is not visible")
+        return (2, y + 1, image.width - 2, bottom)
+
+    def output_text(self):
+        """The output window's contents, as lines."""
+        return self.read_text_area(self.output_rect()).splitlines()
+
+    # -- files ----------------------------------------------------------------------------------
+
+    def copy_example(self, name="demo.plf", to=None):
+        """Copies a file of examples/ into the session's work folder; returns the copy's path."""
+        target = os.path.join(self.work, to or name)
+        shutil.copyfile(os.path.join(self.source_dir, "examples", name), target)
+        return target
+
+    def path(self, name):
+        return os.path.join(self.work, name)
+
+    def wait_file(self, path, changed_from=None, timeout=DEFAULT_TIMEOUT):
+        """Waits until path exists (and, with changed_from, until its bytes differ from those);
+        returns its bytes once they stop changing."""
+        def ready():
+            if not os.path.exists(path):
+                return None
+            with open(path, "rb") as f:
+                data = f.read()
+            return data if changed_from is None or data != changed_from else None
+        data = wait_until(ready, f"file {path}", timeout)
+        while True:
+            time.sleep(0.2)
+            with open(path, "rb") as f:
+                again = f.read()
+            if again == data:
+                return data
+            data = again
+
+    def cli_text(self, *args, status=0):
+        """Runs rungpad-cli and returns its standard output."""
+        result = subprocess.run([self.cli, *args], capture_output=True, timeout=60 * SLOW)
+        check_equal(result.returncode, status,
+                    f"exit status of rungpad-cli {' '.join(args)} "
+                    f"(stderr: {result.stderr.decode(errors='replace')})")
+        return result.stdout.decode("utf-8", "replace")
+
+
+def main_for(journey_path, run):
+    """Runs one journey: builds the session from the command line or the environment, keeps
+    screenshots and logs of a failure, and exits with 0 (passed) or 1 (failed)."""
+    import argparse
+    name = os.path.splitext(os.path.basename(journey_path))[0]
+    here = os.path.dirname(os.path.abspath(__file__))
+    parser = argparse.ArgumentParser(description=f"journey {name}")
+    parser.add_argument("--app", default=os.environ.get("RUNGPAD_APP"))
+    parser.add_argument("--cli", default=os.environ.get("RUNGPAD_CLI"))
+    parser.add_argument("--source", default=os.environ.get(
+        "RUNGPAD_SOURCE_DIR", os.path.dirname(os.path.dirname(here))))
+    parser.add_argument("--artifacts", default=os.environ.get(
+        "RUNGPAD_E2E_ARTIFACTS", os.path.join(tempfile.gettempdir(), "rungpad-e2e-artifacts")))
+    parser.add_argument("--keep", action="store_true", help="keep the work folder")
+    options = parser.parse_args()
+    build = os.path.join(options.source, "build")
+    app = options.app or os.path.join(build, "src", "gui", "rungpad")
+    cli = options.cli or os.path.join(build, "src", "cli", "rungpad-cli")
+    artifacts = os.path.join(options.artifacts, name)
+    shutil.rmtree(artifacts, ignore_errors=True)
+    session = Session(name, app, cli, options.source, artifacts)
+    started = time.monotonic()
+    try:
+        session.start_display()
+        run(session)
+    except Exception as error:  # report every failure the same way, with its evidence
+        import traceback
+        traceback.print_exc()
+        try:
+            print("screen kept as", session.save(session.screenshot(), "failure"))
+            print("windows:", session.window_names())
+        except Exception as shot_error:
+            print("no screenshot:", shot_error)
+        print("--- rungpad output ---")
+        print(session.app_output() if os.path.exists(session.app_log) else "(none)")
+        print(f"JOURNEY {name} FAILED: {error}")
+        session.close()
+        print("work folder kept:", session.work)
+        return 1
+    session.close()
+    if not options.keep:
+        shutil.rmtree(session.work, ignore_errors=True)
+    print(f"journey {name} passed in {time.monotonic() - started:.1f} s")
+    return 0
+
+
+def journey(run):
+    """Decorator of a journey's run(session): runs it when the file is executed."""
+    module = sys.modules.get(run.__module__)
+    if module is not None and getattr(module, "__name__", "") == "__main__":
+        sys.exit(main_for(module.__file__, run))
+    return run
