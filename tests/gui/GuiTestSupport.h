@@ -3,11 +3,14 @@
 // Helpers of the GUI tests: small programs, offscreen rendering at 100 DPI (one pixel per logical
 // unit, so a logical point (x, y) is the pixel (x, -y)) and pixel probes.
 
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QRegularExpression>
 #include <QString>
+#include <QTimer>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +34,18 @@ class RecordingBox final : public MessageBoxHost {
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     std::vector<std::string> messages;
 };
+
+// Runs answer on the next modal dialog as soon as it shows (the dialog's exec then still waits for
+// it); gives up after about five seconds.
+inline void WhenModalShows(const std::function<void(QWidget&)>& answer, int triesLeft = 500) {
+    QTimer::singleShot(10, [answer, triesLeft] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            answer(*modal);
+        } else if (triesLeft > 0) {
+            WhenModalShows(answer, triesLeft - 1);
+        }
+    });
+}
 
 inline LadProgram MakeProgram(int lines) {
     LadProgram program;

@@ -1,9 +1,11 @@
 // The line, note and information dialogs: what OK takes, and how a field that fails its check
 // keeps the dialog open with the standard message and that field selected.
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <memory>
 
 #include "GuiTestSupport.h"
 
@@ -40,6 +42,31 @@ QString PressOk(CFieldDlg& dialog, RecordingBox& box) {
         return dialog.result() == QDialog::Accepted ? QString() : QStringLiteral("not accepted");
     }
     return QString::fromStdString(box.messages.back());
+}
+
+std::unique_ptr<CFieldDlg> MakeFieldDialog(const QString& name) {
+    if (name == "go to line") {
+        auto dialog = std::make_unique<CGotoLineDlg>();
+        dialog->SetLineNumber(12);
+        return dialog;
+    }
+    if (name == "insert line") {
+        return std::make_unique<CInsertLineDlg>();
+    }
+    if (name == "select lines") {
+        auto dialog = std::make_unique<CSelMulRowDlg>();
+        dialog->SetLines(4, 4);
+        return dialog;
+    }
+    if (name == "modify note") {
+        auto dialog = std::make_unique<CNoteDlg>();
+        dialog->SetAddress(QStringLiteral("X001.2"));
+        dialog->SetNote(QStringLiteral("old note"));
+        return dialog;
+    }
+    auto dialog = std::make_unique<CLadInfoDlg>();
+    dialog->SetFields({"V1.0", "lathe", "Li"});
+    return dialog;
 }
 
 }  // namespace
@@ -130,6 +157,71 @@ class TestDialogs : public QObject {
         QCOMPARE(fields.version, std::string("0123456789ABCDE"));
         QCOMPARE(fields.machine, std::string("数控车床"));
         QCOMPARE(fields.modifier, std::string("张工"));
+    }
+
+    // Keys go to the first field, whose text they replace; Enter then presses OK.
+    void fieldDialogsOpenOnTheFirstField_data() {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("go to line") << "go to line"
+                                    << "5";
+        QTest::newRow("insert line") << "insert line"
+                                     << "3";
+        QTest::newRow("select lines") << "select lines"
+                                      << "7";
+        // a space must not press a button
+        QTest::newRow("modify note") << "modify note"
+                                     << "feed hold";
+        QTest::newRow("ladder information") << "ladder information"
+                                            << "V2.0";
+    }
+    void fieldDialogsOpenOnTheFirstField() {
+        QFETCH(QString, dialog);
+        QFETCH(QString, typed);
+        RecordingBox box;
+        const std::unique_ptr<CFieldDlg> shown = MakeFieldDialog(dialog);
+        shown->SetMessageBox(&box);
+        const QString before = shown->Field(0)->text();
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+        QCOMPARE(QApplication::focusWidget(), shown->Field(0));
+        QCOMPARE(shown->Field(0)->selectedText(), before);
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        QVERIFY(shown->isVisible());
+        QCOMPARE(shown->Field(0)->text(), typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(box.messages.empty());
+        QCOMPARE(shown->result(), int(QDialog::Accepted));
+    }
+
+    // A typed name and Enter insert that function, also when the list has the focus (where
+    // the letters would otherwise pick an entry by type-ahead).
+    void functionNameTypedWhereverTheFocusIs_data() {
+        QTest::addColumn<bool>("listFocused");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("code");
+        QTest::newRow("as it opens") << false << "tmr" << 0x1900;
+        QTest::newRow("list focused") << true << "tmr" << 0x1900;
+        QTest::newRow("list focused, prefix of others") << true << "sub" << 0x2100;
+    }
+    void functionNameTypedWhereverTheFocusIs() {
+        QFETCH(bool, listFocused);
+        QFETCH(QString, typed);
+        QFETCH(int, code);
+        RecordingBox box;
+        CFuncDlg dialog;
+        dialog.SetMessageBox(&box);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCOMPARE(QApplication::focusWidget(), dialog.NameEdit());
+        if (listFocused) {
+            dialog.List()->setFocus();
+        }
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(box.messages.empty());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(int(dialog.FunctionCode()), code);
     }
 
     void functionByListOrName_data() {

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QShortcut>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,6 +46,50 @@ QAction* FindAction(const QMainWindow& frame, const QString& text) {
         }
     }
     return nullptr;
+}
+
+// Answers the save question of a changed document as told, and counts the questions.
+class AnsweringHost final : public DocumentHost {
+  public:
+    explicit AnsweringHost(SaveChangesAnswer answer) : m_answer(answer) {}
+    bool EditLadderInfo(LadInfoFields&) override { return false; }
+    std::optional<std::string> ChooseSaveFile(const FileChooserRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> ChooseOpenFile(const FileChooserRequest&) override {
+        return std::nullopt;
+    }
+    SaveChangesAnswer AskSaveChanges(const std::string&) override {
+        ++asked;
+        return m_answer;
+    }
+    std::string ProgramDirectory() override { return {}; }
+    int asked = 0;
+
+  private:
+    SaveChangesAnswer m_answer;
+};
+
+// Puts a horizontal line into cell (2, 0) of the active document, which marks it changed.
+void ChangeActiveDocument(CMainFrame& frame) {
+    frame.ActiveChild()->View()->Edit([](CLadEditor& e) {
+        e.Select({2, 0}, {2, 0});
+        e.PlaceElement(0x100);
+    });
+}
+
+// Every key that some command holds, with the number of commands holding it.
+QMap<QString, int> BoundKeys(const QWidget& frame) {
+    QMap<QString, int> bound;
+    for (const QAction* action : frame.findChildren<QAction*>()) {
+        for (const QKeySequence& key : action->shortcuts()) {
+            ++bound[key.toString()];
+        }
+    }
+    for (const QShortcut* shortcut : frame.findChildren<QShortcut*>()) {
+        ++bound[shortcut->key().toString()];
+    }
+    return bound;
 }
 
 }  // namespace
@@ -207,6 +252,105 @@ class TestMainFrm : public QObject {
                  opened.at(0));
         QCOMPARE(QSettings().value(QStringLiteral("Recent File List/File4")).toString(),
                  opened.at(3));
+    }
+
+    void exitEndsTheProgram() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        frame.OnFileNew();
+        QAction* exit = FindAction(frame, QStringLiteral("Exit(&X)"));
+        QVERIFY(exit);
+        exit->trigger();
+        QVERIFY(!frame.isVisible());
+        QTRY_COMPARE(frame.Children().size(), 0);
+    }
+
+    // Exit with three documents, the second one changed: the one question it asks decides.
+    void exitAsksOnceAndCancelClosesNothing_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("ended");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("save") << int(SaveChangesAnswer::kYes) << true << true;
+        QTest::newRow("don't save") << int(SaveChangesAnswer::kNo) << true << false;
+        QTest::newRow("cancel") << int(SaveChangesAnswer::kCancel) << false << false;
+    }
+    void exitAsksOnceAndCancelClosesNothing() {
+        QFETCH(int, answer);
+        QFETCH(bool, ended);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        AnsweringHost host(static_cast<SaveChangesAnswer>(answer));
+        CMainFrame frame;
+        Prepare(frame);
+        frame.SetDocumentHost(&host);
+        QStringList paths;
+        for (int i = 0; i < 3; ++i) {
+            paths << dir.filePath(QStringLiteral("doc%1.plf").arg(i));
+            QVERIFY(QFile::copy(kDemo, paths.last()));
+            QVERIFY(frame.OpenDocumentFile(paths.last()));
+            if (i == 1) {
+                ChangeActiveDocument(frame);
+            }
+        }
+        const QByteArray before = [&] {
+            QFile file(paths.at(1));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        QCOMPARE(frame.close(), ended);
+        QCOMPARE(host.asked, 1);
+        QFile file(paths.at(1));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll() != before, saved);
+        if (ended) {
+            QTRY_COMPARE(frame.Children().size(), 0);
+            return;
+        }
+        QTest::qWait(20);
+        QCOMPARE(frame.Children().size(), 3);
+        for (CChildFrame* child : frame.Children()) {
+            QVERIFY(child->isVisible());
+        }
+        QVERIFY(frame.ActiveChild()->isMaximized());
+    }
+
+    void everyAcceleratorBoundOnce() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        const QMap<QString, int> bound = BoundKeys(frame);
+        for (auto it = bound.begin(); it != bound.end(); ++it) {
+            QVERIFY2(it.value() == 1, qPrintable(it.key()));
+        }
+        const QStringList table = {
+            "Ctrl+A",    "Ctrl+B", "Ctrl+C",        "Ctrl+Ins",     "Ctrl+D", "Ctrl+Shift+D",
+            "Ctrl+E",    "Ctrl+F", "Ctrl+G",        "Ctrl+Shift+G", "Ctrl+H", "Ctrl+I",
+            "Ctrl+M",    "Ctrl+N", "Ctrl+O",        "Ctrl+P",       "Ctrl+Q", "Ctrl+R",
+            "Ctrl+S",    "Ctrl+T", "Ctrl+V",        "Shift+Ins",    "Ctrl+W", "Ctrl+X",
+            "Shift+Del", "Ctrl+Z", "Alt+Backspace", "Ctrl+Del",     "Ins",    "F6",
+            "Shift+F6",  "F7"};
+        for (const QString& key : table) {
+            QVERIFY2(bound.value(key) == 1, qPrintable(key));
+        }
+    }
+
+    // Ctrl+W on the view places a normally closed contact, asking for its address.
+    void ctrlWPlacesANormallyClosedContact() {
+        CMainFrame frame;
+        Prepare(frame);
+        frame.OnFileNew();
+        CRungpadView* view = frame.ActiveChild()->View();
+        view->Edit([](CLadEditor& e) { e.Select({1, 0}, {1, 0}); });
+        view->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        rungpad::test::WhenModalShows([](QWidget& dialog) {
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x1.2"));
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        });
+        QTest::keyClick(view, Qt::Key_W, Qt::ControlModifier);
+        const LadCell& cell = frame.ActiveDocument()->Program().Cell(1, 0);
+        QCOMPARE(cell.code, Element::kNcContact);
+        QCOMPARE(QString::fromStdString(std::string(cell.Text())), QStringLiteral("X001.2"));
     }
 };
 

@@ -78,6 +78,40 @@ class TestSearchDialogs : public QObject {
         QCOMPARE(dialog.FindEdit()->text(), shown);
     }
 
+    // Typed key by key, the rewrite leaves its last digit selected for the next key to overwrite,
+    // in each of the three boxes.
+    void addressTypedKeyByKey_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("short form") << "x1.2"
+                                    << "X001.2";
+        QTest::newRow("full form") << "X001.2"
+                                   << "X001.2";
+        QTest::newRow("two digits") << "r12.3"
+                                    << "R012.3";
+        QTest::newRow("no whole part") << "y.5"
+                                       << "Y000.5";
+        QTest::newRow("stops at the dot") << "x1."
+                                          << "X001.0";
+    }
+    void addressTypedKeyByKey() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        ScriptedTarget target;
+        ReplaceButtons buttons;
+        CFindDlg find(target);
+        CReplaceDlg replace(buttons, target);
+        for (SearchEdit* edit : {find.FindEdit(), replace.FindEdit(), replace.ReplaceEdit()}) {
+            QTest::keyClicks(edit, typed);
+            QCOMPARE(edit->text(), shown);
+        }
+        // Replace All then looks for and writes what was typed.
+        RecordingBox box;
+        replace.SetMessageBox(&box);
+        replace.OnReplaceAll();
+        QCOMPARE(target.calls.value(0), QStringLiteral("%1|0|%1|2").arg(shown));
+    }
+
     void findAsksTheViewAndReportsAMiss() {
         ScriptedTarget target;
         RecordingBox box;

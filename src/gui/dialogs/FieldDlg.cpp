@@ -55,6 +55,14 @@ bool CFieldDlg::Outcome(const FieldChecks::Result& result, int index, int& field
     return result.ok;
 }
 
+void CFieldDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (QLineEdit* first = Field(0)) {
+        first->setFocus(Qt::OtherFocusReason);
+        first->selectAll();
+    }
+}
+
 void CFieldDlg::accept() {
     int field = -1;
     std::string message;
@@ -63,6 +71,9 @@ void CFieldDlg::accept() {
         return;
     }
     m_box->ShowMessage(message);
+    for (QLineEdit* other : m_fields) {
+        other->deselect();
+    }
     if (QLineEdit* edit = Field(field)) {
         edit->setFocus();
         edit->selectAll();

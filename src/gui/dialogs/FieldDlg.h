@@ -30,6 +30,9 @@ class CFieldDlg : public QDialog {
     void accept() override;
 
   protected:
+    // The first field has the focus, with its text selected, so typing replaces it.
+    void showEvent(QShowEvent* event) override;
+
     CFieldDlg(const QString& title, const QString& ok, const QString& cancel, QWidget* parent);
 
     QVBoxLayout* Body() const { return m_body; }

@@ -1,7 +1,9 @@
 #include "dialogs/FuncDlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -27,6 +29,7 @@ CFuncDlg::CFuncDlg(QWidget* parent)
         m_list->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CFuncDlg::OnDoubleClicked);
+    m_list->installEventFilter(this);
     auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
@@ -43,6 +46,33 @@ void CFuncDlg::OnDoubleClicked(QListWidgetItem* item) {
     if (item) {
         m_name->setText(item->text());
     }
+}
+
+void CFuncDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    m_name->setFocus(Qt::OtherFocusReason);
+}
+
+bool CFuncDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_list || event->type() != QEvent::KeyPress) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (m_name->text().isEmpty() && m_list->currentItem()) {
+            m_name->setText(m_list->currentItem()->text());
+        }
+        return false;  // the list passes Enter on to the dialog's default button
+    }
+    const bool typing = !key->text().isEmpty() && key->text().at(0).isLetterOrNumber() &&
+                        !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (!typing) {
+        return false;
+    }
+    // Without this the list's type-ahead would pick an entry the name box never hears of.
+    m_name->setFocus(Qt::OtherFocusReason);
+    QCoreApplication::sendEvent(m_name, event);
+    return true;
 }
 
 void CFuncDlg::accept() {

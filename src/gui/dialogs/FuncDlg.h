@@ -28,6 +28,13 @@ class CFuncDlg : public QDialog {
 
     void accept() override;
 
+  protected:
+    // The name box has the focus when the dialog opens.
+    void showEvent(QShowEvent* event) override;
+    // Letters typed while the list has the focus go into the name box; Enter there with an
+    // empty name box takes the list's current entry.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void OnDoubleClicked(QListWidgetItem* item);
 

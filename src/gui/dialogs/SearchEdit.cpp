@@ -11,6 +11,9 @@ SearchEdit::SearchEdit(QWidget* parent) : UpperCaseEdit(parent) {
         const QString normal = QString::fromStdString(AddressTyping::Normalise(text.toStdString()));
         if (normal != text) {
             setText(normal);  // changes once more, already in normal form
+            // The rewrite fills in a digit the user has not typed yet ("X1." becomes "X001.0"):
+            // it stays selected so that the next key overwrites it in the full box.
+            setSelection(static_cast<int>(normal.size()) - 1, 1);
         }
     });
 }

@@ -1,6 +1,8 @@
 #include "shell/ChildFrm.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 
 #include "document/RungpadDoc.h"
 #include "view/RungpadView.h"
@@ -13,6 +15,14 @@ CChildFrame::CChildFrame(std::unique_ptr<CRungpadDoc> doc, LadClipboard& clipboa
     setWidget(m_view);
     m_view->AttachDocument(*m_doc, clipboard);
     connect(m_view, &CRungpadView::Edited, this, &CChildFrame::UpdateTitle);
+    // The window menu's own Close key would take Ctrl+W from the normally closed contact.
+    if (QMenu* menu = systemMenu()) {
+        for (QAction* action : menu->actions()) {
+            if (action->shortcut() == QKeySequence(QKeySequence::Close)) {
+                action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+            }
+        }
+    }
     UpdateTitle();
 }
 
@@ -27,8 +37,13 @@ void CChildFrame::UpdateTitle() {
     setWindowModified(m_doc->IsModified());
 }
 
+void CChildFrame::CloseWithoutAsking() {
+    m_asked = true;
+    close();
+}
+
 void CChildFrame::closeEvent(QCloseEvent* event) {
-    if (!m_doc->SaveModified()) {
+    if (!m_asked && !m_doc->SaveModified()) {
         event->ignore();
         return;
     }

@@ -26,6 +26,8 @@ class CChildFrame : public QMdiSubWindow {
 
     // Title from the document's title, with the modified mark.
     void UpdateTitle();
+    // Closes without the save question: the caller has asked it already.
+    void CloseWithoutAsking();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -33,6 +35,7 @@ class CChildFrame : public QMdiSubWindow {
   private:
     std::unique_ptr<CRungpadDoc> m_doc;
     CRungpadView* m_view;
+    bool m_asked = false;
 };
 
 }  // namespace rungpad

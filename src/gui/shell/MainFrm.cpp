@@ -504,9 +504,22 @@ void CMainFrame::UpdateRecentFileActions() {
     m_recentSeparator->setVisible(!m_recentFiles.isEmpty());
 }
 
+bool CMainFrame::CloseAllDocuments() {
+    // Every changed document is asked about before any window closes, so Cancel closes nothing.
+    const QList<CChildFrame*> children = Children();
+    for (CChildFrame* child : children) {
+        if (!child->Document().SaveModified()) {
+            return false;
+        }
+    }
+    for (CChildFrame* child : children) {
+        child->CloseWithoutAsking();
+    }
+    return true;
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    m_mdi->closeAllSubWindows();
-    if (!m_mdi->subWindowList().isEmpty()) {
+    if (!CloseAllDocuments()) {
         event->ignore();
         return;
     }

@@ -46,6 +46,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // False when the file cannot be read (reported in a message box).
     bool OpenDocumentFile(const QString& path);
     CChildFrame* NewDocument();
+    // Closes every document, asking first about each changed one; false, with nothing closed,
+    // when the user cancels.
+    bool CloseAllDocuments();
 
     CChildFrame* ActiveChild() const;
     CRungpadDoc* ActiveDocument() const;
