@@ -111,6 +111,8 @@ class CLadConvert {
     int TextCount() const { return m_textCount; }
     // Entry i as stored: the text and its line suffix; empty outside the list.
     std::string_view TextAt(int i) const;
+    // The 0-based ladder line that entry i came from; -1 outside the list.
+    int TextLineAt(int i) const;
     // The instruction window: each entry without its last 6 characters, CR LF after each.
     std::string RenderWindow() const;
     // The instruction list file: each entry cut at its last space, CR LF after each.
@@ -141,6 +143,7 @@ class CLadConvert {
     struct TextSlot {
         std::array<char, 64> chars{};  // 49 characters, two spaces and a line of up to 11
         std::uint8_t length = 0;
+        int line = -1;  // the ladder line the instruction came from
     };
     struct Reference {
         int number = 0;

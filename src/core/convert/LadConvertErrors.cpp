@@ -1,6 +1,4 @@
 // The converter's error list and its report line.
-#include <cstdio>
-
 #include "convert/LadConvert.h"
 
 namespace rungpad {
@@ -26,10 +24,7 @@ std::string CLadConvert::FormatLastError() const {
         return {};
     }
     const ConvertError& last = m_errors[m_errorCount - 1];
-    char head[64];
-    std::snprintf(head, sizeof head, "梯图第%04lld行  错误代号 ",
-                  static_cast<long long>(last.line) + 1);
-    return std::string(head) + std::string(ConvertError::MessageOf(last.code));
+    return ConvertError::FormatReport(last.line, last.code);
 }
 
 }  // namespace rungpad

@@ -44,6 +44,7 @@ bool CLadConvert::AddText(std::string_view text, int line) {
     // The slot leaves room for the longest suffix ("  " and an 11-character line number).
     const std::size_t suffix = WriteLineSuffix(slot.chars.data() + text.size(), line);
     slot.length = static_cast<std::uint8_t>(text.size() + suffix);
+    slot.line = line;
     ++m_textCount;
     return true;
 }
@@ -54,6 +55,10 @@ std::string_view CLadConvert::TextAt(int i) const {
     }
     const TextSlot& slot = m_texts[static_cast<std::size_t>(i)];
     return {slot.chars.data(), slot.length};
+}
+
+int CLadConvert::TextLineAt(int i) const {
+    return i >= 0 && i < m_textCount ? m_texts[static_cast<std::size_t>(i)].line : -1;
 }
 
 std::string CLadConvert::RenderWindow() const {

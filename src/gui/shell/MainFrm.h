@@ -10,6 +10,7 @@
 #include "edit/LadClipboard.h"
 #include "edit/ReplaceButtons.h"
 #include "model/HostInterfaces.h"
+#include "model/SelectionState.h"
 #include "shell/QtDocumentHost.h"
 
 class QAction;
@@ -22,7 +23,9 @@ namespace rungpad {
 class CChildFrame;
 class CCoolBar;
 class CLadEditor;
+class COutputNavigator;
 class CRungpadDoc;
+class CXrefWindow;
 class DocumentHost;
 
 // The multiple-document main window: menus, toolbar, status bar, the child windows of the open
@@ -57,6 +60,14 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CCoolBar* CommentWindow() const { return m_comment; }
     CCoolBar* InstructionWindow() const { return m_instruction; }
     QStringList RecentFiles() const { return m_recentFiles; }
+    CXrefWindow* XrefWindow() const { return m_xref; }
+    COutputNavigator* Navigator() const { return m_navigator; }
+    QAction* UndoAction() const { return m_undoAct; }
+    QAction* RedoAction() const { return m_redoAct; }
+
+    // Brings child (the active child when nullptr) to the front and selects from anchor to
+    // cursor in its view.
+    void ShowPlace(CChildFrame* child, GridPos anchor, GridPos cursor);
 
     void OutputLine(std::string_view text) override;
     void ClearOutput() override;
@@ -86,6 +97,11 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* AddEditAction(QWidget* into, const QString& text, const QList<QKeySequence>& keys,
                            const std::function<void(CLadEditor&)>& command);
     void CreateStatusBar();
+    // The cross-reference window and the jumps from the output and instruction windows.
+    void CreateNavigation();
+    void ConnectView(CChildFrame* child);
+    // The active view's live check result in the status bar.
+    void ShowLiveStatus();
     // Shows the document menus only while a document is open.
     void UpdateMenus();
     // Undo and Modify Note are enabled only when the active view can do them.
@@ -122,6 +138,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* m_convertAct = nullptr;
     QAction* m_exitAct = nullptr;
     QAction* m_undoAct = nullptr;
+    QAction* m_redoAct = nullptr;
+    CXrefWindow* m_xref = nullptr;
+    COutputNavigator* m_navigator = nullptr;
     QAction* m_modifyNoteAct = nullptr;
     QList<QAction*> m_documentActions;  // shown only with a document open
     QList<QMenu*> m_documentMenus;

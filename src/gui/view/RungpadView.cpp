@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "analysis/LiveCheck.h"
 #include "dialogs/FindDlg.h"
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
@@ -52,6 +53,8 @@ void CRungpadView::AttachDocument(CRungpadDoc& doc, LadClipboard& clipboard) {
     m_editor = std::make_unique<CLadEditor>(doc, *this, clipboard);
     SetProgram(&doc.Program());
     m_editor->OnInitialUpdate();
+    connect(this, &CRungpadView::Edited, this, &CRungpadView::ScheduleLiveCheck);
+    ScheduleLiveCheck();
 }
 
 LogicalMapping CRungpadView::Mapping() const {
@@ -82,6 +85,7 @@ void CRungpadView::InvalidateCell(GridPos cell) {
 
 void CRungpadView::InvalidateAll() {
     viewport()->update();
+    ScheduleLiveCheck();  // replace and undo change the program without an Edited signal
 }
 
 LogicalPoint CRungpadView::ScrollPosition() const {
@@ -130,7 +134,12 @@ LineRange CRungpadView::DrawView(QPainter& painter, const QRect& exposed) {
     mapping.VerticalBand(exposed, top, bottom);
     LadPainter p(painter, mapping, Fonts());
     const LineRange wanted = G::LinesTouching(top, bottom, m_program->LineCount());
-    return LadRenderer::DrawView(p, *m_program, wanted);
+    const LineRange drawn = LadRenderer::DrawView(p, *m_program, wanted);
+    const QRect marker = LiveMarkerRect();
+    if (!marker.isEmpty()) {
+        painter.fillRect(marker, QColor(220, 0, 0));
+    }
+    return drawn;
 }
 
 void CRungpadView::paintEvent(QPaintEvent* event) {

@@ -18,6 +18,7 @@ namespace rungpad {
 
 class CFindDlg;
 class CLadEditor;
+class CLiveCheck;
 class CRungpadDoc;
 class LadClipboard;
 class LadProgram;
@@ -90,6 +91,22 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     // Paints the exposed part of the viewport (device pixels) and returns the lines it drew.
     LineRange DrawView(QPainter& painter, const QRect& exposed);
 
+    // --- live error marker ----------------------------------------------------------------------
+    // After every edit the program is converted silently, on a copy; a failure marks its line in
+    // the line-number margin (the report line as tool tip) until the program converts again.
+    void ScheduleLiveCheck();
+    void RunLiveCheck();
+    // The marked line, or -1; and the report line (empty while the program converts).
+    int LiveErrorLine() const { return m_liveLine; }
+    QString LiveErrorMessage() const { return m_liveMessage; }
+    // The marker's rectangle in viewport pixels; empty without a marker.
+    QRect LiveMarkerRect() const;
+
+    // --- navigation ------------------------------------------------------------------------------
+    // Selects from anchor to cursor (one cell when they are equal, else whole lines), scrolls the
+    // cursor's line into view and takes the focus.
+    void ShowPlace(GridPos anchor, GridPos cursor);
+
     // The printer set-up of the print commands, shared by the application; until one is given
     // the view keeps its own.
     void SetPrinter(QPrinter* printer) { m_printer = printer; }
@@ -97,6 +114,10 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
   signals:
     // An editing action ran; the document's modified mark may have changed.
     void Edited();
+    // The live check found the program broken (the report line) or converting again (empty).
+    void LiveCheckChanged(const QString& message);
+    // "Show Cross Reference" on a contact or coil: its address.
+    void CrossReferenceRequested(const QString& address);
 
   public slots:
     void OnFilePrint();
@@ -114,6 +135,7 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
   private:
     const ViewFonts& Fonts();
@@ -134,6 +156,10 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     std::unique_ptr<ViewFonts> m_fonts;
     QPrinter* m_printer = nullptr;
     std::unique_ptr<QPrinter> m_ownPrinter;
+    std::unique_ptr<CLiveCheck> m_liveCheck;
+    bool m_livePending = false;
+    int m_liveLine = -1;
+    QString m_liveMessage;
 };
 
 }  // namespace rungpad

@@ -262,6 +262,12 @@ void CRungpadView::ShowContextMenu(const QPoint& globalPos) {
     const std::uint16_t code = m_program->Cell(cursor.column, cursor.line).code;
     if (code >= Element::kNcContact && code <= Element::kNegCoil) {
         add(&menu, QStringLiteral("修改注释(&M)"), [](CLadEditor& e) { e.OnModifyNote(); });
+        const std::string_view text = m_program->Cell(cursor.column, cursor.line).Text();
+        const QString address =
+            QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+        QAction* xref = menu.addAction(QStringLiteral("Show Cross Reference"));
+        connect(xref, &QAction::triggered, this,
+                [this, address] { emit CrossReferenceRequested(address); });
     }
     menu.addSeparator();
     QMenu* basic = menu.addMenu(QStringLiteral("基本指令(&B)"));
