@@ -37,7 +37,11 @@ bool CliDocument::WriteWith(Command command, const std::string& path) {
 bool CliDocument::ImportNotes(const std::string& path) {
     m_host.AnswerOpen(path);
     if (!m_doc.OnImportNote()) {
-        PrintFailure(path);
+        // The document's message, then the system's reason on a line of its own.
+        std::cerr << "rungpad-cli: " << path << ": " << m_console.LastMessage() << '\n';
+        if (!m_doc.LastReadError().empty()) {
+            std::cerr << "rungpad-cli: " << m_doc.LastReadError() << '\n';
+        }
         return false;
     }
     return true;

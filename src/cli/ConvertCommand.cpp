@@ -4,6 +4,8 @@
 
 #include "CliCommand.h"
 #include "LadderConversion.h"
+#include "LadderInput.h"
+#include "model/FileIo.h"
 
 namespace rungpad::cli {
 
@@ -47,6 +49,10 @@ std::optional<ConvertArgs> ParseArgs(const std::vector<std::string>& args, std::
                 problem = arg + " needs a file name";
                 return std::nullopt;
             }
+            if (args[i + 1].empty()) {
+                problem = arg + " needs a file name";
+                return std::nullopt;
+            }
             *option = args[++i];
         } else if (arg.rfind("--", 0) == 0 || !parsed.input.empty()) {
             problem = "unexpected argument '" + arg + "'";
@@ -62,17 +68,61 @@ std::optional<ConvertArgs> ParseArgs(const std::vector<std::string>& args, std::
     return parsed;
 }
 
-// Runs the output command for each requested file, in the order of the File menu.
+using OutputList =
+    std::array<std::pair<const std::optional<std::string>*, CliDocument::Command>, 4>;
+
+// The output commands of the requested files, in the order of the File menu.
+OutputList Outputs(const ConvertArgs& parsed) {
+    return {{
+        {&parsed.bin, &CRungpadDoc::OnGenerateBinaryFile},
+        {&parsed.grp, &CRungpadDoc::OnLadderGeneratedFile},
+        {&parsed.old, &CRungpadDoc::OnGenerateOldLadderFile},
+        {&parsed.list, &CRungpadDoc::OnGenerateInstructionList},
+    }};
+}
+
+// Refuses output paths that would destroy the input, name one file twice or land on something
+// that is not a regular file; prints why.
+bool CheckOutputPaths(const ConvertArgs& parsed) {
+    std::vector<std::string> seen{parsed.input};
+    if (parsed.notes) {
+        seen.push_back(*parsed.notes);
+    }
+    for (const auto& [path, command] : Outputs(parsed)) {
+        if (!*path) {
+            continue;
+        }
+        for (const std::string& other : seen) {
+            if (**path == other || FileIo::SameFile(**path, other)) {
+                std::cerr << "rungpad-cli: " << **path << ": would overwrite " << other << '\n';
+                return false;
+            }
+        }
+        if (const std::string refusal = FileIo::WriteRefusal(**path); !refusal.empty()) {
+            std::cerr << "rungpad-cli: " << refusal << '\n';
+            return false;
+        }
+        seen.push_back(**path);
+    }
+    return true;
+}
+
+// Runs every requested output command with the writes held back, and writes the files only
+// when no command refused its output: a refusal leaves every file as it was.
 bool WriteOutputs(const ConvertArgs& parsed, CliDocument& document) {
-    const std::array<std::pair<const std::optional<std::string>*, CliDocument::Command>, 4> outputs{
-        {
-            {&parsed.bin, &CRungpadDoc::OnGenerateBinaryFile},
-            {&parsed.grp, &CRungpadDoc::OnLadderGeneratedFile},
-            {&parsed.old, &CRungpadDoc::OnGenerateOldLadderFile},
-            {&parsed.list, &CRungpadDoc::OnGenerateInstructionList},
-        }};
-    for (const auto& [path, command] : outputs) {
+    std::vector<std::pair<std::string, std::vector<std::uint8_t>>> held;
+    document.Doc().SetFileWriter(
+        [&held](const std::string& path, std::span<const std::uint8_t> bytes, std::string&) {
+            held.emplace_back(path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+            return true;
+        });
+    for (const auto& [path, command] : Outputs(parsed)) {
         if (*path && !document.WriteWith(command, **path)) {
+            return false;
+        }
+    }
+    for (const auto& [path, bytes] : held) {
+        if (!WriteOutput(path, bytes)) {
             return false;
         }
     }
@@ -84,6 +134,9 @@ int RunConvert(const std::vector<std::string>& args) {
     const std::optional<ConvertArgs> parsed = ParseArgs(args, problem);
     if (!parsed) {
         return UsageError(kConvertCommand, problem);
+    }
+    if (!CheckOutputPaths(*parsed)) {
+        return kExitBadFile;
     }
     CliDocument document;
     if (!document.Open(parsed->input)) {
@@ -110,7 +163,9 @@ const CliCommand kConvertCommand{
     "--bin writes the binary image (the controller's step records and COD table words), --grp\n"
     "the ladder generated file, --old the old ladder diagram file (one-line boxes; refused for\n"
     "TMRB, TMRC, CALLU, MOVB and MOVW), --list the instruction list text (CR LF lines); each is\n"
-    "replaced only when completely written. Then prints \"Convert succeed!\".\n"
+    "replaced only when completely written, and none is written when one of them is refused.\n"
+    "Then prints \"Convert succeed!\". An output may not name the input, the note file or\n"
+    "another output.\n"
     "--notes reads the address notes from NOTEFILE instead of PBitCh01.MEA beside rungpad-cli.\n"
     "A conversion error prints its report line on stderr and writes nothing (exit 1); an\n"
     "unreadable input or note file, a refused or unwritable output exits 2.\n",

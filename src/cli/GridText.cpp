@@ -22,6 +22,25 @@ std::string Padded(std::string_view text, std::size_t width) {
     return out;
 }
 
+// A UTF-8 text with its control characters (C0, DEL and C1) shown as '?': a file's texts must
+// not forge output lines or reach the terminal as escape sequences.
+std::string Printable(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const bool c1 = c == 0xC2 && i + 1 < text.size() &&
+                        static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+        if (c < 0x20 || c == 0x7F || c1) {
+            out.push_back('?');
+            i += c1 ? 1 : 0;
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
+
 std::string BoxCell(const LadCell& cell) {
     const bool header = Element::BoxRow(cell.code) == 0 && Element::BoxColumn(cell.code) == 0;
     const std::string_view text =
@@ -82,7 +101,7 @@ std::string GridText::Line(const LadProgram& program, int line) {
     }
     const std::string_view note = program.Note(line).View();
     if (!note.empty()) {
-        out += " ; " + TextCodec::GbkToUtf8(note);
+        out += " ; " + Printable(TextCodec::GbkToUtf8(note));
     }
     while (!out.empty() && out.back() == ' ') {
         out.pop_back();
@@ -99,7 +118,7 @@ std::string GridText::HeaderField(std::string_view name, std::string_view value)
 
 std::string GridText::Header(const LadProgram& program, const LadHeaderTexts& header) {
     const auto word = [](int value) { return std::to_string(value); };
-    const auto text = [](std::string_view gbk) { return TextCodec::GbkToUtf8(gbk); };
+    const auto text = [](std::string_view gbk) { return Printable(TextCodec::GbkToUtf8(gbk)); };
     std::string out;
     for (const auto& [name, value] : {
              std::pair<std::string_view, std::string>{"Lines", word(program.LineCount())},

@@ -9,6 +9,9 @@ int RunNotes(const std::vector<std::string>& args) {
     if (args.size() != 2) {
         return UsageError(kNotesCommand, "expects NOTEFILE and OUT");
     }
+    if (args[0].empty() || args[1].empty()) {
+        return UsageError(kNotesCommand, "a file name is empty");
+    }
     CliDocument document;
     if (!document.ImportNotes(args[0]) ||
         !document.WriteWith(&CRungpadDoc::OnExportNote, args[1])) {

@@ -1,11 +1,15 @@
 // rungpad-cli: the batch front end of Rungpad over the same core as the editor.
 
 #include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "CliCommand.h"
+#include "model/FileIo.h"
 
 namespace rungpad::cli {
 
@@ -27,6 +31,42 @@ void PrintOverview(std::ostream& out) {
     out << "\nRun 'rungpad-cli COMMAND --help' for a command's details.\n"
            "Exit status: 0 success, 1 conversion errors, 2 unreadable, refused or unwritable file, "
            "64 usage error.\n";
+}
+
+int Run(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        PrintOverview(std::cerr);
+        return kExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintOverview(std::cout);
+        return kExitOk;
+    }
+    for (const CliCommand* command : kCommands) {
+        if (command->name == args[0]) {
+            const std::vector<std::string> rest(args.begin() + 1, args.end());
+            return HandleHelp(*command, rest) ? kExitOk : command->run(rest);
+        }
+    }
+    std::cerr << "rungpad-cli: unknown command '" << args[0] << "'\n";
+    PrintOverview(std::cerr);
+    return kExitUsage;
+}
+
+// Output cut short by a full disk or a closed pipe is a failure, not a success.
+int CheckStandardOutput(int status) {
+    errno = 0;
+    std::cout.flush();
+    const bool failed = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
+    if (!failed) {
+        return status;
+    }
+    std::cerr << "rungpad-cli: write error";
+    if (errno != 0) {
+        std::cerr << ": " << std::strerror(errno);
+    }
+    std::cerr << '\n';
+    return kExitBadFile;
 }
 
 }  // namespace
@@ -51,22 +91,7 @@ bool HandleHelp(const CliCommand& command, const std::vector<std::string>& args)
 
 int main(int argc, char** argv) {
     using namespace rungpad::cli;
+    rungpad::FileIo::IgnoreFileSizeSignal();
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) {
-        PrintOverview(std::cerr);
-        return kExitUsage;
-    }
-    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        PrintOverview(std::cout);
-        return kExitOk;
-    }
-    for (const CliCommand* command : kCommands) {
-        if (command->name == args[0]) {
-            const std::vector<std::string> rest(args.begin() + 1, args.end());
-            return HandleHelp(*command, rest) ? kExitOk : command->run(rest);
-        }
-    }
-    std::cerr << "rungpad-cli: unknown command '" << args[0] << "'\n";
-    PrintOverview(std::cerr);
-    return kExitUsage;
+    return CheckStandardOutput(Run(args));
 }

@@ -22,6 +22,7 @@ DPI = 96
 # Waits get longer on a loaded machine: RUNGPAD_E2E_SLOW=2 doubles every deadline.
 SLOW = float(os.environ.get("RUNGPAD_E2E_SLOW", "1"))
 DEFAULT_TIMEOUT = 20.0
+DOUBLE_CLICK_GAP = 0.6  # seconds; Qt's default double-click interval is 400 ms
 
 
 class JourneyFailure(AssertionError):
@@ -147,20 +148,19 @@ class Grid:
 
     @staticmethod
     def locate(image, top=0, bottom=None):
-        """Finds the rails in the screenshot; None when they are not visible."""
+        """Finds the rails in the screenshot; None when their tops are not visible. Only the
+        rails' tops are compared: a selected cell inverts part of a rail below its top."""
         bottom = image.height if bottom is None else bottom
-        span = 560 * DPI / 100.0
-        runs = {}
+        span = round(560 * DPI / 100.0)
+        starts = {}
         for x in range(image.width):
             column = image.column(x)[top:bottom]
-            runs[x] = [(m.start() + top, m.end() + top)
-                       for m in re.finditer(rb"[\x00-\x40]{30,}", column)]
+            starts[x] = [m.start() + top for m in re.finditer(rb"[\x00-\x40]{15,}", column)]
         for x in range(image.width):
-            for start, end in runs[x]:
-                for dx in (-2, -1, 0, 1, 2):
-                    partner = x + round(span) + dx
-                    if any(abs(s - start) <= 1 and abs(e - end) <= 1
-                           for s, e in runs.get(partner, [])):
+            for start in starts[x]:
+                for dx in (0, -1, 1, -2, 2):
+                    partner = x + span + dx
+                    if any(abs(s - start) <= 1 for s in starts.get(partner, [])):
                         return Grid(x, start, (partner - x) / 560.0)
         return None
 
@@ -182,6 +182,7 @@ class Session:
         self.app_proc = None
         self.app_log = os.path.join(self.work, "rungpad.log")
         self.shot_count = 0
+        self.last_click = (-100, -100, 0.0)
 
     # -- processes ------------------------------------------------------------------------------
 
@@ -217,18 +218,30 @@ class Session:
         os.close(read_fd)
         self.display = ":" + number.decode().strip()
         self.procs.append(subprocess.Popen(
-            ["openbox", "--config-file", "/dev/null"], env=self.env(),
+            ["openbox"], env=self.env(),
             stdout=subprocess.DEVNULL, stderr=open(os.path.join(self.work, "openbox.log"), "wb")))
         # The window manager announces itself on the root window.
         wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.run_text(
             ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]), "openbox to start")
 
     def start_app(self, *args, title=r"^Ladder diagram editor"):
-        """Starts rungpad with args and waits until its main window is active."""
+        """Starts rungpad with args and waits until its main window is active and has settled
+        maximized (it is first mapped at its normal size)."""
         self.app_proc = subprocess.Popen([self.app, *args], env=self.env(), cwd=self.work,
                                          stdout=open(self.app_log, "ab"),
                                          stderr=subprocess.STDOUT)
-        return self.wait_active(title, timeout=60)
+        name = self.wait_active(title, timeout=60)
+        seen = []
+
+        def settled():
+            geometry = self.run_text(["xdotool", "getactivewindow", "getwindowgeometry"])
+            size = re.search(r"Geometry: (\d+)x(\d+)", geometry)
+            seen.append(size and (int(size.group(1)), int(size.group(2))))
+            return (len(seen) >= 3 and seen[-1] == seen[-2] == seen[-3] and seen[-1]
+                    and seen[-1][0] == SCREEN_W)
+        wait_until(settled, f"the main window to settle maximized (sizes {seen[-3:]})",
+                   interval=0.2)
+        return name
 
     def app_exited(self, timeout=DEFAULT_TIMEOUT):
         """Waits until rungpad has ended; returns its exit status."""
@@ -287,6 +300,61 @@ class Session:
         return wait_until(matches, f"the active window to be /{pattern}/ "
                           f"(active: {self.active_name()!r})", timeout)
 
+    def popups(self):
+        """Geometry (left, top, right, bottom) of every visible popup menu of the application,
+        oldest first: the application's override-redirect windows."""
+        ids = self.run_text(["xdotool", "search", "--onlyvisible", "--classname", "^rungpad$"])
+        rects = []
+        for i in sorted(ids.split(), key=int):
+            info = self.run_text(["xwininfo", "-id", i])
+            if not re.search(r"Override Redirect State:\s+yes", info):
+                continue
+            values = {k: int(v) for k, v in re.findall(
+                r"(Absolute upper-left X|Absolute upper-left Y|Width|Height):\s+(-?\d+)", info)}
+            x, y = values["Absolute upper-left X"], values["Absolute upper-left Y"]
+            w, h = values["Width"], values["Height"]
+            if w > 20 and h > 20:
+                rects.append((x, y, x + w, y + h))
+        return rects
+
+    def wait_popup(self, count=1, timeout=DEFAULT_TIMEOUT):
+        """Waits until count popup menus are open; returns the newest one's rectangle."""
+        rects = wait_until(lambda: (lambda r: r if len(r) >= count else None)(self.popups()),
+                           f"{count} open popup menu(s)", timeout)
+        return rects[-1]
+
+    def menu_items(self, rect):
+        """Vertical centres of the items of an open popup menu, top to bottom. An item is a band
+        of rows with ink (its text or icon); separators are single thin lines and are skipped."""
+        left, top, right, bottom = rect
+
+        def settled():
+            image = self.screenshot()
+            background = image.pixel(right - 3, bottom - 3)
+            inked = [any(p != background for p in image.region(left + 4, y, right - 4, y + 1))
+                     for y in range(top + 2, bottom - 2)]
+            bands, start = [], None
+            for offset, ink in enumerate(inked + [False]):
+                if ink and start is None:
+                    start = offset
+                elif not ink and start is not None:
+                    if offset - start >= 6:
+                        bands.append(top + 2 + (start + offset) // 2)
+                    start = None
+            return bands or None
+        return wait_until(settled, "the items of a popup menu")
+
+    def choose_menu_item(self, rect, index, click=True):
+        """Moves to item index of an open popup menu (as menu_items counts them) and clicks it,
+        or with click=False only rests on it (to open a submenu)."""
+        items = self.menu_items(rect)
+        check(index < len(items), f"popup menu has {len(items)} items, wanted item {index}")
+        x, y = rect[0] + 40, items[index]
+        self.move(x - 10, y)
+        self.move(x, y)
+        if click:
+            self.click(x, y)
+
     # -- input ----------------------------------------------------------------------------------
 
     def key(self, *keys):
@@ -301,7 +369,14 @@ class Session:
         self.xdotool("mousemove", x, y)
 
     def click(self, x, y, button=1, repeat=1):
+        # Two single clicks on one spot within the double-click time would reach the application
+        # as a double-click, whatever happened in between (a dialog, say): keep them apart.
+        last_x, last_y, last_time = self.last_click
+        gap = DOUBLE_CLICK_GAP - (time.monotonic() - last_time)
+        if abs(x - last_x) <= 8 and abs(y - last_y) <= 8 and gap > 0:
+            time.sleep(gap)
         self.xdotool("mousemove", x, y, "click", "--repeat", repeat, "--delay", "120", button)
+        self.last_click = (x, y, time.monotonic())
 
     def double_click(self, x, y):
         self.click(x, y, repeat=2)
@@ -348,12 +423,12 @@ class Session:
         found = []
 
         def probe():
-            grid = Grid.locate(self.screenshot())
-            if grid:
-                found.append(grid)
-            return grid is not None
+            # Two screenshots in a row must agree: the window may still be laying out.
+            found.append(Grid.locate(self.screenshot()))
+            return len(found) >= 2 and found[-1] and found[-2] and vars(found[-1]) == vars(
+                found[-2])
         wait_until(probe, "the ladder grid's rails", timeout, interval=0.3)
-        return found[0]
+        return found[-1]
 
     def selection_text(self, selection="primary"):
         return self.run_text(["xclip", "-o", "-selection", selection])
@@ -364,6 +439,21 @@ class Session:
         left, top, right, bottom = rect
         self.drag(left + 4, top + 4, right - 24, bottom - 4)
         return self.selection_text()
+
+    def read_text_box(self, x, y):
+        """Copies the whole text of the read-only text box under (x, y) through its own
+        right-click menu (Select All, then Copy) and returns it."""
+        for item in (-1, 0):  # the menu's last item is Select All, its first Copy
+            self.click(x, y, button=3)
+            menu = self.wait_popup()
+            items = self.menu_items(menu)
+            self.choose_menu_item(menu, len(items) - 1 if item < 0 else item)
+            wait_until(lambda: not self.popups(), "the text box's menu to close")
+        return self.selection_text("clipboard")
+
+    def instruction_text(self):
+        """The instruction window's contents (it is docked on the right), as lines."""
+        return self.read_text_box(SCREEN_W - 60, SCREEN_H // 3).splitlines()
 
     def output_rect(self):
         """The output window's text box: the white run just above the status bar in a column
@@ -381,6 +471,32 @@ class Session:
     def output_text(self):
         """The output window's contents, as lines."""
         return self.read_text_area(self.output_rect()).splitlines()
+
+    # -- editing ---------------------------------------------------------------------------------
+
+    MAIN = r"^Ladder diagram editor"
+
+    def enter_item(self, text):
+        """Answers the item dialog of an element or parameter with text and checks the output
+        window says it was accepted."""
+        self.wait_active(r"^item set$")
+        self.type(text)
+        self.key("Return")
+        self.wait_active(self.MAIN)
+        check_equal(self.output_text()[-1:], ["Accept!"], f"output window after entering {text}")
+
+    def place(self, grid, column, line, keys, text=None):
+        """Clicks a cell, presses the element's keys and, for an element with an address,
+        enters it."""
+        self.click(*grid.cell_center(column, line))
+        self.key(keys)
+        if text is not None:
+            self.enter_item(text)
+
+    def wait_output(self, text, timeout=DEFAULT_TIMEOUT):
+        """Waits until a line of the output window equals text; returns all its lines."""
+        return wait_until(lambda: (lambda lines: lines if text in lines else None)(
+            self.output_text()), f"{text!r} in the output window", timeout)
 
     # -- files ----------------------------------------------------------------------------------
 
@@ -466,9 +582,9 @@ def main_for(journey_path, run):
     return 0
 
 
-def journey(run):
-    """Decorator of a journey's run(session): runs it when the file is executed."""
-    module = sys.modules.get(run.__module__)
-    if module is not None and getattr(module, "__name__", "") == "__main__":
-        sys.exit(main_for(module.__file__, run))
-    return run
+def run_journey(run):
+    """Runs a journey's run(session) and exits with its status. Each journey file ends with
+        if __name__ == "__main__":
+            run_journey(run)
+    """
+    sys.exit(main_for(sys.modules[run.__module__].__file__, run))

@@ -75,6 +75,8 @@ class CRungpadDoc {
     void SetFileWriter(FileWriter writer) { m_writeFile = std::move(writer); }
     // Why the last failed write failed (path and system error), for callers that print it.
     const std::string& LastWriteError() const { return m_lastWriteError; }
+    // Why the last note file could not be read (path and system error).
+    const std::string& LastReadError() const { return m_lastReadError; }
 
     // --- new, open, save, close -------------------------------------------------------------
     // A new untitled document of one empty line; number gives its title (Ladder1, Ladder2, ...).
@@ -151,6 +153,7 @@ class CRungpadDoc {
     DocumentHost* m_host;
     FileWriter m_writeFile;
     std::string m_lastWriteError;
+    std::string m_lastReadError;
     bool m_refusedFile = false;
 
     bool m_converted = false;

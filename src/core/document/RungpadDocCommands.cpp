@@ -44,8 +44,9 @@ class FlagGuard {
 }  // namespace
 
 bool CRungpadDoc::LoadNoteFile(const std::string& path) {
+    m_lastReadError.clear();
     if (!path.empty()) {
-        return NoteFile::Load(path, m_notes);
+        return NoteFile::Load(path, m_notes, &m_lastReadError);
     }
     const std::string directory = m_host->ProgramDirectory();
     if (directory.empty()) {

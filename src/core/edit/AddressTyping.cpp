@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
+#include <system_error>
 
 namespace rungpad {
 
@@ -51,10 +53,14 @@ double LeadingFraction(std::string_view tail) {
 }
 
 // printf's "%05.1f": one decimal, rounded, zero-padded after any sign to five characters.
-std::string FormatFixed(double value) {
+// Nothing when the number does not fit the buffer (far beyond any address).
+std::optional<std::string> FormatFixed(double value) {
     char buffer[64];
     const std::to_chars_result result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
+    if (result.ec != std::errc{}) {
+        return std::nullopt;
+    }
     std::string text(buffer, result.ptr);
     const std::size_t digitsAt = text[0] == '-' ? 1 : 0;
     while (text.size() < 5) {
@@ -69,7 +75,8 @@ std::string AddressTyping::Normalise(std::string_view text) {
     if (text.empty() || !IsNumberTail(text.substr(1))) {
         return std::string(text);
     }
-    return text[0] + FormatFixed(LeadingFraction(text.substr(1)));
+    const std::optional<std::string> number = FormatFixed(LeadingFraction(text.substr(1)));
+    return number ? text[0] + *number : std::string(text);
 }
 
 }  // namespace rungpad

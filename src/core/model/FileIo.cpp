@@ -1,23 +1,47 @@
 #include "model/FileIo.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <system_error>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace rungpad {
 
 namespace {
 
-constexpr std::uintmax_t kMaxReadSize = 64u * 1024u * 1024u;  // far above any ladder file
+constexpr std::size_t kMaxReadSize = 64u * 1024u * 1024u;  // far above any ladder file
+constexpr int kMaxSymlinks = 40;                           // as the kernel's own limit
 
-std::string SystemError(const std::string& path) {
-    return path + ": " + std::strerror(errno);
+std::string SystemError(const std::string& path, int error = errno) {
+    return path + ": " + std::strerror(error);
 }
+
+// Closes a descriptor when it goes out of scope.
+class Fd {
+  public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    int Get() const { return m_fd; }
+    // Closes now; false (errno set) when the close reports a failed write.
+    bool Close() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+  private:
+    int m_fd;
+};
 
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     std::size_t done = 0;
@@ -27,9 +51,148 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
             continue;
         }
         if (n <= 0) {
+            if (n == 0) {
+                errno = EIO;
+            }
             return false;
         }
         done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Reads to the end, at most limit + 1 bytes (so an over-long file shows); false with errno set.
+bool ReadAll(int fd, std::vector<std::uint8_t>& bytes, std::size_t limit) {
+    bytes.clear();
+    std::uint8_t buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return false;
+        }
+        if (n == 0) {
+            return true;
+        }
+        bytes.insert(bytes.end(), buffer, buffer + n);
+        if (bytes.size() > limit) {
+            errno = EFBIG;
+            return false;
+        }
+    }
+}
+
+std::string DirectoryOf(const std::string& path) {
+    const std::string dir = std::filesystem::path(path).parent_path().string();
+    return dir.empty() ? "." : dir;
+}
+
+// The path a write lands on: path itself, or the file its chain of symlinks ends in (which may
+// not exist yet). False with errno set on a loop or an unreadable link.
+bool ResolveTarget(const std::string& path, std::string& target) {
+    target = path;
+    for (int i = 0; i < kMaxSymlinks; ++i) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0) {
+            return errno == ENOENT;  // a new file, or a dangling link's target
+        }
+        if (!S_ISLNK(st.st_mode)) {
+            return true;
+        }
+        std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096), '\0');
+        const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+        if (n < 0) {
+            return false;
+        }
+        link.resize(static_cast<std::size_t>(n));
+        target = link.starts_with('/') ? link : DirectoryOf(target) + "/" + link;
+    }
+    errno = ELOOP;
+    return false;
+}
+
+mode_t CurrentUmask() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+// Gives the new file the old one's owner, group and permissions (set-id and sticky bits left
+// out), or 0666 less the umask for a new file. Owner and group are kept as far as allowed.
+void TakeOverAttributes(int fd, const struct stat* old) {
+    if (old == nullptr) {
+        ::fchmod(fd, 0666 & ~CurrentUmask());
+        return;
+    }
+    if (::fchown(fd, old->st_uid, old->st_gid) != 0) {
+        [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), old->st_gid);
+    }
+    ::fchmod(fd, old->st_mode & 0777);
+}
+
+bool SyncDirectory(const std::string& dir) {
+    const Fd fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.Get() < 0) {
+        return false;
+    }
+    // Some file systems cannot sync a directory; the rename is then as durable as they allow.
+    return ::fsync(fd.Get()) == 0 || errno == EINVAL || errno == ENOTSUP;
+}
+
+// Writes bytes to a new temporary file in dir and syncs it. Returns its path, or an empty
+// string with errno set (nothing left behind).
+std::string WriteTemporary(const std::string& dir, std::span<const std::uint8_t> bytes,
+                           const struct stat* old) {
+    // Short, so that a target name at the length limit still has a temporary beside it.
+    std::string temp = dir + "/.rgp-XXXXXX";
+    Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
+    if (fd.Get() < 0) {
+        return {};
+    }
+    TakeOverAttributes(fd.Get(), old);
+    if (!WriteAll(fd.Get(), bytes) || ::fsync(fd.Get()) != 0 || !fd.Close()) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        errno = error;
+        return {};
+    }
+    return temp;
+}
+
+// The target has other hard links: rewrite it in place, keeping the synced copy until the
+// rewrite is complete.
+bool RewriteInPlace(const std::string& target, const std::string& copy,
+                    std::span<const std::uint8_t> bytes, std::string& error) {
+    Fd fd(::open(target.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = fd.Get() < 0 ? SystemError(target) : target + ": not a regular file";
+        ::unlink(copy.c_str());
+        return false;
+    }
+    if (!WriteAll(fd.Get(), bytes) ||
+        ::ftruncate(fd.Get(), static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd.Get()) != 0 ||
+        !fd.Close()) {
+        error = SystemError(target) + "; the complete content is kept in " + copy;
+        return false;
+    }
+    ::unlink(copy.c_str());
+    return true;
+}
+
+// Where a write to path lands and what is there now. False with error set when it is refused.
+bool LocateTarget(const std::string& path, std::string& target, struct stat& old, bool& exists,
+                  std::string& error) {
+    if (!ResolveTarget(path, target)) {
+        error = SystemError(path);
+        return false;
+    }
+    exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode)) {
+        error = path + ": not a regular file";
+        return false;
     }
     return true;
 }
@@ -38,26 +201,32 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 
 bool FileIo::ReadFile(const std::string& path, std::vector<std::uint8_t>& bytes,
                       std::string& error) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
+    // Without blocking: opening a FIFO must not wait for a writer.
+    const Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.Get() < 0) {
+        error = SystemError(path);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd.Get(), &st) != 0) {
+        error = SystemError(path);
+        return false;
+    }
+    if (S_ISDIR(st.st_mode)) {
         error = path + ": is a directory";
         return false;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = SystemError(path);
+    if (!S_ISREG(st.st_mode)) {
+        error = path + ": not a regular file";
         return false;
     }
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0 || static_cast<std::uintmax_t>(size) > kMaxReadSize) {
-        error = path + ": file too large or unreadable";
+    if (static_cast<std::uint64_t>(st.st_size) > kMaxReadSize) {
+        error = SystemError(path, EFBIG);
         return false;
     }
-    in.seekg(0, std::ios::beg);
-    bytes.assign(static_cast<std::size_t>(size), 0);
-    if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), size)) {
+    if (!ReadAll(fd.Get(), bytes, kMaxReadSize)) {
         error = SystemError(path);
+        bytes.clear();
         return false;
     }
     return true;
@@ -65,37 +234,64 @@ bool FileIo::ReadFile(const std::string& path, std::vector<std::uint8_t>& bytes,
 
 bool FileIo::WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                                  std::string& error) {
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
+    std::string target;
+    struct stat old {};
+    bool exists = false;
+    if (!LocateTarget(path, target, old, exists, error)) {
+        return false;
+    }
+    const std::string dir = DirectoryOf(target);
+    const std::string temp = WriteTemporary(dir, bytes, exists ? &old : nullptr);
+    if (temp.empty()) {
         error = SystemError(path);
         return false;
     }
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    const int savedErrno = errno;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed) {
-        errno = written ? errno : savedErrno;
+    if (exists && old.st_nlink > 1) {
+        return RewriteInPlace(target, temp, bytes, error);
+    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
         error = SystemError(path);
         ::unlink(temp.c_str());
         return false;
     }
-    // mkstemp creates the file private; give it the target's permissions, or the usual ones.
-    std::error_code ec;
-    const auto existing = std::filesystem::status(path, ec);
-    const auto perms =
-        std::filesystem::exists(existing) ? existing.permissions() : std::filesystem::perms(0644);
-    std::filesystem::permissions(temp, perms, ec);
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        error = SystemError(path);
-        ::unlink(temp.c_str());
+    if (!SyncDirectory(dir)) {
+        error = SystemError(dir);
         return false;
     }
     return true;
 }
 
+std::string FileIo::WriteRefusal(const std::string& path) {
+    std::string target;
+    struct stat old {};
+    bool exists = false;
+    std::string error;
+    LocateTarget(path, target, old, exists, error);
+    return error;
+}
+
 std::string FileIo::FileName(const std::string& path) {
     return std::filesystem::path(path).filename().string();
+}
+
+bool FileIo::SameFile(const std::string& a, const std::string& b) {
+    struct stat sa {};
+    struct stat sb {};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+std::optional<FileIo::Stamp> FileIo::StampOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return std::nullopt;
+    }
+    return Stamp{static_cast<std::uint64_t>(st.st_size),
+                 static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+void FileIo::IgnoreFileSizeSignal() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 }  // namespace rungpad

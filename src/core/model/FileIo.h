@@ -1,24 +1,50 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace rungpad {
 
-// Whole-file reads and writes. A write goes to a temporary file beside the target and is renamed
-// over it only when complete, so a failed write never damages the file that was there.
+// Whole-file reads and writes, done the way a careful Unix tool does them.
+//
+// A read opens without blocking and takes regular files only, so a FIFO or a device cannot hang
+// or feed the program. A write never damages the file that was there: the bytes go to a
+// temporary file in the target's directory, are synced, and the temporary file is renamed over
+// the target; the directory is synced after. A symlink is written through (its target is
+// replaced), owner and group are kept where the process may set them, set-id and sticky bits are
+// never carried over, and a new file gets 0666 less the umask. A file with more than one hard
+// link is rewritten in place after a complete synced copy was made beside it, so its links stay
+// one file. Anything at the path that is not a regular file is refused.
 class FileIo {
   public:
-    // Returns false and an error text when the file cannot be read.
+    // What tells a file's content apart from an earlier one without reading it.
+    struct Stamp {
+        std::uint64_t size = 0;
+        std::int64_t modifiedNs = 0;
+        friend bool operator==(const Stamp&, const Stamp&) = default;
+    };
+
+    // Returns false and an error text ("PATH: reason") when the file cannot be read.
     static bool ReadFile(const std::string& path, std::vector<std::uint8_t>& bytes,
                          std::string& error);
     // Returns false and an error text when the file cannot be written; the target is untouched.
     static bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                                     std::string& error);
+    // Why a write to path would be refused before any byte is written (a special file, a symlink
+    // loop), or an empty text.
+    static std::string WriteRefusal(const std::string& path);
     // The file name of a path (with extension, without directory).
     static std::string FileName(const std::string& path);
+    // Whether both paths name one existing file (through links, hard or symbolic).
+    static bool SameFile(const std::string& a, const std::string& b);
+    // Size and modification time of an existing file, following symlinks.
+    static std::optional<Stamp> StampOf(const std::string& path);
+    // A write beyond the file size limit fails with EFBIG instead of killing the process; call
+    // once at start-up.
+    static void IgnoreFileSizeSignal();
 };
 
 }  // namespace rungpad

@@ -82,10 +82,13 @@ LineResult ApplyLine(std::string_view line, AddressNotes& notes) {
 
 }  // namespace
 
-bool NoteFile::Load(const std::string& path, AddressNotes& notes) {
+bool NoteFile::Load(const std::string& path, AddressNotes& notes, std::string* error) {
     std::vector<std::uint8_t> bytes;
-    std::string error;
-    if (!FileIo::ReadFile(path, bytes, error)) {
+    std::string why;
+    if (!FileIo::ReadFile(path, bytes, why)) {
+        if (error != nullptr) {
+            *error = std::move(why);
+        }
         return false;
     }
     Parse({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, notes);

@@ -17,8 +17,8 @@ class NoteFile {
     static constexpr std::size_t kMaxLineLength = 127;
 
     // Reads the address note file at path into notes; notes the file does not name keep their
-    // text. False when the file cannot be read.
-    static bool Load(const std::string& path, AddressNotes& notes);
+    // text. False when the file cannot be read, with the reason in error when given.
+    static bool Load(const std::string& path, AddressNotes& notes, std::string* error = nullptr);
     // The same on the file's contents. Reading stops at the end, at a line shorter than three
     // characters, at a line beginning with "end", at an unknown letter, at a slot digit 9 and
     // after a line longer than 127 characters (its first 127 are used).

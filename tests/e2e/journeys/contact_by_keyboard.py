@@ -1,12 +1,11 @@
 """Open the example, place a normally open contact with the keyboard, save, and find the contact
 in the saved file."""
 
-from e2elib import check, check_equal, journey
+from e2elib import run_journey, check, check_equal
 
 LAST_LINE = 13  # the example's trailing empty line (0-based)
 
 
-@journey
 def run(s):
     path = s.copy_example()
     original = open(path, "rb").read()
@@ -38,3 +37,7 @@ def run(s):
     check(dump[-2].startswith("0014 ") and "[X001.2]" in dump[-2],
           f"line 14 of the saved file: {dump[-2]!r}")
     s.wait_active(r"\[demo\.plf\]$")
+
+
+if __name__ == "__main__":
+    run_journey(run)
