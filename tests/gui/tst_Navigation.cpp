@@ -196,6 +196,7 @@ class TestNavigation : public QObject {
         QVERIFY(!xref->isHidden());
         QTableWidget* table = xref->Table();
         QCOMPARE(table->rowCount(), 17);
+        QCOMPARE(QString::fromStdString(xref->UseAt(0)->address), QStringLiteral("R100.0"));
         QCOMPARE(xref->FindingsLabel()->text(), QStringLiteral("No findings"));
         xref->Filter()->setText(QStringLiteral("r1"));
         QCOMPARE(VisibleRows(*table), 4);
@@ -223,6 +224,7 @@ class TestNavigation : public QObject {
         emit frame.ActiveChild()->View()->CrossReferenceRequested(QStringLiteral("Y000.0"));
         QCOMPARE(xref->Filter()->text(), QStringLiteral("Y000.0"));
         QCOMPARE(VisibleRows(*table), 3);
+        QCOMPARE(xref->UseAt(table->currentRow())->line, 0);  // Enter goes to the first use
         frame.ActiveChild()->close();
         QTRY_COMPARE(frame.Children().size(), 0);
         QTRY_COMPARE(table->rowCount(), 0);

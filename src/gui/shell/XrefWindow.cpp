@@ -67,6 +67,7 @@ CXrefWindow::CXrefWindow(QWidget* parent) : QDockWidget(QStringLiteral("Cross Re
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->horizontalHeader()->setSortIndicator(kAddress, Qt::AscendingOrder);
     m_table->setSortingEnabled(true);
     m_findings = new QLabel(body);
     m_findings->setWordWrap(true);
@@ -90,11 +91,19 @@ void CXrefWindow::ScheduleRefresh() {
     QTimer::singleShot(0, this, &CXrefWindow::Refresh);
 }
 
+// The first use becomes the current row and the table takes the focus: Enter goes there.
 void CXrefWindow::SelectAddress(const QString& address) {
     show();
     raise();
     m_filter->setText(address);
     Refresh();
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        if (!m_table->isRowHidden(row)) {
+            m_table->setCurrentCell(row, kAddress);
+            break;
+        }
+    }
+    m_table->setFocus();
 }
 
 void CXrefWindow::showEvent(QShowEvent* event) {

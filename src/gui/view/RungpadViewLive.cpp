@@ -67,11 +67,9 @@ bool CRungpadView::viewportEvent(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         if (LiveMarkerRect().contains(help->pos())) {
             QToolTip::showText(help->globalPos(), m_liveMessage, viewport());
-        } else {
-            QToolTip::hideText();
-            event->ignore();
+            return true;
         }
-        return true;
+        QToolTip::hideText();
     }
     return QAbstractScrollArea::viewportEvent(event);
 }

@@ -68,7 +68,8 @@ TEST(LiveCheckTest, LeavesTheDocumentExactlyAsItWas) {
     const auto bytes = [&] {
         std::vector<std::uint8_t> file;
         LadHeaderTexts header;
-        LadFile::SaveLadder(file, doc.Program(), header, "2026-01-01 00:00", host);
+        NullMessageChannel quiet;
+        LadFile::SaveLadder(file, doc.Program(), header, "2026-01-01 00:00", quiet);
         return file;
     };
     const std::vector<std::uint8_t> before = bytes();
