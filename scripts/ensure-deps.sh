@@ -5,6 +5,7 @@ RUNGPAD_PACKAGES=(
     g++ cmake ninja-build pkg-config git
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev fonts-wqy-zenhei
+    poppler-utils dpkg-dev file lintian
     # the real-display journeys of tests/e2e: X server, window manager, input, screen, selection
     python3 xvfb openbox xdotool imagemagick xclip x11-utils qt6-qpa-plugins
 )

@@ -28,7 +28,9 @@ void PrintOverview(std::ostream& out) {
     for (const CliCommand* command : kCommands) {
         out << "  " << command->usage << '\n';
     }
-    out << "\nRun 'rungpad-cli COMMAND --help' for a command's details.\n"
+    out << "\nRun 'rungpad-cli COMMAND --help' for a command's details, 'rungpad-cli --version' "
+           "for\n"
+           "the version.\n"
            "Exit status: 0 success, 1 conversion errors, 2 unreadable, refused or unwritable file, "
            "64 usage error.\n";
 }
@@ -37,6 +39,10 @@ int Run(const std::vector<std::string>& args) {
     if (args.empty()) {
         PrintOverview(std::cerr);
         return kExitUsage;
+    }
+    if (args[0] == "--version") {
+        std::cout << "rungpad-cli " << RUNGPAD_VERSION << '\n';
+        return kExitOk;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintOverview(std::cout);

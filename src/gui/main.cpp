@@ -1,10 +1,47 @@
 #include <QApplication>
+#include <QTextStream>
+#include <cstdio>
 
 #include "model/FileIo.h"
+#include "shell/CommandLine.h"
+#include "shell/PdfExport.h"
 #include "shell/Rungpad.h"
+
+namespace {
+
+constexpr int kExitUsage = 64;
+
+int PrintPdf(int argc, char* argv[], const rungpad::CCommandLine& command) {
+    // No display is needed or used: this option always runs on the offscreen platform.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    rungpad::CRungpadApp::SetIdentity();
+    QTextStream err(stderr);
+    return rungpad::CPdfExport::Run(command.pdfPath, command.filePath, err);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     rungpad::FileIo::IgnoreFileSizeSignal();
+    using Mode = rungpad::CCommandLine::Mode;
+    const rungpad::CCommandLine command = rungpad::CCommandLine::Parse(argc, argv);
+    switch (command.mode) {
+        case Mode::kVersion:
+            QTextStream(stdout) << "rungpad " << RUNGPAD_VERSION << Qt::endl;
+            return 0;
+        case Mode::kHelp:
+            QTextStream(stdout) << rungpad::CCommandLine::Usage();
+            return 0;
+        case Mode::kUsageError:
+            QTextStream(stderr) << "rungpad: " << command.error << '\n'
+                                << rungpad::CCommandLine::Usage();
+            return kExitUsage;
+        case Mode::kPrintPdf:
+            return PrintPdf(argc, argv, command);
+        case Mode::kEdit:
+            break;
+    }
     QApplication app(argc, argv);
     rungpad::CRungpadApp::SetIdentity();
     rungpad::CRungpadApp rungpadApp;

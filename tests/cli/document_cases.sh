@@ -73,6 +73,38 @@ notes_failures)
     expect_status 0 "$cli" notes --help
     grep -q '^Usage: rungpad-cli notes NOTEFILE OUT' "$work/out" || fail "notes --help"
     ;;
+notes_csv)
+    # GBK in the note file ("主轴" is D6 F7 D6 E1), UTF-8 in the table, and back.
+    printf 'X0013 Motor, ready\r\nx0010 Inputs\r\nR5118 \xd6\xf7\xd6\xe1\r\n' >"$work/plc.MEA"
+    expect_status 0 "$cli" notes --csv "$work/plc.MEA" "$work/notes.csv"
+    printf 'address,note\r\nX001,Inputs\r\nX001.2,"Motor, ready"\r\nR511.7,主轴\r\n' \
+        >"$work/expected.csv"
+    cmp "$work/notes.csv" "$work/expected.csv" || fail "table: $(cat "$work/notes.csv")"
+    expect_status 0 "$cli" notes --from-csv "$work/notes.csv" "$work/back.MEA"
+    printf 'X0010 Inputs\r\nX0013 Motor, ready\r\nR5118 \xd6\xf7\xd6\xe1\r\n' >"$work/expected.MEA"
+    cmp "$work/back.MEA" "$work/expected.MEA" || fail "note file from the table"
+    # The rebuilt note file exports as the original does.
+    expect_status 0 "$cli" notes "$work/plc.MEA" "$work/a.txt"
+    expect_status 0 "$cli" notes "$work/back.MEA" "$work/b.txt"
+    cmp "$work/a.txt" "$work/b.txt" || fail "export of the rebuilt note file"
+    ;;
+notes_csv_refused)
+    echo keep >"$work/out.MEA"
+    long=$(printf '%0121d' 0)
+    printf 'address,note\nD010.0,data\nX001.2,%s\nX001.3,ok\n' "$long" >"$work/bad.csv"
+    expect_status 2 "$cli" notes --from-csv "$work/bad.csv" "$work/out.MEA"
+    grep -q 'bad.csv: line 2: "D010.0" is not an address that can carry a note' "$work/err" ||
+        fail "address error: $(cat "$work/err")"
+    grep -q 'bad.csv: line 3: the note of X001.2 is 121 bytes in GBK; a note holds at most 120' \
+        "$work/err" || fail "length error"
+    [ "$(wc -l <"$work/err")" -eq 2 ] || fail "one line per problem"
+    [ "$(cat "$work/out.MEA")" = keep ] || fail "output touched"
+    expect_status 2 "$cli" notes --from-csv "$work/missing.csv" "$work/out.MEA"
+    expect_status 2 "$cli" notes --csv "$work/missing.MEA" "$work/out.csv"
+    [ ! -e "$work/out.csv" ] || fail "table written for a missing note file"
+    expect_status 64 "$cli" notes --csv "$work/plc.MEA"
+    expect_status 64 "$cli" notes --frob a b
+    ;;
 *)
     fail "unknown case $case_name"
     ;;

@@ -90,6 +90,12 @@ class Image:
     def dark_count(self, rect, limit=96):
         return self.count(rect, lambda p: max(p) < limit)
 
+    def is_inverted(self, rect):
+        """True when most of rect is dark: a selected cell of the ladder view is drawn
+        inverted."""
+        left, top, right, bottom = rect
+        return self.dark_count(rect) * 2 > (right - left) * (bottom - top)
+
     def differs(self, other, rect):
         """Number of pixels of rect that differ between two screenshots."""
         return sum(1 for a, b in zip(self.region(*rect), other.region(*rect)) if a != b)
@@ -492,6 +498,41 @@ class Session:
         self.key(keys)
         if text is not None:
             self.enter_item(text)
+
+    def save_document(self, path):
+        """Ctrl+S with the ladder information dialog that every save shows taken as it is;
+        returns the file's new bytes once written."""
+        before = open(path, "rb").read()
+        self.key("ctrl+s")
+        self.wait_active(r"^Ladder diagram information$")
+        self.key("Return")
+        self.wait_active(self.MAIN)
+        return self.wait_file(path, changed_from=before)
+
+    def file_dialog(self, path=None):
+        """Answers the file dialog that has just opened: with path, typed over the proposed
+        name; without, the proposed name taken as it is."""
+        self.wait_active(r"^(?!Ladder diagram editor)")
+        if path is not None:
+            self.key("ctrl+a")
+            self.type(path)
+        self.key("Return")
+        self.wait_active(self.MAIN)
+
+    def dump(self, path):
+        """rungpad-cli dump of a ladder file, without its volatile save date."""
+        return [line for line in self.cli_text("dump", path).splitlines()
+                if not line.startswith("Save date:")]
+
+    def wait_selected(self, grid, cells, also_lines=(), timeout=DEFAULT_TIMEOUT):
+        """Waits until, on the lines of the given (column, line) cells and on also_lines,
+        exactly those cells are shown selected; returns the screenshot."""
+        lines = {line for _, line in cells} | set(also_lines)
+
+        def shown(image):
+            return all(image.is_inverted(grid.cell_rect(c, l)) == ((c, l) in cells)
+                       for l in lines for c in range(8))
+        return self.wait_screen(shown, f"cells {sorted(cells)} shown selected", timeout)
 
     def wait_output(self, text, timeout=DEFAULT_TIMEOUT):
         """Waits until a line of the output window equals text; returns all its lines."""

@@ -34,6 +34,23 @@ class AddressNotes {
     static void EntryAddress(int index, char& letter, int& byte);
     void Clear();
 
+    // Calls visit(letter, byte, slot, text) for every non-empty note, in entry order and the
+    // byte note (slot 0) before the bits (slot 1 + bit).
+    template <typename Visit>
+    void ForEachNote(Visit visit) const {
+        for (int index = 0; index < kEntryCount; ++index) {
+            char letter = 0;
+            int byte = 0;
+            EntryAddress(index, letter, byte);
+            const Entry& entry = At(index);
+            for (std::size_t slot = 0; slot < entry.size(); ++slot) {
+                if (!entry[slot].empty()) {
+                    visit(letter, byte, slot, entry[slot]);
+                }
+            }
+        }
+    }
+
     friend bool operator==(const AddressNotes&, const AddressNotes&) = default;
 
   private:

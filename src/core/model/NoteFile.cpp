@@ -117,6 +117,16 @@ void NoteFile::Parse(std::string_view text, AddressNotes& notes) {
     }
 }
 
+std::string NoteFile::Format(const AddressNotes& notes) {
+    std::string out;
+    notes.ForEachNote([&out](char letter, int byte, std::size_t slot, const std::string& text) {
+        std::array<char, 16> head{};
+        std::snprintf(head.data(), head.size(), "%c%03d%zu ", letter, byte, slot);
+        out += head.data() + text + "\r\n";
+    });
+    return out;
+}
+
 std::string NoteFile::FormatExport(const NoteLookup& noteOf) {
     std::string out = "%\r\n";
     for (const ExportRange& range : kExportRanges) {

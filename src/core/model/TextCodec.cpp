@@ -9,7 +9,9 @@ namespace rungpad {
 
 namespace {
 
-std::string Convert(std::string_view in, const char* to, const char* from) {
+// Converts in; a sequence that cannot be converted becomes '?' and counts in *failures.
+std::string Convert(std::string_view in, const char* to, const char* from,
+                    std::size_t* failures = nullptr) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         return std::string(in);
@@ -26,6 +28,9 @@ std::string Convert(std::string_view in, const char* to, const char* from) {
         if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) {
             // An invalid or incomplete sequence: mark it and go on with the next byte.
             out.push_back('?');
+            if (failures) {
+                ++*failures;
+            }
             ++src;
             --srcLeft;
         }
@@ -42,6 +47,12 @@ std::string TextCodec::GbkToUtf8(std::string_view gbk) {
 
 std::string TextCodec::Utf8ToGbk(std::string_view utf8) {
     return Convert(utf8, "GBK", "UTF-8");
+}
+
+bool TextCodec::Utf8ToGbkExactly(std::string_view utf8, std::string& gbk) {
+    std::size_t failures = 0;
+    gbk = Convert(utf8, "GBK", "UTF-8", &failures);
+    return failures == 0;
 }
 
 }  // namespace rungpad

@@ -11,6 +11,9 @@ class TextCodec {
   public:
     static std::string GbkToUtf8(std::string_view gbk);
     static std::string Utf8ToGbk(std::string_view utf8);
+    // The GBK bytes of a UTF-8 text when every character has one; false otherwise (for input
+    // that must not change silently).
+    static bool Utf8ToGbkExactly(std::string_view utf8, std::string& gbk);
 };
 
 }  // namespace rungpad

@@ -13,7 +13,7 @@ CRungpadApp::~CRungpadApp() = default;
 void CRungpadApp::SetIdentity() {
     QApplication::setOrganizationName(QString::fromUtf8(kSettingsKey));
     QApplication::setApplicationName(QString::fromUtf8(kTitle));
-    QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(RUNGPAD_VERSION));
 }
 
 void CRungpadApp::InitInstance(const QStringList& arguments) {

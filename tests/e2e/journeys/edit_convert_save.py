@@ -72,7 +72,7 @@ def run(s):
     s.cli_text("convert", path, "--list", cli_list, "--bin", cli_bin)
     gui_list = s.path("demo.txt")
     s.key("ctrl+m")
-    accept_file_dialog(s)
+    s.file_dialog()
     check_equal(read(s.wait_file(gui_list)), read_file(cli_list), "instruction list")
     check_equal(read_file(cli_list), expected_text("edit_convert_save.list.txt"),
                 "instruction list of the saved file")
@@ -80,16 +80,9 @@ def run(s):
     s.key("alt+f")
     s.wait_popup()
     s.key("b")  # Generate Binary File(&B)...
-    accept_file_dialog(s)
+    s.file_dialog()
     gui_bin = s.wait_file(s.path("Ladbin.dat"))
     check_equal(gui_bin, open(cli_bin, "rb").read(), "binary image")
-
-
-def accept_file_dialog(s):
-    """Takes the proposed name of a save-file dialog."""
-    s.wait_active(r"^(?!Ladder diagram editor)")
-    s.key("Return")
-    s.wait_active(TITLE)
 
 
 def normalized_dump(text):

@@ -1,0 +1,42 @@
+#include "shell/CommandLine.h"
+
+#include <string_view>
+
+namespace rungpad {
+
+CCommandLine CCommandLine::Parse(int argc, const char* const* argv) {
+    CCommandLine command;
+    if (argc < 2) {
+        return command;
+    }
+    const std::string_view first = argv[1];
+    if (first == "--version") {
+        command.mode = Mode::kVersion;
+    } else if (first == "--help" || first == "-h") {
+        command.mode = Mode::kHelp;
+    } else if (first == "--print-pdf") {
+        if (argc != 4) {
+            command.mode = Mode::kUsageError;
+            command.error = QStringLiteral("--print-pdf expects OUT.pdf and FILE");
+        } else {
+            command.mode = Mode::kPrintPdf;
+            command.pdfPath = QString::fromLocal8Bit(argv[2]);
+            command.filePath = QString::fromLocal8Bit(argv[3]);
+        }
+    }
+    return command;  // anything else is a file to open, or one of Qt's own options
+}
+
+QString CCommandLine::Usage() {
+    return QStringLiteral(
+        "Usage: rungpad [FILE]\n"
+        "       rungpad --print-pdf OUT.pdf FILE\n"
+        "       rungpad --version | --help\n\n"
+        "Without options opens the editor, with FILE if given.\n"
+        "  --print-pdf OUT.pdf FILE  writes the pages Print would print of FILE into OUT.pdf\n"
+        "                            without a display or window (exit 0 written, 2 FILE\n"
+        "                            unreadable or OUT not written, 64 usage error)\n"
+        "  --version                 prints the version\n");
+}
+
+}  // namespace rungpad

@@ -1,0 +1,76 @@
+#include "shell/PdfExport.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include "document/DocumentHost.h"
+#include "document/RungpadDoc.h"
+#include "model/FileIo.h"
+#include "view/ViewPrinter.h"
+
+namespace rungpad {
+
+namespace {
+
+constexpr int kWritten = 0;
+constexpr int kFailed = 2;
+
+// Keeps the last message box text so that a refusal can be reported in one line.
+class LastMessageBox final : public MessageBoxHost {
+  public:
+    void ShowMessage(std::string_view text) override { m_last = text; }
+    const std::string& Last() const { return m_last; }
+
+  private:
+    std::string m_last;
+};
+
+// Prints the program to a PDF file at path as Print would; false when nothing was printed.
+bool PrintToPdf(const LadProgram& program, const QString& path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPrintRange(QPrinter::AllPages);
+    return CViewPrinter::PrintDocument(printer, program);
+}
+
+bool ReadAll(const QString& path, std::vector<std::uint8_t>& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray data = file.readAll();
+    bytes.assign(data.begin(), data.end());
+    return !bytes.empty();
+}
+
+}  // namespace
+
+int CPdfExport::Run(const QString& out, const QString& file, QTextStream& err) {
+    NullMessageChannel channel;
+    LastMessageBox box;
+    NullDocumentHost host;
+    CRungpadDoc doc(channel, box, host);
+    if (!doc.OnOpenDocument(file.toStdString()) || doc.IsRefusedFile()) {
+        err << "rungpad: " << file << ": " << QString::fromStdString(box.Last()) << Qt::endl;
+        return kFailed;
+    }
+    // The printer writes where it likes; the result reaches OUT only through the careful writer.
+    const QTemporaryDir scratch;
+    const QString printed = scratch.filePath(QStringLiteral("pages.pdf"));
+    std::vector<std::uint8_t> bytes;
+    if (!scratch.isValid() || !PrintToPdf(doc.Program(), printed) || !ReadAll(printed, bytes)) {
+        err << "rungpad: " << file << ": nothing was printed" << Qt::endl;
+        return kFailed;
+    }
+    std::string error;
+    if (!FileIo::WriteFileAtomically(out.toStdString(), bytes, error)) {
+        err << "rungpad: " << QString::fromStdString(error) << Qt::endl;
+        return kFailed;
+    }
+    return kWritten;
+}
+
+}  // namespace rungpad
