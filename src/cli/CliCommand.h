@@ -33,6 +33,7 @@ extern const CliCommand kListCommand;
 extern const CliCommand kCheckCommand;
 extern const CliCommand kConvertCommand;
 extern const CliCommand kNotesCommand;
+extern const CliCommand kSimCommand;
 extern const CliCommand kDiffCommand;
 extern const CliCommand kXrefCommand;
 

@@ -153,22 +153,33 @@ class Grid:
         return self.to_screen(700, self.GRID_TOP + self.LINE_H * line + self.LINE_H // 2)
 
     @staticmethod
-    def locate(image, top=0, bottom=None):
-        """Finds the rails in the screenshot; None when their tops are not visible. Only the
-        rails' tops are compared: a selected cell inverts part of a rail below its top."""
-        bottom = image.height if bottom is None else bottom
+    def locate_all(image):
+        """Every grid whose rails' tops are on screen, left to right and top to bottom. Only
+        the tops are compared: a selected cell inverts part of a rail below its top."""
         span = round(560 * DPI / 100.0)
         starts = {}
         for x in range(image.width):
-            column = image.column(x)[top:bottom]
-            starts[x] = [m.start() + top for m in re.finditer(rb"[\x00-\x40]{15,}", column)]
+            # Runs dark in red, kept when black (a window's blue title bar is dark in red only).
+            starts[x] = [m.start() for m in re.finditer(rb"[\x00-\x40]{15,}", image.column(x))
+                         if max(image.pixel(x, m.start() + 7)) <= 0x40]
+        grids, taken = [], set()
         for x in range(image.width):
             for start in starts[x]:
+                if (x - 1, start) in taken or (x - 2, start) in taken:
+                    continue  # the second pixel column of a rail already used
                 for dx in (0, -1, 1, -2, 2):
                     partner = x + span + dx
                     if any(abs(s - start) <= 1 for s in starts.get(partner, [])):
-                        return Grid(x, start, (partner - x) / 560.0)
-        return None
+                        grids.append(Grid(x, start, (partner - x) / 560.0))
+                        taken.add((x, start))
+                        break
+        return sorted(grids, key=lambda g: (g.origin_y, g.origin_x))
+
+    @staticmethod
+    def locate(image):
+        """The grid whose rails come first (top left); None when no rails are on screen."""
+        grids = Grid.locate_all(image)
+        return grids[0] if grids else None
 
 
 # ---------------------------------------------------------------------------------------------
@@ -404,10 +415,16 @@ class Session:
             self.save(image, label)
         return image
 
-    def save(self, image, label):
-        os.makedirs(self.artifacts, exist_ok=True)
-        self.shot_count += 1
-        path = os.path.join(self.artifacts, f"{self.shot_count:02d}-{label}.png")
+    def save(self, image, label, folder=None):
+        """Keeps a screenshot as a PNG: numbered among the artifacts, or as LABEL.png in
+        folder."""
+        if folder is None:
+            os.makedirs(self.artifacts, exist_ok=True)
+            self.shot_count += 1
+            path = os.path.join(self.artifacts, f"{self.shot_count:02d}-{label}.png")
+        else:
+            os.makedirs(folder, exist_ok=True)
+            path = os.path.join(folder, f"{label}.png")
         image.save_png(path)
         return path
 
@@ -424,17 +441,32 @@ class Session:
         wait_until(probe, what, timeout, interval=0.2)
         return found[0]
 
+    def wait_settled(self, timeout=DEFAULT_TIMEOUT):
+        """Waits until two screenshots in a row are equal; returns the last."""
+        shots = [self.screenshot()]
+
+        def same():
+            shots.append(self.screenshot())
+            return shots[-1].rgb == shots[-2].rgb
+        wait_until(same, "the screen to settle", timeout, interval=0.3)
+        return shots[-1]
+
     def grid(self, timeout=DEFAULT_TIMEOUT):
         """Locates the ladder grid of the active view (the rails' tops must be on screen)."""
+        return self.grids(1, timeout)[0]
+
+    def grids(self, count, timeout=DEFAULT_TIMEOUT):
+        """Locates count ladder grids on screen (views side by side), sorted top to bottom and
+        left to right."""
         found = []
 
         def probe():
-            # Two screenshots in a row must agree: the window may still be laying out.
-            found.append(Grid.locate(self.screenshot()))
-            return len(found) >= 2 and found[-1] and found[-2] and vars(found[-1]) == vars(
-                found[-2])
-        wait_until(probe, "the ladder grid's rails", timeout, interval=0.3)
-        return found[-1]
+            # Two screenshots in a row must agree: the windows may still be laying out.
+            found.append(Grid.locate_all(self.screenshot()))
+            return (len(found) >= 2 and len(found[-1]) >= count and
+                    [vars(g) for g in found[-1]] == [vars(g) for g in found[-2]])
+        wait_until(probe, f"{count} ladder grid(s) on screen", timeout, interval=0.3)
+        return found[-1][:count]
 
     def selection_text(self, selection="primary"):
         return self.run_text(["xclip", "-o", "-selection", selection])
@@ -577,13 +609,12 @@ class Session:
         return result.stdout.decode("utf-8", "replace")
 
 
-def main_for(journey_path, run):
-    """Runs one journey: builds the session from the command line or the environment, keeps
-    screenshots and logs of a failure, and exits with 0 (passed) or 1 (failed)."""
+def main_options(name, extra=()):
+    """The command line of a journey (or of another script that drives the editor): where the
+    built programs, the sources and the screenshots are. Defaults fit a checkout with build/."""
     import argparse
-    name = os.path.splitext(os.path.basename(journey_path))[0]
     here = os.path.dirname(os.path.abspath(__file__))
-    parser = argparse.ArgumentParser(description=f"journey {name}")
+    parser = argparse.ArgumentParser(description=name)
     parser.add_argument("--app", default=os.environ.get("RUNGPAD_APP"))
     parser.add_argument("--cli", default=os.environ.get("RUNGPAD_CLI"))
     parser.add_argument("--source", default=os.environ.get(
@@ -591,13 +622,21 @@ def main_for(journey_path, run):
     parser.add_argument("--artifacts", default=os.environ.get(
         "RUNGPAD_E2E_ARTIFACTS", os.path.join(tempfile.gettempdir(), "rungpad-e2e-artifacts")))
     parser.add_argument("--keep", action="store_true", help="keep the work folder")
+    for flag, default in extra:
+        parser.add_argument(flag, default=default)
     options = parser.parse_args()
     build = os.path.join(options.source, "build")
-    app = options.app or os.path.join(build, "src", "gui", "rungpad")
-    cli = options.cli or os.path.join(build, "src", "cli", "rungpad-cli")
+    options.app = options.app or os.path.join(build, "src", "gui", "rungpad")
+    options.cli = options.cli or os.path.join(build, "src", "cli", "rungpad-cli")
+    return options
+
+
+def run_session(name, options, run):
+    """Runs run(session) on a fresh display; on failure keeps a screenshot, the application's
+    output and the work folder. Returns 0 when it passed, 1 when it failed."""
     artifacts = os.path.join(options.artifacts, name)
     shutil.rmtree(artifacts, ignore_errors=True)
-    session = Session(name, app, cli, options.source, artifacts)
+    session = Session(name, options.app, options.cli, options.source, artifacts)
     started = time.monotonic()
     try:
         session.start_display()
@@ -628,4 +667,6 @@ def run_journey(run):
         if __name__ == "__main__":
             run_journey(run)
     """
-    sys.exit(main_for(sys.modules[run.__module__].__file__, run))
+    path = sys.modules[run.__module__].__file__
+    name = os.path.splitext(os.path.basename(path))[0]
+    sys.exit(run_session(name, main_options(f"journey {name}"), run))

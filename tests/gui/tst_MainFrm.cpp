@@ -2,6 +2,7 @@
 // in child windows, Convert and the document menus. Settings go to a temporary directory.
 
 #include <QDockWidget>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -254,6 +255,51 @@ class TestMainFrm : public QObject {
                  opened.at(3));
     }
 
+    // Switching documents switches the instruction window to the active one's last conversion
+    // (or empties it); closing a document still leaves it empty and hidden.
+    void instructionWindowFollowsTheActiveDocument() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        CChildFrame* demo = frame.ActiveChild();
+        frame.OnConvert();
+        const QString list = Text(frame.InstructionWindow());
+        QVERIFY(list.startsWith(QStringLiteral("RD")));
+        CChildFrame* untitled = frame.NewDocument();
+        QCOMPARE(Text(frame.InstructionWindow()), QString());
+        demo->mdiArea()->setActiveSubWindow(demo);
+        QCOMPARE(Text(frame.InstructionWindow()), list);
+        untitled->close();
+        QVERIFY(frame.InstructionWindow()->isHidden());
+        QTRY_COMPARE(frame.Children().size(), 1);
+        QCOMPARE(Text(frame.InstructionWindow()), QString());
+    }
+
+    // Only opening and saving put a file at the top of the recent list, not output commands.
+    void recentFilesOnlyByOpenAndSave() {
+        QTemporaryDir dir;
+        CMainFrame frame;
+        Prepare(frame);
+        const QString first = dir.filePath(QStringLiteral("first.plf"));
+        const QString second = dir.filePath(QStringLiteral("second.plf"));
+        QVERIFY(QFile::copy(kDemo, first));
+        QVERIFY(QFile::copy(kDemo, second));
+        QVERIFY(frame.OpenDocumentFile(first));
+        CChildFrame* firstChild = frame.ActiveChild();
+        QVERIFY(frame.OpenDocumentFile(second));
+        firstChild->mdiArea()->setActiveSubWindow(firstChild);
+        for (const QString& command : {QStringLiteral("Generate Binary File(&B)..."),
+                                       QStringLiteral("Generate Instruction List(&T)"),
+                                       QStringLiteral("Edit Ladder Diagram Information(&M)")}) {
+            QAction* action = FindAction(frame, command);
+            QVERIFY2(action, qPrintable(command));
+            action->trigger();
+            QCOMPARE(frame.RecentFiles().value(0), QFileInfo(second).absoluteFilePath());
+        }
+        FindAction(frame, QStringLiteral("Save(&S)"))->trigger();
+        QCOMPARE(frame.RecentFiles().value(0), QFileInfo(first).absoluteFilePath());
+    }
+
     void exitEndsTheProgram() {
         CMainFrame frame;
         Prepare(frame);
@@ -341,8 +387,10 @@ class TestMainFrm : public QObject {
         frame.OnFileNew();
         CRungpadView* view = frame.ActiveChild()->View();
         view->Edit([](CLadEditor& e) { e.Select({1, 0}, {1, 0}); });
-        view->setFocus();
+        QApplication::setActiveWindow(&frame);
         QVERIFY(QTest::qWaitForWindowActive(&frame));
+        view->setFocus();
+        QTRY_VERIFY(view->hasFocus());
         rungpad::test::WhenModalShows([](QWidget& dialog) {
             QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x1.2"));
             QTest::keyClick(&dialog, Qt::Key_Return);

@@ -1,6 +1,8 @@
 // Editing through the view: clicks and drags select, keys move the cursor and delete, a
 // double-click in the note column types a line note in place.
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -140,6 +142,86 @@ class TestViewEditing : public QObject {
         QVERIFY(!f.view.IsNoteEditOpen());
         QCOMPARE(f.Program().Note(1).Str(), TextCodec::Utf8ToGbk("主轴启动"));
         QVERIFY(f.doc.IsModified());
+    }
+
+    // The note box takes no more than the note's 20 bytes as they are typed; Escape closes it
+    // and leaves the note as it was.
+    void noteBoxStopsAtTwentyBytesAndEscapeCancels_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("ASCII") << "feed hold of spindle 2"
+                               << "feed hold of spindle";
+        QTest::newRow("two-byte characters") << "主轴启动主轴启动主轴启动"
+                                             << "主轴启动主轴启动主轴";
+        QTest::newRow("mixed, no half character") << "x主轴启动主轴启动主轴启"
+                                                  << "x主轴启动主轴启动主";
+    }
+    void noteBoxStopsAtTwentyBytesAndEscapeCancels() {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        Fixture f(5);
+        SetCell(f.Program(), 7, 1, Element::kCoil, "Y000.0");
+        f.Program().Note(1).Assign("old");
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        for (const bool escape : {false, true}) {
+            f.view.StartNoteEdit(1);
+            QLineEdit* edit = nullptr;
+            for (QLineEdit* box : f.view.viewport()->findChildren<QLineEdit*>()) {
+                edit = box->isVisible() ? box : edit;  // a closed box goes later
+            }
+            QVERIFY(edit);
+            edit->clear();
+            for (const QChar c : typed) {
+                QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(edit, &press);
+            }
+            QCOMPARE(edit->text(), kept);
+            QTest::keyClick(edit, escape ? Qt::Key_Escape : Qt::Key_Return);
+            QVERIFY(!f.view.IsNoteEditOpen());
+            QCOMPARE(QString::fromStdString(f.view.Editor()->LineNote(1)), kept);
+            QCOMPARE(f.view.Editor()->UndoList().GetCount(), 1);
+        }
+    }
+
+    // Whatever the window's height, the cursor keys never leave the cursor cell out of sight,
+    // and after a function box goes in the cursor stays on it.
+    void cursorStaysInView_data() {
+        QTest::addColumn<int>("height");
+        QTest::newRow("short window") << 150;
+        QTest::newRow("middle") << 330;
+        QTest::newRow("tall") << 700;
+    }
+    void cursorStaysInView() {
+        QFETCH(int, height);
+        Fixture f(100);
+        f.view.resize(420, height);
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        f.view.setFocus();
+        const auto inView = [&f] {
+            const GridPos cursor = f.doc.Selection().cursor;
+            const QRect cell =
+                f.view.Mapping().ToDevice(GridGeometry::CellRect(cursor.column, cursor.line));
+            return f.view.viewport()->rect().contains(cell);
+        };
+        const QList<Qt::Key> keys = {Qt::Key_Down,     Qt::Key_End,      Qt::Key_Down,
+                                     Qt::Key_PageDown, Qt::Key_Down,     Qt::Key_PageDown,
+                                     Qt::Key_PageUp,   Qt::Key_Home,     Qt::Key_Up,
+                                     Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_Left};
+        for (int i = 0; i < 14; ++i) {
+            QTest::keyClick(&f.view, Qt::Key_Down);
+            QVERIFY2(inView(), qPrintable(QStringLiteral("down %1").arg(i)));
+        }
+        for (const Qt::Key key : keys) {
+            QTest::keyClick(&f.view, key);
+            QVERIFY2(inView(), qPrintable(QKeySequence(key).toString()));
+        }
+        const GridPos before = f.doc.Selection().cursor;
+        f.view.Edit([](CLadEditor& e) { e.InsertFunctionBox(0x1900); });
+        QCOMPARE(f.doc.Selection().cursor.line, before.line);
+        QVERIFY(inView());
+        QTest::keyClick(&f.view, Qt::Key_Down);
+        QCOMPARE(f.doc.Selection().cursor.line, before.line + 1);
+        QVERIFY(inView());
     }
 };
 

@@ -1,6 +1,7 @@
 // The print command's page loop: the printer's page range chooses the pages, and each printed
 // page becomes one page of the output.
 
+#include <QDialog>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -56,6 +57,25 @@ class TestViewPrinter : public QObject {
         }
         QVERIFY(CViewPrinter::PrintDocument(printer, MakeProgram(lines)));
         QCOMPARE(PdfFilePageCount(path), pages);
+    }
+
+    // The printer is shared by all documents: the print dialog always opens on all pages, not
+    // on the range chosen last time for another document.
+    void printDialogOpensOnAllPages() {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 3);
+        QPrinter::PrintRange shown = QPrinter::PageRange;
+        int shownFrom = -1;
+        WhenModalShows([&](QWidget& dialog) {
+            shown = printer.printRange();
+            shownFrom = printer.fromPage();
+            static_cast<QDialog&>(dialog).reject();
+        });
+        CViewPrinter::OnFilePrint(nullptr, printer, MakeProgram(60));
+        QCOMPARE(shown, QPrinter::AllPages);
+        QCOMPARE(shownFrom, 0);
     }
 
     void emptyProgramPrintsNothing() {

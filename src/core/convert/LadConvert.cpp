@@ -46,7 +46,8 @@ PoolErrors ErrorsOf(std::uint16_t code) {
 CLadConvert::CLadConvert(LadProgram* program)
     : m_program(program),
       m_texts(static_cast<std::size_t>(kMaxTexts)),
-      m_steps(static_cast<std::size_t>(kMaxSteps)) {}
+      m_steps(static_cast<std::size_t>(kMaxSteps)),
+      m_stepLines(static_cast<std::size_t>(kMaxSteps)) {}
 
 // --- clamped access ---------------------------------------------------------------------------
 

@@ -122,6 +122,8 @@ class CLadConvert {
     bool BuildSteps();
     int StepCount() const { return m_stepCount; }
     const StepRecord& StepAt(int i) const;
+    // The 0-based ladder line of the instruction that made record i; -1 outside the list.
+    int StepLine(int i) const;
     int DataWordCount() const { return m_data.wordCount; }
     std::uint16_t DataWordAt(int i) const;
     // Whether the step list is the complete result of a successful build (only then writable).
@@ -272,6 +274,7 @@ class CLadConvert {
     int m_misplacedBox = -1;  // line of a box found below its network's first line
 
     std::vector<StepRecord> m_steps;
+    std::vector<int> m_stepLines;  // per record, the ladder line of its instruction
     int m_stepCount = 0;
     bool m_stepsComplete = false;
     DataTable m_data{};

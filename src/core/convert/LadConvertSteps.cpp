@@ -3,6 +3,7 @@
 #include <string>
 
 #include "convert/LadConvert.h"
+#include "convert/StepOpcode.h"
 #include "model/LadProgram.h"
 #include "model/PlcAddress.h"
 
@@ -10,27 +11,7 @@ namespace rungpad {
 
 namespace {
 
-// Position = opcode. A mnemonic not found before "STOP" has opcode 0.
-constexpr std::array<std::string_view, 56> kOpcodes{
-    "NO",     "RD",     "RD.NOT",     "AND",   "AND.NOT", "WRT.NOT", "WRT",     "OR",
-    "OR.NOT", "RD.STK", "RD.NOT.STK", "GET",   "REG",     "13",      "AND.STK", "15",
-    "OR.STK", "END1",   "END2",       "SPE",   "COM",     "COME",    "22",      "DIFU",
-    "DIFD",   "SET",    "RST",        "JMPB",  "CALL",    "LBL",     "SP",      "COMP",
-    "COIN",   "TMR",    "CTR",        "MOVN",  "DEC",     "COD",     "ROT",     "DSCH",
-    "ADD",    "SUB",    "XMOV",       "ANDF",  "ORF",     "EOR",     "NOT",     "SFT",
-    "CODT",   "TMRB",   "TMRC",       "CALLU", "MOVB",    "MOVW",    "AXCTL",   "STOP"};
-
-namespace Op {
-constexpr int kRd = 1, kRdNot = 2, kAnd = 3, kAndNot = 4, kWrtNot = 5, kWrt = 6, kOr = 7,
-              kOrNot = 8, kRdStk = 9, kRdNotStk = 10, kAndStk = 14, kOrStk = 16, kEnd1 = 17,
-              kEnd2 = 18, kSpe = 19, kCom = 20, kCome = 21, kNetworkEnd = 22, kDifu = 23,
-              kDifd = 24, kSet = 25, kRst = 26, kJmpb = 27, kCall = 28, kLbl = 29, kSp = 30,
-              kComp = 31, kCoin = 32, kTmr = 33, kCtr = 34, kMovn = 35, kDec = 36, kCod = 37,
-              kRot = 38, kDsch = 39, kAdd = 40, kSub = 41, kXmov = 42, kAndf = 43, kOrf = 44,
-              kEor = 45, kNot = 46, kSft = 47, kCodt = 48, kTmrb = 49, kTmrc = 50, kCallu = 51,
-              kMovb = 52, kMovw = 53, kAxctl = 54, kStop = 55;
-constexpr int kTrailer = 254;
-}  // namespace Op
+namespace Op = StepOpcode;
 
 constexpr int kMaxReferences = 100;
 constexpr int kMaxCallees = 18;
@@ -42,7 +23,7 @@ constexpr int kCallKind = 50;
 
 int OpcodeOf(std::string_view mnemonic) {
     for (int op = 0; op < Op::kStop; ++op) {
-        if (kOpcodes[static_cast<std::size_t>(op)] == mnemonic) {
+        if (Op::kNames[static_cast<std::size_t>(op)] == mnemonic) {
             return op;
         }
     }
@@ -124,6 +105,7 @@ bool CLadConvert::AppendStep(int opcode, int kind, int a, int b) {
     record.index = static_cast<std::uint16_t>(m_stepCount);
     record.a = static_cast<std::uint16_t>(a);
     record.b = static_cast<std::uint16_t>(b);
+    m_stepLines[static_cast<std::size_t>(m_stepCount)] = m_errorLine;
     ++m_stepCount;
     return true;
 }
@@ -668,6 +650,10 @@ bool CLadConvert::ResolveJumps() {
 const StepRecord& CLadConvert::StepAt(int i) const {
     static constexpr StepRecord kNone{};
     return i >= 0 && i < m_stepCount ? m_steps[static_cast<std::size_t>(i)] : kNone;
+}
+
+int CLadConvert::StepLine(int i) const {
+    return i >= 0 && i < m_stepCount ? m_stepLines[static_cast<std::size_t>(i)] : -1;
 }
 
 std::uint16_t CLadConvert::DataWordAt(int i) const {

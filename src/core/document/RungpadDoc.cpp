@@ -157,6 +157,13 @@ void CRungpadDoc::OnCloseDocument() {
     m_out->ClearOutput();
 }
 
+std::vector<std::string> CRungpadDoc::LastInstructionList() const {
+    if (!m_converted || !m_resultsComplete) {
+        return {};
+    }
+    return InstructionWindowLines(m_convert);
+}
+
 bool CRungpadDoc::ConvertProgram() {
     m_out->ClearOutput();
     m_out->OutputLine(kConverting);

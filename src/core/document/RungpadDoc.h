@@ -43,6 +43,8 @@ class CRungpadDoc {
     // Set by a Convert without errors, cleared by one with errors; the output commands refuse
     // while it is clear.
     bool IsConverted() const { return m_converted; }
+    // The instruction window's lines of the last complete conversion; empty when there is none.
+    std::vector<std::string> LastInstructionList() const;
     void SetConverted(bool converted) { m_converted = converted; }
     // Set only while Export Note writes; FindAddressNote then looks up the text it is given.
     bool NoteExportMode() const { return m_noteExportMode; }

@@ -16,6 +16,12 @@ CLadEditor::CLadEditor(CRungpadDoc& doc, EditorHost& host, LadClipboard& clipboa
 
 void CLadEditor::OnInitialUpdate() {
     m_undo.Attach(m_doc->Program(), m_doc->Converter(), this);
+    // A document left empty by a refused file gets the one empty line of a new document, so
+    // that it can be edited; it is not marked modified by it.
+    if (Program().LineCount() == 0) {
+        Program().InsertLines(0, 1);
+        m_doc->Converter().PreCheck();
+    }
 }
 
 LadProgram& CLadEditor::Program() const {
@@ -313,6 +319,10 @@ void CLadEditor::SetLineNote(int line, std::string_view text) {
     m_undo.RecordLineNote(line);
     Program().Note(line).Assign(TextCodec::Utf8ToGbk(text));
     m_doc->SetModifiedFlag();
+}
+
+bool CLadEditor::LineNoteFits(std::string_view text) {
+    return TextCodec::Utf8ToGbk(text).size() <= NoteText::kSize;
 }
 
 std::string CLadEditor::LineNote(int line) const {

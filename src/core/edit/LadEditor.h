@@ -28,7 +28,8 @@ class CLadEditor : public AddressNoteTarget, public SearchTarget {
     CLadEditor(const CLadEditor&) = delete;
     CLadEditor& operator=(const CLadEditor&) = delete;
 
-    // The view's first showing: the undo list starts to record.
+    // The view's first showing: the undo list starts to record; an empty program (left by a
+    // refused file) gets one empty line.
     void OnInitialUpdate();
 
     CRungpadDoc& Document() const { return *m_doc; }
@@ -63,6 +64,8 @@ class CLadEditor : public AddressNoteTarget, public SearchTarget {
     void SetLineNote(int line, std::string_view text);
     // The note of line, UTF-8; empty outside the program.
     std::string LineNote(int line) const;
+    // Whether a typed line note (UTF-8) fits the note's 20 bytes once encoded.
+    static bool LineNoteFits(std::string_view text);
 
     // --- function boxes ------------------------------------------------------------------------
     // A new box of code before the selected lines (CODT and unknown codes are refused).

@@ -80,6 +80,8 @@ void CLadEditor::InsertFunctionBox(std::uint16_t code) {
     Program().Cell(start, top).SetText(FunctionName(code));
     m_doc->SetModifiedFlag();
     m_host->InvalidateAll();
+    // The cursor stays on the new box, so the keys go on from there.
+    Select({start, top}, {start, top});
 }
 
 // Lines inserted before this line would cut a box (or a COD box from its table) in two.

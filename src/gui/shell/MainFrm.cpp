@@ -106,26 +106,28 @@ void CMainFrame::CreateDockWindows() {
 }
 
 QAction* CMainFrame::AddDocumentAction(QMenu* menu, const QString& text,
-                                       bool (CRungpadDoc::*command)(), const QKeySequence& key) {
+                                       bool (CRungpadDoc::*command)(), const QKeySequence& key,
+                                       bool namesFile) {
     QAction* action = menu->addAction(text);
     action->setShortcut(key);
-    connect(action, &QAction::triggered, this, [this, command] {
-        OnDocumentCommand([command](CRungpadDoc& doc) { (doc.*command)(); });
+    connect(action, &QAction::triggered, this, [this, command, namesFile] {
+        OnDocumentCommand([command](CRungpadDoc& doc) { (doc.*command)(); }, namesFile);
     });
     m_documentActions << action;
     return action;
 }
 
 template <typename Command>
-void CMainFrame::OnDocumentCommand(Command command) {
+void CMainFrame::OnDocumentCommand(Command command, bool namesFile) {
     CChildFrame* child = ActiveChild();
     if (!child) {
         return;
     }
     command(child->Document());
     child->UpdateTitle();
+    // Only saving names the document's file; output files leave the recent list alone.
     const std::string& path = child->Document().State().PathName();
-    if (!path.empty()) {
+    if (namesFile && !path.empty()) {
         AddRecentFile(QFile::decodeName(path.c_str()));
     }
 }
@@ -158,8 +160,9 @@ void CMainFrame::CreateMenus() {
     connect(close, &QAction::triggered, m_mdi, &QMdiArea::closeActiveSubWindow);
     m_documentActions << close;
     AddDocumentAction(m_fileMenu, QStringLiteral("Save(&S)"), &CRungpadDoc::DoFileSave,
-                      QKeySequence(Qt::CTRL | Qt::Key_S));
-    AddDocumentAction(m_fileMenu, QStringLiteral("Save As(&A)..."), &CRungpadDoc::DoFileSaveAs);
+                      QKeySequence(Qt::CTRL | Qt::Key_S), true);
+    AddDocumentAction(m_fileMenu, QStringLiteral("Save As(&A)..."), &CRungpadDoc::DoFileSaveAs, {},
+                      true);
     m_documentActions << m_fileMenu->addSeparator();
     AddDocumentAction(m_fileMenu, QStringLiteral("Export Note(&E)..."), &CRungpadDoc::OnExportNote);
     AddDocumentAction(m_fileMenu, QStringLiteral("Import Note(&I)..."), &CRungpadDoc::OnImportNote);
@@ -414,6 +417,7 @@ void CMainFrame::ShowPlace(CChildFrame* child, GridPos anchor, GridPos cursor) {
 
 void CMainFrame::UpdateMenus() {
     const bool hasDocument = ActiveChild() != nullptr;
+    FollowActiveDocument();
     for (QAction* action : m_documentActions) {
         action->setVisible(hasDocument);
     }
@@ -637,22 +641,40 @@ void CMainFrame::ShowCellNote(std::string_view note) {
     SetOutputText(note);
 }
 
-void CMainFrame::ShowInstructionList(const std::vector<std::string>& lines) {
+void CMainFrame::SetInstructionText(const std::vector<std::string>& lines) {
     QStringList text;
     text.reserve(static_cast<qsizetype>(lines.size()));
     for (const std::string& line : lines) {
         text << FromUtf8(line);
     }
-    m_instruction->show();
     m_instruction->Edit()->setPlainText(text.join(u'\n'));
     if (m_navigator) {
         m_navigator->NoteInstructionList(ActiveChild());
     }
 }
 
+void CMainFrame::ShowInstructionList(const std::vector<std::string>& lines) {
+    m_instruction->show();
+    SetInstructionText(lines);
+}
+
 void CMainFrame::ClearInstructionWindow() {
     m_instruction->Edit()->clear();
     m_instruction->hide();
+    m_listDocument = nullptr;  // the window stays empty until the user turns to another document
+}
+
+void CMainFrame::FollowActiveDocument() {
+    CRungpadDoc* doc = ActiveDocument();
+    if (doc == m_listDocument) {
+        return;
+    }
+    // Switching documents: the instruction window shows the new one's last conversion, never
+    // another document's list. Right after a close it stays empty.
+    if (m_listDocument) {
+        SetInstructionText(doc ? doc->LastInstructionList() : std::vector<std::string>{});
+    }
+    m_listDocument = doc;
 }
 
 }  // namespace rungpad

@@ -113,10 +113,14 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void SaveRecentFiles() const;
     void UpdateRecentFileActions();
     // Runs a document command on the active document and refreshes its window title.
+    // namesFile: the command saves the document under its name, which goes to the recent list.
     template <typename Command>
-    void OnDocumentCommand(Command command);
+    void OnDocumentCommand(Command command, bool namesFile);
     QAction* AddDocumentAction(QMenu* menu, const QString& text, bool (CRungpadDoc::*command)(),
-                               const QKeySequence& key = {});
+                               const QKeySequence& key = {}, bool namesFile = false);
+    void SetInstructionText(const std::vector<std::string>& lines);
+    // Keeps the instruction window on the active document's list.
+    void FollowActiveDocument();
 
     QtMessageBox m_qtBox;
     QtDocumentHost m_qtHost;
@@ -131,6 +135,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CCoolBar* m_instruction = nullptr;
     QLabel* m_idle = nullptr;
     int m_untitledCount = 0;
+    CRungpadDoc* m_listDocument = nullptr;  // the active document the instruction window follows
     QStringList m_recentFiles;
 
     QAction* m_newAct = nullptr;

@@ -104,6 +104,36 @@ void CRungpadView::BringLineIntoView(int line) {
     if (y != at.y) {
         ScrollTo({at.x, y});
     }
+    KeepCellInView({0, line});
+}
+
+namespace {
+
+// The scroll bar value that shows the band [low, high) of the page inside [0, size), moving as
+// little as possible; a band larger than the page shows its start.
+int ValueToShow(int value, int low, int high, int size) {
+    if (low < 0) {
+        return value + low;
+    }
+    if (high > size) {
+        return value + std::min(high - size, low);
+    }
+    return value;
+}
+
+}  // namespace
+
+void CRungpadView::KeepCellInView(GridPos cell) {
+    if (!Drawable(m_program) || !m_program->IsValidLine(cell.line) || cell.column < 0 ||
+        cell.column >= LadLine::kColumns) {
+        return;
+    }
+    const QRect r = Mapping().ToDevice(G::CellRect(cell.column, cell.line));
+    const QSize page = viewport()->size();
+    QScrollBar* v = verticalScrollBar();
+    QScrollBar* h = horizontalScrollBar();
+    v->setValue(ValueToShow(v->value(), r.top(), r.bottom() + 1, page.height()));
+    h->setValue(ValueToShow(h->value(), r.left(), r.right() + 1, page.width()));
 }
 
 void CRungpadView::UpdateScrollSize() {

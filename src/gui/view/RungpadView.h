@@ -68,6 +68,9 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     void ScrollTo(LogicalPoint topLeft);
     // Scrolls vertically, when needed, so that line shows.
     void BringLineIntoView(int line) override;
+    // Scrolls just enough that the cell shows whole, whatever the window's size (the fixed
+    // scroll steps of the keys assume a page of 600 units).
+    void KeepCellInView(GridPos cell);
 
     // SearchTarget: the find and replace dialogs search through the editor.
     bool SearchNext(std::string_view find, int direction, std::string_view replace,
@@ -81,6 +84,8 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     // The line note typed in place, in an edit box over the note column.
     void StartNoteEdit(int line);
     void EndNoteEdit();
+    // Escape in the box: it closes, and the note stays as it was.
+    void CancelNoteEdit();
     bool IsNoteEditOpen() const { return m_noteEdit != nullptr; }
     // The right-click menu at a screen position.
     void ShowContextMenu(const QPoint& globalPos);
@@ -138,6 +143,10 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     bool viewportEvent(QEvent* event) override;
 
   private:
+    // Edit, and with keepCursorInView a cursor that the command moved is scrolled into view
+    // (not under the mouse, where the cell clicked is in view already).
+    void RunEdit(const std::function<void(CLadEditor&)>& command, bool keepCursorInView);
+    void CloseNoteBox();
     const ViewFonts& Fonts();
     QPrinter& Printer();
 

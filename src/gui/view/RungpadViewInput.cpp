@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRubberBand>
+#include <QValidator>
 #include <array>
 #include <optional>
 #include <utility>
@@ -35,6 +36,15 @@ LogicalRect NoteRepaintRect(int line) {
     return {G::kNoteX, top, 1042, top - 32};
 }
 
+// Refuses typing beyond the 20 bytes of a line note.
+class LineNoteValidator final : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return CLadEditor::LineNoteFits(input.toStdString()) ? Acceptable : Invalid;
+    }
+};
+
 // The cursor movement of a key, if it is a cursor key.
 std::optional<CursorMotion::Key> CursorKeyOf(int qtKey) {
     using Key = CursorMotion::Key;
@@ -59,10 +69,20 @@ std::optional<CursorMotion::Key> CursorKeyOf(int qtKey) {
 }  // namespace
 
 void CRungpadView::Edit(const std::function<void(CLadEditor&)>& command) {
-    if (m_editor) {
-        command(*m_editor);
-        emit Edited();
+    RunEdit(command, true);
+}
+
+void CRungpadView::RunEdit(const std::function<void(CLadEditor&)>& command, bool keepCursorInView) {
+    if (!m_editor) {
+        return;
     }
+    const GridPos before = m_doc->Selection().cursor;
+    command(*m_editor);
+    const GridPos after = m_doc->Selection().cursor;
+    if (keepCursorInView && !(after == before)) {
+        KeepCellInView(after);
+    }
+    emit Edited();
 }
 
 LogicalPoint CRungpadView::ToLogical(const QPoint& viewportPos) const {
@@ -81,12 +101,14 @@ void CRungpadView::mousePressEvent(QMouseEvent* event) {
     const LogicalPoint p = ToLogical(event->position().toPoint());
     EndNoteEdit();
     if (event->button() == Qt::LeftButton) {
-        Edit([&](CLadEditor& editor) {
-            editor.SetHighlight(false);
-            SelectionState& selection = m_doc->Selection();
-            selection.bandStart = selection.bandEnd = p;
-            selection.anchor = selection.cursor = G::CellAt(p, LineCount());
-        });
+        RunEdit(
+            [&](CLadEditor& editor) {
+                editor.SetHighlight(false);
+                SelectionState& selection = m_doc->Selection();
+                selection.bandStart = selection.bandEnd = p;
+                selection.anchor = selection.cursor = G::CellAt(p, LineCount());
+            },
+            false);
         m_dragging = true;
         m_bandStart = event->position().toPoint();
         if (!m_band) {
@@ -98,7 +120,7 @@ void CRungpadView::mousePressEvent(QMouseEvent* event) {
         // A right click inside the selection keeps it; elsewhere the clicked cell is selected.
         const GridPos cell = G::CellAt(p, LineCount());
         if (m_program->Cell(cell.column, cell.line).highlight == 0) {
-            Edit([&](CLadEditor& editor) { editor.Select(cell, cell); });
+            RunEdit([&](CLadEditor& editor) { editor.Select(cell, cell); }, false);
         }
     }
 }
@@ -121,12 +143,14 @@ void CRungpadView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && m_dragging) {
         m_dragging = false;
         m_band->hide();
-        Edit([&](CLadEditor& editor) {
-            SelectionState& selection = m_doc->Selection();
-            selection.bandEnd = p;
-            selection.cursor = G::CellAt(p, LineCount());
-            editor.SetHighlight(true);
-        });
+        RunEdit(
+            [&](CLadEditor& editor) {
+                SelectionState& selection = m_doc->Selection();
+                selection.bandEnd = p;
+                selection.cursor = G::CellAt(p, LineCount());
+                editor.SetHighlight(true);
+            },
+            false);
     } else if (event->button() == Qt::RightButton) {
         EndNoteEdit();
         ShowContextMenu(event->globalPosition().toPoint());
@@ -178,6 +202,10 @@ bool CRungpadView::eventFilter(QObject* watched, QEvent* event) {
             EndNoteEdit();
             return true;
         }
+        if (key == Qt::Key_Escape) {
+            CancelNoteEdit();
+            return true;
+        }
     }
     return QAbstractScrollArea::eventFilter(watched, event);
 }
@@ -201,6 +229,7 @@ void CRungpadView::MoveCursor(CursorMotion::Key key) {
         editor.SetHighlight(true);
         editor.InvalidateCursorCell();
     });
+    KeepCellInView(move.cursor);
 }
 
 void CRungpadView::StartNoteEdit(int line) {
@@ -216,10 +245,26 @@ void CRungpadView::StartNoteEdit(int line) {
     m_noteEdit->setFont(font);
     m_noteEdit->setGeometry(mapping.ToDevice(NoteEditRect(line)));
     m_noteEdit->setText(QString::fromStdString(m_editor->LineNote(line)));
+    // Typing stops at the note's 20 bytes instead of the text being cut when the box closes.
+    m_noteEdit->setValidator(new LineNoteValidator(m_noteEdit));
     m_noteEdit->installEventFilter(this);
     m_noteEdit->show();
     m_noteEdit->setFocus();
     m_noteEdit->selectAll();
+}
+
+void CRungpadView::CloseNoteBox() {
+    // The box may be closing from its own signal: it goes once control is back in the loop.
+    m_noteEdit->hide();
+    m_noteEdit->deleteLater();
+    m_noteEdit = nullptr;
+    setFocus();
+}
+
+void CRungpadView::CancelNoteEdit() {
+    if (m_noteEdit) {
+        CloseNoteBox();
+    }
 }
 
 void CRungpadView::EndNoteEdit() {
@@ -227,14 +272,10 @@ void CRungpadView::EndNoteEdit() {
         return;
     }
     const std::string text = m_noteEdit->text().toStdString();
-    // The box may be closing from its own signal: it goes once control is back in the loop.
-    m_noteEdit->hide();
-    m_noteEdit->deleteLater();
-    m_noteEdit = nullptr;
+    CloseNoteBox();
     const int line = m_noteLine;
     Edit([&](CLadEditor& editor) { editor.SetLineNote(line, text); });
     InvalidateLogical(NoteRepaintRect(line), 5);
-    setFocus();
 }
 
 void CRungpadView::ShowContextMenu(const QPoint& globalPos) {

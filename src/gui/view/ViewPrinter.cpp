@@ -23,6 +23,9 @@ bool CViewPrinter::PrintDocument(QPrinter& printer, const LadProgram& program) {
 }
 
 void CViewPrinter::OnFilePrint(QWidget* parent, QPrinter& printer, const LadProgram& program) {
+    // The printer is the application's: a range chosen for another document must not stay.
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(0, 0);
     QPrintDialog dialog(&printer, parent);
     dialog.setMinMax(1, PageCount(program));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);

@@ -44,7 +44,9 @@ TEST_F(FunctionBoxTest, EveryMenuFunctionIsCodedWhole) {
         }
         EXPECT_EQ(Cell(start, 1).Text(), command.menuText);
         EXPECT_EQ(Cell(0, 1 + f.height).Text(), "X000.1");  // the selected line moved down
-        EXPECT_EQ(Cursor(), (GridPos{-1, -1}));
+        // The cursor stays on the new box's name cell, so the keys go on from there.
+        EXPECT_EQ(Cursor(), (GridPos{start, 1}));
+        EXPECT_EQ(doc.Selection().anchor, (GridPos{start, 1}));
         ASSERT_EQ(UndoKinds(), (std::vector<int>{3}));
         EXPECT_EQ(editor.UndoList().Peek()->insertedCount, f.height);
         EXPECT_TRUE(doc.IsModified());

@@ -315,6 +315,25 @@ TEST_F(LineCommandsTest, ClipboardIsSharedByDocuments) {
     EXPECT_EQ(other.Program().Note(0).Str(), "note 0");
 }
 
+// A document left empty by a refused file gets one empty line when its view first shows, and
+// Insert Line works on it; the document is not marked modified by that line.
+TEST_F(LineCommandsTest, EmptyProgramBecomesEditableWhenItsViewShows) {
+    RecordingHost otherOut;
+    NullDocumentHost otherHost;
+    CRungpadDoc empty(otherOut, otherOut, otherHost);
+    ASSERT_EQ(empty.Program().LineCount(), 0);
+    ScriptedEditorHost view;
+    CLadEditor emptyEditor(empty, view, clipboard);
+    emptyEditor.OnInitialUpdate();
+    ASSERT_EQ(empty.Program().LineCount(), 1);
+    EXPECT_FALSE(empty.IsModified());
+    EXPECT_EQ(empty.Converter().Program(), &empty.Program());
+    empty.Selection().anchor = empty.Selection().cursor = {0, 0};
+    view.insertCounts.push_back(2);
+    emptyEditor.OnInsertLine();
+    EXPECT_EQ(empty.Program().LineCount(), 3);
+}
+
 TEST_F(LineCommandsTest, SelectLinesClamps) {
     struct Case {
         int start;

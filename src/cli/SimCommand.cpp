@@ -1,0 +1,229 @@
+#include <iostream>
+#include <optional>
+#include <set>
+
+#include "CliCommand.h"
+#include "CliDocument.h"
+#include "LadderInput.h"
+#include "model/FileIo.h"
+#include "model/LadProgram.h"
+#include "model/TextCodec.h"
+#include "sim/ScanEngine.h"
+#include "sim/SimRunner.h"
+#include "sim/SimTrace.h"
+#include "sim/Stimulus.h"
+#include "sim/VcdWriter.h"
+
+namespace rungpad::cli {
+
+namespace {
+
+constexpr std::int64_t kDefaultTimeMs = 1000;
+constexpr std::int64_t kMaxScans = 100'000'000;
+
+struct SimArgs {
+    std::string input;
+    std::optional<std::string> stimulus;
+    std::optional<std::int64_t> timeMs;
+    std::optional<std::int64_t> scans;
+    std::int64_t periodMs = ScanEngine::kDefaultPeriodMs;
+    std::vector<SimSignal> watch;
+    std::optional<std::string> vcd;
+    std::vector<SignalAssignment> forces;
+};
+
+// Splits "a,b,c" into its non-empty parts.
+std::vector<std::string> SplitList(const std::string& text) {
+    std::vector<std::string> parts;
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', at), text.size());
+        if (comma > at) {
+            parts.push_back(text.substr(at, comma - at));
+        }
+        at = comma + 1;
+    }
+    return parts;
+}
+
+bool AddOption(SimArgs& parsed, const std::string& option, const std::string& value,
+               std::string& problem) {
+    if (option == "--stimulus") {
+        parsed.stimulus = value;
+    } else if (option == "--vcd") {
+        parsed.vcd = value;
+    } else if (option == "--time" || option == "--period") {
+        const std::optional<std::int64_t> ms = Stimulus::ParseDuration(value);
+        if (!ms || (option == "--period" && *ms == 0)) {
+            problem = option + " expects a duration such as 500ms or 2s, not '" + value + "'";
+            return false;
+        }
+        option == "--time" ? parsed.timeMs = *ms : parsed.periodMs = *ms;
+    } else if (option == "--scans") {
+        const std::optional<std::int64_t> count = Stimulus::ParseDuration(value + "ms");
+        if (!count || *count > kMaxScans) {
+            problem = "--scans expects a number of scans, not '" + value + "'";
+            return false;
+        }
+        parsed.scans = *count;
+    } else if (option == "--watch") {
+        for (const std::string& name : SplitList(value)) {
+            const std::optional<SimSignal> signal = SimSignal::Parse(name, problem);
+            if (!signal) {
+                return false;
+            }
+            parsed.watch.push_back(*signal);
+        }
+    } else {
+        for (const std::string& text : SplitList(value)) {
+            const std::optional<SignalAssignment> force = SignalAssignment::Parse(text, problem);
+            if (!force) {
+                return false;
+            }
+            parsed.forces.push_back(*force);
+        }
+    }
+    return true;
+}
+
+std::optional<SimArgs> ParseArgs(const std::vector<std::string>& args, std::string& problem) {
+    static const std::set<std::string> kOptions{"--stimulus", "--time", "--scans", "--period",
+                                                "--watch",    "--vcd",  "--force"};
+    SimArgs parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (kOptions.count(arg) != 0) {
+            if (i + 1 >= args.size()) {
+                problem = arg + " needs a value";
+                return std::nullopt;
+            }
+            if (!AddOption(parsed, arg, args[++i], problem)) {
+                return std::nullopt;
+            }
+        } else if (arg.rfind("--", 0) == 0 || !parsed.input.empty()) {
+            problem = "unexpected argument '" + arg + "'";
+            return std::nullopt;
+        } else {
+            parsed.input = arg;
+        }
+    }
+    if (parsed.input.empty()) {
+        problem = "expects a FILE";
+        return std::nullopt;
+    }
+    if (parsed.timeMs && parsed.scans) {
+        problem = "--time and --scans exclude each other";
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+// Without --watch: every coil of the program, in line order.
+std::vector<SimSignal> CoilsOf(const LadProgram& program) {
+    std::vector<SimSignal> coils;
+    std::set<std::string> seen;
+    for (int i = 0; i < program.LineCount(); ++i) {
+        const LadCell& cell = program.Line(i).cells[7];
+        std::string problem;
+        const std::optional<SimSignal> signal =
+            Element::IsCoil(cell.code) ? SimSignal::Parse(cell.Text(), problem) : std::nullopt;
+        if (signal && seen.insert(signal->name).second) {
+            coils.push_back(*signal);
+        }
+    }
+    return coils;
+}
+
+std::vector<std::string> NotesOf(const CRungpadDoc& doc, const std::vector<SimSignal>& signals) {
+    std::vector<std::string> notes;
+    for (const SimSignal& signal : signals) {
+        const std::string* note = signal.IsBit() ? doc.Notes().FindBitNote(signal.name) : nullptr;
+        notes.push_back(note != nullptr ? TextCodec::GbkToUtf8(*note) : std::string());
+    }
+    return notes;
+}
+
+bool ReadStimulus(const std::string& path, Stimulus& stimulus) {
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    if (!FileIo::ReadFile(path, bytes, error)) {
+        std::cerr << "rungpad-cli: " << error << '\n';
+        return false;
+    }
+    if (!stimulus.Parse(std::string(bytes.begin(), bytes.end()), error)) {
+        std::cerr << "rungpad-cli: " << path << ": " << error << '\n';
+        return false;
+    }
+    return true;
+}
+
+int RunSim(const std::vector<std::string>& args) {
+    std::string problem;
+    std::optional<SimArgs> parsed = ParseArgs(args, problem);
+    if (!parsed) {
+        return UsageError(kSimCommand, problem);
+    }
+    Stimulus stimulus;
+    if (parsed->stimulus && !ReadStimulus(*parsed->stimulus, stimulus)) {
+        return kExitBadFile;
+    }
+    CliDocument document;
+    if (!document.Open(parsed->input)) {
+        return kExitBadFile;
+    }
+    if (!document.Convert()) {
+        return kExitFailed;
+    }
+    ScanEngine engine;
+    engine.SetPeriodMs(static_cast<int>(parsed->periodMs));
+    if (!engine.Load(document.Doc().Converter(), problem)) {
+        std::cerr << "rungpad-cli: " << problem << '\n';
+        return kExitFailed;
+    }
+    for (const SignalAssignment& force : parsed->forces) {
+        force.signal.Force(engine.Memory(), force.value);
+    }
+    const std::vector<SimSignal> watch =
+        parsed->watch.empty() ? CoilsOf(document.Doc().Program()) : parsed->watch;
+    SimTrace trace(watch);
+    const std::int64_t scans =
+        parsed->scans.value_or(parsed->timeMs.value_or(kDefaultTimeMs) / engine.PeriodMs());
+    const bool complete = SimRunner(engine, stimulus, trace).Run(scans);
+    std::cout << trace.Text();
+    if (parsed->vcd) {
+        const std::string vcd =
+            VcdWriter::Write(trace, NotesOf(document.Doc(), watch), engine.TimeMs());
+        if (!WriteOutput(*parsed->vcd, std::span(reinterpret_cast<const std::uint8_t*>(vcd.data()),
+                                                 vcd.size()))) {
+            return kExitBadFile;
+        }
+    }
+    if (!complete) {
+        std::cerr << "rungpad-cli: simulation stopped at " << engine.TimeMs()
+                  << "ms: " << engine.StopMessage() << '\n';
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+const CliCommand kSimCommand{
+    "sim",
+    "sim FILE [--stimulus STIM] [--time 2s | --scans N] [--period 8ms] [--watch Y000.0,R100,...]\n"
+    "                [--vcd OUT.vcd] [--force X000.0=1 ...]",
+    "Converts FILE and runs its step list scan by scan in simulated time (8 ms a scan unless\n"
+    "--period says otherwise) for --time (default 1s) or --scans N scans.\n"
+    "--stimulus STIM writes signals at given times: one event a line, TIME SIGNAL=VALUE, e.g.\n"
+    "  0ms X000.0=1   120ms X000.1=0   0ms DT0001=500   # comment\n"
+    "--watch names the signals to watch (bits X000.0, bytes R100, words D010 DT0001 C005 T005),\n"
+    "comma separated, repeatable; without it every coil of the program is watched. Each change\n"
+    "of a watched signal is printed as TIME SIGNAL=VALUE (the first scan prints every value).\n"
+    "--vcd writes the watched signals as a Value Change Dump for waveform viewers.\n"
+    "--force SIGNAL=VALUE holds a bit or byte at a value the program cannot overwrite.\n"
+    "Exit status: 0 run complete, 1 the program does not convert or the simulation stopped on an\n"
+    "instruction it cannot run, 2 unreadable ladder or stimulus file or unwritable VCD, 64 "
+    "usage.\n",
+    RunSim};
+
+}  // namespace rungpad::cli

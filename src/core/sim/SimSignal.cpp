@@ -1,0 +1,100 @@
+#include "sim/SimSignal.h"
+
+#include <cctype>
+
+#include "model/PlcAddress.h"
+#include "sim/SignalMemory.h"
+
+namespace rungpad {
+
+namespace {
+
+bool IsWordType(std::string_view letters) {
+    return letters == "C" || letters == "T" || letters == "D" || letters == "DC" || letters == "DT";
+}
+
+bool IsKnownType(std::string_view letters) {
+    return IsWordType(letters) ||
+           (letters.size() == 1 &&
+            std::string_view("XYFGRAK").find(letters[0]) != std::string_view::npos);
+}
+
+bool InRange(std::string_view letters, int number) {
+    return letters.size() == 2 ? number <= 255 : PlcAddress::CheckByteRange(letters[0], number);
+}
+
+}  // namespace
+
+std::optional<SimSignal> SimSignal::Parse(std::string_view text, std::string& problem) {
+    std::string upper;
+    for (char c : text) {
+        upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    problem = "'" + upper + "' is not a signal address";
+    std::size_t at = 0;
+    while (at < upper.size() && at < 2 && std::isalpha(static_cast<unsigned char>(upper[at]))) {
+        ++at;
+    }
+    const std::string_view letters = std::string_view(upper).substr(0, at);
+    const std::size_t digitsStart = at;
+    while (at < upper.size() && std::isdigit(static_cast<unsigned char>(upper[at]))) {
+        ++at;
+    }
+    const std::size_t digits = at - digitsStart;
+    if (!IsKnownType(letters) || digits == 0 || digits > 4) {
+        return std::nullopt;
+    }
+    const int number = PlcAddress::LeadingNumber(std::string_view(upper).substr(digitsStart), 4);
+    const bool bit = at < upper.size();
+    if (bit && (upper.size() != at + 2 || upper[at] != '.' || upper[at + 1] < '0' ||
+                upper[at + 1] > '7' || letters.size() == 2)) {
+        return std::nullopt;
+    }
+    if (!InRange(letters, number)) {
+        problem = "'" + upper + "' is out of the address range of " + std::string(letters);
+        return std::nullopt;
+    }
+    const EncodedAddress encoded = PlcAddress::EncodeAddress(upper);
+    SimSignal signal;
+    signal.name = upper;
+    signal.operand = encoded.operand;
+    signal.mask = encoded.mask;
+    signal.bytes = !bit && IsWordType(letters) ? 2 : 1;
+    problem.clear();
+    return signal;
+}
+
+std::uint32_t SimSignal::Read(const SignalMemory& memory) const {
+    return IsBit() ? (memory.Bit(operand, mask) ? 1u : 0u) : memory.Value(operand, bytes);
+}
+
+void SimSignal::Write(SignalMemory& memory, std::uint32_t value) const {
+    if (IsBit()) {
+        memory.WriteBit(operand, mask, value != 0);
+    } else {
+        memory.WriteValue(operand, bytes, value);
+    }
+}
+
+void SimSignal::Force(SignalMemory& memory, std::uint32_t value) const {
+    if (IsBit()) {
+        memory.Force(operand, mask, value != 0 ? mask : 0);
+        return;
+    }
+    for (int i = 0; i < bytes; ++i) {
+        memory.Force(static_cast<std::uint16_t>(operand + i), 0xFF,
+                     static_cast<std::uint8_t>(value >> (8 * i)));
+    }
+}
+
+void SimSignal::Release(SignalMemory& memory) const {
+    for (int i = 0; i < bytes; ++i) {
+        memory.Release(static_cast<std::uint16_t>(operand + i), IsBit() ? mask : 0xFF);
+    }
+}
+
+bool SimSignal::IsForced(const SignalMemory& memory) const {
+    return (memory.ForceMask(operand) & (IsBit() ? mask : 0xFF)) != 0;
+}
+
+}  // namespace rungpad

@@ -1,0 +1,133 @@
+#include "sim/Stimulus.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "sim/SignalMemory.h"
+
+namespace rungpad {
+
+namespace {
+
+constexpr std::int64_t kMaxDurationMs = 24LL * 3600 * 1000;
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// Decimal digits, or 0x and hex digits; none when malformed or beyond 32 bits.
+std::optional<std::uint64_t> ParseNumber(std::string_view text) {
+    int base = 10;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        base = 16;
+        text.remove_prefix(2);
+    }
+    if (text.empty() || text.size() > 10) {
+        return std::nullopt;
+    }
+    std::uint64_t value = 0;
+    for (char c : text) {
+        const int digit = std::isdigit(static_cast<unsigned char>(c))
+                              ? c - '0'
+                              : (base == 16 && std::isxdigit(static_cast<unsigned char>(c))
+                                     ? std::tolower(static_cast<unsigned char>(c)) - 'a' + 10
+                                     : -1);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+    }
+    return value;
+}
+
+}  // namespace
+
+std::optional<SignalAssignment> SignalAssignment::Parse(std::string_view text,
+                                                        std::string& problem) {
+    const std::size_t equals = text.find('=');
+    if (equals == std::string_view::npos) {
+        problem = "expected SIGNAL=VALUE, found '" + std::string(text) + "'";
+        return std::nullopt;
+    }
+    const std::optional<SimSignal> signal = SimSignal::Parse(Trim(text.substr(0, equals)), problem);
+    if (!signal) {
+        return std::nullopt;
+    }
+    const std::string_view valueText = Trim(text.substr(equals + 1));
+    const std::optional<std::uint64_t> value = ParseNumber(valueText);
+    if (!value || *value > signal->MaxValue()) {
+        problem = "value '" + std::string(valueText) + "' does not fit " + signal->name +
+                  " (0 to " + std::to_string(signal->MaxValue()) + ")";
+        return std::nullopt;
+    }
+    return SignalAssignment{*signal, static_cast<std::uint32_t>(*value)};
+}
+
+std::optional<std::int64_t> Stimulus::ParseDuration(std::string_view text) {
+    std::int64_t scale = 1;
+    if (text.size() > 2 && text.substr(text.size() - 2) == "ms") {
+        text.remove_suffix(2);
+    } else if (text.size() > 1 && text.back() == 's') {
+        text.remove_suffix(1);
+        scale = 1000;
+    }
+    if (text.empty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    const std::int64_t value = static_cast<std::int64_t>(*ParseNumber(text)) * scale;
+    return value <= kMaxDurationMs ? std::optional<std::int64_t>(value) : std::nullopt;
+}
+
+bool Stimulus::Parse(std::string_view text, std::string& message) {
+    m_events.clear();
+    int number = 0;
+    while (!text.empty()) {
+        ++number;
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        line = Trim(line.substr(0, line.find('#')));
+        if (line.empty()) {
+            continue;
+        }
+        const std::size_t space = line.find_first_of(" \t");
+        std::string problem;
+        const std::optional<std::int64_t> time =
+            ParseDuration(line.substr(0, space == std::string_view::npos ? line.size() : space));
+        if (!time || space == std::string_view::npos) {
+            problem =
+                !time ? "expected a time such as 0ms, 120ms or 2s" : "expected TIME SIGNAL=VALUE";
+        }
+        std::optional<SignalAssignment> assignment;
+        if (problem.empty()) {
+            assignment = SignalAssignment::Parse(Trim(line.substr(space)), problem);
+        }
+        if (!assignment) {
+            message = "stimulus line " + std::to_string(number) + ": " + problem;
+            m_events.clear();
+            return false;
+        }
+        m_events.push_back({*time, *assignment, number});
+    }
+    std::stable_sort(
+        m_events.begin(), m_events.end(),
+        [](const StimulusEvent& a, const StimulusEvent& b) { return a.timeMs < b.timeMs; });
+    return true;
+}
+
+std::size_t Stimulus::ApplyDue(std::int64_t timeMs, std::size_t next, SignalMemory& memory) const {
+    while (next < m_events.size() && m_events[next].timeMs <= timeMs) {
+        m_events[next].assignment.signal.Write(memory, m_events[next].assignment.value);
+        ++next;
+    }
+    return next;
+}
+
+}  // namespace rungpad

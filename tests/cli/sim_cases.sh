@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Simulation cases of rungpad-cli: sim_cases.sh CASE CLI SOURCE_DIR. Each case exits 0 when it
+# holds. The stimulus of the example program and its reviewed trace live in tests/fixtures/sim.
+set -u
+case_name=$1
+cli=$2
+src=$3
+fixtures="$src/tests/fixtures/sim"
+demo="$src/examples/demo.plf"
+. "$(dirname "$0")/cli_common.sh"
+
+watch=(--watch Y000.0,R100.0,Y000.1,T001 --watch C002,R100.1,Y000.2,Y001.0)
+
+case "$case_name" in
+sim_demo_trace)
+    expect_status 0 "$cli" sim "$demo" --stimulus "$fixtures/demo.stim" --time 480ms "${watch[@]}"
+    cmp "$work/out" "$fixtures/demo.trace" || { diff "$fixtures/demo.trace" "$work/out"; fail "trace differs"; }
+    [ ! -s "$work/err" ] || fail "stderr not empty"
+    # --scans gives the same run; without --watch every coil is watched.
+    expect_status 0 "$cli" sim "$demo" --stimulus "$fixtures/demo.stim" --scans 60 "${watch[@]}"
+    cmp -s "$work/out" "$fixtures/demo.trace" || fail "--scans 60 differs from --time 480ms"
+    expect_status 0 "$cli" sim "$demo" --stimulus "$fixtures/demo.stim" --time 480ms
+    [ "$(head -1 "$work/out")" = "0ms Y000.0=0" ] || fail "coils watched by default"
+    grep -qx "440ms Y001.0=1" "$work/out" || fail "second level coil not watched"
+    ;;
+sim_vcd)
+    expect_status 0 "$cli" sim "$demo" --stimulus "$fixtures/demo.stim" --time 480ms \
+        --watch Y000.0,T001 --vcd "$work/demo.vcd"
+    head -3 "$work/demo.vcd" | grep -q '^\$timescale 1ms \$end$' || fail "timescale"
+    grep -qx '\$var wire 1 ! Y000_0 \$end' "$work/demo.vcd" || fail "bit as a wire"
+    grep -qx '\$var reg 16 " T001 \$end' "$work/demo.vcd" || fail "word as a vector"
+    grep -qx '\$enddefinitions \$end' "$work/demo.vcd" || fail "definitions end"
+    # Y000.0 goes on at 16 ms, the timer reaches 100 at 120 ms, the run ends at 480 ms.
+    awk '/^#16$/{t=1;next} /^#/{t=0} t&&/^1!$/{ok=1} END{exit !ok}' "$work/demo.vcd" || fail "Y000.0 at #16"
+    awk '/^#120$/{t=1;next} /^#/{t=0} t&&/^b0000000001100100 "$/{ok=1} END{exit !ok}' "$work/demo.vcd" ||
+        fail "T001 = 100 at #120"
+    [ "$(tail -1 "$work/demo.vcd")" = "#480" ] || fail "end time"
+    ;;
+sim_force)
+    # Y000.0 forced off holds against the latch; the start input forced on runs the timer.
+    expect_status 0 "$cli" sim "$demo" --time 40ms --force Y000.0=0,X000.0=1 --watch Y000.0,T001
+    grep -q "Y000.0=1" "$work/out" && fail "forced coil written"
+    grep -qx "0ms Y000.0=0" "$work/out" || fail "forced value"
+    ;;
+sim_refused)
+    expect_status 1 "$cli" sim "$src/tests/fixtures/converter/refused.plf"
+    grep -q "错误代号 1041" "$work/err" || fail "conversion error not reported"
+    expect_status 1 "$cli" sim "$fixtures/unsupported.plf"
+    [ "$(cat "$work/err")" = "rungpad-cli: AXCTL on ladder line 2 cannot be simulated: its effect is not defined for simulation" ] ||
+        fail "refusal: $(cat "$work/err")"
+    [ ! -s "$work/out" ] || fail "trace printed for a refused program"
+    ;;
+sim_bad_files)
+    expect_status 2 "$cli" sim "$work/missing.plf"
+    expect_status 2 "$cli" sim "$demo" --stimulus "$work/missing.stim"
+    printf '0ms X000.0=1\n# fine\n12 parsecs X000.0=0\n' >"$work/bad.stim"
+    expect_status 2 "$cli" sim "$demo" --stimulus "$work/bad.stim"
+    grep -q "bad.stim: stimulus line 3: .PARSECS X000.0. is not a signal address" "$work/err" || fail "line number: $(cat "$work/err")"
+    expect_status 2 "$cli" sim "$demo" --vcd "$work/no/such/dir/out.vcd"
+    ;;
+sim_usage)
+    expect_status 64 "$cli" sim
+    expect_status 64 "$cli" sim "$demo" --time 2s --scans 10
+    expect_status 64 "$cli" sim "$demo" --time soon
+    expect_status 64 "$cli" sim "$demo" --watch Q000.0
+    expect_status 64 "$cli" sim "$demo" --force X000.0=7
+    expect_status 64 "$cli" sim "$demo" --stimulus
+    expect_status 0 "$cli" sim --help
+    grep -q "^Usage: rungpad-cli sim FILE" "$work/out" || fail "sim --help"
+    ;;
+*)
+    fail "unknown case $case_name"
+    ;;
+esac
+echo "ok: $case_name"

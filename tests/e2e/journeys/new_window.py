@@ -1,0 +1,35 @@
+"""Window > New Window shows the same document in a second view: with both views tiled side by
+side, a contact placed in one appears in the other, and the document is still one (one save
+question at exit)."""
+
+from e2elib import check_equal, run_journey
+
+
+def run(s):
+    path = s.copy_example()
+    s.start_app(path)
+    s.key("alt+w")
+    s.wait_popup()
+    s.key("n")  # New Window(&N)
+    s.key("alt+w")
+    s.wait_popup()
+    s.key("t")  # Tile(&T)
+    left, right = s.grids(2)
+    check_equal(left.origin_y, right.origin_y, "tiled views side by side")
+
+    s.place(left, 0, 13, "ctrl+q", "x1.2")
+    image = s.wait_screen(lambda image: image.dark_count(right.cell_rect(0, 13)) > 20,
+                          "the contact to appear in the other view")
+    s.save(image, "both-views")
+
+    # One document: exit asks once, and Don't Save ends the program.
+    s.key("alt+f")
+    s.wait_popup()
+    s.key("x")
+    s.wait_active(r"^Rungpad$")
+    s.key("alt+n")
+    check_equal(s.app_exited(), 0, "exit status after one question")
+
+
+if __name__ == "__main__":
+    run_journey(run)

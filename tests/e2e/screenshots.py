@@ -1,0 +1,41 @@
+"""Makes the README's screenshots with the real editor under Xvfb: the main window with the
+example program, the output and instruction windows after Convert, and the print preview.
+Run through scripts/screenshots.sh."""
+
+import os
+import sys
+
+from e2elib import main_options, run_session
+
+
+def run(s, out):
+    path = s.copy_example()
+    s.start_app(path)
+    grid = s.grid()
+
+    # The preview first, while no cell is selected (a selection would be printed too).
+    s.key("alt+f")
+    s.wait_popup()
+    s.key("v")  # Print Preview(&V)
+    s.wait_active(r"^Print Preview$")
+    s.xdotool("getactivewindow", "windowsize", "90%", "90%")
+    s.wait_screen(lambda image: image.dark_count((0, 0, 1280, 1024)) > 0, "the preview")
+    s.save(s.wait_settled(), "print-preview", folder=out)
+    s.key("Escape")
+    s.wait_active(s.MAIN)
+
+    s.click(*grid.cell_center(1, 0))
+    s.wait_selected(grid, {(1, 0)})
+    s.save(s.screenshot(), "main-window", folder=out)
+
+    # Convert shows the instruction window on the right; the output window is not read here,
+    # since reading it selects its text.
+    s.key("F7")
+    s.wait_screen(lambda image: image.dark_count((1000, 100, 1270, 400)) > 200,
+                  "the instruction window")
+    s.save(s.wait_settled(), "convert", folder=out)
+
+
+if __name__ == "__main__":
+    options = main_options("screenshots", extra=[("--out", "docs/screenshots")])
+    sys.exit(run_session("screenshots", options, lambda s: run(s, os.path.abspath(options.out))))
