@@ -6,6 +6,7 @@ RUNGPAD_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev fonts-wqy-zenhei
     poppler-utils dpkg-dev file lintian
+    strace  # the order of a save's system calls (tests/cli)
     # the real-display journeys of tests/e2e: X server, window manager, input, screen, selection
     python3 xvfb openbox xdotool imagemagick xclip x11-utils qt6-qpa-plugins
 )

@@ -521,7 +521,9 @@ class Session:
         self.type(text)
         self.key("Return")
         self.wait_active(self.MAIN)
-        check_equal(self.output_text()[-1:], ["Accept!"], f"output window after entering {text}")
+        # The check runs once the dialog has gone: let the application finish drawing first.
+        self.wait_settled()
+        self.wait_output("Accept!")
 
     def place(self, grid, column, line, keys, text=None):
         """Clicks a cell, presses the element's keys and, for an element with an address,

@@ -11,10 +11,12 @@
 #include <QString>
 #include <QTimer>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "document/DocumentHost.h"
 #include "model/FuncInstrTable.h"
 #include "model/HostInterfaces.h"
 #include "model/LadProgram.h"
@@ -46,6 +48,28 @@ inline void WhenModalShows(const std::function<void(QWidget&)>& answer, int trie
         }
     });
 }
+
+// Answers the save question of a changed document as told, and counts the questions.
+class AnsweringHost final : public DocumentHost {
+  public:
+    explicit AnsweringHost(SaveChangesAnswer answer) : m_answer(answer) {}
+    bool EditLadderInfo(LadInfoFields&) override { return false; }
+    std::optional<std::string> ChooseSaveFile(const FileChooserRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> ChooseOpenFile(const FileChooserRequest&) override {
+        return std::nullopt;
+    }
+    SaveChangesAnswer AskSaveChanges(const std::string&) override {
+        ++asked;
+        return m_answer;
+    }
+    std::string ProgramDirectory() override { return {}; }
+    int asked = 0;
+
+  private:
+    SaveChangesAnswer m_answer;
+};
 
 inline LadProgram MakeProgram(int lines) {
     LadProgram program;

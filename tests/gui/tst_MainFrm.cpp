@@ -21,6 +21,7 @@
 #include "view/RungpadView.h"
 
 using namespace rungpad;
+using rungpad::test::AnsweringHost;
 using rungpad::test::RecordingBox;
 
 namespace {
@@ -48,28 +49,6 @@ QAction* FindAction(const QMainWindow& frame, const QString& text) {
     }
     return nullptr;
 }
-
-// Answers the save question of a changed document as told, and counts the questions.
-class AnsweringHost final : public DocumentHost {
-  public:
-    explicit AnsweringHost(SaveChangesAnswer answer) : m_answer(answer) {}
-    bool EditLadderInfo(LadInfoFields&) override { return false; }
-    std::optional<std::string> ChooseSaveFile(const FileChooserRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ChooseOpenFile(const FileChooserRequest&) override {
-        return std::nullopt;
-    }
-    SaveChangesAnswer AskSaveChanges(const std::string&) override {
-        ++asked;
-        return m_answer;
-    }
-    std::string ProgramDirectory() override { return {}; }
-    int asked = 0;
-
-  private:
-    SaveChangesAnswer m_answer;
-};
 
 // Puts a horizontal line into cell (2, 0) of the active document, which marks it changed.
 void ChangeActiveDocument(CMainFrame& frame) {

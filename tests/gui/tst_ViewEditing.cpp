@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "GuiTestSupport.h"
 #include "document/DocumentHost.h"
@@ -181,6 +182,35 @@ class TestViewEditing : public QObject {
             QCOMPARE(QString::fromStdString(f.view.Editor()->LineNote(1)), kept);
             QCOMPARE(f.view.Editor()->UndoList().GetCount(), 1);
         }
+    }
+
+    // One notch of the wheel scrolls by the desktop's wheel step in whole lines.
+    void wheelScrollsByTheDesktopStep_data() {
+        QTest::addColumn<int>("step");
+        QTest::newRow("default three lines") << 3;
+        QTest::newRow("one line") << 1;
+        QTest::newRow("five lines") << 5;
+    }
+    void wheelScrollsByTheDesktopStep() {
+        QFETCH(int, step);
+        Fixture f(100);
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        const int before = QApplication::wheelScrollLines();
+        QApplication::setWheelScrollLines(step);
+        const QPoint at = f.CellCentre(2, 2);
+        const auto turn = [&](int delta) {
+            QWheelEvent wheel(at, f.view.viewport()->mapToGlobal(at), {}, QPoint(0, delta),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(f.view.viewport(), &wheel);
+        };
+        turn(-120);  // one notch towards the user: down
+        QCOMPARE(f.view.ScrollPosition().y, -GridGeometry::kLineHeight * step);
+        turn(-60);  // half a notch waits for the other half
+        QCOMPARE(f.view.ScrollPosition().y, -GridGeometry::kLineHeight * step);
+        turn(-60);
+        turn(120);
+        QCOMPARE(f.view.ScrollPosition().y, -GridGeometry::kLineHeight * step);
+        QApplication::setWheelScrollLines(before);
     }
 
     // Whatever the window's height, the cursor keys never leave the cursor cell out of sight,

@@ -41,6 +41,10 @@ class ScriptedDocumentHost : public DocumentHost {
         return saveChangesAnswer;
     }
     std::string ProgramDirectory() override { return programDirectory; }
+    bool ConfirmOverwriteChanged(const std::string& path) override {
+        Log("changed", path);
+        return overwriteChanged;
+    }
 
     // Script: the information dialog's OK fields (nullopt: Cancel), the paths the choosers return
     // in turn (an exhausted queue or nullopt: Cancel), the answer to "save changes?".
@@ -49,6 +53,7 @@ class ScriptedDocumentHost : public DocumentHost {
     std::deque<std::optional<std::string>> openAnswers;
     SaveChangesAnswer saveChangesAnswer = SaveChangesAnswer::kNo;
     std::string programDirectory;
+    bool overwriteChanged = false;  // the answer to "changed by another program: overwrite?"
 
     // What was asked.
     std::vector<LadInfoFields> infoShown;

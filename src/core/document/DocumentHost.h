@@ -39,6 +39,12 @@ class DocumentHost {
     virtual SaveChangesAnswer AskSaveChanges(const std::string& title) = 0;
     // The directory of the running program, where "PBitCh01.MEA" is looked for.
     virtual std::string ProgramDirectory() = 0;
+    // Asked before Save overwrites path, which another program changed since the document read
+    // or wrote it; true to overwrite. Hosts without a user (the command line) overwrite.
+    virtual bool ConfirmOverwriteChanged(const std::string& path) {
+        static_cast<void>(path);
+        return true;
+    }
 };
 
 // A host that cancels every dialog; for documents driven without a user.

@@ -91,10 +91,52 @@ bool CRungpadDoc::OnOpenDocument(const std::string& path) {
     LadFile::ExpandBoxes(m_program);
     m_state.SetPathName(path);
     m_state.SetModified(false);
+    m_diskStamp = FileIo::StampOf(path);
     return true;
 }
 
+std::vector<std::uint8_t> CRungpadDoc::RecoveryBytes() const {
+    NullMessageChannel quiet;
+    LadHeaderTexts header = m_header;
+    const std::string date(header.saveDate.View());
+    std::vector<std::uint8_t> bytes;
+    LadFile::SaveLadder(bytes, m_program, header, date, quiet);
+    LadFile::WriteNoteTrailer(bytes, m_program, quiet);
+    return bytes;
+}
+
+bool CRungpadDoc::OpenRecovered(std::span<const std::uint8_t> ladder, const std::string& path,
+                                const std::string& title, std::optional<FileIo::Stamp> diskStamp) {
+    // The copy is always in the normal layout, whatever name the document's file has.
+    if (!LadFile::LoadLadder(ladder, "recovered.plf", m_program, m_header, *m_out, *m_box)) {
+        return false;
+    }
+    BindConverter();
+    LoadNoteFile({});
+    m_convert.PreCheck();
+    LadFile::ExpandBoxes(m_program);
+    if (path.empty()) {
+        m_state.SetTitle(title);
+    } else {
+        m_state.SetPathName(path);
+    }
+    m_state.SetModified(true);
+    m_diskStamp = diskStamp;
+    return true;
+}
+
+bool CRungpadDoc::MayOverwrite(const std::string& path) {
+    if (path != m_state.PathName() || !m_diskStamp) {
+        return true;
+    }
+    const std::optional<FileIo::Stamp> now = FileIo::StampOf(path);
+    return !now || *now == *m_diskStamp || m_host->ConfirmOverwriteChanged(path);
+}
+
 bool CRungpadDoc::OnSaveDocument(const std::string& path) {
+    if (!MayOverwrite(path)) {
+        return false;
+    }
     const bool trailer = !LadFile::IsGrpName(m_state.PathName());
     EditLadderInfo();
     m_convert.ClearErrors();
@@ -115,6 +157,7 @@ bool CRungpadDoc::OnSaveDocument(const std::string& path) {
     }
     m_state.SetPathName(path);
     m_state.SetModified(false);
+    m_diskStamp = FileIo::StampOf(path);
     return true;
 }
 

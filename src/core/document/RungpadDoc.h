@@ -12,6 +12,7 @@
 #include "document/DocumentHost.h"
 #include "document/DocumentState.h"
 #include "model/AddressNotes.h"
+#include "model/FileIo.h"
 #include "model/HostInterfaces.h"
 #include "model/LadFile.h"
 #include "model/LadProgram.h"
@@ -102,6 +103,19 @@ class CRungpadDoc {
     // The document's last window closes.
     void OnCloseDocument();
 
+    // --- recovery -----------------------------------------------------------------------------
+    // The document as Save would write it (note trailer included), without converting, asking
+    // or changing anything.
+    std::vector<std::uint8_t> RecoveryBytes() const;
+    // Takes ladder (a recovery copy) as this document's content: path and title as the copy
+    // names them, marked modified so that Save writes it where the user expects. diskStamp is
+    // what the file looked like when the lost session opened or saved it. False (reported in a
+    // message box) when the reader refuses the bytes.
+    bool OpenRecovered(std::span<const std::uint8_t> ladder, const std::string& path,
+                       const std::string& title, std::optional<FileIo::Stamp> diskStamp);
+    // The file's size and time when this document last read or wrote it; nothing when unknown.
+    const std::optional<FileIo::Stamp>& DiskStamp() const { return m_diskStamp; }
+
     // The Convert command on this document: reports in the output window, sets or clears the
     // converted flag. True when the conversion found no error.
     bool ConvertProgram();
@@ -149,6 +163,9 @@ class CRungpadDoc {
     bool ReportSaveFailure();
     std::string ProposedName(std::string_view extension) const;
     void BindConverter();
+    // Whether a save to path may go ahead: asks when another program changed the document's
+    // file since this document last read or wrote it.
+    bool MayOverwrite(const std::string& path);
 
     MessageChannel* m_out;
     MessageBoxHost* m_box;
@@ -168,6 +185,7 @@ class CRungpadDoc {
     SelectionState m_selection;
     CLadConvert m_convert;
     DocumentState m_state;
+    std::optional<FileIo::Stamp> m_diskStamp;
 };
 
 }  // namespace rungpad

@@ -9,7 +9,7 @@
 
 namespace rungpad {
 
-CChildFrame::CChildFrame(std::unique_ptr<CRungpadDoc> doc, LadClipboard& clipboard, QWidget* parent)
+CChildFrame::CChildFrame(std::shared_ptr<CRungpadDoc> doc, LadClipboard& clipboard, QWidget* parent)
     : QMdiSubWindow(parent), m_doc(std::move(doc)), m_view(new CRungpadView(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(m_view);
@@ -32,8 +32,19 @@ CChildFrame::~CChildFrame() {
     delete m_view;
 }
 
+void CChildFrame::SetViewNumber(int number) {
+    if (number != m_viewNumber) {
+        m_viewNumber = number;
+        UpdateTitle();
+    }
+}
+
 void CChildFrame::UpdateTitle() {
-    setWindowTitle(QString::fromStdString(m_doc->State().Title()) + QStringLiteral("[*]"));
+    QString title = QString::fromStdString(m_doc->State().Title());
+    if (m_viewNumber > 0) {
+        title += QStringLiteral(":%1").arg(m_viewNumber);
+    }
+    setWindowTitle(title + QStringLiteral("[*]"));
     setWindowModified(m_doc->IsModified());
 }
 
@@ -43,10 +54,16 @@ void CChildFrame::CloseWithoutAsking() {
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (!IsLastView()) {
+        m_closing = true;
+        event->accept();  // the document stays open in its other windows
+        return;
+    }
     if (!m_asked && !m_doc->SaveModified()) {
         event->ignore();
         return;
     }
+    m_closing = true;
     m_doc->OnCloseDocument();
     event->accept();
 }

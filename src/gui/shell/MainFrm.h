@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPrinter>
 #include <QStringList>
@@ -27,6 +28,7 @@ class COutputNavigator;
 class CRungpadDoc;
 class CXrefWindow;
 class DocumentHost;
+struct RecoveryCopy;
 
 // The multiple-document main window: menus, toolbar, status bar, the child windows of the open
 // documents, and the output, comment and instruction windows through which documents and views
@@ -49,11 +51,17 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // False when the file cannot be read (reported in a message box).
     bool OpenDocumentFile(const QString& path);
     CChildFrame* NewDocument();
+    // Opens a recovery copy in a new child window as a modified document of the copy's path;
+    // nullptr when the copy cannot be read (reported in a message box).
+    CChildFrame* OpenRecoveredDocument(const RecoveryCopy& copy);
     // Closes every document, asking first about each changed one; false, with nothing closed,
     // when the user cancels.
     bool CloseAllDocuments();
 
     CChildFrame* ActiveChild() const;
+    // The one action of command id, shared by the menus, the toolbars and the right-click menu;
+    // nullptr for an id without one.
+    QAction* Command(int id) const;
     CRungpadDoc* ActiveDocument() const;
     QList<CChildFrame*> Children() const;
     CCoolBar* OutputWindow() const { return m_output; }
@@ -83,6 +91,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Watches the keys of the whole program for the lock key panes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -94,7 +104,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void CreateEditMenu();
     void CreateElementToolBar();
     // An action that runs command on the active view's editor.
-    QAction* AddEditAction(QWidget* into, const QString& text, const QList<QKeySequence>& keys,
+    QAction* AddEditAction(QWidget* into, int id, const QString& text,
+                           const QList<QKeySequence>& keys,
                            const std::function<void(CLadEditor&)>& command);
     void CreateStatusBar();
     // The cross-reference window and the jumps from the output and instruction windows.
@@ -106,7 +117,23 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void UpdateMenus();
     // Undo and Modify Note are enabled only when the active view can do them.
     void UpdateEditCommands();
-    CChildFrame* AddChild(std::unique_ptr<CRungpadDoc> doc);
+    CChildFrame* AddChild(std::shared_ptr<CRungpadDoc> doc);
+    // The open windows of doc, in window order.
+    QList<CChildFrame*> ViewsOf(const CRungpadDoc& doc) const;
+    void OnViewEdited(CChildFrame* edited);
+    // "demo.plf:1", "demo.plf:2" while a document has more than one window.
+    void NumberViews();
+    void CreateWindowMenu();
+    void UpdateWindowList();
+    void OnWindowNew();
+    void OnWindowCascade();
+    void OnWindowTile();
+    void OnWindowArrange();
+    void UpdateLockPanes();
+    // The main title names the active document while its window is not maximized.
+    void UpdateTitle();
+    // Registers action as command id, with its status prompt and tool tip.
+    QAction* Register(int id, QAction* action);
     CChildFrame* FindChild(const QString& path) const;
     void AddRecentFile(const QString& path);
     void LoadRecentFiles();
@@ -114,10 +141,11 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void UpdateRecentFileActions();
     // Runs a document command on the active document and refreshes its window title.
     // namesFile: the command saves the document under its name, which goes to the recent list.
-    template <typename Command>
-    void OnDocumentCommand(Command command, bool namesFile);
-    QAction* AddDocumentAction(QMenu* menu, const QString& text, bool (CRungpadDoc::*command)(),
-                               const QKeySequence& key = {}, bool namesFile = false);
+    template <typename Run>
+    void OnDocumentCommand(Run command, bool namesFile);
+    QAction* AddDocumentAction(QMenu* menu, int id, const QString& text,
+                               bool (CRungpadDoc::*command)(), const QKeySequence& key = {},
+                               bool namesFile = false);
     void SetInstructionText(const std::vector<std::string>& lines);
     // Keeps the instruction window on the active document's list.
     void FollowActiveDocument();
@@ -134,6 +162,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CCoolBar* m_comment = nullptr;
     CCoolBar* m_instruction = nullptr;
     QLabel* m_idle = nullptr;
+    std::array<QLabel*, 3> m_lockPanes{};  // Caps Lock, Num Lock, Scroll Lock
     int m_untitledCount = 0;
     CRungpadDoc* m_listDocument = nullptr;  // the active document the instruction window follows
     QStringList m_recentFiles;
@@ -142,6 +171,13 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* m_openAct = nullptr;
     QAction* m_convertAct = nullptr;
     QAction* m_exitAct = nullptr;
+    QAction* m_printSetupAct = nullptr;
+    QAction* m_aboutAct = nullptr;
+    QHash<int, QAction*> m_commands;
+    QMenu* m_functionMenu = nullptr;
+    QMenu* m_windowMenu = nullptr;
+    QList<QAction*> m_windowListActions;
+    int m_windowCount = 0;
     QAction* m_undoAct = nullptr;
     QAction* m_redoAct = nullptr;
     CXrefWindow* m_xref = nullptr;

@@ -77,6 +77,16 @@ SaveChangesAnswer QtDocumentHost::AskSaveChanges(const std::string& title) {
     }
 }
 
+bool QtDocumentHost::ConfirmOverwriteChanged(const std::string& path) {
+    const auto answer = QMessageBox::warning(
+        m_parent, QStringLiteral("File changed"),
+        QStringLiteral("%1 has been changed by another program since it was opened or saved.\n"
+                       "Overwrite it with this document?")
+            .arg(QFile::decodeName(path.c_str())),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
 std::string QtDocumentHost::ProgramDirectory() {
     return ToLocalPath(QApplication::applicationDirPath());
 }

@@ -17,6 +17,7 @@ class QtDocumentHost final : public DocumentHost {
     std::optional<std::string> ChooseOpenFile(const FileChooserRequest& request) override;
     SaveChangesAnswer AskSaveChanges(const std::string& title) override;
     std::string ProgramDirectory() override;
+    bool ConfirmOverwriteChanged(const std::string& path) override;
 
   private:
     QWidget* m_parent;

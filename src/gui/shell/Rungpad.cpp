@@ -3,6 +3,8 @@
 #include <QApplication>
 
 #include "shell/MainFrm.h"
+#include "shell/QtRecoveryPrompt.h"
+#include "shell/RecoveryKeeper.h"
 
 namespace rungpad {
 
@@ -19,6 +21,10 @@ void CRungpadApp::SetIdentity() {
 void CRungpadApp::InitInstance(const QStringList& arguments) {
     m_frame = std::make_unique<CMainFrame>();
     m_frame->showMaximized();
+    m_recovery = new RecoveryKeeper(*m_frame, RecoveryKeeper::DefaultDirectory(), m_frame.get());
+    QtRecoveryPrompt prompt(m_frame.get());
+    m_recovery->OfferRecovery(prompt);
+    m_recovery->Start();
     if (arguments.size() > 1) {
         m_frame->OpenDocumentFile(arguments.at(1));
     }

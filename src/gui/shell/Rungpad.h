@@ -6,6 +6,7 @@
 namespace rungpad {
 
 class CMainFrame;
+class RecoveryKeeper;
 
 // The application: its names and settings key, the main frame, and the file named on the
 // command line.
@@ -20,14 +21,17 @@ class CRungpadApp {
     // Sets the application's names; call once the QApplication exists.
     static void SetIdentity();
 
-    // Creates the main frame, opens the file named in arguments (after the program's own name)
+    // Creates the main frame, offers the recovery copies of an editor that ended without
+    // closing its documents, opens the file named in arguments (after the program's own name)
     // and shows the frame maximized. The program starts without a document otherwise.
     void InitInstance(const QStringList& arguments);
 
     CMainFrame& MainFrame() const { return *m_frame; }
+    RecoveryKeeper& Recovery() const { return *m_recovery; }
 
   private:
     std::unique_ptr<CMainFrame> m_frame;
+    RecoveryKeeper* m_recovery = nullptr;  // owned by the frame
 };
 
 }  // namespace rungpad

@@ -10,7 +10,9 @@
 #include "view/GridGeometry.h"
 #include "view/LogicalMapping.h"
 
+class QAction;
 class QLineEdit;
+class QMenu;
 class QPrinter;
 class QRubberBand;
 
@@ -87,8 +89,13 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     // Escape in the box: it closes, and the note stays as it was.
     void CancelNoteEdit();
     bool IsNoteEditOpen() const { return m_noteEdit != nullptr; }
-    // The right-click menu at a screen position.
+    // The right-click menu at a screen position, and its items: the commands' own actions,
+    // found by command id through the lookup the main frame gives.
     void ShowContextMenu(const QPoint& globalPos);
+    void BuildContextMenu(QMenu& menu);
+    void SetCommandLookup(std::function<QAction*(int id)> lookup) {
+        m_commandLookup = std::move(lookup);
+    }
 
     // Sets the scroll range and steps from the program's line count.
     void UpdateScrollSize();
@@ -139,6 +146,8 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The wheel scrolls by the desktop's step (three lines unless set otherwise) per notch.
+    void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
@@ -165,6 +174,8 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     std::unique_ptr<ViewFonts> m_fonts;
     QPrinter* m_printer = nullptr;
     std::unique_ptr<QPrinter> m_ownPrinter;
+    std::function<QAction*(int id)> m_commandLookup;
+    int m_wheelRemainder = 0;  // wheel turn below one notch, kept for the next event
     std::unique_ptr<CLiveCheck> m_liveCheck;
     bool m_livePending = false;
     int m_liveLine = -1;

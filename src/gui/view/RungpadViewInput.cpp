@@ -1,12 +1,15 @@
 // CRungpadView's input: mouse selection and the rubber band, double-click and Enter, the cursor
 // keys, the right-click menu and the line note typed in place.
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRubberBand>
+#include <QScrollBar>
 #include <QValidator>
+#include <QWheelEvent>
 #include <array>
 #include <optional>
 #include <utility>
@@ -15,7 +18,6 @@
 #include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
 #include "model/LadProgram.h"
-#include "view/ElementIcons.h"
 #include "view/RungpadView.h"
 #include "view/ViewFonts.h"
 
@@ -279,30 +281,42 @@ void CRungpadView::EndNoteEdit() {
 }
 
 void CRungpadView::ShowContextMenu(const QPoint& globalPos) {
-    if (!m_editor) {
-        return;
-    }
-    const GridPos cursor = m_doc->Selection().cursor;
-    if (cursor.column < 0 || cursor.line < 0 || !m_program->IsValidLine(cursor.line)) {
+    const GridPos cursor = m_doc ? m_doc->Selection().cursor : GridPos{-1, -1};
+    if (!m_editor || cursor.column < 0 || cursor.line < 0 || !m_program->IsValidLine(cursor.line)) {
         return;
     }
     QMenu menu(this);
-    const auto add = [&](QMenu* into, const QString& text,
-                         std::function<void(CLadEditor&)> command) {
-        QAction* action = into->addAction(text);
-        connect(action, &QAction::triggered, this, [this, command] { Edit(command); });
-        return action;
+    BuildContextMenu(menu);
+    if (!menu.isEmpty()) {
+        menu.exec(globalPos);
+    }
+}
+
+void CRungpadView::BuildContextMenu(QMenu& menu) {
+    if (!m_commandLookup || !m_editor) {
+        return;
+    }
+    const auto add = [this](QMenu* into, int id) {
+        if (QAction* action = m_commandLookup(id)) {
+            into->addAction(action);
+        }
     };
-    add(&menu, QStringLiteral("Cut(&T)\tCtrl+X"), [](CLadEditor& e) { e.OnCut(); });
-    add(&menu, QStringLiteral("Copy(&C)\tCtrl+C"), [](CLadEditor& e) { e.OnCopy(); });
-    add(&menu, QStringLiteral("Paste(&P)\tCtrl+V"), [](CLadEditor& e) { e.OnPaste(); });
+    for (const int id : {57635, 57634, 57637}) {  // Cut, Copy, Paste
+        add(&menu, id);
+    }
     menu.addSeparator();
-    add(&menu, QStringLiteral("Insert Line(&I)\tInsert"), [](CLadEditor& e) { e.OnInsertLine(); });
-    add(&menu, QStringLiteral("Delete Line(&D)\tCtrl+Del"),
-        [](CLadEditor& e) { e.OnDeleteLine(); });
-    const std::uint16_t code = m_program->Cell(cursor.column, cursor.line).code;
+    add(&menu, 32780);  // Insert Line
+    add(&menu, 32781);  // Delete Line
+    const GridPos cursor = m_doc->Selection().cursor;
+    const std::uint16_t code = m_program->IsValidLine(cursor.line) && cursor.column >= 0
+                                   ? m_program->Cell(cursor.column, cursor.line).code
+                                   : Element::kEmpty;
     if (code >= Element::kNcContact && code <= Element::kNegCoil) {
-        add(&menu, QStringLiteral("修改注释(&M)"), [](CLadEditor& e) { e.OnModifyNote(); });
+        // Modify Note under this menu's own name.
+        if (QAction* modifyNote = m_commandLookup(32823)) {
+            QAction* item = menu.addAction(QStringLiteral("修改注释(&M)"));
+            connect(item, &QAction::triggered, modifyNote, &QAction::trigger);
+        }
         const std::string_view text = m_program->Cell(cursor.column, cursor.line).Text();
         const QString address =
             QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -312,19 +326,30 @@ void CRungpadView::ShowContextMenu(const QPoint& globalPos) {
     }
     menu.addSeparator();
     QMenu* basic = menu.addMenu(QStringLiteral("基本指令(&B)"));
-    for (const EditCommands::ElementTool& tool : EditCommands::kElementTools) {
-        const int kind = tool.kind;
-        add(basic, QString::fromUtf8(tool.menuText.data(), tool.menuText.size()),
-            [kind](CLadEditor& e) { e.PlaceElement(kind); })
-            ->setIcon(ElementIcons::ForKind(kind));
+    // Contacts, horizontal, vertical, coils, Delete Nodes, Remove Vertical.
+    for (const int id : {32771, 32773, 32774, 32776, 32772, 32775, 32777, 32778}) {
+        add(basic, id);
     }
     QMenu* functions = menu.addMenu(QStringLiteral("功能指令(&F)"));
     for (const EditCommands::FunctionCommand& command : EditCommands::kFunctionMenu) {
-        const std::uint16_t box = command.code;
-        add(functions, QString::fromUtf8(command.menuText.data(), command.menuText.size()),
-            [box](CLadEditor& e) { e.InsertFunctionBox(box); });
+        add(functions, command.id);
     }
-    menu.exec(globalPos);
+}
+
+void CRungpadView::wheelEvent(QWheelEvent* event) {
+    const int delta = event->angleDelta().y();
+    if (delta == 0 || event->modifiers() != Qt::NoModifier || !m_program) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    constexpr int kNotch = 120;  // one step of a common wheel
+    m_wheelRemainder += delta;
+    const int notches = m_wheelRemainder / kNotch;
+    m_wheelRemainder %= kNotch;
+    const int lines = notches * QApplication::wheelScrollLines();
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(bar->value() - Mapping().HeightToDevice(G::kLineHeight * lines));
+    event->accept();
 }
 
 }  // namespace rungpad

@@ -1,0 +1,249 @@
+// The shell around the documents: the standard toolbar, one action per command shared by the
+// menus, toolbars and the right-click menu with their prompts, the View and Window menus, second
+// windows of a document, the main title, and the short menu's Print Setup.
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+#include "GuiTestSupport.h"
+#include "document/DocumentHost.h"
+#include "document/RungpadDoc.h"
+#include "edit/LadEditor.h"
+#include "shell/ChildFrm.h"
+#include "shell/MainFrm.h"
+#include "view/RungpadView.h"
+
+using namespace rungpad;
+using rungpad::test::AnsweringHost;
+using rungpad::test::RecordingBox;
+
+namespace {
+
+const QString kDemo = QStringLiteral(RUNGPAD_EXAMPLES "/demo.plf");
+
+// The visible texts of a menu's or toolbar's actions, "|" for a separator.
+QStringList Texts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (const QAction* action : actions) {
+        if (action->isVisible()) {
+            texts << (action->isSeparator() ? QStringLiteral("|") : action->text());
+        }
+    }
+    return texts;
+}
+
+QMenu* MenuNamed(const QMainWindow& frame, const QString& title) {
+    for (QAction* action : frame.menuBar()->actions()) {
+        if (action->text() == title) {
+            return action->menu();
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir m_settings;
+    RecordingBox m_box;
+    AnsweringHost m_host{SaveChangesAnswer::kNo};
+
+    void Prepare(CMainFrame& frame) {
+        m_host.asked = 0;
+        frame.SetMessageBox(&m_box);
+        frame.SetDocumentHost(&m_host);
+        frame.resize(1000, 760);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(m_settings.isValid());
+        qputenv("XDG_CONFIG_HOME", m_settings.path().toLocal8Bit());
+        QCoreApplication::setOrganizationName(QStringLiteral("RungpadTests"));
+    }
+
+    void standardToolbarAndStatusBar() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        auto* toolbar = frame.findChild<QToolBar*>(QStringLiteral("StandardToolBar"));
+        QVERIFY(toolbar);
+        QCOMPARE(Texts(toolbar->actions()),
+                 (QStringList{"New(&N)", "Open(&O)...", "Save(&S)", "|", "Cut(&T)", "Copy(&C)",
+                              "Paste(&P)", "|", "Undo(&U)", "|", "Convert(&V)", "Find(&F)", "|",
+                              "Print(&P)...", "About Rungpad(&A)..."}));
+        const QList<int> ids = {57600, 57601, 57603, 57635, 57634, 57637,
+                                57643, 32789, 32782, 57607, 57664};
+        QList<QAction*> buttons;
+        for (QAction* action : toolbar->actions()) {
+            if (!action->isSeparator()) {
+                buttons << action;
+            }
+        }
+        for (int i = 0; i < ids.size(); ++i) {
+            QCOMPARE(buttons.at(i), frame.Command(ids.at(i)));  // the menus' own action
+            QVERIFY(!buttons.at(i)->icon().isNull());
+        }
+        // The View menu as the short and the long menu have it.
+        QCOMPARE(Texts(MenuNamed(frame, QStringLiteral("View(&V)"))->actions()),
+                 (QStringList{"Toolbar(&T)", "Status Bar(&S)", "|", "Output window(&O)",
+                              "Instruction Window(&I)"}));
+        // The message pane, then the lock key panes.
+        for (const char* pane : {"capital", "number", "roll"}) {
+            QVERIFY(frame.statusBar()->findChild<QLabel*>(QString::fromLatin1(pane)));
+        }
+    }
+
+    // Status prompts and tool tips come from the prompt strings and show the command's key.
+    void promptsShowTheKeys_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("contact") << 32771 << "Normally open contact(Ctrl+Q)"
+                                 << "Normally open contact(Ctrl+Q)";
+        QTest::newRow("tip only a key") << 32773 << "Normally closed contact(Ctrl+W)"
+                                        << "Normally closed contact(Ctrl+W)";
+        QTest::newRow("own tip") << 32779 << "function command(Ctrl+A)"
+                                 << "function command(Ctrl+A)";
+        QTest::newRow("key added") << 32827 << "Replace(Ctrl+H)"
+                                   << "Replace(Ctrl+H)";
+        QTest::newRow("framework command") << 57603 << "Save the active document(Ctrl+S)"
+                                           << "Save(Ctrl+S)";
+        QTest::newRow("no key") << 32821 << "Generate binary file"
+                                << "Generate binary file";
+    }
+    void promptsShowTheKeys() {
+        QFETCH(int, id);
+        QFETCH(QString, status);
+        QFETCH(QString, tip);
+        CMainFrame frame;
+        QAction* action = frame.Command(id);
+        QVERIFY(action);
+        QCOMPARE(action->statusTip(), status);
+        QCOMPARE(action->toolTip(), tip);
+    }
+
+    // The right-click menu holds the commands' own actions, its element tools in their order.
+    void contextMenuSharesTheCommands() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        CRungpadView* view = frame.ActiveChild()->View();
+        const LadProgram& program = frame.ActiveDocument()->Program();
+        QVERIFY(program.Cell(0, 0).code == Element::kNoContact);
+        view->Edit([](CLadEditor& e) { e.Select({0, 0}, {0, 0}); });
+        QMenu menu;
+        view->BuildContextMenu(menu);
+        QCOMPARE(
+            Texts(menu.actions()),
+            (QStringList{"Cut(&T)", "Copy(&C)", "Paste(&P)", "|", "Insert Line(&I)",
+                         "Delete Line(&D)", "修改注释(&M)", "|", "基本指令(&B)", "功能指令(&F)"}));
+        QCOMPARE(menu.actions().at(0), frame.Command(57635));
+        QList<QAction*> basic = menu.actions().at(8)->menu()->actions();
+        const QList<int> order = {32771, 32773, 32774, 32776, 32772, 32775, 32777, 32778};
+        QCOMPARE(basic.size(), order.size());
+        for (int i = 0; i < order.size(); ++i) {
+            QCOMPARE(basic.at(i), frame.Command(order.at(i)));
+        }
+        QCOMPARE(menu.actions().at(9)->menu()->actions().size(), 36);
+        // On an empty cell there is no note to modify.
+        view->Edit([](CLadEditor& e) { e.Select({3, 1}, {3, 1}); });
+        QMenu empty;
+        view->BuildContextMenu(empty);
+        QVERIFY(!Texts(empty.actions()).contains(QStringLiteral("修改注释(&M)")));
+    }
+
+    // New Window: a second view of the same document; an edit in one shows in both, closing
+    // one asks nothing, and the window left alone is maximized again.
+    void newWindowSharesTheDocument() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        CChildFrame* first = frame.ActiveChild();
+        frame.Command(57648)->trigger();
+        QCOMPARE(frame.Children().size(), 2);
+        CChildFrame* second = frame.ActiveChild();
+        QVERIFY(second != first);
+        QCOMPARE(&second->Document(), &first->Document());
+        QCOMPARE(first->windowTitle(), QStringLiteral("demo.plf:1[*]"));
+        QCOMPARE(second->windowTitle(), QStringLiteral("demo.plf:2[*]"));
+        second->View()->Edit([](CLadEditor& e) {
+            e.Select({3, 1}, {3, 1});
+            e.PlaceElement(0x100);
+        });
+        QCOMPARE(first->View()->Program()->Cell(3, 1).code, Element::kHLine);
+        QVERIFY(first->isWindowModified());
+        frame.Command(57650)->trigger();  // cascade: the survivor is no longer maximized
+        QVERIFY(!first->isMaximized());
+        second->close();
+        QTRY_COMPARE(frame.Children().size(), 1);
+        QCOMPARE(m_host.asked, 0);
+        QTRY_VERIFY(first->isMaximized());
+        QCOMPARE(first->windowTitle(), QStringLiteral("demo.plf[*]"));
+        first->close();
+        QCOMPARE(m_host.asked, 1);
+    }
+
+    // Cascade gives each window a usable size; the main title then names the active document.
+    void cascadeAndTheMainTitle() {
+        CMainFrame frame;
+        Prepare(frame);
+        for (int i = 0; i < 3; ++i) {
+            frame.OnFileNew();
+        }
+        QVERIFY(frame.windowTitle().startsWith(QStringLiteral("Ladder diagram editor - [Ladder3")));
+        frame.Command(57650)->trigger();
+        const QSize area = frame.ActiveChild()->mdiArea()->viewport()->size();
+        QList<QPoint> corners;
+        for (CChildFrame* child : frame.Children()) {
+            QVERIFY(!child->isMaximized());
+            QVERIFY(child->width() >= area.width() / 2);
+            QVERIFY(child->height() >= area.height() / 2);
+            QVERIFY(!corners.contains(child->pos()));
+            corners << child->pos();
+        }
+        QCOMPARE(frame.windowTitle(),
+                 QStringLiteral("Ladder diagram editor - ") +
+                     QString::fromStdString(frame.ActiveDocument()->State().Title()));
+        // Maximized, the child's name shows in brackets, once.
+        frame.ActiveChild()->showMaximized();
+        QVERIFY(frame.windowTitle().startsWith(QStringLiteral("Ladder diagram editor - [Ladder")));
+        QCOMPARE(frame.windowTitle().count(QStringLiteral("Ladder")), 2);
+        // The window list names every window and checks the active one.
+        QMenu* window = MenuNamed(frame, QStringLiteral("Window(&W)"));
+        QVERIFY(window);
+        emit window->aboutToShow();
+        const QStringList texts = Texts(window->actions());
+        QCOMPARE(texts.mid(0, 4),
+                 (QStringList{"New Window(&N)", "Cascade(&C)", "Tile(&T)", "Array Icon(&A)"}));
+        QCOMPARE(texts.mid(5), (QStringList{"&1 Ladder1", "&2 Ladder2", "&3 Ladder3"}));
+        QVERIFY(window->actions().last()->isChecked());
+    }
+
+    // The short menu offers Print Setup as "Print(&R)..."; with a document it is Print Setup.
+    void printSetupWithoutADocument() {
+        CMainFrame frame;
+        Prepare(frame);
+        QMenu* file = MenuNamed(frame, QStringLiteral("File(&F)"));
+        const QStringList texts = Texts(file->actions());
+        QCOMPARE(texts.mid(0, 3), (QStringList{"New(&N)", "Open(&O)...", "Print(&R)..."}));
+        QCOMPARE(texts.last(), QStringLiteral("Exit(&X)"));  // after the recent files
+        QCOMPARE(frame.Command(57606)->text(), QStringLiteral("Print(&R)..."));
+        frame.OnFileNew();
+        QCOMPARE(frame.Command(57606)->text(), QStringLiteral("Print Setup(&R)..."));
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "tst_Shell.moc"
