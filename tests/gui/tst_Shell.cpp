@@ -81,10 +81,10 @@ class TestShell : public QObject {
         QVERIFY(toolbar);
         QCOMPARE(Texts(toolbar->actions()),
                  (QStringList{"New(&N)", "Open(&O)...", "Save(&S)", "|", "Cut(&T)", "Copy(&C)",
-                              "Paste(&P)", "|", "Undo(&U)", "|", "Convert(&V)", "Find(&F)", "|",
-                              "Print(&P)...", "About Rungpad(&A)..."}));
+                              "Paste(&P)", "|", "Undo(&U)", "Redo(&Y)", "|", "Convert(&V)",
+                              "Find(&F)", "|", "Print(&P)...", "About Rungpad(&A)..."}));
         const QList<int> ids = {57600, 57601, 57603, 57635, 57634, 57637,
-                                57643, 32789, 32782, 57607, 57664};
+                                57643, 57644, 32789, 32782, 57607, 57664};
         QList<QAction*> buttons;
         for (QAction* action : toolbar->actions()) {
             if (!action->isSeparator()) {
@@ -98,7 +98,7 @@ class TestShell : public QObject {
         // The View menu as the short and the long menu have it.
         QCOMPARE(Texts(MenuNamed(frame, QStringLiteral("View(&V)"))->actions()),
                  (QStringList{"Toolbar(&T)", "Status Bar(&S)", "|", "Output window(&O)",
-                              "Instruction Window(&I)"}));
+                              "Instruction Window(&I)", "Cross Reference"}));
         // The message pane, then the lock key panes.
         for (const char* pane : {"capital", "number", "roll"}) {
             QVERIFY(frame.statusBar()->findChild<QLabel*>(QString::fromLatin1(pane)));
