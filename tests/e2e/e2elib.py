@@ -29,6 +29,15 @@ class JourneyFailure(AssertionError):
     pass
 
 
+def _die_with_parent():
+    """Run in each child before exec: the kernel ends the child when the journey ends, even
+    when CTest kills the journey at its timeout, so no X server or editor is left behind."""
+    import ctypes
+    import signal
+    pr_set_pdeathsig = 1
+    ctypes.CDLL(None, use_errno=True).prctl(pr_set_pdeathsig, signal.SIGTERM)
+
+
 def check(condition, message):
     if not condition:
         raise JourneyFailure(message)
@@ -223,7 +232,7 @@ class Session:
         xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_fd), "-screen", "0",
              f"{SCREEN_W}x{SCREEN_H}x24", "-dpi", str(DPI), "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_fd,), stdout=subprocess.DEVNULL,
+            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, preexec_fn=_die_with_parent,
             stderr=open(os.path.join(self.work, "xvfb.log"), "wb"))
         os.close(write_fd)
         self.procs.append(xvfb)
@@ -235,7 +244,7 @@ class Session:
         os.close(read_fd)
         self.display = ":" + number.decode().strip()
         self.procs.append(subprocess.Popen(
-            ["openbox"], env=self.env(),
+            ["openbox"], env=self.env(), preexec_fn=_die_with_parent,
             stdout=subprocess.DEVNULL, stderr=open(os.path.join(self.work, "openbox.log"), "wb")))
         # The window manager announces itself on the root window.
         wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.run_text(
@@ -245,6 +254,7 @@ class Session:
         """Starts rungpad with args and waits until its main window is active and has settled
         maximized (it is first mapped at its normal size)."""
         self.app_proc = subprocess.Popen([self.app, *args], env=self.env(), cwd=self.work,
+                                         preexec_fn=_die_with_parent,
                                          stdout=open(self.app_log, "ab"),
                                          stderr=subprocess.STDOUT)
         name = self.wait_active(title, timeout=60)
