@@ -145,23 +145,24 @@ class TestShell : public QObject {
         view->Edit([](CLadEditor& e) { e.Select({0, 0}, {0, 0}); });
         QMenu menu;
         view->BuildContextMenu(menu);
-        QCOMPARE(
-            Texts(menu.actions()),
-            (QStringList{"Cut(&T)", "Copy(&C)", "Paste(&P)", "|", "Insert Line(&I)",
-                         "Delete Line(&D)", "修改注释(&M)", "|", "基本指令(&B)", "功能指令(&F)"}));
+        QCOMPARE(Texts(menu.actions()),
+                 (QStringList{"Cut(&T)", "Copy(&C)", "Paste(&P)", "|", "Insert Line(&I)",
+                              "Delete Line(&D)", "修改注释(&M)", "Show Cross Reference", "|",
+                              "基本指令(&B)", "功能指令(&F)"}));
         QCOMPARE(menu.actions().at(0), frame.Command(57635));
-        QList<QAction*> basic = menu.actions().at(8)->menu()->actions();
+        QList<QAction*> basic = menu.actions().at(9)->menu()->actions();
         const QList<int> order = {32771, 32773, 32774, 32776, 32772, 32775, 32777, 32778};
         QCOMPARE(basic.size(), order.size());
         for (int i = 0; i < order.size(); ++i) {
             QCOMPARE(basic.at(i), frame.Command(order.at(i)));
         }
-        QCOMPARE(menu.actions().at(9)->menu()->actions().size(), 36);
+        QCOMPARE(menu.actions().at(10)->menu()->actions().size(), 36);
         // On an empty cell there is no note to modify.
         view->Edit([](CLadEditor& e) { e.Select({3, 1}, {3, 1}); });
         QMenu empty;
         view->BuildContextMenu(empty);
         QVERIFY(!Texts(empty.actions()).contains(QStringLiteral("修改注释(&M)")));
+        QVERIFY(!Texts(empty.actions()).contains(QStringLiteral("Show Cross Reference")));
     }
 
     // New Window: a second view of the same document; an edit in one shows in both, closing
