@@ -141,12 +141,6 @@ void PrintHeaderChanges(const ProgramDiff& diff) {
     }
 }
 
-void PrintStat(const DiffCounts& n) {
-    std::cout << n.changed << " lines changed, " << n.inserted << " inserted, " << n.deleted
-              << " deleted; " << n.cells << " cells changed, " << n.notes << " line notes changed, "
-              << n.header << " header fields changed\n";
-}
-
 int RunDiff(const std::vector<std::string>& args) {
     std::vector<std::string> files;
     bool stat = false;
@@ -170,7 +164,7 @@ int RunDiff(const std::vector<std::string>& args) {
     const ProgramDiff diff = ProgramDiff::Compare({oldDoc.Doc().Program(), oldDoc.Doc().Header()},
                                                   {newDoc.Doc().Program(), newDoc.Doc().Header()});
     if (stat) {
-        PrintStat(diff.Counts());
+        std::cout << ProgramDiff::Summary(diff.Counts()) << '\n';
     } else if (!diff.Equal()) {
         std::cout << "--- " << files[0] << "\n+++ " << files[1] << '\n';
         PrintHeaderChanges(diff);

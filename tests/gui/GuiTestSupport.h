@@ -3,6 +3,7 @@
 // Helpers of the GUI tests: small programs, offscreen rendering at 100 DPI (one pixel per logical
 // unit, so a logical point (x, y) is the pixel (x, -y)) and pixel probes.
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -29,6 +30,16 @@
 namespace rungpad::test {
 
 inline constexpr int kDotsPerMeterAt100Dpi = 3937;
+
+// The command (menu or toolbar action) of a window with the given text, or nullptr.
+inline QAction* FindAction(const QWidget& window, const QString& text) {
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    return nullptr;
+}
 
 // A message box that records its texts instead of showing them.
 class RecordingBox final : public MessageBoxHost {

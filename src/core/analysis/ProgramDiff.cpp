@@ -131,6 +131,13 @@ std::vector<HeaderDiff> CompareHeaders(const ComparedProgram& a, const ComparedP
 
 }  // namespace
 
+std::string ProgramDiff::Summary(const DiffCounts& n) {
+    return std::to_string(n.changed) + " lines changed, " + std::to_string(n.inserted) +
+           " inserted, " + std::to_string(n.deleted) + " deleted; " + std::to_string(n.cells) +
+           " cells changed, " + std::to_string(n.notes) + " line notes changed, " +
+           std::to_string(n.header) + " header fields changed";
+}
+
 unsigned ProgramDiff::CellFields(const LadCell& a, const LadCell& b) {
     unsigned fields = 0;
     if (a.code != b.code) {

@@ -72,6 +72,9 @@ class ProgramDiff {
         return m_counts.inserted + m_counts.changed + m_counts.deleted == 0 && m_header.empty();
     }
 
+    // "2 lines changed, 1 inserted, 0 deleted; 3 cells changed, 1 line notes changed, 0 header
+    // fields changed"
+    static std::string Summary(const DiffCounts& counts);
     // The fields in which two cells differ. The highlight and the table line count are not
     // stored and not compared.
     static unsigned CellFields(const LadCell& a, const LadCell& b);

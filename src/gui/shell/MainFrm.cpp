@@ -239,6 +239,8 @@ void CMainFrame::CreateMenus() {
     viewCommand(m_fileMenu, 57609, QStringLiteral("Print Preview(&V)"),
                 &CRungpadView::OnFilePrintPreview, {});
     m_fileMenu->addAction(m_printSetupAct);
+    m_documentActions << m_fileMenu->addSeparator();
+    CreateCompareActions(m_fileMenu);
     m_recentSeparator = m_fileMenu->addSeparator();
     for (QAction* act : m_recentActs) {
         m_fileMenu->addAction(act);

@@ -113,6 +113,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void ConnectView(CChildFrame* child);
     // The active view's live check result in the status bar.
     void ShowLiveStatus();
+    // Compare With and the moves between the differences it marks (MainFrmCompare.cpp).
+    void CreateCompareActions(QMenu* menu);
+    void OnCompareWith();
     // Shows the document menus only while a document is open.
     void UpdateMenus();
     // Undo and Modify Note are enabled only when the active view can do them.

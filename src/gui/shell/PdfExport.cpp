@@ -5,8 +5,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include "document/DocumentHost.h"
-#include "document/RungpadDoc.h"
+#include "document/ProgramReader.h"
 #include "model/FileIo.h"
 #include "view/ViewPrinter.h"
 
@@ -16,16 +15,6 @@ namespace {
 
 constexpr int kWritten = 0;
 constexpr int kFailed = 2;
-
-// Keeps the last message box text so that a refusal can be reported in one line.
-class LastMessageBox final : public MessageBoxHost {
-  public:
-    void ShowMessage(std::string_view text) override { m_last = text; }
-    const std::string& Last() const { return m_last; }
-
-  private:
-    std::string m_last;
-};
 
 // Prints the program to a PDF file at path as Print would; false when nothing was printed.
 bool PrintToPdf(const LadProgram& program, const QString& path) {
@@ -49,23 +38,21 @@ bool ReadAll(const QString& path, std::vector<std::uint8_t>& bytes) {
 }  // namespace
 
 int CPdfExport::Run(const QString& out, const QString& file, QTextStream& err) {
-    NullMessageChannel channel;
-    LastMessageBox box;
-    NullDocumentHost host;
-    CRungpadDoc doc(channel, box, host);
-    if (!doc.OnOpenDocument(file.toStdString()) || doc.IsRefusedFile()) {
-        err << "rungpad: " << file << ": " << QString::fromStdString(box.Last()) << Qt::endl;
+    LadProgram program;
+    LadHeaderTexts header;
+    std::string error;
+    if (!ProgramReader::Read(file.toStdString(), program, header, error)) {
+        err << "rungpad: " << file << ": " << QString::fromStdString(error) << Qt::endl;
         return kFailed;
     }
     // The printer writes where it likes; the result reaches OUT only through the careful writer.
     const QTemporaryDir scratch;
     const QString printed = scratch.filePath(QStringLiteral("pages.pdf"));
     std::vector<std::uint8_t> bytes;
-    if (!scratch.isValid() || !PrintToPdf(doc.Program(), printed) || !ReadAll(printed, bytes)) {
+    if (!scratch.isValid() || !PrintToPdf(program, printed) || !ReadAll(printed, bytes)) {
         err << "rungpad: " << file << ": nothing was printed" << Qt::endl;
         return kFailed;
     }
-    std::string error;
     if (!FileIo::WriteFileAtomically(out.toStdString(), bytes, error)) {
         err << "rungpad: " << QString::fromStdString(error) << Qt::endl;
         return kFailed;

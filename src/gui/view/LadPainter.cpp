@@ -108,6 +108,10 @@ void LadPainter::FillBlack(const LogicalRect& r) {
     m_painter.fillRect(m_mapping.ToDevice(r), Qt::black);
 }
 
+void LadPainter::Fill(const LogicalRect& r, const QColor& color) {
+    m_painter.fillRect(m_mapping.ToDevice(r), color);
+}
+
 void LadPainter::InvertRect(const LogicalRect& r) {
     const QPainter::CompositionMode mode = m_painter.compositionMode();
     m_painter.setCompositionMode(QPainter::RasterOp_NotDestination);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPen>
 #include <QString>
@@ -45,6 +46,7 @@ class LadPainter {
     // An ellipse in r, filled with the current brush so it hides what lies behind it.
     void Ellipse(const LogicalRect& r);
     void FillBlack(const LogicalRect& r);
+    void Fill(const LogicalRect& r, const QColor& color);
     void InvertRect(const LogicalRect& r);
     void Text(LogicalPoint topLeft, const QString& text, FontRole role);
 

@@ -7,10 +7,12 @@
 #include <algorithm>
 
 #include "analysis/LiveCheck.h"
+#include "analysis/ProgramComparison.h"
 #include "dialogs/FindDlg.h"
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
 #include "model/LadProgram.h"
+#include "view/DiffMargin.h"
 #include "view/LadPainter.h"
 #include "view/LadRenderer.h"
 #include "view/ViewFonts.h"
@@ -165,11 +167,35 @@ LineRange CRungpadView::DrawView(QPainter& painter, const QRect& exposed) {
     LadPainter p(painter, mapping, Fonts());
     const LineRange wanted = G::LinesTouching(top, bottom, m_program->LineCount());
     const LineRange drawn = LadRenderer::DrawView(p, *m_program, wanted);
+    if (m_comparison) {
+        DiffMargin::Draw(p, m_comparison->Marks(*m_program), wanted);
+    }
     const QRect marker = LiveMarkerRect();
     if (!marker.isEmpty()) {
         painter.fillRect(marker, QColor(220, 0, 0));
     }
     return drawn;
+}
+
+void CRungpadView::SetComparison(LadProgram other) {
+    m_comparison = std::make_unique<ProgramComparison>(std::move(other));
+    viewport()->update();
+}
+
+bool CRungpadView::GoToDifference(bool forward) {
+    if (!m_comparison || !m_program || !m_editor || !m_doc) {
+        return false;
+    }
+    const SelectionState& selection = m_doc->Selection();
+    const int from = selection.HasCursor() ? selection.cursor.line : -1;
+    const int line = m_comparison->Difference(*m_program, from, forward);
+    if (line < 0) {
+        return false;
+    }
+    m_editor->Select({0, line}, {0, line});
+    InvalidateAll();
+    BringLineIntoView(line);
+    return true;
 }
 
 void CRungpadView::paintEvent(QPaintEvent* event) {

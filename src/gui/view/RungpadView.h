@@ -21,6 +21,7 @@ namespace rungpad {
 class CFindDlg;
 class CLadEditor;
 class CLiveCheck;
+class ProgramComparison;
 class CRungpadDoc;
 class LadClipboard;
 class LadProgram;
@@ -119,6 +120,14 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     // cursor's line into view and takes the focus.
     void ShowPlace(GridPos anchor, GridPos cursor);
 
+    // Compare With: marks the lines that differ from other in the line-number margin until the
+    // next comparison; the marks follow the edits.
+    void SetComparison(LadProgram other);
+    bool HasComparison() const { return m_comparison != nullptr; }
+    // Moves the cursor to the first line of the next or previous difference; false (and nothing
+    // moves) when there is none.
+    bool GoToDifference(bool forward);
+
     // The printer set-up of the print commands, shared by the application; until one is given
     // the view keeps its own.
     void SetPrinter(QPrinter* printer) { m_printer = printer; }
@@ -172,6 +181,7 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     QLineEdit* m_noteEdit = nullptr;
     int m_noteLine = -1;
     std::unique_ptr<ViewFonts> m_fonts;
+    std::unique_ptr<ProgramComparison> m_comparison;
     QPrinter* m_printer = nullptr;
     std::unique_ptr<QPrinter> m_ownPrinter;
     std::function<QAction*(int id)> m_commandLookup;

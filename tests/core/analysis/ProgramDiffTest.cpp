@@ -7,6 +7,8 @@
 
 #include "GridBuilder.h"
 #include "analysis/DiffMarks.h"
+#include "analysis/ProgramComparison.h"
+#include "document/ProgramReader.h"
 
 namespace rungpad {
 namespace {
@@ -225,6 +227,36 @@ TEST(DiffMarks, DeletedBeforeTheFirstLineAndNoDifference) {
     EXPECT_TRUE(none.Empty());
     EXPECT_EQ(none.Next(-1), -1);
     EXPECT_EQ(none.Previous(3), -1);
+}
+
+// The marks of a comparison follow the edited program: made again once it changes.
+TEST(ProgramComparison, MarksFollowTheEditedProgram) {
+    ProgramComparison comparison(GridBuilder::Build(kThree));
+    LadProgram current = GridBuilder::Build(kThree);
+    EXPECT_TRUE(comparison.Marks(current).Empty());
+    current.Cell(0, 2).SetText("X000.6");
+    EXPECT_EQ(comparison.Marks(current).At(2), DiffMarks::kChanged);
+    EXPECT_EQ(comparison.Difference(current, -1, true), 2);
+    ASSERT_TRUE(current.InsertLines(0, 1));
+    EXPECT_EQ(comparison.Marks(current).At(0), DiffMarks::kInserted);
+    EXPECT_EQ(comparison.Marks(current).At(3), DiffMarks::kChanged);
+    EXPECT_EQ(comparison.Difference(current, 3, false), 0);
+    current.DeleteLines(0, 1);
+    current.Cell(0, 2).SetText("X000.2");
+    EXPECT_TRUE(comparison.Marks(current).Empty());
+}
+
+TEST(ProgramReader, ReadsAsTheEditorOpensAndNamesTheReason) {
+    LadProgram program;
+    LadHeaderTexts header;
+    std::string error;
+    ASSERT_TRUE(
+        ProgramReader::Read(RUNGPAD_SOURCE_DIR "/examples/demo.plf", program, header, error));
+    EXPECT_EQ(program.LineCount(), 14);
+    EXPECT_EQ(header.version.Str(), "V1.0");
+    EXPECT_FALSE(
+        ProgramReader::Read(RUNGPAD_SOURCE_DIR "/no/such/file.plf", program, header, error));
+    EXPECT_NE(error.find("file.plf"), std::string::npos) << error;
 }
 
 }  // namespace
