@@ -47,6 +47,13 @@ class ScanEngine {
 
     // Elapsed milliseconds of TMRB timer number (its current value has no signal address).
     std::uint32_t TmrbElapsedMs(int number) const;
+    // The current value and preset of a TMR, TMRC (header code 0x1900, 0x4200) or CTR (0x1000)
+    // box with the given number, as the memory holds them; false for other boxes and numbers.
+    static bool BoxValues(std::uint16_t headerCode, int number, const SignalMemory& memory,
+                          std::uint32_t& current, std::uint32_t& preset);
+    // The operand of word number of a data type ("DT", "T", "DC", "C"), as the image encodes it.
+    static std::uint16_t DataWord(const char* letters, int number);
+
     // Number of records in the loaded step list (for benchmarks and tests).
     int RecordCount() const { return m_recordCount; }
 

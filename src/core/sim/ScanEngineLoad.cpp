@@ -36,16 +36,26 @@ int RecordsOf(int opcode) {
     }
 }
 
-// The word of a data type and number (DT0005, T005, ...) as the image encodes it.
-std::uint16_t WordOf(const char* letters, int n) {
-    return PlcAddress::EncodeAddress(std::string(letters) + std::to_string(n)).operand;
-}
-
 bool IsDataLength(int length) {
     return length == 1 || length == 2 || length == 4;
 }
 
 }  // namespace
+
+std::uint16_t ScanEngine::DataWord(const char* letters, int number) {
+    return PlcAddress::EncodeAddress(std::string(letters) + std::to_string(number)).operand;
+}
+
+bool ScanEngine::BoxValues(std::uint16_t headerCode, int number, const SignalMemory& memory,
+                           std::uint32_t& current, std::uint32_t& preset) {
+    const bool timer = headerCode == 0x1900 || headerCode == 0x4200;
+    if ((!timer && headerCode != 0x1000) || number < 0 || number >= kTimerCount) {
+        return false;
+    }
+    current = memory.Value(DataWord(timer ? "T" : "C", number), 2);
+    preset = memory.Value(DataWord(timer ? "DT" : "DC", number), 2);
+    return true;
+}
 
 bool ScanEngine::Load(const CLadConvert& converter, std::string& message) {
     m_program.clear();
@@ -170,12 +180,12 @@ bool ScanEngine::DecodeGroup(const CLadConvert& converter, int& step, Instr& ins
             instr.a = r1.a;
             break;
         case Op::kTmr:  // preset in DT, current value in T
-            instr.b = WordOf("DT", r0.a);
-            instr.c = WordOf("T", r0.a);
+            instr.b = DataWord("DT", r0.a);
+            instr.c = DataWord("T", r0.a);
             break;
         case Op::kCtr:  // preset in DC, current value in C
-            instr.b = WordOf("DC", r0.a);
-            instr.c = WordOf("C", r0.a);
+            instr.b = DataWord("DC", r0.a);
+            instr.c = DataWord("C", r0.a);
             break;
         case Op::kSft:
             instr.length = r0.kind;

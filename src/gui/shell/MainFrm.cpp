@@ -32,6 +32,7 @@
 #include "shell/CoolBar.h"
 #include "shell/LockKeys.h"
 #include "shell/OutputNavigator.h"
+#include "shell/SimMonitor.h"
 #include "shell/ToolIcons.h"
 #include "shell/XrefWindow.h"
 #include "view/ElementIcons.h"
@@ -81,6 +82,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateElementToolBar();
     CreateStatusBar();
     CreateNavigation();
+    CreateSimulationMenu();
     setAcceptDrops(true);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateMenus);
     LoadRecentFiles();
@@ -387,6 +389,7 @@ QAction* CMainFrame::AddEditAction(QWidget* into, int id, const QString& text,
     });
     into->addAction(action);
     m_documentActions << action;
+    m_editActions << action;
     return action;
 }
 
@@ -659,6 +662,9 @@ void CMainFrame::UpdateMenus() {
         children.first()->showMaximized();
     }
     m_windowCount = static_cast<int>(children.size());
+    if (m_sim && m_sim->IsActive()) {
+        SetSimulating(true);  // still read-only while another window is active
+    }
 }
 
 void CMainFrame::UpdateEditCommands() {

@@ -27,6 +27,7 @@ class CLadEditor;
 class COutputNavigator;
 class CRungpadDoc;
 class CXrefWindow;
+class CSimMonitor;
 class DocumentHost;
 struct RecoveryCopy;
 
@@ -67,6 +68,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CCoolBar* OutputWindow() const { return m_output; }
     CCoolBar* CommentWindow() const { return m_comment; }
     CCoolBar* InstructionWindow() const { return m_instruction; }
+    CSimMonitor* Simulation() const { return m_sim; }
     QStringList RecentFiles() const { return m_recentFiles; }
     CXrefWindow* XrefWindow() const { return m_xref; }
     COutputNavigator* Navigator() const { return m_navigator; }
@@ -88,6 +90,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void OnFileNew();
     void OnFileOpen();
     void OnConvert();
+    // Simulation: F5 starts (converting first, refused as F7 shows) and stops monitor mode.
+    void OnStartStopSimulation();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -113,6 +117,10 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void ConnectView(CChildFrame* child);
     // The active view's live check result in the status bar.
     void ShowLiveStatus();
+    void CreateSimulationMenu();
+    // Monitor mode on or off: editing commands disabled while on, with a status bar note.
+    void SetSimulating(bool on);
+    void StopSimulation();
     // Compare With and the moves between the differences it marks (MainFrmCompare.cpp).
     void CreateCompareActions(QMenu* menu);
     void OnCompareWith();
@@ -186,6 +194,11 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CXrefWindow* m_xref = nullptr;
     COutputNavigator* m_navigator = nullptr;
     QAction* m_modifyNoteAct = nullptr;
+    QList<QAction*> m_editActions;  // disabled while simulating
+    CSimMonitor* m_sim = nullptr;
+    QAction* m_simStartAct = nullptr;
+    QAction* m_simScanAct = nullptr;
+    QAction* m_simPauseAct = nullptr;
     QList<QAction*> m_documentActions;  // shown only with a document open
     QList<QMenu*> m_documentMenus;
     std::array<QAction*, kRecentFiles> m_recentActs{};

@@ -15,6 +15,7 @@
 #include "view/DiffMargin.h"
 #include "view/LadPainter.h"
 #include "view/LadRenderer.h"
+#include "view/MonitorOverlay.h"
 #include "view/ViewFonts.h"
 #include "view/ViewPrinter.h"
 
@@ -170,11 +171,22 @@ LineRange CRungpadView::DrawView(QPainter& painter, const QRect& exposed) {
     if (m_comparison) {
         DiffMargin::Draw(p, m_comparison->Marks(*m_program), wanted);
     }
+    if (IsMonitoring()) {
+        MonitorOverlay::Draw(painter, mapping, *m_program, *m_monitorPower, *m_monitorMemory,
+                             drawn);
+    }
     const QRect marker = LiveMarkerRect();
     if (!marker.isEmpty()) {
         painter.fillRect(marker, QColor(220, 0, 0));
     }
     return drawn;
+}
+
+void CRungpadView::SetMonitor(const std::vector<LinePower>* power, const SignalMemory* memory) {
+    EndNoteEdit();
+    m_monitorPower = memory ? power : nullptr;
+    m_monitorMemory = power ? memory : nullptr;
+    viewport()->update();
 }
 
 void CRungpadView::SetComparison(LadProgram other) {

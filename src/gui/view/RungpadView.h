@@ -6,6 +6,7 @@
 
 #include "edit/EditorHost.h"
 #include "edit/SearchTarget.h"
+#include "sim/GridEvaluator.h"
 #include "view/CursorMotion.h"
 #include "view/GridGeometry.h"
 #include "view/LogicalMapping.h"
@@ -25,6 +26,7 @@ class ProgramComparison;
 class CRungpadDoc;
 class LadClipboard;
 class LadProgram;
+class SignalMemory;
 class ViewFonts;
 
 // The scrolling view of one ladder program. It draws the grid in logical units of 0.01 inch
@@ -46,6 +48,12 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     CLadEditor* Editor() const { return m_editor.get(); }
     // Runs an editing command on the editor (nothing without a document) and signals Edited.
     void Edit(const std::function<void(CLadEditor&)>& command);
+
+    // Monitor mode: the live state of a simulation drawn over the diagram (power from the grid
+    // evaluator, values from memory, both owned by the caller); editing is refused and a left
+    // click on a cell is reported by MonitorClicked. Null power ends it.
+    void SetMonitor(const std::vector<LinePower>* power, const SignalMemory* memory);
+    bool IsMonitoring() const { return m_monitorPower != nullptr; }
 
     // Logical units against the viewport's pixels at the present scroll position.
     LogicalMapping Mapping() const;
@@ -139,6 +147,8 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     void LiveCheckChanged(const QString& message);
     // "Show Cross Reference" on a contact or coil: its address.
     void CrossReferenceRequested(const QString& address);
+    // A left click on a cell in monitor mode; shift when Shift was held.
+    void MonitorClicked(int column, int line, bool shift);
 
   public slots:
     void OnFilePrint();
@@ -173,6 +183,8 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
 
     LadProgram* m_program = nullptr;
     CRungpadDoc* m_doc = nullptr;
+    const std::vector<LinePower>* m_monitorPower = nullptr;
+    const SignalMemory* m_monitorMemory = nullptr;
     std::unique_ptr<CLadEditor> m_editor;
     std::unique_ptr<CFindDlg> m_findDlg;
     QRubberBand* m_band = nullptr;

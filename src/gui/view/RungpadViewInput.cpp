@@ -75,7 +75,7 @@ void CRungpadView::Edit(const std::function<void(CLadEditor&)>& command) {
 }
 
 void CRungpadView::RunEdit(const std::function<void(CLadEditor&)>& command, bool keepCursorInView) {
-    if (!m_editor) {
+    if (!m_editor || IsMonitoring()) {  // read-only while simulating
         return;
     }
     const GridPos before = m_doc->Selection().cursor;
@@ -101,6 +101,14 @@ void CRungpadView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const LogicalPoint p = ToLogical(event->position().toPoint());
+    if (IsMonitoring()) {
+        if (event->button() == Qt::LeftButton && G::InGrid(p, LineCount())) {
+            const GridPos cell = G::CellAt(p, LineCount());
+            emit MonitorClicked(cell.column, cell.line,
+                                event->modifiers().testFlag(Qt::ShiftModifier));
+        }
+        return;
+    }
     EndNoteEdit();
     if (event->button() == Qt::LeftButton) {
         RunEdit(
@@ -137,7 +145,7 @@ void CRungpadView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CRungpadView::mouseReleaseEvent(QMouseEvent* event) {
-    if (!m_editor) {
+    if (!m_editor || IsMonitoring()) {
         QAbstractScrollArea::mouseReleaseEvent(event);
         return;
     }
@@ -160,7 +168,8 @@ void CRungpadView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CRungpadView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (!m_editor || event->button() != Qt::LeftButton || !m_editor->CanEditAtCursor()) {
+    if (!m_editor || IsMonitoring() || event->button() != Qt::LeftButton ||
+        !m_editor->CanEditAtCursor()) {
         return;
     }
     const LogicalPoint p = ToLogical(event->position().toPoint());
@@ -173,7 +182,7 @@ void CRungpadView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CRungpadView::keyPressEvent(QKeyEvent* event) {
     using Key = CursorMotion::Key;
-    if (!m_editor) {
+    if (!m_editor || IsMonitoring()) {
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
@@ -235,7 +244,7 @@ void CRungpadView::MoveCursor(CursorMotion::Key key) {
 }
 
 void CRungpadView::StartNoteEdit(int line) {
-    if (!m_editor || !m_program->IsValidLine(line)) {
+    if (!m_editor || IsMonitoring() || !m_program->IsValidLine(line)) {
         return;
     }
     EndNoteEdit();
@@ -282,7 +291,8 @@ void CRungpadView::EndNoteEdit() {
 
 void CRungpadView::ShowContextMenu(const QPoint& globalPos) {
     const GridPos cursor = m_doc ? m_doc->Selection().cursor : GridPos{-1, -1};
-    if (!m_editor || cursor.column < 0 || cursor.line < 0 || !m_program->IsValidLine(cursor.line)) {
+    if (!m_editor || IsMonitoring() || cursor.column < 0 || cursor.line < 0 ||
+        !m_program->IsValidLine(cursor.line)) {
         return;
     }
     QMenu menu(this);

@@ -1,0 +1,142 @@
+// The main frame's Simulation menu: monitor mode of the active view (start and stop, single
+// scan, pause, speed), beside the specified menus.
+
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <array>
+
+#include "document/RungpadDoc.h"
+#include "model/LadProgram.h"
+#include "shell/ChildFrm.h"
+#include "shell/MainFrm.h"
+#include "shell/SimMonitor.h"
+#include "view/RungpadView.h"
+
+namespace rungpad {
+
+namespace {
+
+const QString kReadyText = QStringLiteral("be ready");
+const QString kSimulatingText =
+    QStringLiteral("Simulating: the program is read-only (F5 stops, F10 runs one scan)");
+
+}  // namespace
+
+void CMainFrame::CreateSimulationMenu() {
+    m_sim = new CSimMonitor(this);
+    auto* menu = new QMenu(QStringLiteral("Simulation(&S)"), this);
+    // Before the Window menu.
+    QAction* before = nullptr;
+    for (QAction* action : menuBar()->actions()) {
+        if (action->text() == QStringLiteral("Window(&W)")) {
+            before = action;
+        }
+    }
+    menuBar()->insertMenu(before, menu);
+    m_simStartAct = menu->addAction(QStringLiteral("Start Simulation(&S)"));
+    m_simStartAct->setCheckable(true);
+    m_simStartAct->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(m_simStartAct, &QAction::triggered, this, &CMainFrame::OnStartStopSimulation);
+    m_simScanAct = menu->addAction(QStringLiteral("Single Scan(&N)"));
+    m_simScanAct->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(m_simScanAct, &QAction::triggered, this, [this] {
+        if (!m_sim->IsActive()) {
+            OnStartStopSimulation();
+        }
+        if (m_sim->IsActive()) {
+            m_sim->SingleScan();
+            m_simPauseAct->setChecked(true);
+        }
+    });
+    m_simPauseAct = menu->addAction(QStringLiteral("Pause(&P)"));
+    m_simPauseAct->setCheckable(true);
+    connect(m_simPauseAct, &QAction::toggled, m_sim, &CSimMonitor::SetPaused);
+    menu->addSeparator();
+    auto* speeds = new QActionGroup(this);
+    for (const double speed : {0.25, 1.0, 4.0, 16.0}) {
+        QAction* action = menu->addAction(speed == 1.0 ? QStringLiteral("Real Time (8 ms a Scan)")
+                                                       : QStringLiteral("Speed x%1").arg(speed));
+        action->setCheckable(true);
+        action->setChecked(speed == 1.0);
+        speeds->addAction(action);
+        connect(action, &QAction::triggered, this, [this, speed] { m_sim->SetSpeed(speed); });
+    }
+    m_documentMenus << menu;
+    auto* toolbar = addToolBar(QStringLiteral("Simulation"));
+    toolbar->setObjectName(QStringLiteral("SimulationToolBar"));
+    toolbar->addAction(m_simStartAct);
+    toolbar->addAction(m_simScanAct);
+    // The View menu stays as specified: the toolbar's toggle is the Simulation menu's.
+    menu->addSeparator();
+    QAction* toggle = toolbar->toggleViewAction();
+    toggle->setText(QStringLiteral("Simulation Toolbar(&T)"));
+    menu->addAction(toggle);
+    connect(m_sim, &CSimMonitor::Halted, this, [this](const QString& message) {
+        OutputLine(message.toStdString());
+        m_simPauseAct->setChecked(true);
+    });
+    SetSimulating(false);
+}
+
+void CMainFrame::OnStartStopSimulation() {
+    if (m_sim->IsActive()) {
+        StopSimulation();
+        return;
+    }
+    CChildFrame* child = ActiveChild();
+    if (!child) {
+        m_simStartAct->setChecked(false);
+        return;
+    }
+    // Starting converts, as F7 does; a program that does not convert does not start. The header
+    // words a conversion refreshes are put back, so the document stays as it was.
+    LadProgram& program = child->Document().Program();
+    const std::array<std::int16_t, 3> words{program.end1Line, program.stepCountWord,
+                                            program.end1Step};
+    OnConvert();
+    program.end1Line = words[0];
+    program.stepCountWord = words[1];
+    program.end1Step = words[2];
+    std::string message;
+    if (!child->Document().IsConverted() ||
+        !m_sim->Start(*child->View(), child->Document().Converter(), message)) {
+        if (!message.empty()) {
+            OutputLine(message);
+            m_box->ShowMessage(message);
+        }
+        m_simStartAct->setChecked(false);
+        return;
+    }
+    connect(child, &QObject::destroyed, this, &CMainFrame::StopSimulation, Qt::UniqueConnection);
+    SetSimulating(true);
+}
+
+void CMainFrame::StopSimulation() {
+    m_sim->Stop();
+    SetSimulating(false);
+}
+
+void CMainFrame::SetSimulating(bool on) {
+    for (QAction* action : m_editActions) {
+        action->setEnabled(!on);
+    }
+    m_convertAct->setEnabled(!on && ActiveChild() != nullptr);
+    m_simStartAct->setChecked(on);
+    m_simStartAct->setText(on ? QStringLiteral("Stop Simulation(&S)")
+                              : QStringLiteral("Start Simulation(&S)"));
+    m_simPauseAct->setEnabled(on);
+    if (!on) {
+        m_simPauseAct->setChecked(false);
+    }
+    m_idle->setText(on ? kSimulatingText : kReadyText);
+    if (!on) {
+        UpdateEditCommands();
+    }
+}
+
+}  // namespace rungpad

@@ -1,0 +1,134 @@
+#include "shell/SimMonitor.h"
+
+#include <algorithm>
+
+#include "model/LadProgram.h"
+#include "sim/SimSignal.h"
+#include "view/RungpadView.h"
+
+namespace rungpad {
+
+CSimMonitor::CSimMonitor(QObject* parent) : QObject(parent) {
+    m_timer.setInterval(kRefreshMs);
+    connect(&m_timer, &QTimer::timeout, this, &CSimMonitor::OnTick);
+}
+
+CSimMonitor::~CSimMonitor() {
+    Stop();
+}
+
+bool CSimMonitor::Start(CRungpadView& view, const CLadConvert& converter, std::string& message) {
+    Stop();
+    if (!view.Program() || !m_engine.Load(converter, message)) {
+        return false;
+    }
+    m_view = &view;
+    m_power = GridEvaluator::Evaluate(*view.Program(), m_engine.Memory());
+    view.SetMonitor(&m_power, &m_engine.Memory());
+    connect(&view, &CRungpadView::MonitorClicked, this, &CSimMonitor::OnCellClicked);
+    m_paused = false;
+    m_dueMs = 0;
+    m_clock.start();
+    m_timer.start();
+    return true;
+}
+
+void CSimMonitor::Stop() {
+    m_timer.stop();
+    if (m_view) {
+        disconnect(m_view, &CRungpadView::MonitorClicked, this, &CSimMonitor::OnCellClicked);
+        m_view->SetMonitor(nullptr, nullptr);
+    }
+    m_view = nullptr;
+    m_power.clear();
+}
+
+void CSimMonitor::SetPaused(bool paused) {
+    m_paused = paused;
+    m_dueMs = 0;
+    m_clock.restart();
+}
+
+void CSimMonitor::SingleScan() {
+    if (!IsActive()) {
+        return;
+    }
+    SetPaused(true);
+    RunScans(1);
+    Refresh();
+}
+
+bool CSimMonitor::RunScans(std::int64_t count) {
+    for (std::int64_t i = 0; i < count; ++i) {
+        if (!m_engine.Scan()) {
+            m_timer.stop();
+            m_paused = true;
+            emit Halted(QString::fromStdString(m_engine.StopMessage()));
+            return false;
+        }
+    }
+    return true;
+}
+
+void CSimMonitor::OnTick() {
+    if (!m_view) {
+        Stop();
+        return;
+    }
+    if (!m_paused) {
+        // Scans due since the last tick at the chosen speed; a slow machine skips, never piles up.
+        m_dueMs += static_cast<double>(m_clock.restart()) * m_speed;
+        const auto due = static_cast<std::int64_t>(m_dueMs / m_engine.PeriodMs());
+        m_dueMs -= static_cast<double>(due * m_engine.PeriodMs());
+        RunScans(std::min<std::int64_t>(due, kMaxScansPerTick));
+    }
+    Refresh();
+}
+
+void CSimMonitor::Refresh() {
+    if (!m_view || !m_view->Program()) {
+        return;
+    }
+    const LadProgram& program = *m_view->Program();
+    std::vector<LinePower> power = GridEvaluator::Evaluate(program, m_engine.Memory());
+    const bool sameShape = power.size() == m_power.size();
+    for (std::size_t line = 0; line < power.size(); ++line) {
+        for (int column = 0; column < LadLine::kColumns; ++column) {
+            const CellPower& now = power[line][static_cast<std::size_t>(column)];
+            const CellPower* before =
+                sameShape ? &m_power[line][static_cast<std::size_t>(column)] : nullptr;
+            const bool box =
+                Element::IsBoxCell(program.Line(static_cast<int>(line)).Cell(column).code);
+            if (box || !before || now.left != before->left || now.right != before->right ||
+                now.closed != before->closed) {
+                m_view->InvalidateCell({column, static_cast<int>(line)});
+            }
+        }
+    }
+    m_power = std::move(power);
+}
+
+void CSimMonitor::OnCellClicked(int column, int line, bool force) {
+    if (!m_view || !m_view->Program() || !m_view->Program()->IsValidLine(line)) {
+        return;
+    }
+    const LadCell& cell = m_view->Program()->Line(line).Cell(column);
+    if (!Element::IsContact(cell.code) && !(force && Element::IsCoil(cell.code))) {
+        return;
+    }
+    std::string problem;
+    const std::optional<SimSignal> signal = SimSignal::Parse(cell.Text(), problem);
+    if (!signal) {
+        return;
+    }
+    SignalMemory& memory = m_engine.Memory();
+    const std::uint32_t value = signal->Read(memory);
+    if (force) {
+        signal->IsForced(memory) ? signal->Release(memory) : signal->Force(memory, value ? 0 : 1);
+    } else if (cell.Text().front() == 'X' || cell.Text().front() == 'F') {
+        signal->Write(memory, value ? 0 : 1);
+    }
+    Refresh();
+}
+
+}  // namespace rungpad
