@@ -39,6 +39,13 @@ int main(int argc, char* argv[]) {
             return kExitUsage;
         case Mode::kPrintPdf:
             return PrintPdf(argc, argv, command);
+        case Mode::kPrint: {
+            constexpr int kNotPrinted = 2;
+            QApplication app(argc, argv);
+            rungpad::CRungpadApp::SetIdentity();
+            rungpad::CRungpadApp rungpadApp;
+            return rungpadApp.PrintFile(command.filePath) ? 0 : kNotPrinted;
+        }
         case Mode::kEdit:
             break;
     }

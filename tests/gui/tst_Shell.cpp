@@ -2,20 +2,24 @@
 // menus, toolbars and the right-click menu with their prompts, the View and Window menus, second
 // windows of a document, the main title, and the short menu's Print Setup.
 
+#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <vector>
 
 #include "GuiTestSupport.h"
 #include "document/DocumentHost.h"
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
 #include "shell/ChildFrm.h"
+#include "shell/CommandLine.h"
 #include "shell/MainFrm.h"
 #include "view/RungpadView.h"
 
@@ -230,6 +234,55 @@ class TestShell : public QObject {
                  (QStringList{"New Window(&N)", "Cascade(&C)", "Tile(&T)", "Array Icon(&A)"}));
         QCOMPARE(texts.mid(5), (QStringList{"&1 Ladder1", "&2 Ladder2", "&3 Ladder3"}));
         QVERIFY(window->actions().last()->isChecked());
+    }
+
+    // The print switch of the command line, as the desktop's print command gives it.
+    void printSwitch_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("file");
+        using Mode = CCommandLine::Mode;
+        QTest::newRow("/p") << QStringList{"/p", "a.plf"} << int(Mode::kPrint) << "a.plf";
+        QTest::newRow("-p") << QStringList{"-p", "b.plf"} << int(Mode::kPrint) << "b.plf";
+        QTest::newRow("--print") << QStringList{"--print", "c.plf"} << int(Mode::kPrint) << "c.plf";
+        QTest::newRow("no file") << QStringList{"/p"} << int(Mode::kUsageError) << QString();
+        QTest::newRow("a file only") << QStringList{"d.plf"} << int(Mode::kEdit) << QString();
+    }
+    void printSwitch() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, mode);
+        QFETCH(QString, file);
+        std::vector<QByteArray> bytes{"rungpad"};
+        for (const QString& argument : arguments) {
+            bytes.push_back(argument.toLocal8Bit());
+        }
+        std::vector<const char*> argv;
+        for (const QByteArray& each : bytes) {
+            argv.push_back(each.constData());
+        }
+        const CCommandLine command =
+            CCommandLine::Parse(static_cast<int>(argv.size()), argv.data());
+        QCOMPARE(int(command.mode), mode);
+        QCOMPARE(command.filePath, file);
+    }
+
+    // Printing a file from the command line opens it, prints every page and closes it again.
+    void printDocumentFile() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPrintRange(QPrinter::PageRange);  // left from an earlier print
+        printer.setFromTo(2, 2);
+        CMainFrame frame;
+        frame.SetMessageBox(&m_box);
+        QVERIFY(frame.PrintDocumentFile(kDemo, printer));
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(rungpad::test::PdfPageCount(file.readAll()), 1);  // the example's one page
+        QTRY_COMPARE(frame.Children().size(), 0);
+        QVERIFY(!frame.PrintDocumentFile(QStringLiteral("/nonexistent/none.plf"), printer));
     }
 
     // The short menu offers Print Setup as "Print(&R)..."; with a document it is Print Setup.

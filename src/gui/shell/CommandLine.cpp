@@ -14,6 +14,15 @@ CCommandLine CCommandLine::Parse(int argc, const char* const* argv) {
         command.mode = Mode::kVersion;
     } else if (first == "--help" || first == "-h") {
         command.mode = Mode::kHelp;
+    } else if (first == "/p" || first == "-p" || first == "--print") {
+        // The desktop's print command: print FILE on the default printer, then end.
+        if (argc != 3) {
+            command.mode = Mode::kUsageError;
+            command.error = QStringLiteral("--print expects FILE");
+        } else {
+            command.mode = Mode::kPrint;
+            command.filePath = QString::fromLocal8Bit(argv[2]);
+        }
     } else if (first == "--print-pdf") {
         if (argc != 4) {
             command.mode = Mode::kUsageError;
@@ -30,12 +39,15 @@ CCommandLine CCommandLine::Parse(int argc, const char* const* argv) {
 QString CCommandLine::Usage() {
     return QStringLiteral(
         "Usage: rungpad [FILE]\n"
+        "       rungpad --print FILE (or /p FILE, -p FILE)\n"
         "       rungpad --print-pdf OUT.pdf FILE\n"
         "       rungpad --version | --help\n\n"
         "Without options opens the editor, with FILE if given.\n"
         "  --print-pdf OUT.pdf FILE  writes the pages Print would print of FILE into OUT.pdf\n"
         "                            without a display or window (exit 0 written, 2 FILE\n"
         "                            unreadable or OUT not written, 64 usage error)\n"
+        "  --print FILE              prints FILE on the default printer and ends (exit 0\n"
+        "                            printed, 2 FILE unreadable or not printed)\n"
         "  --version                 prints the version\n");
 }
 

@@ -7,11 +7,11 @@ namespace rungpad {
 // What the editor's command line asks for. The options are looked at before the application
 // object exists, since printing to PDF chooses the offscreen platform.
 struct CCommandLine {
-    enum class Mode { kEdit, kPrintPdf, kVersion, kHelp, kUsageError };
+    enum class Mode { kEdit, kPrint, kPrintPdf, kVersion, kHelp, kUsageError };
 
     Mode mode = Mode::kEdit;
     QString pdfPath;   // kPrintPdf
-    QString filePath;  // kPrintPdf
+    QString filePath;  // kPrint, kPrintPdf
     QString error;     // kUsageError
 
     static CCommandLine Parse(int argc, const char* const* argv);

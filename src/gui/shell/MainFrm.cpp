@@ -797,6 +797,20 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     return true;
 }
 
+bool CMainFrame::PrintDocumentFile(const QString& path, QPrinter& printer) {
+    if (!OpenDocumentFile(path)) {
+        return false;
+    }
+    CChildFrame* child = FindChild(path);
+    if (!child) {
+        return false;
+    }
+    printer.setPrintRange(QPrinter::AllPages);
+    const bool printed = CViewPrinter::PrintDocument(printer, child->Document().Program());
+    child->CloseWithoutAsking();
+    return printed;
+}
+
 CChildFrame* CMainFrame::OpenRecoveredDocument(const RecoveryCopy& copy) {
     auto doc = std::make_unique<CRungpadDoc>(*this, *m_box, *m_host);
     if (!doc->OpenRecovered(copy.ladder, copy.path, copy.title, copy.diskStamp)) {

@@ -51,6 +51,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // Opens path in a new child window, or brings the window that already shows it to the front.
     // False when the file cannot be read (reported in a message box).
     bool OpenDocumentFile(const QString& path);
+    // Opens path, prints all its pages on printer without a dialog, and closes it again; false
+    // when the file cannot be read or printed.
+    bool PrintDocumentFile(const QString& path, QPrinter& printer);
     CChildFrame* NewDocument();
     // Opens a recovery copy in a new child window as a modified document of the copy's path;
     // nullptr when the copy cannot be read (reported in a message box).

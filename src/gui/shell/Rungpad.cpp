@@ -1,6 +1,9 @@
 #include "shell/Rungpad.h"
 
 #include <QApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextStream>
 
 #include "shell/MainFrm.h"
 #include "shell/QtRecoveryPrompt.h"
@@ -28,6 +31,20 @@ void CRungpadApp::InitInstance(const QStringList& arguments) {
     if (arguments.size() > 1) {
         m_frame->OpenDocumentFile(arguments.at(1));
     }
+}
+
+bool CRungpadApp::PrintFile(const QString& path) {
+    m_frame = std::make_unique<CMainFrame>();
+    QPrinter printer(QPrinter::HighResolution);
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        QTextStream(stderr) << "rungpad: no printer to print " << path << " on\n";
+        return false;
+    }
+    if (!m_frame->PrintDocumentFile(path, printer)) {
+        QTextStream(stderr) << "rungpad: " << path << " was not printed\n";
+        return false;
+    }
+    return true;
 }
 
 }  // namespace rungpad

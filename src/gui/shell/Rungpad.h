@@ -26,6 +26,10 @@ class CRungpadApp {
     // and shows the frame maximized. The program starts without a document otherwise.
     void InitInstance(const QStringList& arguments);
 
+    // The print switch: prints the file on the default printer without showing a window;
+    // false (reported on stderr) when there is no printer or the file cannot be printed.
+    bool PrintFile(const QString& path);
+
     CMainFrame& MainFrame() const { return *m_frame; }
     RecoveryKeeper& Recovery() const { return *m_recovery; }
 
