@@ -54,7 +54,7 @@ void RunCommand(ByteSource& in, CRungpadDoc& doc, CLadEditor& editor) {
     const GridPos anchor{in.Next(9) - 1, in.Next(lines + 1)};
     const GridPos cursor = in.Next(4) == 0 ? GridPos{in.Next(8), in.Next(lines + 1)} : anchor;
     editor.Select(anchor, cursor);
-    switch (in.Next(14)) {
+    switch (in.Next(15)) {
         case 0:
             editor.OnElementCommand(EditCommands::kElementTools[in.Next(8)].id);
             break;
@@ -95,8 +95,11 @@ void RunCommand(ByteSource& in, CRungpadDoc& doc, CLadEditor& editor) {
         case 12:
             editor.OnModifyNote();
             break;
-        default:
+        case 13:
             editor.OnUndo();
+            break;
+        default:
+            editor.OnRedo();
             break;
     }
 }

@@ -35,5 +35,6 @@ extern const CliCommand kConvertCommand;
 extern const CliCommand kNotesCommand;
 extern const CliCommand kSimCommand;
 extern const CliCommand kDiffCommand;
+extern const CliCommand kXrefCommand;
 
 }  // namespace rungpad::cli

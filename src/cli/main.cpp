@@ -17,8 +17,8 @@ namespace {
 
 // Every subcommand; add new ones here.
 const std::array kCommands = {
-    &kDumpCommand,    &kResaveCommand, &kListCommand, &kCheckCommand,
-    &kConvertCommand, &kNotesCommand,  &kDiffCommand, &kSimCommand,
+    &kDumpCommand,  &kResaveCommand, &kListCommand, &kCheckCommand, &kConvertCommand,
+    &kNotesCommand, &kDiffCommand,   &kSimCommand,  &kXrefCommand,
 };
 
 void PrintOverview(std::ostream& out) {

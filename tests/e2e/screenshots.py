@@ -1,5 +1,6 @@
 """Makes the README's screenshots with the real editor under Xvfb: the main window with the
-example program, the output and instruction windows after Convert, and the print preview.
+example program, the output and instruction windows after Convert, the print preview and
+monitor mode.
 Run through scripts/screenshots.sh."""
 
 import os
@@ -34,6 +35,22 @@ def run(s, out):
     s.wait_screen(lambda image: image.dark_count((1000, 100, 1270, 400)) > 200,
                   "the instruction window")
     s.save(s.wait_settled(), "convert", folder=out)
+
+    # Monitor mode: the start contact clicked, the latch and the timer's output powered.
+    def powered(column, line):
+        def green(pixel):
+            r, g, b = pixel
+            return g > 120 and g > r + 50 and g > b + 30
+        return lambda shot: shot.count(grid.cell_rect(column, line), green) > 10
+
+    s.key("F5")
+    s.wait_screen(powered(0, 1), "monitor mode drawn")
+    s.click(*grid.cell_center(0, 0))
+    s.wait_screen(powered(7, 0), "coil Y000.0 on")
+    s.click(*grid.cell_center(0, 0))
+    s.wait_screen(powered(7, 4), "coil Y000.1 on after the timer")
+    s.save(s.wait_settled(), "monitor", folder=out)
+    s.key("F5")
 
 
 if __name__ == "__main__":

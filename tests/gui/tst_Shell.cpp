@@ -85,10 +85,10 @@ class TestShell : public QObject {
         QVERIFY(toolbar);
         QCOMPARE(Texts(toolbar->actions()),
                  (QStringList{"New(&N)", "Open(&O)...", "Save(&S)", "|", "Cut(&T)", "Copy(&C)",
-                              "Paste(&P)", "|", "Undo(&U)", "|", "Convert(&V)", "Find(&F)", "|",
-                              "Print(&P)...", "About Rungpad(&A)..."}));
+                              "Paste(&P)", "|", "Undo(&U)", "Redo(&Y)", "|", "Convert(&V)",
+                              "Find(&F)", "|", "Print(&P)...", "About Rungpad(&A)..."}));
         const QList<int> ids = {57600, 57601, 57603, 57635, 57634, 57637,
-                                57643, 32789, 32782, 57607, 57664};
+                                57643, 57644, 32789, 32782, 57607, 57664};
         QList<QAction*> buttons;
         for (QAction* action : toolbar->actions()) {
             if (!action->isSeparator()) {
@@ -102,7 +102,7 @@ class TestShell : public QObject {
         // The View menu as the short and the long menu have it.
         QCOMPARE(Texts(MenuNamed(frame, QStringLiteral("View(&V)"))->actions()),
                  (QStringList{"Toolbar(&T)", "Status Bar(&S)", "|", "Output window(&O)",
-                              "Instruction Window(&I)"}));
+                              "Instruction Window(&I)", "Cross Reference"}));
         // The message pane, then the lock key panes.
         for (const char* pane : {"capital", "number", "roll"}) {
             QVERIFY(frame.statusBar()->findChild<QLabel*>(QString::fromLatin1(pane)));
@@ -149,23 +149,24 @@ class TestShell : public QObject {
         view->Edit([](CLadEditor& e) { e.Select({0, 0}, {0, 0}); });
         QMenu menu;
         view->BuildContextMenu(menu);
-        QCOMPARE(
-            Texts(menu.actions()),
-            (QStringList{"Cut(&T)", "Copy(&C)", "Paste(&P)", "|", "Insert Line(&I)",
-                         "Delete Line(&D)", "修改注释(&M)", "|", "基本指令(&B)", "功能指令(&F)"}));
+        QCOMPARE(Texts(menu.actions()),
+                 (QStringList{"Cut(&T)", "Copy(&C)", "Paste(&P)", "|", "Insert Line(&I)",
+                              "Delete Line(&D)", "修改注释(&M)", "Show Cross Reference", "|",
+                              "基本指令(&B)", "功能指令(&F)"}));
         QCOMPARE(menu.actions().at(0), frame.Command(57635));
-        QList<QAction*> basic = menu.actions().at(8)->menu()->actions();
+        QList<QAction*> basic = menu.actions().at(9)->menu()->actions();
         const QList<int> order = {32771, 32773, 32774, 32776, 32772, 32775, 32777, 32778};
         QCOMPARE(basic.size(), order.size());
         for (int i = 0; i < order.size(); ++i) {
             QCOMPARE(basic.at(i), frame.Command(order.at(i)));
         }
-        QCOMPARE(menu.actions().at(9)->menu()->actions().size(), 36);
+        QCOMPARE(menu.actions().at(10)->menu()->actions().size(), 36);
         // On an empty cell there is no note to modify.
         view->Edit([](CLadEditor& e) { e.Select({3, 1}, {3, 1}); });
         QMenu empty;
         view->BuildContextMenu(empty);
         QVERIFY(!Texts(empty.actions()).contains(QStringLiteral("修改注释(&M)")));
+        QVERIFY(!Texts(empty.actions()).contains(QStringLiteral("Show Cross Reference")));
     }
 
     // New Window: a second view of the same document; an edit in one shows in both, closing

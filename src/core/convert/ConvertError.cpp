@@ -1,5 +1,7 @@
 #include "convert/ConvertError.h"
 
+#include <cstdio>
+
 #include <array>
 
 namespace rungpad {
@@ -58,6 +60,35 @@ std::string_view ConvertError::MessageOf(int code) {
         return {};
     }
     return kMessages[static_cast<std::size_t>(code - kFirstCode)];
+}
+
+namespace {
+constexpr std::string_view kReportHead = "梯图第";
+constexpr std::string_view kReportLineEnd = "行";
+}  // namespace
+
+std::string ConvertError::FormatReport(std::int64_t line, int code) {
+    char number[32];
+    std::snprintf(number, sizeof number, "%04lld", static_cast<long long>(line) + 1);
+    return std::string(kReportHead) + number + std::string(kReportLineEnd) + "  错误代号 " +
+           std::string(MessageOf(code));
+}
+
+int ConvertError::LineOfReport(std::string_view text) {
+    if (text.substr(0, kReportHead.size()) != kReportHead) {
+        return -1;
+    }
+    text.remove_prefix(kReportHead.size());
+    long long number = 0;
+    std::size_t digits = 0;
+    while (digits < text.size() && digits < 9 && text[digits] >= '0' && text[digits] <= '9') {
+        number = number * 10 + (text[digits] - '0');
+        ++digits;
+    }
+    if (digits == 0 || text.substr(digits, kReportLineEnd.size()) != kReportLineEnd || number < 1) {
+        return -1;
+    }
+    return static_cast<int>(number - 1);
 }
 
 }  // namespace rungpad

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace rungpad {
@@ -54,6 +55,11 @@ struct ConvertError {
     // The fixed message of a code ("1009 网络水平线未连上"); empty for a code outside 1001-1041.
     static std::string_view MessageOf(int code);
     static std::string_view MessageOf(ErrorCode code) { return MessageOf(static_cast<int>(code)); }
+    // The report line of an error: "梯图第%04d行  错误代号 " with line + 1, then the message.
+    static std::string FormatReport(std::int64_t line, int code);
+    // The 0-based ladder line of a report line ("梯图第0012行  错误代号 ..." gives 11); -1 for
+    // any other text.
+    static int LineOfReport(std::string_view text);
 
     friend bool operator==(const ConvertError&, const ConvertError&) = default;
 };

@@ -1,7 +1,5 @@
 #include "convert/ConvertErrorList.h"
 
-#include <cstdio>
-
 namespace rungpad {
 
 void ConvertErrorList::Add(int kind, int code, int line) {
@@ -31,10 +29,7 @@ std::string ConvertErrorList::FormatLast() const {
         return {};
     }
     const ConvertError& last = At(m_count - 1);
-    char head[64];
-    std::snprintf(head, sizeof head, "梯图第%04lld行  错误代号 ",
-                  static_cast<long long>(last.line) + 1);
-    return std::string(head) + std::string(ConvertError::MessageOf(last.code));
+    return ConvertError::FormatReport(last.line, last.code);
 }
 
 }  // namespace rungpad

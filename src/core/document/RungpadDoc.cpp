@@ -237,28 +237,28 @@ void CRungpadDoc::EditLadderInfo() {
 }
 
 std::string& CRungpadDoc::FindAddressNote(std::string_view address) {
-    std::string text;
+    std::string* note = nullptr;
     if (m_noteExportMode) {
-        text = address;
+        note = m_notes.FindBitNote(address);
     } else {
-        GridPos pos = m_selection.cursor;
-        if (pos.column < 0 || pos.line < 0) {
-            pos = {0, 0};
-        }
-        if (!m_program.IsValidLine(pos.line) || pos.column >= LadLine::kColumns) {
-            throw AddressNoteError();
-        }
-        const LadCell& cell = m_program.Cell(pos.column, pos.line);
-        if (cell.code <= 0x01FF || cell.code >= Element::kFirstBox) {
-            throw AddressNoteError();
-        }
-        text = cell.Text();
+        const GridPos pos = m_selection.cursor;
+        note = NoteOfCell(pos.column < 0 || pos.line < 0 ? GridPos{0, 0} : pos);
     }
-    std::string* note = m_notes.FindBitNote(text);
     if (note == nullptr) {
         throw AddressNoteError();
     }
     return *note;
+}
+
+std::string* CRungpadDoc::NoteOfCell(GridPos pos) {
+    if (!m_program.IsValidLine(pos.line) || pos.column < 0 || pos.column >= LadLine::kColumns) {
+        return nullptr;
+    }
+    const LadCell& cell = m_program.Cell(pos.column, pos.line);
+    if (cell.code <= 0x01FF || cell.code >= Element::kFirstBox) {
+        return nullptr;  // only contacts and coils carry an address with a note
+    }
+    return m_notes.FindBitNote(cell.Text());
 }
 
 bool CRungpadDoc::SetAddressNote(std::string_view text) {

@@ -127,6 +127,8 @@ class CRungpadDoc {
     // The note slot of the cursor cell's address (or, in note export mode, of address); throws
     // AddressNoteError ("Error Note!") when there is none.
     std::string& FindAddressNote(std::string_view address = {});
+    // The note slot of the address of the contact or coil at pos; nullptr for any other cell.
+    std::string* NoteOfCell(GridPos pos);
     // Stores text (GBK) as the note of the cursor cell's address; "Error Note!" box and false
     // when the cell has no noteable address.
     bool SetAddressNote(std::string_view text);

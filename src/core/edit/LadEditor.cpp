@@ -335,4 +335,9 @@ void CLadEditor::RestoreAddressNote(int column, int line, std::string_view text)
     m_doc->SetAddressNote(text);
 }
 
+std::string CLadEditor::AddressNoteAt(int column, int line) const {
+    const std::string* note = m_doc->NoteOfCell({column, line});
+    return note ? *note : std::string();
+}
+
 }  // namespace rungpad

@@ -117,9 +117,13 @@ class CLadEditor : public AddressNoteTarget, public SearchTarget {
     bool CanModifyNote() const;
     void OnUndo();
     bool CanUndo() const { return m_undo.GetCount() > 0; }
+    // Puts back the step the last Undo took back, selecting it as Undo would have before.
+    void OnRedo();
+    bool CanRedo() const { return m_undo.GetRedoCount() > 0; }
 
     // AddressNoteTarget: an undone address note goes back to the document.
     void RestoreAddressNote(int column, int line, std::string_view text) override;
+    std::string AddressNoteAt(int column, int line) const override;
 
   private:
     struct BoxAtLine {
@@ -162,6 +166,7 @@ class CLadEditor : public AddressNoteTarget, public SearchTarget {
     void ReleaseBoxNumber(int startColumn, int top);
     BoxExtent ExtentOf(int column, int line) const;
     void RollBackEntry(bool recorded, const LadCell& saved, GridPos target);
+    void SelectUndone(GridPos at, int lineCount);
     LineRange SelectedLines() const;
     LineRange WidenOverBoxes(LineRange range, bool releaseNumbers);
     void DeleteWholeLines(LineRange range);

@@ -68,6 +68,7 @@ void CLadEditor::RollBackEntry(bool recorded, const LadCell& saved, GridPos targ
     if (recorded) {
         int lineCount = 0;
         m_undo.Undo(lineCount);
+        m_undo.DiscardRedo();
     } else {
         Program().Cell(target.column, target.line) = saved;
     }

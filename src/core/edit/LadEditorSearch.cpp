@@ -126,8 +126,6 @@ void CLadEditor::OnModifyNote() {
     m_doc->SetAddressNote(TextCodec::Utf8ToGbk(note));
 }
 
-// The selection covers what came back: the record's cell, or the restored lines and the line
-// below them. It stays inside the program, also after the trailing line was taken back.
 void CLadEditor::OnUndo() {
     if (!CanUndo()) {
         return;
@@ -135,6 +133,22 @@ void CLadEditor::OnUndo() {
     SetHighlight(false);
     int lineCount = 0;
     const GridPos at = m_undo.Undo(lineCount);
+    SelectUndone(at, lineCount);
+}
+
+void CLadEditor::OnRedo() {
+    if (!CanRedo()) {
+        return;
+    }
+    SetHighlight(false);
+    int lineCount = 0;
+    const GridPos at = m_undo.Redo(lineCount);
+    SelectUndone(at, lineCount);
+}
+
+// The selection covers what came back: the record's cell, or the restored lines and the line
+// below them. It stays inside the program, also after the trailing line was taken back.
+void CLadEditor::SelectUndone(GridPos at, int lineCount) {
     if (at.line >= 0) {
         const int last = std::max(Program().LineCount() - 1, 0);
         Selection().anchor = {at.column, std::min(at.line, last)};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace rungpad {
@@ -11,6 +12,9 @@ class AddressNoteTarget {
   public:
     virtual ~AddressNoteTarget() = default;
     virtual void RestoreAddressNote(int column, int line, std::string_view text) = 0;
+    // The note the address of the cell at (column, line) has now, for a redo to put back; empty
+    // when the cell has no noteable address.
+    virtual std::string AddressNoteAt(int column, int line) const = 0;
 };
 
 }  // namespace rungpad

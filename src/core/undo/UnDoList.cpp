@@ -17,6 +17,7 @@ void CUnDoList::Attach(LadProgram& program, NumberRegistry& numbers, AddressNote
 // --- recording ----------------------------------------------------------------------------------
 
 UndoRecord& CUnDoList::StartRecord(UndoRecord::Kind kind, int column, int line) {
+    DiscardRedo();
     UndoRecord& record = m_slots[static_cast<std::size_t>(m_head)];
     record.ReleaseSnapshot();
     record.kind = kind;
@@ -125,28 +126,35 @@ GridPos CUnDoList::Undo(int& lineCount) {
     }
     --m_count;
     m_head = StepBack(m_head);
-    UndoRecord& record = m_slots[static_cast<std::size_t>(m_head)];
+    const UndoRecord& record = m_slots[static_cast<std::size_t>(m_head)];
+    RedoSnapshot& snapshot = m_redo[static_cast<std::size_t>(m_head)];
+    snapshot.Release();
     switch (record.kind) {
         case UndoRecord::UNDO_CELL:
-            UndoCell(record);
+            if (m_program->IsValidLine(record.line) && !record.cells.empty()) {
+                snapshot.cells.push_back(m_program->Cell(record.column, record.line));
+                ReplaceCell(record.column, record.line, record.cells.front());
+            }
             break;
         case UndoRecord::UNDO_DELETE_LINES:
-            UndoDeleteLines(record);
+            snapshot.restoredLines = UndoDeleteLines(record);
             break;
         case UndoRecord::UNDO_INSERT_LINES:
-            UndoInsertLines(record);
+            snapshot.deletedLines = UndoInsertLines(record, snapshot);
             break;
         case UndoRecord::UNDO_REPLACE_LINES:
-            UndoInsertLines(record);
-            UndoDeleteLines(record);
+            snapshot.deletedLines = UndoInsertLines(record, snapshot);
+            snapshot.restoredLines = UndoDeleteLines(record);
             break;
         case UndoRecord::UNDO_LINE_NOTE:
             if (!record.notes.empty()) {
+                snapshot.notes.push_back(m_program->Note(record.line));
                 m_program->Note(record.line) = record.notes.front();
             }
             break;
         case UndoRecord::UNDO_ADDRESS_NOTE:
             if (m_notes) {
+                snapshot.text = m_notes->AddressNoteAt(record.column, record.line);
                 m_notes->RestoreAddressNote(record.column, record.line, record.text);
             }
             break;
@@ -154,42 +162,68 @@ GridPos CUnDoList::Undo(int& lineCount) {
             break;
     }
     lineCount = record.lineCount;
-    record.ReleaseSnapshot();
+    ++m_redoCount;
     return {record.column, record.line};
 }
 
-// The number the current cell claims is given back, and the restored cell's number is claimed
-// again, so the registry matches the boxes also after a refused entry is rolled back.
-void CUnDoList::UndoCell(UndoRecord& record) {
-    if (!m_program->IsValidLine(record.line) || record.cells.empty()) {
-        return;  // the line went away through another view
+// The number the current cell claims is given back, and the new cell's number is claimed again,
+// so the registry matches the boxes also after a refused entry is rolled back. A cell that keeps
+// its number leaves the registry as it is.
+void CUnDoList::ReplaceCell(int column, int line, const LadCell& with) {
+    LadCell& cell = m_program->Cell(column, line);
+    const bool sameNumber =
+        IsNumberParameter(cell.code) && IsNumberParameter(with.code) &&
+        FuncInstrTable::PoolOf(cell.code) == FuncInstrTable::PoolOf(with.code) &&
+        cell.number == with.number;
+    if (!sameNumber) {
+        ReleaseNumberOf(*m_numbers, *m_program, cell);
     }
-    LadCell& cell = m_program->Cell(record.column, record.line);
-    ReleaseNumberOf(*m_numbers, *m_program, cell);
-    cell = record.cells.front();
-    ClaimNumberOf(*m_numbers, cell);
+    cell = with;
+    if (!sameNumber) {
+        ClaimNumberOf(*m_numbers, cell);
+    }
+}
+
+int CUnDoList::UndoDeleteLines(const UndoRecord& record) {
+    return InsertSavedLines(std::clamp(record.line, 0, m_program->LineCount()), record.notes,
+                            record.cells);
 }
 
 // Lines are put back only when they fit; a refused insertion leaves every other line untouched.
-void CUnDoList::UndoDeleteLines(UndoRecord& record) {
-    const int n = record.lineCount;
-    const int at = std::clamp(record.line, 0, m_program->LineCount());
+// Their box numbers are claimed again. Returns the lines inserted.
+int CUnDoList::InsertSavedLines(int at, const std::vector<NoteText>& notes,
+                                const std::vector<LadCell>& cells) {
+    const int n = static_cast<int>(std::min(notes.size(), cells.size() / LadLine::kColumns));
     if (n <= 0 || !m_program->InsertLines(at, n)) {
-        return;
+        return 0;
     }
     for (int i = 0; i < n; ++i) {
-        m_program->Note(at + i) = record.notes[static_cast<std::size_t>(i)];
+        m_program->Note(at + i) = notes[static_cast<std::size_t>(i)];
         LadLine& line = m_program->Line(at + i);
         for (int c = 0; c < LadLine::kColumns; ++c) {
-            line.Cell(c) = record.cells[static_cast<std::size_t>(i * LadLine::kColumns + c)];
+            line.Cell(c) = cells[static_cast<std::size_t>(i * LadLine::kColumns + c)];
             ClaimNumberOf(*m_numbers, line.Cell(c));
         }
     }
+    return n;
 }
 
-void CUnDoList::UndoInsertLines(const UndoRecord& record) {
-    const int n = record.insertedCount;
-    m_program->DeleteLines(record.line, n + CodtTableAfter(record.line, n));
+// The lines taken away are kept for a redo; the numbers their boxes held (pasted boxes) are given
+// back, as deleting the lines would.
+int CUnDoList::UndoInsertLines(const UndoRecord& record, RedoSnapshot& snapshot) {
+    const int n = record.insertedCount + CodtTableAfter(record.line, record.insertedCount);
+    const int count = std::clamp(m_program->LineCount() - record.line, 0, n);
+    KeepLines(snapshot, record.line, count);
+    RemoveLines(record.line, count);
+    return count;
+}
+
+void CUnDoList::KeepLines(RedoSnapshot& snapshot, int line, int lineCount) const {
+    for (int i = line; i < line + lineCount; ++i) {
+        snapshot.notes.push_back(m_program->Note(i));
+        const auto& cells = m_program->Line(i).cells;
+        snapshot.cells.insert(snapshot.cells.end(), cells.begin(), cells.end());
+    }
 }
 
 // The CODT table the item check built below a COD box among the inserted lines, without a record

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
@@ -30,8 +31,10 @@
 #include "shell/CommandPrompts.h"
 #include "shell/CoolBar.h"
 #include "shell/LockKeys.h"
+#include "shell/OutputNavigator.h"
 #include "shell/SimMonitor.h"
 #include "shell/ToolIcons.h"
+#include "shell/XrefWindow.h"
 #include "view/ElementIcons.h"
 #include "view/RungpadView.h"
 #include "view/ViewFonts.h"
@@ -78,6 +81,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateToolBar();
     CreateElementToolBar();
     CreateStatusBar();
+    CreateNavigation();
     CreateSimulationMenu();
     setAcceptDrops(true);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateMenus);
@@ -395,6 +399,10 @@ void CMainFrame::CreateEditMenu() {
     m_undoAct = AddEditAction(edit, 57643, QStringLiteral("Undo(&U)"),
                               {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)},
                               [](CLadEditor& e) { e.OnUndo(); });
+    m_redoAct = AddEditAction(edit, 57644, QStringLiteral("Redo(&Y)"), {K(Qt::CTRL | Qt::Key_Y)},
+                              [](CLadEditor& e) { e.OnRedo(); });
+    m_redoAct->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"),
+                                        style()->standardIcon(QStyle::SP_ArrowForward)));
     edit->addSeparator();
     AddEditAction(edit, 32831, QStringLiteral("Multiple Line Selection(&S)"),
                   {K(Qt::CTRL | Qt::Key_B)}, [](CLadEditor& e) { e.OnSelectLines(); });
@@ -506,6 +514,9 @@ void CMainFrame::CreateToolBar() {
         } else if (QAction* action = Command(id)) {
             action->setIcon(ToolIcons::For(tool));
             toolbar->addAction(action);
+            if (id == 57643) {
+                toolbar->addAction(m_redoAct);  // Redo beside Undo
+            }
         }
     }
     QAction* toggle = toolbar->toggleViewAction();
@@ -545,6 +556,64 @@ void CMainFrame::CreateStatusBar() {
     m_viewMenu->addAction(output);
     m_viewMenu->addAction(instruction);
     m_documentActions << output << instruction;
+}
+
+void CMainFrame::CreateNavigation() {
+    m_xref = new CXrefWindow(this);
+    m_xref->SetSource([this]() -> const CRungpadDoc* { return ActiveDocument(); });
+    addDockWidget(Qt::RightDockWidgetArea, m_xref);
+    m_xref->hide();
+    QAction* xref = m_xref->toggleViewAction();
+    xref->setText(QStringLiteral("Cross Reference"));
+    m_viewMenu->addAction(xref);
+    m_documentActions << xref;
+    connect(m_xref, &CXrefWindow::UseActivated, this,
+            [this](GridPos place) { ShowPlace(nullptr, place, place); });
+
+    m_navigator = new COutputNavigator(m_output->Edit(), m_instruction->Edit(), this);
+    connect(m_navigator, &COutputNavigator::PlaceChosen, this, &CMainFrame::ShowPlace);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] {
+        ShowLiveStatus();
+        m_xref->ScheduleRefresh();
+    });
+}
+
+void CMainFrame::ConnectView(CChildFrame* child) {
+    CRungpadView* view = child->View();
+    connect(view, &CRungpadView::LiveCheckChanged, this, [this, child] {
+        if (ActiveChild() == child) {
+            ShowLiveStatus();
+            m_xref->ScheduleRefresh();
+        }
+    });
+    connect(view, &CRungpadView::Edited, this, [this, child] {
+        if (ActiveChild() == child) {
+            m_xref->ScheduleRefresh();
+        }
+    });
+    connect(view, &CRungpadView::CrossReferenceRequested, m_xref, &CXrefWindow::SelectAddress);
+}
+
+void CMainFrame::ShowLiveStatus() {
+    CChildFrame* child = ActiveChild();
+    const QString message = child ? child->View()->LiveErrorMessage() : QString();
+    if (message.isEmpty()) {
+        statusBar()->clearMessage();
+    } else {
+        statusBar()->showMessage(message);
+    }
+}
+
+void CMainFrame::ShowPlace(CChildFrame* child, GridPos anchor, GridPos cursor) {
+    if (child == nullptr || !Children().contains(child)) {
+        child = ActiveChild();
+    }
+    if (child == nullptr) {
+        return;
+    }
+    m_mdi->setActiveSubWindow(child);
+    child->View()->ShowPlace(anchor, cursor);
+    UpdateEditCommands();
 }
 
 void CMainFrame::UpdateLockPanes() {
@@ -603,6 +672,7 @@ void CMainFrame::UpdateEditCommands() {
     CChildFrame* child = ActiveChild();
     const CLadEditor* editor = child ? child->View()->Editor() : nullptr;
     m_undoAct->setEnabled(editor && editor->CanUndo());
+    m_redoAct->setEnabled(editor && editor->CanRedo());
     m_modifyNoteAct->setEnabled(editor && editor->CanModifyNote());
 }
 
@@ -641,6 +711,7 @@ CChildFrame* CMainFrame::AddChild(std::shared_ptr<CRungpadDoc> doc) {
     m_mdi->addSubWindow(child);
     connect(child->View(), &CRungpadView::Edited, this, [this, child] { OnViewEdited(child); });
     connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitle);
+    ConnectView(child);
     // Once a closed window is gone, the menus follow the windows that remain.
     connect(child, &QObject::destroyed, this, &CMainFrame::UpdateMenus, Qt::QueuedConnection);
     child->showMaximized();
@@ -665,6 +736,7 @@ void CMainFrame::OnViewEdited(CChildFrame* edited) {
         if (child != edited) {
             child->View()->UpdateScrollSize();
             child->View()->viewport()->update();
+            child->View()->ScheduleLiveCheck();
         }
         child->UpdateTitle();
     }
@@ -862,14 +934,23 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 void CMainFrame::OutputLine(std::string_view text) {
     m_output->show();
     m_output->Edit()->appendPlainText(FromUtf8(text));
+    if (m_navigator) {
+        m_navigator->NoteOutputLine(ActiveChild());
+    }
 }
 
 void CMainFrame::ClearOutput() {
     m_output->Edit()->clear();
+    if (m_navigator) {
+        m_navigator->NoteOutputReplaced(nullptr);
+    }
 }
 
 void CMainFrame::SetOutputText(std::string_view text) {
     m_output->Edit()->setPlainText(FromUtf8(text));
+    if (m_navigator) {
+        m_navigator->NoteOutputReplaced(ActiveChild());
+    }
 }
 
 void CMainFrame::ShowCellNote(std::string_view note) {
@@ -883,6 +964,9 @@ void CMainFrame::SetInstructionText(const std::vector<std::string>& lines) {
         text << FromUtf8(line);
     }
     m_instruction->Edit()->setPlainText(text.join(u'\n'));
+    if (m_navigator) {
+        m_navigator->NoteInstructionList(ActiveChild());
+    }
 }
 
 void CMainFrame::ShowInstructionList(const std::vector<std::string>& lines) {

@@ -11,6 +11,7 @@
 #include "edit/LadClipboard.h"
 #include "edit/ReplaceButtons.h"
 #include "model/HostInterfaces.h"
+#include "model/SelectionState.h"
 #include "shell/QtDocumentHost.h"
 
 class QAction;
@@ -23,7 +24,9 @@ namespace rungpad {
 class CChildFrame;
 class CCoolBar;
 class CLadEditor;
+class COutputNavigator;
 class CRungpadDoc;
+class CXrefWindow;
 class CSimMonitor;
 class DocumentHost;
 struct RecoveryCopy;
@@ -70,6 +73,14 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CCoolBar* InstructionWindow() const { return m_instruction; }
     CSimMonitor* Simulation() const { return m_sim; }
     QStringList RecentFiles() const { return m_recentFiles; }
+    CXrefWindow* XrefWindow() const { return m_xref; }
+    COutputNavigator* Navigator() const { return m_navigator; }
+    QAction* UndoAction() const { return m_undoAct; }
+    QAction* RedoAction() const { return m_redoAct; }
+
+    // Brings child (the active child when nullptr) to the front and selects from anchor to
+    // cursor in its view.
+    void ShowPlace(CChildFrame* child, GridPos anchor, GridPos cursor);
 
     void OutputLine(std::string_view text) override;
     void ClearOutput() override;
@@ -104,6 +115,11 @@ class CMainFrame : public QMainWindow, public MessageChannel {
                            const QList<QKeySequence>& keys,
                            const std::function<void(CLadEditor&)>& command);
     void CreateStatusBar();
+    // The cross-reference window and the jumps from the output and instruction windows.
+    void CreateNavigation();
+    void ConnectView(CChildFrame* child);
+    // The active view's live check result in the status bar.
+    void ShowLiveStatus();
     void CreateSimulationMenu();
     // Monitor mode on or off: editing commands disabled while on, with a status bar note.
     void SetSimulating(bool on);
@@ -177,6 +193,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QList<QAction*> m_windowListActions;
     int m_windowCount = 0;
     QAction* m_undoAct = nullptr;
+    QAction* m_redoAct = nullptr;
+    CXrefWindow* m_xref = nullptr;
+    COutputNavigator* m_navigator = nullptr;
     QAction* m_modifyNoteAct = nullptr;
     QList<QAction*> m_editActions;  // disabled while simulating
     CSimMonitor* m_sim = nullptr;

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "analysis/LiveCheck.h"
 #include "analysis/ProgramComparison.h"
 #include "dialogs/FindDlg.h"
 #include "document/RungpadDoc.h"
@@ -55,6 +56,8 @@ void CRungpadView::AttachDocument(CRungpadDoc& doc, LadClipboard& clipboard) {
     m_editor = std::make_unique<CLadEditor>(doc, *this, clipboard);
     SetProgram(&doc.Program());
     m_editor->OnInitialUpdate();
+    connect(this, &CRungpadView::Edited, this, &CRungpadView::ScheduleLiveCheck);
+    ScheduleLiveCheck();
 }
 
 LogicalMapping CRungpadView::Mapping() const {
@@ -85,6 +88,7 @@ void CRungpadView::InvalidateCell(GridPos cell) {
 
 void CRungpadView::InvalidateAll() {
     viewport()->update();
+    ScheduleLiveCheck();  // replace and undo change the program without an Edited signal
 }
 
 LogicalPoint CRungpadView::ScrollPosition() const {
@@ -170,6 +174,10 @@ LineRange CRungpadView::DrawView(QPainter& painter, const QRect& exposed) {
     if (IsMonitoring()) {
         MonitorOverlay::Draw(painter, mapping, *m_program, *m_monitorPower, *m_monitorMemory,
                              drawn);
+    }
+    const QRect marker = LiveMarkerRect();
+    if (!marker.isEmpty()) {
+        painter.fillRect(marker, QColor(220, 0, 0));
     }
     return drawn;
 }

@@ -21,6 +21,7 @@ namespace rungpad {
 
 class CFindDlg;
 class CLadEditor;
+class CLiveCheck;
 class ProgramComparison;
 class CRungpadDoc;
 class LadClipboard;
@@ -111,6 +112,22 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     // Paints the exposed part of the viewport (device pixels) and returns the lines it drew.
     LineRange DrawView(QPainter& painter, const QRect& exposed);
 
+    // --- live error marker ----------------------------------------------------------------------
+    // After every edit the program is converted silently, on a copy; a failure marks its line in
+    // the line-number margin (the report line as tool tip) until the program converts again.
+    void ScheduleLiveCheck();
+    void RunLiveCheck();
+    // The marked line, or -1; and the report line (empty while the program converts).
+    int LiveErrorLine() const { return m_liveLine; }
+    QString LiveErrorMessage() const { return m_liveMessage; }
+    // The marker's rectangle in viewport pixels; empty without a marker.
+    QRect LiveMarkerRect() const;
+
+    // --- navigation ------------------------------------------------------------------------------
+    // Selects from anchor to cursor (one cell when they are equal, else whole lines), scrolls the
+    // cursor's line into view and takes the focus.
+    void ShowPlace(GridPos anchor, GridPos cursor);
+
     // Compare With: marks the lines that differ from other in the line-number margin until the
     // next comparison; the marks follow the edits.
     void SetComparison(LadProgram other);
@@ -126,6 +143,10 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
   signals:
     // An editing action ran; the document's modified mark may have changed.
     void Edited();
+    // The live check found the program broken (the report line) or converting again (empty).
+    void LiveCheckChanged(const QString& message);
+    // "Show Cross Reference" on a contact or coil: its address.
+    void CrossReferenceRequested(const QString& address);
     // A left click on a cell in monitor mode; shift when Shift was held.
     void MonitorClicked(int column, int line, bool shift);
 
@@ -147,6 +168,7 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     // The wheel scrolls by the desktop's step (three lines unless set otherwise) per notch.
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
   private:
     // Edit, and with keepCursorInView a cursor that the command moved is scrolled into view
@@ -176,6 +198,10 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     std::unique_ptr<QPrinter> m_ownPrinter;
     std::function<QAction*(int id)> m_commandLookup;
     int m_wheelRemainder = 0;  // wheel turn below one notch, kept for the next event
+    std::unique_ptr<CLiveCheck> m_liveCheck;
+    bool m_livePending = false;
+    int m_liveLine = -1;
+    QString m_liveMessage;
 };
 
 }  // namespace rungpad

@@ -327,6 +327,12 @@ void CRungpadView::BuildContextMenu(QMenu& menu) {
             QAction* item = menu.addAction(QStringLiteral("修改注释(&M)"));
             connect(item, &QAction::triggered, modifyNote, &QAction::trigger);
         }
+        const std::string_view text = m_program->Cell(cursor.column, cursor.line).Text();
+        const QString address =
+            QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+        QAction* xref = menu.addAction(QStringLiteral("Show Cross Reference"));
+        connect(xref, &QAction::triggered, this,
+                [this, address] { emit CrossReferenceRequested(address); });
     }
     menu.addSeparator();
     QMenu* basic = menu.addMenu(QStringLiteral("基本指令(&B)"));

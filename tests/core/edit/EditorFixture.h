@@ -26,6 +26,7 @@ class EditorFixture : public ::testing::Test {
         while (editor.UndoList().GetCount() > 0) {
             editor.UndoList().Undo(lines);  // a fresh history for the new program
         }
+        editor.UndoList().DiscardRedo();
         doc.Program() = GridBuilder::Build(grid);
         doc.Program().SetMessageBox(&out);
         ClaimNumbers();

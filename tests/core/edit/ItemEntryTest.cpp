@@ -124,6 +124,25 @@ TEST_F(ItemEntryTest, CounterNumbersAreClaimedAndRefusedTwice) {
     EXPECT_EQ(out.Lines().back(), "Accept!");
 }
 
+// A refused entry is rolled back through the undo list; it must not come back as a redo, and an
+// accepted one after an undo can be redone with its number claimed again.
+TEST_F(ItemEntryTest, RefusedEntryLeavesNothingToRedo) {
+    Use({"X000.0 [CTR:] - - - - (Y000.0)", "- # #", "- # #", "- # #", ""});
+    Enter(0x1001, {2, 0}, "12");
+    editor.OnUndo();
+    EXPECT_FALSE(doc.Converter().IsNumberInUse(0x1001, 12));
+    ASSERT_TRUE(editor.CanRedo());
+    editor.OnRedo();
+    EXPECT_EQ(Cell(2, 0).Text(), "0012");
+    EXPECT_TRUE(doc.Converter().IsNumberInUse(0x1001, 12));
+    EXPECT_EQ(doc.Selection().cursor, (GridPos{2, 0}));
+
+    Enter(0x1001, {2, 0}, "200");  // refused
+    EXPECT_EQ(Cell(2, 0).Text(), "0012");
+    EXPECT_FALSE(editor.CanRedo());
+    EXPECT_TRUE(editor.CanUndo());
+}
+
 TEST_F(ItemEntryTest, FormatChangeEmptiesTheDependentParameter) {
     Use({"X000.0 [ADD:0002:R000:0005:R001] - (Y000.0)", "- # # # # #", ""});
     Enter(0x2001, {2, 0}, "1002");

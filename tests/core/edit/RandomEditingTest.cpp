@@ -12,6 +12,7 @@
 #include "EditorFixture.h"
 #include "ProgramInvariants.h"
 #include "edit/EditCommands.h"
+#include "model/LadFile.h"
 
 namespace rungpad::test {
 namespace {
@@ -159,10 +160,10 @@ class RandomEditingTest : public EditorFixture {
         editor.SearchNext(find, Random(2), replace, mode);
     }
 
-    // One random step; true when it was an undo.
-    bool Step() {
+    // One random step; true when it was an undo. Without undos: only edits and moves.
+    bool Step(bool withUndo = true) {
         RandomSelection();
-        const int op = Random(20);
+        const int op = Random(withUndo ? 20 : 17);
         if (op < 8) {
             PlaceSomething();
         } else if (op < 10) {
@@ -231,6 +232,83 @@ TEST_F(RandomEditingTest, InvariantsHoldAndUndoRestoresTheStart) {
         ++restoredSessions;
     }
     EXPECT_GT(restoredSessions, 100);  // most sessions stay within the ring
+}
+
+// What a redo must give back: the program as SaveLadder writes it (with its line note trailer),
+// the address notes and every number the converter's registries hold.
+struct EditorState {
+    std::vector<std::uint8_t> bytes;
+    AddressNotes notes;
+    std::vector<bool> claims;
+
+    friend bool operator==(const EditorState&, const EditorState&) = default;
+};
+
+// Random edits mixed with random runs of undo and redo. The program after each redo must be the
+// program before the matching undo, byte for byte, with the same number claims; an edit that
+// leaves redo possible must not have changed the program.
+TEST_F(RandomEditingTest, RedoGivesBackWhatEachUndoTookBack) {
+    const auto state = [&] {
+        EditorState s;
+        LadHeaderTexts header;
+        LadFile::SaveLadder(s.bytes, doc.Program(), header, "2026-01-01 00:00", out);
+        LadFile::WriteNoteTrailer(s.bytes, doc.Program(), out);
+        s.notes = doc.Notes();
+        static const std::vector<std::pair<std::uint16_t, int>> kPools = {
+            {0x1001, 128}, {0x1901, 128}, {0x4102, 128},
+            {0x3401, 100}, {0x1501, 100}, {0x2701, 256}};
+        for (const auto& [code, size] : kPools) {
+            for (int n = 0; n < size; ++n) {
+                s.claims.push_back(doc.Converter().IsNumberInUse(code, n));
+            }
+        }
+        return s;
+    };
+    int redone = 0;
+    for (int session = 0; session < 120; ++session) {
+        Use(kStart);
+        m_log.clear();
+        std::vector<EditorState> undone;  // before each undo that a redo may give back
+        for (int step = 0; step < 60; ++step) {
+            const int op = Random(10);
+            if (op < 2 && editor.CanUndo()) {
+                undone.push_back(state());
+                Log("undo ", editor.UndoList().GetCount(), "");
+                editor.OnUndo();
+            } else if (op < 4 && editor.CanRedo()) {
+                Log("redo ", editor.UndoList().GetRedoCount(), "");
+                editor.OnRedo();
+                ASSERT_FALSE(undone.empty()) << m_log;
+                const EditorState now = state();
+                ASSERT_TRUE(now == undone.back())
+                    << "bytes " << (now.bytes == undone.back().bytes) << " notes "
+                    << (now.notes == undone.back().notes) << " claims "
+                    << (now.claims == undone.back().claims) << ", session " << session << " step "
+                    << step << "\n"
+                    << m_log;
+                undone.pop_back();
+                ++redone;
+            } else {
+                const EditorState before = state();
+                Step(false);
+                if (editor.CanRedo()) {
+                    ASSERT_TRUE(state() == before)
+                        << "an edit left redo on a changed program, session " << session << " step "
+                        << step << "\n"
+                        << m_log;
+                } else {
+                    undone.clear();
+                }
+            }
+            ASSERT_EQ(editor.UndoList().GetRedoCount(), static_cast<int>(undone.size())) << m_log;
+            ASSERT_LE(editor.UndoList().GetCount() + editor.UndoList().GetRedoCount(),
+                      CUnDoList::kSlots);
+            ASSERT_TRUE(ProgramInvariants::Check(doc.Program(), doc.Converter()))
+                << "session " << session << " step " << step << "\n"
+                << m_log;
+        }
+    }
+    EXPECT_GT(redone, 300);  // the runs of undo and redo are long enough to matter
 }
 
 // Programs no editor would make (a damaged file): stray box cells, unknown codes, wrong table

@@ -21,6 +21,7 @@ class NoteRecorder : public AddressNoteTarget {
     void RestoreAddressNote(int column, int line, std::string_view text) override {
         calls.push_back({column, line, std::string(text)});
     }
+    std::string AddressNoteAt(int, int) const override { return "now"; }
     struct Call {
         int column;
         int line;
@@ -63,6 +64,7 @@ TEST_F(UnDoListTest, EachKindRestoresWhatItRecorded) {
         std::function<void(CUnDoList&, LadProgram&)> step;
         GridPos position;
         int lineCount;
+        int redoLines = 0;  // lines a redo inserts again
     };
     const std::vector<Case> cases = {
         // one cell overwritten, link and text included
@@ -87,9 +89,11 @@ TEST_F(UnDoListTest, EachKindRestoresWhatItRecorded) {
          [](CUnDoList& u, LadProgram& p) {
              u.RecordInsertLines(0, 2, 3);
              p.InsertLines(2, 3);
+             p.Cell(1, 3).code = Element::kHLine;
          },
          {0, 2},
-         0},
+         0,
+         3},
         // lines 1-2 replaced by four pasted lines
         {"replace lines",
          [](CUnDoList& u, LadProgram& p) {
@@ -99,7 +103,8 @@ TEST_F(UnDoListTest, EachKindRestoresWhatItRecorded) {
              p.Cell(0, 1).code = Element::kNoContact;
          },
          {5, 1},
-         2},
+         2,
+         4},
         // a line note edited; the record sits in column 7
         {"line note",
          [](CUnDoList& u, LadProgram& p) {
@@ -117,6 +122,7 @@ TEST_F(UnDoListTest, EachKindRestoresWhatItRecorded) {
         program.Note(2).Assign("note two");
         const LadProgram before = program;
         c.step(undo, program);
+        const LadProgram after = program;
         ASSERT_EQ(undo.GetCount(), 1);
         int lineCount = -1;
         EXPECT_EQ(undo.Undo(lineCount), c.position);
@@ -124,7 +130,60 @@ TEST_F(UnDoListTest, EachKindRestoresWhatItRecorded) {
         EXPECT_EQ(undo.GetCount(), 0);
         // Restored lines come back marked as selected; everything else is exact.
         EXPECT_TRUE(test::SameProgram(before, program));
+        // Redo gives the step's result back and makes it undoable again.
+        ASSERT_EQ(undo.GetRedoCount(), 1);
+        EXPECT_EQ(undo.Redo(lineCount), c.position);
+        EXPECT_EQ(lineCount, c.redoLines);
+        EXPECT_TRUE(test::SameProgram(after, program));
+        EXPECT_EQ(undo.GetCount(), 1);
+        EXPECT_EQ(undo.GetRedoCount(), 0);
+        undo.Undo(lineCount);
+        EXPECT_TRUE(test::SameProgram(before, program));
     }
+}
+
+TEST_F(UnDoListTest, RedoOfAnAddressNotePutsBackTheNoteItReplaced) {
+    Use({"X000.0 - - - - - - (Y000.0)", ""});
+    undo.RecordAddressNote(0, 0, "old");
+    int n = 0;
+    undo.Undo(n);
+    EXPECT_EQ(undo.Redo(n), (GridPos{0, 0}));
+    ASSERT_EQ(notes.calls.size(), 2u);
+    EXPECT_EQ(notes.calls[0].text, "old");
+    EXPECT_EQ(notes.calls[1].text, "now");  // what the cell's address held before the undo
+}
+
+// Undo and redo share the 50 slots: a full ring undone and redone is whole again; a new record
+// after some undos drops every undone step.
+TEST_F(UnDoListTest, RedoWithinTheRingAndDroppedByANewRecord) {
+    Use({"", ""});
+    for (int step = 0; step < 60; ++step) {
+        undo.RecordCell(0, 0);
+        program.Cell(0, 0).number = static_cast<std::int16_t>(step + 1);
+    }
+    int n = 0;
+    for (int i = 0; i < 50; ++i) {
+        undo.Undo(n);
+    }
+    EXPECT_EQ(program.Cell(0, 0).number, 10);
+    EXPECT_EQ(undo.GetRedoCount(), 50);
+    for (int i = 0; i < 50; ++i) {
+        undo.Redo(n);
+    }
+    EXPECT_EQ(program.Cell(0, 0).number, 60);
+    EXPECT_EQ(undo.GetCount(), 50);
+    EXPECT_EQ(undo.Redo(n), (GridPos{-1, -1}));
+
+    for (int i = 0; i < 10; ++i) {
+        undo.Undo(n);
+    }
+    undo.RecordCell(0, 1);
+    EXPECT_EQ(undo.GetCount(), 41);
+    EXPECT_EQ(undo.GetRedoCount(), 0);
+    n = 5;
+    EXPECT_EQ(undo.Redo(n), (GridPos{-1, -1}));
+    EXPECT_EQ(n, 5);
+    EXPECT_EQ(program.Cell(0, 0).number, 50);
 }
 
 TEST_F(UnDoListTest, RestoredLinesCarryTheHighlightMark) {

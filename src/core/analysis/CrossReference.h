@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "analysis/ReviewFinding.h"
+#include "analysis/XrefUse.h"
+
+namespace rungpad {
+
+class AddressNotes;
+class LadProgram;
+
+// Every address a ladder program names, with each of its uses, and what a reviewer would
+// question about them. Built afresh from a program; holds no reference to it.
+class CrossReference {
+  public:
+    // The uses of program, ordered by address (type, byte, bit; a byte before its bits), then by
+    // line and column; notes, when given, supplies each bit address's note.
+    static CrossReference Build(const LadProgram& program, const AddressNotes* notes = nullptr);
+
+    const std::vector<XrefUse>& Uses() const { return m_uses; }
+    const std::vector<ReviewFinding>& Findings() const { return m_findings; }
+
+  private:
+    std::vector<XrefUse> m_uses;
+    std::vector<ReviewFinding> m_findings;
+};
+
+}  // namespace rungpad

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <vector>
+
+#include "analysis/ReviewFinding.h"
+#include "analysis/XrefUse.h"
+
+namespace rungpad {
+
+class LadProgram;
+
+// The review of a program's address uses: addresses written in more than one place (SET and RST
+// of one address alone are the usual latch and pass), R and K relays read but never written or
+// written but never read, timer and counter numbers held twice. Inputs (X, F) are never written
+// by a program and outputs (Y, G) are normally never read, so neither is questioned.
+class ReviewFindings {
+  public:
+    // uses are the program's cross-reference uses; findings come ordered by kind, then address.
+    static std::vector<ReviewFinding> Find(const LadProgram& program,
+                                           const std::vector<XrefUse>& uses);
+};
+
+}  // namespace rungpad
