@@ -4,6 +4,7 @@
 
 #include "model/LadProgram.h"
 #include "sim/SimSignal.h"
+#include "text/QtText.h"
 #include "view/RungpadView.h"
 
 namespace rungpad {
@@ -63,7 +64,7 @@ bool CSimMonitor::RunScans(std::int64_t count) {
         if (!m_engine.Scan()) {
             m_timer.stop();
             m_paused = true;
-            emit Halted(QString::fromStdString(m_engine.StopMessage()));
+            emit Halted(QtText::ToQString(m_engine.StopMessage()));
             return false;
         }
     }
