@@ -54,7 +54,7 @@ QAction* FindAction(const QMainWindow& frame, const QString& text) {
 void ChangeActiveDocument(CMainFrame& frame) {
     frame.ActiveChild()->View()->Edit([](CLadEditor& e) {
         e.Select({2, 0}, {2, 0});
-        e.PlaceElement(0x100);
+        e.PlaceElement(Element::kHLine);
     });
 }
 
@@ -192,7 +192,7 @@ class TestMainFrm : public QObject {
         CRungpadView* view = frame.ActiveChild()->View();
         view->Edit([](CLadEditor& e) {
             e.Select({2, 0}, {2, 0});
-            e.PlaceElement(0x100);
+            e.PlaceElement(Element::kHLine);
         });
         QVERIFY(undo->isEnabled());
         QVERIFY(frame.ActiveChild()->isWindowModified());
