@@ -2,6 +2,7 @@
 #include "convert/StepListBuilder.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <span>
 
 #include "convert/StepOpcode.h"
@@ -83,7 +84,27 @@ const std::array<StepListBuilder::Opcode, 55>& StepListBuilder::Opcodes() {
 
 // A mnemonic not found before "STOP" has opcode 0.
 int StepListBuilder::OpcodeOf(std::string_view mnemonic) {
-    for (int op = 0; op < Op::kStop; ++op) {
+    // Opcodes by the first character of their mnemonic, in table order, so a look-up compares a
+    // handful of names instead of the whole table.
+    struct Bucket {
+        std::array<std::int8_t, 12> opcodes{};
+        int count = 0;
+    };
+    static constexpr std::array<Bucket, 128> kByFirst = [] {
+        std::array<Bucket, 128> buckets{};
+        for (int op = 0; op < Op::kStop; ++op) {
+            Bucket& bucket = buckets[static_cast<unsigned char>(Op::kNames[op][0]) & 0x7F];
+            bucket.opcodes[static_cast<std::size_t>(bucket.count++)] = static_cast<std::int8_t>(op);
+        }
+        return buckets;
+    }();
+    const unsigned char first = mnemonic.empty() ? 0 : static_cast<unsigned char>(mnemonic[0]);
+    if (first >= kByFirst.size()) {
+        return 0;
+    }
+    const Bucket& bucket = kByFirst[first];
+    for (int i = 0; i < bucket.count; ++i) {
+        const int op = bucket.opcodes[static_cast<std::size_t>(i)];
         if (Op::kNames[static_cast<std::size_t>(op)] == mnemonic) {
             return op;
         }
