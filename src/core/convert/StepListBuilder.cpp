@@ -200,29 +200,33 @@ bool StepListBuilder::Build(const InstructionList& list, ConvertErrorList& error
 }
 
 bool StepListBuilder::BuildInstruction(std::string_view text, int line) {
-    // Runs of spaces become one, letters upper case.
-    std::array<char, InstructionList::kMaxTextLength> buffer;
-    std::size_t length = 0;
-    for (char c : text) {
-        if ((c == ' ' && (length == 0 || buffer[length - 1] == ' ')) || length >= buffer.size()) {
-            continue;
-        }
-        buffer[length++] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    // Letters are read in upper case; the words are what lies between runs of spaces.
+    std::array<char, InstructionList::kMaxTextLength> upper;
+    if (std::any_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; })) {
+        text = text.substr(0, upper.size());
+        std::transform(text.begin(), text.end(), upper.begin(), [](char c) {
+            return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        });
+        text = std::string_view(upper.data(), text.size());
     }
-    if (length > 0 && buffer[length - 1] == ' ') {
-        --length;
-    }
-    const std::string_view words(buffer.data(), length);
-    // A text of spaces only is reported without a line.
-    m_line = words.empty() ? -1 : line;
-
     Tokens tokens;
     std::size_t at = 0;
-    while (at < words.size() && tokens.count < static_cast<int>(tokens.items.size())) {
-        const std::size_t space = std::min(words.find(' ', at), words.size());
-        tokens.items[static_cast<std::size_t>(tokens.count++)] = words.substr(at, space - at);
-        at = space + 1;
+    while (tokens.count < static_cast<int>(tokens.items.size())) {
+        while (at < text.size() && text[at] == ' ') {
+            ++at;
+        }
+        if (at == text.size()) {
+            break;
+        }
+        const std::size_t start = at;
+        while (at < text.size() && text[at] != ' ') {
+            ++at;
+        }
+        tokens.items[static_cast<std::size_t>(tokens.count++)] = text.substr(start, at - start);
     }
+    // A text of spaces only is reported without a line.
+    m_line = tokens.count == 0 ? -1 : line;
+
     const int opcode = OpcodeOf(tokens[0]);
 
     const int errorsBefore = m_errors->Count();
