@@ -199,30 +199,37 @@ bool StepListBuilder::Build(const InstructionList& list, ConvertErrorList& error
     return true;
 }
 
+StepListBuilder::Tokens StepListBuilder::SplitWords(std::string_view text) {
+    Tokens tokens;
+    std::size_t at = 0;
+    const std::size_t size = text.size();
+    while (tokens.count < static_cast<int>(tokens.items.size())) {
+        while (at < size && text[at] == ' ') {
+            ++at;
+        }
+        if (at == size) {
+            break;
+        }
+        const std::size_t start = at;
+        while (at < size && text[at] != ' ') {
+            tokens.hasLowerCase |= text[at] >= 'a' && text[at] <= 'z';
+            ++at;
+        }
+        tokens.items[static_cast<std::size_t>(tokens.count++)] = text.substr(start, at - start);
+    }
+    return tokens;
+}
+
 bool StepListBuilder::BuildInstruction(std::string_view text, int line) {
-    // Letters are read in upper case; the words are what lies between runs of spaces.
+    // The words are what lies between runs of spaces, read in upper case.
     std::array<char, InstructionList::kMaxTextLength> upper;
-    if (std::any_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; })) {
+    Tokens tokens = SplitWords(text);
+    if (tokens.hasLowerCase) {
         text = text.substr(0, upper.size());
         std::transform(text.begin(), text.end(), upper.begin(), [](char c) {
             return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
         });
-        text = std::string_view(upper.data(), text.size());
-    }
-    Tokens tokens;
-    std::size_t at = 0;
-    while (tokens.count < static_cast<int>(tokens.items.size())) {
-        while (at < text.size() && text[at] == ' ') {
-            ++at;
-        }
-        if (at == text.size()) {
-            break;
-        }
-        const std::size_t start = at;
-        while (at < text.size() && text[at] != ' ') {
-            ++at;
-        }
-        tokens.items[static_cast<std::size_t>(tokens.count++)] = text.substr(start, at - start);
+        tokens = SplitWords(std::string_view(upper.data(), text.size()));
     }
     // A text of spaces only is reported without a line.
     m_line = tokens.count == 0 ? -1 : line;
