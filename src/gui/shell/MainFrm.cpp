@@ -465,7 +465,7 @@ void CMainFrame::CreateElementToolBar() {
     auto* functions = new QMenu(this);
     for (const EditCommands::FunctionCommand& command : EditCommands::kFunctionMenu) {
         const int id = command.id;
-        AddEditAction(functions, id, QtText::ToQString(command.menuText), {},
+        AddEditAction(functions, id, QtText::ToQString(command.MenuText()), {},
                       [id](CLadEditor& e) { e.OnFunctionMenuCommand(id); });
     }
     function->setMenu(functions);
