@@ -13,9 +13,9 @@ namespace rungpad {
 // interrupted run never leaves a half-written dump over a good file.
 class VcdRecording {
   public:
-    // notes[i] is the UTF-8 note of signals[i].
-    VcdRecording(std::string path, std::vector<SimSignal> signals, std::vector<std::string> notes)
-        : m_path(std::move(path)), m_trace(std::move(signals)), m_notes(std::move(notes)) {}
+    // notes[i] is the UTF-8 note of watched[i].
+    VcdRecording(std::string path, std::vector<SimSignal> watched, std::vector<std::string> notes)
+        : m_path(std::move(path)), m_trace(std::move(watched)), m_notes(std::move(notes)) {}
 
     const std::string& Path() const { return m_path; }
     SimTrace& Trace() { return m_trace; }
