@@ -6,6 +6,7 @@
 #include <QActionGroup>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -103,6 +104,14 @@ void CMainFrame::CreateSimulationExtras(QMenu* menu) {
     QAction* signalsToggle = m_signals->toggleViewAction();
     signalsToggle->setText(QStringLiteral("Signals(&G)"));
     menu->addAction(signalsToggle);
+    // Opened from the menu, the window is ready for an address to be typed.
+    connect(signalsToggle, &QAction::triggered, this, [this](bool on) {
+        if (on) {
+            resizeDocks({m_signals}, {340}, Qt::Horizontal);
+            resizeDocks({m_signals}, {420}, Qt::Vertical);
+            m_signals->AddressEdit()->setFocus();
+        }
+    });
     QAction* load = menu->addAction(QStringLiteral("Load Stimulus(&L)..."));
     connect(load, &QAction::triggered, this, &CMainFrame::OnLoadStimulus);
     m_simUnloadAct = menu->addAction(QStringLiteral("Unload Stimulus(&U)"));

@@ -34,7 +34,11 @@ CSignalTable* MakeTable(QWidget* parent, const QStringList& headers) {
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
+    // Short columns as wide as their contents, the last one (the note) takes the rest.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setMinimumSectionSize(36);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     return table;
 }
 
@@ -52,7 +56,7 @@ CSignalsWindow::CSignalsWindow(CSimMonitor& monitor, QWidget* parent)
     layout->setContentsMargins(2, 2, 2, 2);
     auto* row = new QHBoxLayout;
     m_address = new QLineEdit(body);
-    m_address->setPlaceholderText(QStringLiteral("Address: X000.0, R100, D010, DT0001"));
+    m_address->setPlaceholderText(QStringLiteral("X000.0, R100, DT0001 ..."));
     m_add = new QPushButton(QStringLiteral("Add"), body);
     m_remove = new QPushButton(QStringLiteral("Remove"), body);
     row->addWidget(m_address, 1);
@@ -64,7 +68,10 @@ CSignalsWindow::CSignalsWindow(CSimMonitor& monitor, QWidget* parent)
     m_problem->hide();
     m_table = MakeTable(body, {QStringLiteral("Address"), QStringLiteral("Value"),
                                QStringLiteral("Forced"), QStringLiteral("Note")});
-    m_boxes = MakeTable(body, {QStringLiteral("Timer/Counter"), QStringLiteral("Line"),
+    m_address->setToolTip(
+        QStringLiteral("Address to watch: a bit (X000.0), a byte (R100) or a "
+                       "word (D010, T001, C002, DT0001, DC0002)"));
+    m_boxes = MakeTable(body, {QStringLiteral("Box"), QStringLiteral("Line"),
                                QStringLiteral("Current"), QStringLiteral("Preset")});
     layout->addLayout(row);
     layout->addWidget(m_problem);
