@@ -10,8 +10,7 @@ source scripts/ensure-deps.sh
 case "${1:-}" in
 --sanitize)
     rungpad_ensure_packages
-    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRUNGPAD_SANITIZE=ON \
-        -DRUNGPAD_BUILD_GUI=OFF -DRUNGPAD_BUILD_BENCH=OFF >/dev/null
+    cmake --preset sanitize $(rungpad_launcher) >/dev/null
     cmake --build build-asan -j "$(nproc)"
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --test-dir build-asan --output-on-failure -j "$(nproc)" --repeat until-pass:2
@@ -22,7 +21,7 @@ case "${1:-}" in
     ;;
 "")
     rungpad_ensure_packages
-    rungpad_configure_and_build
+    RUNGPAD_WERROR=1 rungpad_configure_and_build
     # A test that fails is run once more: the real-display journeys and the GUI tests wait on
     # windows and timers, which a machine busy with other work can hold up past their limits.
     ctest --test-dir build --output-on-failure -j "$(nproc)" --repeat until-pass:2

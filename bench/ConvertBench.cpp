@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../tests/support/GridBuilder.h"
+#include "GridBuilder.h"
 #include "MaximumProgram.h"
 #include "convert/LadConvert.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "../tests/support/GridBuilder.h"
+#include "GridBuilder.h"
 #include "MaximumProgram.h"
 #include "convert/LadConvert.h"
 #include "sim/ScanEngine.h"

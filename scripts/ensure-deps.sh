@@ -45,9 +45,12 @@ rungpad_launcher() {
     return 0
 }
 
-# Configures build/ (Release) and builds the given targets, or everything when none is given.
+# Configures build/ (Release; warnings are errors when RUNGPAD_WERROR=1, as test.sh sets) and
+# builds the given targets, or everything when none is given.
 rungpad_configure_and_build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release $(rungpad_launcher) >/dev/null
+    local werror=OFF
+    [ "${RUNGPAD_WERROR:-0}" = 1 ] && werror=ON
+    cmake --preset release $(rungpad_launcher) -DRUNGPAD_WERROR=$werror >/dev/null
     local targets=()
     [ "$#" -gt 0 ] && targets=(--target "$@")
     cmake --build build -j "$(nproc)" "${targets[@]}"

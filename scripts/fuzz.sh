@@ -6,8 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DRUNGPAD_FUZZ=ON >/dev/null
+cmake --preset fuzz >/dev/null
 cmake --build build-fuzz -j "$(nproc)"
 
 # Full-size programs (1600 lines) written by the project's own writer, beside the checked-in ones.

@@ -15,39 +15,36 @@ constexpr std::uint16_t KindCode(std::uint16_t code) {
     return code & 0xFF00;
 }
 
-// The parameter cells whose numbers the pre-check claims, by exact code.
-constexpr std::array<std::uint16_t, 6> kNumberedParameters{0x1001, 0x1901, 0x4202,
-                                                           0x4102, 0x2701, 0x2801};
-
 struct PoolErrors {
-    int outOfRange;
-    int inUse;
+    ErrorCode outOfRange;
+    ErrorCode inUse;
 };
 
-PoolErrors ErrorsOf(std::uint16_t code) {
-    switch (KindCode(code)) {
-        case 0x1000:
-            return {1013, 1014};
-        case 0x1900:
-        case 0x4200:
-        case 0x4100:
-            return {1013, 1019};
-        case 0x3400:
-            return {1013, 1015};
-        case 0x1500:
-            return {1013, 1040};
+PoolErrors ErrorsOf(NumberPool pool) {
+    switch (pool) {
+        case NumberPool::kCounter:
+            return {ErrorCode::kIllegalNumber, ErrorCode::kCounterInUse};
+        case NumberPool::kTimer:
+        case NumberPool::kTmrbTimer:
+            return {ErrorCode::kIllegalNumber, ErrorCode::kTimerInUse};
+        case NumberPool::kLabel:
+            return {ErrorCode::kIllegalNumber, ErrorCode::kJumpLabel};
+        case NumberPool::kSubprogram:
+            return {ErrorCode::kIllegalNumber, ErrorCode::kSubprogramMisuse};
         default:
-            return {1034, 1034};
+            return {ErrorCode::kEdgeMisuse, ErrorCode::kEdgeMisuse};
     }
+}
+
+// The number parameters of boxes with an output, which the pre-check claims when it meets their
+// coil; LBL and SP are claimed through their header in column 4.
+bool IsClaimedWithOutput(std::uint16_t code) {
+    return FuncInstrTable::IsNumberParameter(code) && FuncInstrTable::DrivesOutput(code);
 }
 
 }  // namespace
 
-CLadConvert::CLadConvert(LadProgram* program)
-    : m_program(program),
-      m_texts(static_cast<std::size_t>(kMaxTexts)),
-      m_steps(static_cast<std::size_t>(kMaxSteps)),
-      m_stepLines(static_cast<std::size_t>(kMaxSteps)) {}
+CLadConvert::CLadConvert(LadProgram* program) : m_program(program) {}
 
 // --- clamped access ---------------------------------------------------------------------------
 
@@ -132,19 +129,18 @@ bool CLadConvert::DrivesOutput(std::uint16_t code) {
 
 // --- driver -------------------------------------------------------------------------------------
 
-int CLadConvert::Convert() {
-    m_stepsComplete = false;
-    m_stepCount = 0;
+CLadConvert::Result CLadConvert::Convert() {
+    m_stepList.Reset();
     if (!PreCheck()) {
         return kPreCheckFailed;
     }
     ClearTexts();
     int line = 0;
     bool failed = false;
-    while (!failed && line <= LastLine() && m_errorCount == 0) {
+    while (!failed && line <= LastLine() && m_errors.Empty()) {
         if (IsBlankLine(line, 0, 7)) {
             if (LastVerticalLink(line, 0, 7) != 0) {
-                AddError(ConvertError::kConversion, 1030, line);
+                AddError(ConvertError::kConversion, ErrorCode::kBadVerticalLine, line);
                 failed = true;
             }
             ++line;
@@ -156,7 +152,7 @@ int CLadConvert::Convert() {
             failed = true;
         } else if (m_misplacedBox >= 0) {
             // A box must head its network; one further down cannot be translated.
-            AddError(ConvertError::kConversion, 1017, m_misplacedBox);
+            AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, m_misplacedBox);
             failed = true;
         } else if (column == -1) {
             failed = !TranslateCoilNetwork(line, last);
@@ -167,13 +163,13 @@ int CLadConvert::Convert() {
         }
         line = last + 1;
     }
-    if (m_errorCount == 0) {
+    if (m_errors.Empty()) {
         BuildSteps();
     }
-    if (m_errorCount != 0) {
+    if (!m_errors.Empty()) {
         return kConvertFailed;
     }
-    m_program->stepCountWord = static_cast<std::int16_t>(m_stepCount - 1);
+    m_program->stepCountWord = static_cast<std::int16_t>(m_stepList.StepCount() - 1);
     return kConvertSucceeded;
 }
 
@@ -192,7 +188,7 @@ bool CLadConvert::PreCheck() {
     if (end1 && end2) {
         return true;
     }
-    AddError(ConvertError::kConversion, 1005, LastLine());
+    AddError(ConvertError::kConversion, ErrorCode::kEndMisuse, LastLine());
     return false;
 }
 
@@ -221,8 +217,7 @@ bool CLadConvert::PreCheckLine(int line, std::vector<bool>& coils, bool& end1, b
     }
     for (int c = 1; c <= LadLine::kOutputColumn; ++c) {
         LadCell& cell = m_program->Cell(c, line);
-        if (std::find(kNumberedParameters.begin(), kNumberedParameters.end(), cell.code) !=
-            kNumberedParameters.end()) {
+        if (IsClaimedWithOutput(cell.code)) {
             if (CheckNumber(cell, cell.number, line, true)) {
                 return false;
             }
@@ -237,94 +232,46 @@ bool CLadConvert::CheckCoilAtConversion(int line, std::vector<bool>& coils) {
     const int flag = PlcAddress::CoilFlagIndex(text);
     // Not a coil letter, an address outside its range, or a coil the controller reserves.
     if (flag < 0 || PlcAddress::IsReservedCoil(text)) {
-        AddError(ConvertError::kConversion, 1006, line);
+        AddError(ConvertError::kConversion, ErrorCode::kIllegalOutput, line);
         return false;
     }
     if (coils[static_cast<std::size_t>(flag)]) {
-        AddError(ConvertError::kConversion, 1027, line);
+        AddError(ConvertError::kConversion, ErrorCode::kOutputReused, line);
         return false;
     }
     coils[static_cast<std::size_t>(flag)] = true;
     return true;
 }
 
-std::span<std::uint8_t> CLadConvert::PoolOf(std::uint16_t code) {
-    switch (KindCode(code)) {
-        case 0x1000:
-            return m_counters;
-        case 0x1900:
-        case 0x4200:
-            return m_timers;
-        case 0x4100:
-            return m_tmrbTimers;
-        case 0x3400:
-            return m_labels;
-        case 0x1500:
-            return m_subprograms;
-        case 0x2700:
-        case 0x2800:
-            return m_edges;
-        default:
-            return {};
-    }
-}
-
-std::span<const std::uint8_t> CLadConvert::PoolOf(std::uint16_t code) const {
-    return const_cast<CLadConvert*>(this)->PoolOf(code);
-}
-
 bool CLadConvert::CheckNumber(LadCell& cell, int number, int line, bool keep) {
-    const std::span<std::uint8_t> pool = PoolOf(cell.code);
-    if (pool.empty()) {
+    const NumberPool pool = FuncInstrTable::PoolOf(cell.code);
+    if (pool == NumberPool::kNone) {
         return false;
     }
     const int kind = keep ? ConvertError::kConversion : ConvertError::kEntry;
-    const PoolErrors errors = ErrorsOf(cell.code);
-    if (number < 0 || number >= static_cast<int>(pool.size())) {
+    const PoolErrors errors = ErrorsOf(pool);
+    if (!m_numbers.InRange(cell.code, number)) {
         AddError(kind, errors.outOfRange, line);
         return true;
     }
     if (!keep && cell.number == number) {
         return false;
     }
-    if (pool[static_cast<std::size_t>(number)] != 0) {
+    if (m_numbers.Take(cell.code, number) == NumberRegistry::Claim::kInUse) {
         AddError(kind, errors.inUse, line);
         return true;
     }
-    pool[static_cast<std::size_t>(number)] = 1;
     if (!keep) {
-        ReleaseNumber(cell.code, cell.number);
+        m_numbers.Release(cell.code, cell.number);
     }
     cell.number = static_cast<std::int16_t>(number);
     return false;
 }
 
-void CLadConvert::ReleaseNumber(std::uint16_t code, int number) {
-    const std::span<std::uint8_t> pool = PoolOf(code);
-    if (number >= 0 && number < static_cast<int>(pool.size())) {
-        pool[static_cast<std::size_t>(number)] = 0;
-    }
-}
-
-bool CLadConvert::IsNumberInUse(std::uint16_t code, int number) const {
-    const std::span<const std::uint8_t> pool = PoolOf(code);
-    return number >= 0 && number < static_cast<int>(pool.size()) &&
-           pool[static_cast<std::size_t>(number)] != 0;
-}
-
-void CLadConvert::ClearNumbers() {
-    m_counters.fill(0);
-    m_timers.fill(0);
-    m_tmrbTimers.fill(0);
-    m_labels.fill(0);
-    m_subprograms.fill(0);
-    m_edges.fill(0);
-}
-
 bool CLadConvert::CheckCoilAddress(std::string_view text, int line) {
     const int error = m_program ? PlcAddress::CheckCoilAddress(*m_program, text, line) : 0;
     if (error != 0) {
-        AddError(ConvertError::kEntry, error, line);
+        AddError(ConvertError::kEntry, static_cast<ErrorCode>(error), line);
     }
     return error == 0;
 }
@@ -369,7 +316,7 @@ int CLadConvert::FindNetwork(int start, int& last) {
     }
     last = std::min(last, LastLine());
     if (last - start >= kMaxNetworkLines) {
-        AddError(ConvertError::kConversion, 1026, last);
+        AddError(ConvertError::kConversion, ErrorCode::kNetworkTooLong, last);
         return -2;
     }
     return found ? column : -1;

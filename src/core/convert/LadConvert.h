@@ -7,10 +7,13 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/ConvertError.h"
+#include "convert/ConvertErrorList.h"
+#include "convert/InstructionList.h"
+#include "convert/StepListBuilder.h"
 #include "convert/StepRecord.h"
 #include "model/FuncInstrTable.h"
 #include "model/LadLine.h"
+#include "model/NumberRegistry.h"
 
 namespace rungpad {
 
@@ -26,20 +29,18 @@ class LadProgram;
 // stops, so a conversion reports one problem.
 class CLadConvert {
   public:
-    static constexpr int kMaxErrors = 100;
-    static constexpr int kMaxTexts = 4000;
-    static constexpr std::size_t kMaxTextLength = 49;  // longest instruction text accepted
+    static constexpr int kMaxErrors = ConvertErrorList::kMaxCount;
+    static constexpr int kMaxTexts = InstructionList::kMaxCount;
+    static constexpr std::size_t kMaxTextLength = InstructionList::kMaxTextLength;
     static constexpr int kMaxCuts = 30;
     static constexpr int kMaxSpans = 30;
     static constexpr int kMaxNetworkLines = 100;
-    static constexpr int kMaxSteps = 4699;
-    static constexpr int kMaxDataWords = 256;
-    static constexpr std::uint16_t kDataTableAddress = 0x8A00;
+    static constexpr int kMaxSteps = StepListBuilder::kMaxSteps;
+    static constexpr int kMaxDataWords = StepListBuilder::kMaxDataWords;
+    static constexpr std::uint16_t kDataTableAddress = StepListBuilder::kDataTableAddress;
 
-    // Convert's results.
-    static constexpr int kPreCheckFailed = -1;
-    static constexpr int kConvertFailed = 0;
-    static constexpr int kConvertSucceeded = 1;
+    // Convert's results; the numbers are what the editor has always been told.
+    enum Result : int { kPreCheckFailed = -1, kConvertFailed = 0, kConvertSucceeded = 1 };
 
     explicit CLadConvert(LadProgram* program = nullptr);
 
@@ -50,7 +51,7 @@ class CLadConvert {
     // --- driver and scan ---------------------------------------------------------------------
     // Converts the whole program: -1 the pre-check failed, 0 translation or step building failed,
     // 1 success (the program's step count word is then set). Callers clear the errors first.
-    int Convert();
+    Result Convert();
     // Claims every box number of the program afresh and checks coils and END1/END2.
     bool PreCheck();
     // Claims number for a numbered parameter cell (CTR, TMR, TMRC, TMRB, LBL, SP, DIFU, DIFD by
@@ -60,10 +61,14 @@ class CLadConvert {
     bool CheckNumber(LadCell& cell, int number, int line, bool keep);
     // Releases number in the pool of the box that code (any cell code of the box) belongs to;
     // numbers outside the pool and other codes release nothing.
-    void ReleaseNumber(std::uint16_t code, int number);
-    bool IsNumberInUse(std::uint16_t code, int number) const;
+    void ReleaseNumber(std::uint16_t code, int number) { m_numbers.Release(code, number); }
+    bool IsNumberInUse(std::uint16_t code, int number) const {
+        return m_numbers.IsInUse(code, number);
+    }
     // Clears every number-in-use flag.
-    void ClearNumbers();
+    void ClearNumbers() { m_numbers.Clear(); }
+    // The number-in-use flags themselves, which the editor and undo keep up to date.
+    NumberRegistry& Numbers() { return m_numbers; }
     // The editor's coil address check, adding 1006 or 1027 (kind 1) on line. True when it passes.
     bool CheckCoilAddress(std::string_view text, int line);
 
@@ -95,42 +100,50 @@ class CLadConvert {
 
     // --- error list -----------------------------------------------------------------------------
     // Appends an error; beyond 100 entries errors are dropped.
-    void AddError(int kind, int code, int line);
-    int ErrorCount() const { return m_errorCount; }
-    const ConvertError& ErrorAt(int i) const;
-    void ClearErrors() { m_errorCount = 0; }
+    void AddError(int kind, ErrorCode code, int line) { m_errors.Add(kind, code, line); }
+    // Any number, also one without a message.
+    void AddError(int kind, int code, int line) { m_errors.Add(kind, code, line); }
+    int ErrorCount() const { return m_errors.Count(); }
+    const ConvertError& ErrorAt(int i) const { return m_errors.At(i); }
+    void ClearErrors() { m_errors.Clear(); }
     // "梯图第%04d行  错误代号 " with the last error's line + 1, followed by its message; empty
     // when the list is empty. UTF-8.
-    std::string FormatLastError() const;
+    std::string FormatLastError() const { return m_errors.FormatLast(); }
 
     // --- instruction texts ----------------------------------------------------------------------
-    // Stores text followed by the line suffix ("  %4d" of line + 1). Refused with 1004 when 4000
-    // texts are held or the text has 50 characters or more.
+    // Stores text with its ladder line. Refused with 1004 when 4000 texts are held or the text has
+    // 50 characters or more.
     bool AddText(std::string_view text, int line);
-    void ClearTexts() { m_textCount = 0; }
-    int TextCount() const { return m_textCount; }
-    // Entry i as stored: the text and its line suffix; empty outside the list.
-    std::string_view TextAt(int i) const;
-    // The 0-based ladder line that entry i came from; -1 outside the list.
-    int TextLineAt(int i) const;
+    void ClearTexts() { m_list.Clear(); }
+    int TextCount() const { return m_list.Count(); }
+    // Entry i as listed: the text and its line suffix ("  %4d" of line + 1); empty outside the
+    // list.
+    std::string TextAt(int i) const { return m_list.EntryAt(i); }
+    // Instruction i's text alone, and the 0-based ladder line it came from (-1 outside the list).
+    std::string_view InstructionText(int i) const { return m_list.TextAt(i); }
+    int InstructionLine(int i) const { return m_list.LineAt(i); }
+    const InstructionList& Instructions() const { return m_list; }
     // The instruction window: each entry without its last 6 characters, CR LF after each.
-    std::string RenderWindow() const;
+    std::string RenderWindow() const { return m_list.RenderWindow(); }
     // The instruction list file: each entry cut at its last space, CR LF after each.
-    std::string WriteListFile() const;
+    std::string WriteListFile() const { return m_list.WriteListFile(); }
 
     // --- step list and binary image -------------------------------------------------------------
-    bool BuildSteps();
-    int StepCount() const { return m_stepCount; }
-    const StepRecord& StepAt(int i) const;
+    // Builds the step list of the instruction list.
+    bool BuildSteps() { return m_stepList.Build(m_list, m_errors, m_program); }
+    int StepCount() const { return m_stepList.StepCount(); }
+    const StepRecord& StepAt(int i) const { return m_stepList.StepAt(i); }
     // The 0-based ladder line of the instruction that made record i; -1 outside the list.
-    int StepLine(int i) const;
-    int DataWordCount() const { return m_data.wordCount; }
-    std::uint16_t DataWordAt(int i) const;
+    int StepLine(int i) const { return m_stepList.StepLine(i); }
+    int DataWordCount() const { return m_stepList.DataWordCount(); }
+    std::uint16_t DataWordAt(int i) const { return m_stepList.DataWordAt(i); }
     // Whether the step list is the complete result of a successful build (only then writable).
-    bool StepsComplete() const { return m_stepsComplete; }
+    bool StepsComplete() const { return m_stepList.Complete(); }
     // The binary image: the step records, then the data words the trailer counts. Refused
     // (false, image empty) unless the step list is complete.
-    bool BinaryImage(std::vector<std::uint8_t>& image) const;
+    bool BinaryImage(std::vector<std::uint8_t>& image) const {
+        return m_stepList.BinaryImage(image);
+    }
 
   private:
     struct Span {
@@ -142,79 +155,37 @@ class CLadConvert {
         std::array<Span, kMaxSpans> spans{};
         int count = 0;
     };
-    struct TextSlot {
-        std::array<char, 64> chars{};  // 49 characters, two spaces and a line of up to 11
-        std::uint8_t length = 0;
-        int line = -1;  // the ladder line the instruction came from
-    };
-    struct Reference {
-        int number = 0;
-        int step = 0;
-        int line = 0;
-    };
-    struct Subprogram {
-        bool defined = false;
-        int spStep = 0;
-        int line = 0;
-        std::array<int, 18> callees{};
-        int calleeCount = 0;
-    };
-    struct DataTable {
-        std::array<std::uint16_t, kMaxDataWords> words{};
-        int byteCount = 0;
-        int wordCount = 0;
-    };
-    struct StepBuilder {
-        bool pendingOutput = false;
-        bool afterEnd2 = false;
-        bool comOpen = false;
-        int sftCount = 0;
-        int networkStart = 0;
-        int nextTableAddress = kDataTableAddress;
-        int codtExpected = 0;
-        int codtWidth = 1;
-        std::array<bool, 256> edges{};
-        std::vector<Reference> jumps;
-        std::vector<Reference> labels;
-        std::vector<Reference> calls;
-        std::array<Subprogram, 100> subprograms{};
-        std::vector<Reference> spes;
-        int spCount = 0;
-        int currentSub = -1;
-        int end1Mark = -1;
-        int end2Mark = -1;
-    };
-    struct Tokens {
-        std::array<std::string_view, 12> items{};
-        int count = 0;
-        std::string_view operator[](int i) const {
-            return i >= 0 && i < count ? items[static_cast<std::size_t>(i)] : std::string_view{};
-        }
-    };
 
     // Cell access clamped to the program and to columns 0-7 (an empty cell outside).
     const LadCell& CellAt(int line, int column) const;
     bool HasLinkAt(int line, int column) const;
     bool IsLineInProgram(int line) const;
     int LastLine() const;
-    std::span<std::uint8_t> PoolOf(std::uint16_t code);
-    std::span<const std::uint8_t> PoolOf(std::uint16_t code) const;
     bool PreCheckLine(int line, std::vector<bool>& coils, bool& end1, bool& end2);
     bool CheckCoilAtConversion(int line, std::vector<bool>& coils);
-    int NetworkEndOfBox(int start, int boxLine, int column, std::uint16_t code) const;
 
     // Contact and coil translation.
-    // E x 10000 + N x 100 + S over the columns (empty, used and solid cells); 0 for an unused
-    // row, -1 outside the program. Strict refuses a row of horizontal lines only with 1024.
-    int Measure(int line, int from, int to) const;
-    int RowMeasure(int line, int from, int to, bool strict);
+    // What a row holds between two columns.
+    struct RowMeasure {
+        bool failed = false;  // outside the program, or refused
+        int empty = 0;        // empty cells
+        int used = 0;         // cells that are not empty
+        int solid = 0;        // used cells other than horizontal lines
+        bool IsUnused() const { return !failed && used == 0; }
+        bool IsUsed() const { return !failed && used > 0; }
+        // Used, with a gap a branch cannot pass.
+        bool HasGap() const { return IsUsed() && empty > 0; }
+        bool HasSolid() const { return !failed && solid > 0; }
+    };
+    RowMeasure Measure(int line, int from, int to) const;
+    // Measure; strict refuses a row of horizontal lines only with 1024.
+    RowMeasure MeasureRow(int line, int from, int to, bool strict);
     int CountContacts(int line, int from, int to) const;
     int IsCut(int first, int last, int column);
     bool BuildSpans(int first, int last, int from, int to);
-    bool ReduceSeriesSpan(int j, const SpanTable& spans, int s, int e);
-    bool ReduceParallelSpan(int j, SpanTable& spans, int& c);
-    int NextBranch(int& i, int last, Span& span, bool continuing, int j);
-    int NeedsAndStk(const SpanTable& spans, int j);
+    bool ReduceParallelSpan(int spanIndex, SpanTable& spans, int& contacts);
+    int NextBranch(int& line, int last, Span& span, bool continuing, int spanIndex);
+    int NeedsAndStk(const SpanTable& spans, int spanIndex);
     int SpanBottom(const Span& span) const;
     bool CheckBranch(int line, int from, int to);
     bool CheckLastSpan(int first, int last, int from, int to);
@@ -231,40 +202,15 @@ class CLadConvert {
     bool CheckBoxParameters(int first, int column, const FuncInstr& instr);
     bool CheckFunctionConnection(int first, int column, const FuncInstr& instr);
 
-    // Step list.
-    bool BuildStepsOf(int text);
-    bool BuildRecords(int opcode, const Tokens& tokens);
-    bool BuildFunctionRecords(int opcode, const Tokens& tokens);
-    bool AppendStep(int opcode, int kind, int a, int b);
-    bool AppendBitStep(int opcode, int kind, std::string_view operand);
-    bool AppendSourceStep(int opcode, std::string_view param, std::uint16_t b);
-    bool CloseNetwork();
-    bool CheckMoveDestination(int opcode, const Tokens& tokens);
-    bool AddTableEntries(const Tokens& tokens);
-    bool BuildCallRecords(int opcode, const Tokens& tokens);
-    bool BuildSubprogramRecords(int opcode, const Tokens& tokens);
-    bool ResolveTargets();
-    bool CheckCallCycles();
-    bool ResolveCalls();
-    bool ResolveJumps();
-    bool WalkCalls(int root, int sub, std::vector<int>& path, std::vector<bool>& done);
-
     LadProgram* m_program = nullptr;
     LadLine m_emptyLine{};
     LadCell m_emptyCell{};
 
-    std::array<ConvertError, kMaxErrors> m_errors{};
-    std::uint16_t m_errorCount = 0;
+    ConvertErrorList m_errors;
 
-    std::vector<TextSlot> m_texts;
-    int m_textCount = 0;
+    InstructionList m_list;
 
-    std::array<std::uint8_t, 128> m_counters{};
-    std::array<std::uint8_t, 128> m_timers{};
-    std::array<std::uint8_t, 128> m_tmrbTimers{};
-    std::array<std::uint8_t, 100> m_labels{};
-    std::array<std::uint8_t, 100> m_subprograms{};
-    std::array<std::uint8_t, 256> m_edges{};
+    NumberRegistry m_numbers;
 
     std::array<int, kMaxCuts> m_cuts{};
     int m_cutCount = 0;
@@ -273,13 +219,7 @@ class CLadConvert {
     int m_blockLast = 0;
     int m_misplacedBox = -1;  // line of a box found below its network's first line
 
-    std::vector<StepRecord> m_steps;
-    std::vector<int> m_stepLines;  // per record, the ladder line of its instruction
-    int m_stepCount = 0;
-    bool m_stepsComplete = false;
-    DataTable m_data{};
-    StepBuilder m_builder{};
-    int m_errorLine = 0;
+    StepListBuilder m_stepList;
 };
 
 }  // namespace rungpad

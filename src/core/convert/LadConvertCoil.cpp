@@ -46,7 +46,7 @@ bool CLadConvert::EmitPlain(std::string_view mnemonic, int line) {
 
 bool CLadConvert::EmitContact(std::string_view mnemonic, const LadCell& cell, int line) {
     if (cell.text.Empty()) {
-        AddError(ConvertError::kConversion, 1001, line);
+        AddError(ConvertError::kConversion, ErrorCode::kAddressMissing, line);
         return false;
     }
     if (const int error = OperandCheck::BitAddressError(cell.Text())) {
@@ -74,7 +74,8 @@ bool CLadConvert::EmitSeries(int line, int from, int to, std::uint16_t code) {
         const LadCell& cell = CellAt(line, c);
         if (cell.code == Element::kEmpty) {
             int column = 0;
-            const int error = FindFunction(line, column) != 0 ? 1008 : 1009;
+            const ErrorCode error = FindFunction(line, column) != 0 ? ErrorCode::kFunctionConnection
+                                                                    : ErrorCode::kLineNotConnected;
             AddError(ConvertError::kConversion, error, line);
             return false;
         }
@@ -88,7 +89,7 @@ bool CLadConvert::EmitSeries(int line, int from, int to, std::uint16_t code) {
         }
     }
     if (hlines == std::max(to - from + 1, 0) && !RunsWithoutInput(code)) {
-        AddError(ConvertError::kConversion, 1017, line);
+        AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, line);
         return false;
     }
     return true;
@@ -98,7 +99,7 @@ bool CLadConvert::EmitAndSeries(int line, int from, int to) {
     for (int c = from; c <= to; ++c) {
         const LadCell& cell = CellAt(line, c);
         if (cell.code == Element::kEmpty) {
-            AddError(ConvertError::kConversion, 1016, line);
+            AddError(ConvertError::kConversion, ErrorCode::kIncompleteNetwork, line);
             return false;
         }
         if (Element::IsContact(cell.code) &&
@@ -113,7 +114,7 @@ bool CLadConvert::EmitSingle(int k, int line, int from, int to) {
     for (int c = from; c <= to; ++c) {
         const LadCell& cell = CellAt(line, c);
         if (cell.code == Element::kEmpty) {
-            AddError(ConvertError::kConversion, 1009, line);
+            AddError(ConvertError::kConversion, ErrorCode::kLineNotConnected, line);
             return false;
         }
         if (Element::IsContact(cell.code)) {
@@ -129,7 +130,7 @@ bool CLadConvert::EmitSingle(int k, int line, int from, int to) {
 }
 
 bool CLadConvert::EmitOutputs(int first, int last, bool isFunction) {
-    const int error = isFunction ? 1025 : 1006;
+    const ErrorCode error = isFunction ? ErrorCode::kFunctionOutput : ErrorCode::kIllegalOutput;
     for (int i = first; i <= last && i <= LastLine(); ++i) {
         const LadCell& cell = CellAt(i, LadLine::kOutputColumn);
         const std::uint16_t k = cell.code;
@@ -150,31 +151,30 @@ bool CLadConvert::EmitOutputs(int first, int last, bool isFunction) {
 
 // --- measures -----------------------------------------------------------------------------------
 
-int CLadConvert::Measure(int line, int from, int to) const {
+CLadConvert::RowMeasure CLadConvert::Measure(int line, int from, int to) const {
+    RowMeasure measure;
     if (!IsLineInProgram(line)) {
-        return -1;
+        measure.failed = true;
+        return measure;
     }
-    int empty = 0;
-    int used = 0;
-    int solid = 0;
     for (int c = std::max(from, 0); c <= std::min(to, LadLine::kOutputColumn); ++c) {
         const std::uint16_t code = CellAt(line, c).code;
         if (code == Element::kEmpty) {
-            ++empty;
+            ++measure.empty;
         } else {
-            ++used;
-            solid += code != Element::kHLine ? 1 : 0;
+            ++measure.used;
+            measure.solid += code != Element::kHLine ? 1 : 0;
         }
     }
-    return used == 0 ? 0 : empty * 10000 + used * 100 + solid;
+    return measure;
 }
 
-int CLadConvert::RowMeasure(int line, int from, int to, bool strict) {
-    const int measure = Measure(line, from, to);
-    if (strict && measure > 0 && measure % 100 == 0) {
+CLadConvert::RowMeasure CLadConvert::MeasureRow(int line, int from, int to, bool strict) {
+    RowMeasure measure = Measure(line, from, to);
+    if (strict && !measure.failed && measure.used > 0 && measure.solid == 0) {
         // Only horizontal lines where a contact is needed.
-        AddError(ConvertError::kConversion, 1024, line);
-        return -1;
+        AddError(ConvertError::kConversion, ErrorCode::kLinesOnly, line);
+        measure.failed = true;
     }
     return measure;
 }
@@ -201,14 +201,14 @@ bool CLadConvert::CheckBranch(int line, int from, int to) {
             return true;
         }
     }
-    AddError(ConvertError::kConversion, 1041, line);
+    AddError(ConvertError::kConversion, ErrorCode::kLineParallelToContacts, line);
     return false;
 }
 
 bool CLadConvert::CheckLastSpan(int first, int last, int from, int to) {
     for (int c = from; c <= to; ++c) {
         if (CellAt(first, c).code == Element::kEmpty) {
-            AddError(ConvertError::kConversion, 1009, first);
+            AddError(ConvertError::kConversion, ErrorCode::kLineNotConnected, first);
             return false;
         }
     }
@@ -219,7 +219,8 @@ bool CLadConvert::CheckLastSpan(int first, int last, int from, int to) {
             const std::uint16_t code = CellAt(i, c).code;
             if (code != Element::kEmpty && !Element::IsBoxCell(code)) {
                 const bool output = CellAt(i, LadLine::kOutputColumn).code != Element::kEmpty;
-                AddError(ConvertError::kConversion, output ? 1006 : 1024, i);
+                AddError(ConvertError::kConversion,
+                         output ? ErrorCode::kIllegalOutput : ErrorCode::kLinesOnly, i);
                 return false;
             }
         }
@@ -236,38 +237,38 @@ int CLadConvert::IsCut(int first, int last, int column) {
     if (column >= LadLine::kOutputColumn) {
         return 0;
     }
-    std::array<int, kMaxNetworkLines> recorded{};  // per block line; 0 means none
-    int n = 0;
+    std::array<int, kMaxNetworkLines> openAbove{};  // per block line; 0 means none
+    int openCount = 0;
     bool broken = false;
     bool end = false;
-    for (int i = first; i <= last; ++i) {
-        if (!HasLinkAt(i, column)) {
-            if (i == first) {
+    for (int line = first; line <= last; ++line) {
+        if (!HasLinkAt(line, column)) {
+            if (line == first) {
                 return 0;
             }
-            if (i < last) {
-                for (int k = i + 1; k < last; ++k) {
-                    if (HasLinkAt(k, column)) {
-                        AddError(ConvertError::kConversion, 1017, k);
+            if (line < last) {
+                for (int next = line + 1; next < last; ++next) {
+                    if (HasLinkAt(next, column)) {
+                        AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, next);
                         return -1;
                     }
                 }
                 broken = true;
             }
         }
-        const bool open = CellAt(i, column).code == Element::kEmpty &&
-                          CellAt(i, column + 1).code == Element::kEmpty;
-        recorded[static_cast<std::size_t>(i - first)] = open ? i - 1 : 0;
+        const bool open = CellAt(line, column).code == Element::kEmpty &&
+                          CellAt(line, column + 1).code == Element::kEmpty;
+        openAbove[static_cast<std::size_t>(line - first)] = open ? line - 1 : 0;
         if (open) {
-            ++n;
-            if (i == last) {
+            ++openCount;
+            if (line == last) {
                 const LadLine& below = GetLine(last + 1);
                 const bool continues =
                     HasLinkAt(last, column) && (below.Cell(column).code != Element::kEmpty ||
                                                 below.Cell(column + 1).code != Element::kEmpty);
                 end = !continues;
                 if (end) {
-                    AddError(ConvertError::kConversion, 1030, i - 1);
+                    AddError(ConvertError::kConversion, ErrorCode::kBadVerticalLine, line - 1);
                 }
             }
         }
@@ -275,12 +276,12 @@ int CLadConvert::IsCut(int first, int last, int column) {
             break;
         }
     }
-    if (n == last - first) {
+    if (openCount == last - first) {
         bool added = false;
-        for (int i = first; i < last; ++i) {
-            const int line = recorded[static_cast<std::size_t>(i - first)];
-            if (line != 0) {
-                AddError(ConvertError::kConversion, 1030, line);
+        for (int line = first; line < last; ++line) {
+            const int above = openAbove[static_cast<std::size_t>(line - first)];
+            if (above != 0) {
+                AddError(ConvertError::kConversion, ErrorCode::kBadVerticalLine, above);
                 added = true;
             }
         }
@@ -334,7 +335,7 @@ bool CLadConvert::TranslateCoilNetwork(int first, int last) {
 
 bool CLadConvert::ReduceBlock(int first, int last, int from, int to) {
     if (!BuildSpans(first, last, from, to)) {
-        AddError(ConvertError::kConversion, 1016, first);
+        AddError(ConvertError::kConversion, ErrorCode::kIncompleteNetwork, first);
         return false;
     }
     SpanTable spans = m_spans;  // nested blocks rebuild the converter's table
@@ -355,7 +356,7 @@ bool CLadConvert::ReduceBlock(int first, int last, int from, int to) {
                 return false;
             }
             if (j == 0) {
-                if (RowMeasure(first, span.first, span.last, false) == 0) {
+                if (Measure(first, span.first, span.last).IsUnused()) {
                     return true;
                 }
                 if (!EmitSeries(first, span.first, span.last, 0)) {
@@ -371,65 +372,67 @@ bool CLadConvert::ReduceBlock(int first, int last, int from, int to) {
     return true;
 }
 
-bool CLadConvert::ReduceParallelSpan(int j, SpanTable& spans, int& c) {
+bool CLadConvert::ReduceParallelSpan(int spanIndex, SpanTable& spans, int& contacts) {
     const int first = m_blockFirst;
     const int last = m_blockLast;
-    Span& span = spans.spans[static_cast<std::size_t>(j)];
-    int i = first;
-    int r = NextBranch(i, last, span, false, j);
-    if (r == -1) {
+    Span& span = spans.spans[static_cast<std::size_t>(spanIndex)];
+    int line = first;
+    int branchEnd = NextBranch(line, last, span, false, spanIndex);
+    if (branchEnd == -1) {
         return false;
     }
-    int k = 0;  // branches reduced so far
-    while (i <= r) {
-        const int s = span.first;
-        const int e = span.last;
-        if (!CheckBranch(i, s, e)) {
+    int branch = 0;  // branches reduced so far
+    while (line <= branchEnd) {
+        const int from = span.first;
+        const int to = span.last;
+        if (!CheckBranch(line, from, to)) {
             return false;
         }
-        if (LastVerticalLink(i, s, e) != 0) {
+        if (LastVerticalLink(line, from, to) != 0) {
             // A nested block starts on this line.
-            int m = i + 1;
-            while (m <= r && LastVerticalLink(m, s, e) != 0) {
-                ++m;
+            int nestedLast = line + 1;
+            while (nestedLast <= branchEnd && LastVerticalLink(nestedLast, from, to) != 0) {
+                ++nestedLast;
             }
-            if (!ReduceBlock(i, m, s, e)) {
+            if (!ReduceBlock(line, nestedLast, from, to)) {
                 return false;
             }
             m_blockFirst = first;
             m_blockLast = last;
-            if (k > 0 && !EmitPlain("OR.STK", last)) {
+            if (branch > 0 && !EmitPlain("OR.STK", last)) {
                 return false;
             }
-            i = m;
-            c = 1;
+            line = nestedLast;
+            contacts = 1;
         } else {
-            c = CountContacts(i, s, e);
-            if (c == 1 && !EmitSingle(k, i, s, e)) {
+            contacts = CountContacts(line, from, to);
+            if (contacts == 1 && !EmitSingle(branch, line, from, to)) {
                 return false;
             }
-            if (c > 1 && (!EmitSeries(i, s, e, 0) || (k > 0 && !EmitPlain("OR.STK", i)))) {
+            if (contacts > 1 &&
+                (!EmitSeries(line, from, to, 0) || (branch > 0 && !EmitPlain("OR.STK", line)))) {
                 return false;
             }
         }
-        ++i;
-        if (i > last) {
+        ++line;
+        if (line > last) {
             break;
         }
-        r = NextBranch(i, last, span, true, j);
-        if (r == -1) {
+        branchEnd = NextBranch(line, last, span, true, spanIndex);
+        if (branchEnd == -1) {
             return false;
         }
-        ++k;
+        ++branch;
     }
-    if (j > 0) {
+    if (spanIndex > 0) {
         const Span& span0 = spans.spans[0];
-        if (j == 1 && !span0.parallel && CountContacts(first, span0.first, span0.last) == 0) {
-            AddError(ConvertError::kConversion, 1017, first);
+        if (spanIndex == 1 && !span0.parallel &&
+            CountContacts(first, span0.first, span0.last) == 0) {
+            AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, first);
             return false;
         }
-        if (span.first > 0 && c > 0) {
-            const int a = NeedsAndStk(spans, j);
+        if (span.first > 0 && contacts > 0) {
+            const int a = NeedsAndStk(spans, spanIndex);
             if (a == -1 || (a == 1 && !EmitPlain("AND.STK", first))) {
                 return false;
             }
@@ -438,70 +441,69 @@ bool CLadConvert::ReduceParallelSpan(int j, SpanTable& spans, int& c) {
     return true;
 }
 
-int CLadConvert::NextBranch(int& i, int last, Span& span, bool continuing, int j) {
-    if (i > last) {
+int CLadConvert::NextBranch(int& line, int last, Span& span, bool continuing, int spanIndex) {
+    if (line > last) {
         return -1;
     }
-    int& s = span.first;
-    const int e = span.last;
-    for (int t = i; t <= last; ++t) {
-        const int v = LastVerticalLink(t, s, e);
-        if (v > 0) {
-            const int m = RowMeasure(t + 1, s, v - 1, true);
-            if (m == -1) {
+    int& from = span.first;
+    const int to = span.last;
+    for (int row = line; row <= last; ++row) {
+        const int link = LastVerticalLink(row, from, to);
+        if (link > 0) {
+            if (MeasureRow(row + 1, from, link - 1, true).failed) {
                 return -1;
             }
-            if ((s == 0 || HasLinkAt(t, s - 1)) &&
-                (HasLinkAt(t, e) || RowMeasure(t + 1, v, e + 1, true) <= 0)) {
+            if ((from == 0 || HasLinkAt(row, from - 1)) &&
+                (HasLinkAt(row, to) || !MeasureRow(row + 1, link, to + 1, true).IsUsed())) {
                 return last;
             }
-            AddError(ConvertError::kConversion, 1017, t + 1);
+            AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, row + 1);
             return -1;
         }
-        if (t < last && !HasLinkAt(t, e) && RowMeasure(t + 1, e, e + 1, false) >= 10000) {
-            AddError(ConvertError::kConversion, 1009, t + 1);
+        if (row < last && !HasLinkAt(row, to) && Measure(row + 1, to, to + 1).HasGap()) {
+            AddError(ConvertError::kConversion, ErrorCode::kLineNotConnected, row + 1);
             return -1;
         }
-        if (continuing && !HasLinkAt(t - 1, e)) {
-            if (RowMeasure(t, s, e + 1, false) >= 10000) {
-                AddError(ConvertError::kConversion, 1009, t + 1);
+        if (continuing && !HasLinkAt(row - 1, to)) {
+            if (Measure(row, from, to + 1).HasGap()) {
+                AddError(ConvertError::kConversion, ErrorCode::kLineNotConnected, row + 1);
                 return -1;
             }
-            return i - 1;
+            return line - 1;
         }
-        const int w = RowMeasure(t, s, e, false);
-        if (w > 0 && w < 10000) {
+        const RowMeasure measure = Measure(row, from, to);
+        if (measure.IsUsed() && measure.empty == 0) {
             // A complete branch row; a branch that starts further left reopens the span.
-            if (m_blockFirst < t && s > 0 && !HasLinkAt(t - 1, s - 1)) {
-                const int s0 = s;
-                while (s - 1 >= 0 && !HasLinkAt(t - 1, s - 1)) {
-                    --s;
+            if (m_blockFirst < row && from > 0 && !HasLinkAt(row - 1, from - 1)) {
+                const int openedAt = from;
+                while (from - 1 >= 0 && !HasLinkAt(row - 1, from - 1)) {
+                    --from;
                 }
-                if (s0 > 0 && j > 0 && RowMeasure(m_blockFirst, s0, e, false) % 100 > 0 &&
-                    !EmitPlain("AND.STK", t)) {
+                if (openedAt > 0 && spanIndex > 0 &&
+                    Measure(m_blockFirst, openedAt, to).HasSolid() && !EmitPlain("AND.STK", row)) {
                     return -1;
                 }
             }
-            return t;
+            return row;
         }
-        if (w == -1) {
+        if (measure.failed) {
             return -1;
         }
-        if (w > 10000) {
-            AddError(ConvertError::kConversion, 1009, t);
+        if (measure.HasGap()) {
+            AddError(ConvertError::kConversion, ErrorCode::kLineNotConnected, row);
             return -1;
         }
-        if (i + 1 <= last) {
-            ++i;
+        if (line + 1 <= last) {
+            ++line;
         }
     }
-    return i - 1;
+    return line - 1;
 }
 
 int CLadConvert::SpanBottom(const Span& span) const {
     int run = 0;
     for (int t = m_blockFirst; t <= m_blockLast - 1; ++t) {
-        run = Measure(t, span.first, span.last) == 0 ? run + 1 : 0;
+        run = Measure(t, span.first, span.last).IsUnused() ? run + 1 : 0;
         if (!HasLinkAt(t, span.last)) {
             const int bottom = t - run;
             if (bottom != 0) {
@@ -512,41 +514,42 @@ int CLadConvert::SpanBottom(const Span& span) const {
     return 0;
 }
 
-int CLadConvert::NeedsAndStk(const SpanTable& spans, int j) {
+int CLadConvert::NeedsAndStk(const SpanTable& spans, int spanIndex) {
     const int last = m_blockLast;
-    const Span& prev = spans.spans[static_cast<std::size_t>(j - 1)];
-    const Span& cur = spans.spans[static_cast<std::size_t>(j)];
-    const bool hasNext = j + 1 < spans.count;
-    const Span next = hasNext ? spans.spans[static_cast<std::size_t>(j + 1)] : Span{};
+    const Span& prev = spans.spans[static_cast<std::size_t>(spanIndex - 1)];
+    const Span& cur = spans.spans[static_cast<std::size_t>(spanIndex)];
+    const bool hasNext = spanIndex + 1 < spans.count;
+    const Span next = hasNext ? spans.spans[static_cast<std::size_t>(spanIndex + 1)] : Span{};
     if (LastVerticalLink(last - 1, cur.first, cur.last + 1) != 0) {
         return 1;
     }
-    int p = SpanBottom(prev);
-    const int cb = SpanBottom(cur);
-    int n = hasNext ? SpanBottom(next) : 0;
-    p = p == 0 ? last : p;
-    n = n == 0 ? last : n;
-    bool done = hasNext ? (p == cb && cb == n) : (p == cb);
+    int prevBottom = SpanBottom(prev);
+    const int curBottom = SpanBottom(cur);
+    int nextBottom = hasNext ? SpanBottom(next) : 0;
+    prevBottom = prevBottom == 0 ? last : prevBottom;
+    nextBottom = nextBottom == 0 ? last : nextBottom;
+    bool done =
+        hasNext ? (prevBottom == curBottom && curBottom == nextBottom) : (prevBottom == curBottom);
     int count = 0;
-    for (int t = cb; t <= last - 1 && !done; ++t) {
-        if (RowMeasure(t + 1, cur.first, cur.last, false) != 0) {
-            const bool linkNext = hasNext && LastVerticalLink(t, next.first, next.last) != 0;
-            const bool linkBoth = LastVerticalLink(t, cur.first, cur.last) != 0 &&
-                                  LastVerticalLink(t, prev.first, prev.last) != 0;
+    for (int line = curBottom; line <= last - 1 && !done; ++line) {
+        if (!Measure(line + 1, cur.first, cur.last).IsUnused()) {
+            const bool linkNext = hasNext && LastVerticalLink(line, next.first, next.last) != 0;
+            const bool linkBoth = LastVerticalLink(line, cur.first, cur.last) != 0 &&
+                                  LastVerticalLink(line, prev.first, prev.last) != 0;
             if (linkNext || linkBoth) {
-                AddError(ConvertError::kConversion, 1017, t);
+                AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, line);
                 return -1;
             }
-            if (p > cb && !(hasNext && HasLinkAt(t, next.last))) {
+            if (prevBottom > curBottom && !(hasNext && HasLinkAt(line, next.last))) {
                 return 0;
             }
-        } else if (!HasLinkAt(t, prev.last)) {
+        } else if (!HasLinkAt(line, prev.last)) {
             done = true;
         } else {
             ++count;
         }
     }
-    return (p <= cb || done || count == p - cb) ? 1 : 0;
+    return (prevBottom <= curBottom || done || count == prevBottom - curBottom) ? 1 : 0;
 }
 
 }  // namespace rungpad

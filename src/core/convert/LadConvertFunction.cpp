@@ -25,7 +25,7 @@ bool CLadConvert::TranslateFunctionNetwork(int first, int last, int column) {
     const std::uint16_t code = CellAt(first, column).code;
     const FuncInstr* instr = FuncInstrTable::FindFunctionCode(code);
     if (instr == nullptr) {
-        AddError(ConvertError::kConversion, 1017, first);
+        AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, first);
         return false;
     }
     if (code == 0x7100 && m_program != nullptr) {
@@ -47,7 +47,7 @@ bool CLadConvert::CheckFunctionOutput(int first, const FuncInstr& instr) {
     const std::uint16_t output = CellAt(first, LadLine::kOutputColumn).code;
     const bool correct = instr.drivesOutput ? Element::IsCoil(output) : output == Element::kHLine;
     if (!correct) {
-        AddError(ConvertError::kConversion, 1025, first);
+        AddError(ConvertError::kConversion, ErrorCode::kFunctionOutput, first);
     }
     return correct;
 }
@@ -72,7 +72,9 @@ bool CLadConvert::EmitBoxText(int first, int column, const FuncInstr& instr) {
     for (int p = 1; p < instr.width; ++p) {
         const std::string_view parameter = CellAt(first, column + p).Text();
         if (parameter.empty()) {
-            AddError(ConvertError::kConversion, p == 1 ? 1022 : 1020, first);
+            AddError(ConvertError::kConversion,
+                     p == 1 ? ErrorCode::kMissingFunctionName : ErrorCode::kMissingParameter,
+                     first);
             return false;
         }
         PadTo(text, kNameWidth);
@@ -103,7 +105,7 @@ bool CLadConvert::CheckFunctionConnection(int first, int column, const FuncInstr
             const std::uint16_t code = CellAt(i, c).code;
             const bool correct = i == first ? code == Element::kHLine : code == Element::kEmpty;
             if (!correct) {
-                AddError(ConvertError::kConversion, 1008, i);
+                AddError(ConvertError::kConversion, ErrorCode::kFunctionConnection, i);
                 return false;
             }
         }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "convert/ConvertError.h"
 #include "model/ParameterRules.h"
 #include "model/PlcAddress.h"
 
@@ -9,8 +10,8 @@ namespace rungpad {
 
 namespace {
 
-constexpr int kMalformed = 1011;
-constexpr int kOutOfRange = 1012;
+constexpr int kMalformed = static_cast<int>(ErrorCode::kAddressData);
+constexpr int kOutOfRange = static_cast<int>(ErrorCode::kUndefinedSymbol);
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';

@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "model/FuncInstrTable.h"
+#include "model/LadCell.h"
+
 namespace rungpad {
 
 // The command ids of the view's editing commands, with the menu texts and what they do, so the
@@ -20,40 +23,60 @@ class EditCommands {
         std::string_view key;
         int kind;  // the PlaceElement kind
     };
+    // A function menu entry: its command id and the catalogue entry it inserts, whose name is
+    // the menu text.
     struct FunctionCommand {
         int id;
-        std::string_view menuText;
-        std::uint16_t code;
+        int index;  // FuncInstrTable index
+        std::string_view MenuText() const { return FuncInstrTable::At(index).name; }
+        std::uint16_t Code() const { return FuncInstrTable::At(index).code; }
     };
 
-    static constexpr int kFunctionDialog = 32779;  // "function command(Ctrl+A)"
+    // The editing commands' ids, with the numbers the menus have always had.
+    enum CommandId : int {
+        kNoContactTool = 32771,
+        kCoilTool = 32772,
+        kNcContactTool = 32773,
+        kHLineTool = 32774,
+        kNegCoilTool = 32775,
+        kSetLinkTool = 32776,
+        kDeleteTool = 32777,
+        kClearLinkTool = 32778,
+        kFunctionDialog = 32779,  // "function command(Ctrl+A)"
+    };
 
     // In menu order; the toolbar shows 32771, 32773, 32774, 32776, 32777, 32778, 32772, 32775.
     static constexpr std::array<ElementTool, 8> kElementTools = {{
-        {32771, "Normally Open Contact", "Ctrl+Q", 0x300},
-        {32773, "Normally Closed Contact", "Ctrl+W", 0x200},
-        {32772, "Output Coil", "Ctrl+E", 0x400},
-        {32775, "Negated Output Coil", "Ctrl+R", 0x500},
-        {32774, "Horizontal Conductive Line", "Ctrl+G", 0x100},
-        {32776, "Vertical Conductive Line", "Ctrl+D", kSetLink},
-        {32778, "Remove Vertical Conductive Line", "Ctrl+Shift+D", kClearLink},
-        {32777, "Delete Nodes", "Ctrl+Shift+G", 0},
+        {kNoContactTool, "Normally Open Contact", "Ctrl+Q", Element::kNoContact},
+        {kNcContactTool, "Normally Closed Contact", "Ctrl+W", Element::kNcContact},
+        {kCoilTool, "Output Coil", "Ctrl+E", Element::kCoil},
+        {kNegCoilTool, "Negated Output Coil", "Ctrl+R", Element::kNegCoil},
+        {kHLineTool, "Horizontal Conductive Line", "Ctrl+G", Element::kHLine},
+        {kSetLinkTool, "Vertical Conductive Line", "Ctrl+D", kSetLink},
+        {kClearLinkTool, "Remove Vertical Conductive Line", "Ctrl+Shift+D", kClearLink},
+        {kDeleteTool, "Delete Nodes", "Ctrl+Shift+G", Element::kEmpty},
     }};
 
     // The function instruction menu, in its display order (CODT is not offered).
     static constexpr std::array<FunctionCommand, 36> kFunctionMenu = {{
-        {32783, "CTR", 0x1000},  {32784, "TMR", 0x1900},  {32785, "ROT", 0x1100},
-        {32786, "COMP", 0x1200}, {32788, "MOVN", 0x1300}, {32790, "DSCH", 0x1700},
-        {32792, "COIN", 0x1800}, {32793, "CALL", 0x1400}, {32794, "SP", 0x1500},
-        {32795, "SPE", 0x1600},  {32796, "END1", 0x7100}, {32797, "END2", 0x7200},
-        {32798, "ADD", 0x2000},  {32799, "SUB", 0x2100},  {32800, "XMOV", 0x2200},
-        {32801, "DEC", 0x2500},  {32802, "COD", 0x2600},  {32803, "DIFU", 0x2700},
-        {32804, "DIFD", 0x2800}, {32805, "EOR", 0x2900},  {32806, "ANDF", 0x3000},
-        {32807, "ORF", 0x3100},  {32808, "NOT", 0x3200},  {32809, "JMPB", 0x3300},
-        {32810, "LBL", 0x3400},  {32811, "RST", 0x3500},  {32812, "SET", 0x3600},
-        {32813, "SFT", 0x3700},  {32814, "COM", 0x3800},  {32815, "COME", 0x3900},
-        {32817, "TMRC", 0x4200}, {32816, "TMRB", 0x4100}, {32818, "CALLU", 0x4300},
-        {32819, "MOVB", 0x4400}, {32820, "MOVW", 0x4500}, {32829, "AXCTL", 0x4600},
+        {32783, FuncInstrTable::kCTR},   {32784, FuncInstrTable::kTMR},
+        {32785, FuncInstrTable::kROT},   {32786, FuncInstrTable::kCOMP},
+        {32788, FuncInstrTable::kMOVN},  {32790, FuncInstrTable::kDSCH},
+        {32792, FuncInstrTable::kCOIN},  {32793, FuncInstrTable::kCALL},
+        {32794, FuncInstrTable::kSP},    {32795, FuncInstrTable::kSPE},
+        {32796, FuncInstrTable::kEND1},  {32797, FuncInstrTable::kEND2},
+        {32798, FuncInstrTable::kADD},   {32799, FuncInstrTable::kSUB},
+        {32800, FuncInstrTable::kXMOV},  {32801, FuncInstrTable::kDEC},
+        {32802, FuncInstrTable::kCOD},   {32803, FuncInstrTable::kDIFU},
+        {32804, FuncInstrTable::kDIFD},  {32805, FuncInstrTable::kEOR},
+        {32806, FuncInstrTable::kANDF},  {32807, FuncInstrTable::kORF},
+        {32808, FuncInstrTable::kNOT},   {32809, FuncInstrTable::kJMPB},
+        {32810, FuncInstrTable::kLBL},   {32811, FuncInstrTable::kRST},
+        {32812, FuncInstrTable::kSET},   {32813, FuncInstrTable::kSFT},
+        {32814, FuncInstrTable::kCOM},   {32815, FuncInstrTable::kCOME},
+        {32817, FuncInstrTable::kTMRC},  {32816, FuncInstrTable::kTMRB},
+        {32818, FuncInstrTable::kCALLU}, {32819, FuncInstrTable::kMOVB},
+        {32820, FuncInstrTable::kMOVW},  {32829, FuncInstrTable::kAXCTL},
     }};
 
     // The PlaceElement kind of an element tool command, or -1 for another id.
@@ -66,10 +89,10 @@ class EditCommands {
         return -1;
     }
     // The function code of a function menu command, or 0 for another id.
-    static constexpr std::uint16_t FunctionCodeOf(int id) {
+    static std::uint16_t FunctionCodeOf(int id) {
         for (const FunctionCommand& command : kFunctionMenu) {
             if (command.id == id) {
-                return command.code;
+                return command.Code();
             }
         }
         return 0;

@@ -15,7 +15,7 @@ CLadEditor::CLadEditor(CRungpadDoc& doc, EditorHost& host, LadClipboard& clipboa
     : m_doc(&doc), m_host(&host), m_clipboard(&clipboard) {}
 
 void CLadEditor::OnInitialUpdate() {
-    m_undo.Attach(m_doc->Program(), m_doc->Converter(), this);
+    m_undo.Attach(m_doc->Program(), m_doc->Converter().Numbers(), this);
     // A document left empty by a refused file gets the one empty line of a new document, so
     // that it can be edited; it is not marked modified by it.
     if (Program().LineCount() == 0) {

@@ -114,7 +114,7 @@ void CLadEditor::OnFunctionCommand() {
 void CLadEditor::ReleaseBoxNumber(int startColumn, int top) {
     for (int column = startColumn + 1; column <= startColumn + 2 && column < LadLine::kColumns;
          ++column) {
-        ReleaseNumberOf(m_doc->Converter(), Program(), Program().Cell(column, top));
+        ReleaseNumberOf(m_doc->Converter().Numbers(), Program(), Program().Cell(column, top));
     }
 }
 

@@ -83,12 +83,12 @@ void CLadEditor::CheckBasicItem(int kind, std::string_view typed) {
     }
     const int byte = PlcAddress::ParseBitAddress(t);
     if (byte < 0) {
-        convert.AddError(kEntryError, 1011, line);
+        convert.AddError(kEntryError, ErrorCode::kAddressData, line);
         return;
     }
     const bool coil = kind == Element::kCoil || kind == Element::kNegCoil;
     if (coil && !convert.CheckCoilAddress(t, line)) {
-        convert.AddError(kEntryError, 1011, line);
+        convert.AddError(kEntryError, ErrorCode::kAddressData, line);
         return;
     }
     // Whatever sits in the output column drives an output.
@@ -112,11 +112,11 @@ void CLadEditor::CheckFunctionParameter(std::string_view typed) {
     std::string t = FirstCharacters(typed);
     const int v = ValidateParameter(cell.code, cursor.column, t, cursor.line);
     if (v == ParameterVerdict::kNotAllowed) {
-        convert.AddError(kEntryError, 1012, cursor.line);
+        convert.AddError(kEntryError, ErrorCode::kUndefinedSymbol, cursor.line);
         return;
     }
     if (v == ParameterVerdict::kMalformed) {
-        convert.AddError(kEntryError, 1011, cursor.line);
+        convert.AddError(kEntryError, ErrorCode::kAddressData, cursor.line);
         return;
     }
     if (IsNumberParameter(cell.code)) {
@@ -129,7 +129,7 @@ void CLadEditor::CheckFunctionParameter(std::string_view typed) {
             LadCell holder;
             holder.code = cell.code;
             holder.number = static_cast<std::int16_t>(previous);
-            ClaimNumberOf(convert, holder, cursor.line);
+            ClaimNumberOf(convert.Numbers(), holder);
         }
     }
     cell.SetText(t);

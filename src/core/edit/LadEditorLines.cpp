@@ -241,7 +241,7 @@ void CLadEditor::PasteLines() {
 void CLadEditor::ClaimNumbers(int top, int count) {
     for (int line = top; line < top + count; ++line) {
         for (const LadCell& cell : Program().Line(line).cells) {
-            ClaimNumberOf(m_doc->Converter(), cell, line);
+            ClaimNumberOf(m_doc->Converter().Numbers(), cell);
         }
     }
 }

@@ -11,10 +11,6 @@ namespace rungpad {
 
 namespace {
 
-constexpr int kFind = 0;
-constexpr int kReplaceSelected = 1;
-constexpr int kReplaceAllFirst = 2;
-
 // Cells whose text an entry check governs. A box's name cell is not one of them: a box changes
 // kind only by deleting and inserting it.
 bool TakesReplacement(std::uint16_t code) {
@@ -51,7 +47,7 @@ void CLadEditor::ReplaceText(GridPos cell, std::string_view replace) {
 void CLadEditor::TakeMatch(GridPos match, std::string_view replace, int mode) {
     SetHighlight(false);
     Selection().anchor = Selection().cursor = match;
-    if (mode >= kReplaceAllFirst) {
+    if (mode >= SearchTarget::kReplaceAllFirst) {
         ReplaceText(match, replace);
         InvalidateCursorCell();
     }
@@ -63,7 +59,7 @@ bool CLadEditor::SearchNext(std::string_view find, int direction, std::string_vi
     const SelectionState& sel = Selection();
     const LadProgram& program = Program();
     GridPos start{std::min(sel.anchor.column, sel.cursor.column), sel.FirstLine()};
-    if (mode == kReplaceAllFirst || start.column < 0 || start.line < 0 ||
+    if (mode == SearchTarget::kReplaceAllFirst || start.column < 0 || start.line < 0 ||
         start.column >= LadLine::kColumns || !program.IsValidLine(start.line)) {
         start = {0, 0};
     }
@@ -71,14 +67,15 @@ bool CLadEditor::SearchNext(std::string_view find, int direction, std::string_vi
         return false;
     }
     const int step = direction == 0 ? 1 : -1;
-    if (mode == kReplaceSelected && Matches(start.column, start.line, find)) {
+    if (mode == SearchTarget::kReplaceSelected && Matches(start.column, start.line, find)) {
         ReplaceText(start, replace);
         m_host->InvalidateCell(start);
     }
     // The rest of the start line; the trailing line is never searched.
     const int last = program.LineCount() - 1;
     if (start.line < last) {
-        const int from = mode == kReplaceAllFirst ? start.column : start.column + step;
+        const int from =
+            mode == SearchTarget::kReplaceAllFirst ? start.column : start.column + step;
         for (int column = from; column >= 0 && column < LadLine::kColumns; column += step) {
             if (Matches(column, start.line, find)) {
                 TakeMatch({column, start.line}, replace, mode);

@@ -7,19 +7,9 @@
 
 namespace rungpad {
 
-namespace {
-
-constexpr int kDown = 0;
-constexpr int kFindMode = 0;
-constexpr int kReplaceMode = 1;
-constexpr int kReplaceAllFirst = 2;
-constexpr int kReplaceAllNext = 3;
-
-}  // namespace
-
 bool ReplaceButtons::OnFind(std::string_view find, int direction, SearchTarget& view,
                             MessageBoxHost& box) {
-    const bool found = view.SearchNext(find, direction, {}, kFindMode);
+    const bool found = view.SearchNext(find, direction, {}, SearchTarget::kFind);
     if (!found) {
         box.ShowMessage(kNotFound);
     }
@@ -32,7 +22,7 @@ bool ReplaceButtons::Press(bool& wrap, std::string_view find, std::string_view r
         view.SelectFirstCell();
         wrap = false;
     }
-    const bool found = view.SearchNext(find, kDown, replace, mode);
+    const bool found = view.SearchNext(find, SearchTarget::kDown, replace, mode);
     if (!found) {
         wrap = true;
         box.ShowMessage(kNotFound);
@@ -41,12 +31,12 @@ bool ReplaceButtons::Press(bool& wrap, std::string_view find, std::string_view r
 }
 
 bool ReplaceButtons::OnFindNext(std::string_view find, SearchTarget& view, MessageBoxHost& box) {
-    return Press(m_findNextWrap, find, {}, kFindMode, view, box);
+    return Press(m_findNextWrap, find, {}, SearchTarget::kFind, view, box);
 }
 
 bool ReplaceButtons::OnReplace(std::string_view find, std::string_view replace, SearchTarget& view,
                                MessageBoxHost& box) {
-    return Press(m_replaceWrap, find, replace, kReplaceMode, view, box);
+    return Press(m_replaceWrap, find, replace, SearchTarget::kReplaceSelected, view, box);
 }
 
 int ReplaceButtons::OnReplaceAll(std::string_view find, std::string_view replace,
@@ -54,9 +44,10 @@ int ReplaceButtons::OnReplaceAll(std::string_view find, std::string_view replace
     // Every call moves on past the cell it replaced, so the cells of the program bound the loop.
     constexpr int kMostCells = LadProgram::kMaxLines * LadLine::kColumns;
     int replaced = 0;
-    if (view.SearchNext(find, kDown, replace, kReplaceAllFirst)) {
+    if (view.SearchNext(find, SearchTarget::kDown, replace, SearchTarget::kReplaceAllFirst)) {
         ++replaced;
-        while (replaced < kMostCells && view.SearchNext(find, kDown, replace, kReplaceAllNext)) {
+        while (replaced < kMostCells &&
+               view.SearchNext(find, SearchTarget::kDown, replace, SearchTarget::kReplaceAllNext)) {
             ++replaced;
         }
     }

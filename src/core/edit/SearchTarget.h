@@ -7,9 +7,13 @@ namespace rungpad {
 // The view a find or replace dialog searches in.
 class SearchTarget {
   public:
+    // What SearchNext does (its mode): find; replace the selected cell if it matches, then find;
+    // replace all from the first cell; replace all from the selection.
+    enum Mode : int { kFind = 0, kReplaceSelected = 1, kReplaceAllFirst = 2, kReplaceAllNext = 3 };
+    // Directions: 0 down, anything else up.
+    static constexpr int kDown = 0;
+
     virtual ~SearchTarget() = default;
-    // Modes: 0 find, 1 replace the selected cell if it matches then find, 2 replace all from the
-    // first cell, 3 replace all from the selection. direction: 0 down, anything else up.
     virtual bool SearchNext(std::string_view find, int direction, std::string_view replace,
                             int mode) = 0;
     // Hides the selection, puts it on column 0 of line 0 and shows it again.

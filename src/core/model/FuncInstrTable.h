@@ -7,6 +7,18 @@
 
 namespace rungpad {
 
+// The numbers boxes claim, one pool each: a number belongs to one box of the program at a time.
+// TMR and TMRC share the timers, DIFU and DIFD the edges.
+enum class NumberPool : std::uint8_t {
+    kNone,
+    kCounter,
+    kTimer,
+    kTmrbTimer,
+    kLabel,
+    kSubprogram,
+    kEdge
+};
+
 // One function instruction of the catalogue.
 struct FuncInstr {
     int index;
@@ -18,6 +30,8 @@ struct FuncInstr {
     int inputRows;  // box lines, from the first, whose cells left of the box are input conditions
     bool takesInput;
     bool drivesOutput;  // column 7 of the first line must hold a coil (else a horizontal line)
+    NumberPool pool = NumberPool::kNone;  // the pool its number parameter claims in
+    int numberParameter = 0;              // that parameter, 1-based; 0 when it claims none
 
     int ParameterCount() const { return width - 1; }
 };
@@ -85,6 +99,16 @@ class FuncInstrTable {
     static bool InputRows(std::uint16_t code, int& rows);
     static bool TakesInput(std::uint16_t code);
     static bool DrivesOutput(std::uint16_t code);
+
+    // The pool of the box that code (any cell code of the box) belongs to; kNone for a box that
+    // claims no number and for other codes.
+    static NumberPool PoolOf(std::uint16_t code);
+    // How many numbers a pool holds (0 .. size - 1): 128 counters and timers of each kind, 100
+    // labels and subprograms, 256 edges; 0 for kNone.
+    static int PoolSize(NumberPool pool);
+    // Whether code is the parameter cell that claims its box's number (CTR 1, TMR 1, TMRC 2,
+    // TMRB 2, LBL 1, SP 1, DIFU 1, DIFD 1).
+    static bool IsNumberParameter(std::uint16_t code);
 
     // Whether the instruction's box has two lines now but one in the old generation.
     static bool IsTwoLineListed(std::uint16_t code);

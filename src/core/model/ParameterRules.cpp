@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "model/FuncInstrTable.h"
 #include "model/PlcAddress.h"
 
 namespace rungpad {
@@ -70,26 +71,21 @@ Rule RuleOf(std::uint16_t code) {
     if (Element::IsCodt(code)) {
         return Explicit(0, 65535, 5);
     }
+    // A box's number: any number of its pool.
+    if (FuncInstrTable::IsNumberParameter(code)) {
+        return Explicit(0, FuncInstrTable::PoolSize(FuncInstrTable::PoolOf(code)) - 1);
+    }
     switch (code) {
-        case 0x1001:  // CTR 1
-        case 0x1901:  // TMR 1
-        case 0x4102:  // TMRB 2
-        case 0x4202:  // TMRC 2
-            return Explicit(0, 127);
         case 0x4101:  // TMRB 1
         case 0x4201:  // TMRC 1
             return Explicit(0, 5);
         case 0x4103:  // TMRB 3
             return Explicit(0, 65535);
         case 0x1401:  // CALL 1
-        case 0x1501:  // SP 1
-        case 0x3301:  // JMPB 1
-        case 0x3401:  // LBL 1
         case 0x4301:  // CALLU 1
-            return Explicit(0, 99);
-        case 0x2701:  // DIFU 1
-        case 0x2801:  // DIFD 1
-            return Explicit(0, 255);
+            return Explicit(0, FuncInstrTable::PoolSize(NumberPool::kSubprogram) - 1);
+        case 0x3301:  // JMPB 1
+            return Explicit(0, FuncInstrTable::PoolSize(NumberPool::kLabel) - 1);
         case 0x1301:  // MOVN 1
             return Explicit(1, 256);
         case 0x1701:  // DSCH 1

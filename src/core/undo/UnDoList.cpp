@@ -2,22 +2,21 @@
 
 #include <algorithm>
 
-#include "convert/LadConvert.h"
 #include "model/LadProgram.h"
 #include "undo/AddressNoteTarget.h"
 #include "undo/NumberParameters.h"
 
 namespace rungpad {
 
-void CUnDoList::Attach(LadProgram& program, CLadConvert& converter, AddressNoteTarget* notes) {
+void CUnDoList::Attach(LadProgram& program, NumberRegistry& numbers, AddressNoteTarget* notes) {
     m_program = &program;
-    m_converter = &converter;
+    m_numbers = &numbers;
     m_notes = notes;
 }
 
 // --- recording ----------------------------------------------------------------------------------
 
-UndoRecord& CUnDoList::StartRecord(std::uint16_t kind, int column, int line) {
+UndoRecord& CUnDoList::StartRecord(UndoRecord::Kind kind, int column, int line) {
     DiscardRedo();
     UndoRecord& record = m_slots[static_cast<std::size_t>(m_head)];
     record.ReleaseSnapshot();
@@ -172,14 +171,16 @@ GridPos CUnDoList::Undo(int& lineCount) {
 // its number leaves the registry as it is.
 void CUnDoList::ReplaceCell(int column, int line, const LadCell& with) {
     LadCell& cell = m_program->Cell(column, line);
-    const bool sameNumber = IsNumberParameter(cell.code) && IsNumberParameter(with.code) &&
-                            SameRegistry(cell.code, with.code) && cell.number == with.number;
+    const bool sameNumber =
+        IsNumberParameter(cell.code) && IsNumberParameter(with.code) &&
+        FuncInstrTable::PoolOf(cell.code) == FuncInstrTable::PoolOf(with.code) &&
+        cell.number == with.number;
     if (!sameNumber) {
-        ReleaseNumberOf(*m_converter, *m_program, cell);
+        ReleaseNumberOf(*m_numbers, *m_program, cell);
     }
     cell = with;
     if (!sameNumber) {
-        ClaimNumberOf(*m_converter, cell, line);
+        ClaimNumberOf(*m_numbers, cell);
     }
 }
 
@@ -201,7 +202,7 @@ int CUnDoList::InsertSavedLines(int at, const std::vector<NoteText>& notes,
         LadLine& line = m_program->Line(at + i);
         for (int c = 0; c < LadLine::kColumns; ++c) {
             line.Cell(c) = cells[static_cast<std::size_t>(i * LadLine::kColumns + c)];
-            ClaimNumberOf(*m_converter, line.Cell(c), at + i);
+            ClaimNumberOf(*m_numbers, line.Cell(c));
         }
     }
     return n;

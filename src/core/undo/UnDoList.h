@@ -12,8 +12,8 @@
 namespace rungpad {
 
 class AddressNoteTarget;
-class CLadConvert;
 class LadProgram;
+class NumberRegistry;
 
 // The last 50 editing steps of one view, undone newest first and redone in turn. Each record holds
 // exactly what its step is about to change; undoing it keeps, beside it, what the undo replaced, so
@@ -28,10 +28,9 @@ class CUnDoList {
     CUnDoList(const CUnDoList&) = delete;
     CUnDoList& operator=(const CUnDoList&) = delete;
 
-    // The program and converter the records work on, and where undone address notes go. Until
-    // it is attached every Record call does nothing.
-    void Attach(LadProgram& program, CLadConvert& converter, AddressNoteTarget* notes = nullptr);
-    bool IsAttached() const { return m_program != nullptr; }
+    // The program the records work on, the box numbers undo gives back and claims again, and
+    // where undone address notes go. Until it is attached every Record call does nothing.
+    void Attach(LadProgram& program, NumberRegistry& numbers, AddressNoteTarget* notes = nullptr);
 
     // Each Record call returns whether it made a record: not before Attach, not for a position
     // outside the program, and not for an empty range.
@@ -71,7 +70,7 @@ class CUnDoList {
         void Release() { *this = RedoSnapshot{}; }
     };
 
-    UndoRecord& StartRecord(std::uint16_t kind, int column, int line);
+    UndoRecord& StartRecord(UndoRecord::Kind kind, int column, int line);
     void FinishRecord();
     void SaveLines(UndoRecord& record, int line, int lineCount) const;
     static int StepBack(int index) { return index == 0 ? kSlots - 1 : index - 1; }
@@ -91,7 +90,7 @@ class CUnDoList {
     std::array<RedoSnapshot, kSlots> m_redo{};  // beside each undone record
     int m_head = 0;
     LadProgram* m_program = nullptr;
-    CLadConvert* m_converter = nullptr;
+    NumberRegistry* m_numbers = nullptr;
     AddressNoteTarget* m_notes = nullptr;
     int m_count = 0;
     int m_redoCount = 0;  // undone records from m_head on

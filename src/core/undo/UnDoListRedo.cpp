@@ -75,7 +75,7 @@ void CUnDoList::RemoveLines(int line, int lineCount) {
     }
     m_program->DeleteLines(line, count);
     for (const LadCell& cell : removed) {
-        ReleaseNumberOf(*m_converter, *m_program, cell);
+        ReleaseNumberOf(*m_numbers, *m_program, cell);
     }
 }
 

@@ -22,7 +22,7 @@ struct UndoRecord {
         UNDO_ADDRESS_NOTE = 6,
     };
 
-    std::uint16_t kind = kUnused;
+    Kind kind = kUnused;
     std::uint16_t lineCount = 0;      // whole lines saved (delete and replace)
     std::uint16_t insertedCount = 0;  // lines the step inserted (insert and replace)
     int column = 0;

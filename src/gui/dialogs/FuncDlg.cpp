@@ -10,6 +10,7 @@
 
 #include "dialogs/UpperCaseEdit.h"
 #include "edit/FuncNameLookup.h"
+#include "text/QtText.h"
 
 namespace rungpad {
 
@@ -26,7 +27,7 @@ CFuncDlg::CFuncDlg(QWidget* parent)
                               this);
     prompt->setWordWrap(true);
     for (const std::string_view name : FuncNameLookup::SortedNames()) {
-        m_list->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        m_list->addItem(QtText::ToQString(name));
     }
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CFuncDlg::OnDoubleClicked);
     m_list->installEventFilter(this);

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "edit/ItemSetRules.h"
+#include "text/QtText.h"
 
 namespace rungpad {
 
@@ -49,8 +50,7 @@ void ItemPreview::paintEvent(QPaintEvent*) {
             return;
         case Picture::kInstructionName: {
             const std::string_view name = ItemSetRules::InstructionName(m_code);
-            p.drawText(QPoint(28, 31 + p.fontMetrics().ascent()),
-                       QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+            p.drawText(QPoint(28, 31 + p.fontMetrics().ascent()), QtText::ToQString(name));
             return;
         }
     }

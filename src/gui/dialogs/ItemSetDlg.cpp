@@ -10,6 +10,7 @@
 #include "dialogs/UpperCaseEdit.h"
 #include "edit/ItemSetRules.h"
 #include "model/LadCell.h"
+#include "text/QtText.h"
 
 namespace rungpad {
 
@@ -36,7 +37,7 @@ CItemSetDlg::CItemSetDlg(QWidget* parent)
 
 void CItemSetDlg::SetElementCode(std::uint16_t code) {
     const std::string_view caption = ItemSetRules::Caption(code);
-    m_frame->setTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    m_frame->setTitle(QtText::ToQString(caption));
     m_preview->SetElementCode(code);
 }
 

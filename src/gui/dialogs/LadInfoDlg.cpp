@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "edit/FieldChecks.h"
+#include "text/QtText.h"
 
 namespace rungpad {
 
@@ -27,9 +28,9 @@ CLadInfoDlg::CLadInfoDlg(QWidget* parent)
 }
 
 void CLadInfoDlg::SetFields(const LadInfoFields& fields) {
-    Field(0)->setText(QString::fromStdString(fields.version));
-    Field(1)->setText(QString::fromStdString(fields.machine));
-    Field(2)->setText(QString::fromStdString(fields.modifier));
+    Field(0)->setText(QtText::ToQString(fields.version));
+    Field(1)->setText(QtText::ToQString(fields.machine));
+    Field(2)->setText(QtText::ToQString(fields.modifier));
 }
 
 LadInfoFields CLadInfoDlg::Fields() const {

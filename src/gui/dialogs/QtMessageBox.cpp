@@ -1,4 +1,5 @@
 #include "dialogs/QtMessageBox.h"
+#include "text/QtText.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -6,8 +7,7 @@
 namespace rungpad {
 
 void QtMessageBox::ShowMessage(std::string_view text) {
-    QMessageBox::information(m_parent, QApplication::applicationName(),
-                             QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    QMessageBox::information(m_parent, QApplication::applicationName(), QtText::ToQString(text));
 }
 
 }  // namespace rungpad

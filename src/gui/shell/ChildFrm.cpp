@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "document/RungpadDoc.h"
+#include "text/QtText.h"
 #include "view/RungpadView.h"
 
 namespace rungpad {
@@ -40,7 +41,7 @@ void CChildFrame::SetViewNumber(int number) {
 }
 
 void CChildFrame::UpdateTitle() {
-    QString title = QString::fromStdString(m_doc->State().Title());
+    QString title = QtText::ToQString(m_doc->State().Title());
     if (m_viewNumber > 0) {
         title += QStringLiteral(":%1").arg(m_viewNumber);
     }

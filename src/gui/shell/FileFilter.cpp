@@ -1,12 +1,12 @@
 #include "shell/FileFilter.h"
+#include "text/QtText.h"
 
 #include <QStringList>
 
 namespace rungpad {
 
 QString FileFilter::ToQt(std::string_view filter) {
-    const QStringList parts =
-        QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(u'|');
+    const QStringList parts = QtText::ToQString(filter).split(u'|');
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         if (parts[i].isEmpty()) {

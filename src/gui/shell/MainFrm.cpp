@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
@@ -35,6 +34,7 @@
 #include "shell/SimMonitor.h"
 #include "shell/ToolIcons.h"
 #include "shell/XrefWindow.h"
+#include "text/QtText.h"
 #include "view/ElementIcons.h"
 #include "view/RungpadView.h"
 #include "view/ViewFonts.h"
@@ -48,14 +48,6 @@ constexpr const char* kOpenFilter =
     "PLC梯图文件 (*.grp)|*.plf;*.grp|备份文件 (*.bak)|*.bak|所有文件(*.*)|*.*||";
 constexpr double kWindowFontPoints = 9.6;
 constexpr std::array<const char*, 3> kLockPaneNames = {"capital", "number", "roll"};
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string ToLocalPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
 
 QString CanonicalPath(const QString& path) {
     const QFileInfo info(path);
@@ -157,7 +149,7 @@ void CMainFrame::OnDocumentCommand(Run command, bool namesFile) {
     // Only saving names the document's file; output files leave the recent list alone.
     const std::string& path = child->Document().State().PathName();
     if (namesFile && !path.empty()) {
-        AddRecentFile(QFile::decodeName(path.c_str()));
+        AddRecentFile(QtText::FromLocalPath(path));
     }
 }
 
@@ -373,7 +365,7 @@ void CMainFrame::UpdateTitle() {
         return;
     }
     setWindowTitle(kTitle + QStringLiteral(" - ") +
-                   QString::fromStdString(child->Document().State().Title()));
+                   QtText::ToQString(child->Document().State().Title()));
 }
 
 QAction* CMainFrame::AddEditAction(QWidget* into, int id, const QString& text,
@@ -459,10 +451,9 @@ void CMainFrame::CreateElementToolBar() {
                 continue;
             }
             const int kind = tool.kind;
-            QAction* action = AddEditAction(
-                toolbar, id, QString::fromUtf8(tool.menuText.data(), tool.menuText.size()),
-                {QKeySequence(QString::fromUtf8(tool.key.data(), tool.key.size()))},
-                [kind](CLadEditor& e) { e.PlaceElement(kind); });
+            QAction* action = AddEditAction(toolbar, id, QtText::ToQString(tool.menuText),
+                                            {QKeySequence(QtText::ToQString(tool.key))},
+                                            [kind](CLadEditor& e) { e.PlaceElement(kind); });
             action->setIcon(ElementIcons::ForKind(kind));
         }
     }
@@ -474,8 +465,7 @@ void CMainFrame::CreateElementToolBar() {
     auto* functions = new QMenu(this);
     for (const EditCommands::FunctionCommand& command : EditCommands::kFunctionMenu) {
         const int id = command.id;
-        AddEditAction(functions, id,
-                      QString::fromUtf8(command.menuText.data(), command.menuText.size()), {},
+        AddEditAction(functions, id, QtText::ToQString(command.MenuText()), {},
                       [id](CLadEditor& e) { e.OnFunctionMenuCommand(id); });
     }
     function->setMenu(functions);
@@ -767,7 +757,7 @@ CChildFrame* CMainFrame::FindChild(const QString& path) const {
     const QString wanted = CanonicalPath(path);
     for (CChildFrame* child : Children()) {
         const std::string& own = child->Document().State().PathName();
-        if (!own.empty() && CanonicalPath(QFile::decodeName(own.c_str())) == wanted) {
+        if (!own.empty() && CanonicalPath(QtText::FromLocalPath(own)) == wanted) {
             return child;
         }
     }
@@ -786,7 +776,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
         return true;
     }
     auto doc = std::make_unique<CRungpadDoc>(*this, *m_box, *m_host);
-    if (!doc->OnOpenDocument(ToLocalPath(path))) {
+    if (!doc->OnOpenDocument(QtText::ToLocalPath(path))) {
         return false;
     }
     const bool named = !doc->State().PathName().empty();
@@ -826,7 +816,7 @@ void CMainFrame::OnFileNew() {
 void CMainFrame::OnFileOpen() {
     const auto path = m_host->ChooseOpenFile({"", "", kOpenFilter});
     if (path) {
-        OpenDocumentFile(QFile::decodeName(path->c_str()));
+        OpenDocumentFile(QtText::FromLocalPath(*path));
     }
 }
 
@@ -932,7 +922,7 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 
 void CMainFrame::OutputLine(std::string_view text) {
     m_output->show();
-    m_output->Edit()->appendPlainText(FromUtf8(text));
+    m_output->Edit()->appendPlainText(QtText::ToQString(text));
     if (m_navigator) {
         m_navigator->NoteOutputLine(ActiveChild());
     }
@@ -946,7 +936,7 @@ void CMainFrame::ClearOutput() {
 }
 
 void CMainFrame::SetOutputText(std::string_view text) {
-    m_output->Edit()->setPlainText(FromUtf8(text));
+    m_output->Edit()->setPlainText(QtText::ToQString(text));
     if (m_navigator) {
         m_navigator->NoteOutputReplaced(ActiveChild());
     }
@@ -960,7 +950,7 @@ void CMainFrame::SetInstructionText(const std::vector<std::string>& lines) {
     QStringList text;
     text.reserve(static_cast<qsizetype>(lines.size()));
     for (const std::string& line : lines) {
-        text << FromUtf8(line);
+        text << QtText::ToQString(line);
     }
     m_instruction->Edit()->setPlainText(text.join(u'\n'));
     if (m_navigator) {

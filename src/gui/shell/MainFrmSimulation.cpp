@@ -19,6 +19,7 @@
 #include "shell/MainFrm.h"
 #include "shell/SignalsWindow.h"
 #include "shell/SimMonitor.h"
+#include "text/QtText.h"
 #include "view/RungpadView.h"
 
 namespace rungpad {
@@ -166,9 +167,10 @@ void CMainFrame::OnRecordVcd(bool on) {
     const CRungpadDoc& doc = child->Document();
     const std::string& name =
         doc.State().PathName().empty() ? doc.State().Title() : doc.State().PathName();
-    const QString base = QFileInfo(QString::fromStdString(name)).completeBaseName();
+    const QString base = QFileInfo(QtText::FromLocalPath(name)).completeBaseName();
     const auto path = m_host->ChooseSaveFile(
-        {"vcd", base.isEmpty() ? "" : (base + QStringLiteral(".vcd")).toStdString(), kVcdFilter});
+        {"vcd", base.isEmpty() ? "" : QtText::ToLocalPath(base + QStringLiteral(".vcd")),
+         kVcdFilter});
     std::string error;
     if (!path || !m_sim->StartRecording(*path, doc.Notes(), error)) {
         if (!error.empty()) {

@@ -37,7 +37,7 @@ void COutputNavigator::NoteInstructionList(CChildFrame* source) {
     }
     const CLadConvert& convert = source->Document().Converter();
     for (int i = 0; i < convert.TextCount(); ++i) {
-        m_instructionLines.push_back(convert.TextLineAt(i));
+        m_instructionLines.push_back(convert.InstructionLine(i));
     }
 }
 

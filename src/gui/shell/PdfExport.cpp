@@ -7,6 +7,7 @@
 
 #include "document/ProgramReader.h"
 #include "model/FileIo.h"
+#include "text/QtText.h"
 #include "view/ViewPrinter.h"
 
 namespace rungpad {
@@ -42,7 +43,7 @@ int CPdfExport::Run(const QString& out, const QString& file, QTextStream& err) {
     LadHeaderTexts header;
     std::string error;
     if (!ProgramReader::Read(file.toStdString(), program, header, error)) {
-        err << "rungpad: " << file << ": " << QString::fromStdString(error) << Qt::endl;
+        err << "rungpad: " << file << ": " << QtText::ToQString(error) << Qt::endl;
         return kFailed;
     }
     // The printer writes where it likes; the result reaches OUT only through the careful writer.
@@ -54,7 +55,7 @@ int CPdfExport::Run(const QString& out, const QString& file, QTextStream& err) {
         return kFailed;
     }
     if (!FileIo::WriteFileAtomically(out.toStdString(), bytes, error)) {
-        err << "rungpad: " << QString::fromStdString(error) << Qt::endl;
+        err << "rungpad: " << QtText::ToQString(error) << Qt::endl;
         return kFailed;
     }
     return kWritten;

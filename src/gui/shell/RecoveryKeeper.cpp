@@ -12,6 +12,7 @@
 #include "shell/ChildFrm.h"
 #include "shell/MainFrm.h"
 #include "shell/RecoveryPrompt.h"
+#include "text/QtText.h"
 
 namespace rungpad {
 
@@ -24,7 +25,7 @@ double NowSeconds() {
 }  // namespace
 
 RecoveryKeeper::RecoveryKeeper(CMainFrame& frame, const QString& directory, QObject* parent)
-    : QObject(parent), m_frame(frame), m_store(QFile::encodeName(directory).toStdString()) {
+    : QObject(parent), m_frame(frame), m_store(QtText::ToLocalPath(directory)) {
     connect(&m_timer, &QTimer::timeout, this, &RecoveryKeeper::Tick);
 }
 
@@ -97,21 +98,21 @@ void RecoveryKeeper::OfferRecovery(RecoveryPrompt& prompt) {
     for (const RecoveryStore::Entry& entry : m_store.Orphans()) {
         const RecoveryCopy& copy = entry.copy;
         const QString name = copy.path.empty()
-                                 ? QFile::decodeName(copy.title.c_str())
-                                 : QFileInfo(QFile::decodeName(copy.path.c_str())).fileName();
+                                 ? QtText::FromLocalPath(copy.title)
+                                 : QFileInfo(QtText::FromLocalPath(copy.path)).fileName();
         const QDateTime written = QDateTime::fromSecsSinceEpoch(copy.writtenAt);
         switch (prompt.Ask(name, written)) {
             case RecoveryAnswer::kRecover:
                 if (CChildFrame* child = m_frame.OpenRecoveredDocument(copy)) {
                     // The old file stays until the new session's copy replaces it.
-                    Track(child, QFileInfo(QFile::decodeName(entry.file.c_str()))
+                    Track(child, QFileInfo(QtText::FromLocalPath(entry.file))
                                      .completeBaseName()
                                      .toStdString())
                         .written = true;
                 }
                 break;
             case RecoveryAnswer::kDiscard:
-                QFile::remove(QFile::decodeName(entry.file.c_str()));
+                QFile::remove(QtText::FromLocalPath(entry.file));
                 break;
             case RecoveryAnswer::kLater:
                 break;
@@ -122,7 +123,7 @@ void RecoveryKeeper::OfferRecovery(RecoveryPrompt& prompt) {
 QString RecoveryKeeper::CopyFileOf(CChildFrame* child) const {
     const auto it = m_tracked.find(child);
     return it == m_tracked.end() ? QString()
-                                 : QFile::decodeName(m_store.FileOf(it->second.name).c_str());
+                                 : QtText::FromLocalPath(m_store.FileOf(it->second.name));
 }
 
 }  // namespace rungpad

@@ -11,6 +11,7 @@
 
 #include "model/AddressNotes.h"
 #include "shell/SimMonitor.h"
+#include "text/QtText.h"
 #include "view/RungpadView.h"
 
 namespace rungpad {
@@ -40,10 +41,6 @@ CSignalTable* MakeTable(QWidget* parent, const QStringList& headers) {
     table->horizontalHeader()->setMinimumSectionSize(36);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     return table;
-}
-
-QString Utf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -129,7 +126,7 @@ void CSignalsWindow::ShowAll() {
 }
 
 void CSignalsWindow::ShowProblem(const std::string& problem) {
-    m_problem->setText(Utf8(problem));
+    m_problem->setText(QtText::ToQString(problem));
     m_problem->setVisible(!problem.empty());
 }
 
@@ -164,8 +161,8 @@ void CSignalsWindow::RebuildRows() {
     m_table->setRowCount(static_cast<int>(entries.size()));
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const WatchEntry& entry = entries[static_cast<std::size_t>(row)];
-        SetCell(m_table, row, kAddress, Utf8(entry.signal.name));
-        SetCell(m_table, row, kNote, Utf8(entry.note));
+        SetCell(m_table, row, kAddress, QtText::ToQString(entry.signal.name));
+        SetCell(m_table, row, kNote, QtText::ToQString(entry.note));
     }
     m_updating = false;
     ShowValues();
@@ -201,12 +198,12 @@ void CSignalsWindow::ShowBoxes() {
     for (int row = 0; row < m_boxes->rowCount(); ++row) {
         const ScanEngine::TimerCounter& box = boxes[static_cast<std::size_t>(row)];
         SetCell(m_boxes, row, kBox,
-                QStringLiteral("%1 %2").arg(Utf8(box.instruction)).arg(box.number));
+                QStringLiteral("%1 %2").arg(QtText::ToQString(box.instruction)).arg(box.number));
         SetCell(m_boxes, row, kLine, QString::number(box.line + 1));
         SetCell(m_boxes, row, kCurrent, QString::number(box.current));
         SetCell(m_boxes, row, kPreset, QString::number(box.preset), !box.presetWord.empty());
-        m_boxes->item(row, kPreset)->setToolTip(Utf8(box.presetWord));
-        m_boxes->item(row, kCurrent)->setToolTip(Utf8(box.currentWord));
+        m_boxes->item(row, kPreset)->setToolTip(QtText::ToQString(box.presetWord));
+        m_boxes->item(row, kCurrent)->setToolTip(QtText::ToQString(box.currentWord));
     }
     m_updating = false;
 }

@@ -5,6 +5,7 @@
 #include "model/FileIo.h"
 #include "model/LadProgram.h"
 #include "sim/SimSignal.h"
+#include "text/QtText.h"
 #include "view/RungpadView.h"
 
 namespace rungpad {
@@ -133,7 +134,7 @@ bool CSimMonitor::StopRecording() {
     }
     std::string error;
     const bool written = recording->Write(m_engine.TimeMs(), error);
-    emit RecordingWritten(QString::fromStdString(recording->Path()), QString::fromStdString(error));
+    emit RecordingWritten(QtText::FromLocalPath(recording->Path()), QtText::ToQString(error));
     return written;
 }
 
@@ -158,7 +159,7 @@ bool CSimMonitor::RunScans(std::int64_t count) {
     }
     if (!m_runner.Run(count)) {
         m_paused = true;
-        emit Halted(QString::fromStdString(m_engine.StopMessage()));
+        emit Halted(QtText::ToQString(m_engine.StopMessage()));
         return false;
     }
     return true;

@@ -10,7 +10,7 @@
 
 #include "analysis/CrossReference.h"
 #include "document/RungpadDoc.h"
-#include "model/TextCodec.h"
+#include "text/QtText.h"
 
 namespace rungpad {
 
@@ -19,10 +19,6 @@ namespace {
 enum Column { kAddress, kLine, kColumn, kUse, kAccess, kNote, kColumnCount };
 
 constexpr int kUseIndexRole = Qt::UserRole;
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Sorts by the uses' own order (address order) in the address column, by number in the line
 // and column columns, by text elsewhere.
@@ -123,19 +119,19 @@ void CXrefWindow::Refresh() {
     m_table->setRowCount(static_cast<int>(m_uses.size()));
     for (int i = 0; i < static_cast<int>(m_uses.size()); ++i) {
         const XrefUse& use = m_uses[static_cast<std::size_t>(i)];
-        m_table->setItem(i, kAddress, Item(QString::fromStdString(use.address), i, i));
+        m_table->setItem(i, kAddress, Item(QtText::ToQString(use.address), i, i));
         m_table->setItem(i, kLine, Item(QString::number(use.line + 1), i, use.line));
         m_table->setItem(i, kColumn, Item(QString::number(use.column + 1), i, use.column));
-        m_table->setItem(i, kUse, Item(FromUtf8(use.Describe()), i));
-        m_table->setItem(i, kAccess, Item(FromUtf8(std::string(use.AccessName())), i));
-        m_table->setItem(i, kNote, Item(FromUtf8(TextCodec::GbkToUtf8(use.note)), i));
+        m_table->setItem(i, kUse, Item(QtText::ToQString(use.Describe()), i));
+        m_table->setItem(i, kAccess, Item(QtText::ToQString(use.AccessName()), i));
+        m_table->setItem(i, kNote, Item(QtText::FromGbk(use.note), i));
     }
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(sortColumn, order);
     ApplyFilter();
     QStringList findings;
     for (const ReviewFinding& finding : xref.Findings()) {
-        findings << FromUtf8(finding.Format());
+        findings << QtText::ToQString(finding.Format());
     }
     m_findings->setText(findings.isEmpty() ? QStringLiteral("No findings")
                                            : QStringLiteral("Findings: %1").arg(findings.size()));

@@ -4,7 +4,7 @@
 
 #include "model/FuncInstrTable.h"
 #include "model/LadProgram.h"
-#include "model/TextCodec.h"
+#include "text/QtText.h"
 #include "view/LadPainter.h"
 
 namespace rungpad {
@@ -156,7 +156,7 @@ void LadRenderer::DrawLineNote(LadPainter& p, const LadProgram& program, int lin
     if (gbk.empty()) {
         return;
     }
-    const QString note = QString::fromStdString(TextCodec::GbkToUtf8(gbk));
+    const QString note = QtText::FromGbk(gbk);
     p.Text({G::kNoteX, G::LineTop(line) - G::kTextDrop}, note, Font::Note);
 }
 

@@ -9,22 +9,15 @@
 #include "dialogs/QtMessageBox.h"
 #include "dialogs/SelMulRowDlg.h"
 #include "edit/LadEditor.h"
+#include "text/QtText.h"
 #include "view/RungpadView.h"
 
 namespace rungpad {
 
-namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 bool CRungpadView::AskItem(std::uint16_t kind, std::string& text) {
     CItemSetDlg dialog(this);
     dialog.SetElementCode(kind);
-    dialog.SetItemText(FromUtf8(text));
+    dialog.SetItemText(QtText::ToQString(text));
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
@@ -73,8 +66,8 @@ bool CRungpadView::AskGoLine(int& lineNumber) {
 
 bool CRungpadView::AskNote(std::string_view address, std::string& note) {
     CNoteDlg dialog(this);
-    dialog.SetAddress(FromUtf8(address));
-    dialog.SetNote(FromUtf8(note));
+    dialog.SetAddress(QtText::ToQString(address));
+    dialog.SetNote(QtText::ToQString(note));
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }

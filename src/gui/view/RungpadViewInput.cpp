@@ -18,6 +18,7 @@
 #include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
 #include "model/LadProgram.h"
+#include "text/QtText.h"
 #include "view/RungpadView.h"
 #include "view/ViewFonts.h"
 
@@ -255,7 +256,7 @@ void CRungpadView::StartNoteEdit(int line) {
     font.setPixelSize(std::max(1, mapping.HeightToDevice(Fonts().NoteSize())));
     m_noteEdit->setFont(font);
     m_noteEdit->setGeometry(mapping.ToDevice(NoteEditRect(line)));
-    m_noteEdit->setText(QString::fromStdString(m_editor->LineNote(line)));
+    m_noteEdit->setText(QtText::ToQString(m_editor->LineNote(line)));
     // Typing stops at the note's 20 bytes instead of the text being cut when the box closes.
     m_noteEdit->setValidator(new LineNoteValidator(m_noteEdit));
     m_noteEdit->installEventFilter(this);
@@ -317,16 +318,13 @@ void CRungpadView::BuildContextMenu(QMenu& menu) {
     menu.addSeparator();
     add(&menu, 32780);  // Insert Line
     add(&menu, 32781);  // Delete Line
-    const GridPos cursor = m_doc->Selection().cursor;
-    const std::uint16_t code = m_program->IsValidLine(cursor.line) && cursor.column >= 0
-                                   ? m_program->Cell(cursor.column, cursor.line).code
-                                   : Element::kEmpty;
-    if (code >= Element::kNcContact && code <= Element::kNegCoil) {
+    if (m_editor->CanModifyNote()) {
         // Modify Note under this menu's own name.
         if (QAction* modifyNote = m_commandLookup(32823)) {
             QAction* item = menu.addAction(QStringLiteral("修改注释(&M)"));
             connect(item, &QAction::triggered, modifyNote, &QAction::trigger);
         }
+        const GridPos cursor = m_doc->Selection().cursor;
         const std::string_view text = m_program->Cell(cursor.column, cursor.line).Text();
         const QString address =
             QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));

@@ -6,6 +6,7 @@
 #include "analysis/LiveCheck.h"
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
+#include "text/QtText.h"
 #include "view/GridGeometry.h"
 #include "view/RungpadView.h"
 
@@ -40,7 +41,7 @@ void CRungpadView::RunLiveCheck() {
         m_liveCheck = std::make_unique<CLiveCheck>();
     }
     const CLiveCheck::Result& result = m_liveCheck->Check(m_doc->Program());
-    const QString message = QString::fromStdString(result.message);
+    const QString message = QtText::ToQString(result.message);
     if (result.line == m_liveLine && message == m_liveMessage) {
         return;
     }

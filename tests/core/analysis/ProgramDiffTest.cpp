@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "X000.5 - - - - - - (Y000.3)"},
                   {}},
                  "=0/0 ~1/1:0A ~2/2:0A +./3"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& instance) { return instance.param.name; });
 
 TEST(ProgramDiffHeader, ReportsChangedTextsAndWords) {
     LadProgram a = GridBuilder::Build({kThree[0]});

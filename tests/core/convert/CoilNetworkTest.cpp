@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"/X000.0| /X000.1 - - - - - (/Y000.0)", "/X000.2"},
                     {"RD.NOT X000.0 1", "OR.NOT X000.2 2", "AND.NOT X000.1 1", "WRT.NOT Y000.0 1"},
                     "none"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& instance) { return instance.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
     RefusedStructures, CoilNetworkTest,
@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"X000.0| X000.1 - - - - - (Y000.0)", "X000.2 . . . . . . (Y000.2)"},
                     {"RD X000.0 1", "OR X000.2 2", "AND X000.1 1", "WRT Y000.0 1"},
                     "1006@2"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& instance) { return instance.param.name; });
 
 }  // namespace
 }  // namespace rungpad

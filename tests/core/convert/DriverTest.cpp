@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"X000.0 - - - - - - (Y000.0)", "- - -| - - - - -", kEnd1, kEnd2},
                     0,
                     "1030@2"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& instance) { return instance.param.name; });
 
 // Programs no editor makes: every one must end with an error, never hang or read outside.
 INSTANTIATE_TEST_SUITE_P(
@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A box whose lower lines are missing at the end of the program.
         ProgramCase{
             "CounterCutOff", {kEnd1, kEnd2, "X000.0 [CTR:0001] - - - - (R000.0)"}, 0, "1039@3"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& instance) { return instance.param.name; });
 
 class ScanTest : public ConvertFixture {};
 

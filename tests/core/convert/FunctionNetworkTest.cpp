@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {"X000.0 - - [TMR:0005] - - (R000.0)", ". . . # # . . (R000.1)"},
                      {"RD X000.0 1", "TMR 0005 1", "WRT R000.0 1"},
                      "1025@2"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& instance) { return instance.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
     CodTables, FunctionNetworkTest,
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "CODT 00001 00002 00003 00004 3", "CODT 00005 00006 00007 00008 4",
                       "CODT 00009 00010 4", "CODT 4"},
                      "none"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& instance) { return instance.param.name; });
 
 TEST_F(FunctionNetworkTest, BoxTextsAreExact) {
     ASSERT_EQ(

@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"X000.0 [ADD:0002:R100:0010:R102] - (R000.0)", "Z000.0 # # # # #"},
                     {"RD X000.0 1"},
                     "1011@2"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& instance) { return instance.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
     Coils, OperandTextTest,
@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"X000.0 - - - - - -| (Y000.0)", ". . . . . . . {0x500:Y00A.1}"},
                     {"RD X000.0 1", "WRT Y000.0 1"},
                     "1011@2"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& instance) { return instance.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
     Parameters, OperandTextTest,
@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"X000.0 - [MOVW:R012:X020] - - (R000.0)", ". . # # #"},
                     {"RD X000.0 1"},
                     "1011@1"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& instance) { return instance.param.name; });
 
 // The box decides what its parameters take, whatever code a damaged file gave the cell.
 TEST_F(OperandTextTest, ParameterJudgedByItsBox) {

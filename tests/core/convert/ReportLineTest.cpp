@@ -35,11 +35,11 @@ TEST(ReportLineTest, InstructionsKeepTheirLines) {
     ASSERT_EQ(convert.Convert(), CLadConvert::kConvertSucceeded) << convert.FormatLastError();
     std::vector<int> lines;
     for (int i = 0; i < convert.TextCount(); ++i) {
-        lines.push_back(convert.TextLineAt(i));
+        lines.push_back(convert.InstructionLine(i));
     }
     EXPECT_EQ(lines, (std::vector<int>{0, 0, 2, 2, 2, 3, 4}));
-    EXPECT_EQ(convert.TextLineAt(-1), -1);
-    EXPECT_EQ(convert.TextLineAt(convert.TextCount()), -1);
+    EXPECT_EQ(convert.InstructionLine(-1), -1);
+    EXPECT_EQ(convert.InstructionLine(convert.TextCount()), -1);
 }
 
 }  // namespace

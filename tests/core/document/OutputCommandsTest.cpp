@@ -89,7 +89,7 @@ TEST_P(EachFileCommand, AnUnwritableDirectoryFailsCleanly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, EachFileCommand, ::testing::ValuesIn(kFileCommands),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST_F(OutputCommands, BinaryFileHoldsTheStepRecords) {
     Converted();

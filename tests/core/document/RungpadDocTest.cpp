@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A .plf document keeps its trailer, also when saved as .grp.
         TrailerCase{"PlfAsGrp", "x.plf", "x.grp", true},
         TrailerCase{"BakAsPlf", "x.bak", "x.plf", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST_F(RungpadDocTest, SaveReportsConversionErrorsAndStillWrites) {
     ASSERT_TRUE(doc.OnNewDocument());
@@ -378,6 +378,9 @@ TEST_F(RungpadDocTest, InfoTextsAreStoredAsGbkWithoutHalfCharacters) {
 struct LookupCase {
     const char* address;
     bool found;
+    friend void PrintTo(const LookupCase& c, std::ostream* os) {
+        *os << c.address << (c.found ? " found" : " refused");
+    }
 };
 
 class FindAddressNoteExport : public DocumentFixture,

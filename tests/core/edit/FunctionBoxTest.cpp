@@ -20,19 +20,19 @@ class FunctionBoxTest : public EditorFixture {
 // name cell names it.
 TEST_F(FunctionBoxTest, EveryMenuFunctionIsCodedWhole) {
     for (const EditCommands::FunctionCommand& command : EditCommands::kFunctionMenu) {
-        SCOPED_TRACE(command.menuText);
+        SCOPED_TRACE(command.MenuText());
         Use({"X000.0 - - - - - - (Y000.0)", "X000.1 - - - - - - (Y000.1)", ""});
         SelectCell(2, 1);
         ASSERT_TRUE(editor.OnFunctionMenuCommand(command.id));
-        const FuncInstr& f = *FuncInstrTable::FindFunctionCode(command.code);
-        const bool end = command.code == 0x7100 || command.code == 0x7200;
+        const FuncInstr& f = *FuncInstrTable::FindFunctionCode(command.Code());
+        const bool end = command.Code() == 0x7100 || command.Code() == 0x7200;
         const int start = end ? 4 : std::min(2, 7 - f.width);
         ASSERT_EQ(Lines(), 3 + f.height);
         for (int row = 0; row < f.height; ++row) {
             for (int column = 0; column < 8; ++column) {
                 const int code = Cell(column, 1 + row).code;
                 if (column >= start && column < start + f.width) {
-                    EXPECT_EQ(code, command.code + 16 * row + (column - start));
+                    EXPECT_EQ(code, command.Code() + 16 * row + (column - start));
                 } else if (column < start && row < f.inputRows) {
                     EXPECT_EQ(code, Element::kHLine);
                 } else if (column >= start + f.width && row == 0) {
@@ -42,7 +42,7 @@ TEST_F(FunctionBoxTest, EveryMenuFunctionIsCodedWhole) {
                 }
             }
         }
-        EXPECT_EQ(Cell(start, 1).Text(), command.menuText);
+        EXPECT_EQ(Cell(start, 1).Text(), command.MenuText());
         EXPECT_EQ(Cell(0, 1 + f.height).Text(), "X000.1");  // the selected line moved down
         // The cursor stays on the new box's name cell, so the keys go on from there.
         EXPECT_EQ(Cursor(), (GridPos{start, 1}));

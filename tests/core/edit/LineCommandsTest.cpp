@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "EditorFixture.h"
-#include "edit/LineScroll.h"
 
 namespace rungpad::test {
 namespace {
@@ -379,25 +378,6 @@ TEST_F(LineCommandsTest, GoLineClamps) {
         EXPECT_EQ(host.scrolledTo, (std::vector<int>{c.line}));
     }
     EXPECT_EQ(host.goLineShown.front(), 1);  // the anchor line + 1
-}
-
-TEST(LineScrollTest, ScrollsOnlyWhenTheLineIsOutOfView) {
-    struct Case {
-        int line;
-        int scrollY;
-        std::optional<int> target;
-    };
-    const std::vector<Case> cases = {
-        {0, 0, std::nullopt},      // top line at the top
-        {15, 0, std::nullopt},     // -600: the lowest edge still in view
-        {16, 0, -640 + 280},       // below the view: seven lines below its top
-        {2, -200, -80 + 280},      // above the view
-        {10, -200, std::nullopt},  // -400 within -800..-200
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.line);
-        EXPECT_EQ(LineScroll::TargetY(c.line, c.scrollY), c.target);
-    }
 }
 
 }  // namespace

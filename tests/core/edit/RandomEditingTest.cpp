@@ -93,7 +93,7 @@ class RandomEditingTest : public EditorFixture {
         const EditCommands::FunctionCommand& f =
             EditCommands::kFunctionMenu[static_cast<std::size_t>(
                 Random(static_cast<int>(EditCommands::kFunctionMenu.size())))];
-        Log("box ", f.code, f.menuText);
+        Log("box ", f.Code(), f.MenuText());
         editor.OnFunctionMenuCommand(f.id);
     }
 

@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"Several",
                 "address,note\r\nX001.0,\"a\r\nb\"\r\nD001,x\r\nX000.0," + kChinese60 + "\r\n",
                 {"line 2: the note of X001.0 holds a line break", "line 4: \"D001\""}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& instance) { return instance.param.name; });
 
 TEST(NoteFileFormat, WritesTheAddressNoteLayout) {
     AddressNotes notes;

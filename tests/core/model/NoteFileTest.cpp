@@ -23,6 +23,7 @@ struct ParseCase {
     const char* name;
     std::string file;
     std::vector<Slot> expected;
+    friend void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
 };
 
 const std::string& SlotText(const AddressNotes& notes, const Slot& s) {
@@ -87,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {{'X', 1, 1, std::string(121, 'a')}, {'X', 1, 2, ""}}},
         // An export file stops at its first line "%".
         ParseCase{"ExportFormat", "%\r\nX0012     Two\r\nend\r\n", {{'X', 1, 2, ""}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST(NoteFile, NotesTheFileDoesNotNameKeepTheirText) {
     AddressNotes notes;

@@ -243,7 +243,7 @@ TEST_P(SemanticsTest, TraceMatches) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Instructions, SemanticsTest, ::testing::ValuesIn(kSemantics),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& instance) { return std::string(instance.param.name); });
 
 // Instructions whose effect is not defined are refused before the first scan, by name and line.
 TEST(ScanEngineRefusal, NamesInstructionAndLine) {

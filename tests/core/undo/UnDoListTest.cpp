@@ -34,7 +34,7 @@ class UnDoListTest : public ::testing::Test {
   protected:
     void Use(const std::vector<std::string>& grid) {
         program = GridBuilder::Build(grid);
-        undo.Attach(program, convert, &notes);
+        undo.Attach(program, convert.Numbers(), &notes);
     }
 
     LadProgram program;
