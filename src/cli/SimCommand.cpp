@@ -2,6 +2,7 @@
 #include <optional>
 #include <set>
 
+#include "ArgParser.h"
 #include "CliCommand.h"
 #include "CliDocument.h"
 #include "LadderInput.h"
@@ -87,28 +88,16 @@ bool AddOption(SimArgs& parsed, const std::string& option, const std::string& va
 }
 
 std::optional<SimArgs> ParseArgs(const std::vector<std::string>& args, std::string& problem) {
-    static const std::set<std::string> kOptions{"--stimulus", "--time", "--scans", "--period",
-                                                "--watch",    "--vcd",  "--force"};
     SimArgs parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (kOptions.count(arg) != 0) {
-            if (i + 1 >= args.size()) {
-                problem = arg + " needs a value";
-                return std::nullopt;
-            }
-            if (!AddOption(parsed, arg, args[++i], problem)) {
-                return std::nullopt;
-            }
-        } else if (arg.rfind("--", 0) == 0 || !parsed.input.empty()) {
-            problem = "unexpected argument '" + arg + "'";
-            return std::nullopt;
-        } else {
-            parsed.input = arg;
-        }
+    ArgParser parser;
+    for (const char* name :
+         {"--stimulus", "--time", "--scans", "--period", "--watch", "--vcd", "--force"}) {
+        parser.AddValue(name, "a value",
+                        [&parsed, name](const std::string& value, std::string& why) {
+                            return AddOption(parsed, name, value, why);
+                        });
     }
-    if (parsed.input.empty()) {
-        problem = "expects a FILE";
+    if (!parser.ParseFile(args, parsed.input, problem)) {
         return std::nullopt;
     }
     if (parsed.timeMs && parsed.scans) {

@@ -12,6 +12,7 @@
 #include <deque>
 
 #include "GuiTestSupport.h"
+#include "MainFrameTest.h"
 #include "document/DocumentHost.h"
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
@@ -25,21 +26,13 @@
 #include "view/RungpadView.h"
 
 using namespace rungpad;
+using rungpad::test::FindAction;
 
 namespace {
 
 const QString kDemo = QStringLiteral(RUNGPAD_EXAMPLES "/demo.plf");
 const QString kUnsupported =
     QStringLiteral(RUNGPAD_EXAMPLES "/../tests/fixtures/sim/unsupported.plf");
-
-QAction* FindAction(const QMainWindow& frame, const QString& text) {
-    for (QAction* action : frame.findChildren<QAction*>()) {
-        if (action->text() == text) {
-            return action;
-        }
-    }
-    return nullptr;
-}
 
 // The document as a file would hold it, with a fixed save date.
 std::vector<std::uint8_t> Bytes(const CRungpadDoc& doc) {
@@ -124,27 +117,11 @@ QString ReadText(const std::string& path) {
 
 }  // namespace
 
-class TestSimulation : public QObject {
+class TestSimulation : public test::MainFrameTest {
     Q_OBJECT
 
-  private:
-    QTemporaryDir m_settings;
-    test::RecordingBox m_box;
-    NullDocumentHost m_host;
-
-    void Prepare(CMainFrame& frame) {
-        frame.SetMessageBox(&m_box);
-        frame.SetDocumentHost(&m_host);
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    }
-
   private slots:
-    void initTestCase() {
-        QVERIFY(m_settings.isValid());
-        qputenv("XDG_CONFIG_HOME", m_settings.path().toLocal8Bit());
-        QCoreApplication::setOrganizationName(QStringLiteral("RungpadTests"));
-    }
+    void initTestCase() { InitSettings(); }
     void init() { m_box.messages.clear(); }
 
     void startAndStopLeaveTheDocumentAsItWas() {
