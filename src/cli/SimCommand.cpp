@@ -8,12 +8,12 @@
 #include "LadderInput.h"
 #include "model/FileIo.h"
 #include "model/LadProgram.h"
-#include "model/TextCodec.h"
 #include "sim/ScanEngine.h"
 #include "sim/SimRunner.h"
 #include "sim/SimTrace.h"
 #include "sim/Stimulus.h"
 #include "sim/VcdWriter.h"
+#include "sim/WatchList.h"
 
 namespace rungpad::cli {
 
@@ -107,27 +107,10 @@ std::optional<SimArgs> ParseArgs(const std::vector<std::string>& args, std::stri
     return parsed;
 }
 
-// Without --watch: every coil of the program, in line order.
-std::vector<SimSignal> CoilsOf(const LadProgram& program) {
-    std::vector<SimSignal> coils;
-    std::set<std::string> seen;
-    for (int i = 0; i < program.LineCount(); ++i) {
-        const LadCell& cell = program.Line(i).cells[7];
-        std::string problem;
-        const std::optional<SimSignal> signal =
-            Element::IsCoil(cell.code) ? SimSignal::Parse(cell.Text(), problem) : std::nullopt;
-        if (signal && seen.insert(signal->name).second) {
-            coils.push_back(*signal);
-        }
-    }
-    return coils;
-}
-
 std::vector<std::string> NotesOf(const CRungpadDoc& doc, const std::vector<SimSignal>& signals) {
     std::vector<std::string> notes;
     for (const SimSignal& signal : signals) {
-        const std::string* note = signal.IsBit() ? doc.Notes().FindBitNote(signal.name) : nullptr;
-        notes.push_back(note != nullptr ? TextCodec::GbkToUtf8(*note) : std::string());
+        notes.push_back(WatchList::NoteOf(doc.Notes(), signal));
     }
     return notes;
 }
@@ -173,7 +156,7 @@ int RunSim(const std::vector<std::string>& args) {
         force.signal.Force(engine.Memory(), force.value);
     }
     const std::vector<SimSignal> watch =
-        parsed->watch.empty() ? CoilsOf(document.Doc().Program()) : parsed->watch;
+        parsed->watch.empty() ? WatchList::CoilsOf(document.Doc().Program()) : parsed->watch;
     SimTrace trace(watch);
     const std::int64_t scans =
         parsed->scans.value_or(parsed->timeMs.value_or(kDefaultTimeMs) / engine.PeriodMs());
