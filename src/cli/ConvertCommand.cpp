@@ -1,7 +1,9 @@
 #include <array>
 #include <iostream>
 #include <optional>
+#include <utility>
 
+#include "ArgParser.h"
 #include "CliCommand.h"
 #include "LadderConversion.h"
 #include "LadderInput.h"
@@ -20,49 +22,17 @@ struct ConvertArgs {
     std::optional<std::string> notes;
 };
 
-// The option that takes the next argument as its file name, or nullptr.
-std::optional<std::string>* FileOption(ConvertArgs& parsed, const std::string& arg) {
-    if (arg == "--bin") {
-        return &parsed.bin;
-    }
-    if (arg == "--list") {
-        return &parsed.list;
-    }
-    if (arg == "--grp") {
-        return &parsed.grp;
-    }
-    if (arg == "--old") {
-        return &parsed.old;
-    }
-    if (arg == "--notes") {
-        return &parsed.notes;
-    }
-    return nullptr;
-}
-
 std::optional<ConvertArgs> ParseArgs(const std::vector<std::string>& args, std::string& problem) {
     ConvertArgs parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (std::optional<std::string>* option = FileOption(parsed, arg)) {
-            if (i + 1 >= args.size()) {
-                problem = arg + " needs a file name";
-                return std::nullopt;
-            }
-            if (args[i + 1].empty()) {
-                problem = arg + " needs a file name";
-                return std::nullopt;
-            }
-            *option = args[++i];
-        } else if (arg.rfind("--", 0) == 0 || !parsed.input.empty()) {
-            problem = "unexpected argument '" + arg + "'";
-            return std::nullopt;
-        } else {
-            parsed.input = arg;
-        }
+    ArgParser parser;
+    for (const auto& [name, file] : {std::pair{"--bin", &parsed.bin},
+                                     {"--list", &parsed.list},
+                                     {"--grp", &parsed.grp},
+                                     {"--old", &parsed.old},
+                                     {"--notes", &parsed.notes}}) {
+        parser.AddValue(name, "a file name", *file, ArgParser::EmptyValue::kMissing);
     }
-    if (parsed.input.empty()) {
-        problem = "expects a FILE";
+    if (!parser.ParseFile(args, parsed.input, problem)) {
         return std::nullopt;
     }
     return parsed;

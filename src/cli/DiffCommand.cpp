@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "ArgParser.h"
 #include "CliCommand.h"
 #include "CliDocument.h"
 #include "GridText.h"
@@ -144,14 +145,11 @@ void PrintHeaderChanges(const ProgramDiff& diff) {
 int RunDiff(const std::vector<std::string>& args) {
     std::vector<std::string> files;
     bool stat = false;
-    for (const std::string& arg : args) {
-        if (arg == "--stat") {
-            stat = true;
-        } else if (arg.starts_with("--")) {
-            return UsageError(kDiffCommand, "unknown option " + arg);
-        } else {
-            files.push_back(arg);
-        }
+    ArgParser parser;
+    parser.AddSwitch("--stat", stat);
+    std::string problem;
+    if (!parser.ParseOperands(args, files, problem)) {
+        return UsageError(kDiffCommand, problem);
     }
     if (files.size() != 2) {
         return UsageError(kDiffCommand, "expects OLD and NEW");

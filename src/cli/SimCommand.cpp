@@ -2,17 +2,18 @@
 #include <optional>
 #include <set>
 
+#include "ArgParser.h"
 #include "CliCommand.h"
 #include "CliDocument.h"
 #include "LadderInput.h"
 #include "model/FileIo.h"
 #include "model/LadProgram.h"
-#include "model/TextCodec.h"
 #include "sim/ScanEngine.h"
 #include "sim/SimRunner.h"
 #include "sim/SimTrace.h"
 #include "sim/Stimulus.h"
 #include "sim/VcdWriter.h"
+#include "sim/WatchList.h"
 
 namespace rungpad::cli {
 
@@ -87,28 +88,16 @@ bool AddOption(SimArgs& parsed, const std::string& option, const std::string& va
 }
 
 std::optional<SimArgs> ParseArgs(const std::vector<std::string>& args, std::string& problem) {
-    static const std::set<std::string> kOptions{"--stimulus", "--time", "--scans", "--period",
-                                                "--watch",    "--vcd",  "--force"};
     SimArgs parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (kOptions.count(arg) != 0) {
-            if (i + 1 >= args.size()) {
-                problem = arg + " needs a value";
-                return std::nullopt;
-            }
-            if (!AddOption(parsed, arg, args[++i], problem)) {
-                return std::nullopt;
-            }
-        } else if (arg.rfind("--", 0) == 0 || !parsed.input.empty()) {
-            problem = "unexpected argument '" + arg + "'";
-            return std::nullopt;
-        } else {
-            parsed.input = arg;
-        }
+    ArgParser parser;
+    for (const char* name :
+         {"--stimulus", "--time", "--scans", "--period", "--watch", "--vcd", "--force"}) {
+        parser.AddValue(name, "a value",
+                        [&parsed, name](const std::string& value, std::string& why) {
+                            return AddOption(parsed, name, value, why);
+                        });
     }
-    if (parsed.input.empty()) {
-        problem = "expects a FILE";
+    if (!parser.ParseFile(args, parsed.input, problem)) {
         return std::nullopt;
     }
     if (parsed.timeMs && parsed.scans) {
@@ -118,27 +107,10 @@ std::optional<SimArgs> ParseArgs(const std::vector<std::string>& args, std::stri
     return parsed;
 }
 
-// Without --watch: every coil of the program, in line order.
-std::vector<SimSignal> CoilsOf(const LadProgram& program) {
-    std::vector<SimSignal> coils;
-    std::set<std::string> seen;
-    for (int i = 0; i < program.LineCount(); ++i) {
-        const LadCell& cell = program.Line(i).cells[7];
-        std::string problem;
-        const std::optional<SimSignal> signal =
-            Element::IsCoil(cell.code) ? SimSignal::Parse(cell.Text(), problem) : std::nullopt;
-        if (signal && seen.insert(signal->name).second) {
-            coils.push_back(*signal);
-        }
-    }
-    return coils;
-}
-
 std::vector<std::string> NotesOf(const CRungpadDoc& doc, const std::vector<SimSignal>& signals) {
     std::vector<std::string> notes;
     for (const SimSignal& signal : signals) {
-        const std::string* note = signal.IsBit() ? doc.Notes().FindBitNote(signal.name) : nullptr;
-        notes.push_back(note != nullptr ? TextCodec::GbkToUtf8(*note) : std::string());
+        notes.push_back(WatchList::NoteOf(doc.Notes(), signal));
     }
     return notes;
 }
@@ -184,7 +156,7 @@ int RunSim(const std::vector<std::string>& args) {
         force.signal.Force(engine.Memory(), force.value);
     }
     const std::vector<SimSignal> watch =
-        parsed->watch.empty() ? CoilsOf(document.Doc().Program()) : parsed->watch;
+        parsed->watch.empty() ? WatchList::CoilsOf(document.Doc().Program()) : parsed->watch;
     SimTrace trace(watch);
     const std::int64_t scans =
         parsed->scans.value_or(parsed->timeMs.value_or(kDefaultTimeMs) / engine.PeriodMs());
@@ -193,8 +165,7 @@ int RunSim(const std::vector<std::string>& args) {
     if (parsed->vcd) {
         const std::string vcd =
             VcdWriter::Write(trace, NotesOf(document.Doc(), watch), engine.TimeMs());
-        if (!WriteOutput(*parsed->vcd, std::span(reinterpret_cast<const std::uint8_t*>(vcd.data()),
-                                                 vcd.size()))) {
+        if (!WriteTextOutput(*parsed->vcd, vcd)) {
             return kExitBadFile;
         }
     }

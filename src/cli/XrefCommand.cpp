@@ -2,6 +2,7 @@
 #include <iostream>
 #include <string>
 
+#include "ArgParser.h"
 #include "CliCommand.h"
 #include "CliDocument.h"
 #include "analysis/CrossReference.h"
@@ -19,30 +20,11 @@ struct XrefArgs {
 };
 
 bool ParseArgs(const std::vector<std::string>& args, XrefArgs& parsed, std::string& problem) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--csv") {
-            parsed.csv = true;
-        } else if (arg == "--findings") {
-            parsed.findings = true;
-        } else if (arg == "--notes") {
-            if (i + 1 >= args.size()) {
-                problem = "--notes needs a file name";
-                return false;
-            }
-            parsed.notes = args[++i];
-        } else if (arg.rfind("--", 0) == 0 || !parsed.input.empty()) {
-            problem = "unexpected argument '" + arg + "'";
-            return false;
-        } else {
-            parsed.input = arg;
-        }
-    }
-    if (parsed.input.empty()) {
-        problem = "expects a FILE";
-        return false;
-    }
-    return true;
+    ArgParser parser;
+    parser.AddSwitch("--csv", parsed.csv);
+    parser.AddSwitch("--findings", parsed.findings);
+    parser.AddValue("--notes", "a file name", parsed.notes);
+    return parser.ParseFile(args, parsed.input, problem);
 }
 
 // A CSV field, quoted when it holds a separator, a quote or a line break.

@@ -51,6 +51,33 @@ usage)
         grep -q "^Usage: rungpad-cli $command" "$work/out" || fail "$command --help"
     done
     ;;
+usage_messages)
+    # expect_problem MESSAGE ARGS...: exit 64, MESSAGE after the command's name, then its usage.
+    expect_problem() {
+        local message=$1
+        shift
+        expect_status 64 "$cli" "$@"
+        [ "$(head -n 1 "$work/err")" = "rungpad-cli $1: $message" ] ||
+            fail "$*: said '$(head -n 1 "$work/err")', expected '$message'"
+        grep -q "^Usage: rungpad-cli $1 " "$work/err" || fail "$*: no usage line"
+    }
+    expect_problem "expects a FILE" sim
+    expect_problem "--time needs a value" sim "$example" --time
+    expect_problem "--time expects a duration such as 500ms or 2s, not 'soon'" \
+        sim "$example" --time soon
+    expect_problem "--time and --scans exclude each other" sim "$example" --time 2s --scans 10
+    expect_problem "unexpected argument '--frob'" sim "$example" --frob 1
+    expect_problem "unexpected argument 'extra'" sim "$example" extra
+    expect_problem "expects a FILE" convert --bin "$work/out.bin"  # a value is no FILE
+    expect_problem "--bin needs a file name" convert "$example" --bin ""
+    expect_problem "--notes needs a file name" xref "$example" --notes
+    expect_problem "expects a FILE" xref --csv  # a switch takes no value
+    expect_problem "unknown option --frob" diff "$example" "$example" --frob
+    expect_problem "expects OLD and NEW" diff --stat "$example"
+    # Options may stand before the files.
+    expect_status 0 "$cli" xref --csv "$example"
+    expect_status 0 "$cli" diff --stat "$example" "$example"
+    ;;
 *)
     fail "unknown case $case_name"
     ;;

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "GuiTestSupport.h"
+#include "MainFrameTest.h"
 
 #include "document/DocumentHost.h"
 #include "document/RungpadDoc.h"
@@ -22,6 +23,7 @@
 
 using namespace rungpad;
 using rungpad::test::AnsweringHost;
+using rungpad::test::FindAction;
 using rungpad::test::RecordingBox;
 
 namespace {
@@ -39,15 +41,6 @@ bool MenuShown(const QMainWindow& frame, const QString& title) {
         }
     }
     return false;
-}
-
-QAction* FindAction(const QMainWindow& frame, const QString& text) {
-    for (QAction* action : frame.findChildren<QAction*>()) {
-        if (action->text() == text) {
-            return action;
-        }
-    }
-    return nullptr;
 }
 
 // Puts a horizontal line into cell (2, 0) of the active document, which marks it changed.
@@ -74,27 +67,11 @@ QMap<QString, int> BoundKeys(const QWidget& frame) {
 
 }  // namespace
 
-class TestMainFrm : public QObject {
+class TestMainFrm : public test::MainFrameTest {
     Q_OBJECT
 
-  private:
-    QTemporaryDir m_settings;
-    RecordingBox m_box;
-    NullDocumentHost m_host;
-
-    void Prepare(CMainFrame& frame) {
-        frame.SetMessageBox(&m_box);
-        frame.SetDocumentHost(&m_host);
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    }
-
   private slots:
-    void initTestCase() {
-        QVERIFY(m_settings.isValid());
-        qputenv("XDG_CONFIG_HOME", m_settings.path().toLocal8Bit());
-        QCoreApplication::setOrganizationName(QStringLiteral("RungpadTests"));
-    }
+    void initTestCase() { InitSettings(); }
     void init() { m_box.messages.clear(); }
 
     void outputWindowIsTheMessageChannel() {

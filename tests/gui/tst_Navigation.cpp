@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "GuiTestSupport.h"
+#include "MainFrameTest.h"
 
 #include "document/DocumentHost.h"
 #include "document/RungpadDoc.h"
@@ -58,20 +59,10 @@ int BlockStarting(const QPlainTextEdit& edit, const QString& start) {
 
 }  // namespace
 
-class TestNavigation : public QObject {
+class TestNavigation : public test::MainFrameTest {
     Q_OBJECT
 
   private:
-    QTemporaryDir m_settings;
-    RecordingBox m_box;
-    NullDocumentHost m_host;
-
-    void Prepare(CMainFrame& frame) {
-        frame.SetMessageBox(&m_box);
-        frame.SetDocumentHost(&m_host);
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    }
     static void Place(CMainFrame& frame, GridPos at, int kind) {
         frame.ActiveChild()->View()->Edit([at, kind](CLadEditor& e) {
             e.Select(at, at);
@@ -83,11 +74,7 @@ class TestNavigation : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        QVERIFY(m_settings.isValid());
-        qputenv("XDG_CONFIG_HOME", m_settings.path().toLocal8Bit());
-        QCoreApplication::setOrganizationName(QStringLiteral("RungpadTests"));
-    }
+    void initTestCase() { InitSettings(); }
 
     void redoFollowsUndoUntilTheNextEdit() {
         CMainFrame frame;

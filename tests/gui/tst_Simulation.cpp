@@ -1,12 +1,18 @@
 // Monitor mode: F5 starts and stops it, clicks toggle and force inputs, the document stays as it
-// was and cannot be edited meanwhile.
+// was and cannot be edited meanwhile; the Signals window, stimulus playback and VCD recording.
 #include <QAction>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <deque>
 
 #include "GuiTestSupport.h"
+#include "MainFrameTest.h"
 #include "document/DocumentHost.h"
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
@@ -14,26 +20,19 @@
 #include "shell/ChildFrm.h"
 #include "shell/CoolBar.h"
 #include "shell/MainFrm.h"
+#include "shell/SignalsWindow.h"
 #include "shell/SimMonitor.h"
 #include "sim/SimSignal.h"
 #include "view/RungpadView.h"
 
 using namespace rungpad;
+using rungpad::test::FindAction;
 
 namespace {
 
 const QString kDemo = QStringLiteral(RUNGPAD_EXAMPLES "/demo.plf");
 const QString kUnsupported =
     QStringLiteral(RUNGPAD_EXAMPLES "/../tests/fixtures/sim/unsupported.plf");
-
-QAction* FindAction(const QMainWindow& frame, const QString& text) {
-    for (QAction* action : frame.findChildren<QAction*>()) {
-        if (action->text() == text) {
-            return action;
-        }
-    }
-    return nullptr;
-}
 
 // The document as a file would hold it, with a fixed save date.
 std::vector<std::uint8_t> Bytes(const CRungpadDoc& doc) {
@@ -50,6 +49,11 @@ std::uint32_t Signal(CSimMonitor& sim, const char* name) {
     return SimSignal::Parse(name, problem)->Read(sim.Engine().Memory());
 }
 
+bool SimSignalForced(CSimMonitor& sim, const char* name) {
+    std::string problem;
+    return SimSignal::Parse(name, problem)->IsForced(sim.Engine().Memory());
+}
+
 // Clicks the middle of a cell of the view.
 void ClickCell(CRungpadView& view, int column, int line, Qt::KeyboardModifiers modifiers = {}) {
     const LogicalPoint centre{GridGeometry::CellLeft(column) + 35,
@@ -57,29 +61,67 @@ void ClickCell(CRungpadView& view, int column, int line, Qt::KeyboardModifiers m
     QTest::mouseClick(view.viewport(), Qt::LeftButton, modifiers, view.Mapping().ToDevice(centre));
 }
 
-}  // namespace
+// Answers the file choosers with the paths queued, then cancels.
+class PathHost final : public DocumentHost {
+  public:
+    bool EditLadderInfo(LadInfoFields&) override { return false; }
+    std::optional<std::string> ChooseSaveFile(const FileChooserRequest& request) override {
+        saveRequests.push_back(request);
+        return Next();
+    }
+    std::optional<std::string> ChooseOpenFile(const FileChooserRequest&) override { return Next(); }
+    SaveChangesAnswer AskSaveChanges(const std::string&) override { return SaveChangesAnswer::kNo; }
+    std::string ProgramDirectory() override { return {}; }
 
-class TestSimulation : public QObject {
-    Q_OBJECT
+    std::deque<std::string> answers;
+    std::vector<FileChooserRequest> saveRequests;
 
   private:
-    QTemporaryDir m_settings;
-    test::RecordingBox m_box;
-    NullDocumentHost m_host;
-
-    void Prepare(CMainFrame& frame) {
-        frame.SetMessageBox(&m_box);
-        frame.SetDocumentHost(&m_host);
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    std::optional<std::string> Next() {
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        std::string path = answers.front();
+        answers.pop_front();
+        return path;
     }
+};
+
+using Col = CSignalsWindow::Column;
+
+QString Cell(const QTableWidget& table, int row, int column) {
+    const QTableWidgetItem* item = table.item(row, column);
+    return item ? item->text() : QStringLiteral("<none>");
+}
+
+// Types address into the Signals window's address box and presses Enter.
+void TypeAddress(CSignalsWindow& window, const QString& address) {
+    window.AddressEdit()->clear();
+    QTest::keyClicks(window.AddressEdit(), address);
+    QTest::keyClick(window.AddressEdit(), Qt::Key_Return);
+}
+
+std::string WriteText(const QTemporaryDir& dir, const char* name, const char* text) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(text);
+    }
+    return path.toStdString();
+}
+
+QString ReadText(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+}  // namespace
+
+class TestSimulation : public test::MainFrameTest {
+    Q_OBJECT
 
   private slots:
-    void initTestCase() {
-        QVERIFY(m_settings.isValid());
-        qputenv("XDG_CONFIG_HOME", m_settings.path().toLocal8Bit());
-        QCoreApplication::setOrganizationName(QStringLiteral("RungpadTests"));
-    }
+    void initTestCase() { InitSettings(); }
     void init() { m_box.messages.clear(); }
 
     void startAndStopLeaveTheDocumentAsItWas() {
@@ -201,6 +243,268 @@ class TestSimulation : public QObject {
             m_box.messages[0],
             std::string("AXCTL on ladder line 2 cannot be simulated: its effect is not defined for "
                         "simulation"));
+    }
+
+    // The Signals window: addresses typed and checked, values written and followed by the
+    // program after one scan, forces set and released from the Forced box; the document stays as
+    // it was.
+    void signalsWindowWatchesWritesAndForces() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        CRungpadDoc& doc = *frame.ActiveDocument();
+        *doc.Notes().FindBitNote("X000.0") = "start";
+        const std::vector<std::uint8_t> before = Bytes(doc);
+        QAction* toggle = FindAction(frame, QStringLiteral("Signals(&G)"));
+        QVERIFY(toggle);
+        toggle->trigger();
+        CSignalsWindow& window = *frame.SignalsWindow();
+        QVERIFY(window.isVisible());
+        FindAction(frame, QStringLiteral("Single Scan(&N)"))->trigger();  // starts paused
+        CSimMonitor& sim = *frame.Simulation();
+        QVERIFY(sim.IsActive() && sim.IsPaused());
+        QTableWidget& table = *window.Table();
+
+        const struct {
+            const char* typed;
+            int rows;             // rows after it
+            const char* problem;  // shown below the address box; empty: none
+        } typing[] = {
+            {"x000.0", 1, ""},
+            {"X000.9", 1, "'X000.9' is not a signal address"},
+            {"X000.0", 1, "'X000.0' is watched already"},
+            {"R999", 1, "'R999' is out of the address range of R"},
+            {"Y000.0", 2, ""},
+            {"DT0001", 3, ""},
+        };
+        for (const auto& t : typing) {
+            TypeAddress(window, QString::fromLatin1(t.typed));
+            QCOMPARE(table.rowCount(), t.rows);
+            QCOMPARE(window.ProblemLabel()->text(), QString::fromLatin1(t.problem));
+            QCOMPARE(window.ProblemLabel()->isVisibleTo(&window), *t.problem != '\0');
+        }
+        QCOMPARE(Cell(table, 0, Col::kAddress), QStringLiteral("X000.0"));
+        QCOMPARE(Cell(table, 0, Col::kNote), QStringLiteral("start"));
+        QCOMPARE(Cell(table, 1, Col::kValue), QStringLiteral("0"));
+
+        // A value written in the table; one scan later the latch's coil is on.
+        table.item(0, Col::kValue)->setText(QStringLiteral("1"));
+        QCOMPARE(Signal(sim, "X000.0"), 1u);
+        QCOMPARE(Signal(sim, "Y000.0"), 0u);
+        sim.SingleScan();
+        QCOMPARE(Signal(sim, "Y000.0"), 1u);
+        QCOMPARE(Cell(table, 1, Col::kValue), QStringLiteral("1"));
+        QVERIFY(sim.Power()[0][7].closed);
+        // A value that does not fit is refused with the reason; the signal keeps its value.
+        table.item(0, Col::kValue)->setText(QStringLiteral("2"));
+        QCOMPARE(window.ProblemLabel()->text(),
+                 QStringLiteral("value '2' does not fit X000.0 (0 to 1)"));
+        QCOMPARE(Signal(sim, "X000.0"), 1u);
+        QCOMPARE(Cell(table, 0, Col::kValue), QStringLiteral("1"));
+        table.item(2, Col::kValue)->setText(QStringLiteral("0x20"));  // words take hex too
+        QCOMPARE(Signal(sim, "DT0001"), 32u);
+
+        // Forced on in the table, the coil holds against the stop button; a value typed while
+        // forced moves the force; released, the network switches it off.
+        table.item(0, Col::kValue)->setText(QStringLiteral("0"));
+        table.item(1, Col::kForced)->setCheckState(Qt::Checked);
+        QVERIFY(SimSignalForced(sim, "Y000.0"));
+        QCOMPARE(table.item(1, Col::kForced)->checkState(), Qt::Checked);
+        ClickCell(*frame.ActiveChild()->View(), 1, 0);  // /X000.1 pressed
+        sim.SingleScan();
+        QCOMPARE(Signal(sim, "Y000.0"), 1u);
+        table.item(1, Col::kValue)->setText(QStringLiteral("0"));
+        sim.SingleScan();
+        QCOMPARE(Signal(sim, "Y000.0"), 0u);
+        QVERIFY(SimSignalForced(sim, "Y000.0"));
+        table.item(0, Col::kValue)->setText(QStringLiteral("1"));
+        ClickCell(*frame.ActiveChild()->View(), 1, 0);  // stop button released
+        sim.SingleScan();
+        QCOMPARE(Signal(sim, "Y000.0"), 0u);
+        table.item(1, Col::kForced)->setCheckState(Qt::Unchecked);
+        QVERIFY(!SimSignalForced(sim, "Y000.0"));
+        sim.SingleScan();
+        QCOMPARE(Signal(sim, "Y000.0"), 1u);
+
+        // Removing a row stops watching it.
+        table.selectRow(0);
+        window.RemoveSelected();
+        QCOMPARE(table.rowCount(), 2);
+        QCOMPARE(Cell(table, 0, Col::kAddress), QStringLiteral("Y000.0"));
+
+        frame.OnStartStopSimulation();
+        QVERIFY(!sim.IsActive());
+        QCOMPARE(Cell(table, 0, Col::kValue), QString());  // no values without a run
+        QVERIFY(!(table.item(0, Col::kValue)->flags() & Qt::ItemIsEditable));
+        QVERIFY(Bytes(doc) == before);
+        QVERIFY(!doc.State().IsModified());
+    }
+
+    // The timers and counters of the run with their values; a preset edited in the table takes
+    // effect in the next scans, one that does not fit is refused.
+    void timerAndCounterPresetsAreEdited() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        CSignalsWindow& window = *frame.SignalsWindow();
+        QCOMPARE(window.BoxTable()->rowCount(), 0);
+        FindAction(frame, QStringLiteral("Single Scan(&N)"))->trigger();
+        CSimMonitor& sim = *frame.Simulation();
+        QTableWidget& boxes = *window.BoxTable();
+        QCOMPARE(boxes.rowCount(), 2);
+        using B = CSignalsWindow::BoxColumn;
+        QCOMPARE(Cell(boxes, 0, B::kBox), QStringLiteral("TMR 1"));
+        QCOMPARE(Cell(boxes, 0, B::kLine), QStringLiteral("3"));
+        QCOMPARE(Cell(boxes, 1, B::kBox), QStringLiteral("CTR 2"));
+        QVERIFY(boxes.item(0, B::kPreset)->flags() & Qt::ItemIsEditable);
+        QVERIFY(!(boxes.item(0, B::kCurrent)->flags() & Qt::ItemIsEditable));
+
+        boxes.item(0, B::kPreset)->setText(QStringLiteral("40"));
+        QCOMPARE(Signal(sim, "DT0001"), 40u);
+        boxes.item(0, B::kPreset)->setText(QStringLiteral("70000"));
+        QCOMPARE(window.ProblemLabel()->text(),
+                 QStringLiteral("value '70000' does not fit DT0001 (0 to 65535)"));
+        QCOMPARE(Signal(sim, "DT0001"), 40u);
+        QCOMPARE(Cell(boxes, 0, B::kPreset), QStringLiteral("40"));
+
+        // The latch feeds the timer: it runs out 40 ms after its first scan.
+        ClickCell(*frame.ActiveChild()->View(), 0, 0);
+        sim.SingleScan();  // Y000.0 on, the timer starts
+        int scans = 0;
+        while (Signal(sim, "R100.0") == 0 && scans < 20) {
+            sim.SingleScan();
+            ++scans;
+        }
+        QCOMPARE(scans, 5);
+        QCOMPARE(Cell(boxes, 0, B::kCurrent), QStringLiteral("40"));
+        frame.OnStartStopSimulation();
+        QCOMPARE(boxes.rowCount(), 0);
+    }
+
+    // A stimulus file plays in simulated time from the start of a run, or from the next scan
+    // when loaded during one; a malformed file is refused with its line and changes nothing.
+    void stimulusIsLoadedPlayedAndRefused() {
+        QTemporaryDir dir;
+        PathHost host;
+        CMainFrame frame;
+        Prepare(frame);
+        frame.SetDocumentHost(&host);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        const std::string good = WriteText(dir, "start.stim",
+                                           "# start, then stop\n"
+                                           "16ms X000.0=1\n"
+                                           "32ms X000.0=0\n");
+        const std::string bad = WriteText(dir, "bad.stim", "0ms X000.0=1\n8ms X000.9=1\n");
+        QAction* load = FindAction(frame, QStringLiteral("Load Stimulus(&L)..."));
+        QAction* unload = FindAction(frame, QStringLiteral("Unload Stimulus(&U)"));
+        QVERIFY(load && unload);
+        QVERIFY(!unload->isEnabled());
+        host.answers = {good};
+        load->trigger();
+        QVERIFY(unload->isEnabled());
+        CSimMonitor& sim = *frame.Simulation();
+        QCOMPARE(sim.StimulusPath(), good);
+
+        host.answers = {bad};
+        load->trigger();
+        QCOMPARE(m_box.messages.size(), std::size_t{1});
+        QCOMPARE(m_box.messages[0], bad + ": stimulus line 2: 'X000.9' is not a signal address");
+        QVERIFY(!sim.IsActive());
+        QCOMPARE(sim.StimulusPath(), good);  // the good one stays loaded
+
+        QAction* scan = FindAction(frame, QStringLiteral("Single Scan(&N)"));
+        scan->trigger();  // 0 ms
+        scan->trigger();  // 8 ms
+        QCOMPARE(Signal(sim, "Y000.0"), 0u);
+        scan->trigger();  // 16 ms: pressed
+        QCOMPARE(Signal(sim, "X000.0"), 1u);
+        QCOMPARE(Signal(sim, "Y000.0"), 1u);
+        sim.Advance(3);  // 24 .. 40 ms: released, the latch holds
+        QCOMPARE(Signal(sim, "X000.0"), 0u);
+        QCOMPARE(Signal(sim, "Y000.0"), 1u);
+
+        // Loaded during the run: its times count from the next scan (48 ms).
+        host.answers = {good};
+        load->trigger();
+        sim.Advance(2);
+        QCOMPARE(Signal(sim, "X000.0"), 0u);
+        sim.Advance(1);
+        QCOMPARE(Signal(sim, "X000.0"), 1u);
+
+        unload->trigger();
+        QVERIFY(!unload->isEnabled());
+        QVERIFY(sim.StimulusPath().empty());
+        frame.OnStartStopSimulation();
+        frame.OnStartStopSimulation();  // a new run without the stimulus
+        sim.SetPaused(true);
+        sim.Advance(4);
+        QCOMPARE(Signal(sim, "X000.0"), 0u);
+        frame.OnStartStopSimulation();
+        QCOMPARE(m_box.messages.size(), std::size_t{1});
+    }
+
+    // Record VCD: the watched signals (every coil when none) from the next scan on, written when
+    // recording stops or the run stops; a target that cannot be written is reported and leaves
+    // nothing behind.
+    void runIsRecordedToAVcdFile() {
+        QTemporaryDir dir;
+        PathHost host;
+        CMainFrame frame;
+        Prepare(frame);
+        frame.SetDocumentHost(&host);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        QAction* record = FindAction(frame, QStringLiteral("Record VCD(&R)..."));
+        QVERIFY(record && !record->isEnabled());  // only while simulating
+        FindAction(frame, QStringLiteral("Single Scan(&N)"))->trigger();
+        CSimMonitor& sim = *frame.Simulation();
+        QVERIFY(record->isEnabled());
+
+        const std::string coils = dir.filePath(QStringLiteral("coils.vcd")).toStdString();
+        host.answers = {coils};
+        record->trigger();
+        QVERIFY(record->isChecked() && sim.IsRecording());
+        QCOMPARE(host.saveRequests.back().proposedName, std::string("demo.vcd"));
+        ClickCell(*frame.ActiveChild()->View(), 0, 0);
+        sim.Advance(2);  // 8 and 16 ms
+        record->trigger();
+        QVERIFY(!record->isChecked() && !sim.IsRecording());
+        const QString text = ReadText(coils);
+        for (const char* part : {"$var wire 1 ! Y000_0 $end", "$var wire 1 & Y001_0 $end",
+                                 "#8\n$dumpvars\n1!\n", "#24\n"}) {
+            QVERIFY2(text.contains(QString::fromLatin1(part)), part);
+        }
+        QVERIFY(!text.contains(QStringLiteral("$var wire 1 ' ")));  // six coils, no more
+
+        // The watched signals; written when the run stops.
+        TypeAddress(*frame.SignalsWindow(), QStringLiteral("X000.0"));
+        TypeAddress(*frame.SignalsWindow(), QStringLiteral("D010"));
+        const std::string watched = dir.filePath(QStringLiteral("watched.vcd")).toStdString();
+        host.answers = {watched};
+        record->trigger();
+        sim.Advance(1);
+        frame.OnStartStopSimulation();
+        QVERIFY(!record->isChecked());
+        const QString second = ReadText(watched);
+        QVERIFY2(second.contains(QStringLiteral("$var wire 1 ! X000_0 $end\n"
+                                                "$var reg 16 \" D010 $end")),
+                 qPrintable(second));
+        QVERIFY(second.contains(QStringLiteral("#24\n$dumpvars\n1!\nb0000000000000000 \"\n")));
+        QVERIFY(m_box.messages.empty());
+
+        // A directory is refused at once; a missing directory when the file is written.
+        FindAction(frame, QStringLiteral("Single Scan(&N)"))->trigger();
+        host.answers = {dir.path().toStdString()};
+        record->trigger();
+        QVERIFY(!record->isChecked() && !sim.IsRecording());
+        QCOMPARE(m_box.messages.size(), std::size_t{1});
+        const std::string missing = dir.filePath(QStringLiteral("no/such.vcd")).toStdString();
+        host.answers = {missing};
+        record->trigger();
+        QVERIFY(sim.IsRecording());
+        frame.OnStartStopSimulation();
+        QCOMPARE(m_box.messages.size(), std::size_t{2});
+        QVERIFY2(m_box.messages[1].find(missing) != std::string::npos, m_box.messages[1].c_str());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "sim/ScanEngine.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "convert/StepOpcode.h"
 
@@ -24,6 +25,34 @@ std::uint32_t ScanEngine::TmrbElapsedMs(int number) const {
     return number >= 0 && number < kTimerCount
                ? m_tmrbTimers[static_cast<std::size_t>(number)].elapsedMs
                : 0;
+}
+
+std::vector<ScanEngine::TimerCounter> ScanEngine::TimersAndCounters() const {
+    std::vector<TimerCounter> boxes;
+    for (const Instr& instr : m_program) {
+        if (instr.op != Op::kTmr && instr.op != Op::kTmrb && instr.op != Op::kCtr) {
+            continue;
+        }
+        TimerCounter box;
+        box.instruction = Op::NameOf(instr.op);
+        box.number = instr.a;
+        box.line = instr.line;
+        if (instr.op == Op::kTmrb) {
+            box.current = TmrbElapsedMs(instr.a) / kTimerUnitMs[instr.kind];
+            box.preset = instr.b;
+        } else {
+            const bool timer = instr.op == Op::kTmr;
+            char word[16];
+            std::snprintf(word, sizeof word, timer ? "DT%04d" : "DC%04d", instr.a);
+            box.presetWord = word;
+            std::snprintf(word, sizeof word, timer ? "T%03d" : "C%03d", instr.a);
+            box.currentWord = word;
+            box.current = m_memory.Value(instr.c, 2);
+            box.preset = m_memory.Value(instr.b, 2);
+        }
+        boxes.push_back(std::move(box));
+    }
+    return boxes;
 }
 
 bool ScanEngine::Scan() {

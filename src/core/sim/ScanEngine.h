@@ -54,6 +54,19 @@ class ScanEngine {
     // The operand of word number of a data type ("DT", "T", "DC", "C"), as the image encodes it.
     static std::uint16_t DataWord(const char* letters, int number);
 
+    // A timer or counter box of the loaded program with its values, for the signal table.
+    struct TimerCounter {
+        std::string instruction;  // TMR (also TMRC), TMRB, CTR
+        int number = 0;
+        int line = 0;             // 0-based ladder line
+        std::string presetWord;   // "DT0001", "DC0002"; empty for TMRB, whose preset is a constant
+        std::string currentWord;  // "T001", "C002"; empty for TMRB
+        std::uint32_t current = 0;  // elapsed time or count, in the preset's unit
+        std::uint32_t preset = 0;
+    };
+    // Every timer and counter of the loaded program in step order, values as they are now.
+    std::vector<TimerCounter> TimersAndCounters() const;
+
     // Number of records in the loaded step list (for benchmarks and tests).
     int RecordCount() const { return m_recordCount; }
 

@@ -8,20 +8,29 @@ class ScanEngine;
 class SimTrace;
 class Stimulus;
 
-// Runs a loaded engine for a number of scans: before each scan the stimulus events due at its
-// time are written, after it the trace samples the watched signals, stamped with the scan's time.
+// Runs a loaded engine scan by scan: before each scan the stimulus events due at its time are
+// written, after it the trace samples the watched signals, stamped with the scan's time. Both
+// are optional, so the command line and the editor's monitor run scans the same way.
 class SimRunner {
   public:
-    SimRunner(ScanEngine& engine, const Stimulus& stimulus, SimTrace& trace)
-        : m_engine(engine), m_stimulus(stimulus), m_trace(trace) {}
+    explicit SimRunner(ScanEngine& engine) : m_engine(engine) {}
+    SimRunner(ScanEngine& engine, const Stimulus& stimulus, SimTrace& trace);
+
+    // Plays stimulus from the engine's current time on: its event times count from there.
+    // nullptr stops playing. The stimulus must outlive its playing.
+    void SetStimulus(const Stimulus* stimulus);
+    // Samples into trace after every scan; nullptr stops sampling.
+    void SetTrace(SimTrace* trace) { m_trace = trace; }
+    const Stimulus* PlayingStimulus() const { return m_stimulus; }
 
     // False when the engine stopped (its StopMessage says why).
     bool Run(std::int64_t scans);
 
   private:
     ScanEngine& m_engine;
-    const Stimulus& m_stimulus;
-    SimTrace& m_trace;
+    const Stimulus* m_stimulus = nullptr;
+    SimTrace* m_trace = nullptr;
+    std::int64_t m_stimulusStartMs = 0;
     std::size_t m_next = 0;
 };
 

@@ -2,8 +2,8 @@
 
 namespace rungpad {
 
-SimTrace::SimTrace(std::vector<SimSignal> signals)
-    : m_signals(std::move(signals)), m_values(m_signals.size()) {}
+SimTrace::SimTrace(std::vector<SimSignal> watched)
+    : m_signals(std::move(watched)), m_values(m_signals.size()) {}
 
 void SimTrace::Sample(std::int64_t timeMs, const SignalMemory& memory) {
     for (std::size_t i = 0; i < m_signals.size(); ++i) {

@@ -20,7 +20,7 @@ struct TraceChange {
 // value, later samples only those that changed.
 class SimTrace {
   public:
-    explicit SimTrace(std::vector<SimSignal> signals);
+    explicit SimTrace(std::vector<SimSignal> watched);
 
     void Sample(std::int64_t timeMs, const SignalMemory& memory);
 

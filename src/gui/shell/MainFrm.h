@@ -28,6 +28,7 @@ class COutputNavigator;
 class CRungpadDoc;
 class CXrefWindow;
 class CSimMonitor;
+class CSignalsWindow;
 class DocumentHost;
 struct RecoveryCopy;
 
@@ -72,6 +73,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CCoolBar* CommentWindow() const { return m_comment; }
     CCoolBar* InstructionWindow() const { return m_instruction; }
     CSimMonitor* Simulation() const { return m_sim; }
+    CSignalsWindow* SignalsWindow() const { return m_signals; }
     QStringList RecentFiles() const { return m_recentFiles; }
     CXrefWindow* XrefWindow() const { return m_xref; }
     COutputNavigator* Navigator() const { return m_navigator; }
@@ -124,6 +126,10 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // Monitor mode on or off: editing commands disabled while on, with a status bar note.
     void SetSimulating(bool on);
     void StopSimulation();
+    // The Signals window, stimulus playback and recording of the Simulation menu.
+    void CreateSimulationExtras(QMenu* menu);
+    void OnLoadStimulus();
+    void OnRecordVcd(bool on);
     // Compare With and the moves between the differences it marks (MainFrmCompare.cpp).
     void CreateCompareActions(QMenu* menu);
     void OnCompareWith();
@@ -202,6 +208,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* m_simStartAct = nullptr;
     QAction* m_simScanAct = nullptr;
     QAction* m_simPauseAct = nullptr;
+    QAction* m_simUnloadAct = nullptr;
+    QAction* m_simRecordAct = nullptr;
+    CSignalsWindow* m_signals = nullptr;
     QList<QAction*> m_documentActions;  // shown only with a document open
     QList<QMenu*> m_documentMenus;
     std::array<QAction*, kRecentFiles> m_recentActs{};

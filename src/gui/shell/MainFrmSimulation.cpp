@@ -1,9 +1,12 @@
 // The main frame's Simulation menu: monitor mode of the active view (start and stop, single
-// scan, pause, speed), beside the specified menus.
+// scan, pause, speed), the Signals window, stimulus playback and recording, beside the specified
+// menus.
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -14,12 +17,18 @@
 #include "model/LadProgram.h"
 #include "shell/ChildFrm.h"
 #include "shell/MainFrm.h"
+#include "shell/SignalsWindow.h"
 #include "shell/SimMonitor.h"
+#include "text/QtText.h"
 #include "view/RungpadView.h"
 
 namespace rungpad {
 
 namespace {
+
+constexpr const char* kStimulusFilter =
+    "Stimulus files (*.stim;*.txt)|*.stim;*.txt|All files (*.*)|*.*||";
+constexpr const char* kVcdFilter = "Value Change Dump (*.vcd)|*.vcd|All files (*.*)|*.*||";
 
 const QString kReadyText = QStringLiteral("be ready");
 const QString kSimulatingText =
@@ -67,6 +76,7 @@ void CMainFrame::CreateSimulationMenu() {
         connect(action, &QAction::triggered, this, [this, speed] { m_sim->SetSpeed(speed); });
     }
     m_documentMenus << menu;
+    CreateSimulationExtras(menu);
     auto* toolbar = addToolBar(QStringLiteral("Simulation"));
     toolbar->setObjectName(QStringLiteral("SimulationToolBar"));
     toolbar->addAction(m_simStartAct);
@@ -81,6 +91,96 @@ void CMainFrame::CreateSimulationMenu() {
         m_simPauseAct->setChecked(true);
     });
     SetSimulating(false);
+}
+
+void CMainFrame::CreateSimulationExtras(QMenu* menu) {
+    menu->addSeparator();
+    m_signals = new CSignalsWindow(*m_sim, this);
+    m_signals->SetNotesSource([this]() -> const AddressNotes* {
+        const CRungpadDoc* doc = ActiveDocument();
+        return doc ? &doc->Notes() : nullptr;
+    });
+    addDockWidget(Qt::RightDockWidgetArea, m_signals);
+    m_signals->hide();
+    QAction* signalsToggle = m_signals->toggleViewAction();
+    signalsToggle->setText(QStringLiteral("Signals(&G)"));
+    menu->addAction(signalsToggle);
+    // Opened from the menu, the window is ready for an address to be typed.
+    connect(signalsToggle, &QAction::triggered, this, [this](bool on) {
+        if (on) {
+            resizeDocks({m_signals}, {340}, Qt::Horizontal);
+            resizeDocks({m_signals}, {420}, Qt::Vertical);
+            m_signals->AddressEdit()->setFocus();
+        }
+    });
+    QAction* load = menu->addAction(QStringLiteral("Load Stimulus(&L)..."));
+    connect(load, &QAction::triggered, this, &CMainFrame::OnLoadStimulus);
+    m_simUnloadAct = menu->addAction(QStringLiteral("Unload Stimulus(&U)"));
+    m_simUnloadAct->setEnabled(false);
+    connect(m_simUnloadAct, &QAction::triggered, this, [this] {
+        OutputLine("Stimulus unloaded: " + m_sim->StimulusPath());
+        m_sim->UnloadStimulus();
+        m_simUnloadAct->setEnabled(false);
+    });
+    m_simRecordAct = menu->addAction(QStringLiteral("Record VCD(&R)..."));
+    m_simRecordAct->setCheckable(true);
+    connect(m_simRecordAct, &QAction::triggered, this, &CMainFrame::OnRecordVcd);
+    connect(m_sim, &CSimMonitor::RecordingWritten, this,
+            [this](const QString& path, const QString& error) {
+                m_simRecordAct->setChecked(false);
+                if (error.isEmpty()) {
+                    OutputLine("VCD written: " + path.toStdString());
+                } else {
+                    OutputLine(error.toStdString());
+                    m_box->ShowMessage(error.toStdString());
+                }
+            });
+}
+
+void CMainFrame::OnLoadStimulus() {
+    const auto path = m_host->ChooseOpenFile({"stim", "", kStimulusFilter});
+    if (!path) {
+        return;
+    }
+    std::string error;
+    if (!m_sim->LoadStimulus(*path, error)) {
+        OutputLine(error);
+        m_box->ShowMessage(error);
+        return;
+    }
+    OutputLine("Stimulus loaded: " + *path +
+               (m_sim->IsActive() ? " (playing from now)" : " (plays from the start)"));
+    m_simUnloadAct->setEnabled(true);
+}
+
+void CMainFrame::OnRecordVcd(bool on) {
+    if (!on) {
+        m_sim->StopRecording();  // reports through RecordingWritten
+        return;
+    }
+    CChildFrame* child = ActiveChild();
+    if (!m_sim->IsActive() || !child) {
+        m_simRecordAct->setChecked(false);
+        return;
+    }
+    // The document's name with .vcd proposed; the title stands in for an unsaved document.
+    const CRungpadDoc& doc = child->Document();
+    const std::string& name =
+        doc.State().PathName().empty() ? doc.State().Title() : doc.State().PathName();
+    const QString base = QFileInfo(QtText::FromLocalPath(name)).completeBaseName();
+    const auto path = m_host->ChooseSaveFile(
+        {"vcd", base.isEmpty() ? "" : QtText::ToLocalPath(base + QStringLiteral(".vcd")),
+         kVcdFilter});
+    std::string error;
+    if (!path || !m_sim->StartRecording(*path, doc.Notes(), error)) {
+        if (!error.empty()) {
+            OutputLine(error);
+            m_box->ShowMessage(error);
+        }
+        m_simRecordAct->setChecked(false);
+        return;
+    }
+    OutputLine("Recording to " + *path);
 }
 
 void CMainFrame::OnStartStopSimulation() {
@@ -112,6 +212,8 @@ void CMainFrame::OnStartStopSimulation() {
         m_simStartAct->setChecked(false);
         return;
     }
+    m_sim->Watch().UpdateNotes(child->Document().Notes());
+    m_signals->ShowAll();
     connect(child, &QObject::destroyed, this, &CMainFrame::StopSimulation, Qt::UniqueConnection);
     SetSimulating(true);
 }
@@ -130,6 +232,7 @@ void CMainFrame::SetSimulating(bool on) {
     m_simStartAct->setText(on ? QStringLiteral("Stop Simulation(&S)")
                               : QStringLiteral("Start Simulation(&S)"));
     m_simPauseAct->setEnabled(on);
+    m_simRecordAct->setEnabled(on);
     if (!on) {
         m_simPauseAct->setChecked(false);
     }

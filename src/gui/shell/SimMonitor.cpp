@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/FileIo.h"
 #include "model/LadProgram.h"
 #include "sim/SimSignal.h"
 #include "text/QtText.h"
@@ -29,19 +30,112 @@ bool CSimMonitor::Start(CRungpadView& view, const CLadConvert& converter, std::s
     connect(&view, &CRungpadView::MonitorClicked, this, &CSimMonitor::OnCellClicked);
     m_paused = false;
     m_dueMs = 0;
+    m_runner.SetStimulus(m_stimulus.get());
+    m_boxes = m_engine.TimersAndCounters();
+    m_watch.Update(m_engine.Memory());
     m_clock.start();
     m_timer.start();
+    emit ActiveChanged(true);
     return true;
 }
 
 void CSimMonitor::Stop() {
     m_timer.stop();
+    StopRecording();
+    const bool wasActive = IsActive();
     if (m_view) {
         disconnect(m_view, &CRungpadView::MonitorClicked, this, &CSimMonitor::OnCellClicked);
         m_view->SetMonitor(nullptr, nullptr);
     }
     m_view = nullptr;
     m_power.clear();
+    m_boxes.clear();
+    if (wasActive) {
+        emit ActiveChanged(false);
+    }
+}
+
+bool CSimMonitor::Advance(std::int64_t count) {
+    const bool running = IsActive() && RunScans(count);
+    Refresh();
+    return running;
+}
+
+bool CSimMonitor::Assign(const SimSignal& signal, const std::string& valueText, bool force,
+                         std::string& problem) {
+    if (!IsActive()) {
+        problem = "values can be set while the simulation runs";
+        return false;
+    }
+    if (!WatchList::Assign(signal, valueText, force, m_engine.Memory(), problem)) {
+        return false;
+    }
+    Refresh();
+    return true;
+}
+
+void CSimMonitor::Release(const SimSignal& signal) {
+    if (IsActive()) {
+        signal.Release(m_engine.Memory());
+        Refresh();
+    }
+}
+
+bool CSimMonitor::LoadStimulus(const std::string& path, std::string& error) {
+    std::vector<std::uint8_t> bytes;
+    auto stimulus = std::make_unique<Stimulus>();
+    if (!FileIo::ReadFile(path, bytes, error)) {
+        return false;
+    }
+    if (!stimulus->Parse(std::string(bytes.begin(), bytes.end()), error)) {
+        error = path + ": " + error;
+        return false;
+    }
+    m_stimulus = std::move(stimulus);
+    m_stimulusPath = path;
+    m_runner.SetStimulus(m_stimulus.get());
+    return true;
+}
+
+void CSimMonitor::UnloadStimulus() {
+    m_runner.SetStimulus(nullptr);
+    m_stimulus.reset();
+    m_stimulusPath.clear();
+}
+
+bool CSimMonitor::StartRecording(const std::string& path, const AddressNotes& notes,
+                                 std::string& error) {
+    if (!IsActive() || !m_view->Program()) {
+        error = "recording needs a running simulation";
+        return false;
+    }
+    error = FileIo::WriteRefusal(path);
+    if (!error.empty()) {
+        return false;
+    }
+    std::vector<SimSignal> recorded = m_watch.Signals();
+    if (recorded.empty()) {
+        recorded = WatchList::CoilsOf(*m_view->Program());
+    }
+    std::vector<std::string> texts;
+    for (const SimSignal& signal : recorded) {
+        texts.push_back(WatchList::NoteOf(notes, signal));
+    }
+    m_recording = std::make_unique<VcdRecording>(path, std::move(recorded), std::move(texts));
+    m_runner.SetTrace(&m_recording->Trace());
+    return true;
+}
+
+bool CSimMonitor::StopRecording() {
+    m_runner.SetTrace(nullptr);
+    const std::unique_ptr<VcdRecording> recording = std::move(m_recording);
+    if (!recording) {
+        return true;
+    }
+    std::string error;
+    const bool written = recording->Write(m_engine.TimeMs(), error);
+    emit RecordingWritten(QtText::FromLocalPath(recording->Path()), QtText::ToQString(error));
+    return written;
 }
 
 void CSimMonitor::SetPaused(bool paused) {
@@ -60,13 +154,13 @@ void CSimMonitor::SingleScan() {
 }
 
 bool CSimMonitor::RunScans(std::int64_t count) {
-    for (std::int64_t i = 0; i < count; ++i) {
-        if (!m_engine.Scan()) {
-            m_timer.stop();
-            m_paused = true;
-            emit Halted(QtText::ToQString(m_engine.StopMessage()));
-            return false;
-        }
+    if (m_engine.IsStopped()) {
+        return false;
+    }
+    if (!m_runner.Run(count)) {
+        m_paused = true;
+        emit Halted(QtText::ToQString(m_engine.StopMessage()));
+        return false;
     }
     return true;
 }
@@ -107,6 +201,9 @@ void CSimMonitor::Refresh() {
         }
     }
     m_power = std::move(power);
+    m_watch.Update(m_engine.Memory());
+    m_boxes = m_engine.TimersAndCounters();
+    emit Refreshed();
 }
 
 void CSimMonitor::OnCellClicked(int column, int line, bool force) {

@@ -4,21 +4,28 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "sim/GridEvaluator.h"
 #include "sim/ScanEngine.h"
+#include "sim/SimRunner.h"
+#include "sim/Stimulus.h"
+#include "sim/VcdRecording.h"
+#include "sim/WatchList.h"
 
 namespace rungpad {
 
+class AddressNotes;
 class CLadConvert;
 class CRungpadView;
 
 // Monitor mode of one view: runs the scan engine on the view's converted program in simulated
 // time at a chosen speed, refreshes the power flow drawn on the view at most 30 times a second
 // (repainting only the cells whose state changed), and turns clicks on X and F contacts into
-// input changes (Shift+click forces any contact or coil).
+// input changes (Shift+click forces any contact or coil). It keeps the watched signals of the
+// signal table, plays a loaded stimulus in simulated time and records the run to a VCD file.
 class CSimMonitor : public QObject {
     Q_OBJECT
 
@@ -51,18 +58,58 @@ class CSimMonitor : public QObject {
 
     ScanEngine& Engine() { return m_engine; }
     const std::vector<LinePower>& Power() const { return m_power; }
-    // Evaluates the grid again and repaints the cells whose state changed.
+    // Evaluates the grid again, repaints the cells whose state changed and reads the watched
+    // signals, timers and counters (then Refreshed).
     void Refresh();
+    // Runs count scans now, as the timer does (stimulus before, recording after each), then
+    // refreshes; false when the run stopped (Halted).
+    bool Advance(std::int64_t count);
+
+    // The watched signals; kept across runs.
+    WatchList& Watch() { return m_watch; }
+    const std::vector<ScanEngine::TimerCounter>& TimersAndCounters() const { return m_boxes; }
+    // Writes (or with force holds) the value valueText gives to signal, by the watch list's
+    // rules, and shows it. False with problem when the value does not fit or nothing runs.
+    bool Assign(const SimSignal& signal, const std::string& valueText, bool force,
+                std::string& problem);
+    void Release(const SimSignal& signal);
+
+    // Reads and checks the stimulus file at path and plays it: from the start of each run, and
+    // from the next scan when a run is on. False with error (nothing changes) when the file
+    // cannot be read or a line is malformed.
+    bool LoadStimulus(const std::string& path, std::string& error);
+    void UnloadStimulus();
+    const std::string& StimulusPath() const { return m_stimulusPath; }
+
+    // Records the watched signals (every coil of the program when none are watched), with their
+    // notes, from the next scan on; the VCD file is written when recording or the run stops.
+    // False with error when nothing runs or path cannot be written.
+    bool StartRecording(const std::string& path, const AddressNotes& notes, std::string& error);
+    // Ends the recording and writes its file (RecordingWritten tells how that went); false when
+    // the file cannot be written, the file that was there then stays as it was.
+    bool StopRecording();
+    bool IsRecording() const { return m_recording != nullptr; }
 
   signals:
     // The run stopped by itself (a scan failed); message says why.
     void Halted(const QString& message);
+    // After each refresh (at most 30 times a second while running, and after every change).
+    void Refreshed();
+    void ActiveChanged(bool active);
+    // A recording ended and its file was written (error empty) or not.
+    void RecordingWritten(const QString& path, const QString& error);
 
   private:
     void OnTick();
     bool RunScans(std::int64_t count);
 
     ScanEngine m_engine;
+    SimRunner m_runner{m_engine};
+    WatchList m_watch;
+    std::vector<ScanEngine::TimerCounter> m_boxes;
+    std::unique_ptr<Stimulus> m_stimulus;
+    std::string m_stimulusPath;
+    std::unique_ptr<VcdRecording> m_recording;
     QPointer<CRungpadView> m_view;
     std::vector<LinePower> m_power;
     QTimer m_timer;
