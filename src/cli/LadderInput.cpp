@@ -27,4 +27,8 @@ bool WriteOutput(const std::string& path, std::span<const std::uint8_t> bytes) {
     return true;
 }
 
+bool WriteTextOutput(const std::string& path, std::string_view text) {
+    return WriteOutput(path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
 }  // namespace rungpad::cli

@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "model/LadFile.h"
 
@@ -13,5 +14,7 @@ bool ReadLadder(const std::string& path, LadProgram& program, LadHeaderTexts& he
 
 // Writes bytes through a temporary file; prints one line on stderr and returns false on failure.
 bool WriteOutput(const std::string& path, std::span<const std::uint8_t> bytes);
+// The same for a text, written as its bytes.
+bool WriteTextOutput(const std::string& path, std::string_view text);
 
 }  // namespace rungpad::cli

@@ -11,17 +11,13 @@ namespace rungpad::cli {
 
 namespace {
 
-bool WriteText(const std::string& path, const std::string& text) {
-    return WriteOutput(path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
-}
-
 int NotesToCsv(const std::string& noteFile, const std::string& out) {
     AddressNotes notes;
     if (!NoteFile::Load(noteFile, notes)) {
         std::cerr << "rungpad-cli: cannot read " << noteFile << '\n';
         return kExitBadFile;
     }
-    return WriteText(out, NoteCsv::Format(notes)) ? kExitOk : kExitBadFile;
+    return WriteTextOutput(out, NoteCsv::Format(notes)) ? kExitOk : kExitBadFile;
 }
 
 int CsvToNotes(const std::string& csv, const std::string& out) {
@@ -40,7 +36,7 @@ int CsvToNotes(const std::string& csv, const std::string& out) {
     if (!errors.empty()) {
         return kExitBadFile;
     }
-    return WriteText(out, NoteFile::Format(notes)) ? kExitOk : kExitBadFile;
+    return WriteTextOutput(out, NoteFile::Format(notes)) ? kExitOk : kExitBadFile;
 }
 
 int RunNotes(const std::vector<std::string>& args) {

@@ -165,8 +165,7 @@ int RunSim(const std::vector<std::string>& args) {
     if (parsed->vcd) {
         const std::string vcd =
             VcdWriter::Write(trace, NotesOf(document.Doc(), watch), engine.TimeMs());
-        if (!WriteOutput(*parsed->vcd, std::span(reinterpret_cast<const std::uint8_t*>(vcd.data()),
-                                                 vcd.size()))) {
+        if (!WriteTextOutput(*parsed->vcd, vcd)) {
             return kExitBadFile;
         }
     }

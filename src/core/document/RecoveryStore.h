@@ -21,7 +21,6 @@ class RecoveryStore {
 
     explicit RecoveryStore(std::string directory) : m_directory(std::move(directory)) {}
 
-    const std::string& Directory() const { return m_directory; }
     // The copy file of name in the directory.
     std::string FileOf(const std::string& name) const;
     // Writes the copy as name (creating the directory); false with error set on failure.

@@ -72,7 +72,6 @@ class CRungpadDoc {
 
     MessageChannel& Out() const { return *m_out; }
     MessageBoxHost& Box() const { return *m_box; }
-    DocumentHost& Host() const { return *m_host; }
 
     // Replaces how files are written (tests simulate failing disks with it).
     void SetFileWriter(FileWriter writer) { m_writeFile = std::move(writer); }

@@ -30,9 +30,6 @@ class CRungpadApp {
     // false (reported on stderr) when there is no printer or the file cannot be printed.
     bool PrintFile(const QString& path);
 
-    CMainFrame& MainFrame() const { return *m_frame; }
-    RecoveryKeeper& Recovery() const { return *m_recovery; }
-
   private:
     std::unique_ptr<CMainFrame> m_frame;
     RecoveryKeeper* m_recovery = nullptr;  // owned by the frame
