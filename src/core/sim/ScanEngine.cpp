@@ -29,7 +29,8 @@ std::uint32_t ScanEngine::TmrbElapsedMs(int number) const {
 
 std::vector<ScanEngine::TimerCounter> ScanEngine::TimersAndCounters() const {
     std::vector<TimerCounter> boxes;
-    for (const Instr& instr : m_program) {
+    for (std::size_t i = 0; i < m_program.size(); ++i) {
+        const Instr& instr = m_program[i];
         if (instr.op != Op::kTmr && instr.op != Op::kTmrb && instr.op != Op::kCtr) {
             continue;
         }
@@ -37,22 +38,37 @@ std::vector<ScanEngine::TimerCounter> ScanEngine::TimersAndCounters() const {
         box.instruction = Op::NameOf(instr.op);
         box.number = instr.a;
         box.line = instr.line;
-        if (instr.op == Op::kTmrb) {
-            box.current = TmrbElapsedMs(instr.a) / kTimerUnitMs[instr.kind];
-            box.preset = instr.b;
-        } else {
+        box.index = i;
+        if (instr.op != Op::kTmrb) {
             const bool timer = instr.op == Op::kTmr;
             char word[16];
             std::snprintf(word, sizeof word, timer ? "DT%04d" : "DC%04d", instr.a);
             box.presetWord = word;
             std::snprintf(word, sizeof word, timer ? "T%03d" : "C%03d", instr.a);
             box.currentWord = word;
-            box.current = m_memory.Value(instr.c, 2);
-            box.preset = m_memory.Value(instr.b, 2);
         }
         boxes.push_back(std::move(box));
     }
+    ReadTimersAndCounters(boxes);
     return boxes;
+}
+
+bool ScanEngine::ReadTimersAndCounters(std::vector<TimerCounter>& boxes) const {
+    bool changed = false;
+    for (TimerCounter& box : boxes) {
+        if (box.index >= m_program.size()) {
+            continue;
+        }
+        const Instr& instr = m_program[box.index];
+        const bool tmrb = instr.op == Op::kTmrb;
+        const std::uint32_t current =
+            tmrb ? TmrbElapsedMs(instr.a) / kTimerUnitMs[instr.kind] : m_memory.Value(instr.c, 2);
+        const std::uint32_t preset = tmrb ? instr.b : m_memory.Value(instr.b, 2);
+        changed = changed || current != box.current || preset != box.preset;
+        box.current = current;
+        box.preset = preset;
+    }
+    return changed;
 }
 
 bool ScanEngine::Scan() {

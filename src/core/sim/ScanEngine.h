@@ -63,9 +63,13 @@ class ScanEngine {
         std::string currentWord;  // "T001", "C002"; empty for TMRB
         std::uint32_t current = 0;  // elapsed time or count, in the preset's unit
         std::uint32_t preset = 0;
+        std::size_t index = 0;  // where the engine keeps it
     };
     // Every timer and counter of the loaded program in step order, values as they are now.
     std::vector<TimerCounter> TimersAndCounters() const;
+    // Reads the values of boxes (from TimersAndCounters of the program loaded now) again; true
+    // when any changed. Cheap enough for every display frame.
+    bool ReadTimersAndCounters(std::vector<TimerCounter>& boxes) const;
 
     // Number of records in the loaded step list (for benchmarks and tests).
     int RecordCount() const { return m_recordCount; }

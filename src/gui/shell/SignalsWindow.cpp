@@ -35,8 +35,8 @@ CSignalTable* MakeTable(QWidget* parent, const QStringList& headers) {
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
-    // Short columns as wide as their contents, the last one (the note) takes the rest.
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The last column (the note) takes the room the others leave; they are fitted to their
+    // contents when rows come or go, not at every refresh (that would measure every cell).
     table->horizontalHeader()->setStretchLastSection(true);
     table->horizontalHeader()->setMinimumSectionSize(36);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
@@ -122,7 +122,7 @@ void CSignalsWindow::RemoveSelected() {
 
 void CSignalsWindow::ShowAll() {
     RebuildRows();
-    ShowBoxes();
+    RebuildBoxes();
 }
 
 void CSignalsWindow::ShowProblem(const std::string& problem) {
@@ -166,6 +166,7 @@ void CSignalsWindow::RebuildRows() {
     }
     m_updating = false;
     ShowValues();
+    FitColumns(m_table);
 }
 
 void CSignalsWindow::ShowValues() {
@@ -191,7 +192,7 @@ void CSignalsWindow::ShowValues() {
     m_updating = false;
 }
 
-void CSignalsWindow::ShowBoxes() {
+void CSignalsWindow::RebuildBoxes() {
     const auto& boxes = m_monitor.TimersAndCounters();
     m_updating = true;
     m_boxes->setRowCount(static_cast<int>(boxes.size()));
@@ -200,12 +201,35 @@ void CSignalsWindow::ShowBoxes() {
         SetCell(m_boxes, row, kBox,
                 QStringLiteral("%1 %2").arg(QtText::ToQString(box.instruction)).arg(box.number));
         SetCell(m_boxes, row, kLine, QString::number(box.line + 1));
-        SetCell(m_boxes, row, kCurrent, QString::number(box.current));
-        SetCell(m_boxes, row, kPreset, QString::number(box.preset), !box.presetWord.empty());
+        SetCell(m_boxes, row, kCurrent, {});
+        SetCell(m_boxes, row, kPreset, {}, !box.presetWord.empty());
         m_boxes->item(row, kPreset)->setToolTip(QtText::ToQString(box.presetWord));
         m_boxes->item(row, kCurrent)->setToolTip(QtText::ToQString(box.currentWord));
     }
     m_updating = false;
+    ShowBoxes();
+    FitColumns(m_boxes);
+}
+
+void CSignalsWindow::ShowBoxes() {
+    const auto& boxes = m_monitor.TimersAndCounters();
+    if (m_boxes->rowCount() != static_cast<int>(boxes.size())) {
+        RebuildBoxes();
+        return;
+    }
+    m_updating = true;
+    for (int row = 0; row < m_boxes->rowCount(); ++row) {
+        const ScanEngine::TimerCounter& box = boxes[static_cast<std::size_t>(row)];
+        SetCell(m_boxes, row, kCurrent, QString::number(box.current));
+        SetCell(m_boxes, row, kPreset, QString::number(box.preset), !box.presetWord.empty());
+    }
+    m_updating = false;
+}
+
+void CSignalsWindow::FitColumns(CSignalTable* table) {
+    for (int column = 0; column + 1 < table->columnCount(); ++column) {
+        table->resizeColumnToContents(column);
+    }
 }
 
 void CSignalsWindow::OnItemChanged(QTableWidgetItem* item) {

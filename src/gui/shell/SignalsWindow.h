@@ -50,7 +50,10 @@ class CSignalsWindow : public QDockWidget {
     void RebuildRows();
     // New values into the rows, leaving a cell being edited alone.
     void ShowValues();
+    void RebuildBoxes();
     void ShowBoxes();
+    // Fits the columns but the last (which takes the rest) to their contents.
+    static void FitColumns(CSignalTable* table);
     void OnItemChanged(QTableWidgetItem* item);
     void OnBoxItemChanged(QTableWidgetItem* item);
     void ShowProblem(const std::string& problem);

@@ -202,7 +202,7 @@ void CSimMonitor::Refresh() {
     }
     m_power = std::move(power);
     m_watch.Update(m_engine.Memory());
-    m_boxes = m_engine.TimersAndCounters();
+    m_engine.ReadTimersAndCounters(m_boxes);
     emit Refreshed();
 }
 

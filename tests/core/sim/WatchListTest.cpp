@@ -174,6 +174,11 @@ TEST(WatchList, TimersAndCountersFollowTheRun) {
     ASSERT_TRUE(p.engine.Scan());
     EXPECT_EQ(Named("R100.0").Read(memory), 1u);
     EXPECT_EQ(p.engine.TimersAndCounters()[0].current, 24u);  // the elapsed time stays
+    // The list read again in place (as every display frame does) follows the run.
+    EXPECT_TRUE(p.engine.ReadTimersAndCounters(boxes));
+    EXPECT_EQ(boxes[0].preset, 16u);
+    EXPECT_EQ(boxes[1].current, 3u);  // TMRB: 32 ms
+    EXPECT_FALSE(p.engine.ReadTimersAndCounters(boxes));
 }
 
 // A stimulus given to a runner in the middle of a run plays from then on: its times count from
