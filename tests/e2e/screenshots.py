@@ -37,18 +37,12 @@ def run(s, out):
     s.save(s.wait_settled(), "convert", folder=out)
 
     # Monitor mode: the start contact clicked, the latch and the timer's output powered.
-    def powered(column, line):
-        def green(pixel):
-            r, g, b = pixel
-            return g > 120 and g > r + 50 and g > b + 30
-        return lambda shot: shot.count(grid.cell_rect(column, line), green) > 10
-
     s.key("F5")
-    s.wait_screen(powered(0, 1), "monitor mode drawn")
+    s.wait_screen(grid.powered(0, 1), "monitor mode drawn")
     s.click(*grid.cell_center(0, 0))
-    s.wait_screen(powered(7, 0), "coil Y000.0 on")
+    s.wait_screen(grid.powered(7, 0), "coil Y000.0 on")
     s.click(*grid.cell_center(0, 0))
-    s.wait_screen(powered(7, 4), "coil Y000.1 on after the timer")
+    s.wait_screen(grid.powered(7, 4), "coil Y000.1 on after the timer")
     s.save(s.wait_settled(), "monitor", folder=out)
 
     # The Signals window beside it: three watched signals, the timer and the counter.

@@ -7,11 +7,6 @@ import os
 from e2elib import run_journey, check, wait_until
 
 
-def green(pixel):
-    r, g, b = pixel
-    return g > 120 and g > r + 50 and g > b + 30
-
-
 def run(s):
     path = s.copy_example()
     original = open(path, "rb").read()
@@ -22,15 +17,12 @@ def run(s):
     s.start_app(path, title=r"\[demo\.plf\]")
     grid = s.grid()
 
-    def powered(column, line):
-        return lambda shot: shot.count(grid.cell_rect(column, line), green) > 10
-
     s.key("alt+s", "l")
     s.file_dialog(stimulus)
     s.wait_output(f"Stimulus loaded: {stimulus} (plays from the start)")
 
     s.key("F5")
-    s.wait_screen(powered(7, 0), "coil Y000.0 latched by the stimulus")
+    s.wait_screen(grid.powered(7, 0), "coil Y000.0 latched by the stimulus")
 
     before = set(os.listdir(s.path(".")))
     s.key("alt+s", "r")
@@ -44,7 +36,7 @@ def run(s):
     check("$dumpvars\n1!\n" in text, "Y000.0 not on in the recording:\n" + text)
 
     s.key("F5")
-    s.wait_screen(lambda shot: not powered(7, 0)(shot), "monitor drawing gone after stopping")
+    s.wait_screen(lambda shot: not grid.powered(7, 0)(shot), "monitor drawing gone after stopping")
     s.wait_active(r"\[demo\.plf\]$")
     check(open(path, "rb").read() == original, "file changed")
     added = set(os.listdir(s.path("."))) - before
