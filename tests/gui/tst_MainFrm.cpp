@@ -47,7 +47,7 @@ bool MenuShown(const QMainWindow& frame, const QString& title) {
 void ChangeActiveDocument(CMainFrame& frame) {
     frame.ActiveChild()->View()->Edit([](CLadEditor& e) {
         e.Select({2, 0}, {2, 0});
-        e.PlaceElement(0x100);
+        e.PlaceElement(Element::kHLine);
     });
 }
 
@@ -169,7 +169,7 @@ class TestMainFrm : public test::MainFrameTest {
         CRungpadView* view = frame.ActiveChild()->View();
         view->Edit([](CLadEditor& e) {
             e.Select({2, 0}, {2, 0});
-            e.PlaceElement(0x100);
+            e.PlaceElement(Element::kHLine);
         });
         QVERIFY(undo->isEnabled());
         QVERIFY(frame.ActiveChild()->isWindowModified());

@@ -88,7 +88,7 @@ class TestRecovery : public QObject {
     static void Edit(CMainFrame& frame) {
         frame.ActiveChild()->View()->Edit([](CLadEditor& e) {
             e.Select({2, 0}, {2, 0});
-            e.PlaceElement(0x100);
+            e.PlaceElement(Element::kHLine);
         });
     }
 

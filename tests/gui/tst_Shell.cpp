@@ -185,7 +185,7 @@ class TestShell : public QObject {
         QCOMPARE(second->windowTitle(), QStringLiteral("demo.plf:2[*]"));
         second->View()->Edit([](CLadEditor& e) {
             e.Select({3, 1}, {3, 1});
-            e.PlaceElement(0x100);
+            e.PlaceElement(Element::kHLine);
         });
         QCOMPARE(first->View()->Program()->Cell(3, 1).code, Element::kHLine);
         QVERIFY(first->isWindowModified());

@@ -111,7 +111,7 @@ class TestViewEditing : public QObject {
         QTest::keyClick(&f.view, Qt::Key_Right);
         QTest::keyClick(&f.view, Qt::Key_Right);
         QTest::keyClick(&f.view, Qt::Key_Right);
-        f.view.Edit([](CLadEditor& e) { e.PlaceElement(0x100); });
+        f.view.Edit([](CLadEditor& e) { e.PlaceElement(Element::kHLine); });
         QCOMPARE(f.Program().Cell(3, 0).code, Element::kHLine);
         QCOMPARE(f.doc.Selection().cursor, (GridPos{4, 0}));
         QTest::keyClick(&f.view, Qt::Key_Left);

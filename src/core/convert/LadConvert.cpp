@@ -46,34 +46,6 @@ bool IsClaimedWithOutput(std::uint16_t code) {
 
 CLadConvert::CLadConvert(LadProgram* program) : m_program(program) {}
 
-// --- clamped access ---------------------------------------------------------------------------
-
-int CLadConvert::LastLine() const {
-    return m_program ? m_program->LineCount() - 1 : -1;
-}
-
-bool CLadConvert::IsLineInProgram(int line) const {
-    return line >= 0 && line <= LastLine();
-}
-
-const LadLine& CLadConvert::GetLine(int index) const {
-    if (LastLine() < 0) {
-        return m_emptyLine;
-    }
-    return m_program->Line(std::clamp(index, 0, LastLine()));
-}
-
-const LadCell& CLadConvert::CellAt(int line, int column) const {
-    if (column < 0 || column >= LadLine::kColumns) {
-        return m_emptyCell;
-    }
-    return GetLine(line).Cell(column);
-}
-
-bool CLadConvert::HasLinkAt(int line, int column) const {
-    return IsLineInProgram(line) && CellAt(line, column).HasLink();
-}
-
 std::uint16_t CLadConvert::FindFunction(int line, int& column) const {
     for (int c = 0; c < LadLine::kOutputColumn; ++c) {
         const FuncInstr* instr = FuncInstrTable::FindFunctionCode(CellAt(line, c).code);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -13,6 +14,7 @@
 #include "convert/StepRecord.h"
 #include "model/FuncInstrTable.h"
 #include "model/LadLine.h"
+#include "model/LadProgram.h"
 #include "model/NumberRegistry.h"
 
 namespace rungpad {
@@ -221,5 +223,33 @@ class CLadConvert {
 
     StepListBuilder m_stepList;
 };
+
+// Clamped access, inline: the network translation reads every cell several times.
+
+inline int CLadConvert::LastLine() const {
+    return m_program ? m_program->LineCount() - 1 : -1;
+}
+
+inline bool CLadConvert::IsLineInProgram(int line) const {
+    return line >= 0 && line <= LastLine();
+}
+
+inline const LadLine& CLadConvert::GetLine(int index) const {
+    if (LastLine() < 0) {
+        return m_emptyLine;
+    }
+    return m_program->Line(std::clamp(index, 0, LastLine()));
+}
+
+inline const LadCell& CLadConvert::CellAt(int line, int column) const {
+    if (column < 0 || column >= LadLine::kColumns) {
+        return m_emptyCell;
+    }
+    return GetLine(line).Cell(column);
+}
+
+inline bool CLadConvert::HasLinkAt(int line, int column) const {
+    return IsLineInProgram(line) && CellAt(line, column).HasLink();
+}
 
 }  // namespace rungpad

@@ -49,11 +49,12 @@ bool CLadConvert::EmitContact(std::string_view mnemonic, const LadCell& cell, in
         AddError(ConvertError::kConversion, ErrorCode::kAddressMissing, line);
         return false;
     }
-    if (const int error = OperandCheck::BitAddressError(cell.Text())) {
+    const std::string_view address = cell.Text();
+    if (const int error = OperandCheck::BitAddressError(address)) {
         AddError(ConvertError::kConversion, error, line);
         return false;
     }
-    return EmitInstruction(mnemonic, cell.Text(), line);
+    return EmitInstruction(mnemonic, address, line);
 }
 
 // Composes "mnemonic padded to 10 characters, operand" in the text buffer and adds it.

@@ -1,7 +1,5 @@
 #include "convert/OperandCheck.h"
 
-#include <string>
-
 #include "convert/ConvertError.h"
 #include "model/ParameterRules.h"
 #include "model/PlcAddress.h"
@@ -19,14 +17,18 @@ bool IsDigit(char c) {
 
 }  // namespace
 
+// Only the stored form is accepted ("X012.3": a capital letter, three digits, the bit 0-7): a
+// lower-case letter or an unpadded byte number would be encoded differently from what the list
+// shows. The byte must lie inside its letter's range.
 int OperandCheck::BitAddressError(std::string_view text) {
-    std::string normalised(text);
-    // Only the stored form is accepted: a lower-case letter or an unpadded byte number would be
-    // encoded differently from what the list shows.
-    if (PlcAddress::ParseBitAddress(normalised) < 0 || normalised != text) {
+    const bool storedForm = text.size() == 6 && !(text[0] >= 'a' && text[0] <= 'z') &&
+                            IsDigit(text[1]) && IsDigit(text[2]) && IsDigit(text[3]) &&
+                            text[4] == '.' && text[5] >= '0' && text[5] <= '7';
+    if (!storedForm) {
         return kMalformed;
     }
-    return 0;
+    const int byte = (text[1] - '0') * 100 + (text[2] - '0') * 10 + (text[3] - '0');
+    return PlcAddress::CheckByteRange(text[0], byte) ? 0 : kMalformed;
 }
 
 int OperandCheck::ParameterError(std::uint16_t code, int column, std::string_view text,

@@ -2,6 +2,7 @@
 #include "convert/StepListBuilder.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <span>
 
 #include "convert/StepOpcode.h"
@@ -83,7 +84,27 @@ const std::array<StepListBuilder::Opcode, 55>& StepListBuilder::Opcodes() {
 
 // A mnemonic not found before "STOP" has opcode 0.
 int StepListBuilder::OpcodeOf(std::string_view mnemonic) {
-    for (int op = 0; op < Op::kStop; ++op) {
+    // Opcodes by the first character of their mnemonic, in table order, so a look-up compares a
+    // handful of names instead of the whole table.
+    struct Bucket {
+        std::array<std::int8_t, 12> opcodes{};
+        int count = 0;
+    };
+    static constexpr std::array<Bucket, 128> kByFirst = [] {
+        std::array<Bucket, 128> buckets{};
+        for (int op = 0; op < Op::kStop; ++op) {
+            Bucket& bucket = buckets[static_cast<unsigned char>(Op::kNames[op][0]) & 0x7F];
+            bucket.opcodes[static_cast<std::size_t>(bucket.count++)] = static_cast<std::int8_t>(op);
+        }
+        return buckets;
+    }();
+    const unsigned char first = mnemonic.empty() ? 0 : static_cast<unsigned char>(mnemonic[0]);
+    if (first >= kByFirst.size()) {
+        return 0;
+    }
+    const Bucket& bucket = kByFirst[first];
+    for (int i = 0; i < bucket.count; ++i) {
+        const int op = bucket.opcodes[static_cast<std::size_t>(i)];
         if (Op::kNames[static_cast<std::size_t>(op)] == mnemonic) {
             return op;
         }
@@ -178,30 +199,41 @@ bool StepListBuilder::Build(const InstructionList& list, ConvertErrorList& error
     return true;
 }
 
-bool StepListBuilder::BuildInstruction(std::string_view text, int line) {
-    // Runs of spaces become one, letters upper case.
-    std::array<char, InstructionList::kMaxTextLength> buffer;
-    std::size_t length = 0;
-    for (char c : text) {
-        if ((c == ' ' && (length == 0 || buffer[length - 1] == ' ')) || length >= buffer.size()) {
-            continue;
-        }
-        buffer[length++] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    if (length > 0 && buffer[length - 1] == ' ') {
-        --length;
-    }
-    const std::string_view words(buffer.data(), length);
-    // A text of spaces only is reported without a line.
-    m_line = words.empty() ? -1 : line;
-
+StepListBuilder::Tokens StepListBuilder::SplitWords(std::string_view text) {
     Tokens tokens;
     std::size_t at = 0;
-    while (at < words.size() && tokens.count < static_cast<int>(tokens.items.size())) {
-        const std::size_t space = std::min(words.find(' ', at), words.size());
-        tokens.items[static_cast<std::size_t>(tokens.count++)] = words.substr(at, space - at);
-        at = space + 1;
+    const std::size_t size = text.size();
+    while (tokens.count < static_cast<int>(tokens.items.size())) {
+        while (at < size && text[at] == ' ') {
+            ++at;
+        }
+        if (at == size) {
+            break;
+        }
+        const std::size_t start = at;
+        while (at < size && text[at] != ' ') {
+            tokens.hasLowerCase |= text[at] >= 'a' && text[at] <= 'z';
+            ++at;
+        }
+        tokens.items[static_cast<std::size_t>(tokens.count++)] = text.substr(start, at - start);
     }
+    return tokens;
+}
+
+bool StepListBuilder::BuildInstruction(std::string_view text, int line) {
+    // The words are what lies between runs of spaces, read in upper case.
+    std::array<char, InstructionList::kMaxTextLength> upper;
+    Tokens tokens = SplitWords(text);
+    if (tokens.hasLowerCase) {
+        text = text.substr(0, upper.size());
+        std::transform(text.begin(), text.end(), upper.begin(), [](char c) {
+            return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        });
+        tokens = SplitWords(std::string_view(upper.data(), text.size()));
+    }
+    // A text of spaces only is reported without a line.
+    m_line = tokens.count == 0 ? -1 : line;
+
     const int opcode = OpcodeOf(tokens[0]);
 
     const int errorsBefore = m_errors->Count();

@@ -45,6 +45,7 @@ class StepListBuilder {
     struct Tokens {
         std::array<std::string_view, 12> items{};
         int count = 0;
+        bool hasLowerCase = false;
         std::string_view operator[](int i) const {
             return i >= 0 && i < count ? items[static_cast<std::size_t>(i)] : std::string_view{};
         }
@@ -110,6 +111,8 @@ class StepListBuilder {
     };
     static const std::array<Opcode, 55>& Opcodes();
     static int OpcodeOf(std::string_view mnemonic);
+    // The words of text (at most 12), and whether they hold a lower-case letter.
+    static Tokens SplitWords(std::string_view text);
 
     // One per instruction kind; the opcode table names them.
     bool NoRecord(int opcode, const Tokens& t);

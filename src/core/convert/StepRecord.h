@@ -16,11 +16,7 @@ struct StepRecord {
     std::uint16_t a = 0;
     std::uint16_t b = 0;
 
-    std::uint8_t TypeByte() const { return static_cast<std::uint8_t>(b & 0xFF); }
     std::uint8_t Mask() const { return static_cast<std::uint8_t>(b >> 8); }
-    void SetTypeAndMask(std::uint8_t type, std::uint8_t mask) {
-        b = static_cast<std::uint16_t>(type | (mask << 8));
-    }
 
     // The record as stored in the image, fields little-endian.
     std::array<std::uint8_t, kSize> Bytes() const {

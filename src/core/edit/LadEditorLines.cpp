@@ -156,7 +156,7 @@ void CLadEditor::OnCut() {
     m_clipboard->Release();
     OnCopy();
     if (m_clipboard->Count() == LadClipboard::kOneCell) {
-        PlaceElement(0);
+        PlaceElement(Element::kEmpty);
     } else if (m_clipboard->Count() > 0) {
         OnDeleteLine();
     }

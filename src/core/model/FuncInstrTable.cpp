@@ -62,6 +62,19 @@ constexpr int KindOf(std::uint16_t code) {
     return code >> 8;
 }
 
+// Catalogue index by the high byte of a code (-1: no instruction), so the converter's many
+// look-ups of box cells do not walk the table.
+constexpr std::array<std::int8_t, 256> kIndexByKind = [] {
+    std::array<std::int8_t, 256> index{};
+    index.fill(-1);
+    for (const FuncInstr& f : kTable) {
+        if (index[static_cast<std::size_t>(KindOf(f.code))] < 0) {
+            index[static_cast<std::size_t>(KindOf(f.code))] = static_cast<std::int8_t>(f.index);
+        }
+    }
+    return index;
+}();
+
 }  // namespace
 
 const FuncInstr& FuncInstrTable::At(int index) {
@@ -79,12 +92,8 @@ const FuncInstr* FuncInstrTable::FindFunctionCode(std::uint16_t code) {
     if (code < 0x1000) {
         return nullptr;
     }
-    for (const FuncInstr& f : kTable) {
-        if (KindOf(f.code) == KindOf(code)) {
-            return &f;
-        }
-    }
-    return nullptr;
+    const int index = kIndexByKind[static_cast<std::size_t>(KindOf(code))];
+    return index < 0 ? nullptr : &kTable[static_cast<std::size_t>(index)];
 }
 
 const FuncInstr* FuncInstrTable::FindByName(std::string_view name) {

@@ -54,18 +54,8 @@ LadProgram& LadProgram::operator=(LadProgram&& other) noexcept {
     return *this;
 }
 
-LadLine& LadProgram::Line(int i) {
-    if (!IsValidLine(i)) {
-        throw std::out_of_range("ladder line out of range");
-    }
-    return m_slots[i]->line;
-}
-
-const LadLine& LadProgram::Line(int i) const {
-    if (!IsValidLine(i)) {
-        throw std::out_of_range("ladder line out of range");
-    }
-    return m_slots[i]->line;
+void LadProgram::ThrowLineOutOfRange() {
+    throw std::out_of_range("ladder line out of range");
 }
 
 NoteText& LadProgram::Note(int i) {

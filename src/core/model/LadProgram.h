@@ -34,8 +34,14 @@ class LadProgram {
     bool IsValidLine(int i) const { return i >= 0 && i < m_count; }
 
     // Line slot i; throws std::out_of_range outside 0 .. line count - 1.
-    LadLine& Line(int i);
-    const LadLine& Line(int i) const;
+    LadLine& Line(int i) {
+        CheckLine(i);
+        return m_slots[static_cast<std::size_t>(i)]->line;
+    }
+    const LadLine& Line(int i) const {
+        CheckLine(i);
+        return m_slots[static_cast<std::size_t>(i)]->line;
+    }
     LadCell& Cell(int column, int line) { return Line(line).Cell(column); }
     const LadCell& Cell(int column, int line) const { return Line(line).Cell(column); }
 
@@ -61,6 +67,14 @@ class LadProgram {
     friend bool operator==(const LadProgram& a, const LadProgram& b);
 
   private:
+    // Kept inline: the converter and the views read lines by the million.
+    void CheckLine(int i) const {
+        if (!IsValidLine(i)) [[unlikely]] {
+            ThrowLineOutOfRange();
+        }
+    }
+    [[noreturn]] static void ThrowLineOutOfRange();
+
     // A line of the program with the text of its note slot.
     struct Slot {
         LadLine line;

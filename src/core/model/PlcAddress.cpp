@@ -33,13 +33,20 @@ constexpr std::array<AddressType, 12> kTypes{{
     {'t', 0, false, 0x8100, 2, 't'},  // DT
 }};
 
-const AddressType* FindType(char letter) {
-    for (const AddressType& type : kTypes) {
-        if (type.letter == letter) {
-            return &type;
-        }
+// kTypes index by letter (-1: no such letter); every operand of a conversion is looked up.
+constexpr std::array<std::int8_t, 128> kTypeByLetter = [] {
+    std::array<std::int8_t, 128> index{};
+    index.fill(-1);
+    for (std::size_t i = 0; i < kTypes.size(); ++i) {
+        index[static_cast<std::size_t>(kTypes[i].letter)] = static_cast<std::int8_t>(i);
     }
-    return nullptr;
+    return index;
+}();
+
+const AddressType* FindType(char letter) {
+    const auto at = static_cast<unsigned char>(letter);
+    const int index = at < kTypeByLetter.size() ? kTypeByLetter[at] : -1;
+    return index < 0 ? nullptr : &kTypes[static_cast<std::size_t>(index)];
 }
 
 // Where each coil letter's bits start in the coil table, and how many it has.

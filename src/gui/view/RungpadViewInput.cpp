@@ -194,7 +194,7 @@ void CRungpadView::keyPressEvent(QKeyEvent* event) {
             Edit([](CLadEditor& editor) { editor.EditAtCursor(); });
             return;
         case Qt::Key_Delete:
-            Edit([](CLadEditor& editor) { editor.PlaceElement(0); });
+            Edit([](CLadEditor& editor) { editor.PlaceElement(Element::kEmpty); });
             return;
         default:
             if (const std::optional<Key> move = CursorKeyOf(event->key())) {

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 #include "ConvertFixture.h"
+#include "convert/OperandCheck.h"
+#include "model/PlcAddress.h"
 
 namespace rungpad {
 namespace {
@@ -92,6 +97,42 @@ TEST_F(OperandTextTest, ParameterJudgedByItsBox) {
     convert.SetProgram(&program);
     convert.Convert();
     EXPECT_EQ(LastError(), "1012@1");
+}
+
+// The conversion's quick check of a contact's address must accept exactly the texts that the
+// entry parser accepts unchanged: those are the addresses the editor stores.
+TEST(BitAddressCheckTest, AcceptsExactlyWhatTheEntryParserLeavesUnchanged) {
+    const auto entryAccepts = [](const std::string& text) {
+        std::string normalised = text;
+        return PlcAddress::ParseBitAddress(normalised) >= 0 && normalised == text;
+    };
+    std::vector<std::string> texts = {"X000.0", "X127.7", "Y000.8", "x000.0", "X00.0",  "X0000.0",
+                                      "F999.7", "R000.0", "D000.0", "X000.",  ".000.0", "X000,0",
+                                      "",       "X",      "K019.7", "G255.7"};
+    const std::string alphabet = "XYRFGKDAxr0123456789.. ";
+    std::mt19937 random(7);
+    for (int i = 0; i < 200000; ++i) {
+        // Every third text has the shape of a whole address, so that many are accepted.
+        const bool shaped = i % 3 == 0;
+        std::string text(shaped ? 6 : static_cast<std::size_t>(random() % 8), ' ');
+        for (char& c : text) {
+            c = alphabet[random() % alphabet.size()];
+        }
+        if (shaped) {
+            for (const std::size_t digit : {1, 2, 3, 5}) {
+                text[digit] = static_cast<char>('0' + random() % 10);
+            }
+            text[4] = '.';
+        }
+        texts.push_back(text);
+    }
+    int accepted = 0;
+    for (const std::string& text : texts) {
+        const bool quick = OperandCheck::BitAddressError(text) == 0;
+        ASSERT_EQ(quick, entryAccepts(text)) << '"' << text << '"';
+        accepted += quick ? 1 : 0;
+    }
+    EXPECT_GT(accepted, 1000);  // the cases reach the accepting path too
 }
 
 }  // namespace

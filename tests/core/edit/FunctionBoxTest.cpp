@@ -153,7 +153,7 @@ TEST_F(FunctionBoxTest, DeletedBoxFreesItsNumber) {
         Use(c.grid);
         ASSERT_TRUE(doc.Converter().IsNumberInUse(c.numberCode, c.number));
         SelectCell(FindBox(0), 0);
-        editor.PlaceElement(0);
+        editor.PlaceElement(Element::kEmpty);
         EXPECT_FALSE(doc.Converter().IsNumberInUse(c.numberCode, c.number));
         EXPECT_EQ(Lines(), 1);
         EXPECT_EQ(UndoKinds(), (std::vector<int>{2}));
@@ -164,7 +164,7 @@ TEST_F(FunctionBoxTest, TmrbPrecisionDoesNotFreeATimer) {
     Use({"X000.0 [TMRB:0003:0009:0100] - - (Y000.0)", ". # # # #",
          "X000.1 [TMRB:0001:0003:0100] - - (Y000.1)", ". # # # #", ""});
     SelectCell(1, 0);
-    editor.PlaceElement(0);
+    editor.PlaceElement(Element::kEmpty);
     EXPECT_FALSE(doc.Converter().IsNumberInUse(0x4102, 9));
     EXPECT_TRUE(doc.Converter().IsNumberInUse(0x4102, 3));  // the other box's timer
 }
@@ -175,13 +175,13 @@ TEST_F(FunctionBoxTest, CodTableGoesWithItsBoxButNotTheOtherWay) {
         "X000.0 [COD:0001:0008:R000:R001] - (Y000.1)", "X000.1 # # # # #", "CODT 1",   ""};
     Use(grid);
     SelectCell(3, 2);  // a table line: the table goes, the box stays
-    editor.PlaceElement(0);
+    editor.PlaceElement(Element::kEmpty);
     EXPECT_EQ(Lines(), 6);
     EXPECT_EQ(Cell(1, 1).code, 0x2610);
     EXPECT_EQ(Cell(1, 2).code, 0x2600);
     Use(grid);
     SelectCell(2, 0);  // the first box: its lines and table, not the box below
-    editor.PlaceElement(0);
+    editor.PlaceElement(Element::kEmpty);
     EXPECT_EQ(Lines(), 4);
     EXPECT_EQ(Cell(1, 0).code, 0x2600);
     EXPECT_EQ(Cell(3, 0).number, 8);

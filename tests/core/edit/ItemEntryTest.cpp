@@ -180,7 +180,7 @@ TEST_F(ItemEntryTest, CodCapacityBuildsAndReplacesTheTable) {
     EXPECT_EQ(Cell(0, 2).codtCount, 1);
     EXPECT_EQ(Cell(5, 2).Text(), "");
     SelectCell(1, 0);
-    editor.PlaceElement(0);
+    editor.PlaceElement(Element::kEmpty);
     EXPECT_TRUE(SameProgram(Grid({""}), doc.Program()));
 }
 
@@ -188,7 +188,7 @@ TEST_F(ItemEntryTest, CancelledEntryWritesNothing) {
     Use({"", ""});
     SelectCell(0, 0);
     out.Reset();
-    editor.PlaceElement(0x300);  // no answer queued: cancel
+    editor.PlaceElement(Element::kNoContact);  // no answer queued: cancel
     EXPECT_TRUE(out.Lines().empty());
     EXPECT_TRUE(editor.UndoList().GetCount() == 0);
     EXPECT_TRUE(doc.IsModified());

@@ -170,7 +170,7 @@ TEST_F(PlaceElementTest, ContactOnLastLineRecordsTheAppendedLineThenTheCell) {
     Use({"X000.0 - - - - - - (Y000.0)", ""});
     SelectCell(0, 1);
     host.items.push_back("X0.1");
-    editor.PlaceElement(0x300);
+    editor.PlaceElement(Element::kNoContact);
     ASSERT_EQ(UndoKinds(), (std::vector<int>{3, 1}));
     const UndoRecord& append = *editor.UndoList().Peek(1);
     EXPECT_EQ(append.insertedCount, 1);
@@ -185,7 +185,7 @@ TEST_F(PlaceElementTest, UndoOfTheAppendKeepsTheLastLinesElements) {
     const LadProgram before = doc.Program();
     SelectCell(1, 0);
     host.items.push_back("X0.1");
-    editor.PlaceElement(0x300);
+    editor.PlaceElement(Element::kNoContact);
     int n = 0;
     editor.UndoList().Undo(n);
     editor.UndoList().Undo(n);
@@ -196,7 +196,7 @@ TEST_F(PlaceElementTest, CoilRecordsEveryFilledCellAndOpensTheEntryForColumn7) {
     Use({"X000.0 . . - . . . .", ""});
     SelectCell(2, 0);
     host.items.push_back("Y1.0");
-    editor.PlaceElement(0x400);
+    editor.PlaceElement(Element::kCoil);
     EXPECT_EQ(UndoKinds(), (std::vector<int>(6, 1)));  // columns 1, 2, 4, 5, 6 and the coil
     ASSERT_EQ(host.itemAsks.size(), 1u);
     EXPECT_EQ(host.itemAsks[0].kind, 0x400);
@@ -218,7 +218,7 @@ TEST_F(PlaceElementTest, AppendAtTheLineLimitLeavesNoRecord) {
     Use({""});
     doc.Program().InsertLines(0, 1598);  // 1599 lines: one more is refused
     SelectCell(0, 1598);
-    editor.PlaceElement(0x100);
+    editor.PlaceElement(Element::kHLine);
     EXPECT_EQ(Lines(), 1599);
     EXPECT_EQ(UndoKinds(), (std::vector<int>{1}));
     EXPECT_EQ(out.Boxes(), (std::vector<std::string>{"行数超出范围!"}));

@@ -300,13 +300,13 @@ TEST_F(TwoViewsTest, EachViewUndoesOnlyItsOwnSteps) {
     CLadEditor second(doc, secondHost, clipboard);
     second.OnInitialUpdate();
     SelectCell(0, 0);
-    editor.PlaceElement(0x100);
+    editor.PlaceElement(Element::kHLine);
     EXPECT_EQ(Cursor(), (GridPos{1, 0}));  // the shared selection moved for both
     EXPECT_TRUE(editor.CanUndo());
     EXPECT_FALSE(second.CanUndo());
     second.OnUndo();
     EXPECT_EQ(Cell(0, 0).code, Element::kHLine);
-    second.PlaceElement(0x100);
+    second.PlaceElement(Element::kHLine);
     editor.OnUndo();
     EXPECT_EQ(Cell(0, 0).code, 0);
     EXPECT_EQ(Cell(1, 0).code, Element::kHLine);
