@@ -161,6 +161,10 @@ class Grid:
     def note_point(self, line):
         return self.to_screen(700, self.GRID_TOP + self.LINE_H * line + self.LINE_H // 2)
 
+    def powered(self, column, line):
+        """A screenshot predicate: monitor mode draws power in a cell (its wire, the element)."""
+        return lambda image: image.count(self.cell_rect(column, line), is_power_colour) > 10
+
     @staticmethod
     def locate_all(image):
         """Every grid whose rails' tops are on screen, left to right and top to bottom. Only
@@ -189,6 +193,12 @@ class Grid:
         """The grid whose rails come first (top left); None when no rails are on screen."""
         grids = Grid.locate_all(image)
         return grids[0] if grids else None
+
+
+def is_power_colour(pixel):
+    """The green monitor mode draws power in."""
+    r, g, b = pixel
+    return g > 120 and g > r + 50 and g > b + 30
 
 
 # ---------------------------------------------------------------------------------------------

@@ -1,6 +1,6 @@
 """Makes the README's screenshots with the real editor under Xvfb: the main window with the
 example program, the output and instruction windows after Convert, the print preview and
-monitor mode.
+monitor mode and its Signals window.
 Run through scripts/screenshots.sh."""
 
 import os
@@ -37,19 +37,21 @@ def run(s, out):
     s.save(s.wait_settled(), "convert", folder=out)
 
     # Monitor mode: the start contact clicked, the latch and the timer's output powered.
-    def powered(column, line):
-        def green(pixel):
-            r, g, b = pixel
-            return g > 120 and g > r + 50 and g > b + 30
-        return lambda shot: shot.count(grid.cell_rect(column, line), green) > 10
-
     s.key("F5")
-    s.wait_screen(powered(0, 1), "monitor mode drawn")
+    s.wait_screen(grid.powered(0, 1), "monitor mode drawn")
     s.click(*grid.cell_center(0, 0))
-    s.wait_screen(powered(7, 0), "coil Y000.0 on")
+    s.wait_screen(grid.powered(7, 0), "coil Y000.0 on")
     s.click(*grid.cell_center(0, 0))
-    s.wait_screen(powered(7, 4), "coil Y000.1 on after the timer")
+    s.wait_screen(grid.powered(7, 4), "coil Y000.1 on after the timer")
     s.save(s.wait_settled(), "monitor", folder=out)
+
+    # The Signals window beside it: three watched signals, the timer and the counter.
+    s.key("alt+s", "g")
+    for address in ("X000.0", "Y000.0", "R100.0"):
+        s.type(address)
+        s.key("Return")
+    s.click(*grid.cell_center(3, 13))  # the focus (and the blinking cursor) off the address box
+    s.save(s.wait_settled(), "monitor-signals", folder=out)
     s.key("F5")
 
 

@@ -180,10 +180,17 @@ void CSignalsWindow::ShowValues() {
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const WatchEntry& entry = entries[static_cast<std::size_t>(row)];
         SetCell(m_table, row, kValue, active ? QString::number(entry.value) : QString(), active);
-        SetCell(m_table, row, kForced, {});
         QTableWidgetItem* forced = m_table->item(row, kForced);
-        forced->setFlags(active ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable
-                                : Qt::ItemIsSelectable);
+        if (!forced) {
+            forced = new QTableWidgetItem;
+            m_table->setItem(row, kForced, forced);
+        }
+        const Qt::ItemFlags flags =
+            active ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable
+                   : Qt::ItemIsSelectable;
+        if (forced->flags() != flags) {
+            forced->setFlags(flags);
+        }
         const Qt::CheckState state = active && entry.forced ? Qt::Checked : Qt::Unchecked;
         if (forced->data(Qt::CheckStateRole).isNull() || forced->checkState() != state) {
             forced->setCheckState(state);

@@ -5,22 +5,14 @@ window from the Simulation menu, type the address of the latch's coil, see its v
 from e2elib import run_journey, check
 
 
-def green(pixel):
-    r, g, b = pixel
-    return g > 120 and g > r + 50 and g > b + 30
-
-
 def run(s):
     path = s.copy_example()
     original = open(path, "rb").read()
     s.start_app(path, title=r"\[demo\.plf\]")
     grid = s.grid()
 
-    def powered(column, line):
-        return lambda shot: shot.count(grid.cell_rect(column, line), green) > 10
-
     s.key("F5")
-    s.wait_screen(powered(0, 1), "power on the rail side of line 2 (monitor mode drawn)")
+    s.wait_screen(grid.powered(0, 1), "power on the rail side of line 2 (monitor mode drawn)")
     before_dock = s.screenshot()
 
     # Simulation > Signals: the window docks on the right with the address box ready.
@@ -38,13 +30,13 @@ def run(s):
 
     # The start button: the coil switches on, and so does its row in the window.
     s.click(*grid.cell_center(0, 0))
-    s.wait_screen(powered(7, 0), "coil Y000.0 on after clicking X000.0")
+    s.wait_screen(grid.powered(7, 0), "coil Y000.0 on after clicking X000.0")
     changed = s.wait_screen(lambda shot: shot.differs(watched, dock_rect(shot)),
                             "the value of Y000.0 changed in the Signals window")
     s.save(changed, "value-changed")
 
     s.key("F5")
-    s.wait_screen(lambda shot: not powered(7, 0)(shot), "monitor drawing gone after stopping")
+    s.wait_screen(lambda shot: not grid.powered(7, 0)(shot), "monitor drawing gone after stopping")
     s.wait_active(r"\[demo\.plf\]$")  # no modified mark
     check(open(path, "rb").read() == original, "file changed")
 
