@@ -1,5 +1,7 @@
 #include "convert/InstructionList.h"
 
+#include <algorithm>
+
 namespace rungpad {
 
 namespace {
@@ -19,7 +21,64 @@ std::string LineSuffix(int line) {
 
 InstructionList::InstructionList() : m_items(static_cast<std::size_t>(kMaxCount)) {}
 
+InstructionList::Words InstructionList::SplitWords(std::string_view text) {
+    Words words;
+    std::size_t at = 0;
+    const std::size_t size = std::min(text.size(), kMaxTextLength);
+    while (words.count < kMaxWords) {
+        while (at < size && text[at] == ' ') {
+            ++at;
+        }
+        if (at == size) {
+            break;
+        }
+        const std::size_t start = at;
+        while (at < size && text[at] != ' ') {
+            words.lowerCase |= text[at] >= 'a' && text[at] <= 'z';
+            ++at;
+        }
+        const auto word = static_cast<std::size_t>(words.count++);
+        words.at[word] = static_cast<std::uint8_t>(start);
+        words.length[word] = static_cast<std::uint8_t>(at - start);
+    }
+    return words;
+}
+
 bool InstructionList::Add(std::string_view text, int line) {
+    return Store(text, line, SplitWords(text));
+}
+
+bool InstructionList::AddInstruction(std::string_view mnemonic, std::size_t operandColumn,
+                                     std::string_view operand, int line) {
+    const std::size_t column = std::max(mnemonic.size(), operandColumn);
+    // An operand that is one upper-case word gives the words directly.
+    const bool plainOperand = std::none_of(
+        operand.begin(), operand.end(), [](char c) { return c == ' ' || (c >= 'a' && c <= 'z'); });
+    if (mnemonic.empty() || !plainOperand) {
+        std::string text(mnemonic);
+        text.resize(column, ' ');
+        return Add(text.append(operand), line);
+    }
+    if (m_count >= kMaxCount || column + operand.size() > kMaxTextLength) {
+        return false;
+    }
+    Instruction& item = m_items[static_cast<std::size_t>(m_count++)];
+    std::fill(item.chars.begin(), item.chars.begin() + static_cast<std::ptrdiff_t>(column), ' ');
+    mnemonic.copy(item.chars.data(), mnemonic.size());
+    operand.copy(item.chars.data() + column, operand.size());
+    item.length = static_cast<std::uint8_t>(column + operand.size());
+    item.line = line;
+    Words& words = item.words;
+    words.at[0] = 0;
+    words.length[0] = static_cast<std::uint8_t>(mnemonic.size());
+    words.at[1] = static_cast<std::uint8_t>(column);
+    words.length[1] = static_cast<std::uint8_t>(operand.size());
+    words.count = operand.empty() ? 1 : 2;
+    words.lowerCase = false;
+    return true;
+}
+
+bool InstructionList::Store(std::string_view text, int line, const Words& words) {
     if (m_count >= kMaxCount || text.size() > kMaxTextLength) {
         return false;
     }
@@ -27,6 +86,7 @@ bool InstructionList::Add(std::string_view text, int line) {
     text.copy(item.chars.data(), text.size());
     item.length = static_cast<std::uint8_t>(text.size());
     item.line = line;
+    item.words = words;
     ++m_count;
     return true;
 }
@@ -37,6 +97,11 @@ std::string_view InstructionList::TextAt(int i) const {
     }
     const Instruction& item = m_items[static_cast<std::size_t>(i)];
     return {item.chars.data(), item.length};
+}
+
+const InstructionList::Words& InstructionList::WordsAt(int i) const {
+    static const Words kNone{};
+    return i >= 0 && i < m_count ? m_items[static_cast<std::size_t>(i)].words : kNone;
 }
 
 int InstructionList::LineAt(int i) const {

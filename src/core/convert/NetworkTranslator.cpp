@@ -11,7 +11,7 @@ namespace rungpad {
 
 namespace {
 
-constexpr int kMnemonicWidth = 10;
+constexpr std::size_t kMnemonicWidth = 10;
 constexpr int kLastLogicColumn = 6;
 
 // Box instructions that need no input condition.
@@ -85,11 +85,15 @@ int NetworkTranslator::FindNetwork(int start, int& last) {
 }
 
 bool NetworkTranslator::AddText(std::string_view text, int line) {
-    if (!m_list.Add(text, line)) {
+    return Listed(m_list.Add(text, line));
+}
+
+// A text the list refused: it is full, or the text too long.
+bool NetworkTranslator::Listed(bool added) {
+    if (!added) {
         AddError(ConvertError::kConversion, ErrorCode::kListFull, m_list.Count());
-        return false;
     }
-    return true;
+    return added;
 }
 
 // --- emitters -----------------------------------------------------------------------------------
@@ -111,18 +115,11 @@ bool NetworkTranslator::EmitContact(std::string_view mnemonic, const LadCell& ce
     return EmitInstruction(mnemonic, address, line);
 }
 
-// Composes "mnemonic padded to 10 characters, operand" in the text buffer and adds it.
+// "mnemonic padded to 10 characters, operand".
 bool NetworkTranslator::EmitInstruction(std::string_view mnemonic, std::string_view operand,
                                         int line) {
-    std::array<char, 64> buffer;
-    const std::size_t width = std::max<std::size_t>(mnemonic.size(), kMnemonicWidth);
-    const std::size_t length = std::min(width + operand.size(), buffer.size());
-    buffer.fill(' ');
-    mnemonic.copy(buffer.data(), std::min(mnemonic.size(), buffer.size()));
-    operand.copy(buffer.data() + std::min(width, buffer.size()), length - std::min(width, length));
-    return AddText(std::string_view(buffer.data(), length), line);
+    return Listed(m_list.AddInstruction(mnemonic, kMnemonicWidth, operand, line));
 }
-
 bool NetworkTranslator::EmitSeries(int line, int from, int to, std::uint16_t code) {
     int hlines = 0;
     bool first = true;

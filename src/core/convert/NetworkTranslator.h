@@ -80,6 +80,7 @@ class NetworkTranslator {
         return m_grid.IsBlankLine(line, from, to);
     }
     void AddError(int kind, ErrorCode code, int line) { m_errors.Add(kind, code, line); }
+    bool Listed(bool added);
     void AddError(int kind, int code, int line) { m_errors.Add(kind, code, line); }
 
     // Contacts, lines, links and coils.

@@ -183,7 +183,7 @@ bool StepListBuilder::Build(const InstructionList& list, ConvertErrorList& error
     m_complete = false;
     m_line = 0;
     for (int i = 0; i < list.Count(); ++i) {
-        if (!BuildInstruction(list.TextAt(i), list.LineAt(i))) {
+        if (!BuildInstruction(list.TextAt(i), list.WordsAt(i), list.LineAt(i))) {
             return false;
         }
     }
@@ -199,40 +199,20 @@ bool StepListBuilder::Build(const InstructionList& list, ConvertErrorList& error
     return true;
 }
 
-StepListBuilder::Tokens StepListBuilder::SplitWords(std::string_view text) {
-    Tokens tokens;
-    std::size_t at = 0;
-    const std::size_t size = text.size();
-    while (tokens.count < static_cast<int>(tokens.items.size())) {
-        while (at < size && text[at] == ' ') {
-            ++at;
-        }
-        if (at == size) {
-            break;
-        }
-        const std::size_t start = at;
-        while (at < size && text[at] != ' ') {
-            tokens.hasLowerCase |= text[at] >= 'a' && text[at] <= 'z';
-            ++at;
-        }
-        tokens.items[static_cast<std::size_t>(tokens.count++)] = text.substr(start, at - start);
-    }
-    return tokens;
-}
-
-bool StepListBuilder::BuildInstruction(std::string_view text, int line) {
-    // The words are what lies between runs of spaces, read in upper case.
+bool StepListBuilder::BuildInstruction(std::string_view text, const InstructionList::Words& words,
+                                       int line) {
+    // The words are read in upper case.
     std::array<char, InstructionList::kMaxTextLength> upper;
-    Tokens tokens = SplitWords(text);
-    if (tokens.hasLowerCase) {
+    if (words.lowerCase) {
         text = text.substr(0, upper.size());
         std::transform(text.begin(), text.end(), upper.begin(), [](char c) {
             return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
         });
-        tokens = SplitWords(std::string_view(upper.data(), text.size()));
+        text = std::string_view(upper.data(), text.size());
     }
+    const Tokens tokens{text, &words};
     // A text of spaces only is reported without a line.
-    m_line = tokens.count == 0 ? -1 : line;
+    m_line = tokens.Count() == 0 ? -1 : line;
 
     const int opcode = OpcodeOf(tokens[0]);
 

@@ -43,11 +43,15 @@ class StepListBuilder {
 
     // An instruction's words, upper case: the mnemonic, then its operands.
     struct Tokens {
-        std::array<std::string_view, 12> items{};
-        int count = 0;
-        bool hasLowerCase = false;
+        std::string_view text;
+        const InstructionList::Words* words = nullptr;
+        int Count() const { return words ? words->count : 0; }
         std::string_view operator[](int i) const {
-            return i >= 0 && i < count ? items[static_cast<std::size_t>(i)] : std::string_view{};
+            if (i < 0 || i >= Count()) {
+                return {};
+            }
+            const auto word = static_cast<std::size_t>(i);
+            return text.substr(words->at[word], words->length[word]);
         }
     };
     using Handler = bool (StepListBuilder::*)(int opcode, const Tokens& tokens);
@@ -94,7 +98,7 @@ class StepListBuilder {
 
     bool Fail(ErrorCode code, int line);
     bool Fail(ErrorCode code) { return Fail(code, m_line); }
-    bool BuildInstruction(std::string_view text, int line);
+    bool BuildInstruction(std::string_view text, const InstructionList::Words& words, int line);
     bool BuildRecords(int opcode, const Tokens& tokens);
     bool AppendStep(int opcode, int kind, int a, int b);
     bool AppendBitStep(int opcode, int kind, std::string_view operand);
@@ -111,8 +115,6 @@ class StepListBuilder {
     };
     static const std::array<Opcode, 55>& Opcodes();
     static int OpcodeOf(std::string_view mnemonic);
-    // The words of text (at most 12), and whether they hold a lower-case letter.
-    static Tokens SplitWords(std::string_view text);
 
     // One per instruction kind; the opcode table names them.
     bool NoRecord(int opcode, const Tokens& t);
