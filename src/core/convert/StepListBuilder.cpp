@@ -37,6 +37,19 @@ int LengthCode(std::string_view format) {
     return digit == 3 ? 4 : digit;
 }
 
+// Mnemonics are a few characters: compared in place rather than through a library call.
+bool SameWord(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool IsAddress(std::string_view param) {
     return !param.empty() && param[0] >= 'A' && param[0] <= 'Y';
 }
@@ -105,7 +118,7 @@ int StepListBuilder::OpcodeOf(std::string_view mnemonic) {
     const Bucket& bucket = kByFirst[first];
     for (int i = 0; i < bucket.count; ++i) {
         const int op = bucket.opcodes[static_cast<std::size_t>(i)];
-        if (Op::kNames[static_cast<std::size_t>(op)] == mnemonic) {
+        if (SameWord(Op::kNames[static_cast<std::size_t>(op)], mnemonic)) {
             return op;
         }
     }
