@@ -63,7 +63,15 @@ bool InstructionList::AddInstruction(std::string_view mnemonic, std::size_t oper
         return false;
     }
     Instruction& item = m_items[static_cast<std::size_t>(m_count++)];
-    std::fill(item.chars.begin(), item.chars.begin() + static_cast<std::ptrdiff_t>(column), ' ');
+    // Most mnemonics pad to the usual column: one fixed-size copy of spaces covers them.
+    static constexpr std::array<char, 16> kSpaces = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                                     ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    if (column <= kSpaces.size()) {
+        std::copy(kSpaces.begin(), kSpaces.end(), item.chars.begin());
+    } else {
+        std::fill(item.chars.begin(), item.chars.begin() + static_cast<std::ptrdiff_t>(column),
+                  ' ');
+    }
     mnemonic.copy(item.chars.data(), mnemonic.size());
     operand.copy(item.chars.data() + column, operand.size());
     item.length = static_cast<std::uint8_t>(column + operand.size());

@@ -5,7 +5,7 @@
 
 namespace rungpad {
 
-class LadLine;
+struct LadLine;
 
 // The conversion's check of operand texts: a text that the entry checks would refuse comes from
 // a damaged or foreign file and must not become an operand of the image. The rules themselves are

@@ -68,6 +68,12 @@ constexpr bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// A letter, three digits, a dot and a bit 0-7.
+bool IsStoredBitAddress(std::string_view text) {
+    return text.size() == 6 && text[0] != '.' && IsDigit(text[1]) && IsDigit(text[2]) &&
+           IsDigit(text[3]) && text[4] == '.' && text[5] >= '0' && text[5] <= '7';
+}
+
 char ToUpper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -183,6 +189,17 @@ int PlcAddress::CoilFlagIndex(std::string_view text) {
 EncodedAddress PlcAddress::EncodeAddress(std::string_view text) {
     EncodedAddress result;
     if (text.empty()) {
+        return result;
+    }
+    if (IsStoredBitAddress(text)) {
+        // The form contacts and coils hold ("X012.3"), read without searching.
+        const AddressType* type = FindType(text[0]);
+        result.mask = static_cast<std::uint8_t>(1u << (text[5] - '0'));
+        if (type != nullptr) {
+            const int number = (text[1] - '0') * 100 + (text[2] - '0') * 10 + (text[3] - '0');
+            result.operand = static_cast<std::uint16_t>(type->base + number * type->scale);
+            result.type = type->typeByte;
+        }
         return result;
     }
     char letter = text[0];

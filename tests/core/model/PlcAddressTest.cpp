@@ -59,11 +59,30 @@ TEST(PlcAddressTest, EncodeAddressGivesOperandTypeAndMask) {
         {"A001.", {0x8C01, 'A', 0}},  // "." last: no mask
         {"Q001.0", {0, 0, 0x01}},     // unknown letter: operand and type 0, the bit kept
         {"Q001", {0, 0, 0}},
+        {".000.5", {0, 0, 0x01}},  // the bit follows the first dot
         {"", {0, 0, 0}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PlcAddress::EncodeAddress(c.text), c.expected) << c.text;
     }
+}
+
+// The usual six-character form is read by a shortcut; with a fourth (leading zero) digit the same
+// address takes the general reading, which must give the same operand, type and mask.
+TEST(PlcAddressTest, EncodeAddressReadsTheShortFormAsTheGeneralOne) {
+    int compared = 0;
+    for (const char letter : std::string("XYFGRAKCTDQx0")) {
+        for (const char* byte : {"000", "005", "047", "127", "255", "999"}) {
+            for (const char bit : std::string("01789.")) {
+                const std::string shortForm = std::string(1, letter) + byte + "." + bit;
+                const std::string longForm = std::string(1, letter) + "0" + byte + "." + bit;
+                EXPECT_EQ(PlcAddress::EncodeAddress(shortForm), PlcAddress::EncodeAddress(longForm))
+                    << shortForm;
+                ++compared;
+            }
+        }
+    }
+    EXPECT_EQ(compared, 13 * 6 * 6);
 }
 
 TEST(PlcAddressTest, ReservedCoilsDifferBetweenEntryAndConversion) {
