@@ -348,11 +348,13 @@ class TestSimulation : public test::MainFrameTest {
         sim.SingleScan();
         QCOMPARE(Signal(sim, "Y000.0"), 1u);
 
-        // Removing a row stops watching it.
+        // Removing a row (the Delete key in the table) stops watching it.
+        table.setFocus();
         table.selectRow(0);
-        window.RemoveSelected();
+        QTest::keyClick(&table, Qt::Key_Delete);
         QCOMPARE(table.rowCount(), 2);
         QCOMPARE(Cell(table, 0, Col::kAddress), QStringLiteral("Y000.0"));
+        QCOMPARE(sim.Watch().Entries().size(), std::size_t{2});
 
         frame.OnStartStopSimulation();
         QVERIFY(!sim.IsActive());
