@@ -44,60 +44,7 @@ bool IsClaimedWithOutput(std::uint16_t code) {
 
 }  // namespace
 
-CLadConvert::CLadConvert(LadProgram* program) : m_program(program) {}
-
-std::uint16_t CLadConvert::FindFunction(int line, int& column) const {
-    for (int c = 0; c < LadLine::kOutputColumn; ++c) {
-        const FuncInstr* instr = FuncInstrTable::FindFunctionCode(CellAt(line, c).code);
-        if (instr != nullptr) {
-            column = c;
-            return instr->code;
-        }
-    }
-    return 0;
-}
-
-int CLadConvert::LastVerticalLink(int line, int from, int to) const {
-    if (!IsLineInProgram(line)) {
-        return 0;
-    }
-    for (int c = std::min(to, LadLine::kColumns) - 1; c >= std::max(from, 0); --c) {
-        if (CellAt(line, c).HasLink()) {
-            return c + 1;
-        }
-    }
-    return 0;
-}
-
-bool CLadConvert::HasEmptyCell(int line, int from, int to) const {
-    for (int c = std::max(from, 0); c <= std::min(to, LadLine::kOutputColumn); ++c) {
-        if (CellAt(line, c).code == Element::kEmpty) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool CLadConvert::IsBlankLine(int line, int from, int to) const {
-    if (!IsLineInProgram(line)) {
-        return true;
-    }
-    for (int c = std::max(from, 0); c <= std::min(to, LadLine::kOutputColumn); ++c) {
-        const std::uint16_t code = CellAt(line, c).code;
-        if (code != Element::kEmpty && code != Element::kHLine) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool CLadConvert::TakesInput(std::uint16_t code) {
-    return FuncInstrTable::TakesInput(code);
-}
-
-bool CLadConvert::DrivesOutput(std::uint16_t code) {
-    return FuncInstrTable::DrivesOutput(code);
-}
+CLadConvert::CLadConvert(LadProgram* program) : m_grid(program) {}
 
 // --- driver -------------------------------------------------------------------------------------
 
@@ -122,16 +69,17 @@ CLadConvert::Result CLadConvert::Convert() {
         const int column = FindNetwork(line, last);
         if (column == -2) {
             failed = true;
-        } else if (m_misplacedBox >= 0) {
+        } else if (m_translator.MisplacedBox() >= 0) {
             // A box must head its network; one further down cannot be translated.
-            AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, m_misplacedBox);
+            AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork,
+                     m_translator.MisplacedBox());
             failed = true;
         } else if (column == -1) {
-            failed = !TranslateCoilNetwork(line, last);
+            failed = !m_translator.TranslateCoilNetwork(line, last);
         } else if (CellAt(line, 0).code == Element::kCodt) {
-            failed = !TranslateCodtLines(line, last);
+            failed = !m_translator.TranslateCodtLines(line, last);
         } else {
-            failed = !TranslateFunctionNetwork(line, last, column);
+            failed = !m_translator.TranslateFunctionNetwork(line, last, column);
         }
         line = last + 1;
     }
@@ -141,7 +89,7 @@ CLadConvert::Result CLadConvert::Convert() {
     if (!m_errors.Empty()) {
         return kConvertFailed;
     }
-    m_program->stepCountWord = static_cast<std::int16_t>(m_stepList.StepCount() - 1);
+    Program()->stepCountWord = static_cast<std::int16_t>(m_stepList.StepCount() - 1);
     return kConvertSucceeded;
 }
 
@@ -171,7 +119,7 @@ bool CLadConvert::PreCheckLine(int line, std::vector<bool>& coils, bool& end1, b
     }
     if (output.code == Element::kHLine) {
         // A box without output; END1, END2, LBL and SP stand in column 4.
-        LadCell& header = m_program->Cell(4, line);
+        LadCell& header = Program()->Cell(4, line);
         switch (KindCode(header.code)) {
             case 0x3400:
             case 0x1500:
@@ -188,7 +136,7 @@ bool CLadConvert::PreCheckLine(int line, std::vector<bool>& coils, bool& end1, b
         return true;
     }
     for (int c = 1; c <= LadLine::kOutputColumn; ++c) {
-        LadCell& cell = m_program->Cell(c, line);
+        LadCell& cell = Program()->Cell(c, line);
         if (IsClaimedWithOutput(cell.code)) {
             if (CheckNumber(cell, cell.number, line, true)) {
                 return false;
@@ -241,57 +189,11 @@ bool CLadConvert::CheckNumber(LadCell& cell, int number, int line, bool keep) {
 }
 
 bool CLadConvert::CheckCoilAddress(std::string_view text, int line) {
-    const int error = m_program ? PlcAddress::CheckCoilAddress(*m_program, text, line) : 0;
+    const int error = Program() ? PlcAddress::CheckCoilAddress(*Program(), text, line) : 0;
     if (error != 0) {
         AddError(ConvertError::kEntry, static_cast<ErrorCode>(error), line);
     }
     return error == 0;
-}
-
-// --- network scan -------------------------------------------------------------------------------
-
-int CLadConvert::FindNetwork(int start, int& last) {
-    last = start;
-    m_misplacedBox = -1;
-    bool found = false;
-    int column = 0;
-    while (last <= LastLine()) {
-        int c = 0;
-        const std::uint16_t code = FindFunction(last, c);
-        if (code != 0) {
-            found = true;
-            column = c;
-            if (last != start) {
-                // Only the first line may hold the box: close the network at this line.
-                m_misplacedBox = last;
-                break;
-            }
-            const LadCell& first = CellAt(start, 0);
-            int width = 0;
-            int height = 0;
-            FuncInstrTable::BoxSize(code, width, height);
-            if (first.code == Element::kCodt) {
-                height = first.codtCount;
-            }
-            height = std::clamp(height, 1, kMaxNetworkLines + 1);  // a height of 0 still moves on
-            last = start + height - 1;
-            if (height == 1 && LastVerticalLink(last, 0, c) != 0) {
-                ++last;
-                continue;
-            }
-            break;
-        }
-        if (LastVerticalLink(last, 0, 7) == 0) {
-            break;
-        }
-        ++last;
-    }
-    last = std::min(last, LastLine());
-    if (last - start >= kMaxNetworkLines) {
-        AddError(ConvertError::kConversion, ErrorCode::kNetworkTooLong, last);
-        return -2;
-    }
-    return found ? column : -1;
 }
 
 }  // namespace rungpad

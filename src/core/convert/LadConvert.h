@@ -10,6 +10,8 @@
 
 #include "convert/ConvertErrorList.h"
 #include "convert/InstructionList.h"
+#include "convert/LadderGrid.h"
+#include "convert/NetworkTranslator.h"
 #include "convert/StepListBuilder.h"
 #include "convert/StepRecord.h"
 #include "model/FuncInstrTable.h"
@@ -34,9 +36,7 @@ class CLadConvert {
     static constexpr int kMaxErrors = ConvertErrorList::kMaxCount;
     static constexpr int kMaxTexts = InstructionList::kMaxCount;
     static constexpr std::size_t kMaxTextLength = InstructionList::kMaxTextLength;
-    static constexpr int kMaxCuts = 30;
-    static constexpr int kMaxSpans = 30;
-    static constexpr int kMaxNetworkLines = 100;
+    static constexpr int kMaxNetworkLines = NetworkTranslator::kMaxNetworkLines;
     static constexpr int kMaxSteps = StepListBuilder::kMaxSteps;
     static constexpr int kMaxDataWords = StepListBuilder::kMaxDataWords;
     static constexpr std::uint16_t kDataTableAddress = StepListBuilder::kDataTableAddress;
@@ -45,10 +45,13 @@ class CLadConvert {
     enum Result : int { kPreCheckFailed = -1, kConvertFailed = 0, kConvertSucceeded = 1 };
 
     explicit CLadConvert(LadProgram* program = nullptr);
+    // The translator keeps references to the parts beside it.
+    CLadConvert(const CLadConvert&) = delete;
+    CLadConvert& operator=(const CLadConvert&) = delete;
 
     // The program converted; the document sets it when it creates or loads one. Not owned.
-    void SetProgram(LadProgram* program) { m_program = program; }
-    LadProgram* Program() const { return m_program; }
+    void SetProgram(LadProgram* program) { m_grid.SetProgram(program); }
+    LadProgram* Program() const { return m_grid.Program(); }
 
     // --- driver and scan ---------------------------------------------------------------------
     // Converts the whole program: -1 the pre-check failed, 0 translation or step building failed,
@@ -74,31 +77,22 @@ class CLadConvert {
     // The editor's coil address check, adding 1006 or 1027 (kind 1) on line. True when it passes.
     bool CheckCoilAddress(std::string_view text, int line);
 
-    // The line at index, clamped into the program; an empty line when the program has none.
-    const LadLine& GetLine(int index) const;
-    // The catalogue code of the first box cell in columns 0-6 of line (its column through
-    // column), or 0.
-    std::uint16_t FindFunction(int line, int& column) const;
-    // 1 + the greatest column c, from <= c < to, with a vertical link on line; 0 if none or if
-    // line is outside the program.
-    int LastVerticalLink(int line, int from, int to) const;
-    bool HasEmptyCell(int line, int from, int to) const;
-    // True outside the program or when columns from..to hold only empty cells and horizontal
-    // lines.
-    bool IsBlankLine(int line, int from, int to) const;
-    // Cuts the network that starts at start: its last line through last; returns the column of
-    // its box, -1 without a box, -2 when the network is too long (1026 added).
-    int FindNetwork(int start, int& last);
-
-    // --- translation ----------------------------------------------------------------------------
-    bool TranslateCoilNetwork(int first, int last);
-    bool TranslateFunctionNetwork(int first, int last, int column);
-    bool TranslateCodtLines(int first, int last);
-    bool ReduceBlock(int first, int last, int from, int to);
-    bool EmitSeries(int line, int from, int to, std::uint16_t code);
-    bool EmitOutputs(int first, int last, bool isFunction);
-    static bool TakesInput(std::uint16_t code);
-    static bool DrivesOutput(std::uint16_t code);
+    // The grid as the converter reads it (see LadderGrid).
+    const LadLine& GetLine(int index) const { return m_grid.GetLine(index); }
+    std::uint16_t FindFunction(int line, int& column) const {
+        return m_grid.FindFunction(line, column);
+    }
+    int LastVerticalLink(int line, int from, int to) const {
+        return m_grid.LastVerticalLink(line, from, to);
+    }
+    bool HasEmptyCell(int line, int from, int to) const {
+        return m_grid.HasEmptyCell(line, from, to);
+    }
+    bool IsBlankLine(int line, int from, int to) const {
+        return m_grid.IsBlankLine(line, from, to);
+    }
+    // Cuts the network that starts at start (see NetworkTranslator::FindNetwork).
+    int FindNetwork(int start, int& last) { return m_translator.FindNetwork(start, last); }
 
     // --- error list -----------------------------------------------------------------------------
     // Appends an error; beyond 100 entries errors are dropped.
@@ -115,7 +109,7 @@ class CLadConvert {
     // --- instruction texts ----------------------------------------------------------------------
     // Stores text with its ladder line. Refused with 1004 when 4000 texts are held or the text has
     // 50 characters or more.
-    bool AddText(std::string_view text, int line);
+    bool AddText(std::string_view text, int line) { return m_translator.AddText(text, line); }
     void ClearTexts() { m_list.Clear(); }
     int TextCount() const { return m_list.Count(); }
     // Entry i as listed: the text and its line suffix ("  %4d" of line + 1); empty outside the
@@ -132,7 +126,7 @@ class CLadConvert {
 
     // --- step list and binary image -------------------------------------------------------------
     // Builds the step list of the instruction list.
-    bool BuildSteps() { return m_stepList.Build(m_list, m_errors, m_program); }
+    bool BuildSteps() { return m_stepList.Build(m_list, m_errors, m_grid.Program()); }
     int StepCount() const { return m_stepList.StepCount(); }
     const StepRecord& StepAt(int i) const { return m_stepList.StepAt(i); }
     // The 0-based ladder line of the instruction that made record i; -1 outside the list.
@@ -148,108 +142,17 @@ class CLadConvert {
     }
 
   private:
-    struct Span {
-        int first = 0;
-        int last = 0;
-        bool parallel = false;
-    };
-    struct SpanTable {
-        std::array<Span, kMaxSpans> spans{};
-        int count = 0;
-    };
-
-    // Cell access clamped to the program and to columns 0-7 (an empty cell outside).
-    const LadCell& CellAt(int line, int column) const;
-    bool HasLinkAt(int line, int column) const;
-    bool IsLineInProgram(int line) const;
-    int LastLine() const;
+    const LadCell& CellAt(int line, int column) const { return m_grid.CellAt(line, column); }
+    int LastLine() const { return m_grid.LastLine(); }
     bool PreCheckLine(int line, std::vector<bool>& coils, bool& end1, bool& end2);
     bool CheckCoilAtConversion(int line, std::vector<bool>& coils);
 
-    // Contact and coil translation.
-    // What a row holds between two columns.
-    struct RowMeasure {
-        bool failed = false;  // outside the program, or refused
-        int empty = 0;        // empty cells
-        int used = 0;         // cells that are not empty
-        int solid = 0;        // used cells other than horizontal lines
-        bool IsUnused() const { return !failed && used == 0; }
-        bool IsUsed() const { return !failed && used > 0; }
-        // Used, with a gap a branch cannot pass.
-        bool HasGap() const { return IsUsed() && empty > 0; }
-        bool HasSolid() const { return !failed && solid > 0; }
-    };
-    RowMeasure Measure(int line, int from, int to) const;
-    // Measure; strict refuses a row of horizontal lines only with 1024.
-    RowMeasure MeasureRow(int line, int from, int to, bool strict);
-    int CountContacts(int line, int from, int to) const;
-    int IsCut(int first, int last, int column);
-    bool BuildSpans(int first, int last, int from, int to);
-    bool ReduceParallelSpan(int spanIndex, SpanTable& spans, int& contacts);
-    int NextBranch(int& line, int last, Span& span, bool continuing, int spanIndex);
-    int NeedsAndStk(const SpanTable& spans, int spanIndex);
-    int SpanBottom(const Span& span) const;
-    bool CheckBranch(int line, int from, int to);
-    bool CheckLastSpan(int first, int last, int from, int to);
-    bool EmitAndSeries(int line, int from, int to);
-    bool EmitSingle(int k, int line, int from, int to);
-    bool EmitContact(std::string_view mnemonic, const LadCell& cell, int line);
-    bool EmitPlain(std::string_view mnemonic, int line);
-    bool EmitInstruction(std::string_view mnemonic, std::string_view operand, int line);
-
-    // Function networks.
-    bool CheckFunctionOutput(int first, const FuncInstr& instr);
-    bool EmitFunctionInputs(int first, int last, int column, const FuncInstr& instr);
-    bool EmitBoxText(int first, int column, const FuncInstr& instr);
-    bool CheckBoxParameters(int first, int column, const FuncInstr& instr);
-    bool CheckFunctionConnection(int first, int column, const FuncInstr& instr);
-
-    LadProgram* m_program = nullptr;
-    LadLine m_emptyLine{};
-    LadCell m_emptyCell{};
-
+    LadderGrid m_grid;
     ConvertErrorList m_errors;
-
     InstructionList m_list;
-
     NumberRegistry m_numbers;
-
-    std::array<int, kMaxCuts> m_cuts{};
-    int m_cutCount = 0;
-    SpanTable m_spans{};
-    int m_blockFirst = 0;
-    int m_blockLast = 0;
-    int m_misplacedBox = -1;  // line of a box found below its network's first line
-
+    NetworkTranslator m_translator{m_grid, m_list, m_errors};
     StepListBuilder m_stepList;
 };
-
-// Clamped access, inline: the network translation reads every cell several times.
-
-inline int CLadConvert::LastLine() const {
-    return m_program ? m_program->LineCount() - 1 : -1;
-}
-
-inline bool CLadConvert::IsLineInProgram(int line) const {
-    return line >= 0 && line <= LastLine();
-}
-
-inline const LadLine& CLadConvert::GetLine(int index) const {
-    if (LastLine() < 0) {
-        return m_emptyLine;
-    }
-    return m_program->Line(std::clamp(index, 0, LastLine()));
-}
-
-inline const LadCell& CLadConvert::CellAt(int line, int column) const {
-    if (column < 0 || column >= LadLine::kColumns) {
-        return m_emptyCell;
-    }
-    return GetLine(line).Cell(column);
-}
-
-inline bool CLadConvert::HasLinkAt(int line, int column) const {
-    return IsLineInProgram(line) && CellAt(line, column).HasLink();
-}
 
 }  // namespace rungpad

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <string>
 
-#include "convert/LadConvert.h"
+#include "convert/NetworkTranslator.h"
 #include "convert/OperandCheck.h"
 #include "model/LadProgram.h"
 
@@ -21,15 +21,15 @@ void PadTo(std::string& text, std::size_t width) {
 
 }  // namespace
 
-bool CLadConvert::TranslateFunctionNetwork(int first, int last, int column) {
+bool NetworkTranslator::TranslateFunctionNetwork(int first, int last, int column) {
     const std::uint16_t code = CellAt(first, column).code;
     const FuncInstr* instr = FuncInstrTable::FindFunctionCode(code);
     if (instr == nullptr) {
         AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, first);
         return false;
     }
-    if (code == 0x7100 && m_program != nullptr) {
-        m_program->end1Line = static_cast<std::int16_t>(first + 1);
+    if (code == 0x7100 && m_grid.Program() != nullptr) {
+        m_grid.Program()->end1Line = static_cast<std::int16_t>(first + 1);
     }
     if (!CheckFunctionOutput(first, *instr)) {
         return false;
@@ -43,7 +43,7 @@ bool CLadConvert::TranslateFunctionNetwork(int first, int last, int column) {
     return !instr->drivesOutput || EmitOutputs(first, last, true);
 }
 
-bool CLadConvert::CheckFunctionOutput(int first, const FuncInstr& instr) {
+bool NetworkTranslator::CheckFunctionOutput(int first, const FuncInstr& instr) {
     const std::uint16_t output = CellAt(first, LadLine::kOutputColumn).code;
     const bool correct = instr.drivesOutput ? Element::IsCoil(output) : output == Element::kHLine;
     if (!correct) {
@@ -52,7 +52,8 @@ bool CLadConvert::CheckFunctionOutput(int first, const FuncInstr& instr) {
     return correct;
 }
 
-bool CLadConvert::EmitFunctionInputs(int first, int last, int column, const FuncInstr& instr) {
+bool NetworkTranslator::EmitFunctionInputs(int first, int last, int column,
+                                           const FuncInstr& instr) {
     const std::uint16_t code = CellAt(first, column).code;
     if (instr.inputRows == 1 && first != last && LastVerticalLink(first, 0, column) != 0) {
         return ReduceBlock(first, last, 0, column);
@@ -67,7 +68,7 @@ bool CLadConvert::EmitFunctionInputs(int first, int last, int column, const Func
     return true;
 }
 
-bool CLadConvert::EmitBoxText(int first, int column, const FuncInstr& instr) {
+bool NetworkTranslator::EmitBoxText(int first, int column, const FuncInstr& instr) {
     std::string text(CellAt(first, column).Text());
     for (int p = 1; p < instr.width; ++p) {
         const std::string_view parameter = CellAt(first, column + p).Text();
@@ -84,13 +85,13 @@ bool CLadConvert::EmitBoxText(int first, int column, const FuncInstr& instr) {
     return CheckBoxParameters(first, column, instr) && AddText(text, first);
 }
 
-bool CLadConvert::CheckBoxParameters(int first, int column, const FuncInstr& instr) {
+bool NetworkTranslator::CheckBoxParameters(int first, int column, const FuncInstr& instr) {
     for (int p = 1; p < instr.width; ++p) {
         // Judged as the box's own parameter p, whatever code a damaged file gave the cell.
         const auto code = static_cast<std::uint16_t>(instr.code + p);
         const std::string_view text = CellAt(first, column + p).Text();
         if (const int error =
-                OperandCheck::ParameterError(code, column + p, text, GetLine(first))) {
+                OperandCheck::ParameterError(code, column + p, text, m_grid.GetLine(first))) {
             AddError(ConvertError::kConversion, error, first);
             return false;
         }
@@ -98,7 +99,7 @@ bool CLadConvert::CheckBoxParameters(int first, int column, const FuncInstr& ins
     return true;
 }
 
-bool CLadConvert::CheckFunctionConnection(int first, int column, const FuncInstr& instr) {
+bool NetworkTranslator::CheckFunctionConnection(int first, int column, const FuncInstr& instr) {
     const int right = column + instr.width;
     for (int i = first; i < first + instr.inputRows && i <= LastLine(); ++i) {
         for (int c = right; c <= kLastLogicColumn; ++c) {
@@ -113,7 +114,7 @@ bool CLadConvert::CheckFunctionConnection(int first, int column, const FuncInstr
     return true;
 }
 
-bool CLadConvert::TranslateCodtLines(int first, int last) {
+bool NetworkTranslator::TranslateCodtLines(int first, int last) {
     int n = 0;
     std::string text;
     for (int i = first; i <= last; ++i) {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "convert/LadConvert.h"
+#include "convert/NetworkTranslator.h"
 #include "convert/OperandCheck.h"
 
 namespace rungpad {
@@ -38,13 +38,67 @@ std::string_view ReadMnemonic(std::uint16_t code, bool first) {
 
 }  // namespace
 
+// --- network scan -------------------------------------------------------------------------------
+
+int NetworkTranslator::FindNetwork(int start, int& last) {
+    last = start;
+    m_misplacedBox = -1;
+    bool found = false;
+    int column = 0;
+    while (last <= LastLine()) {
+        int c = 0;
+        const std::uint16_t code = FindFunction(last, c);
+        if (code != 0) {
+            found = true;
+            column = c;
+            if (last != start) {
+                // Only the first line may hold the box: close the network at this line.
+                m_misplacedBox = last;
+                break;
+            }
+            const LadCell& first = CellAt(start, 0);
+            int width = 0;
+            int height = 0;
+            FuncInstrTable::BoxSize(code, width, height);
+            if (first.code == Element::kCodt) {
+                height = first.codtCount;
+            }
+            height = std::clamp(height, 1, kMaxNetworkLines + 1);  // a height of 0 still moves on
+            last = start + height - 1;
+            if (height == 1 && LastVerticalLink(last, 0, c) != 0) {
+                ++last;
+                continue;
+            }
+            break;
+        }
+        if (LastVerticalLink(last, 0, 7) == 0) {
+            break;
+        }
+        ++last;
+    }
+    last = std::min(last, LastLine());
+    if (last - start >= kMaxNetworkLines) {
+        AddError(ConvertError::kConversion, ErrorCode::kNetworkTooLong, last);
+        return -2;
+    }
+    return found ? column : -1;
+}
+
+bool NetworkTranslator::AddText(std::string_view text, int line) {
+    if (!m_list.Add(text, line)) {
+        AddError(ConvertError::kConversion, ErrorCode::kListFull, m_list.Count());
+        return false;
+    }
+    return true;
+}
+
 // --- emitters -----------------------------------------------------------------------------------
 
-bool CLadConvert::EmitPlain(std::string_view mnemonic, int line) {
+bool NetworkTranslator::EmitPlain(std::string_view mnemonic, int line) {
     return EmitInstruction(mnemonic, {}, line);
 }
 
-bool CLadConvert::EmitContact(std::string_view mnemonic, const LadCell& cell, int line) {
+bool NetworkTranslator::EmitContact(std::string_view mnemonic, const LadCell& cell, int line) {
     if (cell.text.Empty()) {
         AddError(ConvertError::kConversion, ErrorCode::kAddressMissing, line);
         return false;
@@ -58,7 +112,8 @@ bool CLadConvert::EmitContact(std::string_view mnemonic, const LadCell& cell, in
 }
 
 // Composes "mnemonic padded to 10 characters, operand" in the text buffer and adds it.
-bool CLadConvert::EmitInstruction(std::string_view mnemonic, std::string_view operand, int line) {
+bool NetworkTranslator::EmitInstruction(std::string_view mnemonic, std::string_view operand,
+                                        int line) {
     std::array<char, 64> buffer;
     const std::size_t width = std::max<std::size_t>(mnemonic.size(), kMnemonicWidth);
     const std::size_t length = std::min(width + operand.size(), buffer.size());
@@ -68,7 +123,7 @@ bool CLadConvert::EmitInstruction(std::string_view mnemonic, std::string_view op
     return AddText(std::string_view(buffer.data(), length), line);
 }
 
-bool CLadConvert::EmitSeries(int line, int from, int to, std::uint16_t code) {
+bool NetworkTranslator::EmitSeries(int line, int from, int to, std::uint16_t code) {
     int hlines = 0;
     bool first = true;
     for (int c = from; c <= to; ++c) {
@@ -96,7 +151,7 @@ bool CLadConvert::EmitSeries(int line, int from, int to, std::uint16_t code) {
     return true;
 }
 
-bool CLadConvert::EmitAndSeries(int line, int from, int to) {
+bool NetworkTranslator::EmitAndSeries(int line, int from, int to) {
     for (int c = from; c <= to; ++c) {
         const LadCell& cell = CellAt(line, c);
         if (cell.code == Element::kEmpty) {
@@ -111,7 +166,7 @@ bool CLadConvert::EmitAndSeries(int line, int from, int to) {
     return true;
 }
 
-bool CLadConvert::EmitSingle(int k, int line, int from, int to) {
+bool NetworkTranslator::EmitSingle(int k, int line, int from, int to) {
     for (int c = from; c <= to; ++c) {
         const LadCell& cell = CellAt(line, c);
         if (cell.code == Element::kEmpty) {
@@ -130,7 +185,7 @@ bool CLadConvert::EmitSingle(int k, int line, int from, int to) {
     return true;
 }
 
-bool CLadConvert::EmitOutputs(int first, int last, bool isFunction) {
+bool NetworkTranslator::EmitOutputs(int first, int last, bool isFunction) {
     const ErrorCode error = isFunction ? ErrorCode::kFunctionOutput : ErrorCode::kIllegalOutput;
     for (int i = first; i <= last && i <= LastLine(); ++i) {
         const LadCell& cell = CellAt(i, LadLine::kOutputColumn);
@@ -152,9 +207,9 @@ bool CLadConvert::EmitOutputs(int first, int last, bool isFunction) {
 
 // --- measures -----------------------------------------------------------------------------------
 
-CLadConvert::RowMeasure CLadConvert::Measure(int line, int from, int to) const {
+NetworkTranslator::RowMeasure NetworkTranslator::Measure(int line, int from, int to) const {
     RowMeasure measure;
-    if (!IsLineInProgram(line)) {
+    if (!m_grid.IsLineInProgram(line)) {
         measure.failed = true;
         return measure;
     }
@@ -170,7 +225,8 @@ CLadConvert::RowMeasure CLadConvert::Measure(int line, int from, int to) const {
     return measure;
 }
 
-CLadConvert::RowMeasure CLadConvert::MeasureRow(int line, int from, int to, bool strict) {
+NetworkTranslator::RowMeasure NetworkTranslator::MeasureRow(int line, int from, int to,
+                                                            bool strict) {
     RowMeasure measure = Measure(line, from, to);
     if (strict && !measure.failed && measure.used > 0 && measure.solid == 0) {
         // Only horizontal lines where a contact is needed.
@@ -180,7 +236,7 @@ CLadConvert::RowMeasure CLadConvert::MeasureRow(int line, int from, int to, bool
     return measure;
 }
 
-int CLadConvert::CountContacts(int line, int from, int to) const {
+int NetworkTranslator::CountContacts(int line, int from, int to) const {
     int count = 0;
     for (int c = from; c <= to; ++c) {
         count += Element::IsContact(CellAt(line, c).code) ? 1 : 0;
@@ -190,7 +246,7 @@ int CLadConvert::CountContacts(int line, int from, int to) const {
 
 // --- checks -------------------------------------------------------------------------------------
 
-bool CLadConvert::CheckBranch(int line, int from, int to) {
+bool NetworkTranslator::CheckBranch(int line, int from, int to) {
     if (line > LastLine()) {
         return false;
     }
@@ -206,7 +262,7 @@ bool CLadConvert::CheckBranch(int line, int from, int to) {
     return false;
 }
 
-bool CLadConvert::CheckLastSpan(int first, int last, int from, int to) {
+bool NetworkTranslator::CheckLastSpan(int first, int last, int from, int to) {
     for (int c = from; c <= to; ++c) {
         if (CellAt(first, c).code == Element::kEmpty) {
             AddError(ConvertError::kConversion, ErrorCode::kLineNotConnected, first);
@@ -231,7 +287,7 @@ bool CLadConvert::CheckLastSpan(int first, int last, int from, int to) {
 
 // --- spans --------------------------------------------------------------------------------------
 
-int CLadConvert::IsCut(int first, int last, int column) {
+int NetworkTranslator::IsCut(int first, int last, int column) {
     if (column < 0 || last - first < 1 || last - first >= kMaxNetworkLines) {
         return -1;
     }
@@ -263,7 +319,7 @@ int CLadConvert::IsCut(int first, int last, int column) {
         if (open) {
             ++openCount;
             if (line == last) {
-                const LadLine& below = GetLine(last + 1);
+                const LadLine& below = m_grid.GetLine(last + 1);
                 const bool continues =
                     HasLinkAt(last, column) && (below.Cell(column).code != Element::kEmpty ||
                                                 below.Cell(column + 1).code != Element::kEmpty);
@@ -291,7 +347,7 @@ int CLadConvert::IsCut(int first, int last, int column) {
     return end ? -1 : 1;
 }
 
-bool CLadConvert::BuildSpans(int first, int last, int from, int to) {
+bool NetworkTranslator::BuildSpans(int first, int last, int from, int to) {
     if (first >= last || from == to) {
         return false;
     }
@@ -328,13 +384,13 @@ bool CLadConvert::BuildSpans(int first, int last, int from, int to) {
 
 // --- block reduction ----------------------------------------------------------------------------
 
-bool CLadConvert::TranslateCoilNetwork(int first, int last) {
+bool NetworkTranslator::TranslateCoilNetwork(int first, int last) {
     const bool reduced = first >= last ? EmitSeries(first, 0, kLastLogicColumn, 0)
                                        : ReduceBlock(first, last, 0, LadLine::kOutputColumn);
     return reduced && EmitOutputs(first, last, false);
 }
 
-bool CLadConvert::ReduceBlock(int first, int last, int from, int to) {
+bool NetworkTranslator::ReduceBlock(int first, int last, int from, int to) {
     if (!BuildSpans(first, last, from, to)) {
         AddError(ConvertError::kConversion, ErrorCode::kIncompleteNetwork, first);
         return false;
@@ -373,7 +429,7 @@ bool CLadConvert::ReduceBlock(int first, int last, int from, int to) {
     return true;
 }
 
-bool CLadConvert::ReduceParallelSpan(int spanIndex, SpanTable& spans, int& contacts) {
+bool NetworkTranslator::ReduceParallelSpan(int spanIndex, SpanTable& spans, int& contacts) {
     const int first = m_blockFirst;
     const int last = m_blockLast;
     Span& span = spans.spans[static_cast<std::size_t>(spanIndex)];
@@ -442,7 +498,7 @@ bool CLadConvert::ReduceParallelSpan(int spanIndex, SpanTable& spans, int& conta
     return true;
 }
 
-int CLadConvert::NextBranch(int& line, int last, Span& span, bool continuing, int spanIndex) {
+int NetworkTranslator::NextBranch(int& line, int last, Span& span, bool continuing, int spanIndex) {
     if (line > last) {
         return -1;
     }
@@ -501,7 +557,7 @@ int CLadConvert::NextBranch(int& line, int last, Span& span, bool continuing, in
     return line - 1;
 }
 
-int CLadConvert::SpanBottom(const Span& span) const {
+int NetworkTranslator::SpanBottom(const Span& span) const {
     int run = 0;
     for (int t = m_blockFirst; t <= m_blockLast - 1; ++t) {
         run = Measure(t, span.first, span.last).IsUnused() ? run + 1 : 0;
@@ -515,7 +571,7 @@ int CLadConvert::SpanBottom(const Span& span) const {
     return 0;
 }
 
-int CLadConvert::NeedsAndStk(const SpanTable& spans, int spanIndex) {
+int NetworkTranslator::NeedsAndStk(const SpanTable& spans, int spanIndex) {
     const int last = m_blockLast;
     const Span& prev = spans.spans[static_cast<std::size_t>(spanIndex - 1)];
     const Span& cur = spans.spans[static_cast<std::size_t>(spanIndex)];
