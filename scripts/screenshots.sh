@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Remakes the README's screenshots (docs/screenshots/*.png) with the real editor under Xvfb:
 # the main window with the example program, the windows after Convert, the print preview and
-# monitor mode.
+# monitor mode with its Signals window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/ensure-deps.sh

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -60,6 +61,19 @@ void ClickCell(CRungpadView& view, int column, int line, Qt::KeyboardModifiers m
                               GridGeometry::LineTop(line) - 20};
     QTest::mouseClick(view.viewport(), Qt::LeftButton, modifiers, view.Mapping().ToDevice(centre));
 }
+
+// Collects what a widget repaints from its construction on.
+class PaintedRegion : public QObject {
+  public:
+    explicit PaintedRegion(QWidget& widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            region += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+    QRegion region;
+};
 
 // Answers the file choosers with the paths queued, then cancels.
 class PathHost final : public DocumentHost {
@@ -307,9 +321,17 @@ class TestSimulation : public test::MainFrameTest {
         // Forced on in the table, the coil holds against the stop button; a value typed while
         // forced moves the force; released, the network switches it off.
         table.item(0, Col::kValue)->setText(QStringLiteral("0"));
+        CRungpadView& view = *frame.ActiveChild()->View();
+        QCoreApplication::processEvents();
+        PaintedRegion painted(*view.viewport());
         table.item(1, Col::kForced)->setCheckState(Qt::Checked);
         QVERIFY(SimSignalForced(sim, "Y000.0"));
         QCOMPARE(table.item(1, Col::kForced)->checkState(), Qt::Checked);
+        // Forced at the value it has, the coil's power is as before; its mark is painted all
+        // the same.
+        QCoreApplication::processEvents();
+        QVERIFY(painted.region.contains(view.Mapping().ToDevice(
+            LogicalPoint{GridGeometry::CellLeft(7) + 62, GridGeometry::LineTop(0) - 6})));
         ClickCell(*frame.ActiveChild()->View(), 1, 0);  // /X000.1 pressed
         sim.SingleScan();
         QCOMPARE(Signal(sim, "Y000.0"), 1u);
@@ -326,11 +348,13 @@ class TestSimulation : public test::MainFrameTest {
         sim.SingleScan();
         QCOMPARE(Signal(sim, "Y000.0"), 1u);
 
-        // Removing a row stops watching it.
+        // Removing a row (the Delete key in the table) stops watching it.
+        table.setFocus();
         table.selectRow(0);
-        window.RemoveSelected();
+        QTest::keyClick(&table, Qt::Key_Delete);
         QCOMPARE(table.rowCount(), 2);
         QCOMPARE(Cell(table, 0, Col::kAddress), QStringLiteral("Y000.0"));
+        QCOMPARE(sim.Watch().Entries().size(), std::size_t{2});
 
         frame.OnStartStopSimulation();
         QVERIFY(!sim.IsActive());

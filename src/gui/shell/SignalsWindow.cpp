@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,12 +18,28 @@
 namespace rungpad {
 
 // A table that tells whether one of its cells is being edited, so a refresh leaves that cell
-// alone.
+// alone, and that hands the Delete key to deleteRows.
 class CSignalTable : public QTableWidget {
   public:
     using QTableWidget::QTableWidget;
     bool IsEditing(int row, int column) const {
         return state() == EditingState && currentRow() == row && currentColumn() == column;
+    }
+
+    std::function<void()> deleteRows;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (IsDelete(event)) {
+            deleteRows();
+            return;
+        }
+        QTableWidget::keyPressEvent(event);
+    }
+
+  private:
+    bool IsDelete(const QKeyEvent* event) const {
+        return deleteRows && state() != EditingState && event->key() == Qt::Key_Delete;
     }
 };
 
@@ -80,6 +97,7 @@ CSignalsWindow::CSignalsWindow(CSimMonitor& monitor, QWidget* parent)
     connect(m_address, &QLineEdit::returnPressed, this, &CSignalsWindow::AddTypedAddress);
     connect(m_add, &QPushButton::clicked, this, &CSignalsWindow::AddTypedAddress);
     connect(m_remove, &QPushButton::clicked, this, &CSignalsWindow::RemoveSelected);
+    m_table->deleteRows = [this] { RemoveSelected(); };
     connect(m_table, &QTableWidget::itemChanged, this, &CSignalsWindow::OnItemChanged);
     connect(m_boxes, &QTableWidget::itemChanged, this, &CSignalsWindow::OnBoxItemChanged);
     connect(&m_monitor, &CSimMonitor::Refreshed, this, [this] {

@@ -70,6 +70,9 @@ bool CSimMonitor::Assign(const SimSignal& signal, const std::string& valueText, 
     if (!WatchList::Assign(signal, valueText, force, m_engine.Memory(), problem)) {
         return false;
     }
+    if (force) {
+        ShowForceMarks();
+    }
     Refresh();
     return true;
 }
@@ -77,7 +80,15 @@ bool CSimMonitor::Assign(const SimSignal& signal, const std::string& valueText, 
 void CSimMonitor::Release(const SimSignal& signal) {
     if (IsActive()) {
         signal.Release(m_engine.Memory());
+        ShowForceMarks();
         Refresh();
+    }
+}
+
+void CSimMonitor::ShowForceMarks() {
+    // A force at the value a signal has changes no power, so Refresh would not repaint its mark.
+    if (m_view) {
+        m_view->viewport()->update();
     }
 }
 

@@ -101,6 +101,8 @@ class CSimMonitor : public QObject {
 
   private:
     void OnTick();
+    // Repaints the view for the forced marks of its contacts and coils.
+    void ShowForceMarks();
     bool RunScans(std::int64_t count);
 
     ScanEngine m_engine;
