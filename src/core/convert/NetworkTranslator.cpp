@@ -387,7 +387,66 @@ bool NetworkTranslator::TranslateCoilNetwork(int first, int last) {
     return reduced && EmitOutputs(first, last, false);
 }
 
+// Each block keeps its own pending values; a nested block leaves one value for its parent.
 bool NetworkTranslator::ReduceBlock(int first, int last, int from, int to) {
+    const PendingValues outer = m_pending;
+    m_pending = {};
+    bool reduced = ReduceSpans(first, last, from, to);
+    // Values a branch further down was to join but did not are joined here, so none is lost.
+    while (reduced && m_pending.count > 1) {
+        reduced = EmitAndStk(first);
+    }
+    m_pending = outer;
+    return reduced;
+}
+
+void NetworkTranslator::PushValue(int column) {
+    if (m_pending.count < static_cast<int>(m_pending.columns.size())) {
+        m_pending.columns[static_cast<std::size_t>(m_pending.count++)] = column;
+    }
+}
+
+bool NetworkTranslator::EmitAndStk(int line) {
+    m_pending.count = std::max(m_pending.count - 1, 0);
+    return EmitPlain("AND.STK", line);
+}
+
+// A branch that starts at column joins everything from that column on: the values of the spans
+// right of it become one.
+bool NetworkTranslator::JoinValuesFrom(int column, int line) {
+    while (m_pending.count > 1 &&
+           m_pending.columns[static_cast<std::size_t>(m_pending.count - 2)] >= column) {
+        if (!EmitAndStk(line)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A lower row passes under cur and starts right of the value below cur's: that branch must join
+// cur's value alone, so the two are not joined yet.
+bool NetworkTranslator::ReopenedLater(const Span& cur) const {
+    if (m_pending.count < 2) {
+        return false;
+    }
+    const int below = m_pending.columns[static_cast<std::size_t>(m_pending.count - 2)];
+    for (int row = m_blockFirst + 1; row <= m_blockLast; ++row) {
+        const RowMeasure under = Measure(row, cur.first, cur.last);
+        if (!under.IsUsed() || under.empty > 0 || HasLinkAt(row - 1, cur.last)) {
+            continue;
+        }
+        int start = cur.first;
+        while (start > 0 && !HasLinkAt(row - 1, start - 1)) {
+            --start;
+        }
+        if (start > below) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool NetworkTranslator::ReduceSpans(int first, int last, int from, int to) {
     if (!BuildSpans(first, last, from, to)) {
         AddError(ConvertError::kConversion, ErrorCode::kIncompleteNetwork, first);
         return false;
@@ -416,6 +475,7 @@ bool NetworkTranslator::ReduceBlock(int first, int last, int from, int to) {
                 if (!EmitSeries(first, span.first, span.last, 0)) {
                     return false;
                 }
+                PushValue(span.first);
             } else if (!EmitAndSeries(first, span.first, span.last)) {
                 return false;
             }
@@ -445,7 +505,7 @@ bool NetworkTranslator::ReduceParallelSpan(int spanIndex, SpanTable& spans, int&
         if (LastVerticalLink(line, from, to) != 0) {
             // A nested block starts on this line.
             int nestedLast = line + 1;
-            while (nestedLast <= branchEnd && LastVerticalLink(nestedLast, from, to) != 0) {
+            while (nestedLast <= last && LastVerticalLink(nestedLast, from, to) != 0) {
                 ++nestedLast;
             }
             if (!ReduceBlock(line, nestedLast, from, to)) {
@@ -455,6 +515,9 @@ bool NetworkTranslator::ReduceParallelSpan(int spanIndex, SpanTable& spans, int&
             m_blockLast = last;
             if (branch > 0 && !EmitPlain("OR.STK", last)) {
                 return false;
+            }
+            if (branch == 0) {
+                PushValue(span.first);
             }
             line = nestedLast;
             contacts = 1;
@@ -466,6 +529,9 @@ bool NetworkTranslator::ReduceParallelSpan(int spanIndex, SpanTable& spans, int&
             if (contacts > 1 &&
                 (!EmitSeries(line, from, to, 0) || (branch > 0 && !EmitPlain("OR.STK", line)))) {
                 return false;
+            }
+            if (branch == 0 && contacts > 0) {
+                PushValue(span.first);
             }
         }
         ++line;
@@ -487,7 +553,7 @@ bool NetworkTranslator::ReduceParallelSpan(int spanIndex, SpanTable& spans, int&
         }
         if (span.first > 0 && contacts > 0) {
             const int a = NeedsAndStk(spans, spanIndex);
-            if (a == -1 || (a == 1 && !EmitPlain("AND.STK", first))) {
+            if (a == -1 || (a == 1 && !ReopenedLater(span) && !EmitAndStk(first))) {
                 return false;
             }
         }
@@ -502,6 +568,10 @@ int NetworkTranslator::NextBranch(int& line, int last, Span& span, bool continui
     int& from = span.first;
     const int to = span.last;
     for (int row = line; row <= last; ++row) {
+        if (continuing && !HasLinkAt(row - 1, to) && LastVerticalLink(row, from, to) > 0) {
+            // A row not hung on the span's right edge belongs to a later span, nested or not.
+            return line - 1;
+        }
         const int link = LastVerticalLink(row, from, to);
         if (link > 0) {
             if (MeasureRow(row + 1, from, link - 1, true).failed) {
@@ -533,8 +603,7 @@ int NetworkTranslator::NextBranch(int& line, int last, Span& span, bool continui
                 while (from - 1 >= 0 && !HasLinkAt(row - 1, from - 1)) {
                     --from;
                 }
-                if (openedAt > 0 && spanIndex > 0 &&
-                    Measure(m_blockFirst, openedAt, to).HasSolid() && !EmitPlain("AND.STK", row)) {
+                if (openedAt > 0 && spanIndex > 0 && !JoinValuesFrom(from, row)) {
                     return -1;
                 }
             }

@@ -53,6 +53,12 @@ class NetworkTranslator {
         std::array<Span, kMaxSpans> spans{};
         int count = 0;
     };
+    // The values a block has put on the logic stack and not yet combined, each with the column
+    // its span starts at; AND.STK joins the top two.
+    struct PendingValues {
+        std::array<int, kMaxSpans + 1> columns{};
+        int count = 0;
+    };
     // What a row holds between two columns.
     struct RowMeasure {
         bool failed = false;  // outside the program, or refused
@@ -85,6 +91,11 @@ class NetworkTranslator {
 
     // Contacts, lines, links and coils.
     bool ReduceBlock(int first, int last, int from, int to);
+    bool ReduceSpans(int first, int last, int from, int to);
+    void PushValue(int column);
+    bool EmitAndStk(int line);
+    bool JoinValuesFrom(int column, int line);
+    bool ReopenedLater(const Span& cur) const;
     bool EmitSeries(int line, int from, int to, std::uint16_t code);
     bool EmitOutputs(int first, int last, bool isFunction);
     RowMeasure Measure(int line, int from, int to) const;
@@ -121,6 +132,7 @@ class NetworkTranslator {
     SpanTable m_spans{};
     int m_blockFirst = 0;
     int m_blockLast = 0;
+    PendingValues m_pending{};
     int m_misplacedBox = -1;  // line of a box found below its network's first line
 };
 

@@ -16,7 +16,7 @@ namespace rungpad::test {
 
 namespace {
 
-constexpr int kPrograms = 1500;
+constexpr int kPrograms = 20000;
 constexpr int kScans = 12;
 // Blocks nested two deep: series of parallel blocks and parallel blocks of series rows, the
 // structures the converter translates faithfully (see ConverterDropsContactBeforeNestedBlock).
@@ -33,39 +33,69 @@ std::string Describe(const std::vector<std::string>& body, const CLadConvert& co
     return text.str();
 }
 
-TEST(Differential, EngineAgreesWithGridEvaluator) {
-    std::mt19937 random(20261210);
-    RandomNetwork generator(
-        [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); }, kDepth);
-    int converted = 0;
-    for (int p = 0; p < kPrograms; ++p) {
-        const std::vector<std::string> body = generator.Program(1 + static_cast<int>(random() % 4));
-        SimProgram sim;
-        if (!sim.Load(body)) {
-            continue;  // a layout the converter refuses
+// One program against the oracle for kScans scans of random inputs; the first disagreement, or
+// an empty text.
+std::string Disagreement(const std::vector<std::string>& body, const std::vector<std::string>& coils,
+                         std::mt19937& random) {
+    SimProgram sim;
+    if (!sim.Load(body)) {
+        return {};
+    }
+    SignalMemory oracle;
+    for (int scan = 0; scan < kScans; ++scan) {
+        for (std::uint16_t x = 0x8090; x <= 0x8091; ++x) {
+            const auto value = static_cast<std::uint8_t>(random());
+            sim.engine.Memory().WriteByte(x, value);
+            oracle.WriteByte(x, value);
         }
-        ++converted;
-        SignalMemory oracle;
-        for (int scan = 0; scan < kScans; ++scan) {
-            for (std::uint16_t x = 0x8090; x <= 0x8091; ++x) {
-                const auto value = static_cast<std::uint8_t>(random());
-                sim.engine.Memory().WriteByte(x, value);
-                oracle.WriteByte(x, value);
-            }
-            ASSERT_TRUE(sim.engine.Scan()) << sim.engine.StopMessage();
-            GridEvaluator::RunCoilNetworks(sim.program, oracle);
-            for (const std::string& coil : generator.Coils()) {
-                const EncodedAddress a = PlcAddress::EncodeAddress(coil);
-                ASSERT_EQ(sim.engine.Memory().Bit(a.operand, a.mask), oracle.Bit(a.operand, a.mask))
-                    << coil << " after scan " << scan << " of program " << p << ":\n"
-                    << Describe(body, sim.convert);
+        if (!sim.engine.Scan()) {
+            return "stopped: " + sim.engine.StopMessage() + "\n" + Describe(body, sim.convert);
+        }
+        GridEvaluator::RunCoilNetworks(sim.program, oracle);
+        for (const std::string& coil : coils) {
+            const EncodedAddress a = PlcAddress::EncodeAddress(coil);
+            if (sim.engine.Memory().Bit(a.operand, a.mask) != oracle.Bit(a.operand, a.mask)) {
+                return coil + " after scan " + std::to_string(scan) + ":\n" +
+                       Describe(body, sim.convert);
             }
         }
     }
+    return {};
+}
+
+class DifferentialDepth : public ::testing::TestWithParam<int> {};
+
+TEST_P(DifferentialDepth, EngineAgreesWithGridEvaluator) {
+    const int depth = GetParam();
+    std::mt19937 random(20261210);
+    RandomNetwork generator(
+        [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); }, depth);
+    int converted = 0;
+    int disagreements = 0;
+    for (int p = 0; p < kPrograms; ++p) {
+        const std::vector<std::string> body = generator.Program(1 + static_cast<int>(random() % 4));
+        SimProgram probe;
+        if (!probe.Load(body)) {
+            continue;  // a layout the converter refuses
+        }
+        ++converted;
+        // Inputs drawn apart from the layouts, so every depth sees the same programs whatever
+        // an earlier one did.
+        std::mt19937 inputs(static_cast<std::uint32_t>(p));
+        const std::string problem = Disagreement(body, generator.Coils(), inputs);
+        if (!problem.empty()) {
+            ++disagreements;
+            std::cout << "program " << p << ": " << problem;
+        }
+    }
+    EXPECT_EQ(disagreements, 0) << " of " << converted << " converted programs";
     // The generator's layouts must mostly be ones the converter takes, or the test says little.
     EXPECT_GT(converted, kPrograms / 2) << converted << " of " << kPrograms << " converted";
-    std::cout << converted << " of " << kPrograms << " random programs converted and agreed\n";
+    std::cout << converted << " of " << kPrograms << " random programs converted, " << disagreements << " disagreed\n";
 }
+
+INSTANTIATE_TEST_SUITE_P(Nesting, DifferentialDepth, ::testing::Values(2, 3, 4),
+                         [](const auto& instance) { return "Depth" + std::to_string(instance.param); });
 
 // Found by this comparison on deeper nesting: a contact left of a nested parallel block, with a
 // lower branch from the rail joining after the block, is dropped from the coil's logic. The
