@@ -1,5 +1,5 @@
 // The scan engine against the grid evaluator on contact networks drawn from the input bytes:
-// the bytes choose the layout (series and parallel blocks nested two deep, contacts, parallel
+// the bytes choose the layout (series and parallel blocks nested four deep, contacts, parallel
 // coils) and then the inputs of every scan. Every coil must agree after every scan.
 
 #include <cstddef>
@@ -34,7 +34,7 @@ class ByteReader {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     ByteReader reader(data, size);
-    test::RandomNetwork generator([&reader](int n) { return reader.Next(n); }, 2);
+    test::RandomNetwork generator([&reader](int n) { return reader.Next(n); }, 4);
     std::vector<std::string> lines = generator.Program(1 + reader.Next(4));
     lines.push_back("- - - - [END1] - - -");
     lines.push_back("- - - - [END2] - - -");

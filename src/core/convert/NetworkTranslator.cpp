@@ -553,7 +553,10 @@ bool NetworkTranslator::ReduceParallelSpan(int spanIndex, SpanTable& spans, int&
         }
         if (span.first > 0 && contacts > 0) {
             const int a = NeedsAndStk(spans, spanIndex);
-            if (a == -1 || (a == 1 && !ReopenedLater(span) && !EmitAndStk(first))) {
+            // Only the block's own values are joined: a nested block's span that a branch
+            // reopened to the block's left edge already holds the block's whole value.
+            const bool join = a == 1 && m_pending.count > 1 && !ReopenedLater(span);
+            if (a == -1 || (join && !EmitAndStk(first))) {
                 return false;
             }
         }
@@ -568,11 +571,12 @@ int NetworkTranslator::NextBranch(int& line, int last, Span& span, bool continui
     int& from = span.first;
     const int to = span.last;
     for (int row = line; row <= last; ++row) {
-        if (continuing && !HasLinkAt(row - 1, to) && LastVerticalLink(row, from, to) > 0) {
-            // A row not hung on the span's right edge belongs to a later span, nested or not.
-            return line - 1;
-        }
         const int link = LastVerticalLink(row, from, to);
+        // A row not hung on the span's right edge belongs to a later span, nested block or not.
+        const bool unhung = continuing && !HasLinkAt(row - 1, to);
+        if (unhung && link > 0) {
+            return EndOfBranches(row, line, from, to);
+        }
         if (link > 0) {
             if (MeasureRow(row + 1, from, link - 1, true).failed) {
                 return -1;
@@ -588,12 +592,8 @@ int NetworkTranslator::NextBranch(int& line, int last, Span& span, bool continui
             AddError(ConvertError::kConversion, ErrorCode::kLineNotConnected, row + 1);
             return -1;
         }
-        if (continuing && !HasLinkAt(row - 1, to)) {
-            if (Measure(row, from, to + 1).HasGap()) {
-                AddError(ConvertError::kConversion, ErrorCode::kLineNotConnected, row + 1);
-                return -1;
-            }
-            return line - 1;
+        if (unhung) {
+            return EndOfBranches(row, line, from, to);
         }
         const RowMeasure measure = Measure(row, from, to);
         if (measure.IsUsed() && measure.empty == 0) {
@@ -619,6 +619,15 @@ int NetworkTranslator::NextBranch(int& line, int last, Span& span, bool continui
         if (line + 1 <= last) {
             ++line;
         }
+    }
+    return line - 1;
+}
+
+// The span's branches end above row; row must reach past the span to belong to a later one.
+int NetworkTranslator::EndOfBranches(int row, int line, int from, int to) {
+    if (Measure(row, from, to + 1).HasGap()) {
+        AddError(ConvertError::kConversion, ErrorCode::kLineNotConnected, row + 1);
+        return -1;
     }
     return line - 1;
 }

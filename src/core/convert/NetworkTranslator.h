@@ -106,6 +106,7 @@ class NetworkTranslator {
     bool BuildSpans(int first, int last, int from, int to);
     bool ReduceParallelSpan(int spanIndex, SpanTable& spans, int& contacts);
     int NextBranch(int& line, int last, Span& span, bool continuing, int spanIndex);
+    int EndOfBranches(int row, int line, int from, int to);
     int NeedsAndStk(const SpanTable& spans, int spanIndex);
     int SpanBottom(const Span& span) const;
     bool CheckBranch(int line, int from, int to);

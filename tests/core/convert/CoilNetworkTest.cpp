@@ -81,6 +81,57 @@ INSTANTIATE_TEST_SUITE_P(
                     "none"}),
     [](const auto& instance) { return instance.param.name; });
 
+// Branches that start left of their span or below a nested block: the stack holds one value per
+// span until a lower branch has joined the spans right of its start, then AND.STK joins them.
+INSTANTIATE_TEST_SUITE_P(
+    NestedBlocks, CoilNetworkTest,
+    ::testing::Values(
+        // (X0 & (X1 | X3) & X2) | X4: the branch from the rail joins X0 as well.
+        NetworkCase{"ContactBeforeNestedBlock",
+                    {"X000.0| X000.1| X000.2| - - - - (Y000.0)", ". X000.3 .| . . . .",
+                     "X000.4 - - . . . ."},
+                    {"RD X000.0 1", "RD X000.1 1", "OR X000.3 2", "RD X000.2 1", "AND.STK 3",
+                     "AND.STK 3", "OR X000.4 3", "WRT Y000.0 1"},
+                    "none"},
+        // (X0 | X3) & (((X1 | X4) & X2) | (X5 & X6)): X0 | X3 waits for the lower branch, with
+        // or without a parallel coil below.
+        NetworkCase{"BranchStartsRightOfTheFirstSpan",
+                    {"X000.0| X000.1| X000.2| - - - -| (Y000.0)", "X000.3| X000.4 .| . . . .|",
+                     ". X000.5 X000.6 . . . .|", ". . . . . . . (Y000.1)"},
+                    {"RD X000.0 1", "OR X000.3 2", "RD X000.1 1", "OR X000.4 2", "RD X000.2 1",
+                     "AND.STK 3", "RD X000.5 3", "AND X000.6 3", "OR.STK 3", "AND.STK 1",
+                     "WRT Y000.0 1", "WRT Y000.1 4"},
+                    "none"},
+        // ((X0 & X1) | (X3 & X4)) & X2 | ((X5 | X10) & X6 & X7): lines 3-4 hang on no link of
+        // the first span's edge, so they are the later span's branch.
+        NetworkCase{"BlockNotHungOnTheSpanEdge",
+                    {"X000.0 X000.1| X000.2| - - - - (Y000.0)", "X000.3 X000.4 .| . . . .",
+                     "X000.5| X000.6 X000.7 . . . .", "X001.0 . . . . . ."},
+                    {"RD X000.0 1", "AND X000.1 1", "RD X000.3 2", "AND X000.4 2", "OR.STK 2",
+                     "RD X000.2 1", "AND.STK 3", "RD X000.5 3", "OR X001.0 4", "AND X000.6 3",
+                     "AND X000.7 3", "OR.STK 4", "WRT Y000.0 1"},
+                    "none"},
+        // Three contacts in parallel in a branch from the rail: all three are read.
+        NetworkCase{"TallBlockInABranchFromTheRail",
+                    {"X000.0 X000.1| X000.2| - - - - (Y000.0)", ". . X000.3| . . . .",
+                     "X000.4| X000.5 X000.6 . . . .", "X000.7| . . . . . .", "X001.0 . . . . . ."},
+                    {"RD X000.0 1", "AND X000.1 1", "RD X000.2 1", "OR X000.3 2", "AND.STK 3",
+                     "RD X000.4 3", "OR X000.7 4", "OR X001.0 5", "AND X000.5 3", "AND X000.6 3",
+                     "OR.STK 5", "WRT Y000.0 1"},
+                    "none"},
+        // A nested block whose lower branch reaches its own left edge joins its values within
+        // itself; the value left of the block is joined once, at the end.
+        NetworkCase{"NestedBlockReopenedToItsOwnEdge",
+                    {"X000.0 X000.1| X000.2 X000.3 X000.4| - - (Y000.0)",
+                     "X000.5 X000.6| X000.7| X001.0| X001.1 . .", ". .| X001.2 .| . . .",
+                     ". . X001.3 X001.4 . . ."},
+                    {"RD X000.0 1", "AND X000.1 1", "RD X000.5 2", "AND X000.6 2", "OR.STK 2",
+                     "RD X000.2 1", "AND X000.3 1", "AND X000.4 1", "RD X000.7 2", "OR X001.2 3",
+                     "RD X001.0 2", "AND.STK 4", "RD X001.3 4", "AND X001.4 4", "OR.STK 4",
+                     "AND X001.1 2", "OR.STK 4", "AND.STK 1", "WRT Y000.0 1"},
+                    "none"}),
+    [](const auto& instance) { return instance.param.name; });
+
 INSTANTIATE_TEST_SUITE_P(
     RefusedStructures, CoilNetworkTest,
     ::testing::Values(
