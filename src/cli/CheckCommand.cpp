@@ -14,7 +14,7 @@ int RunCheck(const std::vector<std::string>& args) {
     CliDocument document;
     const int status = ReadAndConvert(args[0], document);
     if (status == kExitOk) {
-        std::cout << "Convert succeed!\n";
+        std::cout << CRungpadDoc::kConvertSucceededText << '\n';
     }
     return status;
 }

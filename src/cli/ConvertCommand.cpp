@@ -121,7 +121,7 @@ int RunConvert(const std::vector<std::string>& args) {
     if (!WriteOutputs(*parsed, document)) {
         return kExitBadFile;
     }
-    std::cout << "Convert succeed!\n";
+    std::cout << CRungpadDoc::kConvertSucceededText << '\n';
     return kExitOk;
 }
 

@@ -54,7 +54,9 @@ bool InstructionList::AddInstruction(std::string_view mnemonic, std::size_t oper
     // An operand that is one upper-case word gives the words directly.
     const bool plainOperand = std::none_of(
         operand.begin(), operand.end(), [](char c) { return c == ' ' || (c >= 'a' && c <= 'z'); });
-    if (mnemonic.empty() || !plainOperand) {
+    // A mnemonic that reaches the operand's column would run into it: one word, found by a split.
+    const bool separate = operand.empty() || mnemonic.size() < operandColumn;
+    if (mnemonic.empty() || !plainOperand || !separate) {
         std::string text(mnemonic);
         text.resize(column, ' ');
         return Add(text.append(operand), line);

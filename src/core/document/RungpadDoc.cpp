@@ -15,7 +15,6 @@ constexpr std::string_view kLoaded = "文件载入完成!";
 constexpr std::string_view kConvertFailed = "梯形图转换失败!";
 constexpr std::string_view kSaveFailed = "保存文件失败!";
 constexpr std::string_view kConverting = "Converting...";
-constexpr std::string_view kConvertSucceeded = "Convert succeed!";
 constexpr const char* kDocExtension = "plf";
 constexpr const char* kDocFilter = "ZIZIdu 文件 (*.grp)|*.plf||";
 
@@ -219,7 +218,7 @@ bool CRungpadDoc::ConvertProgram() {
         return false;
     }
     m_converted = true;
-    m_out->OutputLine(kConvertSucceeded);
+    m_out->OutputLine(kConvertSucceededText);
     m_out->ShowInstructionList(InstructionWindowLines(m_convert));
     return true;
 }

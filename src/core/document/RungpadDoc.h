@@ -35,6 +35,8 @@ class CRungpadDoc {
                                           std::span<const std::uint8_t> bytes, std::string& error)>;
 
     static constexpr const char* kNoteFileName = "PBitCh01.MEA";
+    // What a successful conversion reports (output window, command line).
+    static constexpr std::string_view kConvertSucceededText = "Convert succeed!";
 
     CRungpadDoc(MessageChannel& out, MessageBoxHost& box, DocumentHost& host);
     CRungpadDoc(const CRungpadDoc&) = delete;

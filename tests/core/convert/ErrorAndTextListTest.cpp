@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "convert/InstructionList.h"
 #include "convert/LadConvert.h"
 
 namespace rungpad {
@@ -105,6 +106,40 @@ TEST(TextListTest, EmptyListRendersNothing) {
     EXPECT_EQ(convert.RenderWindow(), "");
     EXPECT_EQ(convert.WriteListFile(), "");
     EXPECT_EQ(convert.TextAt(0), "");
+}
+
+// Instructions composed from a mnemonic and an operand carry their words without a split of
+// the text; they must be the words a split finds, also where the composition falls back to it.
+TEST(TextListTest, ComposedInstructionsCarryTheWordsOfTheirText) {
+    struct Case {
+        std::string mnemonic;
+        std::string operand;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"RD", "X000.0", "RD        X000.0"},  {"AND.STK", "", "AND.STK   "},
+        {"RD.NOT.STK", "", "RD.NOT.STK"},      {"LONGMNEMONIC", "X1", "LONGMNEMONICX1"},
+        {"WRT", "y000.0", "WRT       y000.0"},  // lower case: split, read upper case later
+        {"SET", "R0 0", "SET       R0 0"},      // an operand of two words
+        {"", "X000.0", "          X000.0"},
+    };
+    InstructionList list;
+    for (const Case& c : cases) {
+        ASSERT_TRUE(list.AddInstruction(c.mnemonic, 10, c.operand, 3)) << c.text;
+        const int i = list.Count() - 1;
+        EXPECT_EQ(list.TextAt(i), c.text);
+        EXPECT_EQ(list.LineAt(i), 3);
+        const InstructionList::Words& carried = list.WordsAt(i);
+        const InstructionList::Words split = InstructionList::SplitWords(c.text);
+        ASSERT_EQ(carried.count, split.count) << c.text;
+        EXPECT_EQ(carried.lowerCase, split.lowerCase) << c.text;
+        for (int w = 0; w < split.count; ++w) {
+            const auto word = static_cast<std::size_t>(w);
+            EXPECT_EQ(carried.at[word], split.at[word]) << c.text << " word " << w;
+            EXPECT_EQ(carried.length[word], split.length[word]) << c.text << " word " << w;
+        }
+    }
+    EXPECT_FALSE(list.AddInstruction("RD", 10, std::string(40, 'X'), 0));  // 50 characters
 }
 
 }  // namespace
