@@ -495,6 +495,11 @@ bool NetworkTranslator::ReduceParallelSpan(int spanIndex, SpanTable& spans, int&
     if (branchEnd == -1) {
         return false;
     }
+    if (branchEnd < line) {
+        // Nothing on any line of the span: what follows would hang on links that lead nowhere.
+        AddError(ConvertError::kConversion, ErrorCode::kLineNotConnected, first);
+        return false;
+    }
     int branch = 0;  // branches reduced so far
     while (line <= branchEnd) {
         const int from = span.first;

@@ -154,6 +154,12 @@ INSTANTIATE_TEST_SUITE_P(
                     {"X000.0 {0x300} - - - - - (Y000.0)"},
                     {"RD X000.0 1"},
                     "1001@1"},
+        // A contact hanging on a link that reaches only empty cells has nothing at its left.
+        NetworkCase{"ContactOnALinkToNowhere",
+                    {"X000.0 X000.1| X000.2| X000.3 - - - (Y000.0)", ".| .| X000.4 . . . .",
+                     ". X000.5 . . . . ."},
+                    {"RD X000.0 1", "AND X000.1 1"},
+                    "1009@2"},
         // A coil on a line of its own below the network, not hung.
         NetworkCase{"CoilBelowBranch",
                     {"X000.0| X000.1 - - - - - (Y000.0)", "X000.2 . . . . . . (Y000.2)"},
