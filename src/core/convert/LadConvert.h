@@ -1,9 +1,6 @@
 #pragma once
 
-#include <algorithm>
-#include <array>
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,8 +17,6 @@
 #include "model/NumberRegistry.h"
 
 namespace rungpad {
-
-class LadProgram;
 
 // The converter of one document: turns the ladder program into the instruction list, checks it
 // on the way, and builds the step list and data table of the binary image. It keeps the results
