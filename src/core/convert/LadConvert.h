@@ -30,10 +30,7 @@ class CLadConvert {
   public:
     static constexpr int kMaxErrors = ConvertErrorList::kMaxCount;
     static constexpr int kMaxTexts = InstructionList::kMaxCount;
-    static constexpr std::size_t kMaxTextLength = InstructionList::kMaxTextLength;
-    static constexpr int kMaxNetworkLines = NetworkTranslator::kMaxNetworkLines;
     static constexpr int kMaxSteps = StepListBuilder::kMaxSteps;
-    static constexpr int kMaxDataWords = StepListBuilder::kMaxDataWords;
     static constexpr std::uint16_t kDataTableAddress = StepListBuilder::kDataTableAddress;
 
     // Convert's results; the numbers are what the editor has always been told.
@@ -113,7 +110,6 @@ class CLadConvert {
     // Instruction i's text alone, and the 0-based ladder line it came from (-1 outside the list).
     std::string_view InstructionText(int i) const { return m_list.TextAt(i); }
     int InstructionLine(int i) const { return m_list.LineAt(i); }
-    const InstructionList& Instructions() const { return m_list; }
     // The instruction window: each entry without its last 6 characters, CR LF after each.
     std::string RenderWindow() const { return m_list.RenderWindow(); }
     // The instruction list file: each entry cut at its last space, CR LF after each.
