@@ -18,6 +18,9 @@ class CrossReference {
     // The uses of program, ordered by address (type, byte, bit; a byte before its bits), then by
     // line and column; notes, when given, supplies each bit address's note.
     static CrossReference Build(const LadProgram& program, const AddressNotes* notes = nullptr);
+    // The uses of program in program order (line, then column), without ordering or review.
+    static std::vector<XrefUse> CollectUses(const LadProgram& program,
+                                            const AddressNotes* notes = nullptr);
 
     const std::vector<XrefUse>& Uses() const { return m_uses; }
     const std::vector<ReviewFinding>& Findings() const { return m_findings; }
