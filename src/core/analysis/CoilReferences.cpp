@@ -1,6 +1,7 @@
 #include "analysis/CoilReferences.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <tuple>
 #include <utility>
 
@@ -13,32 +14,31 @@ namespace rungpad {
 
 namespace {
 
+// An address as one number that orders as XrefAddress does (type letters, byte, then a byte
+// before its bits): this runs after every edit, so no strings are compared.
+using AddressKey = std::uint64_t;
+
+AddressKey KeyOf(const XrefAddress& address, int byteOffset = 0) {
+    const auto letter = [&](std::size_t i) {
+        return i < address.type.size()
+                   ? static_cast<std::uint64_t>(static_cast<unsigned char>(address.type[i]))
+                   : 0;
+    };
+    const auto byte = static_cast<std::uint64_t>(std::max(0, address.byte + byteOffset));
+    const auto bit = static_cast<std::uint64_t>(std::clamp(address.bit + 1, 0, 15));
+    return letter(0) << 56 | letter(1) << 48 | (byte & 0xffffffffffULL) << 4 | bit;
+}
+
 struct ContactOf {
-    XrefAddress address;
+    AddressKey key;
     ContactReference contact;
 };
 
-bool IsContact(const XrefUse& use) {
-    return use.kind == XrefKind::kNoContact || use.kind == XrefKind::kNcContact;
-}
-
-// The contacts of bit addresses, ordered by address and, within one, by place.
-std::vector<ContactOf> ContactsOf(const std::vector<XrefUse>& uses) {
-    std::vector<ContactOf> contacts;
-    for (const XrefUse& use : uses) {
-        if (!IsContact(use)) {
-            continue;
-        }
-        XrefAddress address = XrefAddress::Parse(use.address);
-        if (address.IsBit()) {
-            contacts.push_back(
-                {std::move(address), {use.line, use.column, use.kind == XrefKind::kNcContact}});
-        }
-    }
-    std::stable_sort(contacts.begin(), contacts.end(),
-                     [](const ContactOf& a, const ContactOf& b) { return a.address < b.address; });
-    return contacts;
-}
+struct WriteOf {
+    CoilReference coil;  // without its contacts yet
+    AddressKey from;     // the keys it reaches: [from, to)
+    AddressKey to;
+};
 
 // Bytes a write spans: one for a bit, the operand's width for a box's byte operand.
 int WidthOf(const LadProgram& program, const XrefUse& use) {
@@ -49,19 +49,23 @@ int WidthOf(const LadProgram& program, const XrefUse& use) {
                                   use.column - use.parameter);
 }
 
-// The contacts that read what write writes, by place, one per line and contact kind.
-std::vector<ContactReference> ReadersOf(const std::vector<ContactOf>& contacts,
-                                        const XrefAddress& written, int width) {
-    const auto byAddress = [](const ContactOf& c, const XrefAddress& a) { return c.address < a; };
-    XrefAddress from = written;
-    XrefAddress to = written;
+WriteOf WriteOfUse(const LadProgram& program, const XrefUse& use) {
+    const XrefAddress written = XrefAddress::Parse(use.address);
+    WriteOf write{{use.line, use.column, use.address, {}}, KeyOf(written), 0};
     if (written.IsBit()) {
-        to.bit += 1;
+        write.to = write.from + 1;
     } else {
-        to.byte += width;
+        write.to = KeyOf(written, WidthOf(program, use));
     }
-    const auto first = std::lower_bound(contacts.begin(), contacts.end(), from, byAddress);
-    const auto last = std::lower_bound(first, contacts.end(), to, byAddress);
+    return write;
+}
+
+// The contacts whose keys lie in [from, to), by place, one per line and contact kind.
+std::vector<ContactReference> ReadersOf(const std::vector<ContactOf>& contacts, AddressKey from,
+                                        AddressKey to) {
+    const auto byKey = [](const ContactOf& c, AddressKey k) { return c.key < k; };
+    const auto first = std::lower_bound(contacts.begin(), contacts.end(), from, byKey);
+    const auto last = std::lower_bound(first, contacts.end(), to, byKey);
     std::vector<ContactReference> readers;
     for (auto it = first; it != last; ++it) {
         readers.push_back(it->contact);
@@ -80,20 +84,39 @@ std::vector<ContactReference> ReadersOf(const std::vector<ContactOf>& contacts,
 }  // namespace
 
 CoilReferences CoilReferences::Build(const LadProgram& program) {
-    return FromUses(program, CrossReference::CollectUses(program));
-}
-
-CoilReferences CoilReferences::FromUses(const LadProgram& program,
-                                        const std::vector<XrefUse>& uses) {
-    const std::vector<ContactOf> contacts = ContactsOf(uses);
-    CoilReferences references;
-    for (const XrefUse& use : uses) {
-        if (!use.Writes()) {
-            continue;
+    std::vector<ContactOf> contacts;
+    std::vector<WriteOf> writes;
+    XrefUse use;
+    for (int line = 0; line < program.LineCount(); ++line) {
+        for (int column = 0; column < LadLine::kColumns; ++column) {
+            const LadCell& cell = program.Cell(column, line);
+            if (!CrossReference::UseOfCell(cell, use)) {
+                continue;
+            }
+            use.address = cell.Text();
+            use.line = line;
+            use.column = column;
+            const bool contact =
+                use.kind == XrefKind::kNoContact || use.kind == XrefKind::kNcContact;
+            if (contact) {
+                const XrefAddress address = XrefAddress::Parse(use.address);
+                if (address.IsBit()) {
+                    contacts.push_back(
+                        {KeyOf(address), {line, column, use.kind == XrefKind::kNcContact}});
+                }
+            } else if (use.Writes()) {
+                writes.push_back(WriteOfUse(program, use));
+            }
         }
-        const XrefAddress written = XrefAddress::Parse(use.address);
-        references.m_coils.push_back({use.line, use.column, use.address,
-                                      ReadersOf(contacts, written, WidthOf(program, use))});
+    }
+    // Cells were read in program order; a stable sort keeps it within each address.
+    std::stable_sort(contacts.begin(), contacts.end(),
+                     [](const ContactOf& a, const ContactOf& b) { return a.key < b.key; });
+    CoilReferences references;
+    references.m_coils.reserve(writes.size());
+    for (WriteOf& write : writes) {
+        write.coil.contacts = ReadersOf(contacts, write.from, write.to);
+        references.m_coils.push_back(std::move(write.coil));
     }
     return references;
 }

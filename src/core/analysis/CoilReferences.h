@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "analysis/CoilReference.h"
-#include "analysis/XrefUse.h"
 
 namespace rungpad {
 
@@ -16,9 +15,8 @@ class LadProgram;
 // holds no reference to it.
 class CoilReferences {
   public:
+    // Cells are told apart as the cross-reference tells them (CrossReference::UseOfCell).
     static CoilReferences Build(const LadProgram& program);
-    // From the program's uses in program order (CrossReference::CollectUses).
-    static CoilReferences FromUses(const LadProgram& program, const std::vector<XrefUse>& uses);
 
     // Every write, ordered by line and column.
     const std::vector<CoilReference>& All() const { return m_coils; }

@@ -49,7 +49,9 @@ bool ParameterOfCell(const LadCell& cell, XrefUse& use) {
     return true;
 }
 
-bool UseOfCell(const LadCell& cell, XrefUse& use) {
+}  // namespace
+
+bool CrossReference::UseOfCell(const LadCell& cell, XrefUse& use) {
     if (cell.Text().empty()) {
         return false;
     }
@@ -59,8 +61,6 @@ bool UseOfCell(const LadCell& cell, XrefUse& use) {
     }
     return ParameterOfCell(cell, use);
 }
-
-}  // namespace
 
 std::vector<XrefUse> CrossReference::CollectUses(const LadProgram& program,
                                                  const AddressNotes* notes) {
