@@ -79,6 +79,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     COutputNavigator* Navigator() const { return m_navigator; }
     QAction* UndoAction() const { return m_undoAct; }
     QAction* RedoAction() const { return m_redoAct; }
+    QAction* CoilReferencesAction() const { return m_coilRefsAct; }
 
     // Brings child (the active child when nullptr) to the front and selects from anchor to
     // cursor in its view.
@@ -203,6 +204,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CXrefWindow* m_xref = nullptr;
     COutputNavigator* m_navigator = nullptr;
     QAction* m_modifyNoteAct = nullptr;
+    QAction* m_coilRefsAct = nullptr;
     QList<QAction*> m_editActions;  // disabled while simulating
     CSimMonitor* m_sim = nullptr;
     QAction* m_simStartAct = nullptr;
