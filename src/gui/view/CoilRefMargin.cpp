@@ -40,7 +40,7 @@ CoilRefMargin::Layout CoilRefMargin::LayOut(const CoilReferences& references, in
                                address + QStringLiteral(": ") + QtText::ToQString(coil.Text());
         }
     }
-    const int space = measure(QStringLiteral(" "));
+    const int space = measure(QStringLiteral("  "));  // two spaces, so numbers stay apart
     const int ellipsis = measure(kEllipsis);
     int x = kLeft;
     for (std::size_t i = 0; i < pieces.size(); ++i) {
@@ -60,14 +60,14 @@ CoilRefMargin::Layout CoilRefMargin::LayOut(const CoilReferences& references, in
 }
 
 void CoilRefMargin::Draw(LadPainter& p, const CoilReferences& references, LineRange lines,
-                         const Measure& measure) {
+                         const Measure& measure, bool forPrint) {
     for (int line = lines.first; line <= lines.last; ++line) {
         if (references.OfLine(line).empty()) {
             continue;
         }
         for (const Item& item : LayOut(references, line, measure).items) {
-            p.Text({item.rect.left, G::LineTop(line) - G::kTextDrop}, item.text,
-                   LadPainter::FontRole::Element);
+            const int top = forPrint ? G::PrintLineTop(line) : G::LineTop(line);
+            p.Text({item.rect.left, top - G::kTextDrop}, item.text, LadPainter::FontRole::Element);
         }
     }
 }

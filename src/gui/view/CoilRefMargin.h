@@ -36,9 +36,9 @@ class CoilRefMargin {
     using Measure = std::function<int(const QString&)>;
 
     static Layout LayOut(const CoilReferences& references, int line, const Measure& measure);
-    // The margin text of the lines in lines.
+    // The margin text of the lines in lines; forPrint places a line on its page's row.
     static void Draw(LadPainter& p, const CoilReferences& references, LineRange lines,
-                     const Measure& measure);
+                     const Measure& measure, bool forPrint = false);
     // Whether point lies in the margin column of a line of a program of lineCount lines.
     static bool InColumn(LogicalPoint point, int lineCount);
     // The contact cell of the number under point, or no position.
