@@ -21,7 +21,7 @@ ProgramDocumentation ProgramDocumentation::Build(const LadProgram& program,
     const bool converts = convert.Convert() == CLadConvert::kConvertSucceeded;
     if (converts) {
         for (int i = 0; i < convert.TextCount(); ++i) {
-            doc.m_instructions.emplace_back(convert.InstructionText(i));
+            doc.m_instructions.push_back(convert.TextAt(i));
         }
     } else {
         doc.m_convertProblem =

@@ -29,7 +29,8 @@ class ProgramDocumentation {
     const std::vector<Field>& TitleFields() const { return m_fields; }
     const CoilReferences& Coils() const { return m_coils; }
     const std::vector<DocumentTable>& Tables() const { return m_tables; }
-    // The converted instruction texts with their ladder line; empty when the program does not
+    // The converted instruction texts with their ladder line ("  %4d" of line + 1, as listed);
+    // empty when the program does not
     // convert, and then ConvertProblem() is the report line of its error.
     const std::vector<std::string>& Instructions() const { return m_instructions; }
     const std::string& ConvertProblem() const { return m_convertProblem; }
