@@ -1,12 +1,16 @@
 // The coil references beside the diagram: off at start, their text, the cut with its tool tip,
-// the refresh after an edit and the jump to a contact.
+// the refresh after an edit and the jump to a contact; and Print Documentation, which prints
+// them with the rest of the documentation.
 
 #include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "GuiTestSupport.h"
 #include "MainFrameTest.h"
 
+#include "document/DocumentHost.h"
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
 #include "model/LadProgram.h"
@@ -26,6 +30,26 @@ const QString kDemo = QStringLiteral(RUNGPAD_EXAMPLES "/demo.plf");
 QPoint ViewportPoint(CRungpadView& view, LogicalPoint at) {
     return view.Mapping().ToDevice(at);
 }
+
+// Answers the save-file chooser with one path.
+class SavingHost final : public DocumentHost {
+  public:
+    explicit SavingHost(std::string path) : m_path(std::move(path)) {}
+    bool EditLadderInfo(LadInfoFields&) override { return false; }
+    std::optional<std::string> ChooseSaveFile(const FileChooserRequest& request) override {
+        proposed = request.proposedName;
+        return m_path;
+    }
+    std::optional<std::string> ChooseOpenFile(const FileChooserRequest&) override {
+        return std::nullopt;
+    }
+    SaveChangesAnswer AskSaveChanges(const std::string&) override { return SaveChangesAnswer::kNo; }
+    std::string ProgramDirectory() override { return {}; }
+    std::string proposed;
+
+  private:
+    std::string m_path;
+};
 
 }  // namespace
 
@@ -109,6 +133,29 @@ class TestCoilReferences : public test::MainFrameTest {
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                           ViewportPoint(*view, {x, GridGeometry::LineTop(1) - 20}));
         QCOMPARE(frame.ActiveDocument()->Selection().cursor, (GridPos{7, 1}));
+    }
+
+    void printDocumentationWritesOnePdf() {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("demo-documentation.pdf"));
+        SavingHost host(out.toStdString());
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        frame.SetDocumentHost(&host);
+        QAction* print = frame.DocumentationAction();
+        QCOMPARE(print->text(), QStringLiteral("Print Documentation..."));
+        print->trigger();
+        QCOMPARE(host.proposed, std::string("demo-documentation.pdf"));
+        QFile pdf(out);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF-"));
+        QVERIFY(bytes.contains("/Title (Cross-reference)"));
+        QVERIFY(bytes.endsWith("%%EOF\n"));
+        // The document stays as it was: not converted, not modified.
+        QVERIFY(!frame.ActiveDocument()->IsConverted());
+        QVERIFY(!frame.ActiveDocument()->IsModified());
     }
 };
 

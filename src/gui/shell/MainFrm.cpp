@@ -233,6 +233,7 @@ void CMainFrame::CreateMenus() {
     viewCommand(m_fileMenu, 57609, QStringLiteral("Print Preview(&V)"),
                 &CRungpadView::OnFilePrintPreview, {});
     m_fileMenu->addAction(m_printSetupAct);
+    CreateDocumentationAction(m_fileMenu);
     m_documentActions << m_fileMenu->addSeparator();
     CreateCompareActions(m_fileMenu);
     m_recentSeparator = m_fileMenu->addSeparator();
