@@ -27,9 +27,11 @@ std::optional<int> IntAfter(const QByteArray& text, const char* pattern) {
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-// The dictionary of object number, from "N 0 obj" to its "endobj".
+// The text of object number, from "N 0 obj" to its "endobj"; its last definition, which is
+// the one in force after incremental updates.
 std::optional<QByteArray> ObjectText(const QByteArray& pdf, int number) {
     const QByteArray head = QByteArray::number(number) + " 0 obj";
+    std::optional<QByteArray> found;
     qsizetype at = 0;
     while ((at = pdf.indexOf(head, at)) >= 0) {
         // Whole object numbers only: "12 0 obj" must not match inside "112 0 obj".
@@ -38,11 +40,11 @@ std::optional<QByteArray> ObjectText(const QByteArray& pdf, int number) {
             if (end < 0) {
                 return std::nullopt;
             }
-            return pdf.mid(at + head.size(), end - at - head.size());
+            found = pdf.mid(at + head.size(), end - at - head.size());
         }
         at += head.size();
     }
-    return std::nullopt;
+    return found;
 }
 
 std::optional<Structure> Read(const QByteArray& pdf) {
