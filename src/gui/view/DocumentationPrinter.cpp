@@ -146,16 +146,23 @@ void LayOutTable(TextPages& pages, const DocumentTable& table, const Measure& me
             cells.push_back(measure.Wrap(QtText::ToQString(row[c]), right - lefts[c]));
             height = std::max(height, static_cast<int>(cells.back().size()));
         }
-        if (!pages.Fits(height)) {
+        // A row stays on one page when it can; one taller than a page goes on over the next.
+        if (!pages.Fits(height) && height < kRowsPerPage - 1) {
             pages.StartPage();
             header();
         }
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            for (int l = 0; l < cells[c].size(); ++l) {
-                pages.Add(lefts[c], l, cells[c][l], false);
+        for (int l = 0; l < height; ++l) {
+            if (!pages.Fits(1)) {
+                pages.StartPage();
+                header();
             }
+            for (std::size_t c = 0; c < cells.size(); ++c) {
+                if (l < cells[c].size()) {
+                    pages.Add(lefts[c], 0, cells[c][l], false);
+                }
+            }
+            pages.Advance(1);
         }
-        pages.Advance(height);
     }
 }
 
