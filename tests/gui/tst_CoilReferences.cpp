@@ -4,8 +4,10 @@
 
 #include <QAction>
 #include <QFile>
+#include <QHelpEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include "GuiTestSupport.h"
 #include "MainFrameTest.h"
@@ -123,6 +125,13 @@ class TestCoilReferences : public test::MainFrameTest {
         // The tool tip lists them all.
         QVERIFY(view->CoilReferenceToolTip(0).endsWith(QStringLiteral(" 39 40 /41")));
 
+        // Resting the mouse on the column shows that list.
+        view->ScrollTo({0, 0});
+        const QPoint over = ViewportPoint(*view, {CoilRefMargin::kLeft + 20, -62});
+        QHelpEvent help(QEvent::ToolTip, over, view->viewport()->mapToGlobal(over));
+        QCoreApplication::sendEvent(view->viewport(), &help);
+        QTRY_COMPARE(QToolTip::text(), view->CoilReferenceToolTip(0));
+        QToolTip::hideText();
         // A click on the first number ("2") selects the contact on line 2.
         view->ScrollTo({0, 0});
         const int x = CoilRefMargin::kLeft + 1;
