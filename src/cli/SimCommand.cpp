@@ -31,7 +31,23 @@ struct SimArgs {
     std::vector<SimSignal> watch;
     std::optional<std::string> vcd;
     std::vector<SignalAssignment> forces;
+    bool replaceReadOnly = false;  // a bare --force
 };
+
+// "--force SIGNAL=VALUE" holds a signal; a --force not followed by an assignment lets the VCD
+// replace a read-only file, as every command's --force does. Returns the other arguments.
+std::vector<std::string> TakeBareForce(const std::vector<std::string>& args, bool& bare) {
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--force" &&
+            (i + 1 == args.size() || args[i + 1].find('=') == std::string::npos)) {
+            bare = true;
+            continue;
+        }
+        rest.push_back(args[i]);
+    }
+    return rest;
+}
 
 // Splits "a,b,c" into its non-empty parts.
 std::vector<std::string> SplitList(const std::string& text) {
@@ -97,7 +113,7 @@ std::optional<SimArgs> ParseArgs(const std::vector<std::string>& args, std::stri
                             return AddOption(parsed, name, value, why);
                         });
     }
-    if (!parser.ParseFile(args, parsed.input, problem)) {
+    if (!parser.ParseFile(TakeBareForce(args, parsed.replaceReadOnly), parsed.input, problem)) {
         return std::nullopt;
     }
     if (parsed.timeMs && parsed.scans) {
@@ -134,6 +150,15 @@ int RunSim(const std::vector<std::string>& args) {
     std::optional<SimArgs> parsed = ParseArgs(args, problem);
     if (!parsed) {
         return UsageError(kSimCommand, problem);
+    }
+    OutputGuard guard;
+    guard.AddInput(parsed->input);
+    guard.AddInput(parsed->stimulus.value_or(""));
+    guard.AddInput(DefaultNoteFile());
+    guard.AddOutput(parsed->vcd.value_or(""));
+    guard.AllowReadOnly(parsed->replaceReadOnly);
+    if (!OutputsAccepted(guard)) {
+        return kExitBadFile;
     }
     Stimulus stimulus;
     if (parsed->stimulus && !ReadStimulus(*parsed->stimulus, stimulus)) {
@@ -182,7 +207,7 @@ int RunSim(const std::vector<std::string>& args) {
 const CliCommand kSimCommand{
     "sim",
     "sim FILE [--stimulus STIM] [--time 2s | --scans N] [--period 8ms] [--watch Y000.0,R100,...]\n"
-    "                [--vcd OUT.vcd] [--force X000.0=1 ...]",
+    "                [--vcd OUT.vcd] [--force X000.0=1 ...] [--force]",
     "Converts FILE and runs its step list scan by scan in simulated time (8 ms a scan unless\n"
     "--period says otherwise) for --time (default 1s) or --scans N scans.\n"
     "--stimulus STIM writes signals at given times: one event a line, TIME SIGNAL=VALUE, e.g.\n"
@@ -192,6 +217,8 @@ const CliCommand kSimCommand{
     "of a watched signal is printed as TIME SIGNAL=VALUE (the first scan prints every value).\n"
     "--vcd writes the watched signals as a Value Change Dump for waveform viewers.\n"
     "--force SIGNAL=VALUE holds a bit or byte at a value the program cannot overwrite.\n"
+    "The VCD may not be FILE or STIM (also through a link); it is checked before the run, and a\n"
+    "read-only one is refused unless a --force without a SIGNAL=VALUE is given.\n"
     "Exit status: 0 run complete, 1 the program does not convert or the simulation stopped on an\n"
     "instruction it cannot run, 2 unreadable ladder or stimulus file or unwritable VCD, 64 "
     "usage.\n",

@@ -89,8 +89,6 @@ std::string DirectoryOf(const std::string& path) {
     return dir.empty() ? "." : dir;
 }
 
-// The path a write lands on: path itself, or the file its chain of symlinks ends in (which may
-// not exist yet). False with errno set on a loop or an unreadable link.
 bool ResolveTarget(const std::string& path, std::string& target) {
     target = path;
     for (int i = 0; i < kMaxSymlinks; ++i) {
@@ -266,8 +264,22 @@ std::string FileIo::WriteRefusal(const std::string& path) {
     struct stat old {};
     bool exists = false;
     std::string error;
-    LocateTarget(path, target, old, exists, error);
-    return error;
+    if (!LocateTarget(path, target, old, exists, error)) {
+        return error;
+    }
+    // The temporary file goes into the target's directory: it must be there and writable.
+    const std::string dir = DirectoryOf(target);
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) != 0) {
+        return SystemError(path);
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        return SystemError(path, ENOTDIR);
+    }
+    if (::access(dir.c_str(), W_OK | X_OK) != 0) {
+        return SystemError(path);
+    }
+    return {};
 }
 
 std::string FileIo::FileName(const std::string& path) {
@@ -279,6 +291,23 @@ bool FileIo::SameFile(const std::string& a, const std::string& b) {
     struct stat sb {};
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;
+}
+
+bool FileIo::ResolveLinks(const std::string& path, std::string& target) {
+    return ResolveTarget(path, target);
+}
+
+bool FileIo::IsReadOnly(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return false;
+    }
+    if (::geteuid() == 0) {
+        // The mode does not stop such a process; the missing write bits still say "keep".
+        return (st.st_mode & 0222) == 0;
+    }
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 &&
+           (errno == EACCES || errno == EROFS || errno == EPERM);
 }
 
 std::optional<FileIo::Stamp> FileIo::StampOf(const std::string& path) {

@@ -34,12 +34,19 @@ class FileIo {
     static bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                                     std::string& error);
     // Why a write to path would be refused before any byte is written (a special file, a symlink
-    // loop), or an empty text.
+    // loop, a directory that is missing or may not be written), or an empty text.
     static std::string WriteRefusal(const std::string& path);
     // The file name of a path (with extension, without directory).
     static std::string FileName(const std::string& path);
     // Whether both paths name one existing file (through links, hard or symbolic).
     static bool SameFile(const std::string& a, const std::string& b);
+    // The path a write to path lands on: path itself, or the file its chain of symlinks ends in
+    // (which may not exist yet). False with errno set on a loop or an unreadable link.
+    static bool ResolveLinks(const std::string& path, std::string& target);
+    // Whether an existing file (through links) is one its user may not write: no write
+    // permission for this process, or no write bit at all for a process that could write
+    // anything. False for a file that does not exist.
+    static bool IsReadOnly(const std::string& path);
     // Size and modification time of an existing file, following symlinks.
     static std::optional<Stamp> StampOf(const std::string& path);
     // A write beyond the file size limit fails with EFBIG instead of killing the process; call
