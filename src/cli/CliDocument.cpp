@@ -14,6 +14,9 @@ bool CliDocument::Open(const std::string& path) {
         PrintFailure(path);
         return false;
     }
+    if (!m_doc.UnreadWarning().empty()) {
+        std::cerr << "rungpad-cli: " << m_doc.UnreadWarning() << '\n';
+    }
     return true;
 }
 

@@ -105,6 +105,35 @@ notes_csv_refused)
     expect_status 64 "$cli" notes --csv "$work/plc.MEA"
     expect_status 64 "$cli" notes --frob a b
     ;;
+damaged_count)
+    # The example with its line count cleared (two zero bytes): one line is read, 13 are not.
+    { printf '\x00\x00'; tail -c +3 "$example"; } >"$work/damaged.plf"
+    for command in dump "xref --csv"; do
+        expect_status 0 "$cli" $command "$work/damaged.plf"
+        grep -q 'damaged.plf holds more than its header.s line count of 1: 13 more lines were not read' \
+            "$work/err" || fail "$command: no warning: $(cat "$work/err")"
+    done
+    # Build gates do not pass such a file.
+    expect_status 2 "$cli" check "$work/damaged.plf"
+    expect_status 2 "$cli" xref --findings "$work/damaged.plf"
+    expect_status 0 "$cli" check "$example"
+    [ ! -s "$work/err" ] || fail "warning for a whole file: $(cat "$work/err")"
+    ;;
+read_only)
+    cp "$example" "$work/ro.plf"
+    chmod 444 "$work/ro.plf"
+    for args in "resave $example $work/ro.plf" "convert $example --grp $work/ro.plf" \
+        "notes --csv $work/plc.MEA $work/ro.plf" "sim $example --time 8ms --vcd $work/ro.plf"; do
+        printf 'X0013 Motor ready\r\n' >"$work/plc.MEA"
+        expect_status 2 "$cli" $args
+        grep -q 'ro.plf: is read-only' "$work/err" || fail "$args: $(cat "$work/err")"
+        cmp -s "$work/ro.plf" "$example" || fail "$args: read-only file replaced"
+    done
+    # --force replaces it (for sim: a --force without SIGNAL=VALUE).
+    expect_status 0 "$cli" resave "$example" "$work/ro.plf" --force
+    expect_status 0 "$cli" sim "$example" --time 8ms --force X000.0=1 --vcd "$work/ro.plf" --force
+    head -1 "$work/ro.plf" | grep -q '^\$version' || fail "sim --force: no VCD written"
+    ;;
 *)
     fail "unknown case $case_name"
     ;;

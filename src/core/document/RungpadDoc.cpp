@@ -37,6 +37,19 @@ std::vector<std::string> InstructionWindowLines(const CLadConvert& convert) {
     return lines;
 }
 
+// The warning about what a damaged line count kept from being read; empty when nothing was.
+std::string DescribeUnread(const std::string& path, int count, const LadExcess& excess) {
+    if (!excess.Any()) {
+        return {};
+    }
+    std::string what = std::to_string(excess.lines) + " more line" + (excess.lines == 1 ? "" : "s");
+    if (excess.bytes > 0) {
+        what += " and " + std::to_string(excess.bytes) + " bytes that are no line note trailer";
+    }
+    return "Warning: " + path + " holds more than its header's line count of " +
+           std::to_string(count) + ": " + what + " were not read.";
+}
+
 }  // namespace
 
 CRungpadDoc::CRungpadDoc(MessageChannel& out, MessageBoxHost& box, DocumentHost& host)
@@ -73,6 +86,7 @@ bool CRungpadDoc::OnOpenDocument(const std::string& path) {
         m_oldCopy.Clear();
     }
     m_refusedFile = false;
+    m_unreadWarning.clear();
     if (!LadFile::LoadLadder(bytes, FileIo::FileName(path), m_program, m_header, *m_out, *m_box)) {
         // The refused file stays as it is: the empty document has no path name, so Save asks
         // for one instead of overwriting it.
@@ -86,6 +100,12 @@ bool CRungpadDoc::OnOpenDocument(const std::string& path) {
     BindConverter();
     LoadNoteFile({});
     m_out->OutputLine(kLoaded);
+    m_unreadWarning =
+        DescribeUnread(path, m_program.LineCount(), LadFile::Excess(bytes, FileIo::FileName(path)));
+    if (!m_unreadWarning.empty()) {
+        m_out->OutputLine(m_unreadWarning);
+        m_box->ShowMessage(m_unreadWarning);
+    }
     m_convert.PreCheck();
     LadFile::ExpandBoxes(m_program);
     m_state.SetPathName(path);
@@ -125,7 +145,20 @@ bool CRungpadDoc::OpenRecovered(std::span<const std::uint8_t> ladder, const std:
 }
 
 bool CRungpadDoc::MayOverwrite(const std::string& path) {
-    if (path != m_state.PathName() || !m_diskStamp) {
+    if (FileIo::IsReadOnly(path) &&
+        !m_host->ConfirmRiskyOverwrite(path + " is read-only.\nSave over it all the same?")) {
+        return false;
+    }
+    if (path != m_state.PathName()) {
+        return true;
+    }
+    if (!m_unreadWarning.empty() &&
+        !m_host->ConfirmRiskyOverwrite(m_unreadWarning +
+                                       "\nSaving writes only the lines shown; the unread part "
+                                       "of the file is lost. Save all the same?")) {
+        return false;
+    }
+    if (!m_diskStamp) {
         return true;
     }
     const std::optional<FileIo::Stamp> now = FileIo::StampOf(path);
@@ -157,6 +190,7 @@ bool CRungpadDoc::OnSaveDocument(const std::string& path) {
     m_state.SetPathName(path);
     m_state.SetModified(false);
     m_diskStamp = FileIo::StampOf(path);
+    m_unreadWarning.clear();
     return true;
 }
 

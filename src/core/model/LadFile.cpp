@@ -177,6 +177,26 @@ int ExpandBoxAt(LadProgram& program, int i, int f) {
     return std::max(h, 1);
 }
 
+// Whether rest is a line note trailer to its last byte (also when it is empty).
+bool IsTrailer(std::span<const std::uint8_t> rest) {
+    constexpr std::size_t kRecordHead = 8;
+    std::size_t at = 0;
+    while (at < rest.size()) {
+        if (rest.size() - at < kRecordHead) {
+            return false;
+        }
+        const std::uint8_t* p = rest.data() + at;
+        const std::uint32_t slot = U16At(p + 2) | (static_cast<std::uint32_t>(U16At(p + 4)) << 16);
+        const std::size_t length = U16At(p + 6);
+        if (U16At(p) != LadFile::kTrailerMark || slot >= LadProgram::kMaxLines || length == 0 ||
+            length > NoteText::kSize || rest.size() - at - kRecordHead < length) {
+            return false;
+        }
+        at += kRecordHead + length;
+    }
+    return true;
+}
+
 }  // namespace
 
 namespace {
@@ -237,6 +257,30 @@ bool LadFile::LoadLadder(std::span<const std::uint8_t> bytes, std::string_view f
     }
     CountCodtLines(program);
     return true;
+}
+
+LadExcess LadFile::Excess(std::span<const std::uint8_t> bytes, std::string_view fileName) {
+    const bool con = IsConName(fileName);
+    const std::size_t lineSize = con ? kConLineSize : kLineSize;
+    if (bytes.size() < kHeaderSize) {
+        return {};
+    }
+    const auto count =
+        static_cast<std::int16_t>(static_cast<std::uint16_t>(U16At(bytes.data()) + 1));
+    const std::size_t read =
+        kHeaderSize + lineSize * static_cast<std::size_t>(std::max<int>(count, 0));
+    if (count < 0 || bytes.size() < read) {
+        return {};
+    }
+    const std::span<const std::uint8_t> rest = bytes.subspan(read);
+    const std::size_t wholeLines = rest.size() / lineSize;
+    // CON files have no trailer: everything after the counted lines is unread.
+    for (std::size_t k = 0; !con && k <= wholeLines; ++k) {
+        if (IsTrailer(rest.subspan(k * lineSize))) {
+            return {static_cast<int>(k), 0};
+        }
+    }
+    return {static_cast<int>(wholeLines), rest.size() % lineSize};
 }
 
 void LadFile::SaveLadder(std::vector<std::uint8_t>& file, const LadProgram& table,
