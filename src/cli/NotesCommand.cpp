@@ -21,7 +21,13 @@ int NotesToCsv(const std::string& noteFile, const std::string& out) {
     return WriteTextOutput(out, NoteCsv::Format(notes)) ? kExitOk : kExitBadFile;
 }
 
-int CsvToNotes(const std::string& csv, const std::string& out) {
+int NoteCount(const AddressNotes& notes) {
+    int count = 0;
+    notes.ForEachNote([&count](char, int, std::size_t, const std::string&) { ++count; });
+    return count;
+}
+
+int CsvToNotes(const std::string& csv, const std::string& out, bool force) {
     std::vector<std::uint8_t> bytes;
     std::string error;
     if (!FileIo::ReadFile(csv, bytes, error)) {
@@ -35,6 +41,13 @@ int CsvToNotes(const std::string& csv, const std::string& out) {
         std::cerr << "rungpad-cli: " << csv << ": " << e << '\n';
     }
     if (!errors.empty()) {
+        return kExitBadFile;
+    }
+    // A table that lost its rows (a wrong export, a line ending misread) must not empty a full
+    // note file by accident.
+    if (NoteCount(notes) == 0 && !force) {
+        std::cerr << "rungpad-cli: " << csv
+                  << ": holds no notes; --force writes an empty note file\n";
         return kExitBadFile;
     }
     return WriteTextOutput(out, NoteFile::Format(notes)) ? kExitOk : kExitBadFile;
@@ -85,7 +98,7 @@ int RunNotes(const std::vector<std::string>& args) {
     if (parsed.csv) {
         return NotesToCsv(in, out);
     }
-    return parsed.fromCsv ? CsvToNotes(in, out) : ExportNotes(in, out);
+    return parsed.fromCsv ? CsvToNotes(in, out, parsed.force) : ExportNotes(in, out);
 }
 
 }  // namespace
@@ -101,7 +114,9 @@ const CliCommand kNotesCommand{
     "  --from-csv IN.csv NOTEFILE the other way: a note file (GBK) from such a table. Refused,\n"
     "                             with every problem named by its line, when an address cannot\n"
     "                             carry a note, is given twice, or a note is longer than 120\n"
-    "                             GBK bytes, holds a line break or a character GBK lacks\n\n"
+    "                             GBK bytes, holds a line break, a control character or a\n"
+    "                             character GBK lacks, or a row has no comma; a table without\n"
+    "                             any note is refused unless --force is given\n\n"
     "Output files are replaced only when completely written; nothing is written on an error.\n"
     "OUT may not be the file read (also through a link); a read-only OUT is refused unless\n"
     "--force is given.\n",

@@ -102,6 +102,18 @@ notes_csv_refused)
     expect_status 2 "$cli" notes --from-csv "$work/missing.csv" "$work/out.MEA"
     expect_status 2 "$cli" notes --csv "$work/missing.MEA" "$work/out.csv"
     [ ! -e "$work/out.csv" ] || fail "table written for a missing note file"
+    # A table without notes (here: CR-only lines misread by nothing, just a header) never empties
+    # a note file unless asked to.
+    printf 'address,note\r' >"$work/empty.csv"
+    expect_status 2 "$cli" notes --from-csv "$work/empty.csv" "$work/out.MEA"
+    grep -q 'empty.csv: holds no notes; --force writes an empty note file' "$work/err" ||
+        fail "empty table: $(cat "$work/err")"
+    [ "$(cat "$work/out.MEA")" = keep ] || fail "output emptied"
+    expect_status 0 "$cli" notes --from-csv "$work/empty.csv" "$work/out.MEA" --force
+    [ ! -s "$work/out.MEA" ] || fail "--force: $(cat "$work/out.MEA")"
+    printf 'address,note\rX001.2,Motor\r' >"$work/cr.csv"
+    expect_status 0 "$cli" notes --from-csv "$work/cr.csv" "$work/cr.MEA"
+    grep -q '^X0013' "$work/cr.MEA" || fail "CR-only table: $(cat "$work/cr.MEA")"
     expect_status 64 "$cli" notes --csv "$work/plc.MEA"
     expect_status 64 "$cli" notes --frob a b
     ;;
