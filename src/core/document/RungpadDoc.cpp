@@ -144,6 +144,10 @@ bool CRungpadDoc::OpenRecovered(std::span<const std::uint8_t> ladder, const std:
     return true;
 }
 
+bool CRungpadDoc::IsReadOnlyFile() const {
+    return !m_state.PathName().empty() && FileIo::IsReadOnly(m_state.PathName());
+}
+
 bool CRungpadDoc::MayOverwrite(const std::string& path) {
     if (FileIo::IsReadOnly(path) &&
         !m_host->ConfirmRiskyOverwrite(path + " is read-only.\nSave over it all the same?")) {

@@ -94,6 +94,8 @@ class CRungpadDoc {
     // What the last open could not read because the file holds more than its line count admits
     // (a damaged header), as the warning shown then; empty for a whole file. Cleared by a save.
     const std::string& UnreadWarning() const { return m_unreadWarning; }
+    // Whether the document's file exists and its user may not write it (Save then asks).
+    bool IsReadOnlyFile() const;
     // Converts, then writes the program to path (with the line note trailer unless the document
     // came from a .grp file). On success path becomes the path name and the modified mark is
     // cleared; a failed write leaves the existing file intact and reports "保存文件失败!".
