@@ -182,15 +182,32 @@ int RunSim(const std::vector<std::string>& args) {
     }
     const std::vector<SimSignal> watch =
         parsed->watch.empty() ? WatchList::CoilsOf(document.Doc().Program()) : parsed->watch;
+    // The trace and the dump go out as the run goes: memory stays the same for a run of any
+    // length. The dump reaches its file only when complete.
+    FileIo::Writer vcdFile;
+    if (parsed->vcd && !vcdFile.Open(*parsed->vcd, problem)) {
+        std::cerr << "rungpad-cli: " << problem << '\n';
+        return kExitBadFile;
+    }
+    std::optional<VcdWriter> vcd;
+    if (parsed->vcd) {
+        vcd.emplace(watch, NotesOf(document.Doc(), watch),
+                    [&vcdFile](std::string_view text) { vcdFile.Append(text); });
+    }
     SimTrace trace(watch);
+    trace.SetListener([&trace, &vcd](const TraceChange& change) {
+        std::cout << trace.Line(change);
+        if (vcd) {
+            vcd->Change(change);
+        }
+    });
     const std::int64_t scans =
         parsed->scans.value_or(parsed->timeMs.value_or(kDefaultTimeMs) / engine.PeriodMs());
     const bool complete = SimRunner(engine, stimulus, trace).Run(scans);
-    std::cout << trace.Text();
-    if (parsed->vcd) {
-        const std::string vcd =
-            VcdWriter::Write(trace, NotesOf(document.Doc(), watch), engine.TimeMs());
-        if (!WriteTextOutput(*parsed->vcd, vcd)) {
+    if (vcd) {
+        vcd->Finish(engine.TimeMs());
+        if (!vcdFile.Commit(problem)) {
+            std::cerr << "rungpad-cli: " << problem << '\n';
             return kExitBadFile;
         }
     }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rungpad {
@@ -25,6 +26,40 @@ class FileIo {
         std::uint64_t size = 0;
         std::int64_t modifiedNs = 0;
         friend bool operator==(const Stamp&, const Stamp&) = default;
+    };
+
+    // A file written piece by piece and put in place only when complete, with the same care as
+    // WriteFileAtomically (which is one Open, Append and Commit): the pieces go to a temporary
+    // file beside the target, Commit syncs it and puts it in place. Without a successful Commit
+    // (an error, an interrupted run) the temporary file is removed and the target is untouched.
+    // Memory stays bounded however much is written.
+    class Writer {
+      public:
+        Writer() = default;
+        Writer(const Writer&) = delete;
+        Writer& operator=(const Writer&) = delete;
+        ~Writer();
+
+        // Refuses what WriteRefusal refuses, or a temporary file that cannot be made.
+        bool Open(const std::string& path, std::string& error);
+        // Buffered; a write error shows in Commit.
+        void Append(std::span<const std::uint8_t> bytes);
+        void Append(std::string_view text);
+        bool Commit(std::string& error);
+
+      private:
+        static constexpr std::size_t kBufferSize = 1u << 16;
+
+        void Flush();
+        void Discard();
+
+        std::string m_path;
+        std::string m_target;
+        std::string m_temp;
+        int m_fd = -1;
+        int m_error = 0;
+        bool m_hardLinked = false;
+        std::vector<std::uint8_t> m_buffer;
     };
 
     // Returns false and an error text ("PATH: reason") when the file cannot be read.
