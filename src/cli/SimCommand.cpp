@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <set>
@@ -65,21 +66,31 @@ std::vector<std::string> SplitList(const std::string& text) {
 
 bool AddOption(SimArgs& parsed, const std::string& option, const std::string& value,
                std::string& problem) {
-    if (option == "--stimulus") {
-        parsed.stimulus = value;
-    } else if (option == "--vcd") {
-        parsed.vcd = value;
+    if (option == "--stimulus" || option == "--vcd") {
+        std::optional<std::string>& file = option == "--stimulus" ? parsed.stimulus : parsed.vcd;
+        if (file) {
+            problem = option + " is given twice";
+            return false;
+        }
+        file = value;
     } else if (option == "--time" || option == "--period") {
         const std::optional<std::int64_t> ms = Stimulus::ParseDuration(value);
+        if (Stimulus::IsAboveLongestDuration(value)) {
+            problem = option + " " + SimSignal::Quote(value) + " is above the longest allowed, " +
+                      Stimulus::LongestDurationText();
+            return false;
+        }
         if (!ms || (option == "--period" && *ms == 0)) {
-            problem = option + " expects a duration such as 500ms or 2s, not '" + value + "'";
+            problem =
+                option + " expects a duration such as 500ms or 2s, not " + SimSignal::Quote(value);
             return false;
         }
         option == "--time" ? parsed.timeMs = *ms : parsed.periodMs = *ms;
     } else if (option == "--scans") {
         const std::optional<std::int64_t> count = Stimulus::ParseDuration(value + "ms");
         if (!count || *count > kMaxScans) {
-            problem = "--scans expects a number of scans, not '" + value + "'";
+            problem = "--scans expects a number of scans up to " + std::to_string(kMaxScans) +
+                      ", not " + SimSignal::Quote(value);
             return false;
         }
         parsed.scans = *count;
@@ -89,7 +100,13 @@ bool AddOption(SimArgs& parsed, const std::string& option, const std::string& va
             if (!signal) {
                 return false;
             }
-            parsed.watch.push_back(*signal);
+            // An address named twice is watched once.
+            const bool known =
+                std::any_of(parsed.watch.begin(), parsed.watch.end(),
+                            [&signal](const SimSignal& s) { return s.name == signal->name; });
+            if (!known) {
+                parsed.watch.push_back(*signal);
+            }
         }
     } else {
         for (const std::string& text : SplitList(value)) {
@@ -226,7 +243,7 @@ const CliCommand kSimCommand{
     "sim FILE [--stimulus STIM] [--time 2s | --scans N] [--period 8ms] [--watch Y000.0,R100,...]\n"
     "                [--vcd OUT.vcd] [--force X000.0=1 ...] [--force]",
     "Converts FILE and runs its step list scan by scan in simulated time (8 ms a scan unless\n"
-    "--period says otherwise) for --time (default 1s) or --scans N scans.\n"
+    "--period says otherwise) for --time (default 1s, at most 86400s) or --scans N scans.\n"
     "--stimulus STIM writes signals at given times: one event a line, TIME SIGNAL=VALUE, e.g.\n"
     "  0ms X000.0=1   120ms X000.1=0   0ms DT0001=500   # comment\n"
     "--watch names the signals to watch (bits X000.0, bytes R100, words D010 DT0001 C005 T005),\n"

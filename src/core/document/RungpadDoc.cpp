@@ -87,10 +87,12 @@ bool CRungpadDoc::OnOpenDocument(const std::string& path) {
     }
     m_refusedFile = false;
     m_unreadWarning.clear();
+    m_lastReadError.clear();
     if (!LadFile::LoadLadder(bytes, FileIo::FileName(path), m_program, m_header, *m_out, *m_box)) {
         // The refused file stays as it is: the empty document has no path name, so Save asks
         // for one instead of overwriting it.
         m_refusedFile = true;
+        m_lastReadError = path + ": " + LadFile::RefusalReason(bytes, FileIo::FileName(path));
         BindConverter();
         m_state.SetPathName(path);
         m_state.ClearPathName();

@@ -79,7 +79,8 @@ class CRungpadDoc {
     void SetFileWriter(FileWriter writer) { m_writeFile = std::move(writer); }
     // Why the last failed write failed (path and system error), for callers that print it.
     const std::string& LastWriteError() const { return m_lastWriteError; }
-    // Why the last note file could not be read (path and system error).
+    // Why the last note file could not be read (path and system error), or why the reader
+    // refused the last ladder file opened (path and reason).
     const std::string& LastReadError() const { return m_lastReadError; }
 
     // --- new, open, save, close -------------------------------------------------------------

@@ -43,13 +43,20 @@ class LadFile {
     static constexpr std::size_t kLineSize = 124;
     static constexpr std::size_t kConLineSize = 130;
     static constexpr std::uint16_t kTrailerMark = 0x14EA;
+    // The message box of a refused file.
+    static constexpr std::string_view kCannotOpenText = "无法打开梯形图文件!";
 
     // Whether a file name (with extension, without directory) selects the CON line layout.
     static bool IsConName(std::string_view fileName);
     // Whether a path ends in "GRP" (any case): such files are saved without the note trailer.
     static bool IsGrpName(std::string_view path);
 
-    // Reads bytes into program and header. A refused file leaves program empty and usable.
+    // Why LoadLadder refuses bytes, in words for the line after its messages ("the file is
+    // shorter than ..."); empty when it reads them.
+    static std::string RefusalReason(std::span<const std::uint8_t> bytes,
+                                     std::string_view fileName);
+    // Reads bytes into program and header. A refused file leaves program empty and usable; the
+    // reason follows the specified messages in the output window.
     static bool LoadLadder(std::span<const std::uint8_t> bytes, std::string_view fileName,
                            LadProgram& program, LadHeaderTexts& header, MessageChannel& out,
                            MessageBoxHost& box);
