@@ -55,14 +55,16 @@ RecoveryKeeper::Tracked& RecoveryKeeper::Track(CChildFrame* child, RecoveryStore
     return tracked;
 }
 
-bool RecoveryKeeper::Claim(Tracked& tracked) {
+bool RecoveryKeeper::Claim(Tracked& tracked, bool report) {
     if (!tracked.name.empty()) {
         return true;
     }
     std::string error;
     std::optional<RecoveryStore::Claim> claim = m_store.NewCopy(error);
     if (!claim) {
-        ReportProblem(error);
+        if (report) {
+            ReportProblem(error);
+        }
         return false;
     }
     tracked.name = std::move(claim->name);
@@ -85,7 +87,9 @@ void RecoveryKeeper::Tick() {
     for (CChildFrame* child : m_frame.Children()) {
         auto it = m_tracked.find(child);
         if (it == m_tracked.end()) {
-            Claim(Track(child));  // the name (and its lock) from the start, written or not
+            // The name (and its lock) from the start, written or not; a problem is shown once a
+            // copy is due.
+            Claim(Track(child), false);
             it = m_tracked.find(child);
         }
         Keep(child, it->second, now);
@@ -103,7 +107,7 @@ void RecoveryKeeper::Keep(CChildFrame* child, Tracked& tracked, double now) {
         return;
     }
     const std::vector<std::uint8_t> bytes = doc.RecoveryBytes();
-    if (!tracked.schedule.Due(bytes, now) || !Claim(tracked)) {
+    if (!tracked.schedule.Due(bytes, now) || !Claim(tracked, true)) {
         return;
     }
     RecoveryCopy copy;

@@ -51,8 +51,8 @@ class RecoveryKeeper : public QObject {
 
     Tracked& Track(CChildFrame* child, RecoveryStore::Claim claim = {});
     void Keep(CChildFrame* child, Tracked& tracked, double now);
-    // Gives tracked its copy name; false (the problem shown) when the folder cannot be written.
-    bool Claim(Tracked& tracked);
+    // Gives tracked its copy name; false when the folder cannot be written (shown if report).
+    bool Claim(Tracked& tracked, bool report);
     void Offer(RecoveryStore::Entry& entry, RecoveryPrompt& prompt);
     // Shows why no copy could be written: in the status bar each time, in a message once.
     void ReportProblem(const std::string& error);
