@@ -10,6 +10,7 @@
 #include "analysis/CrossReference.h"
 #include "analysis/DocumentationTables.h"
 #include "model/FileIo.h"
+#include "model/OutputGuard.h"
 #include "model/TextCodec.h"
 
 namespace rungpad::cli {
@@ -93,18 +94,12 @@ void PrintFindings(const CrossReference& xref, bool csv) {
 }
 
 // The page must not land on a file it reads.
-bool CheckHtmlPath(const XrefArgs& parsed) {
-    for (const std::string& input : {parsed.input, parsed.notes}) {
-        if (!input.empty() && (parsed.html == input || FileIo::SameFile(parsed.html, input))) {
-            std::cerr << "rungpad-cli: " << parsed.html << ": would overwrite " << input << '\n';
-            return false;
-        }
-    }
-    if (const std::string refusal = FileIo::WriteRefusal(parsed.html); !refusal.empty()) {
-        std::cerr << "rungpad-cli: " << refusal << '\n';
-        return false;
-    }
-    return true;
+bool HtmlPathAccepted(const XrefArgs& parsed) {
+    OutputGuard guard;
+    guard.AddInput(parsed.input);
+    guard.AddInput(parsed.notes.empty() ? DefaultNoteFile() : parsed.notes);
+    guard.AddOutput(parsed.html);
+    return OutputsAccepted(guard);
 }
 
 bool WriteHtml(const XrefArgs& parsed, const CrossReference& xref, const AddressNotes& notes) {
@@ -119,7 +114,7 @@ int RunXref(const std::vector<std::string>& args) {
     if (!ParseArgs(args, parsed, problem)) {
         return UsageError(kXrefCommand, problem);
     }
-    if (!parsed.html.empty() && !CheckHtmlPath(parsed)) {
+    if (!parsed.html.empty() && !HtmlPathAccepted(parsed)) {
         return kExitBadFile;
     }
     CliDocument document;
@@ -141,6 +136,9 @@ int RunXref(const std::vector<std::string>& args) {
     }
     if (parsed.findings) {
         PrintFindings(xref, parsed.csv);
+        if (document.HasUnreadPart()) {
+            return kExitBadFile;  // lines the reader could not see were not reviewed
+        }
         return xref.Findings().empty() ? kExitOk : kExitFailed;
     }
     PrintUses(xref, parsed.csv);
@@ -164,7 +162,8 @@ const CliCommand kXrefCommand{
     "            (with --findings the findings are still printed and gate the exit status).\n"
     "--notes     reads the address notes from NOTEFILE instead of PBitCh01.MEA beside\n"
     "            rungpad-cli.\n\n"
-    "Exit status: 0 success (no findings), 1 findings, 2 unreadable file, 64 usage error.\n",
+    "Exit status: 0 success (no findings), 1 findings, 2 unreadable file or (--findings) a file\n"
+    "holding more than its header's line count admits, 64 usage error.\n",
     RunXref};
 
 }  // namespace rungpad::cli

@@ -16,6 +16,7 @@
 #include "model/AddressNotes.h"
 #include "model/FileIo.h"
 #include "model/NoteFile.h"
+#include "model/OutputGuard.h"
 #include "text/QtText.h"
 #include "view/DocumentationPrinter.h"
 #include "view/ViewPrinter.h"
@@ -46,12 +47,17 @@ bool ReadAll(const QString& path, std::vector<std::uint8_t>& bytes) {
     return !bytes.empty();
 }
 
+// The address note file the editor reads: "PBitCh01.MEA" beside the program.
+QString NoteFilePath() {
+    return QDir(QApplication::applicationDirPath())
+        .filePath(QString::fromLatin1(CRungpadDoc::kNoteFileName));
+}
+
 // The documentation's bytes; false with the reason.
 bool DocumentationBytes(const LadProgram& program, const LadHeaderTexts& header,
                         const QString& file, std::vector<std::uint8_t>& bytes, QString& problem) {
     AddressNotes notes;
-    const QString noteFile = QDir(QApplication::applicationDirPath())
-                                 .filePath(QString::fromLatin1(CRungpadDoc::kNoteFileName));
+    const QString noteFile = NoteFilePath();
     if (QFileInfo::exists(noteFile)) {
         NoteFile::Load(QtText::ToLocalPath(noteFile), notes);
     }
@@ -69,6 +75,16 @@ bool DocumentationBytes(const LadProgram& program, const LadHeaderTexts& header,
 }  // namespace
 
 int CPdfExport::Run(const QString& out, const QString& file, QTextStream& err, bool documentation) {
+    OutputGuard guard;
+    guard.AddInput(file.toStdString());
+    if (documentation) {
+        guard.AddInput(QtText::ToLocalPath(NoteFilePath()));
+    }
+    guard.AddOutput(out.toStdString());
+    if (const std::string refusal = guard.Refusal(); !refusal.empty()) {
+        err << "rungpad: " << QtText::ToQString(refusal) << Qt::endl;
+        return kFailed;
+    }
     LadProgram program;
     LadHeaderTexts header;
     std::string error;
