@@ -165,6 +165,21 @@ class TestCoilReferences : public test::MainFrameTest {
         // The document stays as it was: not converted, not modified.
         QVERIFY(!frame.ActiveDocument()->IsConverted());
         QVERIFY(!frame.ActiveDocument()->IsModified());
+
+        // Never over the program itself: refused with a message, the file as it was.
+        QTemporaryDir copyDir;
+        const QString program = copyDir.filePath(QStringLiteral("demo.plf"));
+        QVERIFY(QFile::copy(kDemo, program));
+        QVERIFY(frame.OpenDocumentFile(program));
+        SavingHost over(program.toStdString());
+        frame.SetDocumentHost(&over);
+        print->trigger();
+        QVERIFY(!m_box.messages.empty());
+        QVERIFY(m_box.messages.back().find("would overwrite") != std::string::npos);
+        QFile original(kDemo);
+        QFile kept(program);
+        QVERIFY(original.open(QIODevice::ReadOnly) && kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), original.readAll());
     }
 };
 

@@ -7,6 +7,7 @@
 #include "document/DocumentHost.h"
 #include "document/RungpadDoc.h"
 #include "model/FileIo.h"
+#include "model/OutputGuard.h"
 #include "shell/ChildFrm.h"
 #include "shell/MainFrm.h"
 #include "text/QtText.h"
@@ -36,9 +37,11 @@ void CMainFrame::OnPrintDocumentation() {
     if (!path) {
         return;
     }
-    const std::string& own = doc->State().PathName();
-    if (!own.empty() && (*path == own || FileIo::SameFile(*path, own))) {
-        m_box->ShowMessage(*path + ": would overwrite the program itself");
+    OutputGuard guard;
+    guard.AddInput(doc->State().PathName());
+    guard.AddOutput(*path);
+    if (const std::string refusal = guard.Refusal(); !refusal.empty()) {
+        m_box->ShowMessage(refusal);
         return;
     }
     const ProgramDocumentation documentation = ProgramDocumentation::Build(
