@@ -174,6 +174,9 @@ bool LadderTestFile::ParseExpect(std::string_view rest, std::string& problem) {
     } else if (Stimulus::ParseDuration(first)) {
         expectation.kind = TestExpectation::Kind::kAt;
         expectation.fromMs = expectation.toMs = *Stimulus::ParseDuration(first);
+    } else if (first.empty() || (first[0] >= '0' && first[0] <= '9')) {
+        Duration(first, problem);  // not a time (checked above): names what is wrong with it
+        return false;
     } else {
         // expect SIGNAL rises|falls within DURATION after TIME
         const std::optional<SimSignal> signal = SimSignal::Parse(first, problem);
