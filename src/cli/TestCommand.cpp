@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <set>
 #include <sstream>
 
 #include "ArgParser.h"
@@ -51,7 +52,7 @@ std::string XmlEscaped(const std::string& text) {
     return out;
 }
 
-// A file name for a case's trace: letters, digits, '-' and '_' kept, everything else '_'.
+// The file name stem for a case's trace: letters, digits, '-' and '_' kept, everything else '_'.
 std::string FileNameOf(const std::string& caseName) {
     std::string name;
     for (const char c : caseName) {
@@ -59,7 +60,7 @@ std::string FileNameOf(const std::string& caseName) {
                            (c >= '0' && c <= '9') || c == '-' || c == '_';
         name += plain ? c : '_';
     }
-    return name + ".vcd";
+    return name;
 }
 
 struct SuiteResult {
@@ -151,22 +152,59 @@ std::vector<SuiteResult> RunAll(const std::vector<LadderTestFile>& files,
     return suites;
 }
 
-bool WriteTraces(const std::vector<SuiteResult>& suites, const std::string& dir,
-                 std::int64_t periodMs) {
-    for (const SuiteResult& suite : suites) {
-        for (const LadderTestResult& result : suite.results) {
-            if (result.passed) {
+// The trace file of every case that runs, in run order: DIR/CASE.vcd, made unique with -2, -3 ...
+// when two names come out the same.
+std::vector<std::string> TracePaths(const std::vector<LadderTestFile>& files,
+                                    const TestArgs& parsed) {
+    std::vector<std::string> paths;
+    if (!parsed.vcdDir) {
+        return paths;
+    }
+    std::set<std::string> taken;
+    for (const LadderTestFile& file : files) {
+        for (const LadderTestCase& testCase : file.Cases()) {
+            if (parsed.caseName && testCase.name != *parsed.caseName) {
                 continue;
             }
-            const std::string path =
-                (std::filesystem::path(dir) / FileNameOf(result.name)).string();
-            if (!WriteTextOutput(path,
+            const std::string base = FileNameOf(testCase.name);
+            std::string name = base + ".vcd";
+            for (int n = 2; !taken.insert(name).second; ++n) {
+                name = base + "-" + std::to_string(n) + ".vcd";
+            }
+            paths.push_back((std::filesystem::path(*parsed.vcdDir) / name).string());
+        }
+    }
+    return paths;
+}
+
+bool WriteTraces(const std::vector<SuiteResult>& suites, const std::vector<std::string>& paths,
+                 std::int64_t periodMs) {
+    std::size_t at = 0;
+    for (const SuiteResult& suite : suites) {
+        for (const LadderTestResult& result : suite.results) {
+            const std::string& path = paths.at(at++);
+            if (!result.passed &&
+                !WriteTextOutput(path,
                                  VcdWriter::Write(result.trace, {}, result.failMs + periodMs))) {
                 return false;
             }
         }
     }
     return true;
+}
+
+// Every file the run reads and writes, checked before anything runs.
+bool FilesAccepted(const TestArgs& parsed, const std::vector<std::string>& tracePaths) {
+    OutputGuard guard;
+    for (const std::string& file : parsed.files) {
+        guard.AddInput(file);
+    }
+    guard.AddInput(DefaultNoteFile());
+    guard.AddOutput(parsed.junit.value_or(""));
+    for (const std::string& path : tracePaths) {
+        guard.AddOutput(path);
+    }
+    return OutputsAccepted(guard);
 }
 
 int RunTest(const std::vector<std::string>& args) {
@@ -183,6 +221,10 @@ int RunTest(const std::vector<std::string>& args) {
     }
     if (parsed->vcdDir && !std::filesystem::is_directory(*parsed->vcdDir)) {
         std::cerr << "rungpad-cli: " << *parsed->vcdDir << ": not a directory\n";
+        return kExitBadFile;
+    }
+    const std::vector<std::string> tracePaths = TracePaths(files, *parsed);
+    if (!FilesAccepted(*parsed, tracePaths)) {
         return kExitBadFile;
     }
     CliDocument document;
@@ -215,7 +257,7 @@ int RunTest(const std::vector<std::string>& args) {
     if (parsed->junit && !WriteTextOutput(*parsed->junit, JUnitOf(suites))) {
         return kExitBadFile;
     }
-    if (parsed->vcdDir && !WriteTraces(suites, *parsed->vcdDir, ScanEngine::kDefaultPeriodMs)) {
+    if (parsed->vcdDir && !WriteTraces(suites, tracePaths, ScanEngine::kDefaultPeriodMs)) {
         return kExitBadFile;
     }
     return failed == 0 ? kExitOk : kExitFailed;

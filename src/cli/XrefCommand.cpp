@@ -103,6 +103,9 @@ int RunXref(const std::vector<std::string>& args) {
         CrossReference::Build(document.Doc().Program(), &document.Doc().Notes());
     if (parsed.findings) {
         PrintFindings(xref, parsed.csv);
+        if (document.HasUnreadPart()) {
+            return kExitBadFile;  // lines the reader could not see were not reviewed
+        }
         return xref.Findings().empty() ? kExitOk : kExitFailed;
     }
     PrintUses(xref, parsed.csv);
@@ -123,7 +126,8 @@ const CliCommand kXrefCommand{
     "            counter number used twice. Each line: subject, finding, places as LINE:COLUMN.\n"
     "--notes     reads the address notes from NOTEFILE instead of PBitCh01.MEA beside\n"
     "            rungpad-cli.\n\n"
-    "Exit status: 0 success (no findings), 1 findings, 2 unreadable file, 64 usage error.\n",
+    "Exit status: 0 success (no findings), 1 findings, 2 unreadable file or (--findings) a file\n"
+    "holding more than its header's line count admits, 64 usage error.\n",
     RunXref};
 
 }  // namespace rungpad::cli

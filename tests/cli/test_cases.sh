@@ -57,6 +57,12 @@ test_bad_files)
     expect_status 2 "$cli" test "$work/missing.plf" "$tests"
     expect_status 2 "$cli" test "$demo" "$tests" --vcd-dir "$work/nodir"
     expect_status 2 "$cli" test "$demo" "$tests" --junit "$work/nodir/out.xml"
+    # Outputs never over an input or each other: checked before anything runs.
+    expect_status 2 "$cli" test "$demo" "$failing" --junit "$failing"
+    grep -q "would overwrite" "$work/err" && [ ! -s "$work/out" ] || fail "junit over the test file"
+    expect_status 2 "$cli" test "$demo" "$failing" --vcd-dir "$work" --junit "$work/lubrication_too_early.vcd"
+    grep -q "would overwrite" "$work/err" || fail "a trace over the JUnit file"
+    [ ! -e "$work/lubrication_too_early.vcd" ] || fail "nothing written"
     ;;
 test_usage)
     expect_status 64 "$cli" test "$demo"

@@ -200,6 +200,19 @@ class TestShell : public QObject {
         QCOMPARE(m_host.asked, 1);
     }
 
+    // A file its user may not write says so in the window title (Save asks before writing it).
+    void readOnlyFileInTheTitle() {
+        const QString path = m_settings.filePath(QStringLiteral("locked.plf"));
+        QFile::remove(path);
+        QVERIFY(QFile::copy(kDemo, path));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(path));
+        QCOMPARE(frame.ActiveChild()->windowTitle(), QStringLiteral("locked.plf [read-only][*]"));
+        frame.ActiveChild()->close();
+    }
+
     // Cascade gives each window a usable size; the main title then names the active document.
     void cascadeAndTheMainTitle() {
         CMainFrame frame;

@@ -48,6 +48,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // opening documents.
     void SetMessageBox(MessageBoxHost* box) { m_box = box ? box : &m_qtBox; }
     void SetDocumentHost(DocumentHost* host) { m_host = host ? host : &m_qtHost; }
+    MessageBoxHost& MessageBox() const { return *m_box; }
 
     // Opens path in a new child window, or brings the window that already shows it to the front.
     // False when the file cannot be read (reported in a message box).

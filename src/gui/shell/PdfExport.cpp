@@ -7,6 +7,7 @@
 
 #include "document/ProgramReader.h"
 #include "model/FileIo.h"
+#include "model/OutputGuard.h"
 #include "text/QtText.h"
 #include "view/ViewPrinter.h"
 
@@ -39,6 +40,13 @@ bool ReadAll(const QString& path, std::vector<std::uint8_t>& bytes) {
 }  // namespace
 
 int CPdfExport::Run(const QString& out, const QString& file, QTextStream& err) {
+    OutputGuard guard;
+    guard.AddInput(file.toStdString());
+    guard.AddOutput(out.toStdString());
+    if (const std::string refusal = guard.Refusal(); !refusal.empty()) {
+        err << "rungpad: " << QtText::ToQString(refusal) << Qt::endl;
+        return kFailed;
+    }
     LadProgram program;
     LadHeaderTexts header;
     std::string error;
