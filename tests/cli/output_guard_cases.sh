@@ -24,6 +24,7 @@ rows=(
     'cli notes --from-csv {table.csv} [back.MEA]'
     'cli sim {prog.plf} --stimulus {demo.stim} --time 40ms --vcd [run.vcd]'
     'cli xref {prog.plf} --notes {plc.MEA} --html [xref.html]'
+    'cli test {prog.plf} {demo.plt} --junit [results.xml]'
     'app --print-pdf [pages.pdf] {prog.plf}'
     'app --print-pdf [documentation.pdf] {prog.plf} --documentation'
 )
@@ -32,6 +33,7 @@ files="$work/files"
 mkdir -p "$files/sub"
 cp "$src/examples/demo.plf" "$files/prog.plf"
 cp "$src/tests/fixtures/sim/demo.stim" "$files/demo.stim"
+cp "$src/examples/demo.plt" "$files/demo.plt"
 printf 'X0013 Motor ready\r\nR1008 Lamp\r\n' >"$files/plc.MEA"
 printf 'address,note\r\nX001.2,Motor ready\r\n' >"$files/table.csv"
 
