@@ -2,7 +2,7 @@
 # Installs what is missing, builds and runs the tests.
 #   ./test.sh               Release build in build/, every test through CTest
 #   ./test.sh --sanitize    core, CLI and their tests with ASan + UBSan in build-asan/
-#   ./test.sh --fuzz [SEC]  every libFuzzer target for SEC seconds (default 60) in build-fuzz/
+#   ./test.sh --fuzz [SEC]  every libFuzzer target, SEC seconds in all (default 300) in build-fuzz/
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-deps.sh
@@ -17,7 +17,7 @@ case "${1:-}" in
     ;;
 --fuzz)
     rungpad_ensure_packages clang libclang-rt-14-dev
-    exec scripts/fuzz.sh "${2:-60}"
+    exec scripts/fuzz.sh "${2:-300}"
     ;;
 "")
     rungpad_ensure_packages

@@ -2,7 +2,8 @@
 // fuzzers start from the line limit rather than from a few dozen lines:
 //   rungpad_fuzz_seeds OUTDIR [LADDER...]
 // OUTDIR/full-networks.plf holds 1598 distinct coil networks and the END1 and END2 lines; each
-// LADDER given is repeated to 1600 lines as OUTDIR/full-NAME.
+// LADDER given is repeated to 1600 lines as OUTDIR/full-NAME. Each program written also becomes a
+// recovery copy file, OUTDIR/NAME.rgrec.
 
 #include <cstdio>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "GridBuilder.h"
+#include "document/RecoveryCopy.h"
 #include "model/FileIo.h"
 #include "model/HostInterfaces.h"
 #include "model/LadFile.h"
@@ -23,8 +25,12 @@ bool Save(const LadProgram& program, LadHeaderTexts header, const std::string& p
     std::vector<std::uint8_t> bytes;
     LadFile::SaveLadder(bytes, program, header, "2026-12-10 09:00", out);
     LadFile::WriteNoteTrailer(bytes, program, out);
+    const RecoveryCopy copy{path, FileIo::FileName(path), 1765000000,
+                            1,    FileIo::Stamp{1, 2},    bytes};
     std::string error;
-    if (!FileIo::WriteFileAtomically(path, bytes, error)) {
+    if (!FileIo::WriteFileAtomically(path, bytes, error) ||
+        !FileIo::WriteFileAtomically(path.substr(0, path.size() - 4) + ".rgrec", copy.Serialise(),
+                                     error)) {
         std::fprintf(stderr, "rungpad_fuzz_seeds: %s\n", error.c_str());
         return false;
     }

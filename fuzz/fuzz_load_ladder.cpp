@@ -1,6 +1,6 @@
 // LoadLadder on arbitrary bytes, in the normal and the CON layout (chosen by the first byte), then
-// what the open and the output commands do with a loaded program: box expansion, the old-layout
-// copy, and a save that must read back to the same program.
+// what the open and the output commands do with a loaded program: the part a damaged count
+// hides, box expansion, the old-layout copy, and a save that must read back to the same program.
 
 #include <cstddef>
 #include <cstdint>
@@ -28,6 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzz::CheckLineTable(program);
     fuzz::CheckCodtCounts(program);
+    // What the count hides lies within the file.
+    const LadExcess excess = LadFile::Excess(bytes, con ? "FUZZ.CON" : "fuzz.plf");
+    const std::size_t lineSize = con ? LadFile::kConLineSize : LadFile::kLineSize;
+    fuzz::Require(LadFile::kHeaderSize +
+                          lineSize * static_cast<std::size_t>(program.LineCount() + excess.lines) +
+                          excess.bytes <=
+                      bytes.size(),
+                  "the unread part lies within the file");
 
     std::vector<std::uint8_t> saved;
     LadFile::SaveLadder(saved, program, header, "2026-12-10 09:00", out);

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets (clang, ASan + UBSan) into build-fuzz/ and runs each for SECONDS
-# (default 60) on a scratch copy of its seed corpus in fuzz/corpus/TARGET. Any finding fails the
-# run and leaves its input in build-fuzz/findings/.
+# Builds the libFuzzer targets (clang, ASan + UBSan) into build-fuzz/ and runs them for SECONDS
+# in all (default 300), shared evenly (at least 10 s each, so a new target shortens the others'
+# runs rather than the whole), each on a scratch copy of its seed corpus in fuzz/corpus/TARGET.
+# Any finding fails the run and leaves its input in build-fuzz/findings/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:-60}
+total=${1:-300}
 
 cmake --preset fuzz >/dev/null
 cmake --build build-fuzz -j "$(nproc)"
@@ -18,27 +19,48 @@ build-fuzz/fuzz/rungpad_fuzz_seeds "$full_seeds" examples/demo.plf tests/fixture
 # record, the header, and a note trailer entry of 28 bytes per line, with room to spare.
 max_len_of() {
     case "$1" in
-    fuzz_load_ladder | fuzz_convert) echo 262144 ;;
+    fuzz_load_ladder | fuzz_convert | fuzz_recovery_copy | fuzz_xref | fuzz_scan_boxes) echo 262144 ;;
+    fuzz_diff | fuzz_edit) echo 524288 ;;  # two programs; a program and the commands after it
     *) echo 0 ;;  # libFuzzer's own choice
     esac
 }
 
+# little-endian LENGTH BYTES: the number in BYTES bytes.
+little_endian() {
+    local value=$1 bytes=$2 i
+    for ((i = 0; i < bytes; i++)); do
+        printf "\\x$(printf %02x $(((value >> (8 * i)) & 255)))"
+    done
+}
+
 # Seeds made by the project's own tests and writer: every ladder file of examples/ and
-# tests/fixtures/ and the full-size ones (the first byte selects the normal layout; the converter
-# target takes the line records without the header).
+# tests/fixtures/ and the full-size ones, framed as each target reads its input (a first byte
+# selecting the normal layout; the converter target takes the line records without the header;
+# the diff target two programs, the first one's length first; the editing target starts from the
+# program, its length in three bytes after a mode byte 2), and the recovery copies.
 add_ladder_seeds() {
-    local name=$1 dir=$2 file
+    local name=$1 dir=$2 file seed size
     while IFS= read -r file; do
+        seed="$dir/seed-$(basename "$file")"
+        size=$(($(stat -c %s "$file") + 1))
         case "$name" in
-        fuzz_load_ladder) { printf '\x00'; cat "$file"; } >"$dir/seed-$(basename "$file")" ;;
-        fuzz_convert) { printf '\x00'; tail -c +109 "$file"; } >"$dir/seed-$(basename "$file")" ;;
+        fuzz_load_ladder | fuzz_xref | fuzz_scan_boxes) { printf '\x00'; cat "$file"; } >"$seed" ;;
+        fuzz_convert) { printf '\x00'; tail -c +109 "$file"; } >"$seed" ;;
+        fuzz_diff) { little_endian "$size" 2; printf '\x00'; cat "$file"; printf '\x00'; cat "$file"; } >"$seed" ;;
+        fuzz_edit) { printf '\x02'; little_endian "$((size - 1))" 3; cat "$file"; head -c 64 /dev/urandom; } >"$seed" ;;
         esac
     done < <(find examples tests/fixtures "$full_seeds" -name '*.plf' 2>/dev/null)
+    if [ "$name" = fuzz_recovery_copy ]; then
+        cp "$full_seeds"/*.rgrec "$dir/"
+    fi
 }
 
 mkdir -p build-fuzz/findings
+targets=(build-fuzz/fuzz/fuzz_*)
+seconds=$((total / ${#targets[@]}))
+[ "$seconds" -ge 10 ] || seconds=10
 status=0
-for target in build-fuzz/fuzz/fuzz_*; do
+for target in "${targets[@]}"; do
     [ -x "$target" ] || continue
     name=$(basename "$target")
     work=$(mktemp -d)

@@ -36,5 +36,6 @@ extern const CliCommand kNotesCommand;
 extern const CliCommand kSimCommand;
 extern const CliCommand kDiffCommand;
 extern const CliCommand kXrefCommand;
+extern const CliCommand kTestCommand;
 
 }  // namespace rungpad::cli

@@ -6,13 +6,19 @@ namespace rungpad::cli {
 
 bool CliDocument::Open(const std::string& path) {
     if (!m_doc.OnOpenDocument(path)) {
-        // The reading failure names the file itself.
-        std::cerr << "rungpad-cli: " << m_console.LastMessage() << '\n';
+        // The specified line, then the reading failure, which names the file itself.
+        std::cerr << "rungpad-cli: " << path << ": " << LadFile::kCannotOpenText << '\n'
+                  << "rungpad-cli: " << m_console.LastMessage() << '\n';
         return false;
     }
     if (m_doc.IsRefusedFile()) {
         PrintFailure(path);
+        // Then why, on a line of its own.
+        std::cerr << "rungpad-cli: " << m_doc.LastReadError() << '\n';
         return false;
+    }
+    if (!m_doc.UnreadWarning().empty()) {
+        std::cerr << "rungpad-cli: " << m_doc.UnreadWarning() << '\n';
     }
     return true;
 }

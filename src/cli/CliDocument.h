@@ -21,7 +21,10 @@ class CliDocument {
     const CRungpadDoc& Doc() const { return m_doc; }
 
     // Opens path as the editor does; false when it cannot be read or the reader refuses it.
+    // A file holding more than its line count admits opens with its warning on stderr.
     bool Open(const std::string& path);
+    // Whether the file opened holds lines its damaged line count hid (warned at open).
+    bool HasUnreadPart() const { return !m_doc.UnreadWarning().empty(); }
     // The Convert command; on errors prints the report line of the last one.
     bool Convert();
     // Runs a document command whose file chooser is answered with path.

@@ -20,6 +20,7 @@ struct ConvertArgs {
     std::optional<std::string> grp;
     std::optional<std::string> old;
     std::optional<std::string> notes;
+    bool force = false;
 };
 
 std::optional<ConvertArgs> ParseArgs(const std::vector<std::string>& args, std::string& problem) {
@@ -32,6 +33,7 @@ std::optional<ConvertArgs> ParseArgs(const std::vector<std::string>& args, std::
                                      {"--notes", &parsed.notes}}) {
         parser.AddValue(name, "a file name", *file, ArgParser::EmptyValue::kMissing);
     }
+    parser.AddSwitch("--force", parsed.force);
     if (!parser.ParseFile(args, parsed.input, problem)) {
         return std::nullopt;
     }
@@ -51,30 +53,18 @@ OutputList Outputs(const ConvertArgs& parsed) {
     }};
 }
 
-// Refuses output paths that would destroy the input, name one file twice or land on something
-// that is not a regular file; prints why.
+// Refuses outputs that would destroy an input or another output, or land on something that
+// is not a writable regular file; prints why.
 bool CheckOutputPaths(const ConvertArgs& parsed) {
-    std::vector<std::string> seen{parsed.input};
-    if (parsed.notes) {
-        seen.push_back(*parsed.notes);
-    }
+    OutputGuard guard;
+    guard.AddInput(parsed.input);
+    guard.AddInput(DefaultNoteFile());
+    guard.AddInput(parsed.notes.value_or(""));
     for (const auto& [path, command] : Outputs(parsed)) {
-        if (!*path) {
-            continue;
-        }
-        for (const std::string& other : seen) {
-            if (**path == other || FileIo::SameFile(**path, other)) {
-                std::cerr << "rungpad-cli: " << **path << ": would overwrite " << other << '\n';
-                return false;
-            }
-        }
-        if (const std::string refusal = FileIo::WriteRefusal(**path); !refusal.empty()) {
-            std::cerr << "rungpad-cli: " << refusal << '\n';
-            return false;
-        }
-        seen.push_back(**path);
+        guard.AddOutput(path->value_or(""));
     }
-    return true;
+    guard.AllowReadOnly(parsed.force);
+    return OutputsAccepted(guard);
 }
 
 // Runs every requested output command with the writes held back, and writes the files only
@@ -128,14 +118,15 @@ int RunConvert(const std::vector<std::string>& args) {
 }  // namespace
 
 const CliCommand kConvertCommand{
-    "convert", "convert FILE [--bin OUT] [--list OUT] [--grp OUT] [--old OUT] [--notes NOTEFILE]",
+    "convert",
+    "convert FILE [--bin OUT] [--list OUT] [--grp OUT] [--old OUT] [--notes NOTEFILE] [--force]",
     "Opens FILE as the editor does and converts it. On success runs the output commands:\n"
     "--bin writes the binary image (the controller's step records and COD table words), --grp\n"
     "the ladder generated file, --old the old ladder diagram file (one-line boxes; refused for\n"
     "TMRB, TMRC, CALLU, MOVB and MOVW), --list the instruction list text (CR LF lines); each is\n"
     "replaced only when completely written, and none is written when one of them is refused.\n"
-    "Then prints \"Convert succeed!\". An output may not name the input, the note file or\n"
-    "another output.\n"
+    "Then prints \"Convert succeed!\". An output may not name the input, a note file or\n"
+    "another output (also through a link); a read-only output is refused unless --force is given.\n"
     "--notes reads the address notes from NOTEFILE instead of PBitCh01.MEA beside rungpad-cli.\n"
     "A conversion error prints its report line on stderr and writes nothing (exit 1); an\n"
     "unreadable input or note file, a refused or unwritable output exits 2.\n",

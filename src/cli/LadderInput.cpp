@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "CliDocument.h"
+#include "CliDocumentHost.h"
 #include "model/FileIo.h"
 
 namespace rungpad::cli {
@@ -16,6 +17,24 @@ bool ReadLadder(const std::string& path, LadProgram& program, LadHeaderTexts& he
     program.SetMessageBox(nullptr);  // the document's message box goes with it
     header = document.Doc().Header();
     return true;
+}
+
+bool OutputsAccepted(const OutputGuard& guard) {
+    const std::string refusal = guard.Refusal();
+    if (refusal.empty()) {
+        return true;
+    }
+    std::cerr << "rungpad-cli: " << refusal;
+    if (refusal.ends_with("is read-only")) {
+        std::cerr << " (--force replaces it)";
+    }
+    std::cerr << '\n';
+    return false;
+}
+
+std::string DefaultNoteFile() {
+    const std::string directory = CliDocumentHost().ProgramDirectory();
+    return directory.empty() ? std::string{} : directory + "/" + CRungpadDoc::kNoteFileName;
 }
 
 bool WriteOutput(const std::string& path, std::span<const std::uint8_t> bytes) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <set>
@@ -31,7 +32,23 @@ struct SimArgs {
     std::vector<SimSignal> watch;
     std::optional<std::string> vcd;
     std::vector<SignalAssignment> forces;
+    bool replaceReadOnly = false;  // a bare --force
 };
+
+// "--force SIGNAL=VALUE" holds a signal; a --force not followed by an assignment lets the VCD
+// replace a read-only file, as every command's --force does. Returns the other arguments.
+std::vector<std::string> TakeBareForce(const std::vector<std::string>& args, bool& bare) {
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--force" &&
+            (i + 1 == args.size() || args[i + 1].find('=') == std::string::npos)) {
+            bare = true;
+            continue;
+        }
+        rest.push_back(args[i]);
+    }
+    return rest;
+}
 
 // Splits "a,b,c" into its non-empty parts.
 std::vector<std::string> SplitList(const std::string& text) {
@@ -49,21 +66,31 @@ std::vector<std::string> SplitList(const std::string& text) {
 
 bool AddOption(SimArgs& parsed, const std::string& option, const std::string& value,
                std::string& problem) {
-    if (option == "--stimulus") {
-        parsed.stimulus = value;
-    } else if (option == "--vcd") {
-        parsed.vcd = value;
+    if (option == "--stimulus" || option == "--vcd") {
+        std::optional<std::string>& file = option == "--stimulus" ? parsed.stimulus : parsed.vcd;
+        if (file) {
+            problem = option + " is given twice";
+            return false;
+        }
+        file = value;
     } else if (option == "--time" || option == "--period") {
         const std::optional<std::int64_t> ms = Stimulus::ParseDuration(value);
+        if (Stimulus::IsAboveLongestDuration(value)) {
+            problem = option + " " + SimSignal::Quote(value) + " is above the longest allowed, " +
+                      Stimulus::LongestDurationText();
+            return false;
+        }
         if (!ms || (option == "--period" && *ms == 0)) {
-            problem = option + " expects a duration such as 500ms or 2s, not '" + value + "'";
+            problem =
+                option + " expects a duration such as 500ms or 2s, not " + SimSignal::Quote(value);
             return false;
         }
         option == "--time" ? parsed.timeMs = *ms : parsed.periodMs = *ms;
     } else if (option == "--scans") {
         const std::optional<std::int64_t> count = Stimulus::ParseDuration(value + "ms");
         if (!count || *count > kMaxScans) {
-            problem = "--scans expects a number of scans, not '" + value + "'";
+            problem = "--scans expects a number of scans up to " + std::to_string(kMaxScans) +
+                      ", not " + SimSignal::Quote(value);
             return false;
         }
         parsed.scans = *count;
@@ -73,7 +100,13 @@ bool AddOption(SimArgs& parsed, const std::string& option, const std::string& va
             if (!signal) {
                 return false;
             }
-            parsed.watch.push_back(*signal);
+            // An address named twice is watched once.
+            const bool known =
+                std::any_of(parsed.watch.begin(), parsed.watch.end(),
+                            [&signal](const SimSignal& s) { return s.name == signal->name; });
+            if (!known) {
+                parsed.watch.push_back(*signal);
+            }
         }
     } else {
         for (const std::string& text : SplitList(value)) {
@@ -97,7 +130,7 @@ std::optional<SimArgs> ParseArgs(const std::vector<std::string>& args, std::stri
                             return AddOption(parsed, name, value, why);
                         });
     }
-    if (!parser.ParseFile(args, parsed.input, problem)) {
+    if (!parser.ParseFile(TakeBareForce(args, parsed.replaceReadOnly), parsed.input, problem)) {
         return std::nullopt;
     }
     if (parsed.timeMs && parsed.scans) {
@@ -135,6 +168,15 @@ int RunSim(const std::vector<std::string>& args) {
     if (!parsed) {
         return UsageError(kSimCommand, problem);
     }
+    OutputGuard guard;
+    guard.AddInput(parsed->input);
+    guard.AddInput(parsed->stimulus.value_or(""));
+    guard.AddInput(DefaultNoteFile());
+    guard.AddOutput(parsed->vcd.value_or(""));
+    guard.AllowReadOnly(parsed->replaceReadOnly);
+    if (!OutputsAccepted(guard)) {
+        return kExitBadFile;
+    }
     Stimulus stimulus;
     if (parsed->stimulus && !ReadStimulus(*parsed->stimulus, stimulus)) {
         return kExitBadFile;
@@ -157,15 +199,32 @@ int RunSim(const std::vector<std::string>& args) {
     }
     const std::vector<SimSignal> watch =
         parsed->watch.empty() ? WatchList::CoilsOf(document.Doc().Program()) : parsed->watch;
+    // The trace and the dump go out as the run goes: memory stays the same for a run of any
+    // length. The dump reaches its file only when complete.
+    FileIo::Writer vcdFile;
+    if (parsed->vcd && !vcdFile.Open(*parsed->vcd, problem)) {
+        std::cerr << "rungpad-cli: " << problem << '\n';
+        return kExitBadFile;
+    }
+    std::optional<VcdWriter> vcd;
+    if (parsed->vcd) {
+        vcd.emplace(watch, NotesOf(document.Doc(), watch),
+                    [&vcdFile](std::string_view text) { vcdFile.Append(text); });
+    }
     SimTrace trace(watch);
+    trace.SetListener([&trace, &vcd](const TraceChange& change) {
+        std::cout << trace.Line(change);
+        if (vcd) {
+            vcd->Change(change);
+        }
+    });
     const std::int64_t scans =
         parsed->scans.value_or(parsed->timeMs.value_or(kDefaultTimeMs) / engine.PeriodMs());
     const bool complete = SimRunner(engine, stimulus, trace).Run(scans);
-    std::cout << trace.Text();
-    if (parsed->vcd) {
-        const std::string vcd =
-            VcdWriter::Write(trace, NotesOf(document.Doc(), watch), engine.TimeMs());
-        if (!WriteTextOutput(*parsed->vcd, vcd)) {
+    if (vcd) {
+        vcd->Finish(engine.TimeMs());
+        if (!vcdFile.Commit(problem)) {
+            std::cerr << "rungpad-cli: " << problem << '\n';
             return kExitBadFile;
         }
     }
@@ -182,9 +241,9 @@ int RunSim(const std::vector<std::string>& args) {
 const CliCommand kSimCommand{
     "sim",
     "sim FILE [--stimulus STIM] [--time 2s | --scans N] [--period 8ms] [--watch Y000.0,R100,...]\n"
-    "                [--vcd OUT.vcd] [--force X000.0=1 ...]",
+    "                [--vcd OUT.vcd] [--force X000.0=1 ...] [--force]",
     "Converts FILE and runs its step list scan by scan in simulated time (8 ms a scan unless\n"
-    "--period says otherwise) for --time (default 1s) or --scans N scans.\n"
+    "--period says otherwise) for --time (default 1s, at most 86400s) or --scans N scans.\n"
     "--stimulus STIM writes signals at given times: one event a line, TIME SIGNAL=VALUE, e.g.\n"
     "  0ms X000.0=1   120ms X000.1=0   0ms DT0001=500   # comment\n"
     "--watch names the signals to watch (bits X000.0, bytes R100, words D010 DT0001 C005 T005),\n"
@@ -192,6 +251,8 @@ const CliCommand kSimCommand{
     "of a watched signal is printed as TIME SIGNAL=VALUE (the first scan prints every value).\n"
     "--vcd writes the watched signals as a Value Change Dump for waveform viewers.\n"
     "--force SIGNAL=VALUE holds a bit or byte at a value the program cannot overwrite.\n"
+    "The VCD may not be FILE or STIM (also through a link); it is checked before the run, and a\n"
+    "read-only one is refused unless a --force without a SIGNAL=VALUE is given.\n"
     "Exit status: 0 run complete, 1 the program does not convert or the simulation stopped on an\n"
     "instruction it cannot run, 2 unreadable ladder or stimulus file or unwritable VCD, 64 "
     "usage.\n",

@@ -18,7 +18,7 @@ namespace {
 // Every subcommand; add new ones here.
 const std::array kCommands = {
     &kDumpCommand,  &kResaveCommand, &kListCommand, &kCheckCommand, &kConvertCommand,
-    &kNotesCommand, &kDiffCommand,   &kSimCommand,  &kXrefCommand,
+    &kNotesCommand, &kDiffCommand,   &kSimCommand,  &kXrefCommand,  &kTestCommand,
 };
 
 void PrintOverview(std::ostream& out) {

@@ -27,11 +27,23 @@ resave_grp_has_no_trailer)
     [ "$(stat -c %s "$work/copy.GRP")" -eq $((108 + 124 * 14)) ] || fail ".grp carries a trailer"
     ;;
 bad_files)
+    # The specified line, then why: one line each.
     expect_status 2 "$cli" dump "$work/missing.plf"
-    [ "$(wc -l <"$work/err")" -eq 1 ] || fail "one error line"
+    [ "$(wc -l <"$work/err")" -eq 2 ] || fail "two error lines: $(cat "$work/err")"
+    grep -q 'missing.plf: 无法打开梯形图文件!' "$work/err" || fail "refusal line"
+    grep -q 'missing.plf: No such file or directory' "$work/err" || fail "reason"
     head -c 150 "$example" >"$work/cut.plf"
-    expect_status 2 "$cli" dump "$work/cut.plf"
-    grep -q '无法打开梯形图文件!' "$work/err" || fail "refusal reason"
+    printf 'tiny' >"$work/tiny.plf"
+    { printf '\x40\x06'; tail -c +3 "$example"; } >"$work/count.plf"
+    for file in cut:"the file holds 150 bytes; its line count of 14 needs 1844" \
+        tiny:"the file holds 4 bytes, less than the 108-byte header" \
+        count:"the header's line count 1601 is above the 1600 lines a program holds"; do
+        expect_status 2 "$cli" dump "$work/${file%%:*}.plf"
+        [ "$(head -1 "$work/err")" = "rungpad-cli: $work/${file%%:*}.plf: 无法打开梯形图文件!" ] ||
+            fail "refusal line: $(cat "$work/err")"
+        [ "$(sed -n 2p "$work/err")" = "rungpad-cli: $work/${file%%:*}.plf: ${file#*:}" ] ||
+            fail "reason: $(cat "$work/err")"
+    done
     # A refused read never touches the output file.
     echo keep >"$work/out.plf"
     expect_status 2 "$cli" resave "$work/cut.plf" "$work/out.plf"

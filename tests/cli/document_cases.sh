@@ -102,8 +102,49 @@ notes_csv_refused)
     expect_status 2 "$cli" notes --from-csv "$work/missing.csv" "$work/out.MEA"
     expect_status 2 "$cli" notes --csv "$work/missing.MEA" "$work/out.csv"
     [ ! -e "$work/out.csv" ] || fail "table written for a missing note file"
+    # A table without notes (here: CR-only lines misread by nothing, just a header) never empties
+    # a note file unless asked to.
+    printf 'address,note\r' >"$work/empty.csv"
+    expect_status 2 "$cli" notes --from-csv "$work/empty.csv" "$work/out.MEA"
+    grep -q 'empty.csv: holds no notes; --force writes an empty note file' "$work/err" ||
+        fail "empty table: $(cat "$work/err")"
+    [ "$(cat "$work/out.MEA")" = keep ] || fail "output emptied"
+    expect_status 0 "$cli" notes --from-csv "$work/empty.csv" "$work/out.MEA" --force
+    [ ! -s "$work/out.MEA" ] || fail "--force: $(cat "$work/out.MEA")"
+    printf 'address,note\rX001.2,Motor\r' >"$work/cr.csv"
+    expect_status 0 "$cli" notes --from-csv "$work/cr.csv" "$work/cr.MEA"
+    grep -q '^X0013' "$work/cr.MEA" || fail "CR-only table: $(cat "$work/cr.MEA")"
     expect_status 64 "$cli" notes --csv "$work/plc.MEA"
     expect_status 64 "$cli" notes --frob a b
+    ;;
+damaged_count)
+    # The example with its line count cleared (two zero bytes): one line is read, 13 are not.
+    { printf '\x00\x00'; tail -c +3 "$example"; } >"$work/damaged.plf"
+    for command in dump "xref --csv"; do
+        expect_status 0 "$cli" $command "$work/damaged.plf"
+        grep -q 'damaged.plf holds more than its header.s line count of 1: 13 more lines were not read' \
+            "$work/err" || fail "$command: no warning: $(cat "$work/err")"
+    done
+    # Build gates do not pass such a file.
+    expect_status 2 "$cli" check "$work/damaged.plf"
+    expect_status 2 "$cli" xref --findings "$work/damaged.plf"
+    expect_status 0 "$cli" check "$example"
+    [ ! -s "$work/err" ] || fail "warning for a whole file: $(cat "$work/err")"
+    ;;
+read_only)
+    cp "$example" "$work/ro.plf"
+    chmod 444 "$work/ro.plf"
+    for args in "resave $example $work/ro.plf" "convert $example --grp $work/ro.plf" \
+        "notes --csv $work/plc.MEA $work/ro.plf" "sim $example --time 8ms --vcd $work/ro.plf"; do
+        printf 'X0013 Motor ready\r\n' >"$work/plc.MEA"
+        expect_status 2 "$cli" $args
+        grep -q 'ro.plf: is read-only' "$work/err" || fail "$args: $(cat "$work/err")"
+        cmp -s "$work/ro.plf" "$example" || fail "$args: read-only file replaced"
+    done
+    # --force replaces it (for sim: a --force without SIGNAL=VALUE).
+    expect_status 0 "$cli" resave "$example" "$work/ro.plf" --force
+    expect_status 0 "$cli" sim "$example" --time 8ms --force X000.0=1 --vcd "$work/ro.plf" --force
+    head -1 "$work/ro.plf" | grep -q '^\$version' || fail "sim --force: no VCD written"
     ;;
 *)
     fail "unknown case $case_name"

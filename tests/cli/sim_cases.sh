@@ -68,6 +68,33 @@ sim_usage)
     expect_status 0 "$cli" sim --help
     grep -q "^Usage: rungpad-cli sim FILE" "$work/out" || fail "sim --help"
     ;;
+sim_messages)
+    # A byte order mark before the first event is accepted.
+    printf '\xef\xbb\xbf0ms X000.0=1\n' >"$work/bom.stim"
+    expect_status 0 "$cli" sim "$demo" --stimulus "$work/bom.stim" --time 16ms --watch Y000.0
+    grep -qx "0ms Y000.0=1" "$work/out" || fail "BOM stimulus not played: $(cat "$work/out")"
+    # An address watched twice is watched once.
+    expect_status 0 "$cli" sim "$demo" --time 8ms --watch Y000.0,y000.0 --watch Y000.0
+    [ "$(cat "$work/out")" = "0ms Y000.0=0" ] || fail "watched twice: $(cat "$work/out")"
+    # Times above the longest allowed name the limit; long values are shortened.
+    expect_status 64 "$cli" sim "$demo" --time 90000s
+    grep -q "^rungpad-cli sim: --time '90000s' is above the longest allowed, 86400s (24 hours)$" \
+        "$work/err" || fail "--time limit: $(cat "$work/err")"
+    printf '90000s X000.0=1\n' >"$work/late.stim"
+    expect_status 2 "$cli" sim "$demo" --stimulus "$work/late.stim"
+    grep -q "stimulus line 1: time '90000s' is above the longest allowed, 86400s" "$work/err" ||
+        fail "stimulus time limit: $(cat "$work/err")"
+    expect_status 64 "$cli" sim "$demo" --watch "X000.0,$(printf 'Q%.0s' {1..5000})"
+    [ "$(wc -c <"$work/err")" -lt 600 ] || fail "long value not shortened: $(head -c 200 "$work/err")"
+    # A repeated --stimulus (or --vcd) is a usage error, not a silent choice of one.
+    expect_status 64 "$cli" sim "$demo" --stimulus "$work/bom.stim" --stimulus "$work/late.stim"
+    grep -q "^rungpad-cli sim: --stimulus is given twice$" "$work/err" || fail "$(cat "$work/err")"
+    expect_status 64 "$cli" sim "$demo" --vcd "$work/a.vcd" --vcd "$work/b.vcd"
+    # A VCD that cannot be written is refused before the run: no trace printed.
+    expect_status 2 "$cli" sim "$demo" --time 80ms --vcd "$work/no/such/dir/out.vcd"
+    [ ! -s "$work/out" ] || fail "ran before refusing the VCD: $(cat "$work/out")"
+    grep -q "out.vcd: No such file or directory" "$work/err" || fail "$(cat "$work/err")"
+    ;;
 *)
     fail "unknown case $case_name"
     ;;

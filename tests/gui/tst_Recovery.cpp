@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -40,8 +41,14 @@ class ScriptedPrompt final : public RecoveryPrompt {
         answers.pop_front();
         return answer;
     }
+    bool AskDeleteDamaged(const QString& copyFile) override {
+        damaged << copyFile;
+        return deleteDamaged;
+    }
     std::deque<RecoveryAnswer> answers;
     QStringList asked;
+    QStringList damaged;
+    bool deleteDamaged = true;
 };
 
 int DeadPid() {
@@ -201,6 +208,57 @@ class TestRecovery : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!QFile::exists(file));
         QFile::remove(QString::fromStdString(store.FileOf("c")));
+    }
+
+    // A copy that cannot be opened is offered for deletion under its own name, whether its file
+    // is damaged or the ladder inside it is.
+    void damagedCopiesAreOfferedForDeletion() {
+        const RecoveryStore store(QFile::encodeName(RecoveryDir()).toStdString());
+        std::string error;
+        QVERIFY(store.Write("broken-ladder",
+                            RecoveryCopy{"/x/prog.plf", "prog.plf", 1, 1, std::nullopt, {'x'}},
+                            error));
+        QFile garbage(QString::fromStdString(store.FileOf("garbage")));
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write("not a copy");
+        garbage.close();
+
+        CMainFrame frame;
+        Prepare(frame);
+        RecoveryKeeper keeper(frame, RecoveryDir());
+        ScriptedPrompt prompt;
+        prompt.answers = {RecoveryAnswer::kRecover};
+        keeper.OfferRecovery(prompt);
+        QCOMPARE(prompt.asked.size(), 1);
+        const QStringList expected = {QString::fromStdString(store.FileOf("broken-ladder")),
+                                      QString::fromStdString(store.FileOf("garbage"))};
+        QCOMPARE(prompt.damaged, expected);
+        QVERIFY(frame.Children().isEmpty());
+        QVERIFY(!QFile::exists(expected[0]));
+        QVERIFY(!QFile::exists(expected[1]));
+    }
+
+    // A recovery folder that cannot be written is shown: in the status bar at every try, in a
+    // message once.
+    void anUnwritableFolderIsShown() {
+        QFile blocker(m_dir.filePath(QStringLiteral("not-a-folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        CMainFrame frame;
+        Prepare(frame);
+        m_box.messages.clear();
+        RecoveryKeeper keeper(frame, m_dir.filePath(QStringLiteral("not-a-folder/recovery")));
+        QVERIFY(frame.OpenDocumentFile(CopyOfDemo()));
+        Edit(frame);
+        for (int i = 0; i < 4; ++i) {
+            keeper.Tick();
+        }
+        QVERIFY(frame.statusBar()->currentMessage().startsWith(
+            QStringLiteral("Recovery copies cannot be written: ")));
+        QVERIFY(frame.statusBar()->currentMessage().contains(QStringLiteral("not-a-folder")));
+        QCOMPARE(m_box.messages.size(), std::size_t{1});
+        QVERIFY(m_box.messages[0].starts_with("Recovery copies cannot be written"));
+        frame.ActiveDocument()->SetModifiedFlag(false);
     }
 };
 

@@ -102,7 +102,7 @@ class TestShell : public QObject {
         // The View menu as the short and the long menu have it.
         QCOMPARE(Texts(MenuNamed(frame, QStringLiteral("View(&V)"))->actions()),
                  (QStringList{"Toolbar(&T)", "Status Bar(&S)", "|", "Output window(&O)",
-                              "Instruction Window(&I)", "Cross Reference"}));
+                              "Instruction Window(&I)", "Cross Reference", "Coil References"}));
         // The message pane, then the lock key panes.
         for (const char* pane : {"capital", "number", "roll"}) {
             QVERIFY(frame.statusBar()->findChild<QLabel*>(QString::fromLatin1(pane)));
@@ -198,6 +198,19 @@ class TestShell : public QObject {
         QCOMPARE(first->windowTitle(), QStringLiteral("demo.plf[*]"));
         first->close();
         QCOMPARE(m_host.asked, 1);
+    }
+
+    // A file its user may not write says so in the window title (Save asks before writing it).
+    void readOnlyFileInTheTitle() {
+        const QString path = m_settings.filePath(QStringLiteral("locked.plf"));
+        QFile::remove(path);
+        QVERIFY(QFile::copy(kDemo, path));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(path));
+        QCOMPARE(frame.ActiveChild()->windowTitle(), QStringLiteral("locked.plf [read-only][*]"));
+        frame.ActiveChild()->close();
     }
 
     // Cascade gives each window a usable size; the main title then names the active document.

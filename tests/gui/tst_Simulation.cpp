@@ -515,7 +515,7 @@ class TestSimulation : public test::MainFrameTest {
         QVERIFY(second.contains(QStringLiteral("#24\n$dumpvars\n1!\nb0000000000000000 \"\n")));
         QVERIFY(m_box.messages.empty());
 
-        // A directory is refused at once; a missing directory when the file is written.
+        // A directory and a missing directory are refused at once, before anything is recorded.
         FindAction(frame, QStringLiteral("Single Scan(&N)"))->trigger();
         host.answers = {dir.path().toStdString()};
         record->trigger();
@@ -524,7 +524,7 @@ class TestSimulation : public test::MainFrameTest {
         const std::string missing = dir.filePath(QStringLiteral("no/such.vcd")).toStdString();
         host.answers = {missing};
         record->trigger();
-        QVERIFY(sim.IsRecording());
+        QVERIFY(!record->isChecked() && !sim.IsRecording());
         frame.OnStartStopSimulation();
         QCOMPARE(m_box.messages.size(), std::size_t{2});
         QVERIFY2(m_box.messages[1].find(missing) != std::string::npos, m_box.messages[1].c_str());

@@ -45,6 +45,11 @@ class ScriptedDocumentHost : public DocumentHost {
         Log("changed", path);
         return overwriteChanged;
     }
+    bool ConfirmRiskyOverwrite(const std::string& question) override {
+        Log("risky", question);
+        riskyQuestions.push_back(question);
+        return overwriteRisky;
+    }
 
     // Script: the information dialog's OK fields (nullopt: Cancel), the paths the choosers return
     // in turn (an exhausted queue or nullopt: Cancel), the answer to "save changes?".
@@ -54,11 +59,13 @@ class ScriptedDocumentHost : public DocumentHost {
     SaveChangesAnswer saveChangesAnswer = SaveChangesAnswer::kNo;
     std::string programDirectory;
     bool overwriteChanged = false;  // the answer to "changed by another program: overwrite?"
+    bool overwriteRisky = false;    // the answer to "read-only / unread lines: save all the same?"
 
     // What was asked.
     std::vector<LadInfoFields> infoShown;
     std::vector<FileChooserRequest> saveRequests;
     std::vector<FileChooserRequest> openRequests;
+    std::vector<std::string> riskyQuestions;
 
   private:
     static std::optional<std::string> Next(std::deque<std::optional<std::string>>& answers) {

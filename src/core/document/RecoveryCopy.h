@@ -17,7 +17,8 @@ struct RecoveryCopy {
     std::string path;            // the document's file, empty for a document never saved
     std::string title;           // the window title without the modified mark
     std::int64_t writtenAt = 0;  // seconds since the epoch
-    int pid = 0;                 // the editor process that keeps the copy
+    int pid = 0;                 // the editor process that wrote the copy (for people; liveness
+                                 // is its lock's, RecoveryStore)
     std::optional<FileIo::Stamp> diskStamp;
     std::vector<std::uint8_t> ladder;
 

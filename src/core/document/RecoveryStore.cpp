@@ -2,20 +2,38 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <random>
 
-#include <signal.h>
 #include <unistd.h>
 
 namespace rungpad {
 
 namespace {
 
-bool IsOtherLiveProcess(int pid) {
-    if (pid <= 0 || pid == ::getpid()) {
+constexpr int kNameAttempts = 100;
+
+// "copy-" and 16 random hexadecimal digits.
+std::string RandomName() {
+    static std::mt19937_64 generator{std::random_device{}()};
+    const char* digits = "0123456789abcdef";
+    std::uint64_t bits = generator();
+    std::string name = "copy-";
+    for (int i = 0; i < 16; ++i, bits >>= 4) {
+        name += digits[bits & 0x0F];
+    }
+    return name;
+}
+
+bool MakeDirectory(const std::string& directory, std::string& error) {
+    std::error_code ec;
+    std::filesystem::create_directories(directory, ec);
+    if (ec) {
+        error = directory + ": " + ec.message();
         return false;
     }
-    return ::kill(pid, 0) == 0 || errno == EPERM;
+    return true;
 }
 
 }  // namespace
@@ -24,12 +42,36 @@ std::string RecoveryStore::FileOf(const std::string& name) const {
     return (std::filesystem::path(m_directory) / (name + kExtension)).string();
 }
 
+std::string RecoveryStore::LockFileOf(const std::string& name) const {
+    return (std::filesystem::path(m_directory) / (name + kLockExtension)).string();
+}
+
+std::optional<RecoveryStore::Claim> RecoveryStore::NewCopy(std::string& error) const {
+    if (!MakeDirectory(m_directory, error)) {
+        return std::nullopt;
+    }
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        Claim claim{RandomName(), {}};
+        if (!claim.lock.CreateNew(LockFileOf(claim.name))) {
+            if (errno == EEXIST) {
+                continue;
+            }
+            error = m_directory + ": " + std::strerror(errno);
+            return std::nullopt;
+        }
+        // A copy left without its lock file keeps its name too.
+        if (!std::filesystem::exists(FileOf(claim.name))) {
+            return claim;
+        }
+        ::unlink(LockFileOf(claim.name).c_str());
+    }
+    error = m_directory + ": no free name for a recovery copy";
+    return std::nullopt;
+}
+
 bool RecoveryStore::Write(const std::string& name, const RecoveryCopy& copy,
                           std::string& error) const {
-    std::error_code ec;
-    std::filesystem::create_directories(m_directory, ec);
-    if (ec) {
-        error = m_directory + ": " + ec.message();
+    if (!MakeDirectory(m_directory, error)) {
         return false;
     }
     return FileIo::WriteFileAtomically(FileOf(name), copy.Serialise(), error);
@@ -37,6 +79,7 @@ bool RecoveryStore::Write(const std::string& name, const RecoveryCopy& copy,
 
 void RecoveryStore::Remove(const std::string& name) const {
     ::unlink(FileOf(name).c_str());
+    ::unlink(LockFileOf(name).c_str());
 }
 
 std::vector<RecoveryStore::Entry> RecoveryStore::Orphans() const {
@@ -46,19 +89,26 @@ std::vector<RecoveryStore::Entry> RecoveryStore::Orphans() const {
         if (item.path().extension() != kExtension) {
             continue;
         }
-        std::vector<std::uint8_t> bytes;
-        std::string error;
-        if (!FileIo::ReadFile(item.path().string(), bytes, error)) {
+        Entry entry{item.path().string(), item.path().stem().string(), std::nullopt, {}};
+        // The lock first: a copy read without it could be one its editor is rewriting.
+        if (!entry.lock.TryTake(LockFileOf(entry.name))) {
             continue;
         }
-        std::optional<RecoveryCopy> copy = RecoveryCopy::Parse(bytes);
-        if (copy && !IsOtherLiveProcess(copy->pid)) {
-            found.push_back({item.path().string(), std::move(*copy)});
+        std::vector<std::uint8_t> bytes;
+        std::string error;
+        if (!FileIo::ReadFile(entry.file, bytes, error)) {
+            continue;  // gone meanwhile, or not ours to read
         }
+        entry.copy = RecoveryCopy::Parse(bytes);
+        found.push_back(std::move(entry));
     }
     std::sort(found.begin(), found.end(), [](const Entry& a, const Entry& b) {
-        return a.copy.writtenAt != b.copy.writtenAt ? a.copy.writtenAt < b.copy.writtenAt
-                                                    : a.file < b.file;
+        if (a.copy.has_value() != b.copy.has_value()) {
+            return a.copy.has_value();
+        }
+        const std::int64_t ta = a.copy ? a.copy->writtenAt : 0;
+        const std::int64_t tb = b.copy ? b.copy->writtenAt : 0;
+        return ta != tb ? ta < tb : a.file < b.file;
     });
     return found;
 }

@@ -37,6 +37,19 @@ std::vector<std::string> InstructionWindowLines(const CLadConvert& convert) {
     return lines;
 }
 
+// The warning about what a damaged line count kept from being read; empty when nothing was.
+std::string DescribeUnread(const std::string& path, int count, const LadExcess& excess) {
+    if (!excess.Any()) {
+        return {};
+    }
+    std::string what = std::to_string(excess.lines) + " more line" + (excess.lines == 1 ? "" : "s");
+    if (excess.bytes > 0) {
+        what += " and " + std::to_string(excess.bytes) + " bytes that are no line note trailer";
+    }
+    return "Warning: " + path + " holds more than its header's line count of " +
+           std::to_string(count) + ": " + what + " were not read.";
+}
+
 }  // namespace
 
 CRungpadDoc::CRungpadDoc(MessageChannel& out, MessageBoxHost& box, DocumentHost& host)
@@ -73,10 +86,13 @@ bool CRungpadDoc::OnOpenDocument(const std::string& path) {
         m_oldCopy.Clear();
     }
     m_refusedFile = false;
+    m_unreadWarning.clear();
+    m_lastReadError.clear();
     if (!LadFile::LoadLadder(bytes, FileIo::FileName(path), m_program, m_header, *m_out, *m_box)) {
         // The refused file stays as it is: the empty document has no path name, so Save asks
         // for one instead of overwriting it.
         m_refusedFile = true;
+        m_lastReadError = path + ": " + LadFile::RefusalReason(bytes, FileIo::FileName(path));
         BindConverter();
         m_state.SetPathName(path);
         m_state.ClearPathName();
@@ -86,6 +102,12 @@ bool CRungpadDoc::OnOpenDocument(const std::string& path) {
     BindConverter();
     LoadNoteFile({});
     m_out->OutputLine(kLoaded);
+    m_unreadWarning =
+        DescribeUnread(path, m_program.LineCount(), LadFile::Excess(bytes, FileIo::FileName(path)));
+    if (!m_unreadWarning.empty()) {
+        m_out->OutputLine(m_unreadWarning);
+        m_box->ShowMessage(m_unreadWarning);
+    }
     m_convert.PreCheck();
     LadFile::ExpandBoxes(m_program);
     m_state.SetPathName(path);
@@ -124,8 +146,25 @@ bool CRungpadDoc::OpenRecovered(std::span<const std::uint8_t> ladder, const std:
     return true;
 }
 
+bool CRungpadDoc::IsReadOnlyFile() const {
+    return !m_state.PathName().empty() && FileIo::IsReadOnly(m_state.PathName());
+}
+
 bool CRungpadDoc::MayOverwrite(const std::string& path) {
-    if (path != m_state.PathName() || !m_diskStamp) {
+    if (FileIo::IsReadOnly(path) &&
+        !m_host->ConfirmRiskyOverwrite(path + " is read-only.\nSave over it all the same?")) {
+        return false;
+    }
+    if (path != m_state.PathName()) {
+        return true;
+    }
+    if (!m_unreadWarning.empty() &&
+        !m_host->ConfirmRiskyOverwrite(m_unreadWarning +
+                                       "\nSaving writes only the lines shown; the unread part "
+                                       "of the file is lost. Save all the same?")) {
+        return false;
+    }
+    if (!m_diskStamp) {
         return true;
     }
     const std::optional<FileIo::Stamp> now = FileIo::StampOf(path);
@@ -157,6 +196,7 @@ bool CRungpadDoc::OnSaveDocument(const std::string& path) {
     m_state.SetPathName(path);
     m_state.SetModified(false);
     m_diskStamp = FileIo::StampOf(path);
+    m_unreadWarning.clear();
     return true;
 }
 

@@ -79,7 +79,8 @@ class CRungpadDoc {
     void SetFileWriter(FileWriter writer) { m_writeFile = std::move(writer); }
     // Why the last failed write failed (path and system error), for callers that print it.
     const std::string& LastWriteError() const { return m_lastWriteError; }
-    // Why the last note file could not be read (path and system error).
+    // Why the last note file could not be read (path and system error), or why the reader
+    // refused the last ladder file opened (path and reason).
     const std::string& LastReadError() const { return m_lastReadError; }
 
     // --- new, open, save, close -------------------------------------------------------------
@@ -91,6 +92,11 @@ class CRungpadDoc {
     bool OnOpenDocument(const std::string& path);
     // Whether the last open met a file the reader refused (the document is then empty).
     bool IsRefusedFile() const { return m_refusedFile; }
+    // What the last open could not read because the file holds more than its line count admits
+    // (a damaged header), as the warning shown then; empty for a whole file. Cleared by a save.
+    const std::string& UnreadWarning() const { return m_unreadWarning; }
+    // Whether the document's file exists and its user may not write it (Save then asks).
+    bool IsReadOnlyFile() const;
     // Converts, then writes the program to path (with the line note trailer unless the document
     // came from a .grp file). On success path becomes the path name and the modified mark is
     // cleared; a failed write leaves the existing file intact and reports "保存文件失败!".
@@ -164,8 +170,9 @@ class CRungpadDoc {
     bool ReportSaveFailure();
     std::string ProposedName(std::string_view extension) const;
     void BindConverter();
-    // Whether a save to path may go ahead: asks when another program changed the document's
-    // file since this document last read or wrote it.
+    // Whether a save to path may go ahead: asks when path is read-only, when the document's
+    // file holds lines its line count hid, and when another program changed it since this
+    // document last read or wrote it.
     bool MayOverwrite(const std::string& path);
 
     MessageChannel* m_out;
@@ -175,6 +182,7 @@ class CRungpadDoc {
     std::string m_lastWriteError;
     std::string m_lastReadError;
     bool m_refusedFile = false;
+    std::string m_unreadWarning;
 
     bool m_converted = false;
     bool m_noteExportMode = false;

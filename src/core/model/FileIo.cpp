@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -89,8 +90,6 @@ std::string DirectoryOf(const std::string& path) {
     return dir.empty() ? "." : dir;
 }
 
-// The path a write lands on: path itself, or the file its chain of symlinks ends in (which may
-// not exist yet). False with errno set on a loop or an unreadable link.
 bool ResolveTarget(const std::string& path, std::string& target) {
     target = path;
     for (int i = 0; i < kMaxSymlinks; ++i) {
@@ -141,40 +140,54 @@ bool SyncDirectory(const std::string& dir) {
     return ::fsync(fd.Get()) == 0 || errno == EINVAL || errno == ENOTSUP;
 }
 
-// Writes bytes to a new temporary file in dir and syncs it. Returns its path, or an empty
-// string with errno set (nothing left behind).
-std::string WriteTemporary(const std::string& dir, std::span<const std::uint8_t> bytes,
-                           const struct stat* old) {
+// Creates a new temporary file in dir with the old file's attributes; its path in temp. Returns
+// the descriptor, or -1 with errno set (nothing left behind).
+int CreateTemporary(const std::string& dir, const struct stat* old, std::string& temp) {
     // Short, so that a target name at the length limit still has a temporary beside it.
-    std::string temp = dir + "/.rgp-XXXXXX";
-    Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
-    if (fd.Get() < 0) {
-        return {};
+    temp = dir + "/.rgp-XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) {
+        temp.clear();
+        return -1;
     }
-    TakeOverAttributes(fd.Get(), old);
-    if (!WriteAll(fd.Get(), bytes) || ::fsync(fd.Get()) != 0 || !fd.Close()) {
-        const int error = errno;
-        ::unlink(temp.c_str());
-        errno = error;
-        return {};
-    }
-    return temp;
+    TakeOverAttributes(fd, old);
+    return fd;
 }
 
-// The target has other hard links: rewrite it in place, keeping the synced copy until the
-// rewrite is complete.
-bool RewriteInPlace(const std::string& target, const std::string& copy,
-                    std::span<const std::uint8_t> bytes, std::string& error) {
+// Copies the whole of file from into file to, from its start.
+bool CopyContent(int from, int to) {
+    if (::lseek(from, 0, SEEK_SET) != 0) {
+        return false;
+    }
+    std::uint8_t buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(from, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return n == 0;
+        }
+        if (!WriteAll(to, {buffer, static_cast<std::size_t>(n)})) {
+            return false;
+        }
+    }
+}
+
+// The target has other hard links: rewrite it in place from the synced copy, keeping the copy
+// until the rewrite is complete.
+bool RewriteInPlace(const std::string& target, const std::string& copy, std::string& error) {
     Fd fd(::open(target.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    const Fd source(::open(copy.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat st {};
-    if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode) || source.Get() < 0) {
         error = fd.Get() < 0 ? SystemError(target) : target + ": not a regular file";
         ::unlink(copy.c_str());
         return false;
     }
-    if (!WriteAll(fd.Get(), bytes) ||
-        ::ftruncate(fd.Get(), static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd.Get()) != 0 ||
-        !fd.Close()) {
+    struct stat copied {};
+    if (::fstat(source.Get(), &copied) != 0 || !CopyContent(source.Get(), fd.Get()) ||
+        ::ftruncate(fd.Get(), copied.st_size) != 0 || ::fsync(fd.Get()) != 0 || !fd.Close()) {
         error = SystemError(target) + "; the complete content is kept in " + copy;
         return false;
     }
@@ -234,26 +247,87 @@ bool FileIo::ReadFile(const std::string& path, std::vector<std::uint8_t>& bytes,
 
 bool FileIo::WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                                  std::string& error) {
-    std::string target;
+    Writer writer;
+    if (!writer.Open(path, error)) {
+        return false;
+    }
+    writer.Append(bytes);
+    return writer.Commit(error);
+}
+
+FileIo::Writer::~Writer() {
+    Discard();
+}
+
+void FileIo::Writer::Discard() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    if (!m_temp.empty()) {
+        ::unlink(m_temp.c_str());
+        m_temp.clear();
+    }
+}
+
+bool FileIo::Writer::Open(const std::string& path, std::string& error) {
+    Discard();
+    m_path = path;
+    m_error = 0;
+    m_buffer.clear();
     struct stat old {};
     bool exists = false;
-    if (!LocateTarget(path, target, old, exists, error)) {
+    if (!LocateTarget(path, m_target, old, exists, error)) {
         return false;
     }
-    const std::string dir = DirectoryOf(target);
-    const std::string temp = WriteTemporary(dir, bytes, exists ? &old : nullptr);
-    if (temp.empty()) {
+    m_hardLinked = exists && old.st_nlink > 1;
+    m_fd = CreateTemporary(DirectoryOf(m_target), exists ? &old : nullptr, m_temp);
+    if (m_fd < 0) {
         error = SystemError(path);
         return false;
     }
-    if (exists && old.st_nlink > 1) {
-        return RewriteInPlace(target, temp, bytes, error);
+    return true;
+}
+
+void FileIo::Writer::Append(std::span<const std::uint8_t> bytes) {
+    m_buffer.insert(m_buffer.end(), bytes.begin(), bytes.end());
+    if (m_buffer.size() >= kBufferSize) {
+        Flush();
     }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        error = SystemError(path);
+}
+
+void FileIo::Writer::Append(std::string_view text) {
+    Append({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
+void FileIo::Writer::Flush() {
+    if (m_error == 0 && m_fd >= 0 && !WriteAll(m_fd, m_buffer)) {
+        m_error = errno;
+    }
+    m_buffer.clear();
+}
+
+bool FileIo::Writer::Commit(std::string& error) {
+    if (m_fd < 0) {
+        error = m_path + ": not open";
+        return false;
+    }
+    Flush();
+    if (m_error != 0 || ::fsync(m_fd) != 0 || ::close(std::exchange(m_fd, -1)) != 0) {
+        error = SystemError(m_path, m_error != 0 ? m_error : errno);
+        Discard();
+        return false;
+    }
+    const std::string temp = std::exchange(m_temp, {});
+    if (m_hardLinked) {
+        return RewriteInPlace(m_target, temp, error);
+    }
+    if (::rename(temp.c_str(), m_target.c_str()) != 0) {
+        error = SystemError(m_path);
         ::unlink(temp.c_str());
         return false;
     }
+    const std::string dir = DirectoryOf(m_target);
     if (!SyncDirectory(dir)) {
         error = SystemError(dir);
         return false;
@@ -266,8 +340,22 @@ std::string FileIo::WriteRefusal(const std::string& path) {
     struct stat old {};
     bool exists = false;
     std::string error;
-    LocateTarget(path, target, old, exists, error);
-    return error;
+    if (!LocateTarget(path, target, old, exists, error)) {
+        return error;
+    }
+    // The temporary file goes into the target's directory: it must be there and writable.
+    const std::string dir = DirectoryOf(target);
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) != 0) {
+        return SystemError(path);
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        return SystemError(path, ENOTDIR);
+    }
+    if (::access(dir.c_str(), W_OK | X_OK) != 0) {
+        return SystemError(path);
+    }
+    return {};
 }
 
 std::string FileIo::FileName(const std::string& path) {
@@ -279,6 +367,23 @@ bool FileIo::SameFile(const std::string& a, const std::string& b) {
     struct stat sb {};
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;
+}
+
+bool FileIo::ResolveLinks(const std::string& path, std::string& target) {
+    return ResolveTarget(path, target);
+}
+
+bool FileIo::IsReadOnly(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return false;
+    }
+    if (::geteuid() == 0) {
+        // The mode does not stop such a process; the missing write bits still say "keep".
+        return (st.st_mode & 0222) == 0;
+    }
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 &&
+           (errno == EACCES || errno == EROFS || errno == EPERM);
 }
 
 std::optional<FileIo::Stamp> FileIo::StampOf(const std::string& path) {

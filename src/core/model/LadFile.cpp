@@ -12,7 +12,6 @@ namespace rungpad {
 
 namespace {
 
-constexpr std::string_view kCannotOpen = "无法打开梯形图文件!";
 constexpr std::string_view kFormatError = "格式错误!\r\n无法打开梯形图文件!";
 constexpr std::size_t kConSkippedBytes = 26;
 
@@ -39,7 +38,7 @@ void AppendU16(std::vector<std::uint8_t>& out, std::uint16_t v) {
 
 bool Refuse(LadProgram& program, MessageChannel& out, MessageBoxHost& box) {
     program.Clear();
-    box.ShowMessage(kCannotOpen);
+    box.ShowMessage(LadFile::kCannotOpenText);
     out.OutputLine(kFormatError);
     return false;
 }
@@ -177,6 +176,26 @@ int ExpandBoxAt(LadProgram& program, int i, int f) {
     return std::max(h, 1);
 }
 
+// Whether rest is a line note trailer to its last byte (also when it is empty).
+bool IsTrailer(std::span<const std::uint8_t> rest) {
+    constexpr std::size_t kRecordHead = 8;
+    std::size_t at = 0;
+    while (at < rest.size()) {
+        if (rest.size() - at < kRecordHead) {
+            return false;
+        }
+        const std::uint8_t* p = rest.data() + at;
+        const std::uint32_t slot = U16At(p + 2) | (static_cast<std::uint32_t>(U16At(p + 4)) << 16);
+        const std::size_t length = U16At(p + 6);
+        if (U16At(p) != LadFile::kTrailerMark || slot >= LadProgram::kMaxLines || length == 0 ||
+            length > NoteText::kSize || rest.size() - at - kRecordHead < length) {
+            return false;
+        }
+        at += kRecordHead + length;
+    }
+    return true;
+}
+
 }  // namespace
 
 namespace {
@@ -202,6 +221,27 @@ bool LadFile::IsGrpName(std::string_view path) {
     return EndsInUpper(path, "GRP");
 }
 
+std::string LadFile::RefusalReason(std::span<const std::uint8_t> bytes, std::string_view fileName) {
+    if (bytes.size() < kHeaderSize) {
+        return "the file holds " + std::to_string(bytes.size()) + " bytes, less than the " +
+               std::to_string(kHeaderSize) + "-byte header";
+    }
+    const auto count =
+        static_cast<std::int16_t>(static_cast<std::uint16_t>(U16At(bytes.data()) + 1));
+    if (count < 0 || count > LadProgram::kMaxLines) {
+        return "the header's line count " + std::to_string(U16At(bytes.data()) + 1) +
+               " is above the " + std::to_string(LadProgram::kMaxLines) + " lines a program holds";
+    }
+    // A file shorter than its count says is refused too: never a partly read program.
+    const std::size_t lineSize = IsConName(fileName) ? kConLineSize : kLineSize;
+    const std::size_t needed = kHeaderSize + lineSize * static_cast<std::size_t>(count);
+    if (bytes.size() < needed) {
+        return "the file holds " + std::to_string(bytes.size()) + " bytes; its line count of " +
+               std::to_string(count) + " needs " + std::to_string(needed);
+    }
+    return {};
+}
+
 bool LadFile::LoadLadder(std::span<const std::uint8_t> bytes, std::string_view fileName,
                          LadProgram& program, LadHeaderTexts& header, MessageChannel& out,
                          MessageBoxHost& box) {
@@ -209,18 +249,14 @@ bool LadFile::LoadLadder(std::span<const std::uint8_t> bytes, std::string_view f
     out.OutputLine("正在载入文件......");
     const bool con = IsConName(fileName);
     program.Clear();
-    if (bytes.size() < kHeaderSize) {
-        return Refuse(program, out, box);
+    if (const std::string reason = RefusalReason(bytes, fileName); !reason.empty()) {
+        Refuse(program, out, box);
+        out.OutputLine(reason);
+        return false;
     }
     const auto count =
         static_cast<std::int16_t>(static_cast<std::uint16_t>(U16At(bytes.data()) + 1));
     const std::size_t lineSize = con ? kConLineSize : kLineSize;
-    // A count out of range and a file shorter than its count says are refused alike: never a
-    // partly read program.
-    if (count < 0 || count > LadProgram::kMaxLines ||
-        bytes.size() < kHeaderSize + lineSize * static_cast<std::size_t>(count)) {
-        return Refuse(program, out, box);
-    }
     const std::uint8_t* p = bytes.data();
     program.end1Line = static_cast<std::int16_t>(U16At(p + 2));
     program.stepCountWord = static_cast<std::int16_t>(U16At(p + 4));
@@ -237,6 +273,30 @@ bool LadFile::LoadLadder(std::span<const std::uint8_t> bytes, std::string_view f
     }
     CountCodtLines(program);
     return true;
+}
+
+LadExcess LadFile::Excess(std::span<const std::uint8_t> bytes, std::string_view fileName) {
+    const bool con = IsConName(fileName);
+    const std::size_t lineSize = con ? kConLineSize : kLineSize;
+    if (bytes.size() < kHeaderSize) {
+        return {};
+    }
+    const auto count =
+        static_cast<std::int16_t>(static_cast<std::uint16_t>(U16At(bytes.data()) + 1));
+    const std::size_t read =
+        kHeaderSize + lineSize * static_cast<std::size_t>(std::max<int>(count, 0));
+    if (count < 0 || bytes.size() < read) {
+        return {};
+    }
+    const std::span<const std::uint8_t> rest = bytes.subspan(read);
+    const std::size_t wholeLines = rest.size() / lineSize;
+    // CON files have no trailer: everything after the counted lines is unread.
+    for (std::size_t k = 0; !con && k <= wholeLines; ++k) {
+        if (IsTrailer(rest.subspan(k * lineSize))) {
+            return {static_cast<int>(k), 0};
+        }
+    }
+    return {static_cast<int>(wholeLines), rest.size() % lineSize};
 }
 
 void LadFile::SaveLadder(std::vector<std::uint8_t>& file, const LadProgram& table,

@@ -1,5 +1,6 @@
 #include "model/NoteCsv.h"
 
+#include <algorithm>
 #include <map>
 
 #include "model/NoteFile.h"
@@ -38,14 +39,25 @@ struct Record {
     std::vector<std::string> fields;
 };
 
-// Splits the text into records of fields (quotes as RFC 4180 has them). False with an error
-// when a quoted field is not closed.
+// The length of the line break at text[i] (CR LF, LF or CR alone), 0 for none.
+std::size_t BreakAt(std::string_view text, std::size_t i) {
+    if (text[i] == '\r') {
+        return i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
+    }
+    return text[i] == '\n' ? 1 : 0;
+}
+
+// Splits the text into records of fields (quotes as RFC 4180 has them; lines may end in CR LF,
+// LF or CR). False with an error when a quoted field is not closed or text follows its
+// closing quote.
 bool SplitRecords(std::string_view text, std::vector<Record>& records, std::string& error) {
     int line = 1;
     Record record{line, {std::string{}}};
     bool quoted = false;
+    bool closed = false;  // just after a closing quote
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
+        const std::size_t lineBreak = BreakAt(text, i);
         std::string& field = record.fields.back();
         if (quoted) {
             if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
@@ -53,18 +65,25 @@ bool SplitRecords(std::string_view text, std::vector<Record>& records, std::stri
                 ++i;
             } else if (c == '"') {
                 quoted = false;
+                closed = true;
             } else {
-                line += c == '\n' ? 1 : 0;
-                field += c;
+                line += lineBreak > 0 ? 1 : 0;
+                field.append(text.substr(i, std::max<std::size_t>(lineBreak, 1)));
+                i += lineBreak > 1 ? lineBreak - 1 : 0;
             }
-        } else if (c == '"') {
+            continue;
+        }
+        if (closed && c != ',' && lineBreak == 0) {
+            error = "line " + std::to_string(line) + ": text after the closing quote of a field";
+            return false;
+        }
+        closed = false;
+        if (c == '"') {
             quoted = true;
         } else if (c == ',') {
             record.fields.emplace_back();
-        } else if (c == '\n') {
-            if (!field.empty() && field.back() == '\r') {
-                field.pop_back();
-            }
+        } else if (lineBreak > 0) {
+            i += lineBreak - 1;
             records.push_back(std::move(record));
             record = Record{++line, {std::string{}}};
         } else {
@@ -115,12 +134,32 @@ bool ParseAddress(std::string_view text, int& entry, std::size_t& slot) {
     return entry >= 0;
 }
 
+// How a message names a control character: NUL, TAB or its code.
+std::string ControlName(unsigned char byte) {
+    if (byte == 0) {
+        return "NUL";
+    }
+    if (byte == '\t') {
+        return "TAB";
+    }
+    const char* digits = "0123456789ABCDEF";
+    return std::string("0x") + digits[byte >> 4] + digits[byte & 0x0F];
+}
+
 // The GBK note of a row, or an error text.
 bool NoteBytes(const std::string& address, const std::string& utf8, std::string& gbk,
                std::string& error) {
-    if (utf8.find_first_of("\r\n") != std::string::npos || utf8.find('\0') != std::string::npos) {
+    if (utf8.find_first_of("\r\n") != std::string::npos) {
         error = "the note of " + address + " holds a line break";
         return false;
+    }
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            error =
+                "the note of " + address + " holds a control character (" + ControlName(byte) + ")";
+            return false;
+        }
     }
     if (!TextCodec::Utf8ToGbkExactly(utf8, gbk)) {
         error = "the note of " + address + " holds a character that GBK cannot represent";
@@ -173,6 +212,10 @@ std::vector<std::string> NoteCsv::Parse(std::string_view csv, AddressNotes& note
             (record.fields.size() == 1 && Trimmed(record.fields[0]).empty())) {
             continue;
         }
+        if (record.fields.size() == 1) {
+            fail("no comma: a row is ADDRESS,NOTE");
+            continue;
+        }
         for (std::size_t f = 2; f < record.fields.size(); ++f) {
             if (!record.fields[f].empty()) {
                 fail("more than two fields (quote a note that holds a comma)");
@@ -195,8 +238,7 @@ std::vector<std::string> NoteCsv::Parse(std::string_view csv, AddressNotes& note
             continue;
         }
         std::string gbk;
-        if (!NoteBytes(address, record.fields.size() > 1 ? record.fields[1] : std::string{}, gbk,
-                       error)) {
+        if (!NoteBytes(address, record.fields[1], gbk, error)) {
             fail(error);
             continue;
         }

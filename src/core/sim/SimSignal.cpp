@@ -30,7 +30,7 @@ std::optional<SimSignal> SimSignal::Parse(std::string_view text, std::string& pr
     for (char c : text) {
         upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
-    problem = "'" + upper + "' is not a signal address";
+    problem = Quote(upper) + " is not a signal address";
     std::size_t at = 0;
     while (at < upper.size() && at < 2 && std::isalpha(static_cast<unsigned char>(upper[at]))) {
         ++at;
@@ -51,7 +51,7 @@ std::optional<SimSignal> SimSignal::Parse(std::string_view text, std::string& pr
         return std::nullopt;
     }
     if (!InRange(letters, number)) {
-        problem = "'" + upper + "' is out of the address range of " + std::string(letters);
+        problem = Quote(upper) + " is out of the address range of " + std::string(letters);
         return std::nullopt;
     }
     const EncodedAddress encoded = PlcAddress::EncodeAddress(upper);
@@ -62,6 +62,19 @@ std::optional<SimSignal> SimSignal::Parse(std::string_view text, std::string& pr
     signal.bytes = !bit && IsWordType(letters) ? 2 : 1;
     problem.clear();
     return signal;
+}
+
+std::string SimSignal::Quote(std::string_view text) {
+    constexpr std::size_t kShown = 24;
+    if (text.size() <= kShown) {
+        return "'" + std::string(text) + "'";
+    }
+    // Cut on a character boundary of UTF-8.
+    std::size_t cut = kShown - 4;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return "'" + std::string(text.substr(0, cut)) + "...'";
 }
 
 std::uint32_t SimSignal::Read(const SignalMemory& memory) const {

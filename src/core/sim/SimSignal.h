@@ -24,6 +24,8 @@ struct SimSignal {
 
     // The signal named by text, or none with problem set.
     static std::optional<SimSignal> Parse(std::string_view text, std::string& problem);
+    // What the user wrote, in quotes for a message; a long text shortened to its start and "...".
+    static std::string Quote(std::string_view text);
 
     std::uint32_t Read(const SignalMemory& memory) const;
     void Write(SignalMemory& memory, std::uint32_t value) const;

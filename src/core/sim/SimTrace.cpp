@@ -10,7 +10,11 @@ void SimTrace::Sample(std::int64_t timeMs, const SignalMemory& memory) {
         const std::uint32_t value = m_signals[i].Read(memory);
         if (!m_sampled || value != m_values[i]) {
             m_values[i] = value;
-            m_changes.push_back({timeMs, i, value});
+            if (m_listener) {
+                m_listener({timeMs, i, value});
+            } else {
+                m_changes.push_back({timeMs, i, value});
+            }
         }
     }
     m_sampled = true;
@@ -19,10 +23,14 @@ void SimTrace::Sample(std::int64_t timeMs, const SignalMemory& memory) {
 std::string SimTrace::Text() const {
     std::string text;
     for (const TraceChange& change : m_changes) {
-        text += std::to_string(change.timeMs) + "ms " + m_signals[change.signal].name + "=" +
-                std::to_string(change.value) + "\n";
+        text += Line(change);
     }
     return text;
+}
+
+std::string SimTrace::Line(const TraceChange& change) const {
+    return std::to_string(change.timeMs) + "ms " + m_signals[change.signal].name + "=" +
+           std::to_string(change.value) + "\n";
 }
 
 }  // namespace rungpad

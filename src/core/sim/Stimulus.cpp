@@ -52,7 +52,7 @@ std::optional<SignalAssignment> SignalAssignment::Parse(std::string_view text,
                                                         std::string& problem) {
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos) {
-        problem = "expected SIGNAL=VALUE, found '" + std::string(text) + "'";
+        problem = "expected SIGNAL=VALUE, found " + SimSignal::Quote(text);
         return std::nullopt;
     }
     const std::optional<SimSignal> signal = SimSignal::Parse(Trim(text.substr(0, equals)), problem);
@@ -62,7 +62,7 @@ std::optional<SignalAssignment> SignalAssignment::Parse(std::string_view text,
     const std::string_view valueText = Trim(text.substr(equals + 1));
     const std::optional<std::uint64_t> value = ParseNumber(valueText);
     if (!value || *value > signal->MaxValue()) {
-        problem = "value '" + std::string(valueText) + "' does not fit " + signal->name +
+        problem = "value " + SimSignal::Quote(valueText) + " does not fit " + signal->name +
                   " (0 to " + std::to_string(signal->MaxValue()) + ")";
         return std::nullopt;
     }
@@ -70,6 +70,28 @@ std::optional<SignalAssignment> SignalAssignment::Parse(std::string_view text,
 }
 
 std::optional<std::int64_t> Stimulus::ParseDuration(std::string_view text) {
+    const std::optional<std::int64_t> value = ParseAnyDuration(text);
+    return value && *value <= kMaxDurationMs ? value : std::nullopt;
+}
+
+std::string Stimulus::DurationProblem(std::string_view text) {
+    if (IsAboveLongestDuration(text)) {
+        return "time " + SimSignal::Quote(text) + " is above the longest allowed, " +
+               LongestDurationText();
+    }
+    return "expected a time such as 0ms, 120ms or 2s, not " + SimSignal::Quote(text);
+}
+
+bool Stimulus::IsAboveLongestDuration(std::string_view text) {
+    const std::optional<std::int64_t> value = ParseAnyDuration(text);
+    return value && *value > kMaxDurationMs;
+}
+
+std::string Stimulus::LongestDurationText() {
+    return std::to_string(kMaxDurationMs / 1000) + "s (24 hours)";
+}
+
+std::optional<std::int64_t> Stimulus::ParseAnyDuration(std::string_view text) {
     std::int64_t scale = 1;
     if (text.size() > 2 && text.substr(text.size() - 2) == "ms") {
         text.remove_suffix(2);
@@ -81,12 +103,15 @@ std::optional<std::int64_t> Stimulus::ParseDuration(std::string_view text) {
         !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         return std::nullopt;
     }
-    const std::int64_t value = static_cast<std::int64_t>(*ParseNumber(text)) * scale;
-    return value <= kMaxDurationMs ? std::optional<std::int64_t>(value) : std::nullopt;
+    return static_cast<std::int64_t>(*ParseNumber(text)) * scale;
 }
 
 bool Stimulus::Parse(std::string_view text, std::string& message) {
     m_events.clear();
+    // A byte order mark, as editors on some desktops write one.
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
     int number = 0;
     while (!text.empty()) {
         ++number;
@@ -99,11 +124,11 @@ bool Stimulus::Parse(std::string_view text, std::string& message) {
         }
         const std::size_t space = line.find_first_of(" \t");
         std::string problem;
-        const std::optional<std::int64_t> time =
-            ParseDuration(line.substr(0, space == std::string_view::npos ? line.size() : space));
+        const std::string_view timeText =
+            line.substr(0, space == std::string_view::npos ? line.size() : space);
+        const std::optional<std::int64_t> time = ParseDuration(timeText);
         if (!time || space == std::string_view::npos) {
-            problem =
-                !time ? "expected a time such as 0ms, 120ms or 2s" : "expected TIME SIGNAL=VALUE";
+            problem = !time ? DurationProblem(timeText) : "expected TIME SIGNAL=VALUE";
         }
         std::optional<SignalAssignment> assignment;
         if (problem.empty()) {

@@ -31,7 +31,8 @@ struct StimulusEvent {
 // comments and blank lines ignored. Events are kept in time order (stable for equal times).
 class Stimulus {
   public:
-    // Parses text; false with message "stimulus line N: ..." for the first malformed line.
+    // Parses text (a leading UTF-8 byte order mark passed over); false with message
+    // "stimulus line N: ..." for the first malformed line.
     bool Parse(std::string_view text, std::string& message);
     const std::vector<StimulusEvent>& Events() const { return m_events; }
 
@@ -40,8 +41,17 @@ class Stimulus {
 
     // "120ms", "2s", "0": a duration in milliseconds; none when malformed or above a day.
     static std::optional<std::int64_t> ParseDuration(std::string_view text);
+    // Why ParseDuration refuses text: malformed, or above the longest allowed (which it names).
+    static std::string DurationProblem(std::string_view text);
+    // Whether text is a well-formed duration above the longest allowed.
+    static bool IsAboveLongestDuration(std::string_view text);
+    // The longest allowed, as a message says it.
+    static std::string LongestDurationText();
 
   private:
+    // ParseDuration without the upper limit.
+    static std::optional<std::int64_t> ParseAnyDuration(std::string_view text);
+
     std::vector<StimulusEvent> m_events;
 };
 

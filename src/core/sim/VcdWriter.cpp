@@ -43,46 +43,66 @@ std::string VcdWriter::ReferenceOf(const std::string& address, const std::string
     return name;
 }
 
-std::string VcdWriter::Write(const SimTrace& trace, const std::vector<std::string>& notes,
-                             std::int64_t endMs) {
+VcdWriter::VcdWriter(const std::vector<SimSignal>& signals, const std::vector<std::string>& notes,
+                     Emit emit)
+    : m_emit(std::move(emit)) {
     std::string text =
         "$version Rungpad ladder simulation $end\n$timescale 1ms $end\n$scope module ladder $end\n";
-    const auto& signals = trace.Signals();
     for (std::size_t i = 0; i < signals.size(); ++i) {
         const std::string note = i < notes.size() ? notes[i] : std::string();
         text += "$var " + std::string(signals[i].IsBit() ? "wire" : "reg") + " " +
                 std::to_string(signals[i].Width()) + " " + IdentifierOf(i) + " " +
                 ReferenceOf(signals[i].name, note) + " $end\n";
+        m_widths.push_back(signals[i].Width());
     }
     text += "$upscope $end\n$enddefinitions $end\n";
-    bool dumping = false;
-    std::int64_t time = -1;
-    for (const TraceChange& change : trace.Changes()) {
-        if (change.timeMs != time) {
-            if (dumping) {
-                text += "$end\n";
-                dumping = false;
-            }
-            time = change.timeMs;
-            text += '#';
-            text += std::to_string(time);
-            text += '\n';
-            if (&change == trace.Changes().data()) {
-                text += "$dumpvars\n";
-                dumping = true;
-            }
+    m_emit(text);
+}
+
+void VcdWriter::Change(const TraceChange& change) {
+    std::string text;
+    if (change.timeMs != m_time) {
+        if (m_dumping) {
+            text += "$end\n";
+            m_dumping = false;
         }
-        text +=
-            ValueText(change.value, signals[change.signal].Width(), IdentifierOf(change.signal));
+        m_time = change.timeMs;
+        text += '#';
+        text += std::to_string(m_time);
+        text += '\n';
+        if (m_first) {
+            text += "$dumpvars\n";
+            m_dumping = true;
+        }
     }
-    if (dumping) {
+    m_first = false;
+    const int width = change.signal < m_widths.size() ? m_widths[change.signal] : 1;
+    text += ValueText(change.value, width, IdentifierOf(change.signal));
+    m_emit(text);
+}
+
+void VcdWriter::Finish(std::int64_t endMs) {
+    std::string text;
+    if (m_dumping) {
         text += "$end\n";
+        m_dumping = false;
     }
-    if (endMs > time) {
+    if (endMs > m_time) {
         text += '#';
         text += std::to_string(endMs);
         text += '\n';
     }
+    m_emit(text);
+}
+
+std::string VcdWriter::Write(const SimTrace& trace, const std::vector<std::string>& notes,
+                             std::int64_t endMs) {
+    std::string text;
+    VcdWriter writer(trace.Signals(), notes, [&text](std::string_view piece) { text += piece; });
+    for (const TraceChange& change : trace.Changes()) {
+        writer.Change(change);
+    }
+    writer.Finish(endMs);
     return text;
 }
 

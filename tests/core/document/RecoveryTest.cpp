@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
+
+#include <csignal>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -70,29 +73,101 @@ TEST(RecoveryCopyTest, RefusesDamagedFiles) {
     }
 }
 
-TEST(RecoveryStoreTest, OffersCopiesOfEditorsThatAreGone) {
+TEST(RecoveryStoreTest, OffersCopiesWhoseLockIsFree) {
     TempDir dir;
     const RecoveryStore store(dir.File("recovery"));
     std::string error;
-    RecoveryCopy crashed{"/a.plf", "a.plf", 200, DeadPid(), std::nullopt, Bytes("A")};
+    std::optional<RecoveryStore::Claim> crashedClaim = store.NewCopy(error);
+    std::optional<RecoveryStore::Claim> olderClaim = store.NewCopy(error);
+    std::optional<RecoveryStore::Claim> runningClaim = store.NewCopy(error);
+    ASSERT_TRUE(crashedClaim && olderClaim && runningClaim) << error;
+    // Process ids say nothing: the running one names a dead process, the others this one.
+    const RecoveryCopy crashed{"/a.plf",     "a.plf",   200, static_cast<int>(::getpid()),
+                               std::nullopt, Bytes("A")};
     RecoveryCopy older = crashed;
     older.writtenAt = 100;
-    RecoveryCopy running{"/b.plf",     "b.plf",   50, static_cast<int>(::getppid()),
-                         std::nullopt, Bytes("B")};
-    ASSERT_TRUE(store.Write("crashed", crashed, error)) << error;
-    ASSERT_TRUE(store.Write("older", older, error)) << error;
-    ASSERT_TRUE(store.Write("running", running, error)) << error;
+    const RecoveryCopy running{"/b.plf", "b.plf", 50, DeadPid(), std::nullopt, Bytes("B")};
+    ASSERT_TRUE(store.Write(crashedClaim->name, crashed, error)) << error;
+    ASSERT_TRUE(store.Write(olderClaim->name, older, error)) << error;
+    ASSERT_TRUE(store.Write(runningClaim->name, running, error)) << error;
     dir.Write("recovery/garbage.rgrec", "not a copy");
     dir.Write("recovery/other.txt", "RUNGPAD-RECOVERY 1\n");
+    // Two editors end; their locks go with them.
+    crashedClaim->lock.Release();
+    olderClaim->lock.Release();
 
-    const std::vector<RecoveryStore::Entry> orphans = store.Orphans();
-    ASSERT_EQ(orphans.size(), 2u);  // the running editor keeps its own; garbage is left alone
-    EXPECT_EQ(orphans[0].file, store.FileOf("older"));
+    std::vector<RecoveryStore::Entry> orphans = store.Orphans();
+    ASSERT_EQ(orphans.size(), 3u);  // the running editor keeps its own
+    EXPECT_EQ(orphans[0].file, store.FileOf(olderClaim->name));
     EXPECT_EQ(orphans[1].copy, crashed);
+    EXPECT_EQ(orphans[2].file, store.FileOf("garbage"));  // damaged: offered for deletion
+    EXPECT_FALSE(orphans[2].copy);
+    // While this start offers them, another start does not.
+    EXPECT_TRUE(store.Orphans().empty());
 
-    store.Remove("crashed");
-    EXPECT_EQ(store.Orphans().size(), 1u);
+    store.Remove(crashedClaim->name);
+    orphans.clear();
+    EXPECT_EQ(store.Orphans().size(), 2u);
     EXPECT_TRUE(RecoveryStore(dir.File("missing")).Orphans().empty());
+}
+
+TEST(RecoveryStoreTest, AnEditorThatDiedIsGoneEvenAsAZombie) {
+    TempDir dir;
+    const RecoveryStore store(dir.File("recovery"));
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::string error;
+        std::optional<RecoveryStore::Claim> claim = store.NewCopy(error);
+        const bool written = claim && store.Write(claim->name, RecoveryCopy{}, error);
+        const char done = written ? 'y' : 'n';
+        [[maybe_unused]] const ssize_t n = ::write(ready[1], &done, 1);
+        ::pause();  // "running" until killed
+        ::_exit(0);
+    }
+    char done = 0;
+    ASSERT_EQ(::read(ready[0], &done, 1), 1);
+    ASSERT_EQ(done, 'y');
+    EXPECT_TRUE(store.Orphans().empty()) << "its editor still runs";
+    ::kill(child, SIGKILL);
+    siginfo_t info{};
+    ::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOWAIT);  // a zombie now
+    EXPECT_EQ(store.Orphans().size(), 1u);
+    ::waitpid(child, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+}
+
+TEST(RecoveryStoreTest, NewNamesNeverTakeOverAKeptCopy) {
+    TempDir dir;
+    const RecoveryStore store(dir.File("recovery"));
+    std::string error;
+    std::set<std::string> names;
+    std::vector<RecoveryStore::Claim> claims;
+    for (int i = 0; i < 50; ++i) {
+        std::optional<RecoveryStore::Claim> claim = store.NewCopy(error);
+        ASSERT_TRUE(claim) << error;
+        EXPECT_TRUE(names.insert(claim->name).second);
+        ASSERT_TRUE(store.Write(claim->name, RecoveryCopy{}, error));
+        claims.push_back(std::move(*claim));
+    }
+    // Copies kept with "Later" outlive their editor (lock files and all): still no reuse.
+    claims.clear();
+    for (int i = 0; i < 50; ++i) {
+        const std::optional<RecoveryStore::Claim> claim = store.NewCopy(error);
+        ASSERT_TRUE(claim) << error;
+        EXPECT_TRUE(names.insert(claim->name).second);
+    }
+}
+
+TEST(RecoveryStoreTest, AnUnwritableDirectorySaysWhy) {
+    TempDir dir;
+    dir.Write("file", "");
+    const RecoveryStore store(dir.File("file/recovery"));
+    std::string error;
+    EXPECT_FALSE(store.NewCopy(error));
+    EXPECT_NE(error.find("file/recovery"), std::string::npos) << error;
 }
 
 TEST(RecoveryScheduleTest, WritesAfterAPauseAndDuringLongEditing) {

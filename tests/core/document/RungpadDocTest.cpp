@@ -84,7 +84,10 @@ TEST_F(RungpadDocTest, RefusedFileOpensEmptyAndUsableWithoutItsPath) {
     EXPECT_EQ(doc.Program().LineCount(), 0);
     EXPECT_TRUE(doc.IsRefusedFile());
     EXPECT_EQ(rec.Boxes(), Strings{"无法打开梯形图文件!"});
-    EXPECT_EQ(rec.Lines(), (Strings{"正在载入文件......", "格式错误!\r\n无法打开梯形图文件!"}));
+    EXPECT_EQ(rec.Lines(), (Strings{"正在载入文件......", "格式错误!\r\n无法打开梯形图文件!",
+                                    "the header's line count 1601 is above the 1600 lines a "
+                                    "program holds"}));
+    EXPECT_EQ(doc.LastReadError(), cut + ": " + rec.Lines().back());
     EXPECT_TRUE(doc.Notes().FindBitNote("X000.0")->empty());
     EXPECT_EQ(doc.State().Title(), "cut.plf");
     EXPECT_TRUE(doc.State().PathName().empty());

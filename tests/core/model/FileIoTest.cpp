@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -181,6 +183,56 @@ TEST(FileIoWrite, FailuresLeaveNothingBehind) {
     EXPECT_FALSE(Write(dir.File("missing/prog.plf"), &error));
     EXPECT_EQ(error, dir.File("missing/prog.plf") + ": No such file or directory");
     EXPECT_TRUE(Names(dir.Path()).empty());
+}
+
+TEST(FileIoWriter, StreamsAndReplacesOnlyWhenCommitted) {
+    TempDir dir;
+    const std::string path = dir.Write("run.vcd", "good old dump");
+    {
+        // Destroyed without Commit (an interrupted run): the old file stays, nothing is left.
+        FileIo::Writer writer;
+        std::string error;
+        ASSERT_TRUE(writer.Open(path, error)) << error;
+        writer.Append(std::string_view("half"));
+    }
+    EXPECT_EQ(TempDir::Read(path), "good old dump");
+    EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"run.vcd"});
+
+    // Many pieces, well past the buffer: the file holds them all, in order.
+    FileIo::Writer writer;
+    std::string error;
+    ASSERT_TRUE(writer.Open(path, error)) << error;
+    std::string expected;
+    for (int i = 0; i < 100000; ++i) {
+        const std::string piece = "#" + std::to_string(i) + "\n1!\n";
+        writer.Append(piece);
+        expected += piece;
+    }
+    ASSERT_TRUE(writer.Commit(error)) << error;
+    EXPECT_EQ(TempDir::Read(path), expected);
+    EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"run.vcd"});
+}
+
+TEST(FileIoWriter, AWriteErrorShowsInCommitAndKeepsTheOldFile) {
+    TempDir dir;
+    const std::string path = dir.Write("run.vcd", "good old dump");
+    struct rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    struct rlimit small = old;
+    small.rlim_cur = 100000;
+    ::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    FileIo::Writer writer;
+    std::string error;
+    ASSERT_TRUE(writer.Open(path, error)) << error;
+    for (int i = 0; i < 100000; ++i) {
+        writer.Append(std::string_view("0123456789"));
+    }
+    EXPECT_FALSE(writer.Commit(error));
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_EQ(error, path + ": File too large");
+    EXPECT_EQ(TempDir::Read(path), "good old dump");
+    EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"run.vcd"});
 }
 
 TEST(FileIoRead, ReadsRegularFilesOnly) {

@@ -134,6 +134,7 @@ TEST(LadFileTest, DamagedFilesAreRefusedWhole) {
     struct Case {
         const char* what;
         Bytes bytes;
+        const char* reason;  // the line after the specified messages
     };
     Bytes tooMany = good;
     tooMany[0] = 0x40;  // 0x0640: 1601 lines
@@ -141,12 +142,14 @@ TEST(LadFileTest, DamagedFilesAreRefusedWhole) {
     Bytes negative = good;
     negative[1] = 0x80;
     const Case cases[] = {
-        {"count 1601", tooMany},
-        {"negative count", negative},
-        {"empty file", {}},
-        {"header cut short", Bytes(good.begin(), good.begin() + 107)},
-        {"last line cut short", Bytes(good.begin(), good.end() - 1)},
-        {"header only for 3 lines", Bytes(good.begin(), good.begin() + 108)},
+        {"count 1601", tooMany, "the header's line count 1601 is above the 1600 lines"},
+        {"negative count", negative, "the header's line count 32771 is above the 1600 lines"},
+        {"empty file", {}, "the file holds 0 bytes, less than the 108-byte header"},
+        {"header cut short", Bytes(good.begin(), good.begin() + 107), "the file holds 107 bytes"},
+        {"last line cut short", Bytes(good.begin(), good.end() - 1),
+         "the file holds 479 bytes; its line count of 3 needs 480"},
+        {"header only for 3 lines", Bytes(good.begin(), good.begin() + 108),
+         "the file holds 108 bytes; its line count of 3 needs 480"},
     };
     for (const Case& c : cases) {
         Loaded l;
@@ -155,7 +158,11 @@ TEST(LadFileTest, DamagedFilesAreRefusedWhole) {
         EXPECT_FALSE(l.ok) << c.what;
         EXPECT_EQ(l.program.LineCount(), 0) << c.what;
         EXPECT_EQ(l.host.Boxes(), std::vector<std::string>{"无法打开梯形图文件!"}) << c.what;
-        EXPECT_EQ(l.host.Lines().back(), "格式错误!\r\n无法打开梯形图文件!") << c.what;
+        const std::vector<std::string> lines = l.host.Lines();
+        ASSERT_GE(lines.size(), 2u) << c.what;
+        EXPECT_EQ(lines[lines.size() - 2], "格式错误!\r\n无法打开梯形图文件!") << c.what;
+        EXPECT_TRUE(lines.back().starts_with(c.reason)) << c.what << ": " << lines.back();
+        EXPECT_EQ(LadFile::RefusalReason(c.bytes, "a.plf"), lines.back()) << c.what;
         EXPECT_TRUE(l.program.InsertLines(0, 1)) << c.what;  // still usable
     }
 }

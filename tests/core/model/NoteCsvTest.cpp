@@ -60,6 +60,17 @@ TEST(NoteCsv, AcceptsWhatSpreadsheetsWrite) {
     EXPECT_EQ(Slot(notes, 'K', 6, 0), "") << "an empty note clears the address";
 }
 
+TEST(NoteCsv, AcceptsEveryLineEnding) {
+    // CR alone (old Mac spreadsheets), LF and CR LF, mixed; a header on the first line.
+    for (const std::string csv : {"address,note\rX001.2,Motor\rY000.0,Lamp\r",
+                                  "address,note\nX001.2,Motor\r\nY000.0,Lamp"}) {
+        AddressNotes notes;
+        EXPECT_TRUE(NoteCsv::Parse(csv, notes).empty());
+        EXPECT_EQ(Slot(notes, 'X', 1, 3), "Motor");
+        EXPECT_EQ(Slot(notes, 'Y', 0, 1), "Lamp");
+    }
+}
+
 struct BadCase {
     const char* name;
     std::string csv;
@@ -104,6 +115,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "X001.2,a\nX001.2,b\n",
                 {"line 2: X001.2 is given a second time (first on line 1)"}},
         BadCase{"ThreeFields", "X001.2,a,b\n", {"more than two fields"}},
+        BadCase{"NoComma", "X001.2,a\nX001.3\n", {"line 2: no comma"}},
+        BadCase{"TextAfterQuote", "X001.2,\"a\"b\n", {"line 1: text after the closing quote"}},
+        BadCase{"Nul", std::string("X001.2,a\0b\n", 11), {"holds a control character (NUL)"}},
+        BadCase{"Bell", "X001.2,a\ab\n", {"holds a control character (0x07)"}},
+        // Lines counted through CR alone as through LF.
+        BadCase{"CrOnlyLines", "address,note\rX001.2,a\rD001,x\r", {"line 3: \"D001\""}},
         BadCase{"OpenQuote", "X001.2,a\nX001.3,\"abc\n", {"line 2: a quoted field is not closed"}},
         // Every problem is named, with lines counted through a quoted line break.
         BadCase{"Several",

@@ -44,7 +44,7 @@ TEST(Stimulus, MalformedLinesNameTheirLine) {
         const char* message;
     } cases[] = {
         {"0ms X000.0=1\nsoon X000.0=0\n",
-         "stimulus line 2: expected a time such as 0ms, 120ms or 2s"},
+         "stimulus line 2: expected a time such as 0ms, 120ms or 2s, not 'soon'"},
         {"10 X000.0", "stimulus line 1: expected SIGNAL=VALUE, found 'X000.0'"},
         {"5ms", "stimulus line 1: expected TIME SIGNAL=VALUE"},
         {"0ms X000.8=1", "stimulus line 1: 'X000.8' is not a signal address"},
@@ -54,8 +54,15 @@ TEST(Stimulus, MalformedLinesNameTheirLine) {
         {"0ms R100=256", "stimulus line 1: value '256' does not fit R100 (0 to 255)"},
         {"0ms D010=65536", "stimulus line 1: value '65536' does not fit D010 (0 to 65535)"},
         {"0ms DT0001=-1", "stimulus line 1: value '-1' does not fit DT0001 (0 to 65535)"},
-        {"-5ms X000.0=1", "stimulus line 1: expected a time such as 0ms, 120ms or 2s"},
-        {"99999999s X000.0=1", "stimulus line 1: expected a time such as 0ms, 120ms or 2s"},
+        {"-5ms X000.0=1", "stimulus line 1: expected a time such as 0ms, 120ms or 2s, not '-5ms'"},
+        // Above the longest time: the limit is named.
+        {"99999999s X000.0=1",
+         "stimulus line 1: time '99999999s' is above the longest allowed, 86400s (24 hours)"},
+        // A long text is shortened in the message.
+        {"0ms R100=123456789012345678901234567890",
+         "stimulus line 1: value '12345678901234567890...' does not fit R100 (0 to 255)"},
+        {"0ms X000.0=1\n1ms 字字字字字字字字字=1",
+         "stimulus line 2: '字字字字字字...' is not a signal address"},
     };
     for (const auto& c : cases) {
         Stimulus stimulus;
@@ -64,6 +71,18 @@ TEST(Stimulus, MalformedLinesNameTheirLine) {
         EXPECT_EQ(message, c.message) << c.text;
         EXPECT_TRUE(stimulus.Events().empty());
     }
+}
+
+TEST(Stimulus, AcceptsAByteOrderMark) {
+    Stimulus stimulus;
+    std::string message;
+    EXPECT_TRUE(
+        stimulus.Parse("\xEF\xBB\xBF"
+                       "0ms X000.0=1\n",
+                       message))
+        << message;
+    ASSERT_EQ(stimulus.Events().size(), 1u);
+    EXPECT_EQ(stimulus.Events()[0].assignment.signal.name, "X000.0");
 }
 
 TEST(SimSignal, LocatesAddressesAsTheImageEncodesThem) {
@@ -121,6 +140,34 @@ TEST(VcdWriter, HeaderAndValueChanges) {
               "#32\n");
     EXPECT_EQ(VcdWriter::IdentifierOf(93), "~");
     EXPECT_EQ(VcdWriter::IdentifierOf(94), "!\"");
+}
+
+// A trace with a listener keeps nothing and hands over the same changes as they happen; the dump
+// written piece by piece equals the one written from a kept trace.
+TEST(VcdWriter, StreamsTheSameDumpAsItKeeps) {
+    std::string problem;
+    const std::vector<SimSignal> signals = {*SimSignal::Parse("Y000.0", problem),
+                                            *SimSignal::Parse("D010", problem)};
+    SimTrace kept(signals);
+    SimTrace streamed(signals);
+    std::string text;
+    std::string dump;
+    VcdWriter writer(signals, {"lamp"}, [&dump](std::string_view piece) { dump += piece; });
+    streamed.SetListener([&](const TraceChange& change) {
+        text += streamed.Line(change);
+        writer.Change(change);
+    });
+    SignalMemory memory;
+    for (int scan = 0; scan < 50; ++scan) {
+        memory.WriteBit(0x80D0, 1, scan % 3 == 0);
+        memory.WriteValue(0x8414, 2, static_cast<std::uint32_t>(scan / 7));
+        kept.Sample(scan * 8, memory);
+        streamed.Sample(scan * 8, memory);
+    }
+    writer.Finish(400);
+    EXPECT_TRUE(streamed.Changes().empty());
+    EXPECT_EQ(text, kept.Text());
+    EXPECT_EQ(dump, VcdWriter::Write(kept, {"lamp"}, 400));
 }
 
 }  // namespace

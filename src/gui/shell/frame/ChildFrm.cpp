@@ -45,6 +45,9 @@ void CChildFrame::UpdateTitle() {
     if (m_viewNumber > 0) {
         title += QStringLiteral(":%1").arg(m_viewNumber);
     }
+    if (m_doc->IsReadOnlyFile()) {
+        title += QStringLiteral(" [read-only]");
+    }
     setWindowTitle(title + QStringLiteral("[*]"));
     setWindowModified(m_doc->IsModified());
 }

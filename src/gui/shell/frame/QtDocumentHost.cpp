@@ -80,6 +80,13 @@ bool QtDocumentHost::ConfirmOverwriteChanged(const std::string& path) {
     return answer == QMessageBox::Yes;
 }
 
+bool QtDocumentHost::ConfirmRiskyOverwrite(const std::string& question) {
+    const auto answer =
+        QMessageBox::warning(m_parent, QApplication::applicationName(), QtText::ToQString(question),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
 std::string QtDocumentHost::ProgramDirectory() {
     return QtText::ToLocalPath(QApplication::applicationDirPath());
 }

@@ -18,6 +18,7 @@ class QtDocumentHost final : public DocumentHost {
     SaveChangesAnswer AskSaveChanges(const std::string& title) override;
     std::string ProgramDirectory() override;
     bool ConfirmOverwriteChanged(const std::string& path) override;
+    bool ConfirmRiskyOverwrite(const std::string& question) override;
 
   private:
     QWidget* m_parent;

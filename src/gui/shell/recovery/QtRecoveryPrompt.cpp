@@ -27,4 +27,14 @@ RecoveryAnswer QtRecoveryPrompt::Ask(const QString& fileName, const QDateTime& w
     return box.clickedButton() == discard ? RecoveryAnswer::kDiscard : RecoveryAnswer::kLater;
 }
 
+bool QtRecoveryPrompt::AskDeleteDamaged(const QString& copyFile) {
+    const auto answer = QMessageBox::warning(
+        m_parent, QStringLiteral("Recover document"),
+        QStringLiteral("The recovery copy %1 is damaged and cannot be opened.\n"
+                       "Delete this copy?")
+            .arg(copyFile),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
 }  // namespace rungpad

@@ -12,6 +12,7 @@ class QtRecoveryPrompt final : public RecoveryPrompt {
     explicit QtRecoveryPrompt(QWidget* parent) : m_parent(parent) {}
 
     RecoveryAnswer Ask(const QString& fileName, const QDateTime& written) override;
+    bool AskDeleteDamaged(const QString& copyFile) override;
 
   private:
     QWidget* m_parent;

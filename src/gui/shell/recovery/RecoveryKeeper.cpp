@@ -2,9 +2,9 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStatusBar>
 
 #include <unistd.h>
 
@@ -38,29 +38,61 @@ void RecoveryKeeper::Start(int tickMs) {
     m_timer.start(tickMs);
 }
 
-std::string RecoveryKeeper::NewName() {
-    return std::to_string(::getpid()) + "-" + std::to_string(++m_count);
-}
-
-RecoveryKeeper::Tracked& RecoveryKeeper::Track(CChildFrame* child, std::string name) {
+RecoveryKeeper::Tracked& RecoveryKeeper::Track(CChildFrame* child, RecoveryStore::Claim claim) {
     Tracked& tracked = m_tracked[child];
-    tracked.name = name.empty() ? NewName() : std::move(name);
+    tracked.name = std::move(claim.name);
+    tracked.lock = std::move(claim.lock);
     // However the window goes (saved, discarded, closed with the editor), its copy goes too.
     connect(child, &QObject::destroyed, this, [this, child] {
         const auto it = m_tracked.find(child);
         if (it != m_tracked.end()) {
-            m_store.Remove(it->second.name);
+            if (!it->second.name.empty()) {
+                m_store.Remove(it->second.name);
+            }
             m_tracked.erase(it);
         }
     });
     return tracked;
 }
 
+bool RecoveryKeeper::Claim(Tracked& tracked, bool report) {
+    if (!tracked.name.empty()) {
+        return true;
+    }
+    std::string error;
+    std::optional<RecoveryStore::Claim> claim = m_store.NewCopy(error);
+    if (!claim) {
+        if (report) {
+            ReportProblem(error);
+        }
+        return false;
+    }
+    tracked.name = std::move(claim->name);
+    tracked.lock = std::move(claim->lock);
+    return true;
+}
+
+void RecoveryKeeper::ReportProblem(const std::string& error) {
+    const QString text =
+        QStringLiteral("Recovery copies cannot be written: %1").arg(QtText::FromLocalPath(error));
+    m_frame.statusBar()->showMessage(text);
+    if (!m_problemShown) {
+        m_problemShown = true;
+        m_frame.MessageBox().ShowMessage(text.toStdString());
+    }
+}
+
 void RecoveryKeeper::Tick() {
     const double now = NowSeconds();
     for (CChildFrame* child : m_frame.Children()) {
         auto it = m_tracked.find(child);
-        Keep(child, it != m_tracked.end() ? it->second : Track(child), now);
+        if (it == m_tracked.end()) {
+            // The name (and its lock) from the start, written or not; a problem is shown once a
+            // copy is due.
+            Claim(Track(child), false);
+            it = m_tracked.find(child);
+        }
+        Keep(child, it->second, now);
     }
 }
 
@@ -75,7 +107,7 @@ void RecoveryKeeper::Keep(CChildFrame* child, Tracked& tracked, double now) {
         return;
     }
     const std::vector<std::uint8_t> bytes = doc.RecoveryBytes();
-    if (!tracked.schedule.Due(bytes, now)) {
+    if (!tracked.schedule.Due(bytes, now) || !Claim(tracked, true)) {
         return;
     }
     RecoveryCopy copy;
@@ -90,33 +122,42 @@ void RecoveryKeeper::Keep(CChildFrame* child, Tracked& tracked, double now) {
         tracked.schedule.Written(bytes, now);
         tracked.written = true;
     } else {
-        qWarning("rungpad: recovery copy not written: %s", error.c_str());
+        ReportProblem(error);
     }
 }
 
 void RecoveryKeeper::OfferRecovery(RecoveryPrompt& prompt) {
-    for (const RecoveryStore::Entry& entry : m_store.Orphans()) {
-        const RecoveryCopy& copy = entry.copy;
-        const QString name = copy.path.empty()
-                                 ? QtText::FromLocalPath(copy.title)
-                                 : QFileInfo(QtText::FromLocalPath(copy.path)).fileName();
-        const QDateTime written = QDateTime::fromSecsSinceEpoch(copy.writtenAt);
-        switch (prompt.Ask(name, written)) {
-            case RecoveryAnswer::kRecover:
-                if (CChildFrame* child = m_frame.OpenRecoveredDocument(copy)) {
-                    // The old file stays until the new session's copy replaces it.
-                    Track(child, QFileInfo(QtText::FromLocalPath(entry.file))
-                                     .completeBaseName()
-                                     .toStdString())
-                        .written = true;
-                }
-                break;
-            case RecoveryAnswer::kDiscard:
-                QFile::remove(QtText::FromLocalPath(entry.file));
-                break;
-            case RecoveryAnswer::kLater:
-                break;
+    std::vector<RecoveryStore::Entry> orphans = m_store.Orphans();
+    for (RecoveryStore::Entry& entry : orphans) {
+        Offer(entry, prompt);
+    }
+}
+
+void RecoveryKeeper::Offer(RecoveryStore::Entry& entry, RecoveryPrompt& prompt) {
+    const QString copyFile = QtText::FromLocalPath(entry.file);
+    if (!entry.copy) {
+        if (prompt.AskDeleteDamaged(copyFile)) {
+            m_store.Remove(entry.name);
         }
+        return;
+    }
+    const RecoveryCopy& copy = *entry.copy;
+    const QString name = copy.path.empty() ? QtText::FromLocalPath(copy.title)
+                                           : QFileInfo(QtText::FromLocalPath(copy.path)).fileName();
+    switch (prompt.Ask(name, QDateTime::fromSecsSinceEpoch(copy.writtenAt))) {
+        case RecoveryAnswer::kRecover:
+            if (CChildFrame* child = m_frame.OpenRecoveredDocument(copy)) {
+                // The old file stays until the new session's copy replaces it.
+                Track(child, {entry.name, std::move(entry.lock)}).written = true;
+            } else if (prompt.AskDeleteDamaged(copyFile)) {
+                m_store.Remove(entry.name);
+            }
+            break;
+        case RecoveryAnswer::kDiscard:
+            m_store.Remove(entry.name);
+            break;
+        case RecoveryAnswer::kLater:
+            break;
     }
 }
 

@@ -43,20 +43,25 @@ class RecoveryKeeper : public QObject {
 
   private:
     struct Tracked {
-        std::string name;
+        std::string name;  // empty until the store gave one
+        RecoveryLock lock;
         RecoverySchedule schedule;
         bool written = false;
     };
 
-    Tracked& Track(CChildFrame* child, std::string name = {});
+    Tracked& Track(CChildFrame* child, RecoveryStore::Claim claim = {});
     void Keep(CChildFrame* child, Tracked& tracked, double now);
-    std::string NewName();
+    // Gives tracked its copy name; false when the folder cannot be written (shown if report).
+    bool Claim(Tracked& tracked, bool report);
+    void Offer(RecoveryStore::Entry& entry, RecoveryPrompt& prompt);
+    // Shows why no copy could be written: in the status bar each time, in a message once.
+    void ReportProblem(const std::string& error);
 
     CMainFrame& m_frame;
     RecoveryStore m_store;
     QTimer m_timer;
     std::map<CChildFrame*, Tracked> m_tracked;
-    int m_count = 0;
+    bool m_problemShown = false;
 };
 
 }  // namespace rungpad

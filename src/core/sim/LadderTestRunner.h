@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "sim/LadderTestCase.h"
+#include "sim/SimTrace.h"
+
+namespace rungpad {
+
+class CLadConvert;
+
+// The outcome of one case. A failure names the first expectation that failed (earliest time,
+// then file order), the time, the value seen and the ladder line of the coil or box that writes
+// the signal.
+struct LadderTestResult {
+    std::string name;
+    bool passed = false;
+    bool stopped = false;  // the engine refused or stopped: message says why
+    std::string message;   // empty on a pass
+    std::int64_t failMs = 0;
+    int expectationLine = 0;  // 1-based line of the test file
+    int ladderLine = -1;      // 0-based line of the writer of the signal; -1 none
+    SimTrace trace{{}};       // every signal the case names, up to the end of its run
+};
+
+// Runs test cases against a converted program: each from a fresh start (memory, time, timers
+// and counters cleared; first scan), scan by scan as the sim command runs them.
+class LadderTestRunner {
+  public:
+    // converter must hold a complete step list and outlive the runner.
+    LadderTestRunner(const CLadConvert& converter, int periodMs);
+
+    LadderTestResult Run(const LadderTestCase& testCase) const;
+
+    // The 0-based line of the last coil or box (in program order) that writes signal; -1 none.
+    int WriterLine(const SimSignal& signal) const;
+
+  private:
+    struct Writer {
+        SimSignal signal;
+        int line = 0;
+    };
+    const CLadConvert& m_converter;
+    int m_periodMs;
+    std::vector<Writer> m_writers;
+};
+
+}  // namespace rungpad
