@@ -28,6 +28,11 @@ struct SimProgram {
         lines.push_back("- - - - [END1] - - -");
         lines.push_back("- - - - [END2] - - -");
         lines.insert(lines.end(), after.begin(), after.end());
+        return LoadLines(lines);
+    }
+
+    // As Load, with the END1 and END2 lines among lines (level 2 code between them).
+    bool LoadLines(const std::vector<std::string>& lines) {
         program = GridBuilder::Build(lines);
         convert.SetProgram(&program);
         convert.ClearErrors();
