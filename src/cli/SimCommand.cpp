@@ -7,11 +7,13 @@
 #include "CliCommand.h"
 #include "CliDocument.h"
 #include "LadderInput.h"
+#include "analysis/ReviewFindings.h"
 #include "model/FileIo.h"
 #include "model/LadProgram.h"
 #include "sim/ScanEngine.h"
 #include "sim/SimRunner.h"
 #include "sim/SimTrace.h"
+#include "sim/SimWarnings.h"
 #include "sim/Stimulus.h"
 #include "sim/VcdWriter.h"
 #include "sim/WatchList.h"
@@ -162,6 +164,32 @@ bool ReadStimulus(const std::string& path, Stimulus& stimulus) {
     return true;
 }
 
+// What the run would otherwise do without a word: constants cut to their data length, presets
+// never set, events that change nothing or are never seen. Said before the first scan.
+void PrintWarnings(const CliDocument& document, const ScanEngine& engine, const SimArgs& parsed,
+                   const Stimulus& stimulus, std::int64_t scans) {
+    std::vector<std::string> lines;
+    for (const ReviewFinding& finding : ReviewFindings::WideConstants(document.Doc().Program())) {
+        std::string places;
+        for (const GridPos& place : finding.places) {
+            places += ' ' + std::to_string(place.line + 1) + ':' + std::to_string(place.column + 1);
+        }
+        lines.push_back(finding.subject + ' ' + finding.What() + " at" + places +
+                        (finding.operandBytes == 1 ? "; the run uses its low byte"
+                                                   : "; the run uses its low two bytes"));
+    }
+    const std::vector<std::string> presets =
+        SimWarnings::Presets(engine, parsed.stimulus ? &stimulus : nullptr, parsed.forces);
+    const std::vector<std::string> forced = SimWarnings::ForcedEvents(stimulus, parsed.forces);
+    const std::vector<std::string> timing = SimWarnings::Timing(stimulus, engine.PeriodMs(), scans);
+    for (const auto* more : {&presets, &forced, &timing}) {
+        lines.insert(lines.end(), more->begin(), more->end());
+    }
+    for (const std::string& line : lines) {
+        std::cerr << "rungpad-cli: warning: " << line << '\n';
+    }
+}
+
 int RunSim(const std::vector<std::string>& args) {
     std::string problem;
     std::optional<SimArgs> parsed = ParseArgs(args, problem);
@@ -197,6 +225,9 @@ int RunSim(const std::vector<std::string>& args) {
     for (const SignalAssignment& force : parsed->forces) {
         force.signal.Force(engine.Memory(), force.value);
     }
+    const std::int64_t scans =
+        parsed->scans.value_or(parsed->timeMs.value_or(kDefaultTimeMs) / engine.PeriodMs());
+    PrintWarnings(document, engine, *parsed, stimulus, scans);
     const std::vector<SimSignal> watch =
         parsed->watch.empty() ? WatchList::CoilsOf(document.Doc().Program()) : parsed->watch;
     // The trace and the dump go out as the run goes: memory stays the same for a run of any
@@ -218,8 +249,6 @@ int RunSim(const std::vector<std::string>& args) {
             vcd->Change(change);
         }
     });
-    const std::int64_t scans =
-        parsed->scans.value_or(parsed->timeMs.value_or(kDefaultTimeMs) / engine.PeriodMs());
     const bool complete = SimRunner(engine, stimulus, trace).Run(scans);
     if (vcd) {
         vcd->Finish(engine.TimeMs());
@@ -250,7 +279,12 @@ const CliCommand kSimCommand{
     "comma separated, repeatable; without it every coil of the program is watched. Each change\n"
     "of a watched signal is printed as TIME SIGNAL=VALUE (the first scan prints every value).\n"
     "--vcd writes the watched signals as a Value Change Dump for waveform viewers.\n"
-    "--force SIGNAL=VALUE holds a bit or byte at a value the program cannot overwrite.\n"
+    "--force SIGNAL=VALUE holds a bit, byte or word at a value the program and the stimulus "
+    "cannot\n"
+    "overwrite.\n"
+    "Warnings (on standard error, before the run) name constants too wide for their data length,\n"
+    "timer and counter presets never set, and stimulus events that change nothing or come\n"
+    "between two scans or after the last.\n"
     "The VCD may not be FILE or STIM (also through a link); it is checked before the run, and a\n"
     "read-only one is refused unless a --force without a SIGNAL=VALUE is given.\n"
     "Exit status: 0 run complete, 1 the program does not convert or the simulation stopped on an\n"

@@ -95,6 +95,25 @@ sim_messages)
     [ ! -s "$work/out" ] || fail "ran before refusing the VCD: $(cat "$work/out")"
     grep -q "out.vcd: No such file or directory" "$work/err" || fail "$(cat "$work/err")"
     ;;
+sim_warnings)
+    # Said on stderr before the first scan: a constant cut to its data length, a preset never
+    # set, an event on a forced signal, a pulse between two scans, an event after the last scan.
+    printf '0ms DC0002=3\n10ms X000.0=1\n12ms X000.0=0\n0ms X000.5=1\n40ms X000.1=1\n' >"$work/w.stim"
+    expect_status 0 "$cli" sim "$fixtures/warnings.plf" --time 40ms --watch Y000.0 \
+        --force X000.5=0 --stimulus "$work/w.stim"
+    cat >"$work/want" <<'WARNINGS'
+rungpad-cli: warning: constant 300 does not fit a 1-byte operand at 3:6; the run uses its low byte
+rungpad-cli: warning: TMR 1 on ladder line 1: its preset DT0001 is never set, so it stays 0 and the timer is done in the first scan its input is on
+rungpad-cli: warning: stimulus line 4: X000.5 is forced, so the event does not change what is forced
+rungpad-cli: warning: stimulus line 2: X000.0=1 at 10ms is replaced at 12ms (line 3) before a scan sees it (a scan every 8ms)
+rungpad-cli: warning: stimulus line 5: the event at 40ms comes after the last scan (32ms) and is never applied
+WARNINGS
+    diff "$work/want" "$work/err" || fail "warnings differ"
+    [ "$(cat "$work/out")" = "0ms Y000.0=0" ] || fail "trace: $(cat "$work/out")"
+    # A preset set by a force is no warning.
+    expect_status 0 "$cli" sim "$fixtures/warnings.plf" --time 8ms --force DT0001=50
+    grep -q "DT0001" "$work/err" && fail "preset set by --force warned"
+    ;;
 *)
     fail "unknown case $case_name"
     ;;

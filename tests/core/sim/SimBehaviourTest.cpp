@@ -186,6 +186,15 @@ const std::vector<BehaviourCase> kBehaviour = {
      "R106,R107",
      2,
      "0ms R106=0\n0ms R107=0\n8ms R107=1\n"},
+    // A pulse that starts and ends between two scans is never seen by the program.
+    {"pulse_between_scans_is_not_seen",
+     {"X000.0 - - - - - - (Y000.0)"},
+     {},
+     {},
+     "10ms X000.0=1\n12ms X000.0=0\n",
+     "Y000.0",
+     4,
+     "0ms Y000.0=0\n"},
     // Level 2 runs completely in every scan.
     {"level_2_runs_every_scan",
      {"X000.0 - - - - - - (Y000.0)"},
