@@ -382,9 +382,23 @@ class TestSimulation : public test::MainFrameTest {
         QCOMPARE(Cell(boxes, 1, B::kBox), QStringLiteral("CTR 2"));
         QVERIFY(boxes.item(0, B::kPreset)->flags() & Qt::ItemIsEditable);
         QVERIFY(!(boxes.item(0, B::kCurrent)->flags() & Qt::ItemIsEditable));
+        // No stimulus and no edit has set a preset yet: both rows are marked, with the reason.
+        const auto marked = [&boxes](int row) {
+            return boxes.item(row, B::kBox)->data(CSignalsWindow::kNeverSetRole).toBool();
+        };
+        QVERIFY(marked(0));
+        QVERIFY(marked(1));
+        QCOMPARE(boxes.item(0, B::kBox)->toolTip(),
+                 QStringLiteral("TMR 1 on ladder line 3: its preset DT0001 is never set, so it "
+                                "stays 0 and the timer is done in the first scan its input is on"));
+        QVERIFY(boxes.item(1, B::kPreset)->background().style() != Qt::NoBrush);
 
         boxes.item(0, B::kPreset)->setText(QStringLiteral("40"));
         QCOMPARE(Signal(sim, "DT0001"), 40u);
+        QVERIFY(!marked(0));  // set by the user
+        QVERIFY(marked(1));
+        QCOMPARE(boxes.item(0, B::kBox)->toolTip(), QString());
+        QCOMPARE(boxes.item(0, B::kPreset)->background().style(), Qt::NoBrush);
         boxes.item(0, B::kPreset)->setText(QStringLiteral("70000"));
         QCOMPARE(window.ProblemLabel()->text(),
                  QStringLiteral("value '70000' does not fit DT0001 (0 to 65535)"));
@@ -454,6 +468,20 @@ class TestSimulation : public test::MainFrameTest {
         QCOMPARE(Signal(sim, "X000.0"), 0u);
         sim.Advance(1);
         QCOMPARE(Signal(sim, "X000.0"), 1u);
+
+        // A stimulus that sets DT0001 takes the mark off the timer's row; the counter keeps it.
+        QTableWidget& boxes = *frame.SignalsWindow()->BoxTable();
+        const auto marked = [&boxes](int row) {
+            return boxes.item(row, CSignalsWindow::kBox)
+                ->data(CSignalsWindow::kNeverSetRole)
+                .toBool();
+        };
+        QVERIFY(marked(0));
+        host.answers = {WriteText(dir, "presets.stim", "0ms DT0001=100\n")};
+        load->trigger();
+        sim.Advance(1);
+        QVERIFY(!marked(0));
+        QVERIFY(marked(1));
 
         unload->trigger();
         QVERIFY(!unload->isEnabled());

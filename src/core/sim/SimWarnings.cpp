@@ -18,7 +18,7 @@ std::string Assignment(const StimulusEvent& event) {
 }  // namespace
 
 bool SimWarnings::PresetNeverSet(const ScanEngine::TimerCounter& box, const Stimulus* stimulus,
-                                 const std::vector<SignalAssignment>& forces) {
+                                 const std::vector<SignalAssignment>& assignments) {
     std::string problem;
     const std::optional<SimSignal> preset = SimSignal::Parse(box.presetWord, problem);
     // No instruction can write DT or DC (entry and conversion refuse them as destinations).
@@ -26,7 +26,7 @@ bool SimWarnings::PresetNeverSet(const ScanEngine::TimerCounter& box, const Stim
         return false;
     }
     const auto sets = [&preset](const SignalAssignment& a) { return a.signal.Overlaps(*preset); };
-    if (std::any_of(forces.begin(), forces.end(), sets)) {
+    if (std::any_of(assignments.begin(), assignments.end(), sets)) {
         return false;
     }
     return stimulus == nullptr ||

@@ -14,10 +14,11 @@ namespace rungpad {
 // last scan and values replaced before any scan sees them.
 class SimWarnings {
   public:
-    // Whether no stimulus event or force ever writes the preset (DT, DC) of a timer or counter
-    // box; false for TMRB, whose preset is a constant.
+    // Whether no stimulus event and none of assignments (forces, values typed in the signal
+    // table) writes the preset (DT, DC) of a timer or counter box; false for TMRB, whose preset
+    // is a constant.
     static bool PresetNeverSet(const ScanEngine::TimerCounter& box, const Stimulus* stimulus,
-                               const std::vector<SignalAssignment>& forces);
+                               const std::vector<SignalAssignment>& assignments);
     // "TMR 1 on ladder line 3: its preset DT0001 is never set, so it stays 0 ...".
     static std::string PresetText(const ScanEngine::TimerCounter& box);
     // One line for each box of the loaded program whose preset is never set.

@@ -5,6 +5,7 @@
 #include "model/FileIo.h"
 #include "model/LadProgram.h"
 #include "sim/SimSignal.h"
+#include "sim/SimWarnings.h"
 #include "text/QtText.h"
 #include "view/RungpadView.h"
 
@@ -32,6 +33,8 @@ bool CSimMonitor::Start(CRungpadView& view, const CLadConvert& converter, std::s
     m_dueMs = 0;
     m_runner.SetStimulus(m_stimulus.get());
     m_boxes = m_engine.TimersAndCounters();
+    m_written.clear();
+    CheckPresets();
     m_watch.Update(m_engine.Memory());
     m_clock.start();
     m_timer.start();
@@ -50,6 +53,7 @@ void CSimMonitor::Stop() {
     m_view = nullptr;
     m_power.clear();
     m_boxes.clear();
+    m_presetNeverSet.clear();
     if (wasActive) {
         emit ActiveChanged(false);
     }
@@ -73,8 +77,17 @@ bool CSimMonitor::Assign(const SimSignal& signal, const std::string& valueText, 
     if (force) {
         ShowForceMarks();
     }
+    m_written.push_back({signal, 0});
+    CheckPresets();
     Refresh();
     return true;
+}
+
+void CSimMonitor::CheckPresets() {
+    m_presetNeverSet.clear();
+    for (const ScanEngine::TimerCounter& box : m_boxes) {
+        m_presetNeverSet.push_back(SimWarnings::PresetNeverSet(box, m_stimulus.get(), m_written));
+    }
 }
 
 void CSimMonitor::Release(const SimSignal& signal) {
@@ -105,6 +118,7 @@ bool CSimMonitor::LoadStimulus(const std::string& path, std::string& error) {
     m_stimulus = std::move(stimulus);
     m_stimulusPath = path;
     m_runner.SetStimulus(m_stimulus.get());
+    CheckPresets();
     return true;
 }
 

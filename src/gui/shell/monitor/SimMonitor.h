@@ -68,6 +68,11 @@ class CSimMonitor : public QObject {
     // The watched signals; kept across runs.
     WatchList& Watch() { return m_watch; }
     const std::vector<ScanEngine::TimerCounter>& TimersAndCounters() const { return m_boxes; }
+    // Whether the preset of box (an index of TimersAndCounters) was never set by the stimulus
+    // or a value written in this run: it is 0, so the timer is done at once.
+    bool PresetNeverSet(std::size_t box) const {
+        return box < m_presetNeverSet.size() && m_presetNeverSet[box];
+    }
     // Writes (or with force holds) the value valueText gives to signal, by the watch list's
     // rules, and shows it. False with problem when the value does not fit or nothing runs.
     bool Assign(const SimSignal& signal, const std::string& valueText, bool force,
@@ -104,11 +109,15 @@ class CSimMonitor : public QObject {
     // Repaints the view for the forced marks of its contacts and coils.
     void ShowForceMarks();
     bool RunScans(std::int64_t count);
+    // Which presets nobody sets, after a start, a stimulus or a written value.
+    void CheckPresets();
 
     ScanEngine m_engine;
     SimRunner m_runner{m_engine};
     WatchList m_watch;
     std::vector<ScanEngine::TimerCounter> m_boxes;
+    std::vector<bool> m_presetNeverSet;
+    std::vector<SignalAssignment> m_written;  // values written in the signal table this run
     std::unique_ptr<Stimulus> m_stimulus;
     std::string m_stimulusPath;
     std::unique_ptr<VcdRecording> m_recording;
