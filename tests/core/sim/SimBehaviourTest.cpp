@@ -195,6 +195,24 @@ const std::vector<BehaviourCase> kBehaviour = {
      "Y000.0",
      4,
      "0ms Y000.0=0\n"},
+    // A constant above its data length is cut to it: COMP 0001 0300 compares with 44.
+    {"wide_constant_is_cut",
+     {"X000.0 - - [COMP:0001:0300:R120] (R110.0)", ". . . # # # #"},
+     {},
+     {},
+     "0ms X000.0=1\n0ms R120=43\n8ms R120=44\n",
+     "R110.0",
+     2,
+     "0ms R110.0=0\n8ms R110.0=1\n"},
+    // A constant source of MOVN gives its two bytes, low first, then zeros.
+    {"movn_of_a_constant",
+     {"X000.0 - - [MOVN:0003:0258:R140] (R110.2)", ". . . # # # #"},
+     {},
+     {},
+     "0ms R142=9\n8ms X000.0=1\n",
+     "R140,R141,R142",
+     2,
+     "0ms R140=0\n0ms R141=0\n0ms R142=9\n8ms R140=2\n8ms R141=1\n8ms R142=0\n"},
     // Level 2 runs completely in every scan.
     {"level_2_runs_every_scan",
      {"X000.0 - - - - - - (Y000.0)"},
@@ -226,6 +244,32 @@ TEST_P(BehaviourTest, TraceMatches) {
 
 INSTANTIATE_TEST_SUITE_P(Simulation, BehaviourTest, ::testing::ValuesIn(kBehaviour),
                          [](const auto& instance) { return std::string(instance.param.name); });
+
+// Words can be forced: a forced preset holds against the stimulus, a forced T shows its forced
+// value while the timer keeps time. A release leaves the value until the next write.
+TEST(SimForce, WordsHoldAndReleaseLeavesTheValue) {
+    SimProgram sim;
+    ASSERT_TRUE(sim.Load(
+        {"X000.0 - - [TMR:0001] - - (R100.0)", ". . . # #", "X000.1 - - - - - - (Y000.0)"}))
+        << sim.message;
+    std::string problem;
+    const SimSignal preset = *SimSignal::Parse("DT0001", problem);
+    const SimSignal current = *SimSignal::Parse("T001", problem);
+    const SimSignal coil = *SimSignal::Parse("Y000.0", problem);
+    SignalMemory& memory = sim.engine.Memory();
+    preset.Force(memory, 16);
+    current.Force(memory, 7);
+    coil.Force(memory, 1);
+    EXPECT_EQ(sim.Trace("0ms DT0001=100\n8ms X000.0=1\n", "R100.0,T001,DT0001,Y000.0", 5),
+              "0ms R100.0=0\n0ms T001=7\n0ms DT0001=16\n0ms Y000.0=1\n24ms R100.0=1\n");
+    current.Release(memory);
+    preset.Release(memory);
+    coil.Release(memory);
+    EXPECT_EQ(current.Read(memory), 7u);
+    EXPECT_EQ(coil.Read(memory), 1u);
+    EXPECT_EQ(sim.Trace("", "T001,DT0001,Y000.0", 1),
+              "40ms T001=16\n40ms DT0001=16\n40ms Y000.0=0\n");
+}
 
 }  // namespace
 
