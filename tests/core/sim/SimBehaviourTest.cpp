@@ -245,32 +245,6 @@ TEST_P(BehaviourTest, TraceMatches) {
 INSTANTIATE_TEST_SUITE_P(Simulation, BehaviourTest, ::testing::ValuesIn(kBehaviour),
                          [](const auto& instance) { return std::string(instance.param.name); });
 
-// Words can be forced: a forced preset holds against the stimulus, a forced T shows its forced
-// value while the timer keeps time. A release leaves the value until the next write.
-TEST(SimForce, WordsHoldAndReleaseLeavesTheValue) {
-    SimProgram sim;
-    ASSERT_TRUE(sim.Load(
-        {"X000.0 - - [TMR:0001] - - (R100.0)", ". . . # #", "X000.1 - - - - - - (Y000.0)"}))
-        << sim.message;
-    std::string problem;
-    const SimSignal preset = *SimSignal::Parse("DT0001", problem);
-    const SimSignal current = *SimSignal::Parse("T001", problem);
-    const SimSignal coil = *SimSignal::Parse("Y000.0", problem);
-    SignalMemory& memory = sim.engine.Memory();
-    preset.Force(memory, 16);
-    current.Force(memory, 7);
-    coil.Force(memory, 1);
-    EXPECT_EQ(sim.Trace("0ms DT0001=100\n8ms X000.0=1\n", "R100.0,T001,DT0001,Y000.0", 5),
-              "0ms R100.0=0\n0ms T001=7\n0ms DT0001=16\n0ms Y000.0=1\n24ms R100.0=1\n");
-    current.Release(memory);
-    preset.Release(memory);
-    coil.Release(memory);
-    EXPECT_EQ(current.Read(memory), 7u);
-    EXPECT_EQ(coil.Read(memory), 1u);
-    EXPECT_EQ(sim.Trace("", "T001,DT0001,Y000.0", 1),
-              "40ms T001=16\n40ms DT0001=16\n40ms Y000.0=0\n");
-}
-
 }  // namespace
 
 }  // namespace rungpad::test

@@ -14,6 +14,12 @@
 
 namespace rungpad::test {
 
+// The signal named by a valid address text.
+inline SimSignal Named(const char* address) {
+    std::string problem;
+    return *SimSignal::Parse(address, problem);
+}
+
 // A program built from grid lines (END1 and END2 appended, then the subprogram lines), converted
 // and loaded into a scan engine.
 struct SimProgram {
