@@ -181,8 +181,9 @@ void PrintWarnings(const CliDocument& document, const ScanEngine& engine, const 
     const std::vector<std::string> presets =
         SimWarnings::Presets(engine, parsed.stimulus ? &stimulus : nullptr, parsed.forces);
     const std::vector<std::string> forced = SimWarnings::ForcedEvents(stimulus, parsed.forces);
-    const std::vector<std::string> timing = SimWarnings::Timing(stimulus, engine.PeriodMs(), scans);
-    for (const auto* more : {&presets, &forced, &timing}) {
+    const std::vector<std::string> unseen = SimWarnings::Unseen(stimulus, engine.PeriodMs());
+    const std::vector<std::string> late = SimWarnings::AfterEnd(stimulus, engine.PeriodMs(), scans);
+    for (const auto* more : {&presets, &forced, &unseen, &late}) {
         lines.insert(lines.end(), more->begin(), more->end());
     }
     for (const std::string& line : lines) {

@@ -470,6 +470,7 @@ class TestSimulation : public test::MainFrameTest {
         QCOMPARE(Signal(sim, "X000.0"), 1u);
 
         // A stimulus that sets DT0001 takes the mark off the timer's row; the counter keeps it.
+        // Its pulse between two scans is named in the output window.
         QTableWidget& boxes = *frame.SignalsWindow()->BoxTable();
         const auto marked = [&boxes](int row) {
             return boxes.item(row, CSignalsWindow::kBox)
@@ -477,8 +478,12 @@ class TestSimulation : public test::MainFrameTest {
                 .toBool();
         };
         QVERIFY(marked(0));
-        host.answers = {WriteText(dir, "presets.stim", "0ms DT0001=100\n")};
+        host.answers = {
+            WriteText(dir, "presets.stim", "0ms DT0001=100\n10ms X000.1=1\n12ms X000.1=0\n")};
         load->trigger();
+        QVERIFY(frame.OutputWindow()->Edit()->toPlainText().endsWith(
+            QStringLiteral("\nwarning: stimulus line 2: X000.1=1 at 10ms is replaced at 12ms "
+                           "(line 3) before a scan sees it (a scan every 8ms)")));
         sim.Advance(1);
         QVERIFY(!marked(0));
         QVERIFY(marked(1));

@@ -71,32 +71,35 @@ std::vector<std::string> SimWarnings::ForcedEvents(const Stimulus& stimulus,
     return lines;
 }
 
-std::vector<std::string> SimWarnings::Timing(const Stimulus& stimulus, int periodMs,
-                                             std::int64_t scans) {
+std::vector<std::string> SimWarnings::Unseen(const Stimulus& stimulus, int periodMs) {
     std::vector<std::string> lines;
     const std::vector<StimulusEvent>& events = stimulus.Events();
-    const std::int64_t lastScanMs = (scans - 1) * periodMs;
-    for (std::size_t i = 0; i < events.size(); ++i) {
-        const StimulusEvent& event = events[i];
-        const std::string where = "stimulus line " + std::to_string(event.line) + ": ";
-        if (event.timeMs > lastScanMs) {
-            lines.push_back(where + "the event at " + std::to_string(event.timeMs) +
-                            "ms comes after the last scan (" +
-                            (scans > 0 ? std::to_string(lastScanMs) + "ms" : "none") +
-                            ") and is never applied");
-            continue;
-        }
-        const auto next =
-            std::find_if(events.begin() + static_cast<std::ptrdiff_t>(i) + 1, events.end(),
-                         [&event](const StimulusEvent& e) {
-                             return e.assignment.signal.name == event.assignment.signal.name;
-                         });
-        if (next != events.end() && next->assignment.value != event.assignment.value &&
-            ScanOf(next->timeMs, periodMs) == ScanOf(event.timeMs, periodMs)) {
-            lines.push_back(where + Assignment(event) + " at " + std::to_string(event.timeMs) +
+    for (auto event = events.begin(); event != events.end(); ++event) {
+        const auto next = std::find_if(event + 1, events.end(), [&event](const StimulusEvent& e) {
+            return e.assignment.signal.name == event->assignment.signal.name;
+        });
+        if (next != events.end() && next->assignment.value != event->assignment.value &&
+            ScanOf(next->timeMs, periodMs) == ScanOf(event->timeMs, periodMs)) {
+            lines.push_back("stimulus line " + std::to_string(event->line) + ": " +
+                            Assignment(*event) + " at " + std::to_string(event->timeMs) +
                             "ms is replaced at " + std::to_string(next->timeMs) + "ms (line " +
                             std::to_string(next->line) + ") before a scan sees it (a scan every " +
                             std::to_string(periodMs) + "ms)");
+        }
+    }
+    return lines;
+}
+
+std::vector<std::string> SimWarnings::AfterEnd(const Stimulus& stimulus, int periodMs,
+                                               std::int64_t scans) {
+    std::vector<std::string> lines;
+    const std::int64_t lastScanMs = (scans - 1) * periodMs;
+    for (const StimulusEvent& event : stimulus.Events()) {
+        if (event.timeMs > lastScanMs) {
+            lines.push_back("stimulus line " + std::to_string(event.line) + ": the event at " +
+                            std::to_string(event.timeMs) + "ms comes after the last scan (" +
+                            (scans > 0 ? std::to_string(lastScanMs) + "ms" : "none") +
+                            ") and is never applied");
         }
     }
     return lines;

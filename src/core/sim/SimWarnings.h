@@ -27,10 +27,12 @@ class SimWarnings {
     // One line for each event on a signal that forces hold.
     static std::vector<std::string> ForcedEvents(const Stimulus& stimulus,
                                                  const std::vector<SignalAssignment>& forces);
-    // One line for each event after the last of scans scans, and for each value replaced by
-    // the next event on its signal before a scan sees it.
-    static std::vector<std::string> Timing(const Stimulus& stimulus, int periodMs,
-                                           std::int64_t scans);
+    // One line for each value replaced by the next event on its signal before a scan sees it
+    // (a pulse between two scans).
+    static std::vector<std::string> Unseen(const Stimulus& stimulus, int periodMs);
+    // One line for each event after the last of scans scans.
+    static std::vector<std::string> AfterEnd(const Stimulus& stimulus, int periodMs,
+                                             std::int64_t scans);
 };
 
 }  // namespace rungpad

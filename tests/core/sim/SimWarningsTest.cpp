@@ -66,13 +66,15 @@ TEST(SimWarnings, EventsNeverSeen) {
     const Stimulus stimulus = Parsed(
         "10ms X000.0=1\n12ms X000.0=0\n20ms X000.1=1\n24ms X000.1=1\n72ms X000.2=1\n"
         "80ms X000.2=0\n");
-    EXPECT_EQ(SimWarnings::Timing(stimulus, 8, 10),
-              (std::vector<std::string>{
-                  "stimulus line 1: X000.0=1 at 10ms is replaced at 12ms (line 2) before a scan "
-                  "sees it (a scan every 8ms)",
-                  "stimulus line 6: the event at 80ms comes after the last scan (72ms) and is "
-                  "never applied"}));
-    EXPECT_TRUE(SimWarnings::Timing(stimulus, 2, 41).empty());
+    EXPECT_EQ(SimWarnings::Unseen(stimulus, 8),
+              (std::vector<std::string>{"stimulus line 1: X000.0=1 at 10ms is replaced at 12ms "
+                                        "(line 2) before a scan sees it (a scan every 8ms)"}));
+    EXPECT_EQ(SimWarnings::AfterEnd(stimulus, 8, 10),
+              (std::vector<std::string>{"stimulus line 6: the event at 80ms comes after the last "
+                                        "scan (72ms) and is never applied"}));
+    // 2 ms scans see every event of the 41 scans up to 80 ms.
+    EXPECT_TRUE(SimWarnings::Unseen(stimulus, 2).empty());
+    EXPECT_TRUE(SimWarnings::AfterEnd(stimulus, 2, 41).empty());
 }
 
 // The fixture tests/fixtures/sim/warnings.plf that the rungpad-cli sim warning case reads: a

@@ -19,6 +19,7 @@
 #include "shell/frame/MainFrm.h"
 #include "shell/monitor/SignalsWindow.h"
 #include "shell/monitor/SimMonitor.h"
+#include "sim/SimWarnings.h"
 #include "text/QtText.h"
 #include "view/RungpadView.h"
 
@@ -150,6 +151,10 @@ void CMainFrame::OnLoadStimulus() {
     }
     OutputLine("Stimulus loaded: " + *path +
                (m_sim->IsActive() ? " (playing from now)" : " (plays from the start)"));
+    for (const std::string& line :
+         SimWarnings::Unseen(*m_sim->LoadedStimulus(), m_sim->Engine().PeriodMs())) {
+        OutputLine("warning: " + line);
+    }
     m_simUnloadAct->setEnabled(true);
 }
 

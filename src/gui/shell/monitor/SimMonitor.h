@@ -85,6 +85,8 @@ class CSimMonitor : public QObject {
     bool LoadStimulus(const std::string& path, std::string& error);
     void UnloadStimulus();
     const std::string& StimulusPath() const { return m_stimulusPath; }
+    // The loaded stimulus; nullptr when none is.
+    const Stimulus* LoadedStimulus() const { return m_stimulus.get(); }
 
     // Records the watched signals (every coil of the program when none are watched), with their
     // notes, from the next scan on; the VCD file is written when recording or the run stops.
