@@ -49,6 +49,11 @@ void ReadCell(const std::uint8_t* p, LadCell& cell) {
     cell.vlink = U16At(p + 2);
     cell.number = static_cast<std::int16_t>(U16At(p + 4));
     cell.text.AssignRaw(reinterpret_cast<const char*>(p + 6));
+    // A number parameter that was never entered is written with the link word as its number;
+    // it has no number, as before saving, so the number checks do not claim 0 or 1 for it.
+    if (cell.text.View().empty() && FuncInstrTable::IsNumberParameter(cell.code)) {
+        cell.number = -1;
+    }
     cell.highlight = 0;
     cell.codtCount = 0;
 }
