@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "FuzzChecks.h"
-#include "RoundTrip.h"
+#include "RandomProgramBuilder.h"
+#include "RoundTripCheck.h"
 #include "TempDir.h"
 
 using namespace rungpad;

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "GridBuilder.h"
-#include "RoundTrip.h"
+#include "RandomProgramBuilder.h"
+#include "RoundTripCheck.h"
 #include "TempDir.h"
 
 namespace rungpad::test {
