@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -263,13 +264,10 @@ class Reviewer {
         const int bytes = rule->formatColumn == 0
                               ? rule->fixedBytes
                               : ConstantBytes(boxLine.Cell(column + rule->formatColumn).Text());
-        const std::string_view constant = boxLine.Cell(column + rule->constantColumn).Text();
-        if (bytes < 1 || bytes > 2 || constant.empty() || constant[0] < '0' || constant[0] > '9') {
-            return;
-        }
-        const int value = PlcAddress::LeadingNumber(constant);
-        if (value > static_cast<int>((1u << (8 * bytes)) - 1)) {
-            wide[{value, bytes}].push_back({column + rule->constantColumn, line});
+        const std::optional<int> value = CellValue::Of(boxLine.Cell(column + rule->constantColumn));
+        if (bytes >= 1 && bytes <= 2 && value &&
+            *value > static_cast<int>((1u << (8 * bytes)) - 1)) {
+            wide[{*value, bytes}].push_back({column + rule->constantColumn, line});
         }
     }
 
