@@ -1,6 +1,8 @@
 """A preset nobody set is marked in the Signals window: open the example, start the simulation
 with F5 and open the Signals window; the rows of the timer and the counter are tinted (their
-presets are 0). Type a preset for the timer: its row loses the tint, the counter's keeps it."""
+presets are 0). Type a preset for the timer: its row loses the tint, the counter's keeps it.
+Load a stimulus that sets the counter's preset and holds a pulse no scan sees: the output window
+names the pulse, and no row is tinted any more."""
 
 from e2elib import run_journey, check
 
@@ -32,6 +34,16 @@ def run(s):
     check(tinted(unmarked)[3] - tinted(unmarked)[1] < bottom - top, "the counter row kept alone")
     check(unmarked.count((left, top, right, top + 8), lambda p: p == TINT) == 0,
           "the timer's row drawn plain")
+
+    stimulus = s.path("pieces.stim")
+    with open(stimulus, "w") as f:
+        f.write("0ms DC0002=3\n10ms X000.1=1\n12ms X000.1=0\n")
+    s.key("alt+s", "l")
+    s.file_dialog(stimulus)
+    s.wait_output("warning: stimulus line 2: X000.1=1 at 10ms is replaced at 12ms (line 3) "
+                  "before a scan sees it (a scan every 8ms)")
+    plain = s.wait_screen(lambda shot: tinted(shot) is None, "no tinted row left")
+    s.save(plain, "counter-preset-set")
 
 
 def tinted(shot):
