@@ -233,6 +233,12 @@ NetworkTranslator::RowMeasure NetworkTranslator::MeasureRow(int line, int from, 
     return measure;
 }
 
+// Columns from..to of line hold horizontal lines only.
+bool NetworkTranslator::IsWire(int line, int from, int to) const {
+    const RowMeasure measure = Measure(line, from, to);
+    return measure.IsUsed() && measure.empty == 0 && measure.solid == 0;
+}
+
 int NetworkTranslator::CountContacts(int line, int from, int to) const {
     int count = 0;
     for (int c = from; c <= to; ++c) {
@@ -382,8 +388,14 @@ bool NetworkTranslator::BuildSpans(int first, int last, int from, int to) {
 // --- block reduction ----------------------------------------------------------------------------
 
 bool NetworkTranslator::TranslateCoilNetwork(int first, int last) {
+    const int before = m_list.Count();
     const bool reduced = first >= last ? EmitSeries(first, 0, kLastLogicColumn, 0)
                                        : ReduceBlock(first, last, 0, LadLine::kOutputColumn);
+    if (reduced && m_list.Count() == before) {
+        // No contact reaches the coils: they would write whatever the last network left.
+        AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, first);
+        return false;
+    }
     return reduced && EmitOutputs(first, last, false);
 }
 
@@ -501,10 +513,18 @@ bool NetworkTranslator::ReduceParallelSpan(int spanIndex, SpanTable& spans, int&
         return false;
     }
     int branch = 0;  // branches reduced so far
+    // The first line may run to the coils on horizontal lines alone; then any branch hung on
+    // the span's edge below it is bypassed.
+    const int edge = span.first;
+    const bool wireOnTop = span.last == kLastLogicColumn && IsWire(first, span.first, span.last);
     while (line <= branchEnd) {
         const int from = span.first;
         const int to = span.last;
         if (!CheckBranch(line, from, to)) {
+            return false;
+        }
+        if (branch > 0 && wireOnTop && from == edge && CountContacts(line, from, to) > 0) {
+            AddError(ConvertError::kConversion, ErrorCode::kLineParallelToContacts, first);
             return false;
         }
         if (LastVerticalLink(line, from, to) != 0) {

@@ -102,6 +102,7 @@ class NetworkTranslator {
     // Measure; strict refuses a row of horizontal lines only with 1024.
     RowMeasure MeasureRow(int line, int from, int to, bool strict);
     int CountContacts(int line, int from, int to) const;
+    bool IsWire(int line, int from, int to) const;
     int IsCut(int first, int last, int column);
     bool BuildSpans(int first, int last, int from, int to);
     bool ReduceParallelSpan(int spanIndex, SpanTable& spans, int& contacts);
