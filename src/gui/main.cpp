@@ -17,7 +17,7 @@ int PrintPdf(int argc, char* argv[], const rungpad::CCommandLine& command) {
     QApplication app(argc, argv);
     rungpad::CRungpadApp::SetIdentity();
     QTextStream err(stderr);
-    return rungpad::CPdfExport::Run(command.pdfPath, command.filePath, err);
+    return rungpad::CPdfExport::Run(command.pdfPath, command.filePath, err, command.documentation);
 }
 
 }  // namespace

@@ -102,7 +102,7 @@ class TestShell : public QObject {
         // The View menu as the short and the long menu have it.
         QCOMPARE(Texts(MenuNamed(frame, QStringLiteral("View(&V)"))->actions()),
                  (QStringList{"Toolbar(&T)", "Status Bar(&S)", "|", "Output window(&O)",
-                              "Instruction Window(&I)", "Cross Reference"}));
+                              "Instruction Window(&I)", "Cross Reference", "Coil References"}));
         // The message pane, then the lock key panes.
         for (const char* pane : {"capital", "number", "roll"}) {
             QVERIFY(frame.statusBar()->findChild<QLabel*>(QString::fromLatin1(pane)));

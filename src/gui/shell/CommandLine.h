@@ -10,9 +10,10 @@ struct CCommandLine {
     enum class Mode { kEdit, kPrint, kPrintPdf, kVersion, kHelp, kUsageError };
 
     Mode mode = Mode::kEdit;
-    QString pdfPath;   // kPrintPdf
-    QString filePath;  // kPrint, kPrintPdf
-    QString error;     // kUsageError
+    QString pdfPath;             // kPrintPdf
+    QString filePath;            // kPrint, kPrintPdf
+    QString error;               // kUsageError
+    bool documentation = false;  // kPrintPdf: the whole documentation, not only the pages
 
     static CCommandLine Parse(int argc, const char* const* argv);
     static QString Usage();

@@ -233,6 +233,7 @@ void CMainFrame::CreateMenus() {
     viewCommand(m_fileMenu, 57609, QStringLiteral("Print Preview(&V)"),
                 &CRungpadView::OnFilePrintPreview, {});
     m_fileMenu->addAction(m_printSetupAct);
+    CreateDocumentationAction(m_fileMenu);
     m_documentActions << m_fileMenu->addSeparator();
     CreateCompareActions(m_fileMenu);
     m_recentSeparator = m_fileMenu->addSeparator();
@@ -558,6 +559,15 @@ void CMainFrame::CreateNavigation() {
     m_documentActions << xref;
     connect(m_xref, &CXrefWindow::UseActivated, this,
             [this](GridPos place) { ShowPlace(nullptr, place, place); });
+    // Off at start, so the view is the plain diagram until asked; every window follows it.
+    m_coilRefsAct = m_viewMenu->addAction(QStringLiteral("Coil References"));
+    m_coilRefsAct->setCheckable(true);
+    m_documentActions << m_coilRefsAct;
+    connect(m_coilRefsAct, &QAction::toggled, this, [this](bool on) {
+        for (CChildFrame* child : Children()) {
+            child->View()->SetCoilReferencesShown(on);
+        }
+    });
 
     m_navigator = new COutputNavigator(m_output->Edit(), m_instruction->Edit(), this);
     connect(m_navigator, &COutputNavigator::PlaceChosen, this, &CMainFrame::ShowPlace);
@@ -569,6 +579,7 @@ void CMainFrame::CreateNavigation() {
 
 void CMainFrame::ConnectView(CChildFrame* child) {
     CRungpadView* view = child->View();
+    view->SetCoilReferencesShown(m_coilRefsAct->isChecked());
     connect(view, &CRungpadView::LiveCheckChanged, this, [this, child] {
         if (ActiveChild() == child) {
             ShowLiveStatus();

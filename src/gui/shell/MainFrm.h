@@ -80,6 +80,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     COutputNavigator* Navigator() const { return m_navigator; }
     QAction* UndoAction() const { return m_undoAct; }
     QAction* RedoAction() const { return m_redoAct; }
+    QAction* CoilReferencesAction() const { return m_coilRefsAct; }
+    QAction* DocumentationAction() const { return m_documentationAct; }
 
     // Brings child (the active child when nullptr) to the front and selects from anchor to
     // cursor in its view.
@@ -134,6 +136,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // Compare With and the moves between the differences it marks (MainFrmCompare.cpp).
     void CreateCompareActions(QMenu* menu);
     void OnCompareWith();
+    // Print Documentation (MainFrmDocumentation.cpp).
+    void CreateDocumentationAction(QMenu* menu);
+    void OnPrintDocumentation();
     // Shows the document menus only while a document is open.
     void UpdateMenus();
     // Undo and Modify Note are enabled only when the active view can do them.
@@ -204,6 +209,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CXrefWindow* m_xref = nullptr;
     COutputNavigator* m_navigator = nullptr;
     QAction* m_modifyNoteAct = nullptr;
+    QAction* m_coilRefsAct = nullptr;
+    QAction* m_documentationAct = nullptr;
     QList<QAction*> m_editActions;  // disabled while simulating
     CSimMonitor* m_sim = nullptr;
     QAction* m_simStartAct = nullptr;

@@ -5,10 +5,20 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+#include "analysis/ProgramDocumentation.h"
 #include "document/ProgramReader.h"
+#include "document/RungpadDoc.h"
+#include "model/AddressNotes.h"
 #include "model/FileIo.h"
+#include "model/NoteFile.h"
 #include "model/OutputGuard.h"
 #include "text/QtText.h"
+#include "view/DocumentationPrinter.h"
 #include "view/ViewPrinter.h"
 
 namespace rungpad {
@@ -37,11 +47,39 @@ bool ReadAll(const QString& path, std::vector<std::uint8_t>& bytes) {
     return !bytes.empty();
 }
 
+// The address note file the editor reads: "PBitCh01.MEA" beside the program.
+QString NoteFilePath() {
+    return QDir(QApplication::applicationDirPath())
+        .filePath(QString::fromLatin1(CRungpadDoc::kNoteFileName));
+}
+
+// The documentation's bytes; false with the reason.
+bool DocumentationBytes(const LadProgram& program, const LadHeaderTexts& header,
+                        const QString& file, std::vector<std::uint8_t>& bytes, QString& problem) {
+    AddressNotes notes;
+    const QString noteFile = NoteFilePath();
+    if (QFileInfo::exists(noteFile)) {
+        NoteFile::Load(QtText::ToLocalPath(noteFile), notes);
+    }
+    const ProgramDocumentation doc = ProgramDocumentation::Build(
+        program, header, notes, QFileInfo(file).fileName().toStdString(),
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString());
+    QByteArray pdf;
+    if (!DocumentationPrinter::ToPdf(program, doc, pdf, problem)) {
+        return false;
+    }
+    bytes.assign(pdf.begin(), pdf.end());
+    return true;
+}
+
 }  // namespace
 
-int CPdfExport::Run(const QString& out, const QString& file, QTextStream& err) {
+int CPdfExport::Run(const QString& out, const QString& file, QTextStream& err, bool documentation) {
     OutputGuard guard;
     guard.AddInput(file.toStdString());
+    if (documentation) {
+        guard.AddInput(QtText::ToLocalPath(NoteFilePath()));
+    }
     guard.AddOutput(out.toStdString());
     if (const std::string refusal = guard.Refusal(); !refusal.empty()) {
         err << "rungpad: " << QtText::ToQString(refusal) << Qt::endl;
@@ -54,10 +92,22 @@ int CPdfExport::Run(const QString& out, const QString& file, QTextStream& err) {
         err << "rungpad: " << file << ": " << QtText::ToQString(error) << Qt::endl;
         return kFailed;
     }
+    std::vector<std::uint8_t> bytes;
+    if (documentation) {
+        QString problem;
+        if (!DocumentationBytes(program, header, file, bytes, problem)) {
+            err << "rungpad: " << file << ": " << problem << Qt::endl;
+            return kFailed;
+        }
+        if (!FileIo::WriteFileAtomically(out.toStdString(), bytes, error)) {
+            err << "rungpad: " << QtText::ToQString(error) << Qt::endl;
+            return kFailed;
+        }
+        return kWritten;
+    }
     // The printer writes where it likes; the result reaches OUT only through the careful writer.
     const QTemporaryDir scratch;
     const QString printed = scratch.filePath(QStringLiteral("pages.pdf"));
-    std::vector<std::uint8_t> bytes;
     if (!scratch.isValid() || !PrintToPdf(program, printed) || !ReadAll(printed, bytes)) {
         err << "rungpad: " << file << ": nothing was printed" << Qt::endl;
         return kFailed;

@@ -13,7 +13,11 @@ class CPdfExport {
   public:
     // Exit statuses as rungpad-cli's: 0 written, 2 FILE unreadable or refused, nothing to print
     // or OUT not written. Problems are reported on err, one line each.
-    static int Run(const QString& out, const QString& file, QTextStream& err);
+    // documentation: the whole documentation (title page, ladder pages with coil references,
+    // tables, instruction list, bookmarks) instead of the pages Print prints; the address notes
+    // are those of "PBitCh01.MEA" beside the program, as the editor reads them.
+    static int Run(const QString& out, const QString& file, QTextStream& err,
+                   bool documentation = false);
 };
 
 }  // namespace rungpad

@@ -7,6 +7,7 @@
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
 #include "text/QtText.h"
+#include "view/CoilRefMargin.h"
 #include "view/GridGeometry.h"
 #include "view/RungpadView.h"
 
@@ -37,6 +38,7 @@ void CRungpadView::RunLiveCheck() {
     if (!m_doc) {
         return;
     }
+    RefreshCoilReferences();
     if (!m_liveCheck) {
         m_liveCheck = std::make_unique<CLiveCheck>();
     }
@@ -69,6 +71,15 @@ bool CRungpadView::viewportEvent(QEvent* event) {
         if (LiveMarkerRect().contains(help->pos())) {
             QToolTip::showText(help->globalPos(), m_liveMessage, viewport());
             return true;
+        }
+        const LogicalPoint at = Mapping().ToLogical(help->pos());
+        if (m_coilRefs && CoilRefMargin::InColumn(at, m_program->LineCount())) {
+            const int line = (at.y - G::kGridTop) / -G::kLineHeight;
+            const QString all = CoilReferenceToolTip(line);
+            if (!all.isEmpty()) {
+                QToolTip::showText(help->globalPos(), all, viewport());
+                return true;
+            }
         }
         QToolTip::hideText();
     }
