@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "model/FileIo.h"
-#include "shell/CommandLine.h"
-#include "shell/PdfExport.h"
-#include "shell/Rungpad.h"
+#include "shell/export/PdfExport.h"
+#include "shell/frame/CommandLine.h"
+#include "shell/frame/Rungpad.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 
 #include "document/RungpadDoc.h"
 #include "model/LadProgram.h"
-#include "shell/ChildFrm.h"
-#include "shell/MainFrm.h"
-#include "shell/SignalsWindow.h"
-#include "shell/SimMonitor.h"
+#include "shell/frame/ChildFrm.h"
+#include "shell/frame/MainFrm.h"
+#include "shell/monitor/SignalsWindow.h"
+#include "shell/monitor/SimMonitor.h"
 #include "text/QtText.h"
 #include "view/RungpadView.h"
 

@@ -1,4 +1,4 @@
-#include "shell/RecoveryKeeper.h"
+#include "shell/recovery/RecoveryKeeper.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,9 +9,9 @@
 #include <unistd.h>
 
 #include "document/RungpadDoc.h"
-#include "shell/ChildFrm.h"
-#include "shell/MainFrm.h"
-#include "shell/RecoveryPrompt.h"
+#include "shell/frame/ChildFrm.h"
+#include "shell/frame/MainFrm.h"
+#include "shell/recovery/RecoveryPrompt.h"
 #include "text/QtText.h"
 
 namespace rungpad {

@@ -8,8 +8,8 @@
 #include "document/RungpadDoc.h"
 #include "model/FileIo.h"
 #include "model/OutputGuard.h"
-#include "shell/ChildFrm.h"
-#include "shell/MainFrm.h"
+#include "shell/frame/ChildFrm.h"
+#include "shell/frame/MainFrm.h"
 #include "text/QtText.h"
 #include "view/DocumentationPrinter.h"
 

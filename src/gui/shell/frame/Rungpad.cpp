@@ -1,13 +1,13 @@
-#include "shell/Rungpad.h"
+#include "shell/frame/Rungpad.h"
 
 #include <QApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextStream>
 
-#include "shell/MainFrm.h"
-#include "shell/QtRecoveryPrompt.h"
-#include "shell/RecoveryKeeper.h"
+#include "shell/frame/MainFrm.h"
+#include "shell/recovery/QtRecoveryPrompt.h"
+#include "shell/recovery/RecoveryKeeper.h"
 
 namespace rungpad {
 

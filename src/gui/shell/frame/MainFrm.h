@@ -12,7 +12,7 @@
 #include "edit/ReplaceButtons.h"
 #include "model/HostInterfaces.h"
 #include "model/SelectionState.h"
-#include "shell/QtDocumentHost.h"
+#include "shell/frame/QtDocumentHost.h"
 
 class QAction;
 class QLabel;

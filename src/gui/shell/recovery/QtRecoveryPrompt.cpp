@@ -1,4 +1,4 @@
-#include "shell/QtRecoveryPrompt.h"
+#include "shell/recovery/QtRecoveryPrompt.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "shell/SimMonitor.h"
+#include "shell/monitor/SimMonitor.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "shell/LockKeys.h"
+#include "shell/frame/LockKeys.h"
 
 #ifdef RUNGPAD_HAVE_XKB
 #include <QtGui/qguiapplication_platform.h>

@@ -1,4 +1,4 @@
-#include "shell/SignalsWindow.h"
+#include "shell/monitor/SignalsWindow.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -11,7 +11,7 @@
 #include <set>
 
 #include "model/AddressNotes.h"
-#include "shell/SimMonitor.h"
+#include "shell/monitor/SimMonitor.h"
 #include "text/QtText.h"
 #include "view/RungpadView.h"
 

@@ -9,8 +9,8 @@
 #include "analysis/ProgramDiff.h"
 #include "document/ProgramReader.h"
 #include "document/RungpadDoc.h"
-#include "shell/ChildFrm.h"
-#include "shell/MainFrm.h"
+#include "shell/frame/ChildFrm.h"
+#include "shell/frame/MainFrm.h"
 #include "view/RungpadView.h"
 
 namespace rungpad {

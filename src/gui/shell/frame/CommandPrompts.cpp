@@ -1,4 +1,4 @@
-#include "shell/CommandPrompts.h"
+#include "shell/frame/CommandPrompts.h"
 
 #include <array>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "shell/PdfExport.h"
+#include "shell/export/PdfExport.h"
 
 #include <QFile>
 #include <QPrinter>

@@ -1,4 +1,4 @@
-#include "shell/OutputNavigator.h"
+#include "shell/panels/OutputNavigator.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -7,7 +7,7 @@
 
 #include "convert/ConvertError.h"
 #include "document/RungpadDoc.h"
-#include "shell/ChildFrm.h"
+#include "shell/frame/ChildFrm.h"
 
 namespace rungpad {
 

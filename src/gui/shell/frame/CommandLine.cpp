@@ -1,4 +1,4 @@
-#include "shell/CommandLine.h"
+#include "shell/frame/CommandLine.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "shell/ChildFrm.h"
+#include "shell/frame/ChildFrm.h"
 
 #include <QAction>
 #include <QCloseEvent>

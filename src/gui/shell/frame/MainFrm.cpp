@@ -1,4 +1,4 @@
-#include "shell/MainFrm.h"
+#include "shell/frame/MainFrm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,14 +26,14 @@
 #include "document/RungpadDoc.h"
 #include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
-#include "shell/ChildFrm.h"
-#include "shell/CommandPrompts.h"
-#include "shell/CoolBar.h"
-#include "shell/LockKeys.h"
-#include "shell/OutputNavigator.h"
-#include "shell/SimMonitor.h"
-#include "shell/ToolIcons.h"
-#include "shell/XrefWindow.h"
+#include "shell/frame/ChildFrm.h"
+#include "shell/frame/CommandPrompts.h"
+#include "shell/frame/CoolBar.h"
+#include "shell/frame/LockKeys.h"
+#include "shell/frame/ToolIcons.h"
+#include "shell/monitor/SimMonitor.h"
+#include "shell/panels/OutputNavigator.h"
+#include "shell/panels/XrefWindow.h"
 #include "text/QtText.h"
 #include "view/ElementIcons.h"
 #include "view/RungpadView.h"

@@ -1,4 +1,4 @@
-#include "shell/QtDocumentHost.h"
+#include "shell/frame/QtDocumentHost.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -6,7 +6,7 @@
 #include <QMessageBox>
 
 #include "dialogs/LadInfoDlg.h"
-#include "shell/FileFilter.h"
+#include "shell/frame/FileFilter.h"
 #include "text/QtText.h"
 
 namespace rungpad {

@@ -1,4 +1,4 @@
-#include "shell/XrefWindow.h"
+#include "shell/panels/XrefWindow.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "shell/ToolIcons.h"
+#include "shell/frame/ToolIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "shell/CoolBar.h"
+#include "shell/frame/CoolBar.h"
 
 #include <QPlainTextEdit>
 

@@ -1,4 +1,4 @@
-#include "shell/FileFilter.h"
+#include "shell/frame/FileFilter.h"
 #include "text/QtText.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/RecoveryPrompt.h"
+#include "shell/recovery/RecoveryPrompt.h"
 
 class QWidget;
 
