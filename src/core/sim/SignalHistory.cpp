@@ -8,15 +8,15 @@ SignalHistory::SignalHistory(Limits limits) : m_limits(limits) {
     m_limits.maxChanges = std::max<std::size_t>(m_limits.maxChanges, 1);
 }
 
-void SignalHistory::SetSignals(const std::vector<SimSignal>& signals,
+void SignalHistory::SetSignals(const std::vector<SimSignal>& watched,
                                const std::vector<std::string>& notes) {
     std::vector<Row> rows;
-    rows.reserve(signals.size());
-    for (std::size_t i = 0; i < signals.size(); ++i) {
+    rows.reserve(watched.size());
+    for (std::size_t i = 0; i < watched.size(); ++i) {
         const auto kept = std::find_if(m_rows.begin(), m_rows.end(), [&](const Row& row) {
-            return row.signal.name == signals[i].name;
+            return row.signal.name == watched[i].name;
         });
-        Row row = kept != m_rows.end() ? std::move(*kept) : Row{signals[i], {}, {}};
+        Row row = kept != m_rows.end() ? std::move(*kept) : Row{watched[i], {}, {}};
         row.note = i < notes.size() ? notes[i] : std::string();
         rows.push_back(std::move(row));
     }
@@ -40,13 +40,25 @@ void SignalHistory::Record(std::size_t row, std::int64_t timeMs, std::uint32_t v
         return;
     }
     Row& target = m_rows[row];
-    if (!target.changes.empty()) {
-        const HistoryChange& last = target.changes.back();
+    std::deque<HistoryChange>& changes = target.changes;
+    if (!changes.empty()) {
+        const HistoryChange& last = changes.back();
         if (timeMs < last.timeMs || (last.value == value && last.forced == forced)) {
             return;
         }
+        // A later value at the same time replaces the earlier one (the display samples between
+        // scans at the time the next scan runs at); one that returns to the value before
+        // leaves no change at all.
+        if (last.timeMs == timeMs) {
+            changes.pop_back();
+            if (!changes.empty() && changes.back().value == value &&
+                changes.back().forced == forced) {
+                SetEnd(timeMs);
+                return;
+            }
+        }
     }
-    target.changes.push_back({timeMs, value, forced});
+    changes.push_back({timeMs, value, forced});
     Trim(target);
     SetEnd(timeMs);
 }

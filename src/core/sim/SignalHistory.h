@@ -44,15 +44,16 @@ class SignalHistory {
 
     explicit SignalHistory(Limits limits = kLive);
 
-    // The rows become signals (with notes[i], when given): a signal kept by name keeps its
-    // changes, a new one starts empty.
-    void SetSignals(const std::vector<SimSignal>& signals, const std::vector<std::string>& notes);
+    // The rows become the watched signals (with notes[i], when given): a signal kept by name keeps
+    // its changes, a new one starts empty.
+    void SetSignals(const std::vector<SimSignal>& watched, const std::vector<std::string>& notes);
     void AddRow(SimSignal signal, std::string note);
     // Forgets every change and the end; the rows stay.
     void Clear();
 
     // Row row holds value (forced or not) from timeMs on. Kept when it differs from the row's
-    // last change; a time before the row's last change is ignored, so time never runs back.
+    // last change, replacing a change at the same time; a time before the row's last change is
+    // ignored, so time never runs back.
     void Record(std::size_t row, std::int64_t timeMs, std::uint32_t value, bool forced);
     // Every row's value and force in memory at timeMs; the end moves to timeMs.
     void Sample(std::int64_t timeMs, const SignalMemory& memory);

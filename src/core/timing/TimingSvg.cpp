@@ -10,6 +10,10 @@ std::string TimingSvg::Render(const SignalHistory& history, double fromMs, doubl
     TimingDiagram diagram(history);
     diagram.SetWidth(width);
     diagram.SetRange(fromMs, toMs);
+    return Render(diagram, title);
+}
+
+std::string TimingSvg::Render(const TimingDiagram& diagram, std::string_view title) {
     SvgPainter painter(diagram.Width(), diagram.Height(), title);
     diagram.Draw(painter);
     return painter.Document();

@@ -6,6 +6,7 @@
 namespace rungpad {
 
 class SignalHistory;
+class TimingDiagram;
 
 // A timing diagram as an SVG document: every row of a history between two times, drawn by
 // TimingDiagram into an SvgPainter (what rungpad-cli sim --svg and the editor's Export Image
@@ -16,6 +17,8 @@ class TimingSvg {
 
     static std::string Render(const SignalHistory& history, double fromMs, double toMs,
                               double width, std::string_view title);
+    // A diagram as it is set up (range, width, rows, cursor).
+    static std::string Render(const TimingDiagram& diagram, std::string_view title);
 };
 
 }  // namespace rungpad

@@ -61,11 +61,14 @@ TEST(SignalHistory, ValueAtATime) {
     history.Record(0, 16, 5, false);
     history.Record(0, 24, 5, false);  // no change: not kept
     history.Record(0, 40, 7, false);
-    history.Record(0, 40, 9, false);  // a second change at one time: the later one holds
+    history.Record(0, 40, 9, false);  // a second change at one time: replaces the first
     history.Record(0, 32, 1, false);  // time running back: ignored
     history.Record(0, 64, 9, true);   // the same value, now forced
+    history.Record(0, 72, 4, true);
+    history.Record(0, 72, 9, true);   // back to the value before at one time: no change left
     history.Record(3, 64, 1, false);  // no such row: ignored
-    ASSERT_EQ(history.RowAt(0).changes.size(), 4u);
+    ASSERT_EQ(history.RowAt(0).changes.size(), 3u);
+    EXPECT_EQ(history.EndMs(), 72);
     const struct {
         std::int64_t timeMs;
         std::optional<std::uint32_t> value;  // none before the first change
@@ -90,10 +93,9 @@ TEST(SignalHistory, ValueAtATime) {
     }
     EXPECT_FALSE(history.ValueAt(1, 40));
     EXPECT_EQ(history.FirstAfter(0, 39), 1u);
-    EXPECT_EQ(history.FirstAfter(0, 40), 3u);
-    EXPECT_EQ(history.FirstAfter(0, 99), 4u);
+    EXPECT_EQ(history.FirstAfter(0, 40), 2u);
+    EXPECT_EQ(history.FirstAfter(0, 99), 3u);
     EXPECT_EQ(history.StartMs(), 16);
-    EXPECT_EQ(history.EndMs(), 64);
 }
 
 TEST(SignalHistory, CountLimitDropsTheOldest) {

@@ -10,6 +10,7 @@
 
 #include "sim/GridEvaluator.h"
 #include "sim/ScanEngine.h"
+#include "sim/SignalHistory.h"
 #include "sim/SimRunner.h"
 #include "sim/Stimulus.h"
 #include "sim/VcdRecording.h"
@@ -67,6 +68,9 @@ class CSimMonitor : public QObject {
 
     // The watched signals; kept across runs.
     WatchList& Watch() { return m_watch; }
+    // The changes of the watched signals in simulated time, for the timing diagram: every scan
+    // and every refresh add to it; a run starts it anew, a stop keeps it.
+    const SignalHistory& History() const { return m_history; }
     const std::vector<ScanEngine::TimerCounter>& TimersAndCounters() const { return m_boxes; }
     // Writes (or with force holds) the value valueText gives to signal, by the watch list's
     // rules, and shows it. False with problem when the value does not fit or nothing runs.
@@ -104,10 +108,13 @@ class CSimMonitor : public QObject {
     // Repaints the view for the forced marks of its contacts and coils.
     void ShowForceMarks();
     bool RunScans(std::int64_t count);
+    // The history's rows become the watch list's, when they are not already.
+    void FollowWatchList();
 
     ScanEngine m_engine;
     SimRunner m_runner{m_engine};
     WatchList m_watch;
+    SignalHistory m_history;
     std::vector<ScanEngine::TimerCounter> m_boxes;
     std::unique_ptr<Stimulus> m_stimulus;
     std::string m_stimulusPath;
