@@ -29,16 +29,16 @@ SimSignal Named(const std::string& name) {
 // Half bits, half words; bit i changes every (i % 16 + 1) scans, word i counts every scan.
 SignalHistory TenMinutesOf32Signals() {
     SignalHistory history;
-    std::vector<SimSignal> signals;
+    std::vector<SimSignal> watched;
     for (int i = 0; i < kSignals / 2; ++i) {
-        signals.push_back(Named(Bit('R', i)));
-        signals.push_back(Named("D" + std::to_string(100 + 2 * i)));
+        watched.push_back(Named(Bit('R', i)));
+        watched.push_back(Named("D" + std::to_string(100 + 2 * i)));
     }
-    history.SetSignals(signals, {});
+    history.SetSignals(watched, {});
     for (std::int64_t scan = 0; scan * kScanMs <= kRunMs; ++scan) {
-        for (std::size_t row = 0; row < signals.size(); ++row) {
+        for (std::size_t row = 0; row < watched.size(); ++row) {
             const auto i = static_cast<std::int64_t>(row / 2);
-            const auto value = signals[row].IsBit()
+            const auto value = watched[row].IsBit()
                                    ? static_cast<std::uint32_t>(scan / (i + 1) % 2)
                                    : static_cast<std::uint32_t>((scan * (i + 1)) % 65536);
             history.Record(row, scan * kScanMs, value, scan > 1000 && scan < 2000 && i == 3);

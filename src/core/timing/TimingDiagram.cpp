@@ -32,6 +32,7 @@ constexpr double kTraceInset = 6;    // between a row's edges and its high and l
 constexpr double kCrossing = 3;      // half the width of a bus segment's crossing
 constexpr double kTextBaseline = 4;  // below a row's middle
 constexpr double kMinTickPixels = 90;
+constexpr double kMinEdgeGap = 3;  // pixels between steps drawn apart
 
 // Text cut to at most width pixels of the diagram's font ("..." at the end when cut); CJK
 // characters count twice.
@@ -58,22 +59,51 @@ std::string Fitted(const std::string& text, double width) {
     return text;
 }
 
-// A span of a row between two pixel positions, with the change in effect over it.
-struct Span {
+// The last index of changes in [from, to] at or before timeMs, changes[from] being so: a
+// galloping search, since the next column's last change is mostly near.
+std::size_t LastAtOrBefore(const std::deque<HistoryChange>& changes, std::size_t from,
+                           std::size_t to, std::int64_t timeMs) {
+    std::size_t low = from;
+    std::size_t step = 1;
+    while (step <= to - low && changes[low + step].timeMs <= timeMs) {
+        low += step;
+        step *= 2;
+    }
+    std::size_t high = low + std::min(step, to - low + 1);  // past the last at or before
+    while (high - low > 1) {
+        const std::size_t middle = low + (high - low) / 2;
+        (changes[middle].timeMs <= timeMs ? low : high) = middle;
+    }
+    return low;
+}
+
+}  // namespace
+
+// A span of a row between two pixel positions, with the change in effect over it; a block is a
+// run of columns that each hold several changes.
+struct TimingDiagram::Span {
     double from = 0;
     double to = 0;
     std::size_t change = 0;
+    bool block = false;
 };
 
 // The part of a row's changes the diagram shows.
-struct ShownChanges {
+struct TimingDiagram::ShownChanges {
     std::size_t first = 0;  // in effect at the left edge (or the first change, if later)
     std::size_t last = 0;   // the last one at or before the right end
     double startX = 0;
     double endX = 0;
 };
 
-}  // namespace
+// One step of a row's trace: a pixel column with one change, or adjacent columns (x to xEnd)
+// that each hold several (dense), and the change in effect after it.
+struct TimingDiagram::Edge {
+    double x = 0;
+    double xEnd = 0;
+    std::size_t change = 0;
+    bool dense = false;
+};
 
 void TimingDiagram::SetRange(double fromMs, double toMs) {
     m_fromMs = fromMs;
@@ -236,12 +266,9 @@ void TimingDiagram::DrawTrace(DiagramPainter& painter, std::size_t row, double t
     part.startX = XOf(std::max(m_fromMs, static_cast<double>(changes[part.first].timeMs)));
     part.endX = XOf(endMs);
 
-    // One step per pixel column that holds changes: x, the last change in it, more than one.
-    struct Edge {
-        double x;
-        std::size_t change;
-        bool dense;
-    };
+    // One step per pixel column that holds changes; steps closer than kMinEdgeGap make one
+    // dense step, drawn as a solid block, so a row costs a few calls however many changes it
+    // shows (and the eye could not tell those changes apart).
     std::vector<Edge> edges;
     for (std::size_t current = part.first; current < part.last;) {
         const std::size_t next = current + 1;
@@ -249,19 +276,38 @@ void TimingDiagram::DrawTrace(DiagramPainter& painter, std::size_t row, double t
         // The last change before the next column begins.
         const double nextColumnMs = std::min(TimeAt(column + 1), endMs + 1);
         const auto lastMs = static_cast<std::int64_t>(std::ceil(nextColumnMs)) - 1;
-        std::size_t last = m_history.FirstAfter(row, lastMs);
-        last = std::clamp(last > 0 ? last - 1 : 0, next, part.last);
-        edges.push_back({column + 0.5, last, last > next});
+        const std::size_t last = LastAtOrBefore(changes, next, part.last, lastMs);
+        const double x = column + 0.5;
+        if (!edges.empty() && x - edges.back().xEnd < kMinEdgeGap) {
+            edges.back().xEnd = x;
+            edges.back().change = last;
+            edges.back().dense = true;
+        } else {
+            edges.push_back({x, x, last, last > next});
+        }
         current = last;
     }
 
-    // Forced spans, shaded and marked at their start.
-    std::vector<Span> forced;
     std::vector<Span> segments{{part.startX, part.endX, part.first}};
     for (const Edge& edge : edges) {
         segments.back().to = edge.x;
-        segments.push_back({edge.x, part.endX, edge.change});
+        if (edge.xEnd > edge.x) {
+            segments.push_back({edge.x, edge.xEnd, edge.change, true});
+        }
+        segments.push_back({edge.xEnd, part.endX, edge.change});
     }
+    DrawForces(painter, changes, segments, top);
+    if (m_history.RowAt(row).signal.IsBit()) {
+        DrawBitTrace(painter, changes, part, edges, segments, top);
+    } else {
+        DrawBusTrace(painter, changes, part, edges, segments, top);
+    }
+}
+
+void TimingDiagram::DrawForces(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
+                               const std::vector<Span>& segments, double top) {
+    // Forced spans, shaded and marked at their start.
+    std::vector<Span> forced;
     for (const Span& segment : segments) {
         if (!changes[segment.change].forced) {
             continue;
@@ -276,47 +322,62 @@ void TimingDiagram::DrawTrace(DiagramPainter& painter, std::size_t row, double t
         painter.FillRect(span.from, top + 1, span.to - span.from, kRowHeight - 2, kForcedBand);
         painter.FillRect(span.from, top + 1, 3, kRowHeight - 2, kForcedMark);
     }
+}
 
+void TimingDiagram::DrawBitTrace(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
+                                 const ShownChanges& part, const std::vector<Edge>& edges,
+                                 const std::vector<Span>& segments, double top) {
     const double high = top + kTraceInset;
     const double low = top + kRowHeight - kTraceInset;
-    const bool bit = m_history.RowAt(row).signal.IsBit();
-    if (bit) {
-        for (const Span& segment : segments) {
-            if (changes[segment.change].value != 0) {
-                painter.FillRect(segment.from, high, segment.to - segment.from, low - high,
-                                 kHighFill);
-            }
+    for (const Span& segment : segments) {
+        if (segment.block) {
+            painter.FillRect(segment.from, high, segment.to - segment.from, low - high, kTrace);
+        } else if (changes[segment.change].value != 0) {
+            painter.FillRect(segment.from, high, segment.to - segment.from, low - high, kHighFill);
         }
-        const auto level = [&](std::size_t i) { return changes[i].value != 0 ? high : low; };
-        std::vector<DiagramPoint> points{{part.startX, level(part.first)}};
-        std::size_t before = part.first;
-        for (const Edge& edge : edges) {
-            points.push_back({edge.x, level(before)});
-            if (edge.dense) {
-                points.push_back({edge.x, high});
-                points.push_back({edge.x, low});
-            }
-            points.push_back({edge.x, level(edge.change)});
-            before = edge.change;
-        }
-        points.push_back({part.endX, level(before)});
-        painter.Polyline(points, kTrace);
-        return;
     }
+    const auto level = [&](std::size_t i) { return changes[i].value != 0 ? high : low; };
+    std::vector<DiagramPoint> points{{part.startX, level(part.first)}};
+    std::size_t before = part.first;
+    for (const Edge& edge : edges) {
+        points.push_back({edge.x, level(before)});
+        if (edge.dense) {
+            points.insert(points.end(), {{edge.x, high}, {edge.x, low}, {edge.xEnd, low}});
+        }
+        points.push_back({edge.xEnd, level(edge.change)});
+        before = edge.change;
+    }
+    points.push_back({part.endX, level(before)});
+    painter.Polyline(points, kTrace);
+}
+
+void TimingDiagram::DrawBusTrace(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
+                                 const ShownChanges& part, const std::vector<Edge>& edges,
+                                 const std::vector<Span>& segments, double top) {
+    const double high = top + kTraceInset;
+    const double low = top + kRowHeight - kTraceInset;
     const double middle = top + kRowHeight / 2;
     std::vector<DiagramPoint> upper{{part.startX, high}};
     std::vector<DiagramPoint> lower{{part.startX, low}};
     for (const Edge& edge : edges) {
-        upper.insert(upper.end(),
-                     {{edge.x - kCrossing, high}, {edge.x, middle}, {edge.x + kCrossing, high}});
-        lower.insert(lower.end(),
-                     {{edge.x - kCrossing, low}, {edge.x, middle}, {edge.x + kCrossing, low}});
+        upper.insert(upper.end(), {{edge.x - kCrossing, high},
+                                   {edge.x, middle},
+                                   {edge.xEnd, middle},
+                                   {edge.xEnd + kCrossing, high}});
+        lower.insert(lower.end(), {{edge.x - kCrossing, low},
+                                   {edge.x, middle},
+                                   {edge.xEnd, middle},
+                                   {edge.xEnd + kCrossing, low}});
     }
     upper.push_back({part.endX, high});
     lower.push_back({part.endX, low});
     painter.Polyline(upper, kTrace);
     painter.Polyline(lower, kTrace);
     for (const Span& segment : segments) {
+        if (segment.block) {
+            painter.FillRect(segment.from, high, segment.to - segment.from, low - high, kTrace);
+            continue;
+        }
         const std::string text = ValueText(changes[segment.change].value);
         const double room = segment.to - segment.from - 2 * kCrossing;
         if (room >= static_cast<double>(text.size()) * DiagramPainter::kCharWidth + 2) {

@@ -2,14 +2,17 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "timing/DiagramPainter.h"
 
 namespace rungpad {
 
 class SignalHistory;
+struct HistoryChange;
 struct SimSignal;
 
 // The timing diagram of a signal history between two times, as a logic analyser shows it: a
@@ -65,10 +68,22 @@ class TimingDiagram {
     static std::int64_t TickStep(double msPerPixel, double minPixels);
 
   private:
+    struct Span;
+    struct ShownChanges;
+    struct Edge;
+
     void DrawRuler(DiagramPainter& painter) const;
     void DrawTickLabel(DiagramPainter& painter, double x, const std::string& label) const;
     void DrawRow(DiagramPainter& painter, std::size_t row, double top) const;
     void DrawTrace(DiagramPainter& painter, std::size_t row, double top) const;
+    static void DrawForces(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
+                           const std::vector<Span>& segments, double top);
+    static void DrawBitTrace(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
+                             const ShownChanges& part, const std::vector<Edge>& edges,
+                             const std::vector<Span>& segments, double top);
+    static void DrawBusTrace(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
+                             const ShownChanges& part, const std::vector<Edge>& edges,
+                             const std::vector<Span>& segments, double top);
     void DrawCursor(DiagramPainter& painter) const;
     // The time the value column shows.
     std::int64_t ValueTime() const;

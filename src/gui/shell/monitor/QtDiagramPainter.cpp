@@ -1,11 +1,16 @@
 #include "shell/monitor/QtDiagramPainter.h"
 
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 
 namespace rungpad {
 
 namespace {
+
+constexpr char kFirstPrintable = ' ';
+constexpr char kLastPrintable = '~';
 
 QColor ToQColor(DiagramColor color) {
     return {color.red, color.green, color.blue};
@@ -14,9 +19,24 @@ QColor ToQColor(DiagramColor color) {
 }  // namespace
 
 CQtDiagramPainter::CQtDiagramPainter(QPainter& painter)
-    : m_painter(painter), m_metrics(DiagramFont(), painter.device()) {
+    : m_painter(painter),
+      m_metrics(DiagramFont(), painter.device()),
+      m_glyphs(QRawFont::fromFont(DiagramFont())) {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setFont(DiagramFont());
+    QString printable;
+    for (char c = kFirstPrintable; c <= kLastPrintable; ++c) {
+        printable += QLatin1Char(c);
+    }
+    const QList<quint32> indexes = m_glyphs.glyphIndexesForString(printable);
+    if (!m_glyphs.isValid() || indexes.size() != printable.size() || indexes.contains(0)) {
+        m_glyphs = QRawFont();
+        return;
+    }
+    for (qsizetype i = 0; i < indexes.size(); ++i) {
+        m_glyphIndex[static_cast<std::size_t>(kFirstPrintable + i)] = indexes[i];
+    }
+    m_advance = m_glyphs.advancesForGlyphIndexes(QList<quint32>{indexes.front()}).front().x();
 }
 
 QFont CQtDiagramPainter::DiagramFont() {
@@ -47,14 +67,43 @@ void CQtDiagramPainter::Polyline(std::span<const DiagramPoint> points, DiagramCo
 
 void CQtDiagramPainter::Text(double x, double y, std::string_view text, DiagramColor color,
                              Align align) {
+    m_painter.setPen(ToQColor(color));
+    if (DrawAscii(x, y, text, align)) {
+        return;
+    }
     const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     double left = x;
     if (align != Align::kLeft) {
         const double width = m_metrics.horizontalAdvance(shown);
         left -= align == Align::kCenter ? width / 2 : width;
     }
-    m_painter.setPen(ToQColor(color));
     m_painter.drawText(QPointF(left, y), shown);
+}
+
+bool CQtDiagramPainter::DrawAscii(double x, double y, std::string_view text, Align align) {
+    const bool printable = std::all_of(text.begin(), text.end(), [](char c) {
+        return c >= kFirstPrintable && c <= kLastPrintable;
+    });
+    if (!m_glyphs.isValid() || !printable || text.empty()) {
+        return false;
+    }
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+    indexes.reserve(static_cast<qsizetype>(text.size()));
+    positions.reserve(static_cast<qsizetype>(text.size()));
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        indexes.append(m_glyphIndex[static_cast<unsigned char>(text[i])]);
+        positions.append({static_cast<double>(i) * m_advance, 0});
+    }
+    const double width = static_cast<double>(text.size()) * m_advance;
+    const double left =
+        align == Align::kLeft ? x : (align == Align::kCenter ? x - width / 2 : x - width);
+    QGlyphRun run;
+    run.setRawFont(m_glyphs);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    m_painter.drawGlyphRun(QPointF(left, y), run);
+    return true;
 }
 
 }  // namespace rungpad

@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QRawFont>
+#include <array>
 
 #include "timing/DiagramPainter.h"
 
@@ -11,7 +13,9 @@ namespace rungpad {
 
 // The timing diagram's painter on a QPainter (the dock, its PNG images): the same calls as the
 // SVG painter, in the fixed-pitch font the diagram measures its texts with. Lines are one pixel
-// wide and not smoothed, as the diagram puts them on pixel centres.
+// wide and not smoothed, as the diagram puts them on pixel centres. Texts of ASCII characters
+// (addresses, values, times) are drawn from the font's glyphs directly: laying them out would
+// cost more than the rest of the diagram.
 class CQtDiagramPainter : public DiagramPainter {
   public:
     explicit CQtDiagramPainter(QPainter& painter);
@@ -24,8 +28,15 @@ class CQtDiagramPainter : public DiagramPainter {
     static QFont DiagramFont();
 
   private:
+    // Draws an ASCII text from the font's glyphs, without laying it out; false when the font
+    // has no glyphs to hand.
+    bool DrawAscii(double x, double y, std::string_view text, Align align);
+
     QPainter& m_painter;
     QFontMetricsF m_metrics;
+    QRawFont m_glyphs;
+    std::array<quint32, 128> m_glyphIndex{};
+    double m_advance = 0;
 };
 
 }  // namespace rungpad
