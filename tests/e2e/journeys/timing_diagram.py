@@ -92,7 +92,7 @@ def run(s):
                          check=True).stdout
     image = Image.from_ppm(ppm)
     exported = find_diagram(image)
-    check(exported is not None and exported[:2] == (0, 0), "no ruler at the image's top left")
+    check(exported is not None and exported[1] == 0, "no ruler along the image's top")
     for row in (0, 1):
         check(rising_edges(image, 0, 0, image.width, row),
               f"no rising edge in row {row} of the exported image")

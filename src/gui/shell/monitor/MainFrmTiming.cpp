@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "document/DocumentHost.h"
+#include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
 #include "shell/monitor/TimingDiagramWindow.h"
 #include "shell/panels/XrefWindow.h"
@@ -21,7 +22,9 @@ constexpr int kDockHeight = 300;
 
 void CMainFrame::CreateTimingDiagram(QMenu* menu) {
     m_timing = new CTimingDiagramWindow(*m_sim, this);
+    // Above the output window, which stays along the bottom.
     addDockWidget(Qt::BottomDockWidgetArea, m_timing, Qt::Vertical);
+    splitDockWidget(m_timing, m_output, Qt::Vertical);
     m_timing->hide();
     QAction* toggle = m_timing->toggleViewAction();
     toggle->setText(QStringLiteral("Timing Diagram(&D)"));
