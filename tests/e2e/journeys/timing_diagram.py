@@ -14,18 +14,8 @@ ROW_HEIGHT, RULER_HEIGHT, PLOT_LEFT = 28, 30, 270
 
 
 def find_diagram(shot):
-    """(left, top, right) of the diagram: its ruler, the widest band of the ruler's colour."""
-    band = bytes(RULER) * 200
-    for y in range(shot.height):
-        row = shot.rgb[y * shot.width * 3:(y + 1) * shot.width * 3]
-        at = row.find(band)
-        if at >= 0 and at % 3 == 0:
-            left = at // 3
-            right = left
-            while right < shot.width and shot.pixel(right, y) == RULER:
-                right += 1
-            return left, y, right
-    return None
+    """(left, top, right) of the diagram: its ruler, the first wide band of the ruler's colour."""
+    return shot.find_band(RULER, 200)
 
 
 def rising_edges(image, left, top, right, row):
