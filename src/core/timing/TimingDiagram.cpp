@@ -59,17 +59,30 @@ std::string Fitted(const std::string& text, double width) {
     return text;
 }
 
-// The last index of changes in [from, to] at or before timeMs, changes[from] being so: a
-// galloping search, since the next column's last change is mostly near.
+// The last index of changes in [from, to] at or before timeMs, changes[from] being so. The
+// search gallops from hint, where the answer is expected (a column holds about as many changes
+// as the one before), then bisects: few reads, all near each other.
 std::size_t LastAtOrBefore(const std::deque<HistoryChange>& changes, std::size_t from,
-                           std::size_t to, std::int64_t timeMs) {
-    std::size_t low = from;
+                           std::size_t to, std::int64_t timeMs, std::size_t hint) {
+    std::size_t low = from;     // at or before timeMs
+    std::size_t high = to + 1;  // after timeMs, or past the end
+    const std::size_t at = std::clamp(hint, from, to);
     std::size_t step = 1;
-    while (step <= to - low && changes[low + step].timeMs <= timeMs) {
-        low += step;
-        step *= 2;
+    if (changes[at].timeMs <= timeMs) {
+        low = at;
+        while (step <= to - low && changes[low + step].timeMs <= timeMs) {
+            low += step;
+            step *= 2;
+        }
+        high = low + std::min(step, to - low + 1);
+    } else {
+        high = at;
+        while (high - from > step && changes[high - step].timeMs > timeMs) {
+            high -= step;
+            step *= 2;
+        }
+        low = high - std::min(step, high - from);
     }
-    std::size_t high = low + std::min(step, to - low + 1);  // past the last at or before
     while (high - low > 1) {
         const std::size_t middle = low + (high - low) / 2;
         (changes[middle].timeMs <= timeMs ? low : high) = middle;
@@ -160,16 +173,15 @@ std::int64_t TimingDiagram::ValueTime() const {
 }
 
 void TimingDiagram::Draw(DiagramPainter& painter) const {
-    painter.FillRect(0, 0, m_width, Height(), kBackground);
     DrawRuler(painter);
     const std::size_t shown = ShownRows();
     const double bottom = Height() - 1;
+    // Each pixel filled once: rows white and striped in turn, then the line below them.
     for (std::size_t i = 0; i < shown; ++i) {
-        if (i % 2 == 1) {
-            painter.FillRect(0, kRulerHeight + static_cast<double>(i) * kRowHeight, m_width,
-                             kRowHeight, kStripe);
-        }
+        painter.FillRect(0, kRulerHeight + static_cast<double>(i) * kRowHeight, m_width, kRowHeight,
+                         i % 2 == 1 ? kStripe : kBackground);
     }
+    painter.FillRect(0, bottom, m_width, 1, kBackground);
     const std::int64_t step = TickStep(MsPerPixel(), kMinTickPixels);
     for (auto t = static_cast<std::int64_t>(std::ceil(m_fromMs / static_cast<double>(step))) * step;
          static_cast<double>(t) <= m_toMs; t += step) {
@@ -270,13 +282,15 @@ void TimingDiagram::DrawTrace(DiagramPainter& painter, std::size_t row, double t
     // dense step, drawn as a solid block, so a row costs a few calls however many changes it
     // shows (and the eye could not tell those changes apart).
     std::vector<Edge> edges;
+    std::size_t perColumn = 0;  // changes in the column before
     for (std::size_t current = part.first; current < part.last;) {
         const std::size_t next = current + 1;
         const double column = std::floor(XOf(static_cast<double>(changes[next].timeMs)));
         // The last change before the next column begins.
         const double nextColumnMs = std::min(TimeAt(column + 1), endMs + 1);
         const auto lastMs = static_cast<std::int64_t>(std::ceil(nextColumnMs)) - 1;
-        const std::size_t last = LastAtOrBefore(changes, next, part.last, lastMs);
+        const std::size_t last = LastAtOrBefore(changes, next, part.last, lastMs, next + perColumn);
+        perColumn = last - next;
         const double x = column + 0.5;
         if (!edges.empty() && x - edges.back().xEnd < kMinEdgeGap) {
             edges.back().xEnd = x;

@@ -25,10 +25,8 @@ CTimingDiagramView::CTimingDiagramView(QWidget* parent) : QAbstractScrollArea(pa
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    viewport()->setAutoFillBackground(true);
-    QPalette palette = viewport()->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    viewport()->setPalette(palette);
+    // The diagram paints every pixel it covers; the rest is filled in paintEvent.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(false);
     setMinimumHeight(static_cast<int>(TimingDiagram::kRulerHeight + 2 * TimingDiagram::kRowHeight));
 }
@@ -230,11 +228,17 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
     static_cast<void>(event);
     QPainter painter(viewport());
     if (!m_history || m_history->RowCount() == 0) {
+        painter.fillRect(viewport()->rect(), Qt::white);
         DrawHint(painter);
         return;
     }
+    const TimingDiagram diagram = Diagram(false);
     CQtDiagramPainter diagramPainter(painter);
-    Diagram(false).Draw(diagramPainter);
+    diagram.Draw(diagramPainter);
+    const int below = static_cast<int>(std::ceil(diagram.Height()));
+    painter.fillRect(0, below, viewport()->width(), viewport()->height() - below, Qt::white);
+    const int right = static_cast<int>(std::ceil(diagram.Width()));
+    painter.fillRect(right, 0, viewport()->width() - right, below, Qt::white);
 }
 
 void CTimingDiagramView::DrawHint(QPainter& painter) const {
