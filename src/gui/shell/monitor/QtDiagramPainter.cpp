@@ -39,6 +39,14 @@ CQtDiagramPainter::CQtDiagramPainter(QPainter& painter)
     m_advance = m_glyphs.advancesForGlyphIndexes(QList<quint32>{indexes.front()}).front().x();
 }
 
+CQtDiagramPainter::~CQtDiagramPainter() {
+    DrawHeldTexts();
+}
+
+void CQtDiagramPainter::EndGroup() {
+    DrawHeldTexts();
+}
+
 QFont CQtDiagramPainter::DiagramFont() {
     // DejaVu Sans Mono advances 7.2 pixels a character at 12 pixels, as the diagram measures.
     QFont font(QStringLiteral("DejaVu Sans Mono"));
@@ -67,10 +75,11 @@ void CQtDiagramPainter::Polyline(std::span<const DiagramPoint> points, DiagramCo
 
 void CQtDiagramPainter::Text(double x, double y, std::string_view text, DiagramColor color,
                              Align align) {
-    m_painter.setPen(ToQColor(color));
-    if (DrawAscii(x, y, text, align)) {
+    if (DrawAscii(x, y, text, color, align)) {
         return;
     }
+    DrawHeldTexts();  // in the order they came
+    m_painter.setPen(ToQColor(color));
     const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     double left = x;
     if (align != Align::kLeft) {
@@ -80,30 +89,39 @@ void CQtDiagramPainter::Text(double x, double y, std::string_view text, DiagramC
     m_painter.drawText(QPointF(left, y), shown);
 }
 
-bool CQtDiagramPainter::DrawAscii(double x, double y, std::string_view text, Align align) {
+bool CQtDiagramPainter::DrawAscii(double x, double y, std::string_view text, DiagramColor color,
+                                  Align align) {
     const bool printable = std::all_of(text.begin(), text.end(), [](char c) {
         return c >= kFirstPrintable && c <= kLastPrintable;
     });
     if (!m_glyphs.isValid() || !printable || text.empty()) {
         return false;
     }
-    QList<quint32> indexes;
-    QList<QPointF> positions;
-    indexes.reserve(static_cast<qsizetype>(text.size()));
-    positions.reserve(static_cast<qsizetype>(text.size()));
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        indexes.append(m_glyphIndex[static_cast<unsigned char>(text[i])]);
-        positions.append({static_cast<double>(i) * m_advance, 0});
-    }
     const double width = static_cast<double>(text.size()) * m_advance;
     const double left =
         align == Align::kLeft ? x : (align == Align::kCenter ? x - width / 2 : x - width);
-    QGlyphRun run;
-    run.setRawFont(m_glyphs);
-    run.setGlyphIndexes(indexes);
-    run.setPositions(positions);
-    m_painter.drawGlyphRun(QPointF(left, y), run);
+    auto held = std::find_if(m_held.begin(), m_held.end(),
+                             [color](const HeldTexts& texts) { return texts.color == color; });
+    if (held == m_held.end()) {
+        held = m_held.insert(m_held.end(), HeldTexts{color, {}, {}});
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        held->glyphs.append(m_glyphIndex[static_cast<unsigned char>(text[i])]);
+        held->positions.append({left + static_cast<double>(i) * m_advance, y});
+    }
     return true;
+}
+
+void CQtDiagramPainter::DrawHeldTexts() {
+    for (const HeldTexts& texts : m_held) {
+        QGlyphRun run;
+        run.setRawFont(m_glyphs);
+        run.setGlyphIndexes(texts.glyphs);
+        run.setPositions(texts.positions);
+        m_painter.setPen(ToQColor(texts.color));
+        m_painter.drawGlyphRun(QPointF(0, 0), run);
+    }
+    m_held.clear();
 }
 
 }  // namespace rungpad

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QRawFont>
 #include <array>
+#include <vector>
 
 #include "timing/DiagramPainter.h"
 
@@ -19,6 +20,14 @@ namespace rungpad {
 class CQtDiagramPainter : public DiagramPainter {
   public:
     explicit CQtDiagramPainter(QPainter& painter);
+    // Draws the texts still held.
+    ~CQtDiagramPainter() override;
+    CQtDiagramPainter(const CQtDiagramPainter&) = delete;
+    CQtDiagramPainter& operator=(const CQtDiagramPainter&) = delete;
+
+    // Texts of a part are held and drawn at its end, one call a colour, above its other shapes
+    // (as the diagram draws them).
+    void EndGroup() override;
 
     void FillRect(double x, double y, double width, double height, DiagramColor color) override;
     void Polyline(std::span<const DiagramPoint> points, DiagramColor color) override;
@@ -30,13 +39,22 @@ class CQtDiagramPainter : public DiagramPainter {
   private:
     // Draws an ASCII text from the font's glyphs, without laying it out; false when the font
     // has no glyphs to hand.
-    bool DrawAscii(double x, double y, std::string_view text, Align align);
+    bool DrawAscii(double x, double y, std::string_view text, DiagramColor color, Align align);
+    void DrawHeldTexts();
+
+    // The glyphs of the texts held in one colour, at their places.
+    struct HeldTexts {
+        DiagramColor color;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+    };
 
     QPainter& m_painter;
     QFontMetricsF m_metrics;
     QRawFont m_glyphs;
     std::array<quint32, 128> m_glyphIndex{};
     double m_advance = 0;
+    std::vector<HeldTexts> m_held;
 };
 
 }  // namespace rungpad
