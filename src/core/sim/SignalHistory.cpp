@@ -21,10 +21,12 @@ void SignalHistory::SetSignals(const std::vector<SimSignal>& watched,
         rows.push_back(std::move(row));
     }
     m_rows = std::move(rows);
+    ++m_revision;
 }
 
 void SignalHistory::AddRow(SimSignal signal, std::string note) {
     m_rows.push_back({std::move(signal), std::move(note), {}});
+    ++m_revision;
 }
 
 void SignalHistory::Clear() {
@@ -33,6 +35,7 @@ void SignalHistory::Clear() {
     }
     m_endMs = 0;
     m_dropped = 0;
+    ++m_revision;
 }
 
 void SignalHistory::Record(std::size_t row, std::int64_t timeMs, std::uint32_t value, bool forced) {
@@ -50,6 +53,7 @@ void SignalHistory::Record(std::size_t row, std::int64_t timeMs, std::uint32_t v
         // scans at the time the next scan runs at); one that returns to the value before
         // leaves no change at all.
         if (last.timeMs == timeMs) {
+            ++m_revision;
             changes.pop_back();
             if (!changes.empty() && changes.back().value == value &&
                 changes.back().forced == forced) {
@@ -59,6 +63,7 @@ void SignalHistory::Record(std::size_t row, std::int64_t timeMs, std::uint32_t v
         }
     }
     changes.push_back({timeMs, value, forced});
+    ++m_revision;
     Trim(target);
     SetEnd(timeMs);
 }
@@ -72,7 +77,10 @@ void SignalHistory::Sample(std::int64_t timeMs, const SignalMemory& memory) {
 }
 
 void SignalHistory::SetEnd(std::int64_t timeMs) {
-    m_endMs = std::max(m_endMs, timeMs);
+    if (timeMs > m_endMs) {
+        m_endMs = timeMs;
+        ++m_revision;
+    }
 }
 
 void SignalHistory::Trim(Row& row) {

@@ -78,6 +78,9 @@ class SignalHistory {
     std::size_t ChangeBytes() const;
     // How many changes the limits dropped so far.
     std::uint64_t DroppedChanges() const { return m_dropped; }
+    // Counts every change to the history (rows, changes, end): a view that saw this number
+    // has nothing new to show while it stays.
+    std::uint64_t Revision() const { return m_revision; }
 
   private:
     void Trim(Row& row);
@@ -86,6 +89,7 @@ class SignalHistory {
     std::vector<Row> m_rows;
     std::int64_t m_endMs = 0;
     std::uint64_t m_dropped = 0;
+    std::uint64_t m_revision = 0;
 };
 
 }  // namespace rungpad

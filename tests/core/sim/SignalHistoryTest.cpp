@@ -59,7 +59,9 @@ TEST(SignalHistory, ValueAtATime) {
     SignalHistory history;
     history.SetSignals({Named("R100")}, {});
     history.Record(0, 16, 5, false);
-    history.Record(0, 24, 5, false);  // no change: not kept
+    const std::uint64_t revision = history.Revision();
+    history.Record(0, 24, 5, false);          // no change: not kept
+    EXPECT_EQ(history.Revision(), revision);  // nothing new to show
     history.Record(0, 40, 7, false);
     history.Record(0, 40, 9, false);  // a second change at one time: replaces the first
     history.Record(0, 32, 1, false);  // time running back: ignored

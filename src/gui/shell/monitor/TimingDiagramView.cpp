@@ -262,6 +262,11 @@ void CTimingDiagramView::resizeEvent(QResizeEvent* event) {
     ShowRange();
 }
 
+void CTimingDiagramView::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    ShowRange();  // the history went on while hidden
+}
+
 void CTimingDiagramView::wheelEvent(QWheelEvent* event) {
     const QPoint delta = event->angleDelta();
     if (event->modifiers() & Qt::ControlModifier) {

@@ -158,8 +158,11 @@ bool CTimingDiagramWindow::ExportImage(const std::string& path, std::string& err
 }
 
 void CTimingDiagramWindow::OnRefreshed() {
-    // Drawing costs only while the window is seen.
-    if (!m_trace && isVisible()) {
+    // Drawing costs only while the window is seen and the run brought something new (not
+    // while it is paused).
+    const std::uint64_t revision = m_monitor.History().Revision();
+    if (!m_trace && isVisible() && revision != m_shownRevision) {
+        m_shownRevision = revision;
         m_view->HistoryChanged();
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDockWidget>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -59,6 +60,7 @@ class CTimingDiagramWindow : public QDockWidget {
     QLabel* m_status = nullptr;
     QAction* m_follow = nullptr;
     QAction* m_export = nullptr;
+    std::uint64_t m_shownRevision = 0;  // of the live history, when last shown
 };
 
 }  // namespace rungpad
