@@ -39,16 +39,14 @@ void CMainFrame::CreateTimingDiagram(QMenu* menu) {
     connect(m_timing, &CTimingDiagramWindow::ExportRequested, this,
             &CMainFrame::OnExportTimingImage);
 
-    // File > Open Trace..., after Open: a trace needs no document.
+    // File > Open Trace..., after the specified items, before the recent files: a trace needs
+    // no document, so it stays in the short menu too.
     auto* openTrace = new QAction(QStringLiteral("Open Trace(&K)..."), this);
     openTrace->setStatusTip(
         QStringLiteral("Shows a VCD file of a simulation run or a failed ladder test in the "
                        "Timing Diagram window"));
     connect(openTrace, &QAction::triggered, this, &CMainFrame::OnOpenTrace);
-    const QList<QAction*> items = m_fileMenu->actions();
-    const qsizetype open = items.indexOf(m_openAct);
-    m_fileMenu->insertAction(open >= 0 && open + 1 < items.size() ? items[open + 1] : nullptr,
-                             openTrace);
+    m_fileMenu->insertAction(m_recentSeparator, openTrace);
 }
 
 void CMainFrame::ShowTimingDiagram() {
