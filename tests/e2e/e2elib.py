@@ -109,6 +109,22 @@ class Image:
         """Number of pixels of rect that differ between two screenshots."""
         return sum(1 for a, b in zip(self.region(*rect), other.region(*rect)) if a != b)
 
+    def find_band(self, colour, length):
+        """(left, y, right) of the first run of at least length pixels of colour, top down; None
+        when there is none."""
+        band = bytes(colour) * length
+        for y in range(self.height):
+            row = self.rgb[y * self.width * 3:(y + 1) * self.width * 3]
+            at = row.find(band)
+            while at >= 0 and at % 3 != 0:
+                at = row.find(band, at + 1)
+            if at >= 0:
+                right = at // 3
+                while right < self.width and self.pixel(right, y) == tuple(colour):
+                    right += 1
+                return at // 3, y, right
+        return None
+
     def column(self, x):
         """The red channel of one column, as bytes (fast to scan with regular expressions)."""
         return self.rgb[x * 3::self.width * 3]

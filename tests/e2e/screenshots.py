@@ -1,12 +1,13 @@
 """Makes the README's screenshots with the real editor under Xvfb: the main window with the
 example program, the output and instruction windows after Convert, the print preview and
-monitor mode and its Signals window, the coil references beside the diagram and a page of the
-printed documentation.
+monitor mode with its Signals and Timing Diagram windows, the coil references beside the diagram
+and a page of the printed documentation.
 Run through scripts/screenshots.sh."""
 
 import os
 import subprocess
 import sys
+import time
 
 from e2elib import main_options, run_session
 
@@ -65,6 +66,19 @@ def run(s, out):
         s.key("Return")
     s.click(*grid.cell_center(3, 13))  # the focus (and the blinking cursor) off the address box
     s.save(s.wait_settled(), "monitor-signals", folder=out)
+
+    # The Timing Diagram below the diagram: the stop button pressed (the latch and the timer's
+    # output drop), then the start button (both back on), the cursor on the run.
+    s.key("alt+s", "d")
+    left, top, right = s.wait_screen(lambda image: image.find_band((232, 235, 240), 200),
+                                     "the timing diagram").find_band((232, 235, 240), 200)
+    for column in (1, 1, 0, 0):
+        time.sleep(0.8)
+        s.click(*grid.cell_center(column, 0))
+    time.sleep(1.5)
+    s.key("alt+s", "p")  # paused, so that the picture holds still
+    s.click(right - 60, top + 30 + 14)
+    s.save(s.wait_settled(), "timing-diagram", folder=out)
     s.key("F5")
 
 

@@ -10,7 +10,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <deque>
 
 #include "GuiTestSupport.h"
 #include "MainFrameTest.h"
@@ -28,6 +27,7 @@
 
 using namespace rungpad;
 using rungpad::test::FindAction;
+using rungpad::test::PathHost;
 
 namespace {
 
@@ -73,32 +73,6 @@ class PaintedRegion : public QObject {
         return false;
     }
     QRegion region;
-};
-
-// Answers the file choosers with the paths queued, then cancels.
-class PathHost final : public DocumentHost {
-  public:
-    bool EditLadderInfo(LadInfoFields&) override { return false; }
-    std::optional<std::string> ChooseSaveFile(const FileChooserRequest& request) override {
-        saveRequests.push_back(request);
-        return Next();
-    }
-    std::optional<std::string> ChooseOpenFile(const FileChooserRequest&) override { return Next(); }
-    SaveChangesAnswer AskSaveChanges(const std::string&) override { return SaveChangesAnswer::kNo; }
-    std::string ProgramDirectory() override { return {}; }
-
-    std::deque<std::string> answers;
-    std::vector<FileChooserRequest> saveRequests;
-
-  private:
-    std::optional<std::string> Next() {
-        if (answers.empty()) {
-            return std::nullopt;
-        }
-        std::string path = answers.front();
-        answers.pop_front();
-        return path;
-    }
 };
 
 using Col = CSignalsWindow::Column;

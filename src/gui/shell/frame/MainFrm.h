@@ -29,6 +29,7 @@ class CRungpadDoc;
 class CXrefWindow;
 class CSimMonitor;
 class CSignalsWindow;
+class CTimingDiagramWindow;
 class DocumentHost;
 struct RecoveryCopy;
 
@@ -75,6 +76,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CCoolBar* InstructionWindow() const { return m_instruction; }
     CSimMonitor* Simulation() const { return m_sim; }
     CSignalsWindow* SignalsWindow() const { return m_signals; }
+    CTimingDiagramWindow* TimingWindow() const { return m_timing; }
     QStringList RecentFiles() const { return m_recentFiles; }
     CXrefWindow* XrefWindow() const { return m_xref; }
     COutputNavigator* Navigator() const { return m_navigator; }
@@ -133,6 +135,11 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void CreateSimulationExtras(QMenu* menu);
     void OnLoadStimulus();
     void OnRecordVcd(bool on);
+    // The Timing Diagram window and File > Open Trace... (MainFrmTiming.cpp).
+    void CreateTimingDiagram(QMenu* menu);
+    void ShowTimingDiagram();
+    void OnOpenTrace();
+    void OnExportTimingImage();
     // Compare With and the moves between the differences it marks (MainFrmCompare.cpp).
     void CreateCompareActions(QMenu* menu);
     void OnCompareWith();
@@ -219,6 +226,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* m_simUnloadAct = nullptr;
     QAction* m_simRecordAct = nullptr;
     CSignalsWindow* m_signals = nullptr;
+    CTimingDiagramWindow* m_timing = nullptr;
     QList<QAction*> m_documentActions;  // shown only with a document open
     QList<QMenu*> m_documentMenus;
     std::array<QAction*, kRecentFiles> m_recentActs{};

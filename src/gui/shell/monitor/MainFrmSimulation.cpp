@@ -114,6 +114,7 @@ void CMainFrame::CreateSimulationExtras(QMenu* menu) {
             m_signals->AddressEdit()->setFocus();
         }
     });
+    CreateTimingDiagram(menu);
     QAction* load = menu->addAction(QStringLiteral("Load Stimulus(&L)..."));
     connect(load, &QAction::triggered, this, &CMainFrame::OnLoadStimulus);
     m_simUnloadAct = menu->addAction(QStringLiteral("Unload Stimulus(&U)"));

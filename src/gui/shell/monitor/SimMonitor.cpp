@@ -12,6 +12,7 @@
 namespace rungpad {
 
 CSimMonitor::CSimMonitor(QObject* parent) : QObject(parent) {
+    m_runner.SetHistory(&m_history);
     m_timer.setInterval(kRefreshMs);
     connect(&m_timer, &QTimer::timeout, this, &CSimMonitor::OnTick);
 }
@@ -36,6 +37,9 @@ bool CSimMonitor::Start(CRungpadView& view, const CLadConvert& converter, std::s
     m_written.clear();
     CheckPresets();
     m_watch.Update(m_engine.Memory());
+    m_history.Clear();
+    FollowWatchList();
+    m_history.Sample(m_engine.TimeMs(), m_engine.Memory());
     m_clock.start();
     m_timer.start();
     emit ActiveChanged(true);
@@ -182,6 +186,7 @@ bool CSimMonitor::RunScans(std::int64_t count) {
     if (m_engine.IsStopped()) {
         return false;
     }
+    FollowWatchList();
     if (!m_runner.Run(count)) {
         m_paused = true;
         emit Halted(QtText::ToQString(m_engine.StopMessage()));
@@ -227,6 +232,9 @@ void CSimMonitor::Refresh() {
     }
     m_power = std::move(power);
     m_watch.Update(m_engine.Memory());
+    // Values set between scans show at once, at the time the next scan runs at.
+    FollowWatchList();
+    m_history.Sample(m_engine.TimeMs(), m_engine.Memory());
     m_engine.ReadTimersAndCounters(m_boxes);
     emit Refreshed();
 }
@@ -252,6 +260,25 @@ void CSimMonitor::OnCellClicked(int column, int line, bool force) {
         signal->Write(memory, value ? 0 : 1);
     }
     Refresh();
+}
+
+void CSimMonitor::FollowWatchList() {
+    const std::vector<WatchEntry>& entries = m_watch.Entries();
+    const std::vector<SignalHistory::Row>& rows = m_history.Rows();
+    const bool same =
+        std::equal(entries.begin(), entries.end(), rows.begin(), rows.end(),
+                   [](const WatchEntry& entry, const SignalHistory::Row& row) {
+                       return entry.signal.name == row.signal.name && entry.note == row.note;
+                   });
+    if (same) {
+        return;
+    }
+    std::vector<std::string> notes;
+    notes.reserve(entries.size());
+    for (const WatchEntry& entry : entries) {
+        notes.push_back(entry.note);
+    }
+    m_history.SetSignals(m_watch.Signals(), notes);
 }
 
 }  // namespace rungpad

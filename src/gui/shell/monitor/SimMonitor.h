@@ -10,6 +10,7 @@
 
 #include "sim/GridEvaluator.h"
 #include "sim/ScanEngine.h"
+#include "sim/SignalHistory.h"
 #include "sim/SimRunner.h"
 #include "sim/Stimulus.h"
 #include "sim/VcdRecording.h"
@@ -67,6 +68,9 @@ class CSimMonitor : public QObject {
 
     // The watched signals; kept across runs.
     WatchList& Watch() { return m_watch; }
+    // The changes of the watched signals in simulated time, for the timing diagram: every scan
+    // and every refresh add to it; a run starts it anew, a stop keeps it.
+    const SignalHistory& History() const { return m_history; }
     const std::vector<ScanEngine::TimerCounter>& TimersAndCounters() const { return m_boxes; }
     // Whether the preset of box (an index of TimersAndCounters) was never set by the stimulus
     // or a value written in this run: it is 0, so the timer is done at once.
@@ -113,10 +117,13 @@ class CSimMonitor : public QObject {
     bool RunScans(std::int64_t count);
     // Which presets nobody sets, after a start, a stimulus or a written value.
     void CheckPresets();
+    // The history's rows become the watch list's, when they are not already.
+    void FollowWatchList();
 
     ScanEngine m_engine;
     SimRunner m_runner{m_engine};
     WatchList m_watch;
+    SignalHistory m_history;
     std::vector<ScanEngine::TimerCounter> m_boxes;
     std::vector<bool> m_presetNeverSet;
     std::vector<SignalAssignment> m_written;  // values written in the signal table this run
