@@ -8,7 +8,6 @@
 #include "CliCommand.h"
 #include "CliDocument.h"
 #include "LadderInput.h"
-#include "model/FileIo.h"
 #include "sim/LadderTestFile.h"
 #include "sim/LadderTestRunner.h"
 #include "sim/ScanEngine.h"
@@ -102,13 +101,8 @@ std::string JUnitOf(const std::vector<SuiteResult>& suites) {
 }
 
 bool ReadTests(const std::string& path, LadderTestFile& file) {
-    std::vector<std::uint8_t> bytes;
     std::string error;
-    if (!FileIo::ReadFile(path, bytes, error)) {
-        std::cerr << "rungpad-cli: " << error << '\n';
-        return false;
-    }
-    if (!file.Parse(std::string(bytes.begin(), bytes.end()), path, error)) {
+    if (!file.Read(path, error)) {
         std::cerr << "rungpad-cli: " << error << '\n';
         return false;
     }

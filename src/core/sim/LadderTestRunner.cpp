@@ -105,6 +105,15 @@ int LadderTestRunner::WriterLine(const SimSignal& signal) const {
     return line;
 }
 
+void LadderTestRunner::WriteStart(const LadderTestCase& testCase, SignalMemory& memory) {
+    for (const SignalAssignment& force : testCase.forces) {
+        force.signal.Force(memory, force.value);
+    }
+    for (const SignalAssignment& initial : testCase.initial) {
+        initial.signal.Write(memory, initial.value);
+    }
+}
+
 LadderTestResult LadderTestRunner::Run(const LadderTestCase& testCase) const {
     LadderTestResult result;
     result.name = testCase.name;
@@ -115,12 +124,7 @@ LadderTestResult LadderTestRunner::Run(const LadderTestCase& testCase) const {
         result.stopped = true;
         return result;
     }
-    for (const SignalAssignment& force : testCase.forces) {
-        force.signal.Force(engine.Memory(), force.value);
-    }
-    for (const SignalAssignment& initial : testCase.initial) {
-        initial.signal.Write(engine.Memory(), initial.value);
-    }
+    WriteStart(testCase, engine.Memory());
     const std::vector<TestExpectation>& expectations = testCase.expectations;
     std::vector<std::uint32_t> before(expectations.size());
     std::vector<bool> done(expectations.size(), false);

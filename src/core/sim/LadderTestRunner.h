@@ -10,6 +10,7 @@
 namespace rungpad {
 
 class CLadConvert;
+class SignalMemory;
 
 // The outcome of one case. A failure names the first expectation that failed (earliest time,
 // then file order), the time, the value seen and the ladder line of the coil or box that writes
@@ -33,6 +34,12 @@ class LadderTestRunner {
     LadderTestRunner(const CLadConvert& converter, int periodMs);
 
     LadderTestResult Run(const LadderTestCase& testCase) const;
+
+    // What a case starts from, written into the memory of a freshly loaded engine: its forces,
+    // then its initial values.
+    static void WriteStart(const LadderTestCase& testCase, SignalMemory& memory);
+    // The number of scans a run makes up to and including the one that runs at timeMs.
+    std::int64_t ScansThrough(std::int64_t timeMs) const { return timeMs / m_periodMs + 1; }
 
     // The 0-based line of the last coil or box (in program order) that writes signal; -1 none.
     int WriterLine(const SimSignal& signal) const;
