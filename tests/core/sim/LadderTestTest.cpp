@@ -182,6 +182,7 @@ TEST_F(LadderTestRun, AFailureKeepsTheTraceUpToIt) {
     EXPECT_EQ(result.failMs, 16);
     EXPECT_EQ(result.expectationLine, 3);
     EXPECT_EQ(result.ladderLine, 0);
+    EXPECT_EQ(result.ladderColumn, 7);  // the coil
     EXPECT_EQ(result.trace.Text(), "0ms Y000.0=0\n0ms X000.0=0\n16ms Y000.0=1\n16ms X000.0=1\n");
 }
 
@@ -214,7 +215,7 @@ TEST(LadderTestBench, RunsACopyAndLeavesTheProgramAsItWas) {
     EXPECT_EQ(results[1].message,
               "expect 8ms Y000.0=1: at 8ms Y000.0 was 0; written by ladder line 1");
     EXPECT_TRUE(program == original);
-    EXPECT_EQ(bench.Runner().ScansThrough(results[1].failMs), 2);
+    EXPECT_EQ(LadderTestRunner::ScansThrough(results[1].failMs, 8), 2);  // the scans at 0 and 8 ms
 }
 
 TEST(LadderTestBench, RefusesWhatDoesNotConvertOrRun) {

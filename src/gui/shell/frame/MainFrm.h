@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "dialogs/QtMessageBox.h"
 #include "edit/LadClipboard.h"
@@ -29,6 +30,7 @@ class CRungpadDoc;
 class CXrefWindow;
 class CSimMonitor;
 class CSignalsWindow;
+class CTestResultsWindow;
 class DocumentHost;
 struct RecoveryCopy;
 
@@ -75,6 +77,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CCoolBar* InstructionWindow() const { return m_instruction; }
     CSimMonitor* Simulation() const { return m_sim; }
     CSignalsWindow* SignalsWindow() const { return m_signals; }
+    CTestResultsWindow* TestResultsWindow() const { return m_tests; }
     QStringList RecentFiles() const { return m_recentFiles; }
     CXrefWindow* XrefWindow() const { return m_xref; }
     COutputNavigator* Navigator() const { return m_navigator; }
@@ -133,6 +136,13 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void CreateSimulationExtras(QMenu* menu);
     void OnLoadStimulus();
     void OnRecordVcd(bool on);
+    // Run Tests and the Test Results window (MainFrmTests.cpp).
+    void CreateTestActions(QMenu* menu);
+    void OnRunTests();
+    void ShowTestResults();
+    void FitTestResults();
+    void RunTestFile(CChildFrame& child, const std::string& path);
+    void OnTestFailureActivated(int row);
     // Compare With and the moves between the differences it marks (MainFrmCompare.cpp).
     void CreateCompareActions(QMenu* menu);
     void OnCompareWith();
@@ -219,7 +229,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* m_simUnloadAct = nullptr;
     QAction* m_simRecordAct = nullptr;
     CSignalsWindow* m_signals = nullptr;
-    QList<QAction*> m_documentActions;  // shown only with a document open
+    CTestResultsWindow* m_tests = nullptr;
+    std::weak_ptr<CRungpadDoc> m_testDocument;  // the document of the results shown
+    QList<QAction*> m_documentActions;          // shown only with a document open
     QList<QMenu*> m_documentMenus;
     std::array<QAction*, kRecentFiles> m_recentActs{};
     QAction* m_recentSeparator = nullptr;
