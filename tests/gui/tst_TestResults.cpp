@@ -30,7 +30,7 @@ namespace {
 
 const QString kDemo = QStringLiteral(RUNGPAD_EXAMPLES "/demo.plf");
 const QString kDemoTests = QStringLiteral(RUNGPAD_EXAMPLES "/demo.plt");
-const QString kRunTests = QStringLiteral("Run Tests(&T)...");
+const QString kRunTests = QStringLiteral("Run Tests(&E)...");
 
 // The example's failing-on-purpose case, switched on.
 constexpr const char* kFailingCase =
@@ -154,7 +154,7 @@ class TestTestResults : public test::MainFrameTest {
         }
         QCOMPARE(watched, (QStringList{"Y000.1", "X000.0"}));
         QVERIFY(frame.OutputWindow()->Edit()->toPlainText().contains(
-            QStringLiteral("Showing case 'lubrication too early' of ")));
+            QStringLiteral("Showing case 'lubrication too early' of failing.plt at 96ms, paused")));
         // The case goes on scan by scan: lubrication starts in the scan at 120 ms.
         sim.Advance(2);
         QCOMPARE(Signal(sim, "Y000.1"), 0u);

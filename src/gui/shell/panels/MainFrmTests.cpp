@@ -25,7 +25,7 @@ namespace rungpad {
 namespace {
 
 constexpr const char* kTestFilter = "Ladder tests (*.plt)|*.plt|All files (*.*)|*.*||";
-constexpr int kResultsHeight = 190;
+constexpr int kResultsHeight = 240;
 const QString kTestFilesGroup = QStringLiteral("Test Files");
 
 // The settings key of a saved document: its path, made safe for any settings format.
@@ -78,11 +78,11 @@ void CMainFrame::CreateTestActions(QMenu* menu) {
     splitDockWidget(m_output, m_tests, Qt::Horizontal);
     m_tests->hide();
     menu->addSeparator();
-    QAction* run = menu->addAction(QStringLiteral("Run Tests(&T)..."));
+    QAction* run = menu->addAction(QStringLiteral("Run Tests(&E)..."));
     run->setStatusTip(QStringLiteral("Run a ladder test file against the program"));
     connect(run, &QAction::triggered, this, &CMainFrame::OnRunTests);
     QAction* toggle = m_tests->toggleViewAction();
-    toggle->setText(QStringLiteral("Test Results(&E)"));
+    toggle->setText(QStringLiteral("Test Results(&O)"));
     menu->addAction(toggle);
     connect(toggle, &QAction::triggered, this, [this](bool on) {
         if (on) {
@@ -184,7 +184,8 @@ void CMainFrame::OnTestFailureActivated(int row) {
     }
     m_mdi->setActiveSubWindow(child);
     OnStartStopSimulation();
-    const std::string label = "case '" + result->name + "' of " + m_tests->FileName();
+    const std::string label =
+        "case '" + result->name + "' of " + QtText::ToLocalPath(FileNameOf(m_tests->FileName()));
     if (!m_sim->IsActive()) {
         return;  // the program did not start; F5's message says why
     }

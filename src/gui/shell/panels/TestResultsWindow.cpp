@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "text/QtText.h"
@@ -54,6 +55,7 @@ CTestResultsWindow::CTestResultsWindow(QWidget* parent)
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("Result"), QStringLiteral("Case"), QStringLiteral("Message")});
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -92,6 +94,18 @@ void CTestResultsWindow::ShowResults(const QString& heading, LadderTestFile file
     }
     m_table->resizeColumnToContents(kResult);
     m_table->resizeColumnToContents(kCase);
+    // The first failure in sight once the window has its size, left unselected so its mark
+    // keeps its colour.
+    for (int row = 0; row < rows; ++row) {
+        if (!m_results[static_cast<std::size_t>(row)].passed) {
+            QTimer::singleShot(0, m_table, [table = m_table, row] {
+                if (QTableWidgetItem* item = table->item(row, kResult)) {
+                    table->scrollToItem(item);
+                }
+            });
+            break;
+        }
+    }
     m_summary->setStyleSheet(failed ? QStringLiteral("color: #b00000") : QString());
     m_summary->setText(
         QStringLiteral("%1: %2 passed, %3 failed%4")
