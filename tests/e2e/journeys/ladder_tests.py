@@ -3,28 +3,10 @@ the Test Results window lists it in red; a double-click on it shows the case in 
 paused at the failing scan (96 ms: the spindle's coil on, the lubrication coil not yet), with
 the cursor on ladder line 5, whose coil writes the signal. The program file stays as it was."""
 
-from e2elib import run_journey, check, wait_until
+from e2elib import run_journey, check, failure_mark, wait_until
 
 FAILING_CASE = ("\ncase lubrication too early\nset DT0001=100\n16ms   X000.0=1\n"
                 "expect 100ms Y000.1=1\n")
-
-
-def is_fail_red(pixel):
-    r, g, b = pixel
-    return r > 140 and g < 70 and b < 70
-
-
-def failure_mark(image):
-    """The centre of the lowest red text right of the output window: the FAIL mark of the
-    failing case (the summary line above the table is red too)."""
-    red = [(x, y) for y in range(image.height // 2, image.height - 30)
-           for x in range(image.width // 3, image.width - 300)
-           if is_fail_red(image.pixel(x, y))]
-    if not red:
-        return None
-    lowest = max(y for _, y in red)
-    mark = [(x, y) for x, y in red if y > lowest - 14]
-    return (sum(x for x, _ in mark) // len(mark), sum(y for _, y in mark) // len(mark))
 
 
 def run(s):
