@@ -15,6 +15,7 @@
 #include "GuiTestSupport.h"
 #include "MainFrameTest.h"
 #include "document/RungpadDoc.h"
+#include "edit/LadEditor.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
@@ -160,9 +161,26 @@ class TestTestResults : public test::MainFrameTest {
         QCOMPARE(Signal(sim, "Y000.1"), 0u);
         sim.Advance(1);
         QCOMPARE(Signal(sim, "Y000.1"), 1u);
+        // Shown again from a running simulation: the case starts afresh.
+        QTest::qWait(QApplication::doubleClickInterval() + 10);
+        DoubleClick(table, 5);
+        QCOMPARE(sim.Engine().TimeMs(), 104);
         frame.OnStartStopSimulation();
         QVERIFY(doc.RecoveryBytes() == m_demoBytes);
         QVERIFY(!doc.State().IsModified());
+        QVERIFY(m_box.messages.empty());
+        // Once the program is edited, the failure's time and line may no longer hold.
+        frame.ActiveChild()->View()->Edit([](CLadEditor& editor) {
+            editor.Select({0, 11}, {0, 11});
+            editor.OnDeleteLine();
+        });
+        QVERIFY(doc.State().IsModified());
+        QTest::qWait(QApplication::doubleClickInterval() + 10);
+        DoubleClick(table, 5);
+        QVERIFY(!sim.IsActive());
+        QCOMPARE(m_box.messages,
+                 std::vector<std::string>{
+                     "demo.plf has changed since its tests ran: run them again first."});
     }
 
     // Nothing runs from a malformed file: the window, the output window and a message box name

@@ -162,7 +162,7 @@ void CMainFrame::RunTestFile(CChildFrame& child, const std::string& path) {
                    .arg(results.size() - failed)
                    .arg(failed)
                    .toStdString());
-    m_tests->ShowResults(heading, std::move(file), std::move(results));
+    m_tests->ShowResults(heading, std::move(file), std::move(results), doc.RecoveryBytes());
 }
 
 void CMainFrame::OnTestFailureActivated(int row) {
@@ -175,6 +175,14 @@ void CMainFrame::OnTestFailureActivated(int row) {
     }
     if (views.isEmpty()) {
         m_box->ShowMessage("The document these tests ran on is closed.");
+        return;
+    }
+    if (doc->RecoveryBytes() != m_tests->DocumentBytes()) {
+        // The failure's time and line belong to the program as it was.
+        const std::string changed =
+            doc->State().Title() + " has changed since its tests ran: run them again first.";
+        OutputLine(changed);
+        m_box->ShowMessage(changed);
         return;
     }
     CChildFrame* child = views.contains(ActiveChild()) ? ActiveChild() : views.first();

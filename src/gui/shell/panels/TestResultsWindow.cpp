@@ -72,9 +72,11 @@ CTestResultsWindow::CTestResultsWindow(QWidget* parent)
 }
 
 void CTestResultsWindow::ShowResults(const QString& heading, LadderTestFile file,
-                                     std::vector<LadderTestResult> results) {
+                                     std::vector<LadderTestResult> results,
+                                     std::vector<std::uint8_t> documentBytes) {
     m_file = std::move(file);
     m_results = std::move(results);
+    m_documentBytes = std::move(documentBytes);
     const int rows = static_cast<int>(std::min(m_results.size(), m_file.Cases().size()));
     m_table->clearContents();
     m_table->setRowCount(rows);
@@ -119,6 +121,7 @@ void CTestResultsWindow::ShowResults(const QString& heading, LadderTestFile file
 void CTestResultsWindow::ShowProblem(const QString& problem) {
     m_file = LadderTestFile();
     m_results.clear();
+    m_documentBytes.clear();
     m_table->clearContents();
     m_table->setRowCount(0);
     m_summary->setStyleSheet(QStringLiteral("color: #b00000"));

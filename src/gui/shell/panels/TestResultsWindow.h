@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDockWidget>
+#include <cstdint>
 #include <vector>
 
 #include "sim/LadderTestFile.h"
@@ -23,10 +24,12 @@ class CTestResultsWindow : public QDockWidget {
 
     explicit CTestResultsWindow(QWidget* parent = nullptr);
 
-    // Shows the outcome of running the cases of file (results in the same order); heading names
-    // the run, e.g. "demo.plt on demo.plf".
+    // Shows the outcome of running the cases of file (results in the same order) on a document
+    // that a file would hold as documentBytes; heading names the run, e.g. "demo.plt on
+    // demo.plf".
     void ShowResults(const QString& heading, LadderTestFile file,
-                     std::vector<LadderTestResult> results);
+                     std::vector<LadderTestResult> results,
+                     std::vector<std::uint8_t> documentBytes);
     // Shows problem, why nothing ran, instead of any row.
     void ShowProblem(const QString& problem);
 
@@ -35,6 +38,8 @@ class CTestResultsWindow : public QDockWidget {
     const LadderTestResult* ResultAt(int row) const;
     // The run's test file, as named in its messages.
     const std::string& FileName() const { return m_file.Name(); }
+    // The document as the cases ran on it, as a file would hold it.
+    const std::vector<std::uint8_t>& DocumentBytes() const { return m_documentBytes; }
 
     QLabel* Summary() const { return m_summary; }
     QTableWidget* Table() const { return m_table; }
@@ -50,6 +55,7 @@ class CTestResultsWindow : public QDockWidget {
 
     LadderTestFile m_file;
     std::vector<LadderTestResult> m_results;
+    std::vector<std::uint8_t> m_documentBytes;
     QLabel* m_summary = nullptr;
     QPushButton* m_runAgain = nullptr;
     QTableWidget* m_table = nullptr;
