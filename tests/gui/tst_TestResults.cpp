@@ -87,13 +87,13 @@ class TestTestResults : public test::MainFrameTest {
 
     // One row a case in file order; the failure names the test file's line, the time, the value
     // and the ladder line. The document, its converter and the windows of Convert stay as they
-    // were.
+    // were. A failure of a closed document is refused.
     void runListsEveryCaseAndLeavesTheDocumentAlone() {
         CMainFrame frame;
         TestFileHost host;
         RunFailingTests(frame, host);
         const CRungpadDoc& doc = *frame.ActiveDocument();
-        CTestResultsWindow& window = *frame.TestResultsWindow();
+        const CTestResultsWindow& window = *frame.TestResultsWindow();
         QVERIFY(window.isVisible());
         const QTableWidget& table = *window.Table();
         QCOMPARE(table.rowCount(), 6);
@@ -122,6 +122,13 @@ class TestTestResults : public test::MainFrameTest {
         QVERIFY(frame.OutputWindow()->Edit()->toPlainText().contains(
             QStringLiteral("Tests failing.plt on demo.plf: 5 passed, 1 failed")));
         QVERIFY(m_box.messages.empty());
+        // Once the document is closed its failures have nowhere to be shown.
+        frame.ActiveChild()->close();
+        QTRY_VERIFY(frame.Children().isEmpty());
+        emit window.Table()->cellActivated(5, 0);
+        QCOMPARE(m_box.messages,
+                 std::vector<std::string>{"The document these tests ran on is closed."});
+        QVERIFY(!frame.Simulation()->IsActive());
     }
 
     // A double-click on the failure starts monitor mode, replays the case up to its failing scan

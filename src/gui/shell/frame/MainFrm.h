@@ -142,6 +142,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void ShowTestResults();
     void FitTestResults();
     void RunTestFile(CChildFrame& child, const std::string& path);
+    // The window to show the last run's failures in (the active one when it shows the tested
+    // document); nullptr, with the reason told, once that document is closed or edited.
+    CChildFrame* TestedWindow();
     void OnTestFailureActivated(int row);
     // Compare With and the moves between the differences it marks (MainFrmCompare.cpp).
     void CreateCompareActions(QMenu* menu);

@@ -165,44 +165,48 @@ void CMainFrame::RunTestFile(CChildFrame& child, const std::string& path) {
     m_tests->ShowResults(heading, std::move(file), std::move(results), doc.RecoveryBytes());
 }
 
+CChildFrame* CMainFrame::TestedWindow() {
+    const std::shared_ptr<CRungpadDoc> doc = m_testDocument.lock();
+    const QList<CChildFrame*> views = doc ? ViewsOf(*doc) : QList<CChildFrame*>{};
+    std::string refusal;
+    if (views.isEmpty()) {
+        refusal = "The document these tests ran on is closed.";
+    } else if (doc->RecoveryBytes() != m_tests->DocumentBytes()) {
+        // The failure's time and line belong to the program as it was.
+        refusal = doc->State().Title() + " has changed since its tests ran: run them again first.";
+    }
+    if (!refusal.empty()) {
+        OutputLine(refusal);
+        m_box->ShowMessage(refusal);
+        return nullptr;
+    }
+    return views.contains(ActiveChild()) ? ActiveChild() : views.first();
+}
+
 void CMainFrame::OnTestFailureActivated(int row) {
     const LadderTestCase* testCase = m_tests->CaseAt(row);
     const LadderTestResult* result = m_tests->ResultAt(row);
-    const std::shared_ptr<CRungpadDoc> doc = m_testDocument.lock();
-    QList<CChildFrame*> views = doc ? ViewsOf(*doc) : QList<CChildFrame*>{};
-    if (!testCase || !result) {
+    CChildFrame* child = testCase && result ? TestedWindow() : nullptr;
+    if (!child) {
         return;
     }
-    if (views.isEmpty()) {
-        m_box->ShowMessage("The document these tests ran on is closed.");
-        return;
-    }
-    if (doc->RecoveryBytes() != m_tests->DocumentBytes()) {
-        // The failure's time and line belong to the program as it was.
-        const std::string changed =
-            doc->State().Title() + " has changed since its tests ran: run them again first.";
-        OutputLine(changed);
-        m_box->ShowMessage(changed);
-        return;
-    }
-    CChildFrame* child = views.contains(ActiveChild()) ? ActiveChild() : views.first();
     // The case runs from its start in monitor mode of that window, as it ran in the test.
     if (m_sim->IsActive()) {
         StopSimulation();
     }
     m_mdi->setActiveSubWindow(child);
     OnStartStopSimulation();
-    const std::string label =
-        "case '" + result->name + "' of " + QtText::ToLocalPath(FileNameOf(m_tests->FileName()));
     if (!m_sim->IsActive()) {
         return;  // the program did not start; F5's message says why
     }
-    m_sim->ReplayCase(*testCase, result->failMs, label);
+    const std::string label =
+        "case '" + result->name + "' of " + QtText::ToLocalPath(FileNameOf(m_tests->FileName()));
+    m_sim->ReplayCase(*testCase, result->failMs, label);  // a stop on the way reports as Halted
     m_simPauseAct->setChecked(true);
     m_simUnloadAct->setEnabled(true);
     for (const SimSignal& signal : result->trace.Signals()) {
         std::string ignored;  // a signal watched already stays as it is
-        m_sim->Watch().Add(signal.name, doc->Notes(), ignored);
+        m_sim->Watch().Add(signal.name, child->Document().Notes(), ignored);
     }
     m_sim->Refresh();
     m_signals->ShowAll();
