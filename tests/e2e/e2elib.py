@@ -217,6 +217,22 @@ def is_power_colour(pixel):
     return g > 120 and g > r + 50 and g > b + 30
 
 
+def failure_mark(image):
+    """The centre of the lowest red text in the lower right of the screen, where the Test
+    Results window sits beside the output window: the FAIL mark of the last failing case in
+    sight (the window's summary line above its table is red too); None when there is none."""
+    def red(pixel):
+        r, g, b = pixel
+        return r > 140 and g < 70 and b < 70
+    points = [(x, y) for y in range(image.height // 2, image.height - 30)
+              for x in range(image.width // 3, image.width - 300) if red(image.pixel(x, y))]
+    if not points:
+        return None
+    lowest = max(y for _, y in points)
+    mark = [(x, y) for x, y in points if y > lowest - 14]
+    return (sum(x for x, _ in mark) // len(mark), sum(y for _, y in mark) // len(mark))
+
+
 # ---------------------------------------------------------------------------------------------
 # The session
 

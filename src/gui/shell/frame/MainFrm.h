@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "dialogs/QtMessageBox.h"
 #include "edit/LadClipboard.h"
@@ -30,6 +31,7 @@ class CXrefWindow;
 class CSimMonitor;
 class CSignalsWindow;
 class CTimingDiagramWindow;
+class CTestResultsWindow;
 class DocumentHost;
 struct RecoveryCopy;
 
@@ -77,6 +79,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CSimMonitor* Simulation() const { return m_sim; }
     CSignalsWindow* SignalsWindow() const { return m_signals; }
     CTimingDiagramWindow* TimingWindow() const { return m_timing; }
+    CTestResultsWindow* TestResultsWindow() const { return m_tests; }
     QStringList RecentFiles() const { return m_recentFiles; }
     CXrefWindow* XrefWindow() const { return m_xref; }
     COutputNavigator* Navigator() const { return m_navigator; }
@@ -140,6 +143,16 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void ShowTimingDiagram();
     void OnOpenTrace();
     void OnExportTimingImage();
+    // Run Tests and the Test Results window (MainFrmTests.cpp).
+    void CreateTestActions(QMenu* menu);
+    void OnRunTests();
+    void ShowTestResults();
+    void FitTestResults();
+    void RunTestFile(CChildFrame& child, const std::string& path);
+    // The window to show the last run's failures in (the active one when it shows the tested
+    // document); nullptr, with the reason told, once that document is closed or edited.
+    CChildFrame* TestedWindow();
+    void OnTestFailureActivated(int row);
     // Compare With and the moves between the differences it marks (MainFrmCompare.cpp).
     void CreateCompareActions(QMenu* menu);
     void OnCompareWith();
@@ -227,7 +240,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* m_simRecordAct = nullptr;
     CSignalsWindow* m_signals = nullptr;
     CTimingDiagramWindow* m_timing = nullptr;
-    QList<QAction*> m_documentActions;  // shown only with a document open
+    CTestResultsWindow* m_tests = nullptr;
+    std::weak_ptr<CRungpadDoc> m_testDocument;  // the document of the results shown
+    QList<QAction*> m_documentActions;          // shown only with a document open
     QList<QMenu*> m_documentMenus;
     std::array<QAction*, kRecentFiles> m_recentActs{};
     QAction* m_recentSeparator = nullptr;

@@ -78,6 +78,7 @@ void CMainFrame::CreateSimulationMenu() {
     }
     m_documentMenus << menu;
     CreateSimulationExtras(menu);
+    CreateTestActions(menu);
     auto* toolbar = addToolBar(QStringLiteral("Simulation"));
     toolbar->setObjectName(QStringLiteral("SimulationToolBar"));
     toolbar->addAction(m_simStartAct);

@@ -4,6 +4,7 @@
 
 #include "model/FileIo.h"
 #include "model/LadProgram.h"
+#include "sim/LadderTestRunner.h"
 #include "sim/SimSignal.h"
 #include "sim/SimWarnings.h"
 #include "text/QtText.h"
@@ -130,6 +131,20 @@ void CSimMonitor::UnloadStimulus() {
     m_runner.SetStimulus(nullptr);
     m_stimulus.reset();
     m_stimulusPath.clear();
+}
+
+bool CSimMonitor::ReplayCase(const LadderTestCase& testCase, std::int64_t timeMs,
+                             const std::string& label) {
+    if (!IsActive() || m_engine.ScanCount() != 0) {
+        return false;
+    }
+    SetPaused(true);
+    LadderTestRunner::WriteStart(testCase, m_engine.Memory());
+    m_stimulus = std::make_unique<Stimulus>(testCase.stimulus);
+    m_stimulusPath = label;
+    m_runner.SetStimulus(m_stimulus.get());
+    ShowForceMarks();
+    return Advance(LadderTestRunner::ScansThrough(timeMs, m_engine.PeriodMs()));
 }
 
 bool CSimMonitor::StartRecording(const std::string& path, const AddressNotes& notes,

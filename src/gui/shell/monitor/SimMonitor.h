@@ -21,6 +21,7 @@ namespace rungpad {
 class AddressNotes;
 class CLadConvert;
 class CRungpadView;
+struct LadderTestCase;
 
 // Monitor mode of one view: runs the scan engine on the view's converted program in simulated
 // time at a chosen speed, refreshes the power flow drawn on the view at most 30 times a second
@@ -88,6 +89,11 @@ class CSimMonitor : public QObject {
     // cannot be read or a line is malformed.
     bool LoadStimulus(const std::string& path, std::string& error);
     void UnloadStimulus();
+    // Plays testCase in a run that has not scanned yet (right after Start): its forces and
+    // initial values, then its stimulus up to and including the scan at timeMs, and pauses there.
+    // The case's stimulus stays loaded (named label), so the run goes on from there as the case
+    // would. False when nothing runs, the run has scanned already or it stopped on the way.
+    bool ReplayCase(const LadderTestCase& testCase, std::int64_t timeMs, const std::string& label);
     const std::string& StimulusPath() const { return m_stimulusPath; }
     // The loaded stimulus; nullptr when none is.
     const Stimulus* LoadedStimulus() const { return m_stimulus.get(); }
