@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
+#include <cmath>
 
 namespace rungpad {
 
@@ -64,13 +65,35 @@ void CQtDiagramPainter::Polyline(std::span<const DiagramPoint> points, DiagramCo
     if (points.size() < 2) {
         return;
     }
-    QPolygonF polygon;
-    polygon.reserve(static_cast<qsizetype>(points.size()));
-    for (const DiagramPoint& point : points) {
-        polygon.append({point.x, point.y});
+    // Level and upright segments (nearly all of a trace) are filled as the pixel runs a
+    // one-pixel line covers, a batch at a time: stroking them one by one costs more than the
+    // rest of the diagram. Slanted ones (bus crossings) are stroked.
+    m_runs.clear();
+    m_slanted.clear();
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const DiagramPoint& from = points[i - 1];
+        const DiagramPoint& to = points[i];
+        if (from.y == to.y || from.x == to.x) {
+            const auto left = static_cast<int>(std::floor(std::min(from.x, to.x)));
+            const auto top = static_cast<int>(std::floor(std::min(from.y, to.y)));
+            const auto right = static_cast<int>(std::floor(std::max(from.x, to.x)));
+            const auto bottom = static_cast<int>(std::floor(std::max(from.y, to.y)));
+            m_runs.append(QRect(left, top, right - left + 1, bottom - top + 1));
+        } else {
+            m_slanted.append(QLineF(from.x, from.y, to.x, to.y));
+        }
     }
-    m_painter.setPen(QPen(ToQColor(color), 0));
-    m_painter.drawPolyline(polygon);
+    const QColor shown = ToQColor(color);
+    if (!m_runs.isEmpty()) {
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(shown);
+        m_painter.drawRects(m_runs.constData(), static_cast<int>(m_runs.size()));
+        m_painter.setBrush(Qt::NoBrush);
+    }
+    if (!m_slanted.isEmpty()) {
+        m_painter.setPen(QPen(shown, 0));
+        m_painter.drawLines(m_slanted.constData(), static_cast<int>(m_slanted.size()));
+    }
 }
 
 void CQtDiagramPainter::Text(double x, double y, std::string_view text, DiagramColor color,

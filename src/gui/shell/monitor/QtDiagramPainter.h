@@ -2,7 +2,9 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QRawFont>
+#include <QRect>
 #include <array>
 #include <vector>
 
@@ -55,6 +57,9 @@ class CQtDiagramPainter : public DiagramPainter {
     std::array<quint32, 128> m_glyphIndex{};
     double m_advance = 0;
     std::vector<HeldTexts> m_held;
+    // Polyline's pixel runs and slanted segments, kept to reuse their memory.
+    QList<QRect> m_runs;
+    QList<QLineF> m_slanted;
 };
 
 }  // namespace rungpad
