@@ -109,15 +109,6 @@ struct TimingDiagram::ShownChanges {
     double endX = 0;
 };
 
-// One step of a row's trace: a pixel column with one change, or adjacent columns (x to xEnd)
-// that each hold several (dense), and the change in effect after it.
-struct TimingDiagram::Edge {
-    double x = 0;
-    double xEnd = 0;
-    std::size_t change = 0;
-    bool dense = false;
-};
-
 void TimingDiagram::SetRange(double fromMs, double toMs) {
     m_fromMs = fromMs;
     m_toMs = toMs > fromMs ? toMs : fromMs + 1;
@@ -278,10 +269,43 @@ void TimingDiagram::DrawTrace(DiagramPainter& painter, std::size_t row, double t
     part.startX = XOf(std::max(m_fromMs, static_cast<double>(changes[part.first].timeMs)));
     part.endX = XOf(endMs);
 
+    std::vector<TraceEdge> found;
+    const std::vector<TraceEdge>* edgesOf = &found;
+    if (m_cache) {
+        TraceCache::Key key = TraceCache::KeyOf(m_history.RowAt(row).signal.name, changes, m_fromMs,
+                                                endMs, MsPerPixel());
+        if (const TraceCache::Entry* kept = m_cache->Find(row, key)) {
+            edgesOf = &kept->edges;
+        } else {
+            FindEdges(changes, part, endMs, found);
+            edgesOf = &m_cache->Store(row, std::move(key), std::move(found)).edges;
+        }
+    } else {
+        FindEdges(changes, part, endMs, found);
+    }
+    const std::vector<TraceEdge>& edges = *edgesOf;
+
+    std::vector<Span> segments{{part.startX, part.endX, part.first}};
+    for (const TraceEdge& edge : edges) {
+        segments.back().to = edge.x;
+        if (edge.xEnd > edge.x) {
+            segments.push_back({edge.x, edge.xEnd, edge.change, true});
+        }
+        segments.push_back({edge.xEnd, part.endX, edge.change});
+    }
+    DrawForces(painter, changes, segments, top);
+    if (m_history.RowAt(row).signal.IsBit()) {
+        DrawBitTrace(painter, changes, part, edges, segments, top);
+    } else {
+        DrawBusTrace(painter, changes, part, edges, segments, top);
+    }
+}
+
+void TimingDiagram::FindEdges(const std::deque<HistoryChange>& changes, const ShownChanges& part,
+                              double endMs, std::vector<TraceEdge>& edges) const {
     // One step per pixel column that holds changes; steps closer than kMinEdgeGap make one
     // dense step, drawn as a solid block, so a row costs a few calls however many changes it
     // shows (and the eye could not tell those changes apart).
-    std::vector<Edge> edges;
     std::size_t perColumn = 0;  // changes in the column before
     for (std::size_t current = part.first; current < part.last;) {
         const std::size_t next = current + 1;
@@ -300,21 +324,6 @@ void TimingDiagram::DrawTrace(DiagramPainter& painter, std::size_t row, double t
             edges.push_back({x, x, last, last > next});
         }
         current = last;
-    }
-
-    std::vector<Span> segments{{part.startX, part.endX, part.first}};
-    for (const Edge& edge : edges) {
-        segments.back().to = edge.x;
-        if (edge.xEnd > edge.x) {
-            segments.push_back({edge.x, edge.xEnd, edge.change, true});
-        }
-        segments.push_back({edge.xEnd, part.endX, edge.change});
-    }
-    DrawForces(painter, changes, segments, top);
-    if (m_history.RowAt(row).signal.IsBit()) {
-        DrawBitTrace(painter, changes, part, edges, segments, top);
-    } else {
-        DrawBusTrace(painter, changes, part, edges, segments, top);
     }
 }
 
@@ -339,7 +348,7 @@ void TimingDiagram::DrawForces(DiagramPainter& painter, const std::deque<History
 }
 
 void TimingDiagram::DrawBitTrace(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
-                                 const ShownChanges& part, const std::vector<Edge>& edges,
+                                 const ShownChanges& part, const std::vector<TraceEdge>& edges,
                                  const std::vector<Span>& segments, double top) {
     const double high = top + kTraceInset;
     const double low = top + kRowHeight - kTraceInset;
@@ -353,7 +362,7 @@ void TimingDiagram::DrawBitTrace(DiagramPainter& painter, const std::deque<Histo
     const auto level = [&](std::size_t i) { return changes[i].value != 0 ? high : low; };
     std::vector<DiagramPoint> points{{part.startX, level(part.first)}};
     std::size_t before = part.first;
-    for (const Edge& edge : edges) {
+    for (const TraceEdge& edge : edges) {
         points.push_back({edge.x, level(before)});
         if (edge.dense) {
             points.insert(points.end(), {{edge.x, high}, {edge.x, low}, {edge.xEnd, low}});
@@ -366,14 +375,14 @@ void TimingDiagram::DrawBitTrace(DiagramPainter& painter, const std::deque<Histo
 }
 
 void TimingDiagram::DrawBusTrace(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
-                                 const ShownChanges& part, const std::vector<Edge>& edges,
+                                 const ShownChanges& part, const std::vector<TraceEdge>& edges,
                                  const std::vector<Span>& segments, double top) {
     const double high = top + kTraceInset;
     const double low = top + kRowHeight - kTraceInset;
     const double middle = top + kRowHeight / 2;
     std::vector<DiagramPoint> upper{{part.startX, high}};
     std::vector<DiagramPoint> lower{{part.startX, low}};
-    for (const Edge& edge : edges) {
+    for (const TraceEdge& edge : edges) {
         upper.insert(upper.end(), {{edge.x - kCrossing, high},
                                    {edge.x, middle},
                                    {edge.xEnd, middle},

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "timing/DiagramPainter.h"
+#include "timing/TraceCache.h"
 
 namespace rungpad {
 
@@ -44,6 +45,9 @@ class TimingDiagram {
     double Width() const { return m_width; }
     void SetCursor(std::optional<std::int64_t> cursorMs) { m_cursorMs = cursorMs; }
     std::optional<std::int64_t> Cursor() const { return m_cursorMs; }
+    // Where the rows' steps are kept between drawings (none: found every time). The cache must
+    // outlive the diagram's drawing; steps found anew are the same as those kept.
+    void SetTraceCache(TraceCache* cache) { m_cache = cache; }
     // The rows drawn below the ruler: count rows from first (all rows from first by default).
     void SetRows(std::size_t first, std::size_t count = SIZE_MAX);
     std::size_t FirstRow() const { return m_firstRow; }
@@ -70,19 +74,21 @@ class TimingDiagram {
   private:
     struct Span;
     struct ShownChanges;
-    struct Edge;
 
     void DrawRuler(DiagramPainter& painter) const;
     void DrawTickLabel(DiagramPainter& painter, double x, const std::string& label) const;
     void DrawRow(DiagramPainter& painter, std::size_t row, double top) const;
     void DrawTrace(DiagramPainter& painter, std::size_t row, double top) const;
+    // The steps of a row's trace up to endMs (one a pixel column at most) into edges.
+    void FindEdges(const std::deque<HistoryChange>& changes, const ShownChanges& part, double endMs,
+                   std::vector<TraceEdge>& edges) const;
     static void DrawForces(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
                            const std::vector<Span>& segments, double top);
     static void DrawBitTrace(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
-                             const ShownChanges& part, const std::vector<Edge>& edges,
+                             const ShownChanges& part, const std::vector<TraceEdge>& edges,
                              const std::vector<Span>& segments, double top);
     static void DrawBusTrace(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
-                             const ShownChanges& part, const std::vector<Edge>& edges,
+                             const ShownChanges& part, const std::vector<TraceEdge>& edges,
                              const std::vector<Span>& segments, double top);
     void DrawCursor(DiagramPainter& painter) const;
     // The time the value column shows.
@@ -95,6 +101,7 @@ class TimingDiagram {
     std::optional<std::int64_t> m_cursorMs;
     std::size_t m_firstRow = 0;
     std::size_t m_rowCount = SIZE_MAX;
+    TraceCache* m_cache = nullptr;
 };
 
 }  // namespace rungpad

@@ -140,6 +140,64 @@ TEST(TimingDiagram, DrawingStaysBoundedByTheWidth) {
     EXPECT_FALSE(Contains(words.texts, "5000"));
 }
 
+TEST(TimingDiagram, KeptStepsDrawTheSameAsFoundOnes) {
+    // A bounded live history: rows grow at the end, are cut at the start, a value at the same
+    // time replaces the one before, and the rows change places.
+    SignalHistory history(SignalHistory::Limits{2'000, 1u << 10});
+    history.SetSignals({Named("Y000.0"), Named("D010")}, {});
+    TraceCache cache;
+    const auto drawn = [&](double from, double to, TraceCache* kept) {
+        TimingDiagram diagram(history);
+        diagram.SetWidth(600);
+        diagram.SetRange(from, to);
+        diagram.SetTraceCache(kept);
+        RecordingPainter painter;
+        diagram.Draw(painter);
+        std::vector<std::vector<DiagramPoint>> lines;
+        for (const char* row : {"row-Y000.0", "row-D010"}) {
+            for (const auto& line : painter.Group(row).lines) {
+                lines.push_back(line);
+            }
+        }
+        return lines;
+    };
+    const auto same = [](const std::vector<std::vector<DiagramPoint>>& a,
+                         const std::vector<std::vector<DiagramPoint>>& b) {
+        if (a.size() != b.size()) {
+            return false;
+        }
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (!std::equal(
+                    a[i].begin(), a[i].end(), b[i].begin(), b[i].end(),
+                    [](DiagramPoint p, DiagramPoint q) { return p.x == q.x && p.y == q.y; })) {
+                return false;
+            }
+        }
+        return true;
+    };
+    std::int64_t t = 0;
+    const auto run = [&](std::int64_t until) {
+        for (; t <= until; t += 8) {
+            history.Record(0, t, static_cast<std::uint32_t>(t / 24 % 2), false);
+            history.Record(1, t, static_cast<std::uint32_t>(t / 8 % 7), t > 1'000);
+        }
+    };
+    run(1'000);
+    for (const auto& [from, to] :
+         {std::pair{0.0, 1'000.0}, {0.0, 1'000.0}, {300.0, 700.0}, {0.0, 1'000.0}}) {
+        EXPECT_TRUE(same(drawn(from, to, &cache), drawn(from, to, nullptr))) << from;
+    }
+    run(1'500);  // grown at the end: the same range shows more
+    EXPECT_TRUE(same(drawn(0, 1'600, &cache), drawn(0, 1'600, nullptr)));
+    EXPECT_TRUE(same(drawn(0, 1'600, &cache), drawn(0, 1'600, nullptr)));
+    history.Record(0, t - 8, 1 - history.RowAt(0).changes.back().value, false);  // replaced
+    EXPECT_TRUE(same(drawn(0, 1'600, &cache), drawn(0, 1'600, nullptr)));
+    run(4'000);  // cut at the start
+    EXPECT_TRUE(same(drawn(1'500, 4'000, &cache), drawn(1'500, 4'000, nullptr)));
+    history.SetSignals({Named("D010"), Named("Y000.0")}, {});
+    EXPECT_TRUE(same(drawn(1'500, 4'000, &cache), drawn(1'500, 4'000, nullptr)));
+}
+
 TEST(TimingDiagram, BusValuesCursorAndForces) {
     SignalHistory history;
     history.SetSignals({Named("R100"), Named("X000.1")}, {});

@@ -34,6 +34,7 @@ CTimingDiagramView::CTimingDiagramView(QWidget* parent) : QAbstractScrollArea(pa
 void CTimingDiagramView::SetHistory(const SignalHistory* history, bool live) {
     m_history = history;
     m_live = live;
+    m_traceCache.Clear();
     m_cursorMs.reset();
     m_msPerPixel = kDefaultMsPerPixel;
     m_fromMs = StartMs();
@@ -232,7 +233,8 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
         DrawHint(painter);
         return;
     }
-    const TimingDiagram diagram = Diagram(false);
+    TimingDiagram diagram = Diagram(false);
+    diagram.SetTraceCache(&m_traceCache);
     CQtDiagramPainter diagramPainter(painter);
     diagram.Draw(diagramPainter);
     const int below = static_cast<int>(std::ceil(diagram.Height()));

@@ -110,6 +110,8 @@ class CTimingDiagramView : public QAbstractScrollArea {
     std::optional<std::int64_t> m_cursorMs;
     double m_scrollScale = 1;  // pixels of time per unit of the horizontal scroll bar
     bool m_settingScrollBars = false;
+    // The rows' steps last drawn: a repaint of the same range reuses them.
+    TraceCache m_traceCache;
 };
 
 }  // namespace rungpad
