@@ -189,11 +189,12 @@ bool CLadConvert::CheckNumber(LadCell& cell, int number, int line, bool keep) {
 }
 
 bool CLadConvert::CheckCoilAddress(std::string_view text, int line) {
-    const int error = Program() ? PlcAddress::CheckCoilAddress(*Program(), text, line) : 0;
-    if (error != 0) {
-        AddError(ConvertError::kEntry, static_cast<ErrorCode>(error), line);
+    const ErrorCode error =
+        Program() ? PlcAddress::CheckCoilAddress(*Program(), text, line) : ErrorCode::kNone;
+    if (error != ErrorCode::kNone) {
+        AddError(ConvertError::kEntry, error, line);
     }
-    return error == 0;
+    return error == ErrorCode::kNone;
 }
 
 }  // namespace rungpad

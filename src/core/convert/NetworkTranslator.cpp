@@ -108,7 +108,7 @@ bool NetworkTranslator::EmitContact(std::string_view mnemonic, const LadCell& ce
         return false;
     }
     const std::string_view address = cell.Text();
-    if (const int error = OperandCheck::BitAddressError(address)) {
+    if (const ErrorCode error = OperandCheck::BitAddressError(address); error != ErrorCode::kNone) {
         AddError(ConvertError::kConversion, error, line);
         return false;
     }

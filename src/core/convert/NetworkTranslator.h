@@ -93,7 +93,6 @@ class NetworkTranslator {
     }
     void AddError(int kind, ErrorCode code, int line) { m_errors.Add(kind, code, line); }
     bool Listed(bool added);
-    void AddError(int kind, int code, int line) { m_errors.Add(kind, code, line); }
 
     // Contacts, lines, links and coils.
     bool ReduceBlock(int first, int last, int from, int to);

@@ -90,8 +90,9 @@ bool NetworkTranslator::CheckBoxParameters(int first, int column, const FuncInst
         // Judged as the box's own parameter p, whatever code a damaged file gave the cell.
         const auto code = static_cast<std::uint16_t>(instr.code + p);
         const std::string_view text = CellAt(first, column + p).Text();
-        if (const int error =
-                OperandCheck::ParameterError(code, column + p, text, m_grid.GetLine(first))) {
+        const ErrorCode error =
+            OperandCheck::ParameterError(code, column + p, text, m_grid.GetLine(first));
+        if (error != ErrorCode::kNone) {
             AddError(ConvertError::kConversion, error, first);
             return false;
         }

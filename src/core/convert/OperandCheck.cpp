@@ -1,15 +1,11 @@
 #include "convert/OperandCheck.h"
 
-#include "convert/ConvertError.h"
 #include "model/ParameterRules.h"
 #include "model/PlcAddress.h"
 
 namespace rungpad {
 
 namespace {
-
-constexpr int kMalformed = static_cast<int>(ErrorCode::kAddressData);
-constexpr int kOutOfRange = static_cast<int>(ErrorCode::kUndefinedSymbol);
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -20,27 +16,23 @@ bool IsDigit(char c) {
 // Only the stored form is accepted ("X012.3": a capital letter, three digits, the bit 0-7): a
 // lower-case letter or an unpadded byte number would be encoded differently from what the list
 // shows. The byte must lie inside its letter's range.
-int OperandCheck::BitAddressError(std::string_view text) {
+ErrorCode OperandCheck::BitAddressError(std::string_view text) {
     const bool storedForm = text.size() == 6 && !(text[0] >= 'a' && text[0] <= 'z') &&
                             IsDigit(text[1]) && IsDigit(text[2]) && IsDigit(text[3]) &&
                             text[4] == '.' && text[5] >= '0' && text[5] <= '7';
     if (!storedForm) {
-        return kMalformed;
+        return ErrorCode::kAddressData;
     }
     const int byte = (text[1] - '0') * 100 + (text[2] - '0') * 10 + (text[3] - '0');
-    return PlcAddress::CheckByteRange(text[0], byte) ? 0 : kMalformed;
+    return PlcAddress::CheckByteRange(text[0], byte) ? ErrorCode::kNone : ErrorCode::kAddressData;
 }
 
-int OperandCheck::ParameterError(std::uint16_t code, int column, std::string_view text,
-                                 const LadLine& line) {
+ErrorCode OperandCheck::ParameterError(std::uint16_t code, int column, std::string_view text,
+                                       const LadLine& line) {
     if (text.empty() || IsDigit(text[0])) {
-        return 0;
+        return ErrorCode::kNone;
     }
-    const ParameterVerdict verdict = ParameterRules::Validate(code, column, text, line);
-    if (verdict.Accepted()) {
-        return 0;
-    }
-    return verdict.value == ParameterVerdict::kMalformed ? kMalformed : kOutOfRange;
+    return ParameterRules::Validate(code, column, text, line).Error();
 }
 
 }  // namespace rungpad

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "model/ErrorCode.h"
+
 namespace rungpad {
 
 struct LadLine;
@@ -12,16 +14,16 @@ struct LadLine;
 // the entry rules of addresses and parameters.
 class OperandCheck {
   public:
-    // 0 when text is a bit address in the form contacts and coils hold (X000.0), inside its
-    // type's byte range; else 1011.
-    static int BitAddressError(std::string_view text);
+    // kNone when text is a bit address in the form contacts and coils hold (X000.0), inside its
+    // type's byte range; else kAddressData.
+    static ErrorCode BitAddressError(std::string_view text);
 
-    // 0 when the parameter text is a constant or an address that the parameter entry rules allow
-    // for the parameter cell with element code code in column of line; else 1011 (malformed) or
-    // 1012 (symbol or address outside the allowed ranges). Constants are left to the number and
-    // table checks of the conversion.
-    static int ParameterError(std::uint16_t code, int column, std::string_view text,
-                              const LadLine& line);
+    // kNone when the parameter text is a constant or an address that the parameter entry rules
+    // allow for the parameter cell with element code code in column of line; else kAddressData
+    // (malformed) or kUndefinedSymbol (symbol or address outside the allowed ranges). Constants
+    // are left to the number and table checks of the conversion.
+    static ErrorCode ParameterError(std::uint16_t code, int column, std::string_view text,
+                                    const LadLine& line);
 };
 
 }  // namespace rungpad

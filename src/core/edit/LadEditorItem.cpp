@@ -111,12 +111,8 @@ void CLadEditor::CheckFunctionParameter(std::string_view typed) {
     }
     std::string t = FirstCharacters(typed);
     const int v = ValidateParameter(cell.code, cursor.column, t, cursor.line);
-    if (v == ParameterVerdict::kNotAllowed) {
-        convert.AddError(kEntryError, ErrorCode::kUndefinedSymbol, cursor.line);
-        return;
-    }
-    if (v == ParameterVerdict::kMalformed) {
-        convert.AddError(kEntryError, ErrorCode::kAddressData, cursor.line);
+    if (const ErrorCode error = ParameterVerdict::ErrorOf(v); error != ErrorCode::kNone) {
+        convert.AddError(kEntryError, error, cursor.line);
         return;
     }
     if (IsNumberParameter(cell.code)) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/ErrorCode.h"
 #include "model/LadLine.h"
 
 namespace rungpad {
@@ -19,6 +20,15 @@ struct ParameterVerdict {
     int codTableLines = 0;   // COD capacity: the table lines the entry asks for
 
     bool Accepted() const { return value >= 0; }
+    // The error a refusal reports (kAddressData for kMalformed, else kUndefinedSymbol); kNone
+    // for an accepted value.
+    static ErrorCode ErrorOf(int result) {
+        if (result >= 0) {
+            return ErrorCode::kNone;
+        }
+        return result == kMalformed ? ErrorCode::kAddressData : ErrorCode::kUndefinedSymbol;
+    }
+    ErrorCode Error() const { return ErrorOf(value); }
 };
 
 // The entry rules of function box parameters and CODT table entries: which values, letters and

@@ -137,23 +137,23 @@ bool PlcAddress::CheckByteRange(char letter, int number) {
     return type != nullptr && number >= 0 && number < type->bytes;
 }
 
-int PlcAddress::CheckCoilAddress(const LadProgram& program, std::string_view text, int line) {
+ErrorCode PlcAddress::CheckCoilAddress(const LadProgram& program, std::string_view text, int line) {
     const char letter = text.empty() ? '\0' : text[0];
     const AddressType* type = FindType(letter);
     if (type == nullptr || !type->coil) {
-        return 1006;
+        return ErrorCode::kIllegalOutput;
     }
     if (IsReservedAtEntry(letter, LeadingNumber(text.substr(1)), text)) {
-        return 1006;
+        return ErrorCode::kIllegalOutput;
     }
     for (int i = 0; i < program.LineCount(); ++i) {
         const LadCell& cell = program.Cell(7, i);
         // The cell that already holds this address may keep it.
         if (i != line && Element::IsCoil(cell.code) && cell.Text() == text) {
-            return 1027;
+            return ErrorCode::kOutputReused;
         }
     }
-    return 0;
+    return ErrorCode::kNone;
 }
 
 bool PlcAddress::IsReservedCoil(std::string_view text) {

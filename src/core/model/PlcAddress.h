@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/ErrorCode.h"
+
 namespace rungpad {
 
 class LadProgram;
@@ -32,11 +34,11 @@ class PlcAddress {
     // Whether a bit address of type letter may carry byte number number (C, T, D: 0-255).
     static bool CheckByteRange(char letter, int number);
 
-    // The entry check of a coil address typed into column 7 of line. Returns 0 when it passes,
-    // else the error code: 1006 (not a coil type, or reserved at entry: G063.7, K000-K005, R510,
-    // R511) or 1027 (another line already has a coil with this address). A coil that is given the
+    // The entry check of a coil address typed into column 7 of line: kNone when it passes, else
+    // kIllegalOutput (not a coil type, or reserved at entry: G063.7, K000-K005, R510, R511) or
+    // kOutputReused (another line already has a coil with this address). A coil that is given the
     // address it already holds passes.
-    static int CheckCoilAddress(const LadProgram& program, std::string_view text, int line);
+    static ErrorCode CheckCoilAddress(const LadProgram& program, std::string_view text, int line);
 
     // The conversion-time reserved coils: G063.7, K000-K005 and R255.
     static bool IsReservedCoil(std::string_view text);

@@ -219,6 +219,7 @@ void CRungpadView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     painter.setClipRegion(event->region());
     DrawView(painter, event->rect());
+    LiveCheckAfterPaint();
 }
 
 void CRungpadView::resizeEvent(QResizeEvent* event) {
@@ -253,13 +254,7 @@ void CRungpadView::OnFilePrintSetup() {
 }
 
 QPrinter& CRungpadView::Printer() {
-    if (m_printer) {
-        return *m_printer;
-    }
-    if (!m_ownPrinter) {
-        m_ownPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    }
-    return *m_ownPrinter;
+    return m_printer ? m_printer->Printer() : m_ownPrinter.Printer();
 }
 
 const ViewFonts& CRungpadView::Fonts() {

@@ -10,6 +10,7 @@
 #include "view/CursorMotion.h"
 #include "view/GridGeometry.h"
 #include "view/LogicalMapping.h"
+#include "view/PrinterSetup.h"
 
 class QAction;
 class QLineEdit;
@@ -155,7 +156,7 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
 
     // The printer set-up of the print commands, shared by the application; until one is given
     // the view keeps its own.
-    void SetPrinter(QPrinter* printer) { m_printer = printer; }
+    void SetPrinter(PrinterSetup* printer) { m_printer = printer; }
 
   signals:
     // An editing action ran; the document's modified mark may have changed.
@@ -196,6 +197,8 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     // Logical widths of texts in the element font, for the coil reference column.
     std::function<int(const QString&)> ElementMeasure();
     QPrinter& Printer();
+    // Runs a live check that waited for the first picture.
+    void LiveCheckAfterPaint();
 
     LogicalPoint ToLogical(const QPoint& viewportPos) const;
     int LineCount() const;
@@ -213,13 +216,14 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     int m_noteLine = -1;
     std::unique_ptr<ViewFonts> m_fonts;
     std::unique_ptr<ProgramComparison> m_comparison;
-    QPrinter* m_printer = nullptr;
-    std::unique_ptr<QPrinter> m_ownPrinter;
+    PrinterSetup* m_printer = nullptr;
+    PrinterSetup m_ownPrinter;
     std::function<QAction*(int id)> m_commandLookup;
     int m_wheelRemainder = 0;  // wheel turn below one notch, kept for the next event
     std::unique_ptr<CLiveCheck> m_liveCheck;
     std::unique_ptr<CoilReferences> m_coilRefs;
     bool m_livePending = false;
+    bool m_liveAfterPaint = false;  // a check waits for the window's first picture
     int m_liveLine = -1;
     QString m_liveMessage;
 };

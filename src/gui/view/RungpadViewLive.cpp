@@ -8,6 +8,7 @@
 #include "edit/LadEditor.h"
 #include "text/QtText.h"
 #include "view/CoilRefMargin.h"
+#include "view/FirstShowQueue.h"
 #include "view/GridGeometry.h"
 #include "view/RungpadView.h"
 
@@ -34,6 +35,10 @@ void CRungpadView::ScheduleLiveCheck() {
 }
 
 void CRungpadView::RunLiveCheck() {
+    if (m_doc && FirstShowQueue::OnItsWay(*window())) {
+        m_liveAfterPaint = true;  // the first picture of the window goes first
+        return;
+    }
     m_livePending = false;
     if (!m_doc) {
         return;
@@ -53,6 +58,13 @@ void CRungpadView::RunLiveCheck() {
     viewport()->update(old);
     viewport()->update(LiveMarkerRect());
     emit LiveCheckChanged(m_liveMessage);
+}
+
+void CRungpadView::LiveCheckAfterPaint() {
+    if (m_liveAfterPaint) {
+        m_liveAfterPaint = false;
+        QTimer::singleShot(0, this, &CRungpadView::RunLiveCheck);
+    }
 }
 
 QRect CRungpadView::LiveMarkerRect() const {

@@ -128,7 +128,7 @@ TEST(BitAddressCheckTest, AcceptsExactlyWhatTheEntryParserLeavesUnchanged) {
     }
     int accepted = 0;
     for (const std::string& text : texts) {
-        const bool quick = OperandCheck::BitAddressError(text) == 0;
+        const bool quick = OperandCheck::BitAddressError(text) == ErrorCode::kNone;
         ASSERT_EQ(quick, entryAccepts(text)) << '"' << text << '"';
         accepted += quick ? 1 : 0;
     }

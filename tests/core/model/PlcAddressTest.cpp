@@ -102,11 +102,12 @@ TEST(PlcAddressTest, ReservedCoilsDifferBetweenEntryAndConversion) {
         {"Y000.1", 0, false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(PlcAddress::CheckCoilAddress(program, c.text, 3), c.entryError) << c.text;
+        EXPECT_EQ(static_cast<int>(PlcAddress::CheckCoilAddress(program, c.text, 3)), c.entryError)
+            << c.text;
         EXPECT_EQ(PlcAddress::IsReservedCoil(c.text), c.reservedAtConversion) << c.text;
     }
     // The coil's own line may keep its address.
-    EXPECT_EQ(PlcAddress::CheckCoilAddress(program, "Y000.0", 0), 0);
+    EXPECT_EQ(PlcAddress::CheckCoilAddress(program, "Y000.0", 0), ErrorCode::kNone);
 }
 
 TEST(PlcAddressTest, CoilFlagIndexStaysInsideItsLetter) {

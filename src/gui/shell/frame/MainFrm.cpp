@@ -63,7 +63,7 @@ CMainFrame::CMainFrame(QWidget* parent)
       m_qtHost(this),
       m_box(&m_qtBox),
       m_host(&m_qtHost),
-      m_printer(QPrinter::HighResolution) {
+      m_firstShow(*this) {
     setWindowTitle(QStringLiteral("Ladder diagram editor"));
     m_mdi = new QMdiArea(this);
     setCentralWidget(m_mdi);
@@ -84,6 +84,7 @@ CMainFrame::CMainFrame(QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
+    m_firstShow.Flush();  // a frame gone before its first picture still saves its settings
     // The documents report to this frame and its hosts: they go before the frame's members do.
     disconnect(m_mdi, nullptr, this, nullptr);
     delete m_mdi;
@@ -168,7 +169,7 @@ void CMainFrame::CreateActions() {
     // Without a document this is the short menu's "Print(&R)..." (UpdateMenus).
     m_printSetupAct = new QAction(QStringLiteral("Print Setup(&R)..."), this);
     connect(m_printSetupAct, &QAction::triggered, this,
-            [this] { CViewPrinter::OnFilePrintSetup(this, m_printer); });
+            [this] { CViewPrinter::OnFilePrintSetup(this, m_printer.Printer()); });
     m_aboutAct = new QAction(QStringLiteral("About Rungpad(&A)..."), this);
     connect(m_aboutAct, &QAction::triggered, this, [this] {
         QMessageBox::about(this, QApplication::applicationName(),
@@ -844,7 +845,8 @@ void CMainFrame::AddRecentFile(const QString& path) {
     while (m_recentFiles.size() > kRecentFiles) {
         m_recentFiles.removeLast();
     }
-    SaveRecentFiles();
+    // Writing the settings file waits for the window's first picture at start.
+    m_firstShow.Run([this] { SaveRecentFiles(); });
     UpdateRecentFileActions();
 }
 

@@ -14,6 +14,8 @@
 #include "model/HostInterfaces.h"
 #include "model/SelectionState.h"
 #include "shell/frame/QtDocumentHost.h"
+#include "view/FirstShowQueue.h"
+#include "view/PrinterSetup.h"
 
 class QAction;
 class QLabel;
@@ -201,7 +203,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QtDocumentHost m_qtHost;
     MessageBoxHost* m_box;
     DocumentHost* m_host;
-    QPrinter m_printer;
+    PrinterSetup m_printer;
+    FirstShowQueue m_firstShow;
     LadClipboard m_clipboard;
     ReplaceButtons m_replaceButtons;  // their wrap flags outlive each replace dialog
     QMdiArea* m_mdi = nullptr;

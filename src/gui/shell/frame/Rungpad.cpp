@@ -6,6 +6,7 @@
 #include <QTextStream>
 
 #include "shell/frame/MainFrm.h"
+#include "shell/frame/StartupProbe.h"
 #include "shell/recovery/QtRecoveryPrompt.h"
 #include "shell/recovery/RecoveryKeeper.h"
 
@@ -22,15 +23,21 @@ void CRungpadApp::SetIdentity() {
 }
 
 void CRungpadApp::InitInstance(const QStringList& arguments) {
+    StartupProbe::Mark("application");
     m_frame = std::make_unique<CMainFrame>();
+    StartupProbe::Mark("frame");
+    StartupProbe::Watch(*m_frame);
     m_frame->showMaximized();
+    StartupProbe::Mark("show");
     m_recovery = new RecoveryKeeper(*m_frame, RecoveryKeeper::DefaultDirectory(), m_frame.get());
     QtRecoveryPrompt prompt(m_frame.get());
     m_recovery->OfferRecovery(prompt);
     m_recovery->Start();
+    StartupProbe::Mark("recovery");
     if (arguments.size() > 1) {
         m_frame->OpenDocumentFile(arguments.at(1));
     }
+    StartupProbe::Mark("document");
 }
 
 bool CRungpadApp::PrintFile(const QString& path) {
