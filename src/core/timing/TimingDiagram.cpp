@@ -59,6 +59,13 @@ std::string Fitted(const std::string& text, double width) {
     return text;
 }
 
+// std::floor for the pixel and millisecond values of the diagram (well inside the range of
+// int64), without a library call.
+double Floor(double value) {
+    const auto whole = static_cast<double>(static_cast<std::int64_t>(value));
+    return whole > value ? whole - 1 : whole;
+}
+
 // The last index of changes in [from, to] at or before timeMs, changes[from] being so. The
 // search gallops from hint, where the answer is expected (a column holds about as many changes
 // as the one before), then bisects: few reads, all near each other.
@@ -306,13 +313,17 @@ void TimingDiagram::FindEdges(const std::deque<HistoryChange>& changes, const Sh
     // One step per pixel column that holds changes; steps closer than kMinEdgeGap make one
     // dense step, drawn as a solid block, so a row costs a few calls however many changes it
     // shows (and the eye could not tell those changes apart).
+    // XOf and TimeAt with the scale worked out once: the loop runs for every column.
+    const double msPerPixel = MsPerPixel();
     std::size_t perColumn = 0;  // changes in the column before
     for (std::size_t current = part.first; current < part.last;) {
         const std::size_t next = current + 1;
-        const double column = std::floor(XOf(static_cast<double>(changes[next].timeMs)));
+        const double column =
+            Floor(kPlotLeft + (static_cast<double>(changes[next].timeMs) - m_fromMs) / msPerPixel);
         // The last change before the next column begins.
-        const double nextColumnMs = std::min(TimeAt(column + 1), endMs + 1);
-        const auto lastMs = static_cast<std::int64_t>(std::ceil(nextColumnMs)) - 1;
+        const double nextColumnMs =
+            std::min(m_fromMs + (column + 1 - kPlotLeft) * msPerPixel, endMs + 1);
+        const auto lastMs = static_cast<std::int64_t>(-Floor(-nextColumnMs)) - 1;
         const std::size_t last = LastAtOrBefore(changes, next, part.last, lastMs, next + perColumn);
         perColumn = last - next;
         const double x = column + 0.5;
