@@ -475,6 +475,16 @@ class Session:
         """Locates the ladder grid of the active view (the rails' tops must be on screen)."""
         return self.grids(1, timeout)[0]
 
+    def second_view_tiled(self):
+        """Window > New Window, then Window > Tile: returns the two views' grids, left first."""
+        self.key("alt+w")
+        self.wait_popup()
+        self.key("n")  # New Window(&N)
+        self.key("alt+w")
+        self.wait_popup()
+        self.key("t")  # Tile(&T)
+        return self.grids(2)
+
     def grids(self, count, timeout=DEFAULT_TIMEOUT):
         """Locates count ladder grids on screen (views side by side), sorted top to bottom and
         left to right."""

@@ -200,6 +200,47 @@ class TestShell : public QObject {
         QCOMPARE(m_host.asked, 1);
     }
 
+    // The views of a document share its history: a window opened after an edit can undo it,
+    // and Undo in the first window takes back the line the second one inserted above its edit
+    // before the edit itself, so nothing lands on the wrong line.
+    void newWindowSharesTheHistory() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        CChildFrame* first = frame.ActiveChild();
+        const LadProgram before = first->Document().Program();
+        first->View()->Edit([](CLadEditor& e) {
+            e.Select({1, 12}, {1, 12});
+            e.PlaceElement(Element::kHLine);
+        });
+        frame.Command(57648)->trigger();
+        CChildFrame* second = frame.ActiveChild();
+        QVERIFY(second != first);
+        QVERIFY(frame.UndoAction()->isEnabled());
+        rungpad::test::WhenModalShows(
+            [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });  // one line
+        second->View()->Edit([](CLadEditor& e) {
+            e.Select({0, 0}, {0, 0});
+            e.OnInsertLine();
+        });
+        QCOMPARE(first->View()->Program()->Cell(1, 13).code, Element::kHLine);
+        frame.ShowPlace(first, {0, 0}, {0, 0});
+        QCOMPARE(frame.ActiveChild(), first);
+        frame.UndoAction()->trigger();
+        frame.UndoAction()->trigger();
+        QVERIFY(!frame.UndoAction()->isEnabled());
+        QVERIFY(frame.RedoAction()->isEnabled());
+        const LadProgram& now = first->Document().Program();
+        QCOMPARE(now.LineCount(), before.LineCount());
+        for (int line = 0; line < now.LineCount(); ++line) {
+            for (int column = 0; column < LadLine::kColumns; ++column) {
+                QCOMPARE(now.Cell(column, line).code, before.Cell(column, line).code);
+            }
+        }
+        second->CloseWithoutAsking();
+        first->CloseWithoutAsking();
+    }
+
     // A file its user may not write says so in the window title (Save asks before writing it).
     void readOnlyFileInTheTitle() {
         const QString path = m_settings.filePath(QStringLiteral("locked.plf"));

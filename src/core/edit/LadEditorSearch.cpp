@@ -122,7 +122,7 @@ void CLadEditor::OnModifyNote() {
     if (!m_host->AskNote(CursorCell().Text(), note)) {
         return;
     }
-    m_undo.RecordAddressNote(cursor.column, cursor.line, old);
+    UndoList().RecordAddressNote(cursor.column, cursor.line, old);
     m_doc->SetAddressNote(TextCodec::Utf8ToGbk(note));
 }
 
@@ -132,7 +132,7 @@ void CLadEditor::OnUndo() {
     }
     SetHighlight(false);
     int lineCount = 0;
-    const GridPos at = m_undo.Undo(lineCount);
+    const GridPos at = UndoList().Undo(lineCount);
     SelectUndone(at, lineCount);
 }
 
@@ -142,7 +142,7 @@ void CLadEditor::OnRedo() {
     }
     SetHighlight(false);
     int lineCount = 0;
-    const GridPos at = m_undo.Redo(lineCount);
+    const GridPos at = UndoList().Redo(lineCount);
     SelectUndone(at, lineCount);
 }
 

@@ -293,23 +293,40 @@ namespace {
 
 class TwoViewsTest : public EditorFixture {};
 
-// Two views of one document share the selection but keep their own histories.
-TEST_F(TwoViewsTest, EachViewUndoesOnlyItsOwnSteps) {
-    Use({"", ""});
+// Two views of one document share the selection and one history: a view opened late can undo
+// what another did, and an undo takes back the newest step whichever view made it, at the
+// line where that step now is.
+TEST_F(TwoViewsTest, ViewsShareOneHistory) {
+    Use({"", "X007.0", ""});
+    SelectCell(0, 0);
+    editor.PlaceElement(Element::kHLine);
     ScriptedEditorHost secondHost;
     CLadEditor second(doc, secondHost, clipboard);
     second.OnInitialUpdate();
-    SelectCell(0, 0);
-    editor.PlaceElement(Element::kHLine);
     EXPECT_EQ(Cursor(), (GridPos{1, 0}));  // the shared selection moved for both
-    EXPECT_TRUE(editor.CanUndo());
-    EXPECT_FALSE(second.CanUndo());
+    EXPECT_TRUE(second.CanUndo());
     second.OnUndo();
-    EXPECT_EQ(Cell(0, 0).code, Element::kHLine);
-    second.PlaceElement(Element::kHLine);
-    editor.OnUndo();
     EXPECT_EQ(Cell(0, 0).code, 0);
-    EXPECT_EQ(Cell(1, 0).code, Element::kHLine);
+    EXPECT_TRUE(editor.CanRedo());
+    editor.OnRedo();
+    EXPECT_EQ(Cell(0, 0).code, Element::kHLine);
+
+    // A line inserted through the second view above the first view's edit, then Undo twice in
+    // the first: the insertion goes, then the edit, and the contact below never moves.
+    SelectCell(3, 1);
+    host.items.push_back("X7.1");
+    editor.PlaceElement(Element::kNoContact);
+    ASSERT_EQ(Cell(3, 1).Text(), "X007.1");
+    SelectCell(0, 0);
+    secondHost.insertCounts.push_back(1);
+    second.OnInsertLine();
+    ASSERT_EQ(Cell(3, 2).Text(), "X007.1");
+    editor.OnUndo();
+    EXPECT_EQ(Cell(3, 1).Text(), "X007.1");
+    editor.OnUndo();
+    EXPECT_EQ(Cell(3, 1).code, 0);
+    EXPECT_EQ(Cell(0, 1).Text(), "X007.0");
+    EXPECT_EQ(Lines(), 3);
 }
 
 }  // namespace
