@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -54,6 +55,21 @@ struct Fixture {
         }
         return n;
     }
+};
+
+// Collects the regions a widget paints.
+class PaintRecorder final : public QObject {
+  public:
+    explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+    // Whether all of rect was painted (QRegion::contains only asks for an overlap).
+    bool Covers(const QRect& rect) const { return QRegion(rect).subtracted(painted).isEmpty(); }
+    QRegion painted;
 };
 
 }  // namespace
@@ -121,6 +137,51 @@ class TestViewEditing : public QObject {
         // Undo brings the line back.
         f.view.Edit([](CLadEditor& e) { e.OnUndo(); });
         QCOMPARE(f.Program().Cell(3, 0).code, Element::kHLine);
+    }
+
+    // After every edit the view repaints what changed, also when the command ends refused: a
+    // line appended at the end is drawn, and the lines a refused coil filled in stay drawn.
+    void everyEditRepaintsWhatChanged() {
+        Fixture f(1);
+        f.view.resize(800, 400);
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        PaintRecorder recorder(f.view.viewport());
+        f.view.viewport()->update();
+        QTRY_VERIFY(recorder.Covers(f.view.viewport()->rect()));  // the first paint
+        const auto lineRect = [&f](int line) {
+            return f.view.Mapping()
+                .ToDevice(GridGeometry::CellRect(0, line))
+                .intersected(f.view.viewport()->rect());
+        };
+        recorder.painted = {};
+        f.view.Edit([](CLadEditor& e) {
+            e.Select({0, 0}, {0, 0});
+            e.PlaceElement(Element::kHLine);  // appends line 2
+            e.Select({0, 0}, {0, 0});
+            e.PlaceElement(16);  // a link down to line 2, the cursor follows
+        });
+        QTRY_VERIFY(recorder.Covers(lineRect(1)));
+        recorder.painted = {};
+        f.view.Edit([](CLadEditor& e) { e.PlaceElement(Element::kEmpty); });  // appends line 3
+        QCOMPARE(f.Program().LineCount(), 3);
+        QTRY_VERIFY(recorder.Covers(lineRect(2)));
+
+        // Ctrl+E with an empty address on the trailing line: refused, but the horizontal lines
+        // it laid from the rail stay, and so does the new trailing line.
+        recorder.painted = {};
+        WhenModalShows([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
+        f.view.Edit([](CLadEditor& e) {
+            e.Select({2, 2}, {2, 2});
+            e.PlaceElement(Element::kCoil);
+        });
+        QCOMPARE(f.Program().Cell(6, 2).code, Element::kHLine);
+        QCOMPARE(f.Program().Cell(7, 2).code, Element::kEmpty);
+        QCOMPARE(f.Program().LineCount(), 4);
+        const QRect wire = f.view.Mapping()
+                               .ToDevice(GridGeometry::CellRect(0, 2))
+                               .united(f.view.Mapping().ToDevice(GridGeometry::CellRect(6, 2)))
+                               .intersected(f.view.viewport()->rect());
+        QTRY_VERIFY(recorder.Covers(wire));
     }
 
     void noteTypedInPlace() {

@@ -210,6 +210,7 @@ bool CLadEditor::AppendTrailingLine(int column, int line) {
         return false;
     }
     UndoList().RecordInsertLines(column, at, 1);
+    m_host->InvalidateAll();  // a new line to draw and a longer scroll range
     return true;
 }
 
@@ -220,6 +221,7 @@ void CLadEditor::FillCoilLine(int line) {
         if (cell.code == Element::kEmpty) {
             UndoList().RecordCell(column, line);
             cell.code = Element::kHLine;
+            m_host->InvalidateCell({column, line});  // stays drawn if the coil is refused
         }
     }
 }

@@ -207,6 +207,7 @@ void CLadEditor::MakeCodTableLines() {
         }
     }
     m_doc->SetModifiedFlag();
+    m_host->InvalidateAll();
 }
 
 }  // namespace rungpad

@@ -80,7 +80,12 @@ void CRungpadView::RunEdit(const std::function<void(CLadEditor&)>& command, bool
         return;
     }
     const GridPos before = m_doc->Selection().cursor;
+    const int linesBefore = LineCount();
     command(*m_editor);
+    if (LineCount() != linesBefore) {
+        UpdateScrollSize();
+        viewport()->update();
+    }
     const GridPos after = m_doc->Selection().cursor;
     if (keepCursorInView && !(after == before)) {
         KeepCellInView(after);

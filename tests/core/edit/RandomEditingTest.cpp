@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -322,6 +323,46 @@ TEST_F(RandomEditingTest, RedoGivesBackWhatEachUndoTookBack) {
         }
     }
     EXPECT_GT(redone, 300);  // the runs of undo and redo are long enough to matter
+}
+
+// After every command, accepted, refused or cancelled, the view is asked to repaint what
+// changed: each cell whose contents changed, or the whole view; and the whole view whenever the
+// line count changed (the scroll range follows it). (A line note typed in place is repainted by
+// the view's note box itself.)
+TEST_F(RandomEditingTest, EveryChangeIsRepainted) {
+    const auto sameContents = [](const LadCell& a, const LadCell& b) {
+        return a.code == b.code && a.vlink == b.vlink && a.number == b.number &&
+               a.Text() == b.Text() && a.codtCount == b.codtCount;
+    };
+    for (int session = 0; session < 150; ++session) {
+        Use(kStart);
+        m_log.clear();
+        for (int step = 0; step < 30; ++step) {
+            const LadProgram before = doc.Program();
+            host.invalidatedCells.clear();
+            host.fullRepaints = 0;
+            Step();
+            if (host.fullRepaints > 0) {
+                continue;
+            }
+            const LadProgram& now = doc.Program();
+            ASSERT_EQ(now.LineCount(), before.LineCount())
+                << "lines changed without a full repaint, session " << session << "\n"
+                << m_log;
+            for (int line = 0; line < now.LineCount(); ++line) {
+                for (int column = 0; column < LadLine::kColumns; ++column) {
+                    const bool repainted =
+                        std::find(host.invalidatedCells.begin(), host.invalidatedCells.end(),
+                                  GridPos{column, line}) != host.invalidatedCells.end();
+                    ASSERT_TRUE(repainted ||
+                                sameContents(now.Cell(column, line), before.Cell(column, line)))
+                        << "cell (" << column << ", " << line << ") changed unseen, session "
+                        << session << "\n"
+                        << m_log;
+                }
+            }
+        }
+    }
 }
 
 // Two views of one document: each step (edit, undo or redo) goes through one of them at random.
