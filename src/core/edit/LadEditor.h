@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "edit/ReplaceTally.h"
 #include "edit/SearchTarget.h"
 #include "model/SelectionState.h"
 #include "undo/UnDoList.h"
@@ -110,6 +111,9 @@ class CLadEditor : public SearchTarget {
                     int mode) override;
     // The replace dialog's restart: the selection goes to the first cell of the program.
     void SelectFirstCell() override;
+    // What the replacements since the last Replace or Replace All began did, in the output
+    // window.
+    void ReportReplacements() override;
     void OnModifyNote();
     bool CanModifyNote() const;
     void OnUndo();
@@ -175,6 +179,7 @@ class CLadEditor : public SearchTarget {
     EditorHost* m_host;
     LadClipboard* m_clipboard;
     CodRequest m_cod;
+    ReplaceTally m_replaceTally;
 };
 
 }  // namespace rungpad

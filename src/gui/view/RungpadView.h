@@ -87,6 +87,7 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     bool SearchNext(std::string_view find, int direction, std::string_view replace,
                     int mode) override;
     void SelectFirstCell() override;
+    void ReportReplacements() override;
     // Find: the view's find dialog, which keeps its text and direction between uses.
     void OnFind();
 
