@@ -287,8 +287,9 @@ class TestSimulation : public test::MainFrameTest {
             {"x000.0", 1, ""},
             {"X000.9", 1, "'X000.9' is not a signal address"},
             {"X000.0", 1, "'X000.0' is watched already"},
+            {"x0.0", 1, "'X000.0' is watched already"},  // the same signal, typed short
             {"R999", 1, "'R999' is out of the address range of R"},
-            {"Y000.0", 2, ""},
+            {"y0.0", 2, ""},
             {"DT0001", 3, ""},
         };
         for (const auto& t : typing) {
@@ -299,6 +300,7 @@ class TestSimulation : public test::MainFrameTest {
         }
         QCOMPARE(Cell(table, 0, Col::kAddress), QStringLiteral("X000.0"));
         QCOMPARE(Cell(table, 0, Col::kNote), QStringLiteral("start"));
+        QCOMPARE(Cell(table, 1, Col::kAddress), QStringLiteral("Y000.0"));  // as the program has it
         QCOMPARE(Cell(table, 1, Col::kValue), QStringLiteral("0"));
 
         // A value written in the table; one scan later the latch's coil is on.
