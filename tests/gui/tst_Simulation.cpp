@@ -2,6 +2,7 @@
 // was and cannot be edited meanwhile; the Signals window, stimulus playback and VCD recording.
 #include <QAction>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -24,6 +25,7 @@
 #include "shell/SignalsWindow.h"
 #include "shell/SimMonitor.h"
 #include "sim/SimSignal.h"
+#include "view/MonitorOverlay.h"
 #include "view/RungpadView.h"
 
 using namespace rungpad;
@@ -403,8 +405,30 @@ class TestSimulation : public test::MainFrameTest {
         }
         QCOMPARE(scans, 5);
         QCOMPARE(Cell(boxes, 0, B::kCurrent), QStringLiteral("40"));
+        // A lower preset: the value stays at the preset, never above it, also in the box.
+        boxes.item(0, B::kPreset)->setText(QStringLiteral("8"));
+        sim.SingleScan();
+        QCOMPARE(Cell(boxes, 0, B::kCurrent), QStringLiteral("8"));
+        const LadProgram& program = frame.ActiveDocument()->Program();
+        QCOMPARE(MonitorOverlay::BoxValueText(program.Line(2), 5, sim.Engine().Memory()),
+                 QStringLiteral("8/8"));
         frame.OnStartStopSimulation();
         QCOMPARE(boxes.rowCount(), 0);
+    }
+
+    // The widest value a box shows fits the name cell's lower row, left of the box's divider.
+    void boxValuesFitLeftOfTheDivider() {
+        const QString widest = QStringLiteral("65535/65535");
+        for (const int pixels : {9, 12, 20}) {
+            QFont font;
+            font.setPixelSize(pixels);
+            const QFont fitted = MonitorOverlay::FittingFont(font, widest, 60);
+            QVERIFY(QFontMetricsF(fitted).horizontalAdvance(widest) <= 60);
+            QVERIFY(fitted.pixelSize() <= pixels);
+        }
+        QFont small;
+        small.setPixelSize(8);
+        QCOMPARE(MonitorOverlay::FittingFont(small, QStringLiteral("0/0"), 60), small);
     }
 
     // A stimulus file plays in simulated time from the start of a run, or from the next scan

@@ -249,7 +249,8 @@ bool ScanEngine::AdvanceTimer(TimerState& timer, bool act, std::uint64_t presetM
     if (!timer.running) {
         timer.running = true;
         timer.elapsedMs = 0;
-    } else if (timer.elapsedMs < presetMs) {
+    } else {
+        // Held at the preset, also when the preset was lowered below the time already elapsed.
         timer.elapsedMs = static_cast<std::uint32_t>(std::min<std::uint64_t>(
             timer.elapsedMs + static_cast<std::uint64_t>(m_periodMs), presetMs));
     }
