@@ -146,6 +146,7 @@ void CMainFrame::OnDocumentCommand(Run command, bool namesFile) {
         view->UpdateTitle();
     }
     UpdateTitle();
+    MarkInstructionList();  // a save converts too
     // Only saving names the document's file; output files leave the recent list alone.
     const std::string& path = child->Document().State().PathName();
     if (namesFile && !path.empty()) {
@@ -640,6 +641,9 @@ void CMainFrame::UpdateMenus() {
         menu->menuAction()->setVisible(hasDocument);
     }
     m_convertAct->setEnabled(hasDocument);
+    // The simulation toolbar stays on screen; without a document its buttons have nothing to run.
+    m_simStartAct->setEnabled(hasDocument);
+    m_simScanAct->setEnabled(hasDocument);
     m_printSetupAct->setText(hasDocument ? QStringLiteral("Print Setup(&R)...")
                                          : QStringLiteral("Print(&R)..."));
     UpdateEditCommands();
@@ -765,6 +769,7 @@ CChildFrame* CMainFrame::FindChild(const QString& path) const {
 }
 
 CChildFrame* CMainFrame::NewDocument() {
+    ClearOutput();  // another document's messages are not this one's
     auto doc = std::make_unique<CRungpadDoc>(*this, *m_box, *m_host);
     doc->OnNewDocument(++m_untitledCount);
     return AddChild(std::move(doc));
@@ -775,6 +780,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
         m_mdi->setActiveSubWindow(open);
         return true;
     }
+    ClearOutput();
     auto doc = std::make_unique<CRungpadDoc>(*this, *m_box, *m_host);
     if (!doc->OnOpenDocument(QtText::ToLocalPath(path))) {
         return false;
@@ -823,7 +829,22 @@ void CMainFrame::OnFileOpen() {
 void CMainFrame::OnConvert() {
     if (CRungpadDoc* doc = ActiveDocument()) {
         doc->ConvertProgram();
+        MarkInstructionList();
     }
+}
+
+void CMainFrame::MarkInstructionList() {
+    // The list of the last good conversion stays after a failed one (as specified), greyed so
+    // that nobody takes it for the program as it is now.
+    const CRungpadDoc* doc = ActiveDocument();
+    QPlainTextEdit* edit = m_instruction->Edit();
+    const bool stale = doc && !doc->IsConverted() && !edit->document()->isEmpty();
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Text, stale ? QColor(Qt::gray) : QColor(Qt::black));
+    edit->setPalette(palette);
+    edit->setToolTip(stale ? QStringLiteral("Out of date: the last conversion failed (F7 converts "
+                                            "again)")
+                           : QString());
 }
 
 void CMainFrame::AddRecentFile(const QString& path) {
@@ -961,6 +982,7 @@ void CMainFrame::SetInstructionText(const std::vector<std::string>& lines) {
 void CMainFrame::ShowInstructionList(const std::vector<std::string>& lines) {
     m_instruction->show();
     SetInstructionText(lines);
+    MarkInstructionList();
 }
 
 void CMainFrame::ClearInstructionWindow() {
@@ -980,6 +1002,7 @@ void CMainFrame::FollowActiveDocument() {
         SetInstructionText(doc ? doc->LastInstructionList() : std::vector<std::string>{});
     }
     m_listDocument = doc;
+    MarkInstructionList();
 }
 
 }  // namespace rungpad

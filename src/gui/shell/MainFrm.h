@@ -170,6 +170,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void SetInstructionText(const std::vector<std::string>& lines);
     // Keeps the instruction window on the active document's list.
     void FollowActiveDocument();
+    // Greys the instruction list while the active document's last conversion failed.
+    void MarkInstructionList();
 
     QtMessageBox m_qtBox;
     QtDocumentHost m_qtHost;
