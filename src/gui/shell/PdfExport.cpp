@@ -1,6 +1,7 @@
 #include "shell/PdfExport.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -19,8 +20,9 @@ constexpr int kWritten = 0;
 constexpr int kFailed = 2;
 
 // Prints the program to a PDF file at path as Print would; false when nothing was printed.
-bool PrintToPdf(const LadProgram& program, const QString& path) {
+bool PrintToPdf(const LadProgram& program, const QString& path, const QString& title) {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPrintRange(QPrinter::AllPages);
@@ -51,14 +53,19 @@ int CPdfExport::Run(const QString& out, const QString& file, QTextStream& err) {
     LadHeaderTexts header;
     std::string error;
     if (!ProgramReader::Read(file.toStdString(), program, header, error)) {
-        err << "rungpad: " << file << ": " << QtText::ToQString(error) << Qt::endl;
+        // Most reasons name the file already.
+        const QString reason = QtText::ToQString(error);
+        err << "rungpad: "
+            << (reason.startsWith(file) ? reason : file + QStringLiteral(": ") + reason)
+            << Qt::endl;
         return kFailed;
     }
     // The printer writes where it likes; the result reaches OUT only through the careful writer.
     const QTemporaryDir scratch;
     const QString printed = scratch.filePath(QStringLiteral("pages.pdf"));
     std::vector<std::uint8_t> bytes;
-    if (!scratch.isValid() || !PrintToPdf(program, printed) || !ReadAll(printed, bytes)) {
+    if (!scratch.isValid() || !PrintToPdf(program, printed, QFileInfo(file).completeBaseName()) ||
+        !ReadAll(printed, bytes)) {
         err << "rungpad: " << file << ": nothing was printed" << Qt::endl;
         return kFailed;
     }

@@ -1,5 +1,6 @@
 #include "view/RungpadView.h"
 
+#include <QFileInfo>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -12,6 +13,7 @@
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
 #include "model/LadProgram.h"
+#include "text/QtText.h"
 #include "view/DiffMargin.h"
 #include "view/LadPainter.h"
 #include "view/LadRenderer.h"
@@ -233,14 +235,21 @@ void CRungpadView::scrollContentsBy(int dx, int dy) {
 
 void CRungpadView::OnFilePrint() {
     if (m_program) {
-        CViewPrinter::OnFilePrint(this, Printer(), *m_program);
+        CViewPrinter::OnFilePrint(this, Printer(), *m_program, DocName());
     }
 }
 
 void CRungpadView::OnFilePrintPreview() {
     if (m_program) {
-        CViewPrinter::OnFilePrintPreview(this, Printer(), *m_program);
+        CViewPrinter::OnFilePrintPreview(this, Printer(), *m_program, DocName());
     }
+}
+
+QString CRungpadView::DocName() const {
+    if (!m_doc) {
+        return QStringLiteral("Rungpad");
+    }
+    return QFileInfo(QtText::FromLocalPath(m_doc->State().Title())).completeBaseName();
 }
 
 void CRungpadView::OnFilePrintSetup() {

@@ -178,6 +178,8 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     void CloseNoteBox();
     const ViewFonts& Fonts();
     QPrinter& Printer();
+    // The document's name without extension: the title of its print jobs and PDF files.
+    QString DocName() const;
 
     LogicalPoint ToLogical(const QPoint& viewportPos) const;
     int LineCount() const;
