@@ -18,6 +18,7 @@
 #include "document/DocumentHost.h"
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
+#include "shell/AppIcon.h"
 #include "shell/ChildFrm.h"
 #include "shell/CommandLine.h"
 #include "shell/MainFrm.h"
@@ -126,6 +127,14 @@ class TestShell : public QObject {
                                            << "Save(Ctrl+S)";
         QTest::newRow("no key") << 32821 << "Generate binary file"
                                 << "Generate binary file";
+        QTest::newRow("redo") << 57644 << "Redo the action last undone(Ctrl+Y)"
+                              << "Redo(Ctrl+Y)";
+        QTest::newRow("simulation")
+            << 33101 << "Start the simulation of the active program, or stop it(F5)"
+            << "Start/Stop Simulation(F5)";
+        QTest::newRow("single scan")
+            << 33102 << "Run one scan of the simulation, starting it paused(F10)"
+            << "Single Scan(F10)";
     }
     void promptsShowTheKeys() {
         QFETCH(int, id);
@@ -239,6 +248,20 @@ class TestShell : public QObject {
         }
         second->CloseWithoutAsking();
         first->CloseWithoutAsking();
+    }
+
+    // The main window and every document window show the application's icon, not the
+    // toolkit's.
+    void windowsShowTheApplicationIcon() {
+        CMainFrame frame;
+        Prepare(frame);
+        frame.OnFileNew();
+        const QIcon icon = AppIcon::Get();
+        QVERIFY(!icon.isNull());
+        QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+        QCOMPARE(frame.windowIcon().cacheKey(), icon.cacheKey());
+        QCOMPARE(frame.ActiveChild()->windowIcon().cacheKey(), icon.cacheKey());
+        frame.ActiveChild()->CloseWithoutAsking();
     }
 
     // A file its user may not write says so in the window title (Save asks before writing it).

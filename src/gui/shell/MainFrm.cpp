@@ -26,6 +26,7 @@
 #include "document/RungpadDoc.h"
 #include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
+#include "shell/AppIcon.h"
 #include "shell/ChildFrm.h"
 #include "shell/CommandPrompts.h"
 #include "shell/CoolBar.h"
@@ -65,6 +66,7 @@ CMainFrame::CMainFrame(QWidget* parent)
       m_host(&m_qtHost),
       m_printer(QPrinter::HighResolution) {
     setWindowTitle(QStringLiteral("Ladder diagram editor"));
+    setWindowIcon(AppIcon::Get());
     m_mdi = new QMdiArea(this);
     setCentralWidget(m_mdi);
     CreateDockWindows();

@@ -50,9 +50,11 @@ void CMainFrame::CreateSimulationMenu() {
     m_simStartAct = menu->addAction(QStringLiteral("Start Simulation(&S)"));
     m_simStartAct->setCheckable(true);
     m_simStartAct->setShortcut(QKeySequence(Qt::Key_F5));
+    Register(33101, m_simStartAct);
     connect(m_simStartAct, &QAction::triggered, this, &CMainFrame::OnStartStopSimulation);
     m_simScanAct = menu->addAction(QStringLiteral("Single Scan(&N)"));
     m_simScanAct->setShortcut(QKeySequence(Qt::Key_F10));
+    Register(33102, m_simScanAct);
     connect(m_simScanAct, &QAction::triggered, this, [this] {
         if (!m_sim->IsActive()) {
             OnStartStopSimulation();

@@ -5,6 +5,7 @@
 #include <QPrinterInfo>
 #include <QTextStream>
 
+#include "shell/AppIcon.h"
 #include "shell/MainFrm.h"
 #include "shell/QtRecoveryPrompt.h"
 #include "shell/RecoveryKeeper.h"
@@ -19,6 +20,8 @@ void CRungpadApp::SetIdentity() {
     QApplication::setOrganizationName(QString::fromUtf8(kSettingsKey));
     QApplication::setApplicationName(QString::fromUtf8(kTitle));
     QApplication::setApplicationVersion(QStringLiteral(RUNGPAD_VERSION));
+    QApplication::setWindowIcon(AppIcon::Get());
+    QGuiApplication::setDesktopFileName(QStringLiteral("rungpad"));
 }
 
 void CRungpadApp::InitInstance(const QStringList& arguments) {
