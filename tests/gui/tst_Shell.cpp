@@ -8,10 +8,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QSettings>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <cstdlib>
 #include <vector>
 
 #include "GuiTestSupport.h"
@@ -21,7 +24,9 @@
 #include "shell/AppIcon.h"
 #include "shell/ChildFrm.h"
 #include "shell/CommandLine.h"
+#include "shell/CoolBar.h"
 #include "shell/MainFrm.h"
+#include "shell/XrefWindow.h"
 #include "view/RungpadView.h"
 
 using namespace rungpad;
@@ -100,12 +105,14 @@ class TestShell : public QObject {
             QCOMPARE(buttons.at(i), frame.Command(ids.at(i)));  // the menus' own action
             QVERIFY(!buttons.at(i)->icon().isNull());
         }
-        // The View menu as the short and the long menu have it.
+        // The View menu as the short and the long menu have it, the zoom commands after the
+        // specified items.
         QCOMPARE(Texts(MenuNamed(frame, QStringLiteral("View(&V)"))->actions()),
                  (QStringList{"Toolbar(&T)", "Status Bar(&S)", "|", "Output window(&O)",
-                              "Instruction Window(&I)", "Cross Reference"}));
-        // The message pane, then the lock key panes.
-        for (const char* pane : {"capital", "number", "roll"}) {
+                              "Instruction Window(&I)", "Cross Reference", "|", "Zoom In(&Z)",
+                              "Zoom Out(&U)", "Actual Size(&A)", "Fit Width(&F)"}));
+        // The message pane, the position and zoom panes, then the lock key panes.
+        for (const char* pane : {"position", "zoom", "capital", "number", "roll"}) {
             QVERIFY(frame.statusBar()->findChild<QLabel*>(QString::fromLatin1(pane)));
         }
     }
@@ -261,6 +268,74 @@ class TestShell : public QObject {
         QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
         QCOMPARE(frame.windowIcon().cacheKey(), icon.cacheKey());
         QCOMPARE(frame.ActiveChild()->windowIcon().cacheKey(), icon.cacheKey());
+        frame.ActiveChild()->CloseWithoutAsking();
+    }
+
+    // The status bar shows where the cursor is and the zoom; the zoom keys work on the active
+    // view, and a window opened later starts at the zoom last chosen.
+    void statusBarShowsThePlaceAndTheZoom() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        auto* position = frame.statusBar()->findChild<QLabel*>(QStringLiteral("position"));
+        auto* zoom = frame.statusBar()->findChild<QLabel*>(QStringLiteral("zoom"));
+        QCOMPARE(position->text(), QString());  // no cursor yet
+        CRungpadView* view = frame.ActiveChild()->View();
+        view->Edit([](CLadEditor& e) { e.Select({2, 4}, {2, 4}); });
+        QCOMPARE(position->text(), QStringLiteral("Line 5, Column 3"));
+        view->Edit([](CLadEditor& e) { e.Select({0, 2}, {6, 5}); });
+        QCOMPARE(position->text(), QStringLiteral("Lines 3-6"));
+        QCOMPARE(zoom->text(), QStringLiteral("100%"));
+        frame.Command(33110)->trigger();  // Zoom In
+        QCOMPARE(view->Zoom(), 110);
+        QCOMPARE(zoom->text(), QStringLiteral("110%"));
+        QCOMPARE(frame.Command(33110)->shortcuts().value(0), QKeySequence(QKeySequence::ZoomIn));
+        frame.Command(57648)->trigger();  // New Window
+        QCOMPARE(frame.ActiveChild()->View()->Zoom(), 110);
+        frame.Command(33112)->trigger();  // Actual Size
+        QCOMPARE(frame.ActiveChild()->View()->Zoom(), 100);
+        QCOMPARE(zoom->text(), QStringLiteral("100%"));
+        for (CChildFrame* child : frame.Children()) {
+            child->CloseWithoutAsking();
+        }
+    }
+
+    // The window's geometry and the docks' sizes come back at the next start; which docks show
+    // is as at any start (the output window only).
+    void layoutIsRemembered() {
+        {
+            CMainFrame frame;
+            Prepare(frame);
+            frame.resize(900, 700);
+            frame.InstructionWindow()->show();
+            frame.resizeDocks({static_cast<QDockWidget*>(frame.OutputWindow())}, {260},
+                              Qt::Vertical);
+            QTRY_VERIFY(std::abs(frame.OutputWindow()->height() - 260) < 20);
+            frame.SaveLayout();
+        }
+        CMainFrame again;
+        QVERIFY(again.RestoreLayout());
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QTRY_VERIFY(std::abs(again.OutputWindow()->height() - 260) < 20);
+        QCOMPARE(again.size(), QSize(900, 700));
+        QVERIFY(!again.OutputWindow()->isHidden());
+        QVERIFY(again.InstructionWindow()->isHidden());
+        QSettings().remove(QStringLiteral("MainWindow"));
+    }
+
+    // Cross Reference opens wide enough for its columns, which fit their contents.
+    void crossReferenceOpensAtAUsableSize() {
+        CMainFrame frame;
+        Prepare(frame);
+        frame.resize(1200, 800);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        frame.XrefWindow()->toggleViewAction()->trigger();
+        QTRY_VERIFY(frame.XrefWindow()->width() >= 400);
+        QTableWidget* table = frame.XrefWindow()->Table();
+        QVERIFY(table->rowCount() > 0);
+        const QString widest = table->item(0, 3)->text();
+        QVERIFY(table->columnWidth(3) >= table->fontMetrics().horizontalAdvance(widest));
         frame.ActiveChild()->CloseWithoutAsking();
     }
 

@@ -204,6 +204,64 @@ class TestSimulation : public test::MainFrameTest {
         frame.OnStartStopSimulation();
     }
 
+    // In monitor mode the arrow keys move the cursor and Space works the input contact under it
+    // as a click does (Shift+Space forces); the status bar shows the simulated time and whether
+    // the run goes on. The program itself does not change.
+    void keyboardDrivesTheMonitor() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        CRungpadDoc& doc = *frame.ActiveDocument();
+        const std::vector<std::uint8_t> before = Bytes(doc);
+        frame.OnStartStopSimulation();
+        CSimMonitor& sim = *frame.Simulation();
+        FindAction(frame, QStringLiteral("Pause(&P)"))->setChecked(true);
+        auto* pane = frame.statusBar()->findChild<QLabel*>(QStringLiteral("simulation"));
+        QVERIFY(pane && pane->isVisibleTo(&frame));
+        QVERIFY(pane->text().endsWith(QStringLiteral("Paused")));
+        CRungpadView& view = *frame.ActiveChild()->View();
+        view.setFocus();
+        QTest::keyClick(&view, Qt::Key_Down);  // no cursor yet: the first cell
+        QTest::keyClick(&view, Qt::Key_Down);
+        QCOMPARE(frame.ActiveDocument()->Selection().cursor, (GridPos{0, 1}));
+        QTest::keyClick(&view, Qt::Key_Up);
+        QTest::keyClick(&view, Qt::Key_Space);  // the start button X000.0
+        QCOMPARE(Signal(sim, "X000.0"), 1u);
+        QTest::keyClick(&view, Qt::Key_Space);
+        QCOMPARE(Signal(sim, "X000.0"), 0u);
+        QTest::keyClick(&view, Qt::Key_End);  // the coil Y000.0: forced by Shift+Space only
+        QTest::keyClick(&view, Qt::Key_Space);
+        QVERIFY(!SimSignalForced(sim, "Y000.0"));
+        QTest::keyClick(&view, Qt::Key_Space, Qt::ShiftModifier);
+        QVERIFY(SimSignalForced(sim, "Y000.0"));
+        sim.SingleScan();
+        QVERIFY(pane->text().startsWith(QStringLiteral("0.008 s")));
+        FindAction(frame, QStringLiteral("Pause(&P)"))->setChecked(false);
+        QVERIFY(pane->text().endsWith(QStringLiteral("Running")));
+        frame.OnStartStopSimulation();
+        QVERIFY(!pane->isVisibleTo(&frame));
+        QVERIFY(Bytes(doc) == before);
+        QVERIFY(!doc.State().IsModified());
+    }
+
+    // Presets set in the Signals window stay for the next run of the document.
+    void presetsAreKeptForTheNextRun() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        FindAction(frame, QStringLiteral("Single Scan(&N)"))->trigger();
+        QTableWidget& boxes = *frame.SignalsWindow()->BoxTable();
+        boxes.item(0, CSignalsWindow::kPreset)->setText(QStringLiteral("250"));
+        boxes.item(1, CSignalsWindow::kPreset)->setText(QStringLiteral("7"));
+        frame.OnStartStopSimulation();
+        FindAction(frame, QStringLiteral("Single Scan(&N)"))->trigger();
+        CSimMonitor& sim = *frame.Simulation();
+        QCOMPARE(Signal(sim, "DT0001"), 250u);
+        QCOMPARE(Signal(sim, "DC0002"), 7u);
+        QCOMPARE(Cell(boxes, 0, CSignalsWindow::kPreset), QStringLiteral("250"));
+        frame.OnStartStopSimulation();
+    }
+
     // Shift+click forces a coil against its network and releases it again.
     void shiftClickForcesAndReleases() {
         CMainFrame frame;

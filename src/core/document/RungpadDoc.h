@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -89,6 +90,11 @@ class CRungpadDoc : public AddressNoteTarget {
     // Why the last note file could not be read (path and system error), or why the reader
     // refused the last ladder file opened (path and reason).
     const std::string& LastReadError() const { return m_lastReadError; }
+
+    // The timer and counter presets (word, value) set in the editor's simulation: the next run
+    // starts with them while the document stays open. Never saved.
+    std::map<std::string, std::uint32_t>& SimulationPresets() { return m_simPresets; }
+    const std::map<std::string, std::uint32_t>& SimulationPresets() const { return m_simPresets; }
 
     // --- new, open, save, close -------------------------------------------------------------
     // A new untitled document of one empty line; number gives its title (Ladder1, Ladder2, ...).
@@ -207,6 +213,7 @@ class CRungpadDoc : public AddressNoteTarget {
     CUnDoList m_undo;
     DocumentState m_state;
     std::optional<FileIo::Stamp> m_diskStamp;
+    std::map<std::string, std::uint32_t> m_simPresets;
 };
 
 }  // namespace rungpad

@@ -520,6 +520,7 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     m_idle = new QLabel(QStringLiteral("be ready"), this);
     statusBar()->addWidget(m_idle, 1);
+    CreateInfoPanes();
     // The lock key panes show their names while the lock is on.
     for (std::size_t i = 0; i < m_lockPanes.size(); ++i) {
         auto* pane = new QLabel(this);
@@ -559,6 +560,8 @@ void CMainFrame::CreateNavigation() {
     xref->setText(QStringLiteral("Cross Reference"));
     m_viewMenu->addAction(xref);
     m_documentActions << xref;
+    connect(xref, &QAction::toggled, this, &CMainFrame::FitCrossReference);
+    CreateZoomActions(m_viewMenu);
     connect(m_xref, &CXrefWindow::UseActivated, this,
             [this](GridPos place) { ShowPlace(nullptr, place, place); });
 
@@ -649,6 +652,7 @@ void CMainFrame::UpdateMenus() {
     m_printSetupAct->setText(hasDocument ? QStringLiteral("Print Setup(&R)...")
                                          : QStringLiteral("Print(&R)..."));
     UpdateEditCommands();
+    UpdateInfoPanes();
     NumberViews();
     UpdateTitle();
     // A window left alone after the others closed fills the area again.
@@ -706,6 +710,7 @@ CChildFrame* CMainFrame::AddChild(std::shared_ptr<CRungpadDoc> doc) {
     m_mdi->addSubWindow(child);
     connect(child->View(), &CRungpadView::Edited, this, [this, child] { OnViewEdited(child); });
     connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitle);
+    FollowZoom(child);
     ConnectView(child);
     // Once a closed window is gone, the menus follow the windows that remain.
     connect(child, &QObject::destroyed, this, &CMainFrame::UpdateMenus, Qt::QueuedConnection);
@@ -736,6 +741,7 @@ void CMainFrame::OnViewEdited(CChildFrame* edited) {
         child->UpdateTitle();
     }
     UpdateEditCommands();
+    UpdateInfoPanes();
 }
 
 void CMainFrame::NumberViews() {
@@ -925,6 +931,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    SaveLayout();
     event->accept();
 }
 

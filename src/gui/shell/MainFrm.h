@@ -79,6 +79,10 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CXrefWindow* XrefWindow() const { return m_xref; }
     COutputNavigator* Navigator() const { return m_navigator; }
     QAction* UndoAction() const { return m_undoAct; }
+    // The window's geometry and the docks' places and sizes from the last run; false when none
+    // was kept (the window then opens maximized).
+    bool RestoreLayout();
+    void SaveLayout() const;
     QAction* RedoAction() const { return m_redoAct; }
 
     // Brings child (the active child when nullptr) to the front and selects from anchor to
@@ -118,6 +122,17 @@ class CMainFrame : public QMainWindow, public MessageChannel {
                            const QList<QKeySequence>& keys,
                            const std::function<void(CLadEditor&)>& command);
     void CreateStatusBar();
+    // Zoom In, Zoom Out, Actual Size and Fit Width at the end of the View menu (MainFrmView.cpp).
+    void CreateZoomActions(QMenu* menu);
+    // The status bar panes of the cursor's line and column, the zoom and, while simulating, the
+    // simulated time and Running or Paused.
+    void CreateInfoPanes();
+    void UpdateInfoPanes();
+    void UpdateSimulationPane();
+    // A new window takes the zoom last chosen; a change is kept for the next.
+    void FollowZoom(CChildFrame* child);
+    // The cross-reference window opens wide enough for its columns.
+    void FitCrossReference(bool shown);
     // The cross-reference window and the jumps from the output and instruction windows.
     void CreateNavigation();
     void ConnectView(CChildFrame* child);
@@ -127,6 +142,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // Monitor mode on or off: editing commands disabled while on, with a status bar note.
     void SetSimulating(bool on);
     void StopSimulation();
+    // Presets set by hand in an earlier run of the document, written before the first scan.
+    void RestorePresets(const CRungpadDoc& doc);
     // The Signals window, stimulus playback and recording of the Simulation menu.
     void CreateSimulationExtras(QMenu* menu);
     void OnLoadStimulus();
@@ -185,6 +202,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CCoolBar* m_comment = nullptr;
     CCoolBar* m_instruction = nullptr;
     QLabel* m_idle = nullptr;
+    QLabel* m_positionPane = nullptr;
+    QLabel* m_zoomPane = nullptr;
+    QLabel* m_simPane = nullptr;
     std::array<QLabel*, 3> m_lockPanes{};  // Caps Lock, Num Lock, Scroll Lock
     int m_untitledCount = 0;
     CRungpadDoc* m_listDocument = nullptr;  // the active document the instruction window follows

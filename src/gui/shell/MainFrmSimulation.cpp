@@ -14,11 +14,13 @@
 #include <array>
 
 #include "document/RungpadDoc.h"
+#include "edit/LadEditor.h"
 #include "model/LadProgram.h"
 #include "shell/ChildFrm.h"
 #include "shell/MainFrm.h"
 #include "shell/SignalsWindow.h"
 #include "shell/SimMonitor.h"
+#include "sim/SimSignal.h"
 #include "text/QtText.h"
 #include "view/RungpadView.h"
 
@@ -88,6 +90,8 @@ void CMainFrame::CreateSimulationMenu() {
     QAction* toggle = toolbar->toggleViewAction();
     toggle->setText(QStringLiteral("Simulation Toolbar(&T)"));
     menu->addAction(toggle);
+    connect(m_sim, &CSimMonitor::Refreshed, this, &CMainFrame::UpdateSimulationPane);
+    connect(m_simPauseAct, &QAction::toggled, this, &CMainFrame::UpdateSimulationPane);
     connect(m_sim, &CSimMonitor::Halted, this, [this](const QString& message) {
         OutputLine(message.toStdString());
         m_simPauseAct->setChecked(true);
@@ -104,6 +108,14 @@ void CMainFrame::CreateSimulationExtras(QMenu* menu) {
     });
     addDockWidget(Qt::RightDockWidgetArea, m_signals);
     m_signals->hide();
+    // A preset set by hand stays with the document for its next run.
+    connect(m_signals, &CSignalsWindow::PresetEdited, this,
+            [this](const QString& word, quint32 value) {
+                const CRungpadView* view = m_sim->View();
+                if (view && view->Editor()) {
+                    view->Editor()->Document().SimulationPresets()[word.toStdString()] = value;
+                }
+            });
     QAction* signalsToggle = m_signals->toggleViewAction();
     signalsToggle->setText(QStringLiteral("Signals(&G)"));
     menu->addAction(signalsToggle);
@@ -215,9 +227,19 @@ void CMainFrame::OnStartStopSimulation() {
         return;
     }
     m_sim->Watch().UpdateNotes(child->Document().Notes());
+    RestorePresets(child->Document());
     m_signals->ShowAll();
     connect(child, &QObject::destroyed, this, &CMainFrame::StopSimulation, Qt::UniqueConnection);
     SetSimulating(true);
+}
+
+void CMainFrame::RestorePresets(const CRungpadDoc& doc) {
+    for (const auto& [word, value] : doc.SimulationPresets()) {
+        std::string problem;
+        if (const std::optional<SimSignal> signal = SimSignal::Parse(word, problem)) {
+            m_sim->Assign(*signal, std::to_string(value), false, problem);
+        }
+    }
 }
 
 void CMainFrame::StopSimulation() {
@@ -239,6 +261,7 @@ void CMainFrame::SetSimulating(bool on) {
         m_simPauseAct->setChecked(false);
     }
     m_idle->setText(on ? kSimulatingText : kReadyText);
+    UpdateSimulationPane();
     if (!on) {
         UpdateEditCommands();
     }

@@ -26,7 +26,11 @@ void CRungpadApp::SetIdentity() {
 
 void CRungpadApp::InitInstance(const QStringList& arguments) {
     m_frame = std::make_unique<CMainFrame>();
-    m_frame->showMaximized();
+    if (m_frame->RestoreLayout()) {
+        m_frame->show();
+    } else {
+        m_frame->showMaximized();
+    }
     m_recovery = new RecoveryKeeper(*m_frame, RecoveryKeeper::DefaultDirectory(), m_frame.get());
     QtRecoveryPrompt prompt(m_frame.get());
     m_recovery->OfferRecovery(prompt);
