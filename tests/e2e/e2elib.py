@@ -166,10 +166,11 @@ class Grid:
         return lambda image: image.count(self.cell_rect(column, line), is_power_colour) > 10
 
     @staticmethod
-    def locate_all(image):
-        """Every grid whose rails' tops are on screen, left to right and top to bottom. Only
-        the tops are compared: a selected cell inverts part of a rail below its top."""
-        span = round(560 * DPI / 100.0)
+    def locate_all(image, zoom=1.0):
+        """Every grid whose rails' tops are on screen, left to right and top to bottom, drawn at
+        zoom (1.0: the view's own size). Only the tops are compared: a selected cell inverts
+        part of a rail below its top."""
+        span = round(560 * DPI / 100.0 * zoom)
         starts = {}
         for x in range(image.width):
             # Runs dark in red, kept when black (a window's blue title bar is dark in red only).
@@ -189,9 +190,9 @@ class Grid:
         return sorted(grids, key=lambda g: (g.origin_y, g.origin_x))
 
     @staticmethod
-    def locate(image):
+    def locate(image, zoom=1.0):
         """The grid whose rails come first (top left); None when no rails are on screen."""
-        grids = Grid.locate_all(image)
+        grids = Grid.locate_all(image, zoom)
         return grids[0] if grids else None
 
 

@@ -34,7 +34,8 @@ constexpr const char* kVcdFilter = "Value Change Dump (*.vcd)|*.vcd|All files (*
 
 const QString kReadyText = QStringLiteral("be ready");
 const QString kSimulatingText =
-    QStringLiteral("Simulating: the program is read-only (F5 stops, F10 runs one scan)");
+    QStringLiteral("Simulating: the program is read-only (F5 stops, F10 runs one scan, Space "
+                   "switches the contact at the cursor)");
 
 }  // namespace
 
