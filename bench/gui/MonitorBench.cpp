@@ -18,8 +18,8 @@
 #include "../MaximumProgram.h"
 #include "convert/LadConvert.h"
 #include "model/AddressNotes.h"
-#include "shell/SignalsWindow.h"
-#include "shell/SimMonitor.h"
+#include "shell/monitor/SignalsWindow.h"
+#include "shell/monitor/SimMonitor.h"
 #include "view/RungpadView.h"
 
 namespace {

@@ -5,7 +5,12 @@
 #include "ArgParser.h"
 #include "CliCommand.h"
 #include "CliDocument.h"
+#include "LadderInput.h"
+#include "XrefHtml.h"
 #include "analysis/CrossReference.h"
+#include "analysis/DocumentationTables.h"
+#include "model/FileIo.h"
+#include "model/OutputGuard.h"
 #include "model/TextCodec.h"
 
 namespace rungpad::cli {
@@ -15,6 +20,7 @@ namespace {
 struct XrefArgs {
     std::string input;
     std::string notes;
+    std::string html;
     bool csv = false;
     bool findings = false;
 };
@@ -24,6 +30,7 @@ bool ParseArgs(const std::vector<std::string>& args, XrefArgs& parsed, std::stri
     parser.AddSwitch("--csv", parsed.csv);
     parser.AddSwitch("--findings", parsed.findings);
     parser.AddValue("--notes", "a file name", parsed.notes);
+    parser.AddValue("--html", "a file name", parsed.html);
     return parser.ParseFile(args, parsed.input, problem);
 }
 
@@ -86,11 +93,29 @@ void PrintFindings(const CrossReference& xref, bool csv) {
     }
 }
 
+// The page must not land on a file it reads.
+bool HtmlPathAccepted(const XrefArgs& parsed) {
+    OutputGuard guard;
+    guard.AddInput(parsed.input);
+    guard.AddInput(parsed.notes.empty() ? DefaultNoteFile() : parsed.notes);
+    guard.AddOutput(parsed.html);
+    return OutputsAccepted(guard);
+}
+
+bool WriteHtml(const XrefArgs& parsed, const CrossReference& xref, const AddressNotes& notes) {
+    const std::string page =
+        XrefHtml::Page(FileIo::FileName(parsed.input), DocumentationTables::Build(xref, notes));
+    return WriteTextOutput(parsed.html, page);
+}
+
 int RunXref(const std::vector<std::string>& args) {
     XrefArgs parsed;
     std::string problem;
     if (!ParseArgs(args, parsed, problem)) {
         return UsageError(kXrefCommand, problem);
+    }
+    if (!parsed.html.empty() && !HtmlPathAccepted(parsed)) {
+        return kExitBadFile;
     }
     CliDocument document;
     if (!document.Open(parsed.input)) {
@@ -101,6 +126,14 @@ int RunXref(const std::vector<std::string>& args) {
     }
     const CrossReference xref =
         CrossReference::Build(document.Doc().Program(), &document.Doc().Notes());
+    if (!parsed.html.empty()) {
+        if (!WriteHtml(parsed, xref, document.Doc().Notes())) {
+            return kExitBadFile;
+        }
+        if (!parsed.findings) {
+            return kExitOk;
+        }
+    }
     if (parsed.findings) {
         PrintFindings(xref, parsed.csv);
         if (document.HasUnreadPart()) {
@@ -115,7 +148,7 @@ int RunXref(const std::vector<std::string>& args) {
 }  // namespace
 
 const CliCommand kXrefCommand{
-    "xref", "xref FILE [--csv] [--findings] [--notes NOTEFILE]",
+    "xref", "xref FILE [--csv] [--findings] [--notes NOTEFILE] [--html OUT.html]",
     "Prints every address of FILE with each use: address, line, column, read or write, the use\n"
     "(NO contact, NC contact, coil, negated coil, or instruction, parameter number and label)\n"
     "and the address note, ordered by address, then line and column (both counted from 1).\n\n"
@@ -124,6 +157,9 @@ const CliCommand kXrefCommand{
     "            written in more than one place (SET and RST of one address alone pass), an R\n"
     "            or K relay read but never written or written but never read, a timer or\n"
     "            counter number used twice. Each line: subject, finding, places as LINE:COLUMN.\n"
+    "--html      writes the cross-reference, address notes and review findings tables into\n"
+    "            OUT.html instead, one self-contained page whose columns sort with a click\n"
+    "            (with --findings the findings are still printed and gate the exit status).\n"
     "--notes     reads the address notes from NOTEFILE instead of PBitCh01.MEA beside\n"
     "            rungpad-cli.\n\n"
     "Exit status: 0 success (no findings), 1 findings, 2 unreadable file or (--findings) a file\n"

@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "model/FileIo.h"
-#include "shell/CommandLine.h"
-#include "shell/PdfExport.h"
-#include "shell/Rungpad.h"
+#include "shell/export/PdfExport.h"
+#include "shell/frame/CommandLine.h"
+#include "shell/frame/Rungpad.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ int PrintPdf(int argc, char* argv[], const rungpad::CCommandLine& command) {
     QApplication app(argc, argv);
     rungpad::CRungpadApp::SetIdentity();
     QTextStream err(stderr);
-    return rungpad::CPdfExport::Run(command.pdfPath, command.filePath, err);
+    return rungpad::CPdfExport::Run(command.pdfPath, command.filePath, err, command.documentation);
 }
 
 }  // namespace

@@ -23,8 +23,10 @@ rows=(
     'cli notes --csv {plc.MEA} [notes.csv]'
     'cli notes --from-csv {table.csv} [back.MEA]'
     'cli sim {prog.plf} --stimulus {demo.stim} --time 40ms --vcd [run.vcd]'
+    'cli xref {prog.plf} --notes {plc.MEA} --html [xref.html]'
     'cli test {prog.plf} {demo.plt} --junit [results.xml]'
     'app --print-pdf [pages.pdf] {prog.plf}'
+    'app --print-pdf [documentation.pdf] {prog.plf} --documentation'
 )
 
 files="$work/files"

@@ -52,10 +52,36 @@ FINDINGS
     expect_status 0 "$cli" xref "$plant" --findings
     [ ! -s "$work/out" ] || fail "output without findings"
     ;;
+xref_html)
+    printf 'R0101 Motor <on> & "main"\n' >"$work/notes.MEA"
+    expect_status 0 "$cli" xref "$review" --html "$work/xref.html" --notes "$work/notes.MEA"
+    [ ! -s "$work/out" ] || fail "table printed besides the page"
+    page="$work/xref.html"
+    head -1 "$page" | grep -qx '<!DOCTYPE html>' || fail "doctype"
+    # One row per address with its escaped note and each use; the notes table and the findings.
+    grep -qF '<tr><td>R010.0</td><td>Motor &lt;on&gt; &amp; &quot;main&quot;</td><td>0001 coil, 0002 SET 1 置位地址, 0003 NO contact</td></tr>' "$page" || fail "cross-reference row"
+    grep -qF '<tr><td>R010.0</td><td>Motor &lt;on&gt; &amp; &quot;main&quot;</td></tr>' "$page" || fail "address note row"
+    grep -qF '<tr><td>timer 5</td><td>used more than once</td><td>5:3 7:4</td></tr>' "$page" || fail "finding row"
+    [ "$(grep -c '<table class="sortable">' "$page")" -eq 3 ] || fail "three sortable tables"
+    # Self-contained: nothing is fetched.
+    ! grep -qiE '(src|href)=|@import|url\(' "$page" || fail "fetches something"
+    # The gate still works beside the page; a clean program says "none".
+    expect_status 1 "$cli" xref "$review" --html "$work/xref.html" --findings
+    grep -q '^timer 5  used more than once' "$work/out" || fail "findings printed"
+    expect_status 0 "$cli" xref "$plant" --html "$work/plant.html"
+    grep -qF '<h2>Review findings</h2>' "$work/plant.html" || fail "findings heading"
+    grep -qxF '<p>none</p>' "$work/plant.html" || fail "no findings: none"
+    # Never over an input; a failed write leaves what was there.
+    cp "$review" "$work/input.plf"
+    expect_status 2 "$cli" xref "$work/input.plf" --html "$work/input.plf"
+    cmp -s "$review" "$work/input.plf" || fail "input overwritten"
+    expect_status 2 "$cli" xref "$review" --html "$work/no/such/dir/x.html"
+    ;;
 xref_usage)
     expect_status 64 "$cli" xref
     expect_status 64 "$cli" xref "$review" --frob
     expect_status 64 "$cli" xref "$review" --notes
+    expect_status 64 "$cli" xref "$review" --html
     expect_status 2 "$cli" xref "$work/missing.plf"
     expect_status 2 "$cli" xref "$review" --notes "$work/missing.MEA"
     expect_status 0 "$cli" xref --help

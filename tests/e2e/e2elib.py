@@ -22,6 +22,7 @@ DPI = 96
 # Waits get longer on a loaded machine: RUNGPAD_E2E_SLOW=2 doubles every deadline.
 SLOW = float(os.environ.get("RUNGPAD_E2E_SLOW", "1"))
 DEFAULT_TIMEOUT = 20.0
+STATUS_BAR_H = 24  # pixels at the bottom of the maximized main window
 DOUBLE_CLICK_GAP = 0.6  # seconds; Qt's default double-click interval is 400 ms
 
 
@@ -462,13 +463,17 @@ class Session:
         wait_until(probe, what, timeout, interval=0.2)
         return found[0]
 
-    def wait_settled(self, timeout=DEFAULT_TIMEOUT):
-        """Waits until two screenshots in a row are equal; returns the last."""
+    def wait_settled(self, timeout=DEFAULT_TIMEOUT, but_status_bar=False):
+        """Waits until two screenshots in a row are equal (above the status bar with
+        but_status_bar: its simulated time moves on while a simulation runs); returns the
+        last."""
         shots = [self.screenshot()]
 
         def same():
             shots.append(self.screenshot())
-            return shots[-1].rgb == shots[-2].rgb
+            a, b = shots[-1], shots[-2]
+            end = (a.height - STATUS_BAR_H) * a.width * 3 if but_status_bar else len(a.rgb)
+            return a.rgb[:end] == b.rgb[:end]
         wait_until(same, "the screen to settle", timeout, interval=0.3)
         return shots[-1]
 

@@ -1,9 +1,11 @@
 """Makes the README's screenshots with the real editor under Xvfb: the main window with the
 example program, the output and instruction windows after Convert, the print preview and
-monitor mode and its Signals window.
+monitor mode and its Signals window, the coil references beside the diagram and a page of the
+printed documentation.
 Run through scripts/screenshots.sh."""
 
 import os
+import subprocess
 import sys
 
 from e2elib import main_options, run_session
@@ -28,6 +30,17 @@ def run(s, out):
     s.click(*grid.cell_center(1, 0))
     s.wait_selected(grid, {(1, 0)})
     s.save(s.screenshot(), "main-window", folder=out)
+
+    # View > Coil References (the View menu's last item): beside each coil, its contacts' lines.
+    s.key("alt+v")
+    menu = s.wait_popup()
+    s.choose_menu_item(menu, len(s.menu_items(menu)) - 1)
+    s.wait_screen(lambda image: not s.popups(), "the View menu to close")
+    s.save(s.wait_settled(), "coil-references", folder=out)
+    s.key("alt+v")
+    menu = s.wait_popup()
+    s.choose_menu_item(menu, len(s.menu_items(menu)) - 1)
+    s.wait_screen(lambda image: not s.popups(), "the View menu to close")
 
     # Convert shows the instruction window on the right; the output window is not read here,
     # since reading it selects its text.
@@ -55,6 +68,17 @@ def run(s, out):
     s.key("F5")
 
 
+def documentation_page(app, example, out):
+    """The ladder page of the example's printed documentation, with its coil references."""
+    pdf = os.path.join(out, "documentation.pdf")
+    subprocess.run([app, "--print-pdf", pdf, example, "--documentation"], check=True)
+    subprocess.run(["pdftoppm", "-f", "2", "-l", "2", "-r", "70", "-png", "-singlefile", pdf,
+                    os.path.join(out, "documentation-page")], check=True)
+    os.remove(pdf)
+
+
 if __name__ == "__main__":
     options = main_options("screenshots", extra=[("--out", "docs/screenshots")])
-    sys.exit(run_session("screenshots", options, lambda s: run(s, os.path.abspath(options.out))))
+    out = os.path.abspath(options.out)
+    documentation_page(options.app, os.path.join(options.source, "examples", "demo.plf"), out)
+    sys.exit(run_session("screenshots", options, lambda s: run(s, out)))

@@ -11,7 +11,7 @@
 
 #include "GuiTestSupport.h"
 #include "document/DocumentHost.h"
-#include "shell/MainFrm.h"
+#include "shell/frame/MainFrm.h"
 
 namespace rungpad::test {
 

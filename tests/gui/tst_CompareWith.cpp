@@ -12,9 +12,9 @@
 #include "document/ProgramReader.h"
 #include "document/RungpadDoc.h"
 #include "model/FileIo.h"
-#include "shell/ChildFrm.h"
-#include "shell/CoolBar.h"
-#include "shell/MainFrm.h"
+#include "shell/frame/ChildFrm.h"
+#include "shell/frame/CoolBar.h"
+#include "shell/frame/MainFrm.h"
 #include "view/GridGeometry.h"
 #include "view/RungpadView.h"
 

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "shell/FileFilter.h"
+#include "shell/frame/FileFilter.h"
 
 using rungpad::FileFilter;
 

@@ -16,9 +16,9 @@
 #include "document/DocumentHost.h"
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
-#include "shell/ChildFrm.h"
-#include "shell/CoolBar.h"
-#include "shell/MainFrm.h"
+#include "shell/frame/ChildFrm.h"
+#include "shell/frame/CoolBar.h"
+#include "shell/frame/MainFrm.h"
 #include "view/RungpadView.h"
 
 using namespace rungpad;

@@ -19,11 +19,11 @@
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
 #include "model/LadFile.h"
-#include "shell/ChildFrm.h"
-#include "shell/CoolBar.h"
-#include "shell/MainFrm.h"
-#include "shell/OutputNavigator.h"
-#include "shell/XrefWindow.h"
+#include "shell/frame/ChildFrm.h"
+#include "shell/frame/CoolBar.h"
+#include "shell/frame/MainFrm.h"
+#include "shell/panels/OutputNavigator.h"
+#include "shell/panels/XrefWindow.h"
 #include "view/RungpadView.h"
 
 using namespace rungpad;

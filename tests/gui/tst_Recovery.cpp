@@ -19,11 +19,11 @@
 #include "document/RecoveryStore.h"
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
-#include "shell/ChildFrm.h"
-#include "shell/CoolBar.h"
-#include "shell/MainFrm.h"
-#include "shell/RecoveryKeeper.h"
-#include "shell/RecoveryPrompt.h"
+#include "shell/frame/ChildFrm.h"
+#include "shell/frame/CoolBar.h"
+#include "shell/frame/MainFrm.h"
+#include "shell/recovery/RecoveryKeeper.h"
+#include "shell/recovery/RecoveryPrompt.h"
 #include "view/RungpadView.h"
 
 using namespace rungpad;

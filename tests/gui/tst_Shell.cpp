@@ -21,12 +21,12 @@
 #include "document/DocumentHost.h"
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
-#include "shell/AppIcon.h"
-#include "shell/ChildFrm.h"
-#include "shell/CommandLine.h"
-#include "shell/CoolBar.h"
-#include "shell/MainFrm.h"
-#include "shell/XrefWindow.h"
+#include "shell/frame/AppIcon.h"
+#include "shell/frame/ChildFrm.h"
+#include "shell/frame/CommandLine.h"
+#include "shell/frame/CoolBar.h"
+#include "shell/frame/MainFrm.h"
+#include "shell/panels/XrefWindow.h"
 #include "view/RungpadView.h"
 
 using namespace rungpad;
@@ -109,8 +109,8 @@ class TestShell : public QObject {
         // specified items.
         QCOMPARE(Texts(MenuNamed(frame, QStringLiteral("View(&V)"))->actions()),
                  (QStringList{"Toolbar(&T)", "Status Bar(&S)", "|", "Output window(&O)",
-                              "Instruction Window(&I)", "Cross Reference", "|", "Zoom In(&Z)",
-                              "Zoom Out(&U)", "Actual Size(&A)", "Fit Width(&F)"}));
+                              "Instruction Window(&I)", "Cross Reference", "Coil References", "|",
+                              "Zoom In(&Z)", "Zoom Out(&U)", "Actual Size(&A)", "Fit Width(&F)"}));
         // The message pane, the position and zoom panes, then the lock key panes.
         for (const char* pane : {"position", "zoom", "capital", "number", "roll"}) {
             QVERIFY(frame.statusBar()->findChild<QLabel*>(QString::fromLatin1(pane)));
@@ -314,8 +314,7 @@ class TestShell : public QObject {
             frame.SaveLayout();
         }
         CMainFrame again;
-        QVERIFY(again.RestoreLayout());
-        again.show();
+        again.ShowWithLayout();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
         QTRY_VERIFY(std::abs(again.OutputWindow()->height() - 260) < 20);
         QCOMPARE(again.size(), QSize(900, 700));

@@ -49,7 +49,9 @@ bool ParameterOfCell(const LadCell& cell, XrefUse& use) {
     return true;
 }
 
-bool UseOfCell(const LadCell& cell, XrefUse& use) {
+}  // namespace
+
+bool CrossReference::UseOfCell(const LadCell& cell, XrefUse& use) {
     if (cell.Text().empty()) {
         return false;
     }
@@ -60,10 +62,9 @@ bool UseOfCell(const LadCell& cell, XrefUse& use) {
     return ParameterOfCell(cell, use);
 }
 
-}  // namespace
-
-CrossReference CrossReference::Build(const LadProgram& program, const AddressNotes* notes) {
-    CrossReference xref;
+std::vector<XrefUse> CrossReference::CollectUses(const LadProgram& program,
+                                                 const AddressNotes* notes) {
+    std::vector<XrefUse> uses;
     for (int line = 0; line < program.LineCount(); ++line) {
         for (int column = 0; column < LadLine::kColumns; ++column) {
             const LadCell& cell = program.Cell(column, line);
@@ -78,9 +79,15 @@ CrossReference CrossReference::Build(const LadProgram& program, const AddressNot
             if (note != nullptr) {
                 use.note = *note;
             }
-            xref.m_uses.push_back(std::move(use));
+            uses.push_back(std::move(use));
         }
     }
+    return uses;
+}
+
+CrossReference CrossReference::Build(const LadProgram& program, const AddressNotes* notes) {
+    CrossReference xref;
+    xref.m_uses = CollectUses(program, notes);
     // Uses were collected in program order; a stable sort by address keeps it within each.
     std::vector<std::pair<XrefAddress, std::size_t>> keys;
     keys.reserve(xref.m_uses.size());

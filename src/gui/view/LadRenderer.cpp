@@ -151,13 +151,13 @@ void LadRenderer::DrawLineNumber(LadPainter& p, int line, bool forPrint) {
     p.Text({G::kLineNumberX, t - G::kTextDrop}, LineNumberText(line), Font::Element);
 }
 
-void LadRenderer::DrawLineNote(LadPainter& p, const LadProgram& program, int line) {
+void LadRenderer::DrawLineNote(LadPainter& p, const LadProgram& program, int line, int noteX) {
     const std::string_view gbk = program.Note(line).View();
     if (gbk.empty()) {
         return;
     }
     const QString note = QtText::FromGbk(gbk);
-    p.Text({G::kNoteX, G::LineTop(line) - G::kTextDrop}, note, Font::Note);
+    p.Text({noteX, G::LineTop(line) - G::kTextDrop}, note, Font::Note);
 }
 
 void LadRenderer::DrawRails(LadPainter& p, int lineCount) {
@@ -179,7 +179,8 @@ int LadRenderer::TableRunStart(const LadProgram& program, int line) {
     return start;
 }
 
-LineRange LadRenderer::DrawView(LadPainter& p, const LadProgram& program, LineRange wanted) {
+LineRange LadRenderer::DrawView(LadPainter& p, const LadProgram& program, LineRange wanted,
+                                int noteX) {
     const int count = program.LineCount();
     if (count <= 0 || count > LadProgram::kMaxLines) {
         return {};
@@ -197,7 +198,7 @@ LineRange LadRenderer::DrawView(LadPainter& p, const LadProgram& program, LineRa
         }
         DrawLineCells(p, program, line, false);
         if (withNote) {
-            DrawLineNote(p, program, line);
+            DrawLineNote(p, program, line, noteX);
         }
         DrawLineNumber(p, line, false);
         drawn.first = std::min(drawn.first, line);

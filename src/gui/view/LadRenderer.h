@@ -18,13 +18,16 @@ class LadRenderer {
     static void DrawCell(LadPainter& p, const LadCell& cell, int column, int line, bool forPrint);
     static void DrawLineCells(LadPainter& p, const LadProgram& program, int line, bool forPrint);
     static void DrawLineNumber(LadPainter& p, int line, bool forPrint);
-    static void DrawLineNote(LadPainter& p, const LadProgram& program, int line);
+    // noteX: where the note begins (further right while the coil references show).
+    static void DrawLineNote(LadPainter& p, const LadProgram& program, int line,
+                             int noteX = GridGeometry::kNoteX);
     static void DrawRails(LadPainter& p, int lineCount);
 
     // Draws the rails and the lines of wanted (clipped to the program) and returns the lines it
     // drew. A COD table's lines show only the note of their last line. Draws nothing for a program
     // of no lines or more lines than a program can hold.
-    static LineRange DrawView(LadPainter& p, const LadProgram& program, LineRange wanted);
+    static LineRange DrawView(LadPainter& p, const LadProgram& program, LineRange wanted,
+                              int noteX = GridGeometry::kNoteX);
 
     // For a device that cannot invert pixels, where DrawCell leaves highlights out: paints each
     // highlighted cell of lines black and draws in white all that reaches into it (the cells of

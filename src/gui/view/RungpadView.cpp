@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/CoilReferences.h"
 #include "analysis/LiveCheck.h"
 #include "analysis/ProgramComparison.h"
 #include "dialogs/FindDlg.h"
@@ -16,6 +17,7 @@
 #include "edit/LadEditor.h"
 #include "model/LadProgram.h"
 #include "text/QtText.h"
+#include "view/CoilRefMargin.h"
 #include "view/DiffMargin.h"
 #include "view/LadPainter.h"
 #include "view/LadRenderer.h"
@@ -236,7 +238,10 @@ LineRange CRungpadView::DrawView(QPainter& painter, const QRect& exposed) {
     mapping.VerticalBand(exposed, top, bottom);
     LadPainter p(painter, mapping, Fonts());
     const LineRange wanted = G::LinesTouching(top, bottom, m_program->LineCount());
-    const LineRange drawn = LadRenderer::DrawView(p, *m_program, wanted);
+    const LineRange drawn = LadRenderer::DrawView(p, *m_program, wanted, NoteLeft());
+    if (m_coilRefs) {
+        CoilRefMargin::Draw(p, *m_coilRefs, drawn, ElementMeasure());
+    }
     if (m_comparison) {
         DiffMargin::Draw(p, m_comparison->Marks(*m_program), wanted);
     }

@@ -23,6 +23,7 @@ namespace rungpad {
 class CFindDlg;
 class CLadEditor;
 class CLiveCheck;
+class CoilReferences;
 class ProgramComparison;
 class CRungpadDoc;
 class LadClipboard;
@@ -140,6 +141,22 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     // address with its note, or the whole line note over the note column; empty for none.
     QString ToolTipAt(QPoint viewportPos) const;
 
+    // --- coil references -------------------------------------------------------------------------
+    // Beside each line that writes an address, the lines of the contacts that read it, in a
+    // column between the right rail and the line notes (which move right while it shows); a
+    // click on a number selects that contact. Refreshed with the live check after every edit.
+    void SetCoilReferencesShown(bool on);
+    bool CoilReferencesShown() const { return m_coilRefs != nullptr; }
+    void RefreshCoilReferences();
+    // The margin text of line as drawn, pieces joined by spaces ("12 40 /57", "12 …"), and
+    // the tool tip listing every reference ("R100.1: 12 40 /57"); empty while hidden.
+    QString CoilReferenceText(int line);
+    QString CoilReferenceToolTip(int line);
+    // Selects the contact of the number at a viewport point; false when there is none.
+    bool JumpToCoilReference(const QPoint& viewportPos);
+    // Where the line notes begin (logical x).
+    int NoteLeft() const;
+
     // --- navigation ------------------------------------------------------------------------------
     // Selects from anchor to cursor (one cell when they are equal, else whole lines), scrolls the
     // cursor's line into view and takes the focus.
@@ -196,6 +213,8 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     void RunEdit(const std::function<void(CLadEditor&)>& command, bool keepCursorInView);
     void CloseNoteBox();
     const ViewFonts& Fonts();
+    // Logical widths of texts in the element font, for the coil reference column.
+    std::function<int(const QString&)> ElementMeasure();
     QPrinter& Printer();
     // The document's name without extension: the title of its print jobs and PDF files.
     QString DocName() const;
@@ -227,6 +246,7 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     std::function<QAction*(int id)> m_commandLookup;
     int m_wheelRemainder = 0;  // wheel turn below one notch, kept for the next event
     std::unique_ptr<CLiveCheck> m_liveCheck;
+    std::unique_ptr<CoilReferences> m_coilRefs;
     bool m_livePending = false;
     int m_liveLine = -1;
     QString m_liveMessage;

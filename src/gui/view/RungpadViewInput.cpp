@@ -20,6 +20,7 @@
 #include "edit/LadEditor.h"
 #include "model/LadProgram.h"
 #include "text/QtText.h"
+#include "view/CoilRefMargin.h"
 #include "view/RungpadView.h"
 #include "view/ViewFonts.h"
 #include "view/ZoomSteps.h"
@@ -31,14 +32,14 @@ namespace {
 using G = GridGeometry;
 
 // The note editor's box and the part of the line repainted when it closes.
-LogicalRect NoteEditRect(int line) {
+LogicalRect NoteEditRect(int line, int noteX) {
     const int top = G::LineTop(line) - G::kTextDrop;
-    return {G::kNoteX, top, 769, top - 32};
+    return {noteX, top, noteX + 769 - G::kNoteX, top - 32};
 }
 
-LogicalRect NoteRepaintRect(int line) {
+LogicalRect NoteRepaintRect(int line, int noteX) {
     const int top = G::LineTop(line) - G::kTextDrop;
-    return {G::kNoteX, top, 1042, top - 32};
+    return {noteX, top, noteX + 1042 - G::kNoteX, top - 32};
 }
 
 // Refuses typing beyond the 20 bytes of a line note.
@@ -118,6 +119,9 @@ void CRungpadView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     EndNoteEdit();
+    if (event->button() == Qt::LeftButton && JumpToCoilReference(event->position().toPoint())) {
+        return;
+    }
     if (event->button() == Qt::LeftButton) {
         RunEdit(
             [&](CLadEditor& editor) {
@@ -183,6 +187,8 @@ void CRungpadView::mouseDoubleClickEvent(QMouseEvent* event) {
     const LogicalPoint p = ToLogical(event->position().toPoint());
     if (G::InGrid(p, LineCount())) {
         Edit([](CLadEditor& editor) { editor.EditAtCursor(); });
+    } else if (m_coilRefs && CoilRefMargin::InColumn(p, LineCount())) {
+        return;  // the second click on a reference: the first one jumped
     } else if (G::InNoteColumn(p, LineCount())) {
         StartNoteEdit(m_doc->Selection().cursor.line);
     }
@@ -284,7 +290,7 @@ void CRungpadView::StartNoteEdit(int line) {
     QFont font = Fonts().NoteFont();
     font.setPixelSize(std::max(1, mapping.HeightToDevice(Fonts().NoteSize())));
     m_noteEdit->setFont(font);
-    m_noteEdit->setGeometry(mapping.ToDevice(NoteEditRect(line)));
+    m_noteEdit->setGeometry(mapping.ToDevice(NoteEditRect(line, NoteLeft())));
     m_noteEdit->setText(QtText::ToQString(m_editor->LineNote(line)));
     // Typing stops at the note's 20 bytes instead of the text being cut when the box closes.
     m_noteEdit->setValidator(new LineNoteValidator(m_noteEdit));
@@ -316,7 +322,7 @@ void CRungpadView::EndNoteEdit() {
     CloseNoteBox();
     const int line = m_noteLine;
     Edit([&](CLadEditor& editor) { editor.SetLineNote(line, text); });
-    InvalidateLogical(NoteRepaintRect(line), 5);
+    InvalidateLogical(NoteRepaintRect(line, NoteLeft()), 5);
 }
 
 void CRungpadView::ShowContextMenu(const QPoint& globalPos) {

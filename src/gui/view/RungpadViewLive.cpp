@@ -10,6 +10,7 @@
 #include "model/LadProgram.h"
 #include "model/TextCodec.h"
 #include "text/QtText.h"
+#include "view/CoilRefMargin.h"
 #include "view/GridGeometry.h"
 #include "view/RungpadView.h"
 
@@ -40,6 +41,7 @@ void CRungpadView::RunLiveCheck() {
     if (!m_doc) {
         return;
     }
+    RefreshCoilReferences();
     if (!m_liveCheck) {
         m_liveCheck = std::make_unique<CLiveCheck>();
     }
@@ -69,7 +71,11 @@ QRect CRungpadView::LiveMarkerRect() const {
 bool CRungpadView::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const QString tip = ToolTipAt(help->pos());
+        // The coil reference column stands where the note column starts, so it is asked first.
+        const LogicalPoint at = Mapping().ToLogical(help->pos());
+        const bool inRefs = m_coilRefs && CoilRefMargin::InColumn(at, m_program->LineCount());
+        const QString tip = inRefs ? CoilReferenceToolTip((at.y - G::kGridTop) / -G::kLineHeight)
+                                   : ToolTipAt(help->pos());
         if (!tip.isEmpty()) {
             QToolTip::showText(help->globalPos(), tip, viewport());
             return true;

@@ -17,10 +17,10 @@ def run(s):
     s.key("F5")
     s.wait_screen(grid.powered(0, 1), "monitor mode drawn")
     s.key("alt+s", "g")  # Simulation > Signals
-    s.wait_settled()
+    s.wait_settled(but_status_bar=True)
     s.type("y0.0")
     s.key("Return")
-    accepted = s.wait_settled()
+    accepted = s.wait_settled(but_status_bar=True)
     s.save(accepted, "accepted")
     check(red_count(accepted) == 0, "a problem shown for y0.0")
     s.type("Y000.0")

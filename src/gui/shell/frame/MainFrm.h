@@ -1,0 +1,252 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPrinter>
+#include <QStringList>
+#include <array>
+#include <functional>
+
+#include "dialogs/QtMessageBox.h"
+#include "edit/LadClipboard.h"
+#include "edit/ReplaceButtons.h"
+#include "model/HostInterfaces.h"
+#include "model/SelectionState.h"
+#include "shell/frame/QtDocumentHost.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+
+namespace rungpad {
+
+class CChildFrame;
+class CCoolBar;
+class CLadEditor;
+class COutputNavigator;
+class CRungpadDoc;
+class CXrefWindow;
+class CSimMonitor;
+class CSignalsWindow;
+class DocumentHost;
+struct RecoveryCopy;
+
+// The multiple-document main window: menus, toolbar, status bar, the child windows of the open
+// documents, and the output, comment and instruction windows through which documents and views
+// report (the message channel).
+class CMainFrame : public QMainWindow, public MessageChannel {
+    Q_OBJECT
+
+  public:
+    static constexpr int kRecentFiles = 4;
+
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Where documents show message boxes and ask for files; tests put scripted hosts here before
+    // opening documents.
+    void SetMessageBox(MessageBoxHost* box) { m_box = box ? box : &m_qtBox; }
+    void SetDocumentHost(DocumentHost* host) { m_host = host ? host : &m_qtHost; }
+    MessageBoxHost& MessageBox() const { return *m_box; }
+
+    // Opens path in a new child window, or brings the window that already shows it to the front.
+    // False when the file cannot be read (reported in a message box).
+    bool OpenDocumentFile(const QString& path);
+    // Opens path, prints all its pages on printer without a dialog, and closes it again; false
+    // when the file cannot be read or printed.
+    bool PrintDocumentFile(const QString& path, QPrinter& printer);
+    CChildFrame* NewDocument();
+    // Opens a recovery copy in a new child window as a modified document of the copy's path;
+    // nullptr when the copy cannot be read (reported in a message box).
+    CChildFrame* OpenRecoveredDocument(const RecoveryCopy& copy);
+    // Closes every document, asking first about each changed one; false, with nothing closed,
+    // when the user cancels.
+    bool CloseAllDocuments();
+
+    CChildFrame* ActiveChild() const;
+    // The one action of command id, shared by the menus, the toolbars and the right-click menu;
+    // nullptr for an id without one.
+    QAction* Command(int id) const;
+    CRungpadDoc* ActiveDocument() const;
+    QList<CChildFrame*> Children() const;
+    CCoolBar* OutputWindow() const { return m_output; }
+    CCoolBar* CommentWindow() const { return m_comment; }
+    CCoolBar* InstructionWindow() const { return m_instruction; }
+    CSimMonitor* Simulation() const { return m_sim; }
+    CSignalsWindow* SignalsWindow() const { return m_signals; }
+    QStringList RecentFiles() const { return m_recentFiles; }
+    CXrefWindow* XrefWindow() const { return m_xref; }
+    COutputNavigator* Navigator() const { return m_navigator; }
+    QAction* UndoAction() const { return m_undoAct; }
+    // Shows the window with its geometry and the docks' places and sizes from the last run
+    // (maximized when none was kept).
+    void ShowWithLayout();
+    void SaveLayout() const;
+    QAction* RedoAction() const { return m_redoAct; }
+    QAction* CoilReferencesAction() const { return m_coilRefsAct; }
+    QAction* DocumentationAction() const { return m_documentationAct; }
+
+    // Brings child (the active child when nullptr) to the front and selects from anchor to
+    // cursor in its view.
+    void ShowPlace(CChildFrame* child, GridPos anchor, GridPos cursor);
+
+    void OutputLine(std::string_view text) override;
+    void ClearOutput() override;
+    void SetOutputText(std::string_view text) override;
+    void ShowCellNote(std::string_view note) override;
+    void ShowInstructionList(const std::vector<std::string>& lines) override;
+    void ClearInstructionWindow() override;
+
+  public slots:
+    void OnFileNew();
+    void OnFileOpen();
+    void OnConvert();
+    // Simulation: F5 starts (converting first, refused as F7 shows) and stops monitor mode.
+    void OnStartStopSimulation();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Watches the keys of the whole program for the lock key panes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void CreateDockWindows();
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateEditMenu();
+    void CreateElementToolBar();
+    // An action that runs command on the active view's editor.
+    QAction* AddEditAction(QWidget* into, int id, const QString& text,
+                           const QList<QKeySequence>& keys,
+                           const std::function<void(CLadEditor&)>& command);
+    void CreateStatusBar();
+    // Zoom In, Zoom Out, Actual Size and Fit Width at the end of the View menu (MainFrmView.cpp).
+    void CreateZoomActions(QMenu* menu);
+    // The status bar panes of the cursor's line and column, the zoom and, while simulating, the
+    // simulated time and Running or Paused.
+    void CreateInfoPanes();
+    void UpdateInfoPanes();
+    void UpdateSimulationPane();
+    // A new window takes the zoom last chosen; a change is kept for the next.
+    void FollowZoom(CChildFrame* child);
+    // The cross-reference window opens wide enough for its columns.
+    void FitCrossReference(bool shown);
+    // The cross-reference window and the jumps from the output and instruction windows.
+    void CreateNavigation();
+    void ConnectView(CChildFrame* child);
+    // The active view's live check result in the status bar.
+    void ShowLiveStatus();
+    void CreateSimulationMenu();
+    // Monitor mode on or off: editing commands disabled while on, with a status bar note.
+    void SetSimulating(bool on);
+    void StopSimulation();
+    // Presets set by hand in an earlier run of the document, written before the first scan.
+    void RestorePresets(const CRungpadDoc& doc);
+    // The Signals window, stimulus playback and recording of the Simulation menu.
+    void CreateSimulationExtras(QMenu* menu);
+    void OnLoadStimulus();
+    void OnRecordVcd(bool on);
+    // Compare With and the moves between the differences it marks (MainFrmCompare.cpp).
+    void CreateCompareActions(QMenu* menu);
+    void OnCompareWith();
+    // Print Documentation (MainFrmDocumentation.cpp).
+    void CreateDocumentationAction(QMenu* menu);
+    void OnPrintDocumentation();
+    // Shows the document menus only while a document is open.
+    void UpdateMenus();
+    // Undo and Modify Note are enabled only when the active view can do them.
+    void UpdateEditCommands();
+    CChildFrame* AddChild(std::shared_ptr<CRungpadDoc> doc);
+    // The open windows of doc, in window order.
+    QList<CChildFrame*> ViewsOf(const CRungpadDoc& doc) const;
+    void OnViewEdited(CChildFrame* edited);
+    // "demo.plf:1", "demo.plf:2" while a document has more than one window.
+    void NumberViews();
+    void CreateWindowMenu();
+    void UpdateWindowList();
+    void OnWindowNew();
+    void OnWindowCascade();
+    void OnWindowTile();
+    void OnWindowArrange();
+    void UpdateLockPanes();
+    // The main title names the active document while its window is not maximized.
+    void UpdateTitle();
+    // Registers action as command id, with its status prompt and tool tip.
+    QAction* Register(int id, QAction* action);
+    CChildFrame* FindChild(const QString& path) const;
+    void AddRecentFile(const QString& path);
+    void LoadRecentFiles();
+    void SaveRecentFiles() const;
+    void UpdateRecentFileActions();
+    // Runs a document command on the active document and refreshes its window title.
+    // namesFile: the command saves the document under its name, which goes to the recent list.
+    template <typename Run>
+    void OnDocumentCommand(Run command, bool namesFile);
+    QAction* AddDocumentAction(QMenu* menu, int id, const QString& text,
+                               bool (CRungpadDoc::*command)(), const QKeySequence& key = {},
+                               bool namesFile = false);
+    void SetInstructionText(const std::vector<std::string>& lines);
+    // Keeps the instruction window on the active document's list.
+    void FollowActiveDocument();
+    // Greys the instruction list while the active document's last conversion failed.
+    void MarkInstructionList();
+
+    QtMessageBox m_qtBox;
+    QtDocumentHost m_qtHost;
+    MessageBoxHost* m_box;
+    DocumentHost* m_host;
+    QPrinter m_printer;
+    LadClipboard m_clipboard;
+    ReplaceButtons m_replaceButtons;  // their wrap flags outlive each replace dialog
+    QMdiArea* m_mdi = nullptr;
+    CCoolBar* m_output = nullptr;
+    CCoolBar* m_comment = nullptr;
+    CCoolBar* m_instruction = nullptr;
+    QLabel* m_idle = nullptr;
+    QLabel* m_positionPane = nullptr;
+    QLabel* m_zoomPane = nullptr;
+    QLabel* m_simPane = nullptr;
+    std::array<QLabel*, 3> m_lockPanes{};  // Caps Lock, Num Lock, Scroll Lock
+    int m_untitledCount = 0;
+    CRungpadDoc* m_listDocument = nullptr;  // the active document the instruction window follows
+    QStringList m_recentFiles;
+
+    QAction* m_newAct = nullptr;
+    QAction* m_openAct = nullptr;
+    QAction* m_convertAct = nullptr;
+    QAction* m_exitAct = nullptr;
+    QAction* m_printSetupAct = nullptr;
+    QAction* m_aboutAct = nullptr;
+    QHash<int, QAction*> m_commands;
+    QMenu* m_functionMenu = nullptr;
+    QMenu* m_windowMenu = nullptr;
+    QList<QAction*> m_windowListActions;
+    int m_windowCount = 0;
+    QAction* m_undoAct = nullptr;
+    QAction* m_redoAct = nullptr;
+    CXrefWindow* m_xref = nullptr;
+    COutputNavigator* m_navigator = nullptr;
+    QAction* m_modifyNoteAct = nullptr;
+    QAction* m_coilRefsAct = nullptr;
+    QAction* m_documentationAct = nullptr;
+    QList<QAction*> m_editActions;  // disabled while simulating
+    CSimMonitor* m_sim = nullptr;
+    QAction* m_simStartAct = nullptr;
+    QAction* m_simScanAct = nullptr;
+    QAction* m_simPauseAct = nullptr;
+    QAction* m_simUnloadAct = nullptr;
+    QAction* m_simRecordAct = nullptr;
+    CSignalsWindow* m_signals = nullptr;
+    QList<QAction*> m_documentActions;  // shown only with a document open
+    QList<QMenu*> m_documentMenus;
+    std::array<QAction*, kRecentFiles> m_recentActs{};
+    QAction* m_recentSeparator = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_viewMenu = nullptr;
+};
+
+}  // namespace rungpad
