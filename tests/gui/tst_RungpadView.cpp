@@ -5,9 +5,11 @@
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "GuiTestSupport.h"
+#include "view/CoilRefMargin.h"
 #include "view/RungpadView.h"
 
 using namespace rungpad;
@@ -72,6 +74,12 @@ class TestRungpadView : public QObject {
         const int wide = view.horizontalScrollBar()->maximum();
         QVERIFY(wide > 0);
         QVERIFY(wide < view.Mapping().WidthToDevice(1220) - page);
+        // The coil reference column moves the notes right: the range grows by as much.
+        view.SetCoilReferencesShown(true);
+        const int shift = view.Mapping().WidthToDevice(CoilRefMargin::kNoteShift);
+        QVERIFY(std::abs(view.horizontalScrollBar()->maximum() - wide - shift) <= 1);
+        view.SetCoilReferencesShown(false);
+        QCOMPARE(view.horizontalScrollBar()->maximum(), wide);
     }
 
     void shrinkingProgramWhileScrolledToTheEnd() {

@@ -133,7 +133,14 @@ int CRungpadView::NoteWidth() {
     for (int line = 0; line < m_program->LineCount(); ++line) {
         widest = std::max(widest, m_program->Note(line).View().size());
     }
-    return static_cast<int>(std::ceil(static_cast<double>(widest) * m_noteByteWidth));
+    // The coil reference column, when shown, stands before the notes and moves them right.
+    const int refs = m_coilRefs ? CoilRefMargin::kLeft + CoilRefMargin::kWidth - G::kNoteX : 0;
+    const int notes =
+        widest == 0
+            ? 0
+            : NoteLeft() - G::kNoteX +
+                  static_cast<int>(std::ceil(static_cast<double>(widest) * m_noteByteWidth));
+    return std::max(refs, notes);
 }
 
 void CRungpadView::InvertCell(int column, int line, bool mark) {

@@ -223,7 +223,8 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     int LineCount() const;
     // The mapping at zoom with the given scroll position.
     LogicalMapping ZoomedMapping(QPoint scroll) const;
-    // How far (logical units) the widest line note reaches right of the note column's start.
+    // How far (logical units) the widest line note, or the coil reference column, reaches right
+    // of the note column's usual start.
     int NoteWidth();
 
     LadProgram* m_program = nullptr;
