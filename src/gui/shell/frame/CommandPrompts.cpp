@@ -9,7 +9,7 @@ namespace {
 
 // The program's own commands, and the framework's with the usual desktop wording. Two strings
 // of the program's own are mended: "Insert Linen" and "Modify note(" were cut short.
-constexpr std::array<std::pair<int, const char*>, 49> kPrompts = {{
+constexpr std::array<std::pair<int, const char*>, 51> kPrompts = {{
     {32771, "Normally open contact(Ctrl+Q)\n"},
     {32772, "Output coil(Ctrl+E)\n"},
     {32773, "Normally closed contact(Ctrl+W)\n(Ctrl+W)"},
@@ -56,6 +56,8 @@ constexpr std::array<std::pair<int, const char*>, 49> kPrompts = {{
     {57650, "Arrange windows so they overlap\nCascade Windows"},
     {57651, "Arrange windows as non-overlapping tiles\nTile Windows"},
     {57664, "Display program information and version\nAbout"},
+    {33120, "Open the user guide\nUser Guide"},
+    {33121, "List the keys of every command\nKeyboard Shortcuts"},
     {57665, "Quit the application; prompts to save documents\nExit"},
     {59392, "Show or hide the toolbar\nToggle ToolBar"},
     {59393, "Show or hide the status bar\nToggle StatusBar"},

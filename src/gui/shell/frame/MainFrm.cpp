@@ -77,6 +77,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateStatusBar();
     CreateNavigation();
     CreateSimulationMenu();
+    CreateDiskWatcher();
     setAcceptDrops(true);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateMenus);
     LoadRecentFiles();
@@ -253,6 +254,7 @@ void CMainFrame::CreateMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
     help->addAction(m_aboutAct);
+    CreateHelpItems(help);
 }
 
 void CMainFrame::CreateWindowMenu() {

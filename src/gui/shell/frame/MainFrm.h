@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QPrinter>
 #include <QStringList>
 #include <array>
@@ -13,6 +14,8 @@
 #include "model/HostInterfaces.h"
 #include "model/SelectionState.h"
 #include "shell/frame/QtDocumentHost.h"
+#include "shell/frame/QtReloadPrompt.h"
+#include "shell/frame/ShortcutTable.h"
 
 class QAction;
 class QLabel;
@@ -23,6 +26,8 @@ namespace rungpad {
 
 class CChildFrame;
 class CCoolBar;
+class CDiskWatcher;
+class CUserGuide;
 class CLadEditor;
 class COutputNavigator;
 class CRungpadDoc;
@@ -63,6 +68,17 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // Closes every document, asking first about each changed one; false, with nothing closed,
     // when the user cancels.
     bool CloseAllDocuments();
+
+    // Help > User Guide and Keyboard Shortcuts (MainFrmHelp.cpp); the rows come from the
+    // registered commands.
+    void OnUserGuide();
+    QList<ShortcutTable::Row> ShortcutRows() const;
+    CUserGuide* UserGuide() const;
+    // Notices files changed by other programs and offers to reload them (MainFrmDisk.cpp).
+    CDiskWatcher* DiskWatcher() const { return m_diskWatcher; }
+    // Reads doc's file again into a new document shown in as many windows; false, with doc
+    // kept, when the file cannot be read.
+    bool ReloadDocument(CRungpadDoc& doc);
 
     CChildFrame* ActiveChild() const;
     // The one action of command id, shared by the menus, the toolbars and the right-click menu;
@@ -173,6 +189,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void OnWindowTile();
     void OnWindowArrange();
     void UpdateLockPanes();
+    void CreateDiskWatcher();
+    void CreateHelpItems(QMenu* help);
     // The main title names the active document while its window is not maximized.
     void UpdateTitle();
     // Registers action as command id, with its status prompt and tool tip.
@@ -197,6 +215,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
 
     QtMessageBox m_qtBox;
     QtDocumentHost m_qtHost;
+    QtReloadPrompt m_qtReload{this};
+    CDiskWatcher* m_diskWatcher = nullptr;
+    QPointer<CUserGuide> m_guide;
     MessageBoxHost* m_box;
     DocumentHost* m_host;
     QPrinter m_printer;
