@@ -16,7 +16,7 @@ namespace rungpad {
 
 namespace {
 
-constexpr int kContentsWidth = 200;
+constexpr int kContentsWidth = 260;
 
 // A page's name in the contents: its first heading, else its file name.
 QString TitleOf(const QString& path) {
