@@ -47,6 +47,7 @@ print_pdf_documentation)
     pdfinfo "$work/doc.pdf" >"$work/info" 2>"$work/info.err" || fail "pdfinfo"
     [ ! -s "$work/info.err" ] || fail "pdfinfo complains: $(cat "$work/info.err")"
     [ "$(awk '/^Pages:/ {print $2}' "$work/info")" = 6 ] || fail "page count: $(cat "$work/info")"
+    [ "$(awk '/^Title:/ {print $2}' "$work/info")" = demo ] || fail "PDF title: $(cat "$work/info")"
     pdftotext -layout "$work/doc.pdf" "$work/doc.txt" || fail "text"
     for section in 'Ladder program documentation' 'Cross-reference' 'Address notes' \
         'Review ﬁndings' 'Instruction list' 'Machine tool +CK6140' 'Steps +30'; do
