@@ -511,6 +511,9 @@ class Session:
         """Selects the text of a text box by dragging across it with the mouse and returns it
         (through the X primary selection, as a user would paste it)."""
         left, top, right, bottom = rect
+        # A press on text still selected by the last read would drag that text away instead of
+        # selecting anew: a click at the far corner drops the old selection first.
+        self.click(right - 24, bottom - 4)
         self.drag(left + 4, top + 4, right - 24, bottom - 4)
         return self.selection_text()
 

@@ -3,8 +3,11 @@
 // Random contact and coil networks in the grid notation of GridBuilder: series and parallel
 // blocks nested at random, normally open and closed contacts on inputs X000.0-X001.7 and on the
 // coils of the program, one coil per network and at random parallel coils hung below it on links
-// in column 6. Drawn from any source of numbers (a seeded generator in tests, the input bytes in
-// the fuzz target), so one generator serves both.
+// in column 6. Horizontal lines stand now and then where a contact would, also in parallel with
+// contacts (a contact they bypass is shorted), a network may have no contact at all, and a
+// parallel coil's line may hold a contact under the last cell of the first line. Drawn from any
+// source of numbers (a seeded generator in tests, the input bytes in the fuzz target), so one
+// generator serves both.
 
 #include <algorithm>
 #include <functional>
@@ -66,17 +69,18 @@ class RandomNetwork {
         return (m_next(3) == 0 ? "/" : "") + address;
     }
 
-    Block Leaf() {
+    Block Leaf() { return Cell(m_next(30) == 0 ? "-" : Contact()); }
+
+    static Block Cell(std::string token) {
         Block b;
         b.width = 1;
-        b.rows = {{Contact()}};
+        b.rows = {{std::move(token)}};
         b.links = {{false}};
         b.leftLinks = {false};
         return b;
     }
 
-    // Row 0 grows by horizontal lines, or by contacts in series where a horizontal line would
-    // stand in parallel with contacts (a structure the converter refuses).
+    // Row 0 grows by horizontal lines, or by contacts in series.
     void Widen(Block& b, int width, bool contacts) {
         for (std::size_t r = 0; r < b.rows.size(); ++r) {
             while (static_cast<int>(b.rows[r].size()) < width) {
@@ -111,8 +115,8 @@ class RandomNetwork {
 
     Block Parallel(Block a, Block b) {
         const int width = std::max(a.width, b.width);
-        Widen(a, width, true);
-        Widen(b, width, true);
+        Widen(a, width, m_next(8) != 0);
+        Widen(b, width, m_next(8) != 0);
         const std::size_t top = a.rows.size();  // b's first row
         for (std::size_t r = 0; r < top; ++r) {
             a.links[r].back() = true;
@@ -138,11 +142,18 @@ class RandomNetwork {
     }
 
     std::vector<std::string> Network() {
-        Block logic = Logic(6, m_depth);
+        // Seven cells of logic reach column 6, where the coils' links hang.
+        const bool wire = m_next(30) == 0;  // horizontal lines only
+        Block logic = wire ? Cell("-") : Logic(6 + m_next(2), m_depth);
         Widen(logic, 7, false);  // row 0 runs to column 6 on horizontal lines
-        const int extraCoils = m_next(4) == 0 ? 1 + m_next(2) : 0;
+        const int extraCoils = wire || m_next(4) == 0 ? 1 + m_next(2) : 0;
         const std::size_t height = logic.rows.size();
         Deepen(logic, height + static_cast<std::size_t>(extraCoils));
+        if (height == 1 && extraCoils > 0 && m_next(3) == 0) {
+            // A contact on the first parallel coil's line, in parallel with row 0's last cell.
+            logic.rows[1][6] = Contact();
+            logic.links[0][5] = true;
+        }
         std::vector<std::string> lines;
         for (std::size_t r = 0; r < logic.rows.size(); ++r) {
             // Parallel coils hang on a chain of links in column 6 from the first one.

@@ -4,9 +4,9 @@
 #include <array>
 #include <cctype>
 
+#include "model/CellValue.h"
 #include "model/FuncInstrTable.h"
 #include "model/LadLine.h"
-#include "model/PlcAddress.h"
 
 namespace rungpad {
 
@@ -81,8 +81,7 @@ int ParameterAccess::Width(std::uint16_t function, int parameter, const LadLine&
             if (parameter < 2 || column + 1 >= LadLine::kColumns) {
                 return kDefaultWidth;
             }
-            const std::string_view count = boxLine.Cell(column + 1).Text();
-            const int n = PlcAddress::LeadingNumber(count, 4);
+            const int n = CellValue::Of(boxLine.Cell(column + 1)).value_or(0);
             return n >= 1 ? std::min(n, kMaxMoveBytes) : kDefaultWidth;
         }
         default:

@@ -8,16 +8,17 @@ namespace rungpad {
 
 namespace {
 
-// A line's stored contents as one key, so that the alignment compares numbers, not cells.
+// A line's contents as one key, so that the alignment compares numbers, not cells. A cell is its
+// element, link and text: the number field is derived from the text and the file does not keep it
+// for every text, so a program and the file it was saved to align line for line.
 std::string LineKey(const LadProgram& program, int line) {
     std::string key;
     for (const LadCell& cell : program.Line(line).cells) {
-        char fields[8];
+        char fields[4];
         const std::uint16_t link = cell.HasLink() ? 1 : 0;
         std::memcpy(fields, &cell.code, 2);
         std::memcpy(fields + 2, &link, 2);
-        std::memcpy(fields + 4, &cell.number, 2);
-        key.append(fields, 6);
+        key.append(fields, 4);
         key.append(cell.Text());
         key.push_back('\0');
     }
@@ -143,7 +144,8 @@ unsigned ProgramDiff::CellFields(const LadCell& a, const LadCell& b) {
     if (a.code != b.code) {
         fields |= CellField::kElement;
     }
-    if (a.Text() != b.Text() || a.number != b.number) {
+    // The text holds the cell's value (CellValue); the number field is not compared.
+    if (a.Text() != b.Text()) {
         const bool address = Element::IsContact(a.code) || Element::IsCoil(a.code) ||
                              Element::IsContact(b.code) || Element::IsCoil(b.code);
         fields |= address ? CellField::kAddress : CellField::kParameter;

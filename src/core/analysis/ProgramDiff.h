@@ -12,8 +12,8 @@ namespace rungpad {
 // What differs in one cell of a changed line; flags may combine.
 namespace CellField {
 inline constexpr unsigned kElement = 1;    // element code
-inline constexpr unsigned kAddress = 2;    // text or number of a contact or coil
-inline constexpr unsigned kParameter = 4;  // text or number of any other cell (box, table)
+inline constexpr unsigned kAddress = 2;    // text of a contact or coil
+inline constexpr unsigned kParameter = 4;  // text of any other cell (box, table)
 inline constexpr unsigned kLink = 8;       // vertical link
 }  // namespace CellField
 

@@ -7,9 +7,9 @@
 
 #include "analysis/ParameterAccess.h"
 #include "analysis/XrefAddress.h"
+#include "model/CellValue.h"
 #include "model/FuncInstrTable.h"
 #include "model/LadProgram.h"
-#include "model/PlcAddress.h"
 
 namespace rungpad {
 
@@ -220,15 +220,10 @@ class Reviewer {
         }
     }
 
+    // The number the box claims (the number field, as the conversion's number check reads it);
+    // without one, the value its text shows.
     static int NumberOf(const LadCell& cell) {
-        if (cell.number >= 0) {
-            return cell.number;
-        }
-        const std::string_view text = cell.Text();
-        if (text.empty() || text[0] < '0' || text[0] > '9') {
-            return -1;
-        }
-        return PlcAddress::LeadingNumber(text, 5);
+        return cell.number >= 0 ? cell.number : CellValue::Of(cell).value_or(-1);
     }
 
     const LadProgram& m_program;

@@ -233,6 +233,12 @@ NetworkTranslator::RowMeasure NetworkTranslator::MeasureRow(int line, int from, 
     return measure;
 }
 
+// Columns from..to of line hold horizontal lines only.
+bool NetworkTranslator::IsWire(int line, int from, int to) const {
+    const RowMeasure measure = Measure(line, from, to);
+    return measure.IsUsed() && measure.empty == 0 && measure.solid == 0;
+}
+
 int NetworkTranslator::CountContacts(int line, int from, int to) const {
     int count = 0;
     for (int c = from; c <= to; ++c) {
@@ -284,64 +290,86 @@ bool NetworkTranslator::CheckLastSpan(int first, int last, int from, int to) {
 
 // --- spans --------------------------------------------------------------------------------------
 
+// Whether the link in column cuts the block first..last into spans: 1 it does, 0 no link runs
+// down from the first line, -1 refused (error added).
 int NetworkTranslator::IsCut(int first, int last, int column) {
     if (column < 0 || last - first < 1 || last - first >= kMaxNetworkLines) {
         return -1;
     }
-    if (column >= LadLine::kOutputColumn) {
+    if (column >= LadLine::kOutputColumn || !HasLinkAt(first, column)) {
         return 0;
     }
-    std::array<int, kMaxNetworkLines> openAbove{};  // per block line; 0 means none
-    int openCount = 0;
-    bool broken = false;
-    bool end = false;
-    for (int line = first; line <= last; ++line) {
-        if (!HasLinkAt(line, column)) {
-            if (line == first) {
-                return 0;
-            }
-            if (line < last) {
-                for (int next = line + 1; next < last; ++next) {
-                    if (HasLinkAt(next, column)) {
-                        AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, next);
-                        return -1;
-                    }
-                }
-                broken = true;
+    const int stop = LinkRunEnd(first, last, column);
+    if (stop < 0) {
+        return -1;
+    }
+    const OpenGaps gaps = FindOpenGaps(first, stop, column);
+    // A link that ends beside an open gap on the block's last line leads nowhere.
+    const bool dangling = stop == last && IsOpenAt(last, column) && !ContinuesBelow(last, column);
+    if (dangling) {
+        AddError(ConvertError::kConversion, ErrorCode::kBadVerticalLine, last - 1);
+    }
+    if (gaps.count == last - first) {
+        return ReportOpenGaps(first, last, gaps) ? -1 : 1;
+    }
+    return dangling ? -1 : 1;
+}
+
+// The last line the link in column reaches from first: it may stop above last once but not
+// start again (1017 where it does); -1 then.
+int NetworkTranslator::LinkRunEnd(int first, int last, int column) {
+    for (int line = first + 1; line < last; ++line) {
+        if (HasLinkAt(line, column)) {
+            continue;
+        }
+        for (int next = line + 1; next < last; ++next) {
+            if (HasLinkAt(next, column)) {
+                AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, next);
+                return -1;
             }
         }
-        const bool open = CellAt(line, column).code == Element::kEmpty &&
-                          CellAt(line, column + 1).code == Element::kEmpty;
-        openAbove[static_cast<std::size_t>(line - first)] = open ? line - 1 : 0;
-        if (open) {
-            ++openCount;
-            if (line == last) {
-                const LadLine& below = m_grid.GetLine(last + 1);
-                const bool continues =
-                    HasLinkAt(last, column) && (below.Cell(column).code != Element::kEmpty ||
-                                                below.Cell(column + 1).code != Element::kEmpty);
-                end = !continues;
-                if (end) {
-                    AddError(ConvertError::kConversion, ErrorCode::kBadVerticalLine, line - 1);
-                }
-            }
-        }
-        if (broken) {
-            break;
+        return line;
+    }
+    return last;
+}
+
+// Both cells beside the link in column are empty on line: the link passes a gap there.
+bool NetworkTranslator::IsOpenAt(int line, int column) const {
+    return CellAt(line, column).code == Element::kEmpty &&
+           CellAt(line, column + 1).code == Element::kEmpty;
+}
+
+// The link in column on the block's last line reaches a line below that holds something beside it.
+bool NetworkTranslator::ContinuesBelow(int last, int column) const {
+    const LadLine& below = m_grid.GetLine(last + 1);
+    return HasLinkAt(last, column) && (below.Cell(column).code != Element::kEmpty ||
+                                       below.Cell(column + 1).code != Element::kEmpty);
+}
+
+// The open gaps on lines first..stop beside the link in column, each noted by the line above it.
+NetworkTranslator::OpenGaps NetworkTranslator::FindOpenGaps(int first, int stop, int column) const {
+    OpenGaps gaps;
+    for (int line = first; line <= stop; ++line) {
+        if (IsOpenAt(line, column)) {
+            gaps.above[static_cast<std::size_t>(line - first)] = line - 1;
+            ++gaps.count;
         }
     }
-    if (openCount == last - first) {
-        bool added = false;
-        for (int line = first; line < last; ++line) {
-            const int above = openAbove[static_cast<std::size_t>(line - first)];
-            if (above != 0) {
-                AddError(ConvertError::kConversion, ErrorCode::kBadVerticalLine, above);
-                added = true;
-            }
+    return gaps;
+}
+
+// A link with a gap on every line but one joins nothing: 1030 on the line above each gap.
+// True when an error was added.
+bool NetworkTranslator::ReportOpenGaps(int first, int last, const OpenGaps& gaps) {
+    bool added = false;
+    for (int line = first; line < last; ++line) {
+        const int above = gaps.above[static_cast<std::size_t>(line - first)];
+        if (above != 0) {
+            AddError(ConvertError::kConversion, ErrorCode::kBadVerticalLine, above);
+            added = true;
         }
-        return added ? -1 : 1;
     }
-    return end ? -1 : 1;
+    return added;
 }
 
 bool NetworkTranslator::BuildSpans(int first, int last, int from, int to) {
@@ -382,8 +410,14 @@ bool NetworkTranslator::BuildSpans(int first, int last, int from, int to) {
 // --- block reduction ----------------------------------------------------------------------------
 
 bool NetworkTranslator::TranslateCoilNetwork(int first, int last) {
+    const int before = m_list.Count();
     const bool reduced = first >= last ? EmitSeries(first, 0, kLastLogicColumn, 0)
                                        : ReduceBlock(first, last, 0, LadLine::kOutputColumn);
+    if (reduced && m_list.Count() == before) {
+        // No contact reaches the coils: they would write whatever the last network left.
+        AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, first);
+        return false;
+    }
     return reduced && EmitOutputs(first, last, false);
 }
 
@@ -486,6 +520,8 @@ bool NetworkTranslator::ReduceSpans(int first, int last, int from, int to) {
     return true;
 }
 
+// A parallel span: its branches, line by line from the block's first line, each read and ORed
+// with those above it; then the span's value joins the value before it.
 bool NetworkTranslator::ReduceParallelSpan(int spanIndex, SpanTable& spans, int& contacts) {
     const int first = m_blockFirst;
     const int last = m_blockLast;
@@ -500,44 +536,17 @@ bool NetworkTranslator::ReduceParallelSpan(int spanIndex, SpanTable& spans, int&
         AddError(ConvertError::kConversion, ErrorCode::kLineNotConnected, first);
         return false;
     }
-    int branch = 0;  // branches reduced so far
-    while (line <= branchEnd) {
-        const int from = span.first;
-        const int to = span.last;
-        if (!CheckBranch(line, from, to)) {
+    const int wireEdge = WireEdge(span);
+    for (int branch = 0; line <= branchEnd; ++branch) {
+        if (!CheckBranch(line, span.first, span.last) ||
+            !CheckNotBypassed(line, branch, span, wireEdge)) {
             return false;
         }
-        if (LastVerticalLink(line, from, to) != 0) {
-            // A nested block starts on this line.
-            int nestedLast = line + 1;
-            while (nestedLast <= last && LastVerticalLink(nestedLast, from, to) != 0) {
-                ++nestedLast;
-            }
-            if (!ReduceBlock(line, nestedLast, from, to)) {
-                return false;
-            }
-            m_blockFirst = first;
-            m_blockLast = last;
-            if (branch > 0 && !EmitPlain("OR.STK", last)) {
-                return false;
-            }
-            if (branch == 0) {
-                PushValue(span.first);
-            }
-            line = nestedLast;
-            contacts = 1;
-        } else {
-            contacts = CountContacts(line, from, to);
-            if (contacts == 1 && !EmitSingle(branch, line, from, to)) {
-                return false;
-            }
-            if (contacts > 1 &&
-                (!EmitSeries(line, from, to, 0) || (branch > 0 && !EmitPlain("OR.STK", line)))) {
-                return false;
-            }
-            if (branch == 0 && contacts > 0) {
-                PushValue(span.first);
-            }
+        const bool reduced = LastVerticalLink(line, span.first, span.last) != 0
+                                 ? ReduceNestedBranch(line, branch, span, contacts)
+                                 : ReduceRowBranch(line, branch, span, contacts);
+        if (!reduced) {
+            return false;
         }
         ++line;
         if (line > last) {
@@ -547,78 +556,123 @@ bool NetworkTranslator::ReduceParallelSpan(int spanIndex, SpanTable& spans, int&
         if (branchEnd == -1) {
             return false;
         }
-        ++branch;
     }
-    if (spanIndex > 0) {
-        const Span& span0 = spans.spans[0];
-        if (spanIndex == 1 && !span0.parallel &&
-            CountContacts(first, span0.first, span0.last) == 0) {
-            AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, first);
-            return false;
-        }
-        if (span.first > 0 && contacts > 0) {
-            const int a = NeedsAndStk(spans, spanIndex);
-            // Only the block's own values are joined: a nested block's span that a branch
-            // reopened to the block's left edge already holds the block's whole value.
-            const bool join = a == 1 && m_pending.count > 1 && !ReopenedLater(span);
-            if (a == -1 || (join && !EmitAndStk(first))) {
-                return false;
-            }
-        }
+    return spanIndex == 0 || JoinSpanValue(spanIndex, spans, contacts);
+}
+
+// The block's first line may run to the coils on horizontal lines alone through the span: the
+// span's left edge then, else -1.
+int NetworkTranslator::WireEdge(const Span& span) const {
+    const bool wire = span.last == kLastLogicColumn && IsWire(m_blockFirst, span.first, span.last);
+    return wire ? span.first : -1;
+}
+
+// A later branch with contacts, hung on the edge where the first line runs on as a wire, is
+// bypassed by it: 1041 on the wire's line.
+bool NetworkTranslator::CheckNotBypassed(int line, int branch, const Span& span, int wireEdge) {
+    if (branch > 0 && span.first == wireEdge && CountContacts(line, span.first, span.last) > 0) {
+        AddError(ConvertError::kConversion, ErrorCode::kLineParallelToContacts, m_blockFirst);
+        return false;
     }
     return true;
 }
 
+// A branch on one line: a single contact is read or ORed directly, several are read in series
+// and ORed by OR.STK. The first branch's value is the span's.
+bool NetworkTranslator::ReduceRowBranch(int line, int branch, const Span& span, int& contacts) {
+    const int from = span.first;
+    const int to = span.last;
+    contacts = CountContacts(line, from, to);
+    if (contacts == 1 && !EmitSingle(branch, line, from, to)) {
+        return false;
+    }
+    if (contacts > 1 &&
+        (!EmitSeries(line, from, to, 0) || (branch > 0 && !EmitPlain("OR.STK", line)))) {
+        return false;
+    }
+    if (branch == 0 && contacts > 0) {
+        PushValue(from);
+    }
+    return true;
+}
+
+// A nested block starts on line (a link inside the span): it runs down while its lines hold
+// links, is reduced as a block of its own and ORed with the branches above; line moves to its
+// last line.
+bool NetworkTranslator::ReduceNestedBranch(int& line, int branch, const Span& span, int& contacts) {
+    const int first = m_blockFirst;
+    const int last = m_blockLast;
+    const int from = span.first;
+    const int to = span.last;
+    int nestedLast = line + 1;
+    while (nestedLast <= last && LastVerticalLink(nestedLast, from, to) != 0) {
+        ++nestedLast;
+    }
+    if (!ReduceBlock(line, nestedLast, from, to)) {
+        return false;
+    }
+    m_blockFirst = first;
+    m_blockLast = last;
+    if (branch > 0 && !EmitPlain("OR.STK", last)) {
+        return false;
+    }
+    if (branch == 0) {
+        PushValue(span.first);
+    }
+    line = nestedLast;
+    contacts = 1;
+    return true;
+}
+
+// After a later span's branches: a second span behind a first one without contacts has nothing
+// to join (1017); otherwise the span's value is ANDed with the value before it where that is
+// the block's own.
+bool NetworkTranslator::JoinSpanValue(int spanIndex, const SpanTable& spans, int contacts) {
+    const int first = m_blockFirst;
+    const Span& span = spans.spans[static_cast<std::size_t>(spanIndex)];
+    const Span& span0 = spans.spans[0];
+    if (spanIndex == 1 && !span0.parallel && CountContacts(first, span0.first, span0.last) == 0) {
+        AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, first);
+        return false;
+    }
+    if (span.first == 0 || contacts == 0) {
+        return true;
+    }
+    const int needed = NeedsAndStk(spans, spanIndex);
+    // Only the block's own values are joined: a nested block's span that a branch reopened to
+    // the block's left edge already holds the block's whole value.
+    const bool join = needed == 1 && m_pending.count > 1 && !ReopenedLater(span);
+    return needed != -1 && (!join || EmitAndStk(first));
+}
+
+// The next branch of the span from line on: the last line of the branch rows (a nested block's
+// branches run to the block's end), line - 1 when none is left, -1 refused. Empty rows are
+// skipped; a row not hung on the span's right edge ends the span's branches.
 int NetworkTranslator::NextBranch(int& line, int last, Span& span, bool continuing, int spanIndex) {
     if (line > last) {
         return -1;
     }
-    int& from = span.first;
-    const int to = span.last;
     for (int row = line; row <= last; ++row) {
-        const int link = LastVerticalLink(row, from, to);
+        const int link = LastVerticalLink(row, span.first, span.last);
         // A row not hung on the span's right edge belongs to a later span, nested block or not.
-        const bool unhung = continuing && !HasLinkAt(row - 1, to);
+        const bool unhung = continuing && !HasLinkAt(row - 1, span.last);
         if (unhung && link > 0) {
-            return EndOfBranches(row, line, from, to);
+            return EndOfBranches(row, line, span.first, span.last);
         }
         if (link > 0) {
-            if (MeasureRow(row + 1, from, link - 1, true).failed) {
-                return -1;
-            }
-            if ((from == 0 || HasLinkAt(row, from - 1)) &&
-                (HasLinkAt(row, to) || !MeasureRow(row + 1, link, to + 1, true).IsUsed())) {
-                return last;
-            }
-            AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, row + 1);
-            return -1;
+            return NestedBlockEnd(row, link, last, span);
         }
-        if (row < last && !HasLinkAt(row, to) && Measure(row + 1, to, to + 1).HasGap()) {
-            AddError(ConvertError::kConversion, ErrorCode::kLineNotConnected, row + 1);
+        if (!CheckRowBelow(row, last, span.last)) {
             return -1;
         }
         if (unhung) {
-            return EndOfBranches(row, line, from, to);
+            return EndOfBranches(row, line, span.first, span.last);
         }
-        const RowMeasure measure = Measure(row, from, to);
+        const RowMeasure measure = Measure(row, span.first, span.last);
         if (measure.IsUsed() && measure.empty == 0) {
-            // A complete branch row; a branch that starts further left reopens the span.
-            if (m_blockFirst < row && from > 0 && !HasLinkAt(row - 1, from - 1)) {
-                const int openedAt = from;
-                while (from - 1 >= 0 && !HasLinkAt(row - 1, from - 1)) {
-                    --from;
-                }
-                if (openedAt > 0 && spanIndex > 0 && !JoinValuesFrom(from, row)) {
-                    return -1;
-                }
-            }
-            return row;
+            return ReopenSpan(row, span, spanIndex) ? row : -1;
         }
-        if (measure.failed) {
-            return -1;
-        }
-        if (measure.HasGap()) {
-            AddError(ConvertError::kConversion, ErrorCode::kLineNotConnected, row);
+        if (!CheckEmptyRow(measure, row)) {
             return -1;
         }
         if (line + 1 <= last) {
@@ -626,6 +680,57 @@ int NetworkTranslator::NextBranch(int& line, int last, Span& span, bool continui
         }
     }
     return line - 1;
+}
+
+// A nested block starts on row at a link inside the span: the cells below it left of the link
+// must not be horizontal lines only, and the block must hang on the span's left edge and on its
+// right edge (or have nothing right of the link below). Its branches run to last.
+int NetworkTranslator::NestedBlockEnd(int row, int link, int last, const Span& span) {
+    const int from = span.first;
+    const int to = span.last;
+    if (MeasureRow(row + 1, from, link - 1, true).failed) {
+        return -1;
+    }
+    if ((from == 0 || HasLinkAt(row, from - 1)) &&
+        (HasLinkAt(row, to) || !MeasureRow(row + 1, link, to + 1, true).IsUsed())) {
+        return last;
+    }
+    AddError(ConvertError::kConversion, ErrorCode::kUnsupportedNetwork, row + 1);
+    return -1;
+}
+
+// Below a row not linked at the span's right edge, the next row may not start there with a gap.
+bool NetworkTranslator::CheckRowBelow(int row, int last, int to) {
+    if (row < last && !HasLinkAt(row, to) && Measure(row + 1, to, to + 1).HasGap()) {
+        AddError(ConvertError::kConversion, ErrorCode::kLineNotConnected, row + 1);
+        return false;
+    }
+    return true;
+}
+
+// A row that is no complete branch is skipped when it is empty; one with a gap ends unconnected.
+bool NetworkTranslator::CheckEmptyRow(const RowMeasure& measure, int row) {
+    if (measure.failed) {
+        return false;
+    }
+    if (measure.HasGap()) {
+        AddError(ConvertError::kConversion, ErrorCode::kLineNotConnected, row);
+        return false;
+    }
+    return true;
+}
+
+// A complete branch row that nothing links to the span's left edge from above starts further
+// left: the span reopens from where the row starts, and the values of the spans it passes are
+// joined first.
+bool NetworkTranslator::ReopenSpan(int row, Span& span, int spanIndex) {
+    if (m_blockFirst >= row || span.first == 0 || HasLinkAt(row - 1, span.first - 1)) {
+        return true;
+    }
+    while (span.first - 1 >= 0 && !HasLinkAt(row - 1, span.first - 1)) {
+        --span.first;
+    }
+    return spanIndex == 0 || JoinValuesFrom(span.first, row);
 }
 
 // The span's branches end above row; row must reach past the span to belong to a later one.

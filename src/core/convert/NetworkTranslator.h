@@ -59,6 +59,12 @@ class NetworkTranslator {
         std::array<int, kMaxSpans + 1> columns{};
         int count = 0;
     };
+    // The lines beside a cutting link where both its cells are empty, each noted by the line
+    // above it (0 for none) at its place in the block.
+    struct OpenGaps {
+        std::array<int, kMaxNetworkLines> above{};
+        int count = 0;
+    };
     // What a row holds between two columns.
     struct RowMeasure {
         bool failed = false;  // outside the program, or refused
@@ -102,10 +108,27 @@ class NetworkTranslator {
     // Measure; strict refuses a row of horizontal lines only with 1024.
     RowMeasure MeasureRow(int line, int from, int to, bool strict);
     int CountContacts(int line, int from, int to) const;
-    int IsCut(int first, int last, int column);
+    bool IsWire(int line, int from, int to) const;
     bool BuildSpans(int first, int last, int from, int to);
+    // Cuts.
+    int IsCut(int first, int last, int column);
+    int LinkRunEnd(int first, int last, int column);
+    bool IsOpenAt(int line, int column) const;
+    bool ContinuesBelow(int last, int column) const;
+    OpenGaps FindOpenGaps(int first, int stop, int column) const;
+    bool ReportOpenGaps(int first, int last, const OpenGaps& gaps);
+    // Parallel spans and their branches.
     bool ReduceParallelSpan(int spanIndex, SpanTable& spans, int& contacts);
+    int WireEdge(const Span& span) const;
+    bool CheckNotBypassed(int line, int branch, const Span& span, int wireEdge);
+    bool ReduceRowBranch(int line, int branch, const Span& span, int& contacts);
+    bool ReduceNestedBranch(int& line, int branch, const Span& span, int& contacts);
+    bool JoinSpanValue(int spanIndex, const SpanTable& spans, int contacts);
     int NextBranch(int& line, int last, Span& span, bool continuing, int spanIndex);
+    int NestedBlockEnd(int row, int link, int last, const Span& span);
+    bool CheckRowBelow(int row, int last, int to);
+    bool CheckEmptyRow(const RowMeasure& measure, int row);
+    bool ReopenSpan(int row, Span& span, int spanIndex);
     int EndOfBranches(int row, int line, int from, int to);
     int NeedsAndStk(const SpanTable& spans, int spanIndex);
     int SpanBottom(const Span& span) const;

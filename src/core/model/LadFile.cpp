@@ -49,6 +49,13 @@ void ReadCell(const std::uint8_t* p, LadCell& cell) {
     cell.vlink = U16At(p + 2);
     cell.number = static_cast<std::int16_t>(U16At(p + 4));
     cell.text.AssignRaw(reinterpret_cast<const char*>(p + 6));
+    // A number parameter that was never entered is written with the link word as its number;
+    // it has no number, as before saving, so the number checks do not claim 0 or 1 for it.
+    // Written again, it gives the same word.
+    if (cell.text.View().empty() && FuncInstrTable::IsNumberParameter(cell.code) &&
+        U16At(p + 4) == U16At(p + 2)) {
+        cell.number = -1;
+    }
     cell.highlight = 0;
     cell.codtCount = 0;
 }

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "model/CellValue.h"
 #include "model/FuncInstrTable.h"
 #include "model/PlcAddress.h"
 
@@ -179,12 +180,13 @@ struct Check {
     }
 };
 
-// The number of the cell at column of line; -1 outside the line.
-int NumberAt(const LadLine& line, int column) {
+// The value the text of the cell at column of line shows; -1 outside the line or for a text
+// that is no number (the number field is not kept by the file for a format such as 1001).
+int ValueAt(const LadLine& line, int column) {
     if (column < 0 || column >= LadLine::kColumns) {
         return -1;
     }
-    return line.Cell(column).number;
+    return CellValue::Of(line.Cell(column)).value_or(-1);
 }
 
 // Applies the parameter's own rule; returns a refusal, or 0 to go on.
@@ -206,7 +208,7 @@ int ApplyRule(const Rule& rule, int column, int lead, const LadLine& line, Check
             check.dependentColumn = column + rule.offset;
             return 0;
         case RuleKind::kFromFormat: {
-            const int format = NumberAt(line, column + rule.offset);
+            const int format = ValueAt(line, column + rule.offset);
             if (format < 1) {
                 return ParameterVerdict::kMalformed;
             }
@@ -370,7 +372,7 @@ ParameterVerdict ParameterRules::Validate(std::uint16_t code, int column, std::s
     }
     if (check.dependentColumn >= 0 && check.dependentColumn < LadLine::kColumns) {
         // A format switching between constant and address makes the dependent entry meaningless.
-        const int previous = PlcAddress::LeadingNumber(line.Cell(column).Text(), 6);
+        const int previous = CellValue::Of(line.Cell(column)).value_or(0);
         if ((value < 1000) != (previous < 1000)) {
             verdict.clearColumn = check.dependentColumn;
         }

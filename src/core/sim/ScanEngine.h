@@ -27,7 +27,8 @@ class ScanEngine {
 
     // Loads the step list and data table of converter (which must hold a complete step list).
     // Refuses, with message naming the instruction and its ladder line, any instruction whose
-    // effect the simulation does not define. Clears memory, time and every timer and counter.
+    // effect the simulation does not define, and a coil written with nothing on the logic stack.
+    // Clears memory, time and every timer and counter.
     bool Load(const CLadConvert& converter, std::string& message);
 
     // Runs one scan at the current time, then advances time by the period. False when the
@@ -100,6 +101,7 @@ class ScanEngine {
                         std::string& message);
     bool Refuse(const Instr& instr, const std::string& why, std::string& message) const;
     bool CheckDefined(const Instr& instr, std::string& message) const;
+    bool CheckStack(std::string& message) const;
 
     bool Stop(const Instr& instr, const std::string& why);
     void Push(bool value) {

@@ -4,6 +4,7 @@
 #include "convert/StepOpcode.h"
 #include "model/PlcAddress.h"
 #include "sim/ScanEngine.h"
+#include "sim/StackDepth.h"
 
 namespace rungpad {
 
@@ -83,7 +84,7 @@ bool ScanEngine::Load(const CLadConvert& converter, std::string& message) {
             return false;
         }
     }
-    if (!ResolveTargets(converter, stepToInstr, message)) {
+    if (!ResolveTargets(converter, stepToInstr, message) || !CheckStack(message)) {
         m_program.clear();
         return false;
     }
@@ -296,6 +297,18 @@ bool ScanEngine::ResolveTargets(const CLadConvert& converter, const std::vector<
             return Refuse(instr, "its target is not an instruction of the step list", message);
         }
         instr.target = target;
+    }
+    return true;
+}
+
+// A coil written with nothing on the logic stack has no condition: the list does not mean a
+// diagram, so it is refused rather than run.
+bool ScanEngine::CheckStack(std::string& message) const {
+    StackDepth depth;
+    for (const Instr& instr : m_program) {
+        if (!depth.Apply(instr.op)) {
+            return Refuse(instr, "it writes a coil with nothing on the logic stack", message);
+        }
     }
     return true;
 }

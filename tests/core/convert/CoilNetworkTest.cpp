@@ -167,5 +167,61 @@ INSTANTIATE_TEST_SUITE_P(
                     "1006@2"}),
     [](const auto& instance) { return instance.param.name; });
 
+// A horizontal line in parallel with contacts switches the coil alone; the diagram's meaning
+// has no instruction list here, so these are refused on the line of the bypassing segment.
+INSTANTIATE_TEST_SUITE_P(
+    LineParallelToContacts, CoilNetworkTest,
+    ::testing::Values(
+        // The line above runs from the link after X0.7 | X0.3 to the coil and bypasses X0.5.
+        NetworkCase{"ContactShortedByTheLineAbove",
+                    {"X000.7 - -| - - - -| (Y000.0)", "- - X000.3 - - - X000.5"},
+                    {"RD X000.7 1", "OR X000.3 2"},
+                    "1041@1"},
+        // The same with a normally closed contact and more than one contact bypassed.
+        NetworkCase{"SeriesShortedByTheLineAbove",
+                    {"X000.0| - - - - - -| (Y000.0)", "X000.1 /X000.2 - X000.3 - - -"},
+                    {"RD X000.0 1", "OR X000.1 2"},
+                    "1041@1"},
+        // A block of two parallel contacts bypassed.
+        NetworkCase{"BlockShortedByTheLineAbove",
+                    {"X000.0 -| - - - - -| (Y000.0)", ". .| X000.1| - - - -", ". . X000.2"},
+                    {"RD X000.0 1"},
+                    "1041@1"},
+        // A contact under the last cell, on a line with a parallel coil of its own.
+        NetworkCase{"ContactBelowACoilLink",
+                    {"X000.1 - - - - -| -| (Y000.0)", ". . . . . . X000.4 (Y000.1)"},
+                    {"RD X000.1 1"},
+                    "1041@1"},
+        NetworkCase{"ContactBelowANegatedCoilLink",
+                    {"X000.1 - - - - -| -| (/Y000.0)", ". . . . . . /X000.4 (/Y000.1)"},
+                    {"RD X000.1 1"},
+                    "1041@1"},
+        // A bypass in the middle of the line, refused as before.
+        NetworkCase{"ContactShortedInTheMiddle",
+                    {"X000.0 -| - -| X000.1 - - (Y000.0)", ". . X000.2 -"},
+                    {"RD X000.0 1"},
+                    "1041@1"}),
+    [](const auto& instance) { return instance.param.name; });
+
+// Coils on a line of horizontal lines only have no condition, whether they stand alone or hang
+// on links below it; they would write whatever the previous network left.
+INSTANTIATE_TEST_SUITE_P(
+    CoilsWithoutCondition, CoilNetworkTest,
+    ::testing::Values(NetworkCase{"CoilLinesAfterANetwork",
+                                  {"X000.0 - - - - - - (Y001.0)", "- - - - - - -| (Y000.0)",
+                                   ". . . . . . . (/Y000.1)"},
+                                  {"RD X000.0 1", "WRT Y001.0 1"},
+                                  "1017@2"},
+                      NetworkCase{"CoilLinesFirstInTheProgram",
+                                  {"- - - - - - -| (Y000.0)", ". . . . . . .| (/Y000.1)",
+                                   ". . . . . . . (Y000.2)"},
+                                  {},
+                                  "1017@1"},
+                      NetworkCase{"SingleCoilLineAfterANetwork",
+                                  {"X000.0 - - - - - - (Y001.0)", "- - - - - - - (Y000.0)"},
+                                  {"RD X000.0 1", "WRT Y001.0 1"},
+                                  "1017@2"}),
+    [](const auto& instance) { return instance.param.name; });
+
 }  // namespace
 }  // namespace rungpad

@@ -51,6 +51,14 @@ class EditorFixture : public ::testing::Test {
         return GridBuilder::Build(grid);
     }
 
+    // Places kind at (column, line) with typed as the item dialog's answer.
+    void Enter(int kind, GridPos at, const std::string& typed) {
+        SelectCell(at.column, at.line);
+        host.items.push_back(typed);
+        out.Reset();
+        editor.PlaceElement(kind);
+    }
+
     void SelectCell(int column, int line) {
         doc.Selection().anchor = {column, line};
         doc.Selection().cursor = {column, line};

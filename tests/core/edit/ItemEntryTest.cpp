@@ -10,13 +10,6 @@ namespace {
 
 class ItemEntryTest : public EditorFixture {
   protected:
-    // Places kind at (column, line) with typed as the dialog's answer.
-    void Enter(int kind, GridPos at, const std::string& typed) {
-        SelectCell(at.column, at.line);
-        host.items.push_back(typed);
-        out.Reset();
-        editor.PlaceElement(kind);
-    }
     std::string Report(int line, const std::string& message) const {
         char head[64];
         std::snprintf(head, sizeof head, "梯图第%04d行  错误代号 ", line + 1);

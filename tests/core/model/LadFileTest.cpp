@@ -95,6 +95,39 @@ TEST(LadFileTest, NumberWordTable) {
     }
 }
 
+// The number word of a number parameter never entered is the link word; read back, such a
+// parameter has no number, as before saving, and the bytes written again are the same. Other cells
+// read the word as it is; the value of a format such as 1001 is read from its text (CellValue), not
+// from this word.
+TEST(LadFileTest, NumberParameterWithoutTextReadsWithoutNumber) {
+    struct Case {
+        std::uint16_t code;
+        const char* text;
+        int number;
+        int link;
+        std::uint16_t word;  // written
+        int read;            // the number field after reading
+    };
+    const Case cases[] = {
+        {0x1901, "", -1, 1, 1, -1},       // TMR 1 never entered, with a link
+        {0x1001, "", -1, 0, 0, -1},       // CTR 1 never entered
+        {0x1001, "", 0, 1, 0, 0},         // no text, a number other than the link word: kept
+        {0x1001, "0012", 12, 1, 12, 12},  // CTR 1 holding 12
+        {0x2001, "1001", 1001, 0, 0, 0},  // ADD's format: the word as it is
+        {0x2003, "", -1, 1, 1, 1},        // ADD 3 never entered: not a number parameter
+    };
+    for (const Case& c : cases) {
+        LadProgram p = Lines(1);
+        Set(p, 2, 0, c.code, c.text, c.number, c.link);
+        const Bytes b = Save(p);
+        EXPECT_EQ(U16At(b, CellAt(2, 0) + 4), c.word) << c.code;
+        auto loaded = Load(b);
+        ASSERT_TRUE(loaded->ok);
+        EXPECT_EQ(loaded->program.Cell(2, 0).number, c.read) << c.code;
+        EXPECT_EQ(Save(loaded->program), b) << c.code;
+    }
+}
+
 TEST(LadFileTest, RoundTripIsByteExact) {
     LadProgram p = Lines(3);
     p.end1Line = 3;

@@ -1,6 +1,7 @@
 // The scan engine, running the converter's step list, against the grid evaluator, reading the
-// diagram itself: on random contact networks with random inputs every coil must agree after
-// every scan. A disagreement names the program, its instruction list and the scan.
+// diagram itself: on random contact networks (horizontal lines in parallel with contacts and
+// coils without contacts among them) with random inputs every coil must agree after every scan. A
+// disagreement names the program, its instruction list and the scan.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -70,7 +71,11 @@ TEST_P(Differential, EngineAgreesWithGridEvaluator) {
         const std::vector<std::string> body = generator.Program(1 + static_cast<int>(random() % 4));
         SimProgram sim;
         if (!sim.Load(body)) {
-            continue;  // a layout the converter refuses
+            // A layout the converter refuses; a converted one the engine refuses is a fault.
+            EXPECT_EQ(sim.message.rfind("does not convert", 0), 0U)
+                << "program " << p << ": " << sim.message << '\n'
+                << Describe(body, sim.convert);
+            continue;
         }
         ++converted;
         // Inputs from a generator of their own: a disagreement ends its program's scans early
@@ -152,7 +157,13 @@ INSTANTIATE_TEST_SUITE_P(
         NestedLayout{"NestedBlockReopenedToItsOwnEdge",
                      {"X000.0 X000.1| X000.2 X000.3 X000.4| - - (Y000.0)",
                       "X000.5 X000.6| X000.7| X001.0| X001.1 . .", ". .| X001.2 .| . . .",
-                      ". . X001.3 X001.4 . . ."}}),
+                      ". . X001.3 X001.4 . . ."}},
+        // Horizontal lines beside contacts that do not bypass them: X0 | (X1 & X2), and
+        // X1 & (X2 | X4) with the contact X4 on a parallel coil's line.
+        NestedLayout{"LineAfterAContactInParallelWithASeries",
+                     {"X000.0 -| - - - - - (Y000.0)", "X000.1 X000.2"}},
+        NestedLayout{"ContactsInParallelUnderTheCoilLink",
+                     {"X000.1 - - - - -| X000.2| (Y000.0)", ". . . . . . X000.4 (Y000.1)"}}),
     [](const auto& instance) { return instance.param.name; });
 
 }  // namespace

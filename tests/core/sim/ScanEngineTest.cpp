@@ -287,6 +287,47 @@ TEST(ScanEngineRefusal, NamesInstructionAndLine) {
     }
 }
 
+// A step list that writes a coil with nothing on the logic stack (no contact feeds it) is
+// refused by name and line; a scan would have written whatever the stack held last.
+TEST(ScanEngineRefusal, CoilWriteOnAnEmptyStack) {
+    const struct {
+        std::vector<std::pair<std::string, int>> texts;  // instruction text, 0-based line
+        const char* message;
+    } cases[] = {
+        {{{"WRT       Y000.0", 0}, {"WRT.NOT   Y000.1", 1}, {"END1", 2}, {"END2", 3}},
+         "WRT on ladder line 1 cannot be simulated: it writes a coil with nothing on the logic "
+         "stack"},
+        {{{"RD        X000.0", 0},
+          {"WRT       Y000.0", 0},
+          {"END1", 1},
+          {"WRT.NOT   Y000.1", 2},
+          {"END2", 3}},
+         "WRT.NOT on ladder line 3 cannot be simulated: it writes a coil with nothing on the logic "
+         "stack"},
+        {{{"RD        X000.0", 0},
+          {"AND.STK", 1},
+          {"SET       Y000.0", 1},
+          {"END1", 2},
+          {"END2", 3}},
+         "SET on ladder line 2 cannot be simulated: it writes a coil with nothing on the logic "
+         "stack"},
+    };
+    for (const auto& c : cases) {
+        LadProgram program = GridBuilder::Build({"X000.0 - - - - - - (Y000.0)"});
+        CLadConvert convert(&program);
+        convert.ClearErrors();
+        for (const auto& [text, line] : c.texts) {
+            ASSERT_TRUE(convert.AddText(text, line)) << text;
+        }
+        ASSERT_TRUE(convert.BuildSteps()) << convert.FormatLastError();
+        ScanEngine engine;
+        std::string message;
+        EXPECT_FALSE(engine.Load(convert, message));
+        EXPECT_EQ(message, c.message);
+        EXPECT_FALSE(engine.Scan());
+    }
+}
+
 TEST(ScanEngineRefusal, ProgramThatDidNotConvert) {
     LadProgram program = GridBuilder::Build({"X000.0 - - - - - - (Y000.0)"});  // no END1, END2
     CLadConvert convert(&program);
