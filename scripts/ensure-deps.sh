@@ -4,7 +4,7 @@
 RUNGPAD_PACKAGES=(
     g++ cmake ninja-build pkg-config git
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libgl-dev fonts-wqy-zenhei
+    qt6-base-dev libgl-dev fonts-wqy-zenhei fonts-dejavu-core  # the timing diagram's fixed-pitch font
     poppler-utils dpkg-dev file lintian
     strace  # the order of a save's system calls (tests/cli)
     # the real-display journeys of tests/e2e: X server, window manager, input, screen, selection

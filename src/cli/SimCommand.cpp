@@ -7,14 +7,18 @@
 #include "CliCommand.h"
 #include "CliDocument.h"
 #include "LadderInput.h"
+#include "analysis/ReviewFindings.h"
 #include "model/FileIo.h"
 #include "model/LadProgram.h"
 #include "sim/ScanEngine.h"
+#include "sim/SignalHistory.h"
 #include "sim/SimRunner.h"
 #include "sim/SimTrace.h"
+#include "sim/SimWarnings.h"
 #include "sim/Stimulus.h"
 #include "sim/VcdWriter.h"
 #include "sim/WatchList.h"
+#include "timing/TimingSvg.h"
 
 namespace rungpad::cli {
 
@@ -31,6 +35,9 @@ struct SimArgs {
     std::int64_t periodMs = ScanEngine::kDefaultPeriodMs;
     std::vector<SimSignal> watch;
     std::optional<std::string> vcd;
+    std::optional<std::string> svg;
+    std::optional<std::int64_t> fromMs;  // the time range the SVG shows
+    std::optional<std::int64_t> toMs;
     std::vector<SignalAssignment> forces;
     bool replaceReadOnly = false;  // a bare --force
 };
@@ -66,14 +73,17 @@ std::vector<std::string> SplitList(const std::string& text) {
 
 bool AddOption(SimArgs& parsed, const std::string& option, const std::string& value,
                std::string& problem) {
-    if (option == "--stimulus" || option == "--vcd") {
-        std::optional<std::string>& file = option == "--stimulus" ? parsed.stimulus : parsed.vcd;
+    if (option == "--stimulus" || option == "--vcd" || option == "--svg") {
+        std::optional<std::string>& file = option == "--stimulus" ? parsed.stimulus
+                                           : option == "--vcd"    ? parsed.vcd
+                                                                  : parsed.svg;
         if (file) {
             problem = option + " is given twice";
             return false;
         }
         file = value;
-    } else if (option == "--time" || option == "--period") {
+    } else if (option == "--time" || option == "--period" || option == "--from" ||
+               option == "--to") {
         const std::optional<std::int64_t> ms = Stimulus::ParseDuration(value);
         if (Stimulus::IsAboveLongestDuration(value)) {
             problem = option + " " + SimSignal::Quote(value) + " is above the longest allowed, " +
@@ -85,7 +95,11 @@ bool AddOption(SimArgs& parsed, const std::string& option, const std::string& va
                 option + " expects a duration such as 500ms or 2s, not " + SimSignal::Quote(value);
             return false;
         }
-        option == "--time" ? parsed.timeMs = *ms : parsed.periodMs = *ms;
+        if (option == "--from" || option == "--to") {
+            (option == "--from" ? parsed.fromMs : parsed.toMs) = *ms;
+        } else {
+            option == "--time" ? parsed.timeMs = *ms : parsed.periodMs = *ms;
+        }
     } else if (option == "--scans") {
         const std::optional<std::int64_t> count = Stimulus::ParseDuration(value + "ms");
         if (!count || *count > kMaxScans) {
@@ -123,8 +137,8 @@ bool AddOption(SimArgs& parsed, const std::string& option, const std::string& va
 std::optional<SimArgs> ParseArgs(const std::vector<std::string>& args, std::string& problem) {
     SimArgs parsed;
     ArgParser parser;
-    for (const char* name :
-         {"--stimulus", "--time", "--scans", "--period", "--watch", "--vcd", "--force"}) {
+    for (const char* name : {"--stimulus", "--time", "--scans", "--period", "--watch", "--vcd",
+                             "--svg", "--from", "--to", "--force"}) {
         parser.AddValue(name, "a value",
                         [&parsed, name](const std::string& value, std::string& why) {
                             return AddOption(parsed, name, value, why);
@@ -137,6 +151,14 @@ std::optional<SimArgs> ParseArgs(const std::vector<std::string>& args, std::stri
         problem = "--time and --scans exclude each other";
         return std::nullopt;
     }
+    if ((parsed.fromMs || parsed.toMs) && !parsed.svg) {
+        problem = "--from and --to choose the time range of --svg, which is not given";
+        return std::nullopt;
+    }
+    if (parsed.toMs && parsed.fromMs.value_or(0) >= *parsed.toMs) {
+        problem = "--to must be after --from";
+        return std::nullopt;
+    }
     return parsed;
 }
 
@@ -147,6 +169,50 @@ std::vector<std::string> NotesOf(const CRungpadDoc& doc, const std::vector<SimSi
     }
     return notes;
 }
+
+// The timing diagram of --svg: the watched signals' history over the chosen range, which is all
+// it keeps, so a run of any length needs no more memory for it.
+class SvgPicture {
+  public:
+    SvgPicture(const SimArgs& parsed, const std::vector<SimSignal>& watch,
+               const std::vector<std::string>& notes)
+        : m_fromMs(parsed.fromMs.value_or(0)),
+          m_toMs(parsed.toMs),
+          m_history(SignalHistory::Limits{parsed.toMs ? *parsed.toMs - m_fromMs : 0,
+                                          SignalHistory::kMaxChanges}) {
+        m_history.SetSignals(watch, notes);
+    }
+
+    // The scans, sampled into the history up to the range's end.
+    bool Run(SimRunner& runner, const ScanEngine& engine, std::int64_t scans) {
+        const std::int64_t sampled =
+            m_toMs ? std::min(scans, *m_toMs / engine.PeriodMs() + 1) : scans;
+        runner.SetHistory(&m_history);
+        const bool running = runner.Run(sampled);
+        runner.SetHistory(nullptr);
+        return running && runner.Run(scans - sampled);
+    }
+
+    bool Write(const std::string& path, std::int64_t endMs, const std::string& title) {
+        m_history.SetEnd(endMs);
+        const std::int64_t toMs = m_toMs.value_or(std::max(endMs, m_fromMs + 1));
+        const std::int64_t shownFrom = std::max(m_fromMs, m_history.StartMs());
+        if (shownFrom > m_fromMs && m_history.DroppedChanges() > 0) {
+            std::cerr << "rungpad-cli: the SVG starts at " << shownFrom
+                      << "ms: a signal changes more than " << SignalHistory::kMaxChanges
+                      << " times in the range\n";
+        }
+        const std::string text =
+            TimingSvg::Render(m_history, static_cast<double>(m_fromMs), static_cast<double>(toMs),
+                              TimingSvg::kDefaultWidth, title);
+        return WriteTextOutput(path, text);
+    }
+
+  private:
+    std::int64_t m_fromMs;
+    std::optional<std::int64_t> m_toMs;
+    SignalHistory m_history;
+};
 
 bool ReadStimulus(const std::string& path, Stimulus& stimulus) {
     std::vector<std::uint8_t> bytes;
@@ -162,6 +228,33 @@ bool ReadStimulus(const std::string& path, Stimulus& stimulus) {
     return true;
 }
 
+// What the run would otherwise do without a word: constants cut to their data length, presets
+// never set, events that change nothing or are never seen. Said before the first scan.
+void PrintWarnings(const CliDocument& document, const ScanEngine& engine, const SimArgs& parsed,
+                   const Stimulus& stimulus, std::int64_t scans) {
+    std::vector<std::string> lines;
+    for (const ReviewFinding& finding : ReviewFindings::WideConstants(document.Doc().Program())) {
+        std::string places;
+        for (const GridPos& place : finding.places) {
+            places += ' ' + std::to_string(place.line + 1) + ':' + std::to_string(place.column + 1);
+        }
+        lines.push_back(finding.subject + ' ' + finding.What() + " at" + places +
+                        (finding.operandBytes == 1 ? "; the run uses its low byte"
+                                                   : "; the run uses its low two bytes"));
+    }
+    const std::vector<std::string> presets =
+        SimWarnings::Presets(engine, parsed.stimulus ? &stimulus : nullptr, parsed.forces);
+    const std::vector<std::string> forced = SimWarnings::ForcedEvents(stimulus, parsed.forces);
+    const std::vector<std::string> unseen = SimWarnings::Unseen(stimulus, engine.PeriodMs());
+    const std::vector<std::string> late = SimWarnings::AfterEnd(stimulus, engine.PeriodMs(), scans);
+    for (const auto* more : {&presets, &forced, &unseen, &late}) {
+        lines.insert(lines.end(), more->begin(), more->end());
+    }
+    for (const std::string& line : lines) {
+        std::cerr << "rungpad-cli: warning: " << line << '\n';
+    }
+}
+
 int RunSim(const std::vector<std::string>& args) {
     std::string problem;
     std::optional<SimArgs> parsed = ParseArgs(args, problem);
@@ -173,6 +266,7 @@ int RunSim(const std::vector<std::string>& args) {
     guard.AddInput(parsed->stimulus.value_or(""));
     guard.AddInput(DefaultNoteFile());
     guard.AddOutput(parsed->vcd.value_or(""));
+    guard.AddOutput(parsed->svg.value_or(""));
     guard.AllowReadOnly(parsed->replaceReadOnly);
     if (!OutputsAccepted(guard)) {
         return kExitBadFile;
@@ -197,6 +291,9 @@ int RunSim(const std::vector<std::string>& args) {
     for (const SignalAssignment& force : parsed->forces) {
         force.signal.Force(engine.Memory(), force.value);
     }
+    const std::int64_t scans =
+        parsed->scans.value_or(parsed->timeMs.value_or(kDefaultTimeMs) / engine.PeriodMs());
+    PrintWarnings(document, engine, *parsed, stimulus, scans);
     const std::vector<SimSignal> watch =
         parsed->watch.empty() ? WatchList::CoilsOf(document.Doc().Program()) : parsed->watch;
     // The trace and the dump go out as the run goes: memory stays the same for a run of any
@@ -218,15 +315,21 @@ int RunSim(const std::vector<std::string>& args) {
             vcd->Change(change);
         }
     });
-    const std::int64_t scans =
-        parsed->scans.value_or(parsed->timeMs.value_or(kDefaultTimeMs) / engine.PeriodMs());
-    const bool complete = SimRunner(engine, stimulus, trace).Run(scans);
+    std::optional<SvgPicture> svg;
+    if (parsed->svg) {
+        svg.emplace(*parsed, watch, NotesOf(document.Doc(), watch));
+    }
+    SimRunner runner(engine, stimulus, trace);
+    const bool complete = svg ? svg->Run(runner, engine, scans) : runner.Run(scans);
     if (vcd) {
         vcd->Finish(engine.TimeMs());
         if (!vcdFile.Commit(problem)) {
             std::cerr << "rungpad-cli: " << problem << '\n';
             return kExitBadFile;
         }
+    }
+    if (svg && !svg->Write(*parsed->svg, engine.TimeMs(), FileIo::FileName(parsed->input))) {
+        return kExitBadFile;
     }
     if (!complete) {
         std::cerr << "rungpad-cli: simulation stopped at " << engine.TimeMs()
@@ -241,7 +344,8 @@ int RunSim(const std::vector<std::string>& args) {
 const CliCommand kSimCommand{
     "sim",
     "sim FILE [--stimulus STIM] [--time 2s | --scans N] [--period 8ms] [--watch Y000.0,R100,...]\n"
-    "                [--vcd OUT.vcd] [--force X000.0=1 ...] [--force]",
+    "                [--vcd OUT.vcd] [--svg OUT.svg [--from T] [--to T]] [--force X000.0=1 ...]\n"
+    "                [--force]",
     "Converts FILE and runs its step list scan by scan in simulated time (8 ms a scan unless\n"
     "--period says otherwise) for --time (default 1s, at most 86400s) or --scans N scans.\n"
     "--stimulus STIM writes signals at given times: one event a line, TIME SIGNAL=VALUE, e.g.\n"
@@ -250,12 +354,20 @@ const CliCommand kSimCommand{
     "comma separated, repeatable; without it every coil of the program is watched. Each change\n"
     "of a watched signal is printed as TIME SIGNAL=VALUE (the first scan prints every value).\n"
     "--vcd writes the watched signals as a Value Change Dump for waveform viewers.\n"
-    "--force SIGNAL=VALUE holds a bit or byte at a value the program cannot overwrite.\n"
-    "The VCD may not be FILE or STIM (also through a link); it is checked before the run, and a\n"
-    "read-only one is refused unless a --force without a SIGNAL=VALUE is given.\n"
+    "--svg writes their timing diagram as an SVG picture, from --from (default 0) to --to\n"
+    "(default the end of the run).\n"
+    "--force SIGNAL=VALUE holds a bit, byte or word at a value the program and the stimulus "
+    "cannot\n"
+    "overwrite.\n"
+    "Warnings (on standard error, before the run) name constants too wide for their data length,\n"
+    "timer and counter presets never set, and stimulus events that change nothing or come\n"
+    "between two scans or after the last.\n"
+    "The VCD and the SVG may not be FILE or STIM or each other (also through a link); they are\n"
+    "checked before the run, and a read-only one is refused unless a --force without a\n"
+    "SIGNAL=VALUE is given.\n"
     "Exit status: 0 run complete, 1 the program does not convert or the simulation stopped on an\n"
-    "instruction it cannot run, 2 unreadable ladder or stimulus file or unwritable VCD, 64 "
-    "usage.\n",
+    "instruction it cannot run, 2 unreadable ladder or stimulus file or unwritable VCD or SVG, "
+    "64 usage.\n",
     RunSim};
 
 }  // namespace rungpad::cli

@@ -8,7 +8,6 @@
 #include "CliCommand.h"
 #include "CliDocument.h"
 #include "LadderInput.h"
-#include "model/FileIo.h"
 #include "sim/LadderTestFile.h"
 #include "sim/LadderTestRunner.h"
 #include "sim/ScanEngine.h"
@@ -68,12 +67,6 @@ struct SuiteResult {
     std::vector<LadderTestResult> results;
 };
 
-// "FILE:LINE: " of the failed expectation ("FILE: " when the run stopped before one failed).
-std::string Where(const std::string& file, const LadderTestResult& result) {
-    return file + (result.expectationLine > 0 ? ":" + std::to_string(result.expectationLine) : "") +
-           ": ";
-}
-
 std::string JUnitOf(const std::vector<SuiteResult>& suites) {
     std::ostringstream xml;
     xml << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuites>\n";
@@ -91,7 +84,7 @@ std::string JUnitOf(const std::vector<SuiteResult>& suites) {
                 xml << "/>\n";
                 continue;
             }
-            const std::string text = Where(suite.file, result) + result.message;
+            const std::string text = result.Detail(suite.file);
             xml << ">\n      <failure message=\"" << XmlEscaped(text) << "\">" << XmlEscaped(text)
                 << "</failure>\n    </testcase>\n";
         }
@@ -102,13 +95,8 @@ std::string JUnitOf(const std::vector<SuiteResult>& suites) {
 }
 
 bool ReadTests(const std::string& path, LadderTestFile& file) {
-    std::vector<std::uint8_t> bytes;
     std::string error;
-    if (!FileIo::ReadFile(path, bytes, error)) {
-        std::cerr << "rungpad-cli: " << error << '\n';
-        return false;
-    }
-    if (!file.Parse(std::string(bytes.begin(), bytes.end()), path, error)) {
+    if (!file.Read(path, error)) {
         std::cerr << "rungpad-cli: " << error << '\n';
         return false;
     }
@@ -144,7 +132,7 @@ std::vector<SuiteResult> RunAll(const std::vector<LadderTestFile>& files,
             LadderTestResult result = runner.Run(testCase);
             std::cout << (result.passed ? "PASS " : "FAIL ") << result.name << '\n';
             if (!result.passed) {
-                std::cout << "  " << Where(file.Name(), result) << result.message << '\n';
+                std::cout << "  " << result.Detail(file.Name()) << '\n';
             }
             suites.back().results.push_back(std::move(result));
         }

@@ -22,7 +22,7 @@ rows=(
     'cli notes {plc.MEA} [export.txt]'
     'cli notes --csv {plc.MEA} [notes.csv]'
     'cli notes --from-csv {table.csv} [back.MEA]'
-    'cli sim {prog.plf} --stimulus {demo.stim} --time 40ms --vcd [run.vcd]'
+    'cli sim {prog.plf} --stimulus {demo.stim} --time 40ms --vcd [run.vcd] --svg [run.svg]'
     'cli xref {prog.plf} --notes {plc.MEA} --html [xref.html]'
     'cli test {prog.plf} {demo.plt} --junit [results.xml]'
     'app --print-pdf [pages.pdf] {prog.plf}'

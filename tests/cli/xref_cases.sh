@@ -12,20 +12,25 @@ case "$case_name" in
 xref_table)
     expect_status 0 "$cli" xref "$review"
     cat >"$work/want" <<'TABLE'
+D010     0009  7  write       ADD 4 结果输出地址
 K011.0   0004  8  write       coil
 R010.0   0001  8  write       coil
 R010.0   0002  5  write       SET 1 置位地址
 R010.0   0003  1  read        NO contact
 R020.0   0003  2  read        NO contact
+R030     0009  5  read        ADD 2 被加数地址
 X000.0   0001  1  read        NO contact
 X000.1   0001  2  read        NC contact
 X000.2   0002  1  read        NO contact
 X000.3   0004  1  read        NO contact
 X000.4   0005  1  read        NO contact
 X000.5   0007  1  read        NO contact
+X000.6   0009  1  read        NO contact
+X000.7   0010  1  read        NO contact
 Y000.0   0003  8  write       coil
 Y000.1   0005  8  write       coil
 Y000.2   0007  8  write       coil
+Y000.3   0009  8  write       coil
 TABLE
     diff "$work/want" "$work/out" || fail "table differs"
     ;;
@@ -35,7 +40,7 @@ xref_csv)
     [ "$(head -1 "$work/out")" = $'address,line,column,use,access,note\r' ] || fail "header row"
     grep -qx $'R010.0,1,8,coil,write,"Motor on, ""main"""\r' "$work/out" || fail "quoted note"
     grep -qx $'R010.0,2,5,SET 1 置位地址,write,"Motor on, ""main"""\r' "$work/out" || fail "parameter row"
-    [ "$(wc -l <"$work/out")" -eq 15 ] || fail "one row per use"
+    [ "$(wc -l <"$work/out")" -eq 20 ] || fail "one row per use"
     ;;
 xref_findings)
     expect_status 1 "$cli" xref "$review" --findings
@@ -44,10 +49,12 @@ R010.0  written in more than one place  at 1:8 2:5
 R020.0  read but never written  at 3:2
 K011.0  written but never read  at 4:8
 timer 5  used more than once  at 5:3 7:4
+constant 300  does not fit a 1-byte operand  at 9:6
 FINDINGS
     diff "$work/want" "$work/out" || fail "findings differ"
     expect_status 1 "$cli" xref "$review" --findings --csv
     grep -qx $'timer 5,used more than once,5:3 7:4\r' "$work/out" || fail "csv finding"
+    grep -qx $'constant 300,does not fit a 1-byte operand,9:6\r' "$work/out" || fail "csv constant"
     # A clean program passes the gate quietly.
     expect_status 0 "$cli" xref "$plant" --findings
     [ ! -s "$work/out" ] || fail "output without findings"

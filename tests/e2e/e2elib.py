@@ -110,6 +110,22 @@ class Image:
         """Number of pixels of rect that differ between two screenshots."""
         return sum(1 for a, b in zip(self.region(*rect), other.region(*rect)) if a != b)
 
+    def find_band(self, colour, length):
+        """(left, y, right) of the first run of at least length pixels of colour, top down; None
+        when there is none."""
+        band = bytes(colour) * length
+        for y in range(self.height):
+            row = self.rgb[y * self.width * 3:(y + 1) * self.width * 3]
+            at = row.find(band)
+            while at >= 0 and at % 3 != 0:
+                at = row.find(band, at + 1)
+            if at >= 0:
+                right = at // 3
+                while right < self.width and self.pixel(right, y) == tuple(colour):
+                    right += 1
+                return at // 3, y, right
+        return None
+
     def column(self, x):
         """The red channel of one column, as bytes (fast to scan with regular expressions)."""
         return self.rgb[x * 3::self.width * 3]
@@ -201,6 +217,22 @@ def is_power_colour(pixel):
     """The green monitor mode draws power in."""
     r, g, b = pixel
     return g > 120 and g > r + 50 and g > b + 30
+
+
+def failure_mark(image):
+    """The centre of the lowest red text in the lower right of the screen, where the Test
+    Results window sits beside the output window: the FAIL mark of the last failing case in
+    sight (the window's summary line above its table is red too); None when there is none."""
+    def red(pixel):
+        r, g, b = pixel
+        return r > 140 and g < 70 and b < 70
+    points = [(x, y) for y in range(image.height // 2, image.height - 30)
+              for x in range(image.width // 3, image.width - 300) if red(image.pixel(x, y))]
+    if not points:
+        return None
+    lowest = max(y for _, y in points)
+    mark = [(x, y) for x, y in points if y > lowest - 14]
+    return (sum(x for x, _ in mark) // len(mark), sum(y for _, y in mark) // len(mark))
 
 
 # ---------------------------------------------------------------------------------------------

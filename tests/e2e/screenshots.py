@@ -1,14 +1,15 @@
 """Makes the README's screenshots with the real editor under Xvfb: the main window with the
 example program, the output and instruction windows after Convert, the print preview and
-monitor mode and its Signals window, the coil references beside the diagram and a page of the
-printed documentation.
+monitor mode with its Signals and Timing Diagram windows, the coil references beside the diagram,
+a page of the printed documentation and a failing ladder test shown from the Test Results window.
 Run through scripts/screenshots.sh."""
 
 import os
 import subprocess
 import sys
+import time
 
-from e2elib import main_options, run_session
+from e2elib import failure_mark, main_options, run_session, wait_until
 
 
 def run(s, out):
@@ -65,6 +66,34 @@ def run(s, out):
         s.key("Return")
     s.click(*grid.cell_center(3, 13))  # the focus (and the blinking cursor) off the address box
     s.save(s.wait_settled(), "monitor-signals", folder=out)
+
+    # The Timing Diagram below the diagram: the stop button pressed (the latch and the timer's
+    # output drop), then the start button (both back on), the cursor on the run.
+    s.key("alt+s", "d")
+    left, top, right = s.wait_screen(lambda image: image.find_band((232, 235, 240), 200),
+                                     "the timing diagram").find_band((232, 235, 240), 200)
+    for column in (1, 1, 0, 0):
+        time.sleep(0.8)
+        s.click(*grid.cell_center(column, 0))
+    time.sleep(1.5)
+    s.key("alt+s", "p")  # paused, so that the picture holds still
+    s.click(right - 60, top + 30 + 14)
+    s.save(s.wait_settled(), "timing-diagram", folder=out)
+    s.key("F5")
+
+    # Simulation > Run Tests... with the example's failing case switched on, the failure
+    # double-clicked: monitor mode paused at its scan, the cursor on the coil that writes it.
+    tests = s.path("demo.plt")
+    with open(os.path.join(s.source_dir, "examples", "demo.plt")) as f:
+        text = f.read()
+    with open(tests, "w") as f:
+        f.write(text + "\ncase lubrication too early\nset DT0001=100\n16ms   X000.0=1\n"
+                "expect 100ms Y000.1=1\n")
+    s.key("alt+s", "e")
+    s.file_dialog(tests)
+    s.double_click(*wait_until(lambda: failure_mark(s.screenshot()), "the failing case"))
+    s.wait_selected(grid, {(7, 4)})
+    s.save(s.wait_settled(), "test-results", folder=out)
     s.key("F5")
 
 

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QTimer>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -80,6 +81,32 @@ class AnsweringHost final : public DocumentHost {
 
   private:
     SaveChangesAnswer m_answer;
+};
+
+// Answers the file choosers with the paths queued, then cancels.
+class PathHost final : public DocumentHost {
+  public:
+    bool EditLadderInfo(LadInfoFields&) override { return false; }
+    std::optional<std::string> ChooseSaveFile(const FileChooserRequest& request) override {
+        saveRequests.push_back(request);
+        return Next();
+    }
+    std::optional<std::string> ChooseOpenFile(const FileChooserRequest&) override { return Next(); }
+    SaveChangesAnswer AskSaveChanges(const std::string&) override { return SaveChangesAnswer::kNo; }
+    std::string ProgramDirectory() override { return {}; }
+
+    std::deque<std::string> answers;
+    std::vector<FileChooserRequest> saveRequests;
+
+  private:
+    std::optional<std::string> Next() {
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        std::string path = answers.front();
+        answers.pop_front();
+        return path;
+    }
 };
 
 inline LadProgram MakeProgram(int lines) {

@@ -220,6 +220,20 @@ class TestNavigation : public test::MainFrameTest {
         QTRY_COMPARE(frame.Children().size(), 0);
         QTRY_COMPARE(table->rowCount(), 0);
     }
+
+    // The review findings of the window are those of rungpad-cli xref --findings, a constant too
+    // wide for its data length among them.
+    void crossReferenceShowsReviewFindings() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(
+            QStringLiteral(RUNGPAD_EXAMPLES "/../tests/fixtures/xref/review.plf")));
+        CXrefWindow* xref = frame.XrefWindow();
+        xref->toggleViewAction()->trigger();
+        QCOMPARE(xref->FindingsLabel()->text(), QStringLiteral("Findings: 5"));
+        QVERIFY(xref->FindingsLabel()->toolTip().endsWith(
+            QStringLiteral("\nconstant 300  does not fit a 1-byte operand  at 9:6")));
+    }
 };
 
 QTEST_MAIN(TestNavigation)

@@ -11,7 +11,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <deque>
 
 #include "GuiTestSupport.h"
 #include "MainFrameTest.h"
@@ -30,6 +29,7 @@
 
 using namespace rungpad;
 using rungpad::test::FindAction;
+using rungpad::test::PathHost;
 
 namespace {
 
@@ -75,32 +75,6 @@ class PaintedRegion : public QObject {
         return false;
     }
     QRegion region;
-};
-
-// Answers the file choosers with the paths queued, then cancels.
-class PathHost final : public DocumentHost {
-  public:
-    bool EditLadderInfo(LadInfoFields&) override { return false; }
-    std::optional<std::string> ChooseSaveFile(const FileChooserRequest& request) override {
-        saveRequests.push_back(request);
-        return Next();
-    }
-    std::optional<std::string> ChooseOpenFile(const FileChooserRequest&) override { return Next(); }
-    SaveChangesAnswer AskSaveChanges(const std::string&) override { return SaveChangesAnswer::kNo; }
-    std::string ProgramDirectory() override { return {}; }
-
-    std::deque<std::string> answers;
-    std::vector<FileChooserRequest> saveRequests;
-
-  private:
-    std::optional<std::string> Next() {
-        if (answers.empty()) {
-            return std::nullopt;
-        }
-        std::string path = answers.front();
-        answers.pop_front();
-        return path;
-    }
 };
 
 using Col = CSignalsWindow::Column;
@@ -444,9 +418,23 @@ class TestSimulation : public test::MainFrameTest {
         QCOMPARE(Cell(boxes, 1, B::kBox), QStringLiteral("CTR 2"));
         QVERIFY(boxes.item(0, B::kPreset)->flags() & Qt::ItemIsEditable);
         QVERIFY(!(boxes.item(0, B::kCurrent)->flags() & Qt::ItemIsEditable));
+        // No stimulus and no edit has set a preset yet: both rows are marked, with the reason.
+        const auto marked = [&boxes](int row) {
+            return boxes.item(row, B::kBox)->data(CSignalsWindow::kNeverSetRole).toBool();
+        };
+        QVERIFY(marked(0));
+        QVERIFY(marked(1));
+        QCOMPARE(boxes.item(0, B::kBox)->toolTip(),
+                 QStringLiteral("TMR 1 on ladder line 3: its preset DT0001 is never set, so it "
+                                "stays 0 and the timer is done in the first scan its input is on"));
+        QVERIFY(boxes.item(1, B::kPreset)->background().style() != Qt::NoBrush);
 
         boxes.item(0, B::kPreset)->setText(QStringLiteral("40"));
         QCOMPARE(Signal(sim, "DT0001"), 40u);
+        QVERIFY(!marked(0));  // set by the user
+        QVERIFY(marked(1));
+        QCOMPARE(boxes.item(0, B::kBox)->toolTip(), QString());
+        QCOMPARE(boxes.item(0, B::kPreset)->background().style(), Qt::NoBrush);
         boxes.item(0, B::kPreset)->setText(QStringLiteral("70000"));
         QCOMPARE(window.ProblemLabel()->text(),
                  QStringLiteral("value '70000' does not fit DT0001 (0 to 65535)"));
@@ -538,6 +526,25 @@ class TestSimulation : public test::MainFrameTest {
         QCOMPARE(Signal(sim, "X000.0"), 0u);
         sim.Advance(1);
         QCOMPARE(Signal(sim, "X000.0"), 1u);
+
+        // A stimulus that sets DT0001 takes the mark off the timer's row; the counter keeps it.
+        // Its pulse between two scans is named in the output window.
+        QTableWidget& boxes = *frame.SignalsWindow()->BoxTable();
+        const auto marked = [&boxes](int row) {
+            return boxes.item(row, CSignalsWindow::kBox)
+                ->data(CSignalsWindow::kNeverSetRole)
+                .toBool();
+        };
+        QVERIFY(marked(0));
+        host.answers = {
+            WriteText(dir, "presets.stim", "0ms DT0001=100\n10ms X000.1=1\n12ms X000.1=0\n")};
+        load->trigger();
+        QVERIFY(frame.OutputWindow()->Edit()->toPlainText().endsWith(
+            QStringLiteral("\nwarning: stimulus line 2: X000.1=1 at 10ms is replaced at 12ms "
+                           "(line 3) before a scan sees it (a scan every 8ms)")));
+        sim.Advance(1);
+        QVERIFY(!marked(0));
+        QVERIFY(marked(1));
 
         unload->trigger();
         QVERIFY(!unload->isEnabled());

@@ -2,7 +2,7 @@
 
 namespace rungpad {
 
-std::string_view ReviewFinding::What() const {
+std::string ReviewFinding::What() const {
     switch (kind) {
         case Kind::kMultipleWriters:
             return "written in more than one place";
@@ -12,6 +12,8 @@ std::string_view ReviewFinding::What() const {
             return "written but never read";
         case Kind::kNumberUsedTwice:
             return "used more than once";
+        case Kind::kConstantTooWide:
+            return "does not fit a " + std::to_string(operandBytes) + "-byte operand";
     }
     return {};
 }

@@ -16,15 +16,17 @@ struct ReviewFinding {
         kReadNeverWritten,  // an R or K relay read by contacts and written nowhere
         kWrittenNeverRead,  // an R or K relay written and read nowhere
         kNumberUsedTwice,   // a timer or counter number held by more than one box
+        kConstantTooWide,   // a constant above what its box's data length holds (cut when run)
     };
 
     Kind kind = Kind::kMultipleWriters;
-    std::string subject;          // the address, or "timer 5", "TMRB timer 5", "counter 5"
+    std::string subject;  // the address, "timer 5", "TMRB timer 5", "counter 5", "constant 300"
     std::vector<GridPos> places;  // the uses concerned, in program order (0-based)
+    int operandBytes = 0;         // the data length a constant too wide does not fit
 
     // "written in more than one place", "read but never written", "written but never read",
-    // "used more than once".
-    std::string_view What() const;
+    // "used more than once", "does not fit a 1-byte operand".
+    std::string What() const;
     // "R100.1  written in more than one place  at 3:8 7:8": places as 1-based line:column.
     std::string Format() const;
 

@@ -1,7 +1,9 @@
 #include "analysis/ReviewFindings.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -76,6 +78,39 @@ class Coverage {
     std::set<ByteKey> m_bytes;
     std::set<ByteKey> m_bytesTouched;
 };
+
+// Where a box holds a constant whose width its format (or the box itself) gives.
+struct ConstantRule {
+    int index;           // catalogue index
+    int formatColumn;    // offset of the format parameter from the header; 0: no format
+    int constantColumn;  // offset of the constant (or address) parameter
+    int fixedBytes;      // the data length of a box without a format
+};
+
+constexpr std::array<ConstantRule, 8> kConstantRules{{
+    {FuncInstrTable::kCOMP, 1, 2, 0},
+    {FuncInstrTable::kCOIN, 1, 2, 0},
+    {FuncInstrTable::kADD, 1, 3, 0},
+    {FuncInstrTable::kSUB, 1, 3, 0},
+    {FuncInstrTable::kANDF, 1, 3, 0},
+    {FuncInstrTable::kORF, 1, 3, 0},
+    {FuncInstrTable::kEOR, 1, 3, 0},
+    {FuncInstrTable::kMOVB, 0, 1, 1},
+}};
+
+int DigitAt(std::string_view text, std::size_t i) {
+    return i < text.size() && text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : 0;
+}
+
+// The data length in bytes a format gives as the converter reads it (its 4th digit, 3 read as
+// 4); 0 when its first digit makes the operand an address.
+int ConstantBytes(std::string_view format) {
+    if (DigitAt(format, 0) != 0) {
+        return 0;
+    }
+    const int length = DigitAt(format, 3);
+    return length == 3 ? 4 : length;
+}
 
 struct ParsedUse {
     const XrefUse* use;
@@ -195,7 +230,47 @@ class Reviewer {
         }
     }
 
+    // A constant above what its data length holds: the run (as the controller) uses its low
+    // bytes, so COMP 0001 0300 compares with 44.
+    void WideConstants(std::vector<ReviewFinding>& findings) const {
+        std::map<std::pair<int, int>, std::vector<GridPos>> wide;  // value, bytes: places
+        for (int line = 0; line < m_program.LineCount(); ++line) {
+            for (int column = 0; column < LadLine::kColumns; ++column) {
+                WideConstantAt(column, line, wide);
+            }
+        }
+        for (const auto& [key, places] : wide) {
+            ReviewFinding finding{ReviewFinding::Kind::kConstantTooWide,
+                                  "constant " + std::to_string(key.first), places};
+            finding.operandBytes = key.second;
+            findings.push_back(std::move(finding));
+        }
+    }
+
   private:
+    void WideConstantAt(int column, int line,
+                        std::map<std::pair<int, int>, std::vector<GridPos>>& wide) const {
+        const FuncInstr* box = FuncInstrTable::FindFunctionCode(m_program.Cell(column, line).code);
+        if (box == nullptr || (m_program.Cell(column, line).code & 0xFF) != 0) {
+            return;
+        }
+        const auto rule =
+            std::find_if(kConstantRules.begin(), kConstantRules.end(),
+                         [box](const ConstantRule& r) { return r.index == box->index; });
+        if (rule == kConstantRules.end() || column + rule->constantColumn >= LadLine::kColumns) {
+            return;
+        }
+        const LadLine& boxLine = m_program.Line(line);
+        const int bytes = rule->formatColumn == 0
+                              ? rule->fixedBytes
+                              : ConstantBytes(boxLine.Cell(column + rule->formatColumn).Text());
+        const std::optional<int> value = CellValue::Of(boxLine.Cell(column + rule->constantColumn));
+        if (bytes >= 1 && bytes <= 2 && value &&
+            *value > static_cast<int>((1u << (8 * bytes)) - 1)) {
+            wide[{*value, bytes}].push_back({column + rule->constantColumn, line});
+        }
+    }
+
     int WidthOf(const XrefUse& use) const {
         if (use.kind != XrefKind::kParameter) {
             return 1;
@@ -242,6 +317,13 @@ std::vector<ReviewFinding> ReviewFindings::Find(const LadProgram& program,
     reviewer.ReadNeverWritten(findings);
     reviewer.WrittenNeverRead(findings);
     reviewer.NumbersUsedTwice(findings);
+    reviewer.WideConstants(findings);
+    return findings;
+}
+
+std::vector<ReviewFinding> ReviewFindings::WideConstants(const LadProgram& program) {
+    std::vector<ReviewFinding> findings;
+    Reviewer(program, {}).WideConstants(findings);
     return findings;
 }
 

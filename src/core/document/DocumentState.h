@@ -23,11 +23,16 @@ class DocumentState {
     // Untitled documents are numbered by whoever creates them (the application counts).
     void SetUntitled(int number);
     void SetModified(bool modified = true) { m_modified = modified; }
+    // The ladder test file last run against the document (empty: none yet); not part of the
+    // program, so setting it leaves the modified mark alone.
+    const std::string& TestFile() const { return m_testFile; }
+    void SetTestFile(const std::string& path) { m_testFile = path; }
 
   private:
     std::string m_pathName;
     std::string m_title;
     bool m_modified = false;
+    std::string m_testFile;
 };
 
 }  // namespace rungpad

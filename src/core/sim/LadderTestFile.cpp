@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
+
+#include "model/FileIo.h"
 
 namespace rungpad {
 
@@ -46,6 +49,16 @@ std::optional<SignalAssignment> Assignment(std::string_view text, std::string& p
 }
 
 }  // namespace
+
+bool LadderTestFile::Read(const std::string& path, std::string& message) {
+    m_cases.clear();
+    std::vector<std::uint8_t> bytes;
+    if (!FileIo::ReadFile(path, bytes, message)) {
+        return false;
+    }
+    return Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path,
+                 message);
+}
 
 bool LadderTestFile::Parse(std::string_view text, const std::string& name, std::string& message) {
     m_name = name;

@@ -23,6 +23,9 @@ class LadderTestFile {
     // Parses text; false with message "NAME:LINE: what is wrong" for the first fault (then no
     // case is kept). name is the file name used in messages.
     bool Parse(std::string_view text, const std::string& name, std::string& message);
+    // Reads the file at path and parses it, named by path in messages; false with message when
+    // the file cannot be read or is malformed.
+    bool Read(const std::string& path, std::string& message);
 
     const std::string& Name() const { return m_name; }
     const std::vector<LadderTestCase>& Cases() const { return m_cases; }

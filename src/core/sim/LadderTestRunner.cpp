@@ -1,6 +1,7 @@
 #include "sim/LadderTestRunner.h"
 
 #include <optional>
+#include <tuple>
 
 #include "analysis/CrossReference.h"
 #include "convert/LadConvert.h"
@@ -78,6 +79,11 @@ std::optional<std::string> Check(const TestExpectation& expectation, std::int64_
 
 }  // namespace
 
+std::string LadderTestResult::Detail(const std::string& file) const {
+    return file + (expectationLine > 0 ? ":" + std::to_string(expectationLine) : "") + ": " +
+           message;
+}
+
 LadderTestRunner::LadderTestRunner(const CLadConvert& converter, int periodMs)
     : m_converter(converter), m_periodMs(periodMs > 0 ? periodMs : ScanEngine::kDefaultPeriodMs) {
     if (converter.Program() == nullptr) {
@@ -90,19 +96,32 @@ LadderTestRunner::LadderTestRunner(const CLadConvert& converter, int periodMs)
             continue;
         }
         if (const std::optional<SimSignal> signal = SimSignal::Parse(use.address, ignored)) {
-            m_writers.push_back({*signal, use.line});
+            m_writers.push_back({*signal, use.line, use.column});
         }
     }
 }
 
 int LadderTestRunner::WriterLine(const SimSignal& signal) const {
-    int line = -1;
+    return WriterPlace(signal).second;
+}
+
+std::pair<int, int> LadderTestRunner::WriterPlace(const SimSignal& signal) const {
+    std::pair<int, int> place{-1, -1};
     for (const Writer& writer : m_writers) {
-        if (Overlaps(writer.signal, signal) && writer.line > line) {
-            line = writer.line;
+        if (Overlaps(writer.signal, signal) && writer.line > place.second) {
+            place = {writer.column, writer.line};
         }
     }
-    return line;
+    return place;
+}
+
+void LadderTestRunner::WriteStart(const LadderTestCase& testCase, SignalMemory& memory) {
+    for (const SignalAssignment& force : testCase.forces) {
+        force.signal.Force(memory, force.value);
+    }
+    for (const SignalAssignment& initial : testCase.initial) {
+        initial.signal.Write(memory, initial.value);
+    }
 }
 
 LadderTestResult LadderTestRunner::Run(const LadderTestCase& testCase) const {
@@ -115,12 +134,7 @@ LadderTestResult LadderTestRunner::Run(const LadderTestCase& testCase) const {
         result.stopped = true;
         return result;
     }
-    for (const SignalAssignment& force : testCase.forces) {
-        force.signal.Force(engine.Memory(), force.value);
-    }
-    for (const SignalAssignment& initial : testCase.initial) {
-        initial.signal.Write(engine.Memory(), initial.value);
-    }
+    WriteStart(testCase, engine.Memory());
     const std::vector<TestExpectation>& expectations = testCase.expectations;
     std::vector<std::uint32_t> before(expectations.size());
     std::vector<bool> done(expectations.size(), false);
@@ -152,7 +166,7 @@ LadderTestResult LadderTestRunner::Run(const LadderTestCase& testCase) const {
             if (failure) {
                 result.failMs = timeMs;
                 result.expectationLine = expectation.line;
-                result.ladderLine = WriterLine(expectation.signal);
+                std::tie(result.ladderColumn, result.ladderLine) = WriterPlace(expectation.signal);
                 result.message =
                     expectation.text + ": " + *failure + "; " +
                     (result.ladderLine < 0

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 
 #include "convert/StepOpcode.h"
 
@@ -23,7 +24,7 @@ std::uint64_t MaskOf(int length) {
 
 std::uint32_t ScanEngine::TmrbElapsedMs(int number) const {
     return number >= 0 && number < kTimerCount
-               ? m_tmrbTimers[static_cast<std::size_t>(number)].elapsedMs
+               ? m_tmrbTimers[static_cast<std::size_t>(number)].shownMs
                : 0;
 }
 
@@ -78,6 +79,7 @@ bool ScanEngine::Scan() {
     m_depth = 0;
     m_callDepth = 0;
     m_comOff = false;
+    m_backJump = -1;
     const int size = static_cast<int>(m_program.size());
     // A scan that runs far longer than its program has met a jump or call loop.
     const std::int64_t budget = 64 * static_cast<std::int64_t>(size) + 1024;
@@ -85,8 +87,7 @@ bool ScanEngine::Scan() {
     int pc = 0;
     while (pc >= 0 && pc < size) {
         if (++executed > budget) {
-            Stop(m_program[static_cast<std::size_t>(pc)],
-                 "the scan does not reach END2 (a jump or call loop)");
+            StopLoop(pc);
             return false;
         }
         pc = Execute(pc);
@@ -104,6 +105,27 @@ bool ScanEngine::Stop(const Instr& instr, const std::string& why) {
     m_stopMessage = std::string(Op::NameOf(instr.op)) + " on ladder line " +
                     std::to_string(instr.line + 1) + ": " + why;
     return false;
+}
+
+void ScanEngine::StopLoop(int pc) {
+    if (m_backJump < 0) {
+        Stop(m_program[static_cast<std::size_t>(pc)],
+             "the scan does not reach END2 (a jump or call loop)");
+        return;
+    }
+    const Instr& jump = m_program[static_cast<std::size_t>(m_backJump)];
+    char label[8];
+    std::snprintf(label, sizeof label, "%04d", jump.a);
+    Stop(jump, std::string("it jumps back to LBL ") + label + " on ladder line " +
+                   std::to_string(LabelLine(jump) + 1) +
+                   " every time, so the scan does not reach END2 (a jump loop)");
+}
+
+int ScanEngine::LabelLine(const Instr& jump) const {
+    const auto label = std::find_if(m_program.begin(), m_program.end(), [&jump](const Instr& i) {
+        return i.op == Op::kLbl && i.a == jump.a;
+    });
+    return label == m_program.end() ? jump.line : label->line;
 }
 
 void ScanEngine::Write(const Instr& instr, bool value) {
@@ -221,7 +243,13 @@ int ScanEngine::ExecuteControl(const Instr& instr, int pc) {
             m_comOff = false;
             return pc + 1;
         case Op::kJmpb:
-            return Pop() ? instr.target : pc + 1;
+            if (!Pop()) {
+                return pc + 1;
+            }
+            if (instr.target <= pc) {
+                m_backJump = pc;
+            }
+            return instr.target;
         case Op::kCall:
             if (!Pop()) {
                 return pc + 1;
@@ -248,13 +276,13 @@ bool ScanEngine::AdvanceTimer(TimerState& timer, bool act, std::uint64_t presetM
     }
     if (!timer.running) {
         timer.running = true;
-        timer.elapsedMs = 0;
-    } else {
-        // Held at the preset, also when the preset was lowered below the time already elapsed.
-        timer.elapsedMs = static_cast<std::uint32_t>(std::min<std::uint64_t>(
-            timer.elapsedMs + static_cast<std::uint64_t>(m_periodMs), presetMs));
+        timer.startMs = m_timeMs;
     }
-    return timer.elapsedMs >= presetMs;
+    // Done is decided against the preset of this scan, so a changed preset takes effect at once.
+    const auto elapsedMs = static_cast<std::uint64_t>(m_timeMs - timer.startMs);
+    timer.shownMs = static_cast<std::uint32_t>(std::min<std::uint64_t>(
+        std::min(elapsedMs, presetMs), std::numeric_limits<std::uint32_t>::max()));
+    return elapsedMs >= presetMs;
 }
 
 void ScanEngine::ExecuteTimer(const Instr& instr) {
@@ -263,7 +291,7 @@ void ScanEngine::ExecuteTimer(const Instr& instr) {
     const std::uint64_t presetMs = static_cast<std::uint64_t>(m_memory.Value(instr.b, 2)) * unit;
     TimerState& timer = m_timers[instr.a];
     const bool done = AdvanceTimer(timer, act, presetMs);
-    m_memory.WriteValue(instr.c, 2, std::min<std::uint32_t>(timer.elapsedMs / unit, 0xFFFF));
+    m_memory.WriteValue(instr.c, 2, std::min<std::uint32_t>(timer.shownMs / unit, 0xFFFF));
     Push(done);
 }
 

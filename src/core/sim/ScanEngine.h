@@ -90,9 +90,12 @@ class ScanEngine {
         int target = -1;  // instruction index of a JMPB or CALL target
         int line = 0;     // 0-based ladder line
     };
+    // A timer measures simulated time from the first execution that saw its input on, so it
+    // keeps time while its code is skipped; shownMs is the elapsed time held at the preset.
     struct TimerState {
         bool running = false;
-        std::uint32_t elapsedMs = 0;
+        std::int64_t startMs = 0;
+        std::uint32_t shownMs = 0;
     };
 
     bool Decode(const CLadConvert& converter, int& step, std::string& message);
@@ -104,6 +107,10 @@ class ScanEngine {
     bool CheckStack(std::string& message) const;
 
     bool Stop(const Instr& instr, const std::string& why);
+    // Stops a scan that ran out of its instruction budget at pc, naming the jump that loops.
+    void StopLoop(int pc);
+    // The ladder line of the LBL a JMPB goes to (its own line when none is found).
+    int LabelLine(const Instr& jump) const;
     void Push(bool value) {
         if (m_depth < kStackDepth) {
             m_stack[static_cast<std::size_t>(m_depth)] = value;
@@ -160,6 +167,7 @@ class ScanEngine {
     std::array<int, kCallDepth> m_calls{};
     int m_callDepth = 0;
     bool m_comOff = false;
+    int m_backJump = -1;  // the last JMPB of this scan that went back to an earlier label
 
     std::array<TimerState, kTimerCount> m_timers{};
     std::array<TimerState, kTimerCount> m_tmrbTimers{};

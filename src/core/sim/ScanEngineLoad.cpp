@@ -1,5 +1,8 @@
 // Loading a step list into the scan engine: records folded into instructions, jump and call
 // targets resolved, and every instruction whose effect is not defined refused before any scan.
+#include <algorithm>
+#include <array>
+
 #include "convert/LadConvert.h"
 #include "convert/StepOpcode.h"
 #include "model/PlcAddress.h"
@@ -12,29 +15,92 @@ namespace {
 
 namespace Op = StepOpcode;
 
-// How many records the converter makes for one instruction.
-int RecordsOf(int opcode) {
-    switch (opcode) {
-        case Op::kComp:
-        case Op::kCoin:
-        case Op::kMovn:
-        case Op::kCod:
-        case Op::kNot:
-            return 2;
-        case Op::kDec:
-        case Op::kAdd:
-        case Op::kSub:
-        case Op::kAndf:
-        case Op::kOrf:
-        case Op::kEor:
-            return 3;
-        case Op::kRot:
-        case Op::kDsch:
-        case Op::kXmov:
-            return 4;
-        default:
-            return 1;
+// Which field of which record of an instruction gives one field of its decoded entry.
+struct FieldSource {
+    enum class Part : std::uint8_t { kNone, kKind, kA, kB, kBLow, kBHigh };
+    int record = 0;
+    Part part = Part::kNone;
+};
+
+constexpr FieldSource Kind(int record) {
+    return {record, FieldSource::Part::kKind};
+}
+constexpr FieldSource A(int record) {
+    return {record, FieldSource::Part::kA};
+}
+constexpr FieldSource B(int record) {
+    return {record, FieldSource::Part::kB};
+}
+
+// The records the converter makes for one instruction and where each operand stands in them.
+// Fields without a source keep the first record's kind, a and b (c, d and length stay 0).
+struct OperandLayout {
+    int opcode = 0;
+    int records = 1;
+    FieldSource length;
+    FieldSource kind = Kind(0);
+    FieldSource a = A(0);
+    FieldSource b = B(0);
+    FieldSource c;
+    FieldSource d;
+    std::uint8_t fixedLength = 0;  // the data length of an instruction without a format
+};
+
+// clang-format off
+constexpr std::array<OperandLayout, 17> kLayouts{{
+    // format and comparison address; input (constant or address)
+    {Op::kComp, 2, Kind(0), Kind(1), A(0), A(1), {}, {}, 0},
+    {Op::kCoin, 2, Kind(0), Kind(1), A(0), A(1), {}, {}, 0},
+    // source; destination and byte count
+    {Op::kMovn, 2, {}, Kind(0), A(1), A(0), B(1), {}, 0},
+    {Op::kMovb, 1, {}, Kind(0), B(0), A(0), {}, {}, 1},
+    {Op::kMovw, 1, {}, Kind(0), B(0), A(0), {}, {}, 2},
+    // result; code (format); decode value
+    {Op::kDec, 3, Kind(1), Kind(0), A(0), A(1), A(2), {}, 0},
+    // table size and output; width, input and table address
+    {Op::kCod, 2, Kind(1), Kind(0), A(0), A(1), Kind(0), B(1), 0},
+    // format and first operand; second operand (constant or address); result
+    {Op::kAdd, 3, Kind(0), Kind(1), A(2), A(1), A(0), {}, 0},
+    {Op::kSub, 3, Kind(0), Kind(1), A(2), A(1), A(0), {}, 0},
+    {Op::kAndf, 3, Kind(0), Kind(1), A(2), A(1), A(0), {}, 0},
+    {Op::kOrf, 3, Kind(0), Kind(1), A(2), A(1), A(0), {}, 0},
+    {Op::kEor, 3, Kind(0), Kind(1), A(2), A(1), A(0), {}, 0},
+    // format and operand; result
+    {Op::kNot, 2, Kind(0), Kind(0), A(1), B(0), A(0), {}, 0},
+    // data address, format bytes; shift number and the format's first digit
+    {Op::kSft, 1, Kind(0), Kind(0), A(0), B(0), {0, FieldSource::Part::kBLow},
+     {0, FieldSource::Part::kBHigh}, 0},
+    {Op::kRot, 4, {}, Kind(0), A(0), B(0), {}, {}, 0},
+    {Op::kDsch, 4, {}, Kind(0), A(0), B(0), {}, {}, 0},
+    {Op::kXmov, 4, {}, Kind(0), A(0), B(0), {}, {}, 0},
+}};
+// clang-format on
+
+const OperandLayout& LayoutOf(int opcode) {
+    static constexpr OperandLayout kSingleRecord{};
+    const auto found =
+        std::find_if(kLayouts.begin(), kLayouts.end(),
+                     [opcode](const OperandLayout& l) { return l.opcode == opcode; });
+    return found == kLayouts.end() ? kSingleRecord : *found;
+}
+
+std::uint16_t Read(const StepRecord* records, FieldSource source) {
+    const StepRecord& r = records[source.record];
+    switch (source.part) {
+        case FieldSource::Part::kKind:
+            return r.kind;
+        case FieldSource::Part::kA:
+            return r.a;
+        case FieldSource::Part::kB:
+            return r.b;
+        case FieldSource::Part::kBLow:
+            return static_cast<std::uint16_t>(r.b & 0xFF);
+        case FieldSource::Part::kBHigh:
+            return static_cast<std::uint16_t>(r.b >> 8);
+        case FieldSource::Part::kNone:
+            break;
     }
+    return 0;
 }
 
 bool IsDataLength(int length) {
@@ -118,83 +184,32 @@ bool ScanEngine::DecodeGroup(const CLadConvert& converter, int& step, Instr& ins
     const StepRecord& r0 = converter.StepAt(step);
     instr.op = r0.opcode;
     instr.line = converter.StepLine(step);
-    const int count = RecordsOf(r0.opcode);
-    if (step + count > converter.StepCount()) {
+    const OperandLayout& layout = LayoutOf(r0.opcode);
+    if (step + layout.records > converter.StepCount()) {
         return Refuse(instr, "its records are incomplete", message);
     }
-    for (int i = 1; i < count; ++i) {
-        if (converter.StepAt(step + i).opcode != r0.opcode) {
+    std::array<StepRecord, 4> records{};
+    for (int i = 0; i < layout.records; ++i) {
+        records[static_cast<std::size_t>(i)] = converter.StepAt(step + i);
+        if (records[static_cast<std::size_t>(i)].opcode != r0.opcode) {
             return Refuse(instr, "its records are incomplete", message);
         }
     }
-    const StepRecord& r1 = converter.StepAt(step + (count > 1 ? 1 : 0));
-    const StepRecord& r2 = converter.StepAt(step + (count > 2 ? 2 : 0));
-    step += count;
-    instr.kind = r0.kind;
-    instr.a = r0.a;
-    instr.b = r0.b;
+    step += layout.records;
     instr.mask = r0.Mask();
-    switch (r0.opcode) {
-        case Op::kComp:
-        case Op::kCoin:
-            instr.length = r0.kind;
-            instr.kind = r1.kind;
-            instr.b = r1.a;
-            break;
-        case Op::kMovn:
-            instr.kind = r0.kind;
-            instr.b = r0.a;
-            instr.a = r1.a;
-            instr.c = r1.b;
-            break;
-        case Op::kMovb:
-        case Op::kMovw:
-            instr.b = r0.a;
-            instr.a = r0.b;
-            instr.length = r0.opcode == Op::kMovb ? 1 : 2;
-            break;
-        case Op::kDec:
-            instr.length = r1.kind;
-            instr.b = r1.a;
-            instr.c = r2.a;
-            break;
-        case Op::kCod:
-            instr.c = r0.kind;
-            instr.length = r1.kind;
-            instr.b = r1.a;
-            instr.d = r1.b;
-            break;
-        case Op::kAdd:
-        case Op::kSub:
-        case Op::kAndf:
-        case Op::kOrf:
-        case Op::kEor:
-            instr.length = r0.kind;
-            instr.c = r0.a;
-            instr.kind = r1.kind;
-            instr.b = r1.a;
-            instr.a = r2.a;
-            break;
-        case Op::kNot:
-            instr.length = r0.kind;
-            instr.c = r0.a;
-            instr.a = r1.a;
-            break;
-        case Op::kTmr:  // preset in DT, current value in T
-            instr.b = DataWord("DT", r0.a);
-            instr.c = DataWord("T", r0.a);
-            break;
-        case Op::kCtr:  // preset in DC, current value in C
-            instr.b = DataWord("DC", r0.a);
-            instr.c = DataWord("C", r0.a);
-            break;
-        case Op::kSft:
-            instr.length = r0.kind;
-            instr.c = static_cast<std::uint16_t>(r0.b & 0xFF);
-            instr.d = static_cast<std::uint16_t>(r0.b >> 8);
-            break;
-        default:
-            break;
+    instr.kind = static_cast<std::uint8_t>(Read(records.data(), layout.kind));
+    instr.a = Read(records.data(), layout.a);
+    instr.b = Read(records.data(), layout.b);
+    instr.c = Read(records.data(), layout.c);
+    instr.d = Read(records.data(), layout.d);
+    instr.length = layout.length.part == FieldSource::Part::kNone
+                       ? layout.fixedLength
+                       : static_cast<std::uint8_t>(Read(records.data(), layout.length));
+    if (r0.opcode == Op::kTmr || r0.opcode == Op::kCtr) {
+        // Preset and current value are the data words of the box's number.
+        const bool timer = r0.opcode == Op::kTmr;
+        instr.b = DataWord(timer ? "DT" : "DC", r0.a);
+        instr.c = DataWord(timer ? "T" : "C", r0.a);
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "sim/SimRunner.h"
 
 #include "sim/ScanEngine.h"
+#include "sim/SignalHistory.h"
 #include "sim/SimTrace.h"
 #include "sim/Stimulus.h"
 
@@ -28,6 +29,9 @@ bool SimRunner::Run(std::int64_t scans) {
         }
         if (m_trace) {
             m_trace->Sample(time, m_engine.Memory());
+        }
+        if (m_history) {
+            m_history->Sample(time, m_engine.Memory());
         }
     }
     return true;

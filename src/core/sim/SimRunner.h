@@ -5,6 +5,7 @@
 namespace rungpad {
 
 class ScanEngine;
+class SignalHistory;
 class SimTrace;
 class Stimulus;
 
@@ -21,6 +22,8 @@ class SimRunner {
     void SetStimulus(const Stimulus* stimulus);
     // Samples into trace after every scan; nullptr stops sampling.
     void SetTrace(SimTrace* trace) { m_trace = trace; }
+    // Samples into history as well (the timing diagram's); nullptr stops it.
+    void SetHistory(SignalHistory* history) { m_history = history; }
     const Stimulus* PlayingStimulus() const { return m_stimulus; }
 
     // False when the engine stopped (its StopMessage says why).
@@ -30,6 +33,7 @@ class SimRunner {
     ScanEngine& m_engine;
     const Stimulus* m_stimulus = nullptr;
     SimTrace* m_trace = nullptr;
+    SignalHistory* m_history = nullptr;
     std::int64_t m_stimulusStartMs = 0;
     std::size_t m_next = 0;
 };

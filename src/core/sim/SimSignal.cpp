@@ -128,4 +128,13 @@ bool SimSignal::IsForced(const SignalMemory& memory) const {
     return (memory.ForceMask(operand) & (IsBit() ? mask : 0xFF)) != 0;
 }
 
+bool SimSignal::Overlaps(const SimSignal& other) const {
+    const int start = operand;
+    const int otherStart = other.operand;
+    if (start + bytes <= otherStart || otherStart + other.bytes <= start) {
+        return false;
+    }
+    return !IsBit() || !other.IsBit() || (mask & other.mask) != 0;
+}
+
 }  // namespace rungpad

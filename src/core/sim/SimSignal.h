@@ -32,6 +32,8 @@ struct SimSignal {
     void Force(SignalMemory& memory, std::uint32_t value) const;
     void Release(SignalMemory& memory) const;
     bool IsForced(const SignalMemory& memory) const;
+    // Whether writing one of the two signals can change the other (a shared bit or byte).
+    bool Overlaps(const SimSignal& other) const;
 };
 
 }  // namespace rungpad

@@ -100,6 +100,24 @@ const XrefCase kCases[] = {
       "- # #", "- # #", "- # #"},
      {},
      {"timer 5  used more than once  at 1:3 3:4"}},
+    // Constants above their data length are cut when run: one finding per value and length.
+    // A 2-byte format, an address operand and a fitting constant are none.
+    {"constants_too_wide",
+     {"X000.0 [COMP:0001:0300:R120] - - (Y000.0)",
+      ". # # # #",
+      "X000.1 [ADD:0001:R100:0300:D102] - (Y000.1)",
+      ". # # # # #",
+      "X000.2 [MOVB:0256:D150] - - - (Y000.2)",
+      ". # # #",
+      "X000.3 [SUB:0002:R100:0300:D104] - (Y000.3)",
+      ". # # # # #",
+      "X000.4 [EOR:1001:R100:R110:D112] - (Y000.4)",
+      ". # # # # #",
+      "X000.5 [COIN:0001:0255:R120] - - (Y000.5)",
+      ". # # # #"},
+     {},
+     {"constant 256  does not fit a 1-byte operand  at 5:3",
+      "constant 300  does not fit a 1-byte operand  at 1:4 3:5"}},
 };
 // clang-format on
 

@@ -17,16 +17,18 @@ namespace {
 
 // A program with one finding of each kind, and uses that raise none.
 const std::vector<std::string> kReview = {
-    "X000.0 /X000.1 - - - - - (R010.0)",       // 1 R010.0 written here and by SET below
-    "X000.2 - - [SET:R010.0] - - -",           // 2
-    "R010.0 R020.0 - - - - - (Y000.0)",        // 3 R020.0 read, never written
-    "X000.3 - - - - - - (K011.0)",             // 4 K011.0 written, never read
-    "X000.4 [TMR:0005] - - - - (Y000.1)",      // 5 timer 5 ...
-    ". # #",                                   // 6
-    "X000.5 [TMRC:0001:0005] - - - (Y000.2)",  // 7 ... used again
-    ". # # #",                                 // 8
-    "- - - - [END1] - - -",                    // 9
-    "- - - - [END2] - - -",                    // 10
+    "X000.0 /X000.1 - - - - - (R010.0)",            // 1 R010.0 written here and by SET below
+    "X000.2 - - [SET:R010.0] - - -",                // 2
+    "R010.0 R020.0 - - - - - (Y000.0)",             // 3 R020.0 read, never written
+    "X000.3 - - - - - - (K011.0)",                  // 4 K011.0 written, never read
+    "X000.4 [TMR:0005] - - - - (Y000.1)",           // 5 timer 5 ...
+    ". # #",                                        // 6
+    "X000.5 [TMRC:0001:0005] - - - (Y000.2)",       // 7 ... used again
+    ". # # #",                                      // 8
+    "X000.6 - [ADD:0001:R030:0300:D010] (Y000.3)",  // 9 constant 300 in a 1-byte addition
+    "X000.7 - # # # # #",                           // 10
+    "- - - - [END1] - - -",                         // 11
+    "- - - - [END2] - - -",                         // 12
 };
 
 TEST(XrefFixtureTest, ReviewFixtureHoldsItsFindings) {
@@ -56,6 +58,7 @@ TEST(XrefFixtureTest, ReviewFixtureHoldsItsFindings) {
                             "R020.0  read but never written  at 3:2",
                             "K011.0  written but never read  at 4:8",
                             "timer 5  used more than once  at 5:3 7:4",
+                            "constant 300  does not fit a 1-byte operand  at 9:6",
                         }));
 }
 

@@ -58,11 +58,17 @@ TEST(ParameterRulesTest, EveryRuleAcceptsAndRefuses) {
         {"add format 5", "[ADD::::]", 1, "5", kMal, ""},
         {"add format 1000", "[ADD::::]", 1, "1000", kMal, ""},
         {"add format 0", "[ADD::::]", 1, "0", kBad, ""},
+        {"add format 3", "[ADD::::]", 1, "3", kMal, ""},
+        {"comp format 4", "[COMP:::]", 1, "4", kMal, ""},
+        {"add format 1004", "[ADD::::]", 1, "1004", kBad, ""},
         {"comp format 1", "[COMP:::]", 1, "1", 1, "0001"},
         // COMP 2 and ADD 3 follow the format: none yet, constant, address
         {"comp 2 no format", "[COMP:::]", 2, "12", kMal, ""},
         {"comp 2 constant", "[COMP:1::]", 2, "123", 123, "0123"},
         {"comp 2 constant too long", "[COMP:1::]", 2, "65535", kBad, ""},
+        // a constant above the format's data length is taken (the review reports it)
+        {"comp 2 constant above one byte", "[COMP:1::]", 2, "300", 300, "0300"},
+        {"comp 2 constant 9999", "[COMP:1::]", 2, "9999", 9999, "9999"},
         {"comp 2 address", "[COMP:1001::]", 2, "R12", 12, "R012"},
         {"comp 2 number as address", "[COMP:1001::]", 2, "123", kBad, ""},
         {"add 3 address", "[ADD:1002:::]", 3, "D5", 5, "D005"},

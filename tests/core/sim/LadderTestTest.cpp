@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "SimFixture.h"
+#include "model/FileIo.h"
+#include "sim/LadderTestBench.h"
 #include "sim/LadderTestFile.h"
 #include "sim/LadderTestRunner.h"
 
@@ -180,7 +182,51 @@ TEST_F(LadderTestRun, AFailureKeepsTheTraceUpToIt) {
     EXPECT_EQ(result.failMs, 16);
     EXPECT_EQ(result.expectationLine, 3);
     EXPECT_EQ(result.ladderLine, 0);
+    EXPECT_EQ(result.ladderColumn, 7);  // the coil
     EXPECT_EQ(result.trace.Text(), "0ms Y000.0=0\n0ms X000.0=0\n16ms Y000.0=1\n16ms X000.0=1\n");
+}
+
+TEST(LadderTestFile, ReadNamesTheFileOfAFault) {
+    LadderTestFile file;
+    std::string message;
+    EXPECT_TRUE(file.Read(RUNGPAD_SOURCE_DIR "/examples/demo.plt", message)) << message;
+    EXPECT_EQ(file.Cases().size(), 5u);
+    EXPECT_FALSE(file.Read(RUNGPAD_FIXTURES "/no-such.plt", message));
+    EXPECT_NE(message.find("no-such.plt"), std::string::npos) << message;
+    EXPECT_TRUE(file.Cases().empty());
+}
+
+// The program the bench runs on is a copy: the original, never converted, stays as it was.
+TEST(LadderTestBench, RunsACopyAndLeavesTheProgramAsItWas) {
+    const LadProgram program = GridBuilder::Build(
+        {"X000.0 - - - - - - (Y000.0)", "- - - - [END1] - - -", "- - - - [END2] - - -"});
+    LadProgram original = program;
+    LadderTestBench bench;
+    std::string problem;
+    ASSERT_TRUE(bench.Load(program, problem)) << problem;
+    LadderTestFile file;
+    ASSERT_TRUE(
+        file.Parse("case on\n16ms X000.0=1\nexpect 16ms Y000.0=1\n"
+                   "case off\nexpect 8ms Y000.0=1\n",
+                   "t.plt", problem));
+    const std::vector<LadderTestResult> results = bench.RunAll(file);
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_TRUE(results[0].passed);
+    EXPECT_EQ(results[1].message,
+              "expect 8ms Y000.0=1: at 8ms Y000.0 was 0; written by ladder line 1");
+    EXPECT_TRUE(program == original);
+    EXPECT_EQ(LadderTestRunner::ScansThrough(results[1].failMs, 8), 2);  // the scans at 0 and 8 ms
+}
+
+TEST(LadderTestBench, RefusesWhatDoesNotConvertOrRun) {
+    LadderTestBench bench;
+    std::string problem;
+    EXPECT_FALSE(bench.Load(GridBuilder::Build({"X000.0 - - - - - - (Y000.0)"}), problem));
+    EXPECT_FALSE(bench.IsLoaded());
+    EXPECT_NE(problem.find("1"), std::string::npos) << problem;
+    LadderTestFile file;
+    ASSERT_TRUE(file.Parse("case a\nexpect 0ms Y000.0=0\n", "t.plt", problem));
+    EXPECT_TRUE(bench.RunAll(file).empty());
 }
 
 }  // namespace

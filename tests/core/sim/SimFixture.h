@@ -14,6 +14,12 @@
 
 namespace rungpad::test {
 
+// The signal named by a valid address text.
+inline SimSignal Named(const char* address) {
+    std::string problem;
+    return *SimSignal::Parse(address, problem);
+}
+
 // A program built from grid lines (END1 and END2 appended, then the subprogram lines), converted
 // and loaded into a scan engine.
 struct SimProgram {
@@ -28,6 +34,11 @@ struct SimProgram {
         lines.push_back("- - - - [END1] - - -");
         lines.push_back("- - - - [END2] - - -");
         lines.insert(lines.end(), after.begin(), after.end());
+        return LoadLines(lines);
+    }
+
+    // As Load, with the END1 and END2 lines among lines (level 2 code between them).
+    bool LoadLines(const std::vector<std::string>& lines) {
         program = GridBuilder::Build(lines);
         convert.SetProgram(&program);
         convert.ClearErrors();

@@ -16,11 +16,6 @@ namespace rungpad::test {
 
 namespace {
 
-SimSignal Named(const char* name) {
-    std::string problem;
-    return *SimSignal::Parse(name, problem);
-}
-
 TEST(WatchList, AddChecksAddressesAndTakesNotes) {
     AddressNotes notes;
     *notes.FindBitNote("X000.0") = "start";
@@ -175,13 +170,14 @@ TEST(WatchList, TimersAndCountersFollowTheRun) {
         EXPECT_EQ(boxes[i].current, expected[i].current) << boxes[i].instruction;
         EXPECT_EQ(boxes[i].preset, expected[i].preset) << boxes[i].instruction;
     }
-    // Lowering the preset below the elapsed time lets the timer run out in the next scan.
+    // Lowering the preset below the elapsed time lets the timer run out in the next scan; its
+    // current value stops at the new preset.
     EXPECT_EQ(Named("R100.0").Read(memory), 0u);
     ASSERT_TRUE(
         WatchList::Assign(Named(boxes[0].presetWord.c_str()), "16", false, memory, problem));
     ASSERT_TRUE(p.engine.Scan());
     EXPECT_EQ(Named("R100.0").Read(memory), 1u);
-    EXPECT_EQ(p.engine.TimersAndCounters()[0].current, 24u);  // the elapsed time stays
+    EXPECT_EQ(p.engine.TimersAndCounters()[0].current, 16u);
     // The list read again in place (as every display frame does) follows the run.
     EXPECT_TRUE(p.engine.ReadTimersAndCounters(boxes));
     EXPECT_EQ(boxes[0].preset, 16u);

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "dialogs/QtMessageBox.h"
 #include "edit/LadClipboard.h"
@@ -34,6 +35,8 @@ class CRungpadDoc;
 class CXrefWindow;
 class CSimMonitor;
 class CSignalsWindow;
+class CTimingDiagramWindow;
+class CTestResultsWindow;
 class DocumentHost;
 struct RecoveryCopy;
 
@@ -91,6 +94,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CCoolBar* InstructionWindow() const { return m_instruction; }
     CSimMonitor* Simulation() const { return m_sim; }
     CSignalsWindow* SignalsWindow() const { return m_signals; }
+    CTimingDiagramWindow* TimingWindow() const { return m_timing; }
+    CTestResultsWindow* TestResultsWindow() const { return m_tests; }
     QStringList RecentFiles() const { return m_recentFiles; }
     CXrefWindow* XrefWindow() const { return m_xref; }
     COutputNavigator* Navigator() const { return m_navigator; }
@@ -166,6 +171,21 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void CreateSimulationExtras(QMenu* menu);
     void OnLoadStimulus();
     void OnRecordVcd(bool on);
+    // The Timing Diagram window and File > Open Trace... (MainFrmTiming.cpp).
+    void CreateTimingDiagram(QMenu* menu);
+    void ShowTimingDiagram();
+    void OnOpenTrace();
+    void OnExportTimingImage();
+    // Run Tests and the Test Results window (MainFrmTests.cpp).
+    void CreateTestActions(QMenu* menu);
+    void OnRunTests();
+    void ShowTestResults();
+    void FitTestResults();
+    void RunTestFile(CChildFrame& child, const std::string& path);
+    // The window to show the last run's failures in (the active one when it shows the tested
+    // document); nullptr, with the reason told, once that document is closed or edited.
+    CChildFrame* TestedWindow();
+    void OnTestFailureActivated(int row);
     // Compare With and the moves between the differences it marks (MainFrmCompare.cpp).
     void CreateCompareActions(QMenu* menu);
     void OnCompareWith();
@@ -262,7 +282,10 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* m_simUnloadAct = nullptr;
     QAction* m_simRecordAct = nullptr;
     CSignalsWindow* m_signals = nullptr;
-    QList<QAction*> m_documentActions;  // shown only with a document open
+    CTimingDiagramWindow* m_timing = nullptr;
+    CTestResultsWindow* m_tests = nullptr;
+    std::weak_ptr<CRungpadDoc> m_testDocument;  // the document of the results shown
+    QList<QAction*> m_documentActions;          // shown only with a document open
     QList<QMenu*> m_documentMenus;
     std::array<QAction*, kRecentFiles> m_recentActs{};
     QAction* m_recentSeparator = nullptr;

@@ -2,6 +2,7 @@
 // simulation panes, and the window layout kept between runs.
 
 #include <QAction>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
@@ -11,7 +12,6 @@
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
-#include "shell/monitor/SignalsWindow.h"
 #include "shell/monitor/SimMonitor.h"
 #include "shell/panels/XrefWindow.h"
 #include "view/RungpadView.h"
@@ -132,8 +132,10 @@ void CMainFrame::ShowWithLayout() {
     // Places and sizes come back; what a window shows depends on the documents, so each starts
     // as it always does: the output window shown, the others hidden until needed.
     m_output->show();
-    for (QDockWidget* dock : QList<QDockWidget*>{m_comment, m_instruction, m_xref, m_signals}) {
-        dock->hide();
+    for (QDockWidget* dock : findChildren<QDockWidget*>()) {
+        if (dock != m_output) {
+            dock->hide();
+        }
     }
 }
 

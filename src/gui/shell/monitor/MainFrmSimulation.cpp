@@ -21,6 +21,7 @@
 #include "shell/monitor/SignalsWindow.h"
 #include "shell/monitor/SimMonitor.h"
 #include "sim/SimSignal.h"
+#include "sim/SimWarnings.h"
 #include "text/QtText.h"
 #include "view/RungpadView.h"
 
@@ -82,6 +83,7 @@ void CMainFrame::CreateSimulationMenu() {
     }
     m_documentMenus << menu;
     CreateSimulationExtras(menu);
+    CreateTestActions(menu);
     auto* toolbar = addToolBar(QStringLiteral("Simulation"));
     toolbar->setObjectName(QStringLiteral("SimulationToolBar"));
     toolbar->addAction(m_simStartAct);
@@ -128,6 +130,7 @@ void CMainFrame::CreateSimulationExtras(QMenu* menu) {
             m_signals->AddressEdit()->setFocus();
         }
     });
+    CreateTimingDiagram(menu);
     QAction* load = menu->addAction(QStringLiteral("Load Stimulus(&L)..."));
     connect(load, &QAction::triggered, this, &CMainFrame::OnLoadStimulus);
     m_simUnloadAct = menu->addAction(QStringLiteral("Unload Stimulus(&U)"));
@@ -165,6 +168,10 @@ void CMainFrame::OnLoadStimulus() {
     }
     OutputLine("Stimulus loaded: " + *path +
                (m_sim->IsActive() ? " (playing from now)" : " (plays from the start)"));
+    for (const std::string& line :
+         SimWarnings::Unseen(*m_sim->LoadedStimulus(), m_sim->Engine().PeriodMs())) {
+        OutputLine("warning: " + line);
+    }
     m_simUnloadAct->setEnabled(true);
 }
 

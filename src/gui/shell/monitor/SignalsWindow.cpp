@@ -12,6 +12,7 @@
 
 #include "model/AddressNotes.h"
 #include "shell/monitor/SimMonitor.h"
+#include "sim/SimWarnings.h"
 #include "text/QtText.h"
 #include "view/RungpadView.h"
 
@@ -247,8 +248,24 @@ void CSignalsWindow::ShowBoxes() {
         const ScanEngine::TimerCounter& box = boxes[static_cast<std::size_t>(row)];
         SetCell(m_boxes, row, kCurrent, QString::number(box.current));
         SetCell(m_boxes, row, kPreset, QString::number(box.preset), !box.presetWord.empty());
+        MarkPresetNeverSet(row, box);
     }
     m_updating = false;
+}
+
+void CSignalsWindow::MarkPresetNeverSet(int row, const ScanEngine::TimerCounter& box) {
+    const bool marked = m_monitor.PresetNeverSet(static_cast<std::size_t>(row));
+    QTableWidgetItem* name = m_boxes->item(row, kBox);
+    if (name == nullptr || (name->data(kNeverSetRole).toBool() == marked)) {
+        return;
+    }
+    name->setData(kNeverSetRole, marked);
+    name->setToolTip(marked ? QtText::ToQString(SimWarnings::PresetText(box)) : QString());
+    for (int column = 0; column < m_boxes->columnCount(); ++column) {
+        if (QTableWidgetItem* item = m_boxes->item(row, column)) {
+            item->setBackground(marked ? QBrush(kNeverSetColor) : QBrush());
+        }
+    }
 }
 
 void CSignalsWindow::FitColumns(CSignalTable* table) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDockWidget>
 #include <functional>
 
@@ -8,6 +9,8 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
+
+#include "sim/ScanEngine.h"
 
 namespace rungpad {
 
@@ -25,6 +28,8 @@ class CSignalsWindow : public QDockWidget {
   public:
     enum Column { kAddress, kValue, kForced, kNote, kColumnCount };
     enum BoxColumn { kBox, kLine, kCurrent, kPreset, kBoxColumnCount };
+    // On a box row's first cell: true while its preset was never set (the row is marked).
+    static constexpr int kNeverSetRole = Qt::UserRole + 1;
 
     explicit CSignalsWindow(CSimMonitor& monitor, QWidget* parent = nullptr);
 
@@ -56,6 +61,8 @@ class CSignalsWindow : public QDockWidget {
     void ShowValues();
     void RebuildBoxes();
     void ShowBoxes();
+    // Marks a box row whose preset nobody set (a tinted row, the reason as the tip of its name).
+    void MarkPresetNeverSet(int row, const ScanEngine::TimerCounter& box);
     // Fits the columns but the last (which takes the rest) to their contents.
     static void FitColumns(CSignalTable* table);
     void OnItemChanged(QTableWidgetItem* item);
@@ -64,6 +71,8 @@ class CSignalsWindow : public QDockWidget {
     // Sets text (and the check state) of a cell only when it differs, so an edit stays put.
     void SetCell(CSignalTable* table, int row, int column, const QString& text,
                  bool editable = false);
+
+    static constexpr QColor kNeverSetColor{255, 228, 160};
 
     CSimMonitor& m_monitor;
     NotesSource m_notes;

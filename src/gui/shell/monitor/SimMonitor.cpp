@@ -4,13 +4,16 @@
 
 #include "model/FileIo.h"
 #include "model/LadProgram.h"
+#include "sim/LadderTestRunner.h"
 #include "sim/SimSignal.h"
+#include "sim/SimWarnings.h"
 #include "text/QtText.h"
 #include "view/RungpadView.h"
 
 namespace rungpad {
 
 CSimMonitor::CSimMonitor(QObject* parent) : QObject(parent) {
+    m_runner.SetHistory(&m_history);
     m_timer.setInterval(kRefreshMs);
     connect(&m_timer, &QTimer::timeout, this, &CSimMonitor::OnTick);
 }
@@ -32,7 +35,12 @@ bool CSimMonitor::Start(CRungpadView& view, const CLadConvert& converter, std::s
     m_dueMs = 0;
     m_runner.SetStimulus(m_stimulus.get());
     m_boxes = m_engine.TimersAndCounters();
+    m_written.clear();
+    CheckPresets();
     m_watch.Update(m_engine.Memory());
+    m_history.Clear();
+    FollowWatchList();
+    m_history.Sample(m_engine.TimeMs(), m_engine.Memory());
     m_clock.start();
     m_timer.start();
     emit ActiveChanged(true);
@@ -50,6 +58,7 @@ void CSimMonitor::Stop() {
     m_view = nullptr;
     m_power.clear();
     m_boxes.clear();
+    m_presetNeverSet.clear();
     if (wasActive) {
         emit ActiveChanged(false);
     }
@@ -73,8 +82,17 @@ bool CSimMonitor::Assign(const SimSignal& signal, const std::string& valueText, 
     if (force) {
         ShowForceMarks();
     }
+    m_written.push_back({signal, 0});
+    CheckPresets();
     Refresh();
     return true;
+}
+
+void CSimMonitor::CheckPresets() {
+    m_presetNeverSet.clear();
+    for (const ScanEngine::TimerCounter& box : m_boxes) {
+        m_presetNeverSet.push_back(SimWarnings::PresetNeverSet(box, m_stimulus.get(), m_written));
+    }
 }
 
 void CSimMonitor::Release(const SimSignal& signal) {
@@ -105,6 +123,7 @@ bool CSimMonitor::LoadStimulus(const std::string& path, std::string& error) {
     m_stimulus = std::move(stimulus);
     m_stimulusPath = path;
     m_runner.SetStimulus(m_stimulus.get());
+    CheckPresets();
     return true;
 }
 
@@ -112,6 +131,20 @@ void CSimMonitor::UnloadStimulus() {
     m_runner.SetStimulus(nullptr);
     m_stimulus.reset();
     m_stimulusPath.clear();
+}
+
+bool CSimMonitor::ReplayCase(const LadderTestCase& testCase, std::int64_t timeMs,
+                             const std::string& label) {
+    if (!IsActive() || m_engine.ScanCount() != 0) {
+        return false;
+    }
+    SetPaused(true);
+    LadderTestRunner::WriteStart(testCase, m_engine.Memory());
+    m_stimulus = std::make_unique<Stimulus>(testCase.stimulus);
+    m_stimulusPath = label;
+    m_runner.SetStimulus(m_stimulus.get());
+    ShowForceMarks();
+    return Advance(LadderTestRunner::ScansThrough(timeMs, m_engine.PeriodMs()));
 }
 
 bool CSimMonitor::StartRecording(const std::string& path, const AddressNotes& notes,
@@ -168,6 +201,7 @@ bool CSimMonitor::RunScans(std::int64_t count) {
     if (m_engine.IsStopped()) {
         return false;
     }
+    FollowWatchList();
     if (!m_runner.Run(count)) {
         m_paused = true;
         emit Halted(QtText::ToQString(m_engine.StopMessage()));
@@ -213,6 +247,9 @@ void CSimMonitor::Refresh() {
     }
     m_power = std::move(power);
     m_watch.Update(m_engine.Memory());
+    // Values set between scans show at once, at the time the next scan runs at.
+    FollowWatchList();
+    m_history.Sample(m_engine.TimeMs(), m_engine.Memory());
     m_engine.ReadTimersAndCounters(m_boxes);
     emit Refreshed();
 }
@@ -238,6 +275,25 @@ void CSimMonitor::OnCellClicked(int column, int line, bool force) {
         signal->Write(memory, value ? 0 : 1);
     }
     Refresh();
+}
+
+void CSimMonitor::FollowWatchList() {
+    const std::vector<WatchEntry>& entries = m_watch.Entries();
+    const std::vector<SignalHistory::Row>& rows = m_history.Rows();
+    const bool same =
+        std::equal(entries.begin(), entries.end(), rows.begin(), rows.end(),
+                   [](const WatchEntry& entry, const SignalHistory::Row& row) {
+                       return entry.signal.name == row.signal.name && entry.note == row.note;
+                   });
+    if (same) {
+        return;
+    }
+    std::vector<std::string> notes;
+    notes.reserve(entries.size());
+    for (const WatchEntry& entry : entries) {
+        notes.push_back(entry.note);
+    }
+    m_history.SetSignals(m_watch.Signals(), notes);
 }
 
 }  // namespace rungpad

@@ -10,6 +10,7 @@
 
 #include "sim/GridEvaluator.h"
 #include "sim/ScanEngine.h"
+#include "sim/SignalHistory.h"
 #include "sim/SimRunner.h"
 #include "sim/Stimulus.h"
 #include "sim/VcdRecording.h"
@@ -20,6 +21,7 @@ namespace rungpad {
 class AddressNotes;
 class CLadConvert;
 class CRungpadView;
+struct LadderTestCase;
 
 // Monitor mode of one view: runs the scan engine on the view's converted program in simulated
 // time at a chosen speed, refreshes the power flow drawn on the view at most 30 times a second
@@ -67,7 +69,15 @@ class CSimMonitor : public QObject {
 
     // The watched signals; kept across runs.
     WatchList& Watch() { return m_watch; }
+    // The changes of the watched signals in simulated time, for the timing diagram: every scan
+    // and every refresh add to it; a run starts it anew, a stop keeps it.
+    const SignalHistory& History() const { return m_history; }
     const std::vector<ScanEngine::TimerCounter>& TimersAndCounters() const { return m_boxes; }
+    // Whether the preset of box (an index of TimersAndCounters) was never set by the stimulus
+    // or a value written in this run: it is 0, so the timer is done at once.
+    bool PresetNeverSet(std::size_t box) const {
+        return box < m_presetNeverSet.size() && m_presetNeverSet[box];
+    }
     // Writes (or with force holds) the value valueText gives to signal, by the watch list's
     // rules, and shows it. False with problem when the value does not fit or nothing runs.
     bool Assign(const SimSignal& signal, const std::string& valueText, bool force,
@@ -79,7 +89,14 @@ class CSimMonitor : public QObject {
     // cannot be read or a line is malformed.
     bool LoadStimulus(const std::string& path, std::string& error);
     void UnloadStimulus();
+    // Plays testCase in a run that has not scanned yet (right after Start): its forces and
+    // initial values, then its stimulus up to and including the scan at timeMs, and pauses there.
+    // The case's stimulus stays loaded (named label), so the run goes on from there as the case
+    // would. False when nothing runs, the run has scanned already or it stopped on the way.
+    bool ReplayCase(const LadderTestCase& testCase, std::int64_t timeMs, const std::string& label);
     const std::string& StimulusPath() const { return m_stimulusPath; }
+    // The loaded stimulus; nullptr when none is.
+    const Stimulus* LoadedStimulus() const { return m_stimulus.get(); }
 
     // Records the watched signals (every coil of the program when none are watched), with their
     // notes, from the next scan on; the VCD file is written when recording or the run stops.
@@ -104,11 +121,18 @@ class CSimMonitor : public QObject {
     // Repaints the view for the forced marks of its contacts and coils.
     void ShowForceMarks();
     bool RunScans(std::int64_t count);
+    // Which presets nobody sets, after a start, a stimulus or a written value.
+    void CheckPresets();
+    // The history's rows become the watch list's, when they are not already.
+    void FollowWatchList();
 
     ScanEngine m_engine;
     SimRunner m_runner{m_engine};
     WatchList m_watch;
+    SignalHistory m_history;
     std::vector<ScanEngine::TimerCounter> m_boxes;
+    std::vector<bool> m_presetNeverSet;
+    std::vector<SignalAssignment> m_written;  // values written in the signal table this run
     std::unique_ptr<Stimulus> m_stimulus;
     std::string m_stimulusPath;
     std::unique_ptr<VcdRecording> m_recording;

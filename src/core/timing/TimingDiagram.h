@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "timing/DiagramPainter.h"
+
+namespace rungpad {
+
+class SignalHistory;
+struct HistoryChange;
+struct SimSignal;
+
+// The timing diagram of a signal history between two times, as a logic analyser shows it: a
+// time ruler on top, then one row per signal with its address and note, its value at the cursor
+// (at the right edge without one) and its trace: bits high or low, bytes and words as bus
+// segments with their values, forced spans shaded and marked. The editor's dock, its exported
+// images and rungpad-cli's SVG all draw through Draw.
+//
+// Drawing costs at most a few steps per pixel column of a row, however many changes it spans:
+// changes that fall into one column are drawn as one.
+class TimingDiagram {
+  public:
+    static constexpr double kRulerHeight = 30;
+    static constexpr double kRowHeight = 28;
+    static constexpr double kNameWidth = 180;
+    static constexpr double kValueWidth = 90;
+    static constexpr double kPlotLeft = kNameWidth + kValueWidth;
+    static constexpr double kRightMargin = 14;
+    static constexpr double kMinPlotWidth = 40;
+
+    explicit TimingDiagram(const SignalHistory& history) : m_history(history) {}
+
+    // The times at the plot's left and right edges (to after from).
+    void SetRange(double fromMs, double toMs);
+    double FromMs() const { return m_fromMs; }
+    double ToMs() const { return m_toMs; }
+    // The whole width in pixels, names and values included.
+    void SetWidth(double width);
+    double Width() const { return m_width; }
+    void SetCursor(std::optional<std::int64_t> cursorMs) { m_cursorMs = cursorMs; }
+    std::optional<std::int64_t> Cursor() const { return m_cursorMs; }
+    // The rows drawn below the ruler: count rows from first (all rows from first by default).
+    void SetRows(std::size_t first, std::size_t count = SIZE_MAX);
+    std::size_t FirstRow() const { return m_firstRow; }
+    // The rows drawn, after the first.
+    std::size_t ShownRows() const;
+    double Height() const;
+
+    double PlotRight() const { return m_width - kRightMargin; }
+    double MsPerPixel() const;
+    double XOf(double timeMs) const;
+    double TimeAt(double x) const;
+    // The history's row at y, or none (the ruler, below the last row).
+    std::optional<std::size_t> RowAt(double y) const;
+
+    void Draw(DiagramPainter& painter) const;
+
+    // "0", "120ms", "1.5s", "2s".
+    static std::string TimeText(std::int64_t ms);
+    static std::string ValueText(std::uint32_t value);
+    // The distance of the ruler's labelled ticks for a scale: 1, 2 or 5 times a power of ten ms,
+    // at least minPixels apart.
+    static std::int64_t TickStep(double msPerPixel, double minPixels);
+
+  private:
+    struct Span;
+    struct ShownChanges;
+    struct Edge;
+
+    void DrawRuler(DiagramPainter& painter) const;
+    void DrawTickLabel(DiagramPainter& painter, double x, const std::string& label) const;
+    void DrawRow(DiagramPainter& painter, std::size_t row, double top) const;
+    void DrawTrace(DiagramPainter& painter, std::size_t row, double top) const;
+    static void DrawForces(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
+                           const std::vector<Span>& segments, double top);
+    static void DrawBitTrace(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
+                             const ShownChanges& part, const std::vector<Edge>& edges,
+                             const std::vector<Span>& segments, double top);
+    static void DrawBusTrace(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
+                             const ShownChanges& part, const std::vector<Edge>& edges,
+                             const std::vector<Span>& segments, double top);
+    void DrawCursor(DiagramPainter& painter) const;
+    // The time the value column shows.
+    std::int64_t ValueTime() const;
+
+    const SignalHistory& m_history;
+    double m_fromMs = 0;
+    double m_toMs = 1000;
+    double m_width = 1200;
+    std::optional<std::int64_t> m_cursorMs;
+    std::size_t m_firstRow = 0;
+    std::size_t m_rowCount = SIZE_MAX;
+};
+
+}  // namespace rungpad

@@ -1,0 +1,87 @@
+// The main frame's timing diagram: its docking window beside Signals in the Simulation menu,
+// File > Open Trace... and the window's Export Image..., beside the specified menus.
+
+#include <QAction>
+#include <QMenu>
+
+#include "document/DocumentHost.h"
+#include "shell/frame/CoolBar.h"
+#include "shell/frame/MainFrm.h"
+#include "shell/monitor/TimingDiagramWindow.h"
+#include "shell/panels/XrefWindow.h"
+
+namespace rungpad {
+
+namespace {
+
+constexpr const char* kTraceFilter = "Value Change Dump (*.vcd)|*.vcd|All files (*.*)||";
+constexpr const char* kImageFilter = "PNG image (*.png)|*.png|SVG image (*.svg)|*.svg||";
+constexpr int kDockHeight = 300;
+
+}  // namespace
+
+void CMainFrame::CreateTimingDiagram(QMenu* menu) {
+    m_timing = new CTimingDiagramWindow(*m_sim, this);
+    // Above the output window, which stays along the bottom.
+    addDockWidget(Qt::BottomDockWidgetArea, m_timing, Qt::Vertical);
+    splitDockWidget(m_timing, m_output, Qt::Vertical);
+    m_timing->hide();
+    QAction* toggle = m_timing->toggleViewAction();
+    toggle->setText(QStringLiteral("Timing Diagram(&D)"));
+    menu->addAction(toggle);
+    connect(toggle, &QAction::triggered, this, [this](bool on) {
+        if (on) {
+            ShowTimingDiagram();
+        }
+    });
+    connect(m_timing, &CTimingDiagramWindow::SignalNameClicked, m_xref,
+            &CXrefWindow::SelectAddress);
+    connect(m_timing, &CTimingDiagramWindow::ExportRequested, this,
+            &CMainFrame::OnExportTimingImage);
+
+    // File > Open Trace..., after the specified items, before the recent files: a trace needs
+    // no document, so it stays in the short menu too.
+    auto* openTrace = new QAction(QStringLiteral("Open Trace(&K)..."), this);
+    openTrace->setStatusTip(
+        QStringLiteral("Shows a VCD file of a simulation run or a failed ladder test in the "
+                       "Timing Diagram window"));
+    connect(openTrace, &QAction::triggered, this, &CMainFrame::OnOpenTrace);
+    m_fileMenu->insertAction(m_recentSeparator, openTrace);
+}
+
+void CMainFrame::ShowTimingDiagram() {
+    m_timing->show();
+    m_timing->raise();
+    resizeDocks({m_timing}, {kDockHeight}, Qt::Vertical);
+}
+
+void CMainFrame::OnOpenTrace() {
+    const auto path = m_host->ChooseOpenFile({"vcd", "", kTraceFilter});
+    if (!path) {
+        return;
+    }
+    std::string error;
+    if (!m_timing->OpenTrace(*path, error)) {
+        OutputLine(error);
+        m_box->ShowMessage(error);
+        return;
+    }
+    OutputLine("Trace opened: " + *path);
+    ShowTimingDiagram();
+}
+
+void CMainFrame::OnExportTimingImage() {
+    const auto path = m_host->ChooseSaveFile({"png", "timing.png", kImageFilter});
+    if (!path) {
+        return;
+    }
+    std::string error;
+    if (!m_timing->ExportImage(*path, error)) {
+        OutputLine(error);
+        m_box->ShowMessage(error);
+        return;
+    }
+    OutputLine("Image written: " + *path);
+}
+
+}  // namespace rungpad

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QRawFont>
+#include <array>
+#include <vector>
+
+#include "timing/DiagramPainter.h"
+
+class QPainter;
+
+namespace rungpad {
+
+// The timing diagram's painter on a QPainter (the dock, its PNG images): the same calls as the
+// SVG painter, in the fixed-pitch font the diagram measures its texts with. Lines are one pixel
+// wide and not smoothed, as the diagram puts them on pixel centres. Texts of ASCII characters
+// (addresses, values, times) are drawn from the font's glyphs directly: laying them out would
+// cost more than the rest of the diagram.
+class CQtDiagramPainter : public DiagramPainter {
+  public:
+    explicit CQtDiagramPainter(QPainter& painter);
+    // Draws the texts still held.
+    ~CQtDiagramPainter() override;
+    CQtDiagramPainter(const CQtDiagramPainter&) = delete;
+    CQtDiagramPainter& operator=(const CQtDiagramPainter&) = delete;
+
+    // Texts of a part are held and drawn at its end, one call a colour, above its other shapes
+    // (as the diagram draws them).
+    void EndGroup() override;
+
+    void FillRect(double x, double y, double width, double height, DiagramColor color) override;
+    void Polyline(std::span<const DiagramPoint> points, DiagramColor color) override;
+    void Text(double x, double y, std::string_view text, DiagramColor color, Align align) override;
+
+    // The font the diagram's texts are drawn in.
+    static QFont DiagramFont();
+
+  private:
+    // Draws an ASCII text from the font's glyphs, without laying it out; false when the font
+    // has no glyphs to hand.
+    bool DrawAscii(double x, double y, std::string_view text, DiagramColor color, Align align);
+    void DrawHeldTexts();
+
+    // The glyphs of the texts held in one colour, at their places.
+    struct HeldTexts {
+        DiagramColor color;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+    };
+
+    QPainter& m_painter;
+    QFontMetricsF m_metrics;
+    QRawFont m_glyphs;
+    std::array<quint32, 128> m_glyphIndex{};
+    double m_advance = 0;
+    std::vector<HeldTexts> m_held;
+};
+
+}  // namespace rungpad

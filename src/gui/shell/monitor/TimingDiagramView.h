@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <cstdint>
+#include <optional>
+
+#include "timing/TimingDiagram.h"
+
+namespace rungpad {
+
+class SignalHistory;
+
+// The timing diagram on screen: a signal history drawn by TimingDiagram through a QPainter, one
+// row per signal under a time ruler. Zoom (Ctrl+wheel, + and -, fit all) keeps the time under
+// the mouse or the cursor in place; the horizontal scroll bar moves through time, the vertical
+// one through the rows. A live history is followed at its end until the user scrolls back, and
+// again once scrolled to the end. A click on the plot puts the cursor there (the value column
+// then shows every value at it); a click on a signal's name asks for its address.
+class CTimingDiagramView : public QAbstractScrollArea {
+    Q_OBJECT
+
+  public:
+    static constexpr double kDefaultMsPerPixel = 10;
+    static constexpr double kMinMsPerPixel = 0.05;
+    static constexpr double kZoomStep = 1.5;
+    // Pixels one wheel step or arrow key moves through time.
+    static constexpr int kScrollPixels = 60;
+
+    explicit CTimingDiagramView(QWidget* parent = nullptr);
+
+    // Shows history (nullptr: nothing), live (followed while it grows) or a finished trace (fit
+    // whole). The history must outlive its showing.
+    void SetHistory(const SignalHistory* history, bool live);
+    const SignalHistory* History() const { return m_history; }
+    bool IsLive() const { return m_live; }
+    // The history grew or changed: scroll bars, the followed end and the picture follow.
+    void HistoryChanged();
+
+    // Scale in ms per pixel, kept between kMinMsPerPixel and what shows the whole history.
+    void SetMsPerPixel(double msPerPixel);
+    double MsPerPixel() const { return m_msPerPixel; }
+    // Zooms in (factor > 1) or out, keeping the time at anchorX (a viewport x) in place; without
+    // one the cursor's time when shown, else the middle (the end while following).
+    void ZoomBy(double factor, std::optional<double> anchorX = std::nullopt);
+    void ZoomIn() { ZoomBy(kZoomStep); }
+    void ZoomOut() { ZoomBy(1 / kZoomStep); }
+    // The whole history across the plot, also when the window is resized, until zoomed or
+    // scrolled.
+    void FitAll();
+    // Moves the left edge to fromMs (kept inside the history); following stops unless that is
+    // the end.
+    void ScrollTo(double fromMs);
+    double FromMs() const { return m_fromMs; }
+    double ToMs() const { return m_fromMs + m_msPerPixel * PlotWidth(); }
+    void SetFollowing(bool following);
+    bool IsFollowing() const { return m_following; }
+
+    void SetCursorTime(std::optional<std::int64_t> timeMs);
+    std::optional<std::int64_t> CursorTime() const { return m_cursorMs; }
+    // "Cursor 1.5s: X000.0=1  D010=25 (forced)"; empty without a cursor.
+    QString CursorText() const;
+
+    // The diagram as the view shows it (range, cursor, width), with every row when allRows.
+    TimingDiagram Diagram(bool allRows) const;
+    // The viewport x of a time, and the time at one.
+    double XOf(double timeMs) const;
+    double TimeAt(double x) const;
+
+  signals:
+    void CursorChanged();
+    void FollowingChanged(bool following);
+    // A click on the name of a signal.
+    void SignalNameClicked(const QString& name);
+    // Zoom or scroll moved the shown range.
+    void RangeChanged();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+  private:
+    double PlotWidth() const;
+    double StartMs() const;
+    double EndMs() const;
+    // The largest scale: the whole history across the plot.
+    double MaxMsPerPixel() const;
+    int VisibleRows() const;
+    // The left edge where following puts it, and the last one scrolling reaches.
+    double LastFromMs() const;
+    // The left edge kept inside the history (at the end while following).
+    void ClampRange();
+    void UpdateScrollBars();
+    void ShowRange();
+    void PlaceCursor(double x);
+    void DrawHint(QPainter& painter) const;
+
+    const SignalHistory* m_history = nullptr;
+    bool m_live = false;
+    double m_msPerPixel = kDefaultMsPerPixel;
+    double m_fromMs = 0;
+    bool m_following = true;
+    bool m_fitWhole = false;  // fit all until the user zooms or scrolls: kept when resized
+    std::optional<std::int64_t> m_cursorMs;
+    double m_scrollScale = 1;  // pixels of time per unit of the horizontal scroll bar
+    bool m_settingScrollBars = false;
+};
+
+}  // namespace rungpad
