@@ -105,7 +105,7 @@ void CMainFrame::CreateDockWindows() {
     addDockWidget(Qt::BottomDockWidgetArea, m_output);
     splitDockWidget(m_output, m_comment, Qt::Horizontal);
     addDockWidget(Qt::RightDockWidgetArea, m_instruction);
-    resizeDocks({m_output}, {120}, Qt::Vertical);
+    resizeDocks({m_output}, {kOutputHeight}, Qt::Vertical);
     resizeDocks({m_instruction}, {250}, Qt::Horizontal);
     m_comment->hide();
     m_instruction->hide();

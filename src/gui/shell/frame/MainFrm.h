@@ -48,6 +48,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
 
   public:
     static constexpr int kRecentFiles = 4;
+    static constexpr int kOutputHeight = 120;  // the output window's height at the start
 
     explicit CMainFrame(QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -283,6 +284,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* m_simRecordAct = nullptr;
     CSignalsWindow* m_signals = nullptr;
     CTimingDiagramWindow* m_timing = nullptr;
+    bool m_timingPlaced = false;  // split above the output window once shown
     CTestResultsWindow* m_tests = nullptr;
     std::weak_ptr<CRungpadDoc> m_testDocument;  // the document of the results shown
     QList<QAction*> m_documentActions;          // shown only with a document open

@@ -22,9 +22,9 @@ constexpr int kDockHeight = 300;
 
 void CMainFrame::CreateTimingDiagram(QMenu* menu) {
     m_timing = new CTimingDiagramWindow(*m_sim, this);
-    // Above the output window, which stays along the bottom.
-    addDockWidget(Qt::BottomDockWidgetArea, m_timing, Qt::Vertical);
-    splitDockWidget(m_timing, m_output, Qt::Vertical);
+    // Hidden until asked for, and split above the output window only then: split while hidden,
+    // it would still take its height from the diagram.
+    addDockWidget(Qt::BottomDockWidgetArea, m_timing);
     m_timing->hide();
     QAction* toggle = m_timing->toggleViewAction();
     toggle->setText(QStringLiteral("Timing Diagram(&D)"));
@@ -50,6 +50,13 @@ void CMainFrame::CreateTimingDiagram(QMenu* menu) {
 }
 
 void CMainFrame::ShowTimingDiagram() {
+    if (!m_timingPlaced) {
+        m_timingPlaced = true;
+        // Across the whole width, the output window along the bottom below it.
+        removeDockWidget(m_timing);
+        addDockWidget(Qt::BottomDockWidgetArea, m_timing, Qt::Vertical);
+        splitDockWidget(m_timing, m_output, Qt::Vertical);
+    }
     m_timing->show();
     m_timing->raise();
     resizeDocks({m_timing}, {kDockHeight}, Qt::Vertical);
