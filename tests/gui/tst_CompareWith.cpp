@@ -86,7 +86,6 @@ class TestCompareWith : public QObject {
         CMainFrame frame;
         frame.SetMessageBox(&m_box);
         frame.SetDocumentHost(&m_host);
-        frame.resize(1000, 860);  // line 12 in view below toolbars that may take two rows
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         QVERIFY(frame.OpenDocumentFile(kDemo));
