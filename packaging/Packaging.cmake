@@ -31,6 +31,10 @@ endforeach()
 add_custom_target(rungpad_compressed_docs ALL DEPENDS ${RUNGPAD_COMPRESSED})
 install(FILES ${RUNGPAD_PACKAGING_DIR}/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${RUNGPAD_DOC_DIR})
+# The user guide the editor's Help menu opens: the README and docs/ with its pictures.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${RUNGPAD_DOC_DIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${RUNGPAD_DOC_DIR}/docs
+        FILES_MATCHING PATTERN "*.md" PATTERN "*.png")
 
 set(CPACK_PACKAGE_NAME rungpad)
 set(CPACK_PACKAGE_VENDOR "The Rungpad developers")

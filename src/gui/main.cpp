@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
 
@@ -14,6 +16,12 @@ constexpr int kExitUsage = 64;
 int PrintPdf(int argc, char* argv[], const rungpad::CCommandLine& command) {
     // No display is needed or used: this option always runs on the offscreen platform.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Run from a build script or cron there may be no runtime directory, about which Qt would
+    // warn on every run; a private one for this run is all it needs.
+    QTemporaryDir runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid()) {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    }
     QApplication app(argc, argv);
     rungpad::CRungpadApp::SetIdentity();
     QTextStream err(stderr);

@@ -22,6 +22,7 @@ DPI = 96
 # Waits get longer on a loaded machine: RUNGPAD_E2E_SLOW=2 doubles every deadline.
 SLOW = float(os.environ.get("RUNGPAD_E2E_SLOW", "1"))
 DEFAULT_TIMEOUT = 20.0
+STATUS_BAR_H = 24  # pixels at the bottom of the maximized main window
 DOUBLE_CLICK_GAP = 0.6  # seconds; Qt's default double-click interval is 400 ms
 
 
@@ -182,10 +183,11 @@ class Grid:
         return lambda image: image.count(self.cell_rect(column, line), is_power_colour) > 10
 
     @staticmethod
-    def locate_all(image):
-        """Every grid whose rails' tops are on screen, left to right and top to bottom. Only
-        the tops are compared: a selected cell inverts part of a rail below its top."""
-        span = round(560 * DPI / 100.0)
+    def locate_all(image, zoom=1.0):
+        """Every grid whose rails' tops are on screen, left to right and top to bottom, drawn at
+        zoom (1.0: the view's own size). Only the tops are compared: a selected cell inverts
+        part of a rail below its top."""
+        span = round(560 * DPI / 100.0 * zoom)
         starts = {}
         for x in range(image.width):
             # Runs dark in red, kept when black (a window's blue title bar is dark in red only).
@@ -205,9 +207,9 @@ class Grid:
         return sorted(grids, key=lambda g: (g.origin_y, g.origin_x))
 
     @staticmethod
-    def locate(image):
+    def locate(image, zoom=1.0):
         """The grid whose rails come first (top left); None when no rails are on screen."""
-        grids = Grid.locate_all(image)
+        grids = Grid.locate_all(image, zoom)
         return grids[0] if grids else None
 
 
@@ -493,19 +495,33 @@ class Session:
         wait_until(probe, what, timeout, interval=0.2)
         return found[0]
 
-    def wait_settled(self, timeout=DEFAULT_TIMEOUT):
-        """Waits until two screenshots in a row are equal; returns the last."""
+    def wait_settled(self, timeout=DEFAULT_TIMEOUT, but_status_bar=False):
+        """Waits until two screenshots in a row are equal (above the status bar with
+        but_status_bar: its simulated time moves on while a simulation runs); returns the
+        last."""
         shots = [self.screenshot()]
 
         def same():
             shots.append(self.screenshot())
-            return shots[-1].rgb == shots[-2].rgb
+            a, b = shots[-1], shots[-2]
+            end = (a.height - STATUS_BAR_H) * a.width * 3 if but_status_bar else len(a.rgb)
+            return a.rgb[:end] == b.rgb[:end]
         wait_until(same, "the screen to settle", timeout, interval=0.3)
         return shots[-1]
 
     def grid(self, timeout=DEFAULT_TIMEOUT):
         """Locates the ladder grid of the active view (the rails' tops must be on screen)."""
         return self.grids(1, timeout)[0]
+
+    def second_view_tiled(self):
+        """Window > New Window, then Window > Tile: returns the two views' grids, left first."""
+        self.key("alt+w")
+        self.wait_popup()
+        self.key("n")  # New Window(&N)
+        self.key("alt+w")
+        self.wait_popup()
+        self.key("t")  # Tile(&T)
+        return self.grids(2)
 
     def grids(self, count, timeout=DEFAULT_TIMEOUT):
         """Locates count ladder grids on screen (views side by side), sorted top to bottom and

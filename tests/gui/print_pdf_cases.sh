@@ -30,6 +30,8 @@ print_pdf)
     pdftotext -f 1 -l 1 -layout "$work/demo.pdf" "$work/page.txt" || fail "text"
     grep -q '第 *1 *页' "$work/page.txt" || fail "no page footer: $(cat "$work/page.txt")"
     grep -q '0014' "$work/page.txt" || fail "last line number"
+    # The PDF is titled with the program's name.
+    [ "$(pdfinfo "$work/demo.pdf" | awk '/^Title:/ {print $2}')" = demo ] || fail "PDF title"
     ;;
 print_pdf_pages)
     # 30 lines print on two pages; the second has its own footer.
@@ -45,6 +47,7 @@ print_pdf_documentation)
     pdfinfo "$work/doc.pdf" >"$work/info" 2>"$work/info.err" || fail "pdfinfo"
     [ ! -s "$work/info.err" ] || fail "pdfinfo complains: $(cat "$work/info.err")"
     [ "$(awk '/^Pages:/ {print $2}' "$work/info")" = 6 ] || fail "page count: $(cat "$work/info")"
+    [ "$(awk '/^Title:/ {print $2}' "$work/info")" = demo ] || fail "PDF title: $(cat "$work/info")"
     pdftotext -layout "$work/doc.pdf" "$work/doc.txt" || fail "text"
     for section in 'Ladder program documentation' 'Cross-reference' 'Address notes' \
         'Review ﬁndings' 'Instruction list' 'Machine tool +CK6140' 'Steps +30'; do
@@ -93,9 +96,12 @@ OUTLINE
     ;;
 print_pdf_failures)
     echo keep >"$work/kept.pdf"
-    expect_status 2 "$app" --print-pdf "$work/kept.pdf" "$work/missing.plf"
+    # One line naming the file once, and no warning about a missing runtime directory.
+    (unset XDG_RUNTIME_DIR; expect_status 2 "$app" --print-pdf "$work/kept.pdf" "$work/missing.plf") ||
+        fail "exit status"
     [ "$(cat "$work/kept.pdf")" = keep ] || fail "output touched by an unreadable input"
-    grep -q 'missing.plf' "$work/err" || fail "names the file: $(cat "$work/err")"
+    [ "$(grep -o 'missing.plf' "$work/err" | wc -l)" = 1 ] || fail "names the file once: $(cat "$work/err")"
+    [ "$(wc -l <"$work/err")" = 1 ] || fail "one line: $(cat "$work/err")"
     head -c 150 "$example" >"$work/cut.plf"
     expect_status 2 "$app" --print-pdf "$work/kept.pdf" "$work/cut.plf"
     [ "$(cat "$work/kept.pdf")" = keep ] || fail "output touched by a refused input"

@@ -30,6 +30,13 @@ class TestCursorMotion : public QObject {
             << Key::Right << GridPos{7, 4} << 0 << 10 << GridPos{0, 4} << 1;
         QTest::newRow("home") << Key::Home << GridPos{5, 2} << 0 << 10 << GridPos{0, 2} << 1;
         QTest::newRow("end") << Key::End << GridPos{2, 2} << 0 << 10 << GridPos{7, 2} << 1;
+        // Ctrl+Home and Ctrl+End: the first cell of the first and of the last line, also
+        // without a cursor
+        QTest::newRow("first") << Key::First << GridPos{5, 40} << -1200 << 100 << GridPos{0, 0}
+                               << 0;
+        QTest::newRow("last") << Key::Last << GridPos{5, 4} << 0 << 100 << GridPos{0, 99} << 1;
+        QTest::newRow("last without cursor")
+            << Key::Last << GridPos{} << 0 << 100 << GridPos{0, 99} << 1;
         // down on the last line stays there
         QTest::newRow("down at the end")
             << Key::Down << GridPos{3, 9} << 0 << 10 << GridPos{3, 9} << 1;

@@ -57,6 +57,10 @@ class TestGridGeometry : public QObject {
         QCOMPARE(GridGeometry::GridBottom(3), -162);
         QCOMPARE(GridGeometry::ScrollSize(3), (LogicalSize{1220, 170}));
         QCOMPARE(GridGeometry::ScrollSize(1600), (LogicalSize{1220, 64050}));
+        // As wide as the notes reach: no notes, the grid and a margin; never beyond 1220.
+        QCOMPARE(GridGeometry::ScrollSize(3, 0).width, 662);
+        QCOMPARE(GridGeometry::ScrollSize(3, 160).width, 822);
+        QCOMPARE(GridGeometry::ScrollSize(3, 900).width, 1220);
         for (int line = 0; line < 3; ++line) {
             QCOMPARE(GridGeometry::LineTop(line) - GridGeometry::kTextDrop, -62 - 40 * line);
         }

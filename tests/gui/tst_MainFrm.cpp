@@ -231,6 +231,52 @@ class TestMainFrm : public test::MainFrameTest {
         QCOMPARE(Text(frame.InstructionWindow()), QString());
     }
 
+    // A conversion that fails leaves the last good list in the instruction window, greyed and
+    // with a tool tip that says why; a good one shows it plainly again. A new document starts
+    // with an empty output window, not another document's messages.
+    void failedConvertGreysTheOldListAndNewDocumentsStartClean() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        frame.OnConvert();
+        QPlainTextEdit* list = frame.InstructionWindow()->Edit();
+        const QString good = list->toPlainText();
+        QCOMPARE(list->palette().color(QPalette::Text), QColor(Qt::black));
+        CRungpadView* view = frame.ActiveChild()->View();
+        view->Edit([](CLadEditor& e) {
+            e.Select({2, 1}, {2, 1});
+            e.PlaceElement(Element::kHLine);  // a line hanging in the air
+        });
+        frame.OnConvert();
+        QVERIFY(!frame.ActiveDocument()->IsConverted());
+        QCOMPARE(list->toPlainText(), good);
+        QCOMPARE(list->palette().color(QPalette::Text), QColor(Qt::gray));
+        QVERIFY(list->toolTip().startsWith(QStringLiteral("Out of date")));
+        view->Edit([](CLadEditor& e) { e.OnUndo(); });
+        frame.OnConvert();
+        QCOMPARE(list->palette().color(QPalette::Text), QColor(Qt::black));
+        QVERIFY(list->toolTip().isEmpty());
+
+        QVERIFY(Text(frame.OutputWindow()).endsWith(QStringLiteral("Convert succeed!")));
+        frame.OnFileNew();
+        QCOMPARE(Text(frame.OutputWindow()), QString());
+    }
+
+    // Start Simulation and Single Scan stay on the toolbar, enabled only with a document.
+    void simulationNeedsADocument() {
+        CMainFrame frame;
+        Prepare(frame);
+        QAction* start = FindAction(frame, QStringLiteral("Start Simulation(&S)"));
+        QAction* scan = FindAction(frame, QStringLiteral("Single Scan(&N)"));
+        QVERIFY(!start->isEnabled());
+        QVERIFY(!scan->isEnabled());
+        frame.OnFileNew();
+        QVERIFY(start->isEnabled());
+        QVERIFY(scan->isEnabled());
+        frame.ActiveChild()->close();
+        QTRY_VERIFY(!start->isEnabled());
+    }
+
     // Only opening and saving put a file at the top of the recent list, not output commands.
     void recentFilesOnlyByOpenAndSave() {
         QTemporaryDir dir;

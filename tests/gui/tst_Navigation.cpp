@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -152,15 +153,18 @@ class TestNavigation : public test::MainFrameTest {
         QCOMPARE(Selection(frame).anchor, (GridPos{0, 4}));
 
         // Break line 10 and convert: the error line leads to the first cell of line 10, also from
-        // another document's window.
+        // another document's window (a new document's window starts with an empty output
+        // window, so the other one is opened first).
+        CChildFrame* demo = frame.ActiveChild();
+        CChildFrame* other = frame.NewDocument();
+        demo->mdiArea()->setActiveSubWindow(demo);
         Place(frame, {3, 9}, Element::kEmpty);
         frame.OnConvert();
         QPlainTextEdit* output = frame.OutputWindow()->Edit();
         const int error = BlockStarting(*output, QStringLiteral("梯图第0010行"));
         QVERIFY(error >= 0);
-        CChildFrame* demo = frame.ActiveChild();
-        frame.OnFileNew();
-        QVERIFY(frame.ActiveChild() != demo);
+        other->mdiArea()->setActiveSubWindow(other);
+        QCOMPARE(frame.ActiveChild(), other);
         frame.Navigator()->ActivateOutputLine(error);
         QCOMPARE(frame.ActiveChild(), demo);
         QCOMPARE(Selection(frame).anchor, (GridPos{0, 9}));

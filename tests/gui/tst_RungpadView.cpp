@@ -4,8 +4,12 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
+#include <string>
 
 #include "GuiTestSupport.h"
+#include "view/CoilRefMargin.h"
 #include "view/RungpadView.h"
 
 using namespace rungpad;
@@ -43,7 +47,9 @@ class TestRungpadView : public QObject {
         const QSize page = view.viewport()->size();
         QCOMPARE(view.verticalScrollBar()->maximum(),
                  m.HeightToDevice(40 * 100 + 50) - page.height());
-        QCOMPARE(view.horizontalScrollBar()->maximum(), m.WidthToDevice(1220) - page.width());
+        // As wide as the drawing: the grid and its margin, no note column without notes.
+        QCOMPARE(view.horizontalScrollBar()->maximum(),
+                 std::max(0, m.WidthToDevice(662) - page.width()));
         QCOMPARE(view.verticalScrollBar()->pageStep(), m.HeightToDevice(600));
         QCOMPARE(view.horizontalScrollBar()->pageStep(), m.WidthToDevice(700));
         QCOMPARE(view.verticalScrollBar()->singleStep(), m.HeightToDevice(10));
@@ -52,6 +58,28 @@ class TestRungpadView : public QObject {
         Grab(view);
         QCOMPARE(view.verticalScrollBar()->maximum(),
                  m.HeightToDevice(40 * 150 + 50) - page.height());
+    }
+
+    // A view wide enough for the grid and its notes has no horizontal scroll range; a long note
+    // widens the drawing as far as it reaches.
+    void horizontalRangeOnlyWhenTheDrawingIsWider() {
+        LadProgram program = MakeProgram(10);
+        CRungpadView view;
+        QVERIFY(Show(view, &program, {760, 400}));
+        const int page = view.viewport()->width();
+        QVERIFY(view.Mapping().WidthToDevice(662) <= page);
+        QCOMPARE(view.horizontalScrollBar()->maximum(), 0);
+        program.Note(3).Assign(std::string(20, 'W'));
+        Grab(view);
+        const int wide = view.horizontalScrollBar()->maximum();
+        QVERIFY(wide > 0);
+        QVERIFY(wide < view.Mapping().WidthToDevice(1220) - page);
+        // The coil reference column moves the notes right: the range grows by as much.
+        view.SetCoilReferencesShown(true);
+        const int shift = view.Mapping().WidthToDevice(CoilRefMargin::kNoteShift);
+        QVERIFY(std::abs(view.horizontalScrollBar()->maximum() - wide - shift) <= 1);
+        view.SetCoilReferencesShown(false);
+        QCOMPARE(view.horizontalScrollBar()->maximum(), wide);
     }
 
     void shrinkingProgramWhileScrolledToTheEnd() {

@@ -32,6 +32,7 @@ class ScriptedTarget final : public SearchTarget {
         return results.takeFirst();
     }
     void SelectFirstCell() override { calls.push_back(QStringLiteral("first")); }
+    void ReportReplacements() override { calls.push_back(QStringLiteral("report")); }
 
     QList<bool> results;
     QStringList calls;
@@ -160,13 +161,14 @@ class TestSearchDialogs : public QObject {
         dialog.ReplaceEdit()->setText(QStringLiteral("X000.2"));
         target.results = {true};
         dialog.OnReplace();
-        QCOMPARE(target.calls.last(), QStringLiteral("X000.1|0|X000.2|1"));
+        QCOMPARE(target.calls.mid(target.calls.size() - 2),
+                 (QStringList{"X000.1|0|X000.2|1", "report"}));
         // All: the first call from the top, then on until nothing more is found.
         target.calls.clear();
         target.results = {true, true, true, false};
         dialog.OnReplaceAll();
         QCOMPARE(target.calls, (QStringList{"X000.1|0|X000.2|2", "X000.1|0|X000.2|3",
-                                            "X000.1|0|X000.2|3", "X000.1|0|X000.2|3"}));
+                                            "X000.1|0|X000.2|3", "X000.1|0|X000.2|3", "report"}));
         QCOMPARE(LastMessage(box), QStringLiteral("全部替换完成。"));
         // Also when there was nothing to replace.
         box.messages.clear();

@@ -8,19 +8,25 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QSettings>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <cstdlib>
 #include <vector>
 
 #include "GuiTestSupport.h"
 #include "document/DocumentHost.h"
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
+#include "shell/frame/AppIcon.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CommandLine.h"
+#include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
+#include "shell/panels/XrefWindow.h"
 #include "view/RungpadView.h"
 
 using namespace rungpad;
@@ -99,12 +105,14 @@ class TestShell : public QObject {
             QCOMPARE(buttons.at(i), frame.Command(ids.at(i)));  // the menus' own action
             QVERIFY(!buttons.at(i)->icon().isNull());
         }
-        // The View menu as the short and the long menu have it.
+        // The View menu as the short and the long menu have it, the zoom commands after the
+        // specified items.
         QCOMPARE(Texts(MenuNamed(frame, QStringLiteral("View(&V)"))->actions()),
                  (QStringList{"Toolbar(&T)", "Status Bar(&S)", "|", "Output window(&O)",
-                              "Instruction Window(&I)", "Cross Reference", "Coil References"}));
-        // The message pane, then the lock key panes.
-        for (const char* pane : {"capital", "number", "roll"}) {
+                              "Instruction Window(&I)", "Cross Reference", "Coil References", "|",
+                              "Zoom In(&Z)", "Zoom Out(&U)", "Actual Size(&A)", "Fit Width(&F)"}));
+        // The message pane, the position and zoom panes, then the lock key panes.
+        for (const char* pane : {"position", "zoom", "capital", "number", "roll"}) {
             QVERIFY(frame.statusBar()->findChild<QLabel*>(QString::fromLatin1(pane)));
         }
     }
@@ -126,6 +134,14 @@ class TestShell : public QObject {
                                            << "Save(Ctrl+S)";
         QTest::newRow("no key") << 32821 << "Generate binary file"
                                 << "Generate binary file";
+        QTest::newRow("redo") << 57644 << "Redo the action last undone(Ctrl+Y)"
+                              << "Redo(Ctrl+Y)";
+        QTest::newRow("simulation")
+            << 33101 << "Start the simulation of the active program, or stop it(F5)"
+            << "Start/Stop Simulation(F5)";
+        QTest::newRow("single scan")
+            << 33102 << "Run one scan of the simulation, starting it paused(F10)"
+            << "Single Scan(F10)";
     }
     void promptsShowTheKeys() {
         QFETCH(int, id);
@@ -198,6 +214,128 @@ class TestShell : public QObject {
         QCOMPARE(first->windowTitle(), QStringLiteral("demo.plf[*]"));
         first->close();
         QCOMPARE(m_host.asked, 1);
+    }
+
+    // The views of a document share its history: a window opened after an edit can undo it,
+    // and Undo in the first window takes back the line the second one inserted above its edit
+    // before the edit itself, so nothing lands on the wrong line.
+    void newWindowSharesTheHistory() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        CChildFrame* first = frame.ActiveChild();
+        const LadProgram before = first->Document().Program();
+        first->View()->Edit([](CLadEditor& e) {
+            e.Select({1, 12}, {1, 12});
+            e.PlaceElement(Element::kHLine);
+        });
+        frame.Command(57648)->trigger();
+        CChildFrame* second = frame.ActiveChild();
+        QVERIFY(second != first);
+        QVERIFY(frame.UndoAction()->isEnabled());
+        rungpad::test::WhenModalShows(
+            [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });  // one line
+        second->View()->Edit([](CLadEditor& e) {
+            e.Select({0, 0}, {0, 0});
+            e.OnInsertLine();
+        });
+        QCOMPARE(first->View()->Program()->Cell(1, 13).code, Element::kHLine);
+        frame.ShowPlace(first, {0, 0}, {0, 0});
+        QCOMPARE(frame.ActiveChild(), first);
+        frame.UndoAction()->trigger();
+        frame.UndoAction()->trigger();
+        QVERIFY(!frame.UndoAction()->isEnabled());
+        QVERIFY(frame.RedoAction()->isEnabled());
+        const LadProgram& now = first->Document().Program();
+        QCOMPARE(now.LineCount(), before.LineCount());
+        for (int line = 0; line < now.LineCount(); ++line) {
+            for (int column = 0; column < LadLine::kColumns; ++column) {
+                QCOMPARE(now.Cell(column, line).code, before.Cell(column, line).code);
+            }
+        }
+        second->CloseWithoutAsking();
+        first->CloseWithoutAsking();
+    }
+
+    // The main window and every document window show the application's icon, not the
+    // toolkit's.
+    void windowsShowTheApplicationIcon() {
+        CMainFrame frame;
+        Prepare(frame);
+        frame.OnFileNew();
+        const QIcon icon = AppIcon::Get();
+        QVERIFY(!icon.isNull());
+        QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+        QCOMPARE(frame.windowIcon().cacheKey(), icon.cacheKey());
+        QCOMPARE(frame.ActiveChild()->windowIcon().cacheKey(), icon.cacheKey());
+        frame.ActiveChild()->CloseWithoutAsking();
+    }
+
+    // The status bar shows where the cursor is and the zoom; the zoom keys work on the active
+    // view, and a window opened later starts at the zoom last chosen.
+    void statusBarShowsThePlaceAndTheZoom() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        auto* position = frame.statusBar()->findChild<QLabel*>(QStringLiteral("position"));
+        auto* zoom = frame.statusBar()->findChild<QLabel*>(QStringLiteral("zoom"));
+        QCOMPARE(position->text(), QString());  // no cursor yet
+        CRungpadView* view = frame.ActiveChild()->View();
+        view->Edit([](CLadEditor& e) { e.Select({2, 4}, {2, 4}); });
+        QCOMPARE(position->text(), QStringLiteral("Line 5, Column 3"));
+        view->Edit([](CLadEditor& e) { e.Select({0, 2}, {6, 5}); });
+        QCOMPARE(position->text(), QStringLiteral("Lines 3-6"));
+        QCOMPARE(zoom->text(), QStringLiteral("100%"));
+        frame.Command(33110)->trigger();  // Zoom In
+        QCOMPARE(view->Zoom(), 110);
+        QCOMPARE(zoom->text(), QStringLiteral("110%"));
+        QCOMPARE(frame.Command(33110)->shortcuts().value(0), QKeySequence(QKeySequence::ZoomIn));
+        frame.Command(57648)->trigger();  // New Window
+        QCOMPARE(frame.ActiveChild()->View()->Zoom(), 110);
+        frame.Command(33112)->trigger();  // Actual Size
+        QCOMPARE(frame.ActiveChild()->View()->Zoom(), 100);
+        QCOMPARE(zoom->text(), QStringLiteral("100%"));
+        for (CChildFrame* child : frame.Children()) {
+            child->CloseWithoutAsking();
+        }
+    }
+
+    // The window's geometry and the docks' sizes come back at the next start; which docks show
+    // is as at any start (the output window only).
+    void layoutIsRemembered() {
+        {
+            CMainFrame frame;
+            Prepare(frame);
+            frame.resize(900, 700);
+            frame.InstructionWindow()->show();
+            frame.resizeDocks({static_cast<QDockWidget*>(frame.OutputWindow())}, {260},
+                              Qt::Vertical);
+            QTRY_VERIFY(std::abs(frame.OutputWindow()->height() - 260) < 20);
+            frame.SaveLayout();
+        }
+        CMainFrame again;
+        again.ShowWithLayout();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QTRY_VERIFY(std::abs(again.OutputWindow()->height() - 260) < 20);
+        QCOMPARE(again.size(), QSize(900, 700));
+        QVERIFY(!again.OutputWindow()->isHidden());
+        QVERIFY(again.InstructionWindow()->isHidden());
+        QSettings().remove(QStringLiteral("MainWindow"));
+    }
+
+    // Cross Reference opens wide enough for its columns, which fit their contents.
+    void crossReferenceOpensAtAUsableSize() {
+        CMainFrame frame;
+        Prepare(frame);
+        frame.resize(1200, 800);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        frame.XrefWindow()->toggleViewAction()->trigger();
+        QTRY_VERIFY(frame.XrefWindow()->width() >= 400);
+        QTableWidget* table = frame.XrefWindow()->Table();
+        QVERIFY(table->rowCount() > 0);
+        const QString widest = table->item(0, 3)->text();
+        QVERIFY(table->columnWidth(3) >= table->fontMetrics().horizontalAdvance(widest));
+        frame.ActiveChild()->CloseWithoutAsking();
     }
 
     // A file its user may not write says so in the window title (Save asks before writing it).

@@ -2,6 +2,7 @@
 // was and cannot be edited meanwhile; the Signals window, stimulus playback and VCD recording.
 #include <QAction>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -23,6 +24,7 @@
 #include "shell/monitor/SignalsWindow.h"
 #include "shell/monitor/SimMonitor.h"
 #include "sim/SimSignal.h"
+#include "view/MonitorOverlay.h"
 #include "view/RungpadView.h"
 
 using namespace rungpad;
@@ -176,6 +178,64 @@ class TestSimulation : public test::MainFrameTest {
         frame.OnStartStopSimulation();
     }
 
+    // In monitor mode the arrow keys move the cursor and Space works the input contact under it
+    // as a click does (Shift+Space forces); the status bar shows the simulated time and whether
+    // the run goes on. The program itself does not change.
+    void keyboardDrivesTheMonitor() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        CRungpadDoc& doc = *frame.ActiveDocument();
+        const std::vector<std::uint8_t> before = Bytes(doc);
+        frame.OnStartStopSimulation();
+        CSimMonitor& sim = *frame.Simulation();
+        FindAction(frame, QStringLiteral("Pause(&P)"))->setChecked(true);
+        auto* pane = frame.statusBar()->findChild<QLabel*>(QStringLiteral("simulation"));
+        QVERIFY(pane && pane->isVisibleTo(&frame));
+        QVERIFY(pane->text().endsWith(QStringLiteral("Paused")));
+        CRungpadView& view = *frame.ActiveChild()->View();
+        view.setFocus();
+        QTest::keyClick(&view, Qt::Key_Down);  // no cursor yet: the first cell
+        QTest::keyClick(&view, Qt::Key_Down);
+        QCOMPARE(frame.ActiveDocument()->Selection().cursor, (GridPos{0, 1}));
+        QTest::keyClick(&view, Qt::Key_Up);
+        QTest::keyClick(&view, Qt::Key_Space);  // the start button X000.0
+        QCOMPARE(Signal(sim, "X000.0"), 1u);
+        QTest::keyClick(&view, Qt::Key_Space);
+        QCOMPARE(Signal(sim, "X000.0"), 0u);
+        QTest::keyClick(&view, Qt::Key_End);  // the coil Y000.0: forced by Shift+Space only
+        QTest::keyClick(&view, Qt::Key_Space);
+        QVERIFY(!SimSignalForced(sim, "Y000.0"));
+        QTest::keyClick(&view, Qt::Key_Space, Qt::ShiftModifier);
+        QVERIFY(SimSignalForced(sim, "Y000.0"));
+        sim.SingleScan();
+        QVERIFY(pane->text().startsWith(QStringLiteral("0.008 s")));
+        FindAction(frame, QStringLiteral("Pause(&P)"))->setChecked(false);
+        QVERIFY(pane->text().endsWith(QStringLiteral("Running")));
+        frame.OnStartStopSimulation();
+        QVERIFY(!pane->isVisibleTo(&frame));
+        QVERIFY(Bytes(doc) == before);
+        QVERIFY(!doc.State().IsModified());
+    }
+
+    // Presets set in the Signals window stay for the next run of the document.
+    void presetsAreKeptForTheNextRun() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        FindAction(frame, QStringLiteral("Single Scan(&N)"))->trigger();
+        QTableWidget& boxes = *frame.SignalsWindow()->BoxTable();
+        boxes.item(0, CSignalsWindow::kPreset)->setText(QStringLiteral("250"));
+        boxes.item(1, CSignalsWindow::kPreset)->setText(QStringLiteral("7"));
+        frame.OnStartStopSimulation();
+        FindAction(frame, QStringLiteral("Single Scan(&N)"))->trigger();
+        CSimMonitor& sim = *frame.Simulation();
+        QCOMPARE(Signal(sim, "DT0001"), 250u);
+        QCOMPARE(Signal(sim, "DC0002"), 7u);
+        QCOMPARE(Cell(boxes, 0, CSignalsWindow::kPreset), QStringLiteral("250"));
+        frame.OnStartStopSimulation();
+    }
+
     // Shift+click forces a coil against its network and releases it again.
     void shiftClickForcesAndReleases() {
         CMainFrame frame;
@@ -261,8 +321,9 @@ class TestSimulation : public test::MainFrameTest {
             {"x000.0", 1, ""},
             {"X000.9", 1, "'X000.9' is not a signal address"},
             {"X000.0", 1, "'X000.0' is watched already"},
+            {"x0.0", 1, "'X000.0' is watched already"},  // the same signal, typed short
             {"R999", 1, "'R999' is out of the address range of R"},
-            {"Y000.0", 2, ""},
+            {"y0.0", 2, ""},
             {"DT0001", 3, ""},
         };
         for (const auto& t : typing) {
@@ -273,6 +334,7 @@ class TestSimulation : public test::MainFrameTest {
         }
         QCOMPARE(Cell(table, 0, Col::kAddress), QStringLiteral("X000.0"));
         QCOMPARE(Cell(table, 0, Col::kNote), QStringLiteral("start"));
+        QCOMPARE(Cell(table, 1, Col::kAddress), QStringLiteral("Y000.0"));  // as the program has it
         QCOMPARE(Cell(table, 1, Col::kValue), QStringLiteral("0"));
 
         // A value written in the table; one scan later the latch's coil is on.
@@ -389,8 +451,30 @@ class TestSimulation : public test::MainFrameTest {
         }
         QCOMPARE(scans, 5);
         QCOMPARE(Cell(boxes, 0, B::kCurrent), QStringLiteral("40"));
+        // A lower preset: the value stays at the preset, never above it, also in the box.
+        boxes.item(0, B::kPreset)->setText(QStringLiteral("8"));
+        sim.SingleScan();
+        QCOMPARE(Cell(boxes, 0, B::kCurrent), QStringLiteral("8"));
+        const LadProgram& program = frame.ActiveDocument()->Program();
+        QCOMPARE(MonitorOverlay::BoxValueText(program.Line(2), 5, sim.Engine().Memory()),
+                 QStringLiteral("8/8"));
         frame.OnStartStopSimulation();
         QCOMPARE(boxes.rowCount(), 0);
+    }
+
+    // The widest value a box shows fits the name cell's lower row, left of the box's divider.
+    void boxValuesFitLeftOfTheDivider() {
+        const QString widest = QStringLiteral("65535/65535");
+        for (const int pixels : {9, 12, 20}) {
+            QFont font;
+            font.setPixelSize(pixels);
+            const QFont fitted = MonitorOverlay::FittingFont(font, widest, 60);
+            QVERIFY(QFontMetricsF(fitted).horizontalAdvance(widest) <= 60);
+            QVERIFY(fitted.pixelSize() <= pixels);
+        }
+        QFont small;
+        small.setPixelSize(8);
+        QCOMPARE(MonitorOverlay::FittingFont(small, QStringLiteral("0/0"), 60), small);
     }
 
     // A stimulus file plays in simulated time from the start of a run, or from the next scan

@@ -2,12 +2,17 @@
 // double-click in the note column types a line note in place.
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include "GuiTestSupport.h"
+#include "ViewFixture.h"
 #include "document/DocumentHost.h"
 #include "document/RungpadDoc.h"
 #include "edit/LadClipboard.h"
@@ -20,40 +25,21 @@ using namespace rungpad::test;
 
 namespace {
 
-// A document of lines lines and a view editing it, on screen.
-struct Fixture {
-    NullMessageChannel out;
-    RecordingBox box;
-    NullDocumentHost host;
-    LadClipboard clipboard;
-    CRungpadDoc doc{out, box, host};
-    CRungpadView view;
+using Fixture = ViewFixture;
 
-    explicit Fixture(int lines) {
-        doc.OnNewDocument(1);
-        doc.Program().InsertLines(0, lines - 1);
-        view.resize(800, 600);
-        view.AttachDocument(doc, clipboard);
-        view.show();
-    }
-    LadProgram& Program() { return doc.Program(); }
-    // The middle of a cell, in viewport pixels.
-    QPoint CellCentre(int column, int line) const {
-        return view.Mapping().ToDevice(
-            LogicalPoint{GridGeometry::CellLeft(column) + 35, GridGeometry::LineTop(line) - 20});
-    }
-    QPoint NotePoint(int line) const {
-        return view.Mapping().ToDevice(LogicalPoint{700, GridGeometry::LineTop(line) - 20});
-    }
-    int Highlighted() {
-        int n = 0;
-        for (int line = 0; line < Program().LineCount(); ++line) {
-            for (int column = 0; column < 8; ++column) {
-                n += Program().Cell(column, line).highlight != 0 ? 1 : 0;
-            }
+// Collects the regions a widget paints.
+class PaintRecorder final : public QObject {
+  public:
+    explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
         }
-        return n;
+        return false;
     }
+    // Whether all of rect was painted (QRegion::contains only asks for an overlap).
+    bool Covers(const QRect& rect) const { return QRegion(rect).subtracted(painted).isEmpty(); }
+    QRegion painted;
 };
 
 }  // namespace
@@ -121,6 +107,95 @@ class TestViewEditing : public QObject {
         // Undo brings the line back.
         f.view.Edit([](CLadEditor& e) { e.OnUndo(); });
         QCOMPARE(f.Program().Cell(3, 0).code, Element::kHLine);
+    }
+
+    // After every edit the view repaints what changed, also when the command ends refused: a
+    // line appended at the end is drawn, and the lines a refused coil filled in stay drawn.
+    void everyEditRepaintsWhatChanged() {
+        Fixture f(1);
+        f.view.resize(800, 400);
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        PaintRecorder recorder(f.view.viewport());
+        f.view.viewport()->update();
+        QTRY_VERIFY(recorder.Covers(f.view.viewport()->rect()));  // the first paint
+        const auto lineRect = [&f](int line) {
+            return f.view.Mapping()
+                .ToDevice(GridGeometry::CellRect(0, line))
+                .intersected(f.view.viewport()->rect());
+        };
+        recorder.painted = {};
+        f.view.Edit([](CLadEditor& e) {
+            e.Select({0, 0}, {0, 0});
+            e.PlaceElement(Element::kHLine);  // appends line 2
+            e.Select({0, 0}, {0, 0});
+            e.PlaceElement(16);  // a link down to line 2, the cursor follows
+        });
+        QTRY_VERIFY(recorder.Covers(lineRect(1)));
+        recorder.painted = {};
+        f.view.Edit([](CLadEditor& e) { e.PlaceElement(Element::kEmpty); });  // appends line 3
+        QCOMPARE(f.Program().LineCount(), 3);
+        QTRY_VERIFY(recorder.Covers(lineRect(2)));
+
+        // Ctrl+E with an empty address on the trailing line: refused, but the horizontal lines
+        // it laid from the rail stay, and so does the new trailing line.
+        recorder.painted = {};
+        WhenModalShows([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
+        f.view.Edit([](CLadEditor& e) {
+            e.Select({2, 2}, {2, 2});
+            e.PlaceElement(Element::kCoil);
+        });
+        QCOMPARE(f.Program().Cell(6, 2).code, Element::kHLine);
+        QCOMPARE(f.Program().Cell(7, 2).code, Element::kEmpty);
+        QCOMPARE(f.Program().LineCount(), 4);
+        const QRect wire = f.view.Mapping()
+                               .ToDevice(GridGeometry::CellRect(0, 2))
+                               .united(f.view.Mapping().ToDevice(GridGeometry::CellRect(6, 2)))
+                               .intersected(f.view.viewport()->rect());
+        QTRY_VERIFY(recorder.Covers(wire));
+    }
+
+    // Ctrl+Home and Ctrl+End go to the first cell of the first and of the last line, and the
+    // view follows; Home and End stay on the line.
+    void ctrlHomeAndCtrlEndGoToTheEnds() {
+        Fixture f(200);
+        f.view.resize(600, 300);
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        f.view.setFocus();
+        QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, f.CellCentre(3, 2));
+        QTest::keyClick(&f.view, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(f.doc.Selection().cursor, (GridPos{0, 199}));
+        QVERIFY(f.view.viewport()->rect().contains(
+            f.view.Mapping().ToDevice(GridGeometry::CellRect(0, 199))));
+        QCOMPARE(f.Highlighted(), 1);
+        QTest::keyClick(&f.view, Qt::Key_Home);
+        QTest::keyClick(&f.view, Qt::Key_End);
+        QCOMPARE(f.doc.Selection().cursor, (GridPos{7, 199}));
+        QTest::keyClick(&f.view, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(f.doc.Selection().cursor, (GridPos{0, 0}));
+        QCOMPARE(f.view.verticalScrollBar()->value(), 0);
+    }
+
+    // Over a contact or coil the tool tip names its address and the address's note; over the
+    // note column it shows the whole line note; elsewhere none.
+    void toolTipsShowNotes() {
+        Fixture f(5);
+        SetCell(f.Program(), 0, 1, Element::kNoContact, "X000.0");
+        SetCell(f.Program(), 7, 1, Element::kCoil, "Y000.1");
+        SetCell(f.Program(), 1, 1, Element::kHLine);
+        *f.doc.Notes().FindBitNote("X000.0") = TextCodec::Utf8ToGbk("主轴启动");
+        f.Program().Note(1).Assign(TextCodec::Utf8ToGbk("润滑延时 lube delay"));
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        QCOMPARE(f.view.ToolTipAt(f.CellCentre(0, 1)), QStringLiteral("X000.0: 主轴启动"));
+        QCOMPARE(f.view.ToolTipAt(f.CellCentre(7, 1)), QString());  // no note for Y000.1
+        QCOMPARE(f.view.ToolTipAt(f.CellCentre(1, 1)), QString());
+        QCOMPARE(f.view.ToolTipAt(f.NotePoint(1)), QStringLiteral("润滑延时 lube delay"));
+        QCOMPARE(f.view.ToolTipAt(f.NotePoint(2)), QString());
+        // Shown on a real tool tip event.
+        QHelpEvent help(QEvent::ToolTip, f.CellCentre(0, 1),
+                        f.view.viewport()->mapToGlobal(f.CellCentre(0, 1)));
+        QApplication::sendEvent(f.view.viewport(), &help);
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("X000.0: 主轴启动"));
+        QToolTip::hideText();
     }
 
     void noteTypedInPlace() {

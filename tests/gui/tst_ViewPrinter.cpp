@@ -60,7 +60,7 @@ class TestViewPrinter : public QObject {
     }
 
     // The printer is shared by all documents: the print dialog always opens on all pages, not
-    // on the range chosen last time for another document.
+    // on the range chosen last time for another document, and with the document's name.
     void printDialogOpensOnAllPages() {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -68,14 +68,17 @@ class TestViewPrinter : public QObject {
         printer.setFromTo(2, 3);
         QPrinter::PrintRange shown = QPrinter::PageRange;
         int shownFrom = -1;
+        QString shownName;
         WhenModalShows([&](QWidget& dialog) {
             shown = printer.printRange();
             shownFrom = printer.fromPage();
+            shownName = printer.docName();
             static_cast<QDialog&>(dialog).reject();
         });
-        CViewPrinter::OnFilePrint(nullptr, printer, MakeProgram(60));
+        CViewPrinter::OnFilePrint(nullptr, printer, MakeProgram(60), QStringLiteral("demo"));
         QCOMPARE(shown, QPrinter::AllPages);
         QCOMPARE(shownFrom, 0);
+        QCOMPARE(shownName, QStringLiteral("demo"));  // the job's and a PDF's title
     }
 
     void emptyProgramPrintsNothing() {

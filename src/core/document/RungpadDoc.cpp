@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "document/AddressNoteError.h"
 #include "model/FileIo.h"
@@ -60,6 +61,7 @@ CRungpadDoc::CRungpadDoc(MessageChannel& out, MessageBoxHost& box, DocumentHost&
       m_convert(&m_program) {
     m_program.SetMessageBox(&box);
     m_oldCopy.SetMessageBox(&box);
+    m_undo.Attach(m_program, m_convert.Numbers(), this);
 }
 
 void CRungpadDoc::BindConverter() {
@@ -289,7 +291,7 @@ std::string& CRungpadDoc::FindAddressNote(std::string_view address) {
     return *note;
 }
 
-std::string* CRungpadDoc::NoteOfCell(GridPos pos) {
+const std::string* CRungpadDoc::NoteOfCell(GridPos pos) const {
     if (!m_program.IsValidLine(pos.line) || pos.column < 0 || pos.column >= LadLine::kColumns) {
         return nullptr;
     }
@@ -298,6 +300,10 @@ std::string* CRungpadDoc::NoteOfCell(GridPos pos) {
         return nullptr;  // only contacts and coils carry an address with a note
     }
     return m_notes.FindBitNote(cell.Text());
+}
+
+std::string* CRungpadDoc::NoteOfCell(GridPos pos) {
+    return const_cast<std::string*>(std::as_const(*this).NoteOfCell(pos));
 }
 
 bool CRungpadDoc::SetAddressNote(std::string_view text) {
@@ -312,6 +318,16 @@ bool CRungpadDoc::SetAddressNote(std::string_view text) {
     m_out->SetOutputText(TextCodec::GbkToUtf8(text));
     SetModifiedFlag();
     return true;
+}
+
+void CRungpadDoc::RestoreAddressNote(int column, int line, std::string_view text) {
+    m_selection.cursor = {column, line};
+    SetAddressNote(text);
+}
+
+std::string CRungpadDoc::AddressNoteAt(int column, int line) const {
+    const std::string* note = NoteOfCell({column, line});
+    return note ? *note : std::string();
 }
 
 void CRungpadDoc::ShowCursorNote() {

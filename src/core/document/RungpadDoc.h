@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,17 +18,20 @@
 #include "model/LadFile.h"
 #include "model/LadProgram.h"
 #include "model/SelectionState.h"
+#include "undo/AddressNoteTarget.h"
+#include "undo/UnDoList.h"
 
 namespace rungpad {
 
 // One open ladder document: the program with its header texts and address notes, the selection
-// its views share, its converter, and the procedures the framework and the menus run on it (new,
-// open, save, close, the output file commands, note import and export). Free of any widget: the
-// GUI, the CLI and the tests drive it through the same calls, with their own hosts.
+// and the undo history its views share, its converter, and the procedures the framework and the
+// menus run on it (new, open, save, close, the output file commands, note import and export). Free
+// of any widget: the GUI, the CLI and the tests drive it through the same calls, with their own
+// hosts.
 //
 // User texts in the model (header texts, notes) are GBK bytes; everything given to a host is
 // UTF-8.
-class CRungpadDoc {
+class CRungpadDoc : public AddressNoteTarget {
   public:
     // Writes a whole file; false with an error text when it could not. The default replaces the
     // file atomically, so a failed write leaves the old file as it was.
@@ -65,6 +69,10 @@ class CRungpadDoc {
     const SelectionState& Selection() const { return m_selection; }
     CLadConvert& Converter() { return m_convert; }
     const CLadConvert& Converter() const { return m_convert; }
+    // One history for the document: a step made in any of its views is undone and redone from
+    // any other, with line numbers that always match the program.
+    CUnDoList& UndoList() { return m_undo; }
+    const CUnDoList& UndoList() const { return m_undo; }
 
     // The framework's part: path name, title, modified mark.
     DocumentState& State() { return m_state; }
@@ -82,6 +90,11 @@ class CRungpadDoc {
     // Why the last note file could not be read (path and system error), or why the reader
     // refused the last ladder file opened (path and reason).
     const std::string& LastReadError() const { return m_lastReadError; }
+
+    // The timer and counter presets (word, value) set in the editor's simulation: the next run
+    // starts with them while the document stays open. Never saved.
+    std::map<std::string, std::uint32_t>& SimulationPresets() { return m_simPresets; }
+    const std::map<std::string, std::uint32_t>& SimulationPresets() const { return m_simPresets; }
 
     // --- new, open, save, close -------------------------------------------------------------
     // A new untitled document of one empty line; number gives its title (Ladder1, Ladder2, ...).
@@ -136,9 +149,13 @@ class CRungpadDoc {
     std::string& FindAddressNote(std::string_view address = {});
     // The note slot of the address of the contact or coil at pos; nullptr for any other cell.
     std::string* NoteOfCell(GridPos pos);
+    const std::string* NoteOfCell(GridPos pos) const;
     // Stores text (GBK) as the note of the cursor cell's address; "Error Note!" box and false
     // when the cell has no noteable address.
     bool SetAddressNote(std::string_view text);
+    // AddressNoteTarget: an undone address note goes back with the cursor on its cell.
+    void RestoreAddressNote(int column, int line, std::string_view text) override;
+    std::string AddressNoteAt(int column, int line) const override;
     // Shows the note of the cursor cell's address in the output window (ShowCellNote), or an
     // empty note when the cell has none; what the views call whenever the selection is shown.
     void ShowCursorNote();
@@ -193,8 +210,10 @@ class CRungpadDoc {
     LadProgram m_oldCopy;
     SelectionState m_selection;
     CLadConvert m_convert;
+    CUnDoList m_undo;
     DocumentState m_state;
     std::optional<FileIo::Stamp> m_diskStamp;
+    std::map<std::string, std::uint32_t> m_simPresets;
 };
 
 }  // namespace rungpad

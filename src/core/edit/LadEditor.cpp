@@ -15,7 +15,6 @@ CLadEditor::CLadEditor(CRungpadDoc& doc, EditorHost& host, LadClipboard& clipboa
     : m_doc(&doc), m_host(&host), m_clipboard(&clipboard) {}
 
 void CLadEditor::OnInitialUpdate() {
-    m_undo.Attach(m_doc->Program(), m_doc->Converter().Numbers(), this);
     // A document left empty by a refused file gets the one empty line of a new document, so
     // that it can be edited; it is not marked modified by it.
     if (Program().LineCount() == 0) {
@@ -26,6 +25,10 @@ void CLadEditor::OnInitialUpdate() {
 
 LadProgram& CLadEditor::Program() const {
     return m_doc->Program();
+}
+
+CUnDoList& CLadEditor::UndoList() const {
+    return m_doc->UndoList();
 }
 
 SelectionState& CLadEditor::Selection() const {
@@ -206,7 +209,8 @@ bool CLadEditor::AppendTrailingLine(int column, int line) {
     if (!program.InsertLines(at, 1)) {
         return false;
     }
-    m_undo.RecordInsertLines(column, at, 1);
+    UndoList().RecordInsertLines(column, at, 1);
+    m_host->InvalidateAll();  // a new line to draw and a longer scroll range
     return true;
 }
 
@@ -215,8 +219,9 @@ void CLadEditor::FillCoilLine(int line) {
     for (int column = 0; column < LadLine::kOutputColumn; ++column) {
         LadCell& cell = Program().Cell(column, line);
         if (cell.code == Element::kEmpty) {
-            m_undo.RecordCell(column, line);
+            UndoList().RecordCell(column, line);
             cell.code = Element::kHLine;
+            m_host->InvalidateCell({column, line});  // stays drawn if the coil is refused
         }
     }
 }
@@ -266,7 +271,7 @@ void CLadEditor::PlaceElement(int kind) {
 
 // A horizontal line or a deletion changes the element code only; the cursor moves right.
 void CLadEditor::PlaceLine(int kind, GridPos target) {
-    m_undo.RecordCell(target.column, target.line);
+    UndoList().RecordCell(target.column, target.line);
     Program().Cell(target.column, target.line).code = static_cast<std::uint16_t>(kind);
     InvalidateCursorCell();
     if (target.column < LadLine::kOutputColumn) {
@@ -276,7 +281,7 @@ void CLadEditor::PlaceLine(int kind, GridPos target) {
 }
 
 void CLadEditor::PlaceLink(bool set, GridPos target) {
-    m_undo.RecordCell(target.column, target.line);
+    UndoList().RecordCell(target.column, target.line);
     Program().Cell(target.column, target.line).vlink = set ? 1 : 0;
     if (set && target.line < Program().LineCount() - 1) {
         const GridPos below{target.column, target.line + 1};
@@ -316,7 +321,7 @@ void CLadEditor::SetLineNote(int line, std::string_view text) {
     if (!Program().IsValidLine(line)) {
         return;
     }
-    m_undo.RecordLineNote(line);
+    UndoList().RecordLineNote(line);
     Program().Note(line).Assign(TextCodec::Utf8ToGbk(text));
     m_doc->SetModifiedFlag();
 }
@@ -328,16 +333,6 @@ bool CLadEditor::LineNoteFits(std::string_view text) {
 std::string CLadEditor::LineNote(int line) const {
     return Program().IsValidLine(line) ? TextCodec::GbkToUtf8(Program().Note(line).View())
                                        : std::string{};
-}
-
-void CLadEditor::RestoreAddressNote(int column, int line, std::string_view text) {
-    Selection().cursor = {column, line};
-    m_doc->SetAddressNote(text);
-}
-
-std::string CLadEditor::AddressNoteAt(int column, int line) const {
-    const std::string* note = m_doc->NoteOfCell({column, line});
-    return note ? *note : std::string();
 }
 
 }  // namespace rungpad

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "edit/ReplaceTally.h"
 #include "edit/SearchTarget.h"
 #include "model/SelectionState.h"
-#include "undo/AddressNoteTarget.h"
 #include "undo/UnDoList.h"
 
 namespace rungpad {
@@ -21,20 +21,18 @@ struct LadCell;
 // other views of its document, element placement with its rules, function boxes, the item entry
 // and its live check, line commands and the clipboard, find and replace, notes and undo. The
 // view forwards its commands here and implements EditorHost; the editor changes the document's
-// program and records every change in the view's undo list first.
-class CLadEditor : public AddressNoteTarget, public SearchTarget {
+// program and records every change first in the document's undo list, which all its views share.
+class CLadEditor : public SearchTarget {
   public:
     CLadEditor(CRungpadDoc& doc, EditorHost& host, LadClipboard& clipboard);
     CLadEditor(const CLadEditor&) = delete;
     CLadEditor& operator=(const CLadEditor&) = delete;
 
-    // The view's first showing: the undo list starts to record; an empty program (left by a
-    // refused file) gets one empty line.
+    // The view's first showing: an empty program (left by a refused file) gets one empty line.
     void OnInitialUpdate();
 
     CRungpadDoc& Document() const { return *m_doc; }
-    CUnDoList& UndoList() { return m_undo; }
-    const CUnDoList& UndoList() const { return m_undo; }
+    CUnDoList& UndoList() const;
 
     // --- selection ----------------------------------------------------------------------------
     // Shows or hides the selection's highlight marks; showing puts the cursor cell's address note
@@ -113,17 +111,16 @@ class CLadEditor : public AddressNoteTarget, public SearchTarget {
                     int mode) override;
     // The replace dialog's restart: the selection goes to the first cell of the program.
     void SelectFirstCell() override;
+    // What the replacements since the last Replace or Replace All began did, in the output
+    // window.
+    void ReportReplacements() override;
     void OnModifyNote();
     bool CanModifyNote() const;
     void OnUndo();
-    bool CanUndo() const { return m_undo.GetCount() > 0; }
+    bool CanUndo() const { return UndoList().GetCount() > 0; }
     // Puts back the step the last Undo took back, selecting it as Undo would have before.
     void OnRedo();
-    bool CanRedo() const { return m_undo.GetRedoCount() > 0; }
-
-    // AddressNoteTarget: an undone address note goes back to the document.
-    void RestoreAddressNote(int column, int line, std::string_view text) override;
-    std::string AddressNoteAt(int column, int line) const override;
+    bool CanRedo() const { return UndoList().GetRedoCount() > 0; }
 
   private:
     struct BoxAtLine {
@@ -181,8 +178,8 @@ class CLadEditor : public AddressNoteTarget, public SearchTarget {
     CRungpadDoc* m_doc;
     EditorHost* m_host;
     LadClipboard* m_clipboard;
-    CUnDoList m_undo;
     CodRequest m_cod;
+    ReplaceTally m_replaceTally;
 };
 
 }  // namespace rungpad

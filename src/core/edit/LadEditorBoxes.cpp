@@ -57,7 +57,7 @@ void CLadEditor::InsertFunctionBox(std::uint16_t code) {
     if (!Program().InsertLines(top, f->height)) {
         return;  // the line limit: nothing written, nothing recorded
     }
-    m_undo.RecordInsertLines(topEnd.column, top, f->height);
+    UndoList().RecordInsertLines(topEnd.column, top, f->height);
 
     int start = (code == kEnd1 || code == kEnd2) ? kEndBoxColumn : std::max(anchorColumn, 0);
     if (start + f->width > LadLine::kOutputColumn) {
@@ -193,10 +193,10 @@ void CLadEditor::MakeCodTableLines() {
     }
     SetHighlight(false);
     if (old > 0) {
-        m_undo.RecordReplaceLines(cursor.column, t, old, m);
+        UndoList().RecordReplaceLines(cursor.column, t, old, m);
         program.DeleteLines(t, old);
     } else {
-        m_undo.RecordInsertLines(cursor.column, t, m);
+        UndoList().RecordInsertLines(cursor.column, t, m);
     }
     program.InsertLines(t, m);
     for (int r = 0; r < m; ++r) {
@@ -207,6 +207,7 @@ void CLadEditor::MakeCodTableLines() {
         }
     }
     m_doc->SetModifiedFlag();
+    m_host->InvalidateAll();
 }
 
 }  // namespace rungpad

@@ -42,7 +42,7 @@ bool CLadEditor::EnterItem(int kind) {
 bool CLadEditor::CheckEntry(int kind, std::string_view typed) {
     const GridPos target = Selection().cursor;
     const LadCell saved = CursorCell();
-    const bool recorded = m_undo.RecordCell(target.column, target.line);
+    const bool recorded = UndoList().RecordCell(target.column, target.line);
     CLadConvert& convert = m_doc->Converter();
     convert.ClearErrors();
     m_cod = {};
@@ -67,8 +67,8 @@ bool CLadEditor::CheckEntry(int kind, std::string_view typed) {
 void CLadEditor::RollBackEntry(bool recorded, const LadCell& saved, GridPos target) {
     if (recorded) {
         int lineCount = 0;
-        m_undo.Undo(lineCount);
-        m_undo.DiscardRedo();
+        UndoList().Undo(lineCount);
+        UndoList().DiscardRedo();
     } else {
         Program().Cell(target.column, target.line) = saved;
     }

@@ -76,7 +76,7 @@ void CLadEditor::OnInsertLine() {
     }
     SetHighlight(false);
     if (Program().InsertLines(range.top, n)) {
-        m_undo.RecordInsertLines(range.column, range.top, n);
+        UndoList().RecordInsertLines(range.column, range.top, n);
     }
     m_host->InvalidateAll();
     m_doc->SetModifiedFlag();
@@ -108,9 +108,9 @@ void CLadEditor::DeleteWholeLines(LineRange range) {
     LadProgram& program = Program();
     const bool takesLastLine = range.top + range.size >= program.LineCount();
     if (takesLastLine) {
-        m_undo.RecordReplaceLines(range.column, range.top, range.size, 1);
+        UndoList().RecordReplaceLines(range.column, range.top, range.size, 1);
     } else {
-        m_undo.RecordDeleteLines(range.column, range.top, range.size);
+        UndoList().RecordDeleteLines(range.column, range.top, range.size);
     }
     SetHighlight(false);
     program.DeleteLines(range.top, range.size);
@@ -191,7 +191,7 @@ void CLadEditor::PasteCell() {
         m_host->ShowMessage(kNotPossible);
         return;
     }
-    m_undo.RecordCell(Selection().cursor.column, Selection().cursor.line);
+    UndoList().RecordCell(Selection().cursor.column, Selection().cursor.line);
     CursorCell() = pasted;
     m_doc->SetModifiedFlag();
     m_host->InvalidateAll();
@@ -219,11 +219,11 @@ void CLadEditor::PasteLines() {
     }
     SetHighlight(false);
     if (replace) {
-        m_undo.RecordReplaceLines(range.column, range.top, removed, n);
+        UndoList().RecordReplaceLines(range.column, range.top, removed, n);
         ReleaseNumbersIn(range.top, removed);
         program.DeleteLines(range.top, removed);
     } else {
-        m_undo.RecordInsertLines(range.column, range.top, n);
+        UndoList().RecordInsertLines(range.column, range.top, n);
     }
     program.InsertLines(range.top, n);
     for (int i = 0; i < n; ++i) {

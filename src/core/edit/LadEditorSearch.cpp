@@ -31,6 +31,7 @@ bool CLadEditor::Matches(int column, int line, std::string_view find) const {
 void CLadEditor::ReplaceText(GridPos cell, std::string_view replace) {
     const std::uint16_t code = Program().Cell(cell.column, cell.line).code;
     if (!TakesReplacement(code)) {
+        m_replaceTally.Refused(cell.line, "not an address or parameter");
         return;
     }
     SelectionState& sel = Selection();
@@ -39,6 +40,13 @@ void CLadEditor::ReplaceText(GridPos cell, std::string_view replace) {
     sel.anchor = sel.cursor = cell;
     if (CheckEntry(code, replace)) {
         m_doc->SetModifiedFlag();
+        m_replaceTally.Replaced();
+    } else {
+        // The first error is the cause (a coil in use: 1027); those after it restate it.
+        const CLadConvert& convert = m_doc->Converter();
+        m_replaceTally.Refused(cell.line, convert.ErrorCount() > 0
+                                              ? std::to_string(convert.ErrorAt(0).code)
+                                              : std::string("refused"));
     }
     sel.anchor = anchor;
     sel.cursor = cursor;
@@ -67,6 +75,9 @@ bool CLadEditor::SearchNext(std::string_view find, int direction, std::string_vi
         return false;
     }
     const int step = direction == 0 ? 1 : -1;
+    if (mode == SearchTarget::kReplaceSelected || mode == SearchTarget::kReplaceAllFirst) {
+        m_replaceTally.Clear();
+    }
     if (mode == SearchTarget::kReplaceSelected && Matches(start.column, start.line, find)) {
         ReplaceText(start, replace);
         m_host->InvalidateCell(start);
@@ -99,6 +110,13 @@ void CLadEditor::SelectFirstCell() {
     Select({0, 0}, {0, 0});
 }
 
+void CLadEditor::ReportReplacements() {
+    if (!m_replaceTally.Empty()) {
+        m_doc->Out().OutputLine(m_replaceTally.Text());
+    }
+    m_replaceTally.Clear();
+}
+
 bool CLadEditor::CanModifyNote() const {
     if (!HasValidCursor()) {
         return false;
@@ -122,7 +140,7 @@ void CLadEditor::OnModifyNote() {
     if (!m_host->AskNote(CursorCell().Text(), note)) {
         return;
     }
-    m_undo.RecordAddressNote(cursor.column, cursor.line, old);
+    UndoList().RecordAddressNote(cursor.column, cursor.line, old);
     m_doc->SetAddressNote(TextCodec::Utf8ToGbk(note));
 }
 
@@ -132,7 +150,7 @@ void CLadEditor::OnUndo() {
     }
     SetHighlight(false);
     int lineCount = 0;
-    const GridPos at = m_undo.Undo(lineCount);
+    const GridPos at = UndoList().Undo(lineCount);
     SelectUndone(at, lineCount);
 }
 
@@ -142,7 +160,7 @@ void CLadEditor::OnRedo() {
     }
     SetHighlight(false);
     int lineCount = 0;
-    const GridPos at = m_undo.Redo(lineCount);
+    const GridPos at = UndoList().Redo(lineCount);
     SelectUndone(at, lineCount);
 }
 

@@ -36,7 +36,10 @@ bool ReplaceButtons::OnFindNext(std::string_view find, SearchTarget& view, Messa
 
 bool ReplaceButtons::OnReplace(std::string_view find, std::string_view replace, SearchTarget& view,
                                MessageBoxHost& box) {
-    return Press(m_replaceWrap, find, replace, SearchTarget::kReplaceSelected, view, box);
+    const bool found =
+        Press(m_replaceWrap, find, replace, SearchTarget::kReplaceSelected, view, box);
+    view.ReportReplacements();
+    return found;
 }
 
 int ReplaceButtons::OnReplaceAll(std::string_view find, std::string_view replace,
@@ -52,6 +55,7 @@ int ReplaceButtons::OnReplaceAll(std::string_view find, std::string_view replace
         }
     }
     box.ShowMessage(kAllReplaced);
+    view.ReportReplacements();
     return replaced;
 }
 

@@ -23,7 +23,8 @@ class ReplaceButtons {
     bool OnFindNext(std::string_view find, SearchTarget& view, MessageBoxHost& box);
     bool OnReplace(std::string_view find, std::string_view replace, SearchTarget& view,
                    MessageBoxHost& box);
-    // Replaces every match from the top of the program; returns the number replaced.
+    // Replaces every match from the top of the program; returns the number of matches met (the
+    // refused ones included). Both replace buttons end with the view's report of what they did.
     static int OnReplaceAll(std::string_view find, std::string_view replace, SearchTarget& view,
                             MessageBoxHost& box);
 

@@ -18,6 +18,9 @@ class SearchTarget {
                             int mode) = 0;
     // Hides the selection, puts it on column 0 of line 0 and shows it again.
     virtual void SelectFirstCell() = 0;
+    // After a Replace or Replace All: writes into the output window how many cells were replaced
+    // and which were refused, with their line and error; nothing when nothing was tried.
+    virtual void ReportReplacements() = 0;
 };
 
 }  // namespace rungpad

@@ -1,5 +1,7 @@
 #include "sim/SimSignal.h"
 
+#include <algorithm>
+
 #include <cctype>
 
 #include "model/PlcAddress.h"
@@ -21,6 +23,22 @@ bool IsKnownType(std::string_view letters) {
 
 bool InRange(std::string_view letters, int number) {
     return letters.size() == 2 ? number <= 255 : PlcAddress::CheckByteRange(letters[0], number);
+}
+
+// The form the program stores an address in, so that one signal has one name however it was
+// typed: X1.2 is X001.2, r5 is R005, dt1 is DT0001.
+std::string StoredForm(std::string_view letters, int number, char bit) {
+    const int width = letters.size() == 2 ? 4 : 3;
+    std::string digits = std::to_string(number);
+    std::string name(letters);
+    name.append(static_cast<std::size_t>(std::max(0, width - static_cast<int>(digits.size()))),
+                '0');
+    name += digits;
+    if (bit != '\0') {
+        name += '.';
+        name += bit;
+    }
+    return name;
 }
 
 }  // namespace
@@ -54,9 +72,9 @@ std::optional<SimSignal> SimSignal::Parse(std::string_view text, std::string& pr
         problem = Quote(upper) + " is out of the address range of " + std::string(letters);
         return std::nullopt;
     }
-    const EncodedAddress encoded = PlcAddress::EncodeAddress(upper);
     SimSignal signal;
-    signal.name = upper;
+    signal.name = StoredForm(letters, number, bit ? upper[at + 1] : '\0');
+    const EncodedAddress encoded = PlcAddress::EncodeAddress(signal.name);
     signal.operand = encoded.operand;
     signal.mask = encoded.mask;
     signal.bytes = !bit && IsWordType(letters) ? 2 : 1;

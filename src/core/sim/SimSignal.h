@@ -13,7 +13,7 @@ class SignalMemory;
 // give it: a bit (X000.0, R100.7), a byte (X000, R100) or a 16-bit word of the data types
 // (D010, C005, T005, DC0001, DT0001). Located by the binary image's operand encoding.
 struct SimSignal {
-    std::string name;  // the text, upper case
+    std::string name;  // the stored form (X001.2, R005, DT0001), however it was typed
     std::uint16_t operand = 0;
     std::uint8_t mask = 0;  // non-zero for a bit
     int bytes = 1;          // 1 for bits and bytes, 2 for words

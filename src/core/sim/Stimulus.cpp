@@ -92,18 +92,32 @@ std::string Stimulus::LongestDurationText() {
 }
 
 std::optional<std::int64_t> Stimulus::ParseAnyDuration(std::string_view text) {
-    std::int64_t scale = 1;
+    // Seconds may carry up to three decimals (1.2s is 1200ms); milliseconds are whole.
+    int decimalsAllowed = 0;
     if (text.size() > 2 && text.substr(text.size() - 2) == "ms") {
         text.remove_suffix(2);
     } else if (text.size() > 1 && text.back() == 's') {
         text.remove_suffix(1);
-        scale = 1000;
+        decimalsAllowed = 3;
     }
-    if (text.empty() || text.size() > 9 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    const std::size_t dot = text.find('.');
+    std::string_view whole = text.substr(0, dot);
+    std::string_view fraction =
+        dot == std::string_view::npos ? std::string_view() : text.substr(dot + 1);
+    const auto digits = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (whole.empty() || whole.size() > 9 || !digits(whole) || !digits(fraction) ||
+        (dot != std::string_view::npos && fraction.empty()) ||
+        static_cast<int>(fraction.size()) > decimalsAllowed) {
         return std::nullopt;
     }
-    return static_cast<std::int64_t>(*ParseNumber(text)) * scale;
+    std::int64_t value = static_cast<std::int64_t>(*ParseNumber(whole));
+    for (int i = 0; i < decimalsAllowed; ++i) {
+        const std::size_t at = static_cast<std::size_t>(i);
+        value = value * 10 + (at < fraction.size() ? fraction[at] - '0' : 0);
+    }
+    return value;
 }
 
 bool Stimulus::Parse(std::string_view text, std::string& message) {

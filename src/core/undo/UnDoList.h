@@ -15,11 +15,11 @@ class AddressNoteTarget;
 class LadProgram;
 class NumberRegistry;
 
-// The last 50 editing steps of one view, undone newest first and redone in turn. Each record holds
-// exactly what its step is about to change; undoing it keeps, beside it, what the undo replaced, so
-// that a redo puts the program back byte for byte. A new record drops everything undone. When the
-// ring is full a new record overwrites the oldest one; undone records keep their slots, so undo
-// and redo together never hold more than 50 steps.
+// The last 50 editing steps of one document (every view of it shares them), undone newest first and
+// redone in turn. Each record holds exactly what its step is about to change; undoing it keeps,
+// beside it, what the undo replaced, so that a redo puts the program back byte for byte. A new
+// record drops everything undone. When the ring is full a new record overwrites the oldest one;
+// undone records keep their slots, so undo and redo together never hold more than 50 steps.
 class CUnDoList {
   public:
     static constexpr int kSlots = 50;

@@ -19,7 +19,17 @@ int Direction(CursorMotion::Key key) {
 }  // namespace
 
 CursorMotion::Move CursorMotion::Next(Key key, GridPos cursor, int scrollY, int lineCount) {
-    if (cursor.column < 0 || cursor.line < 0 || lineCount <= 0) {
+    if (lineCount <= 0) {
+        return {{0, 0}, std::nullopt};
+    }
+    // The top of the program shows whole; the last line is scrolled into view by the view.
+    if (key == Key::First) {
+        return {{0, 0}, 0};
+    }
+    if (key == Key::Last) {
+        return {{0, lineCount - 1}, std::nullopt};
+    }
+    if (cursor.column < 0 || cursor.line < 0) {
         return {{0, 0}, std::nullopt};
     }
     const int d = Direction(key);
@@ -62,6 +72,9 @@ CursorMotion::Move CursorMotion::Next(Key key, GridPos cursor, int scrollY, int 
             scroll = y;
             break;
         }
+        case Key::First:
+        case Key::Last:
+            break;  // taken above
     }
     return {{column, line}, scroll};
 }

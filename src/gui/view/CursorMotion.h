@@ -8,10 +8,11 @@ namespace rungpad {
 
 // Where the cursor keys take the cursor and the view: arrows move one cell (left and right wrap
 // around within the line), Home and End go to the line's first and last column, Page Up and
-// Page Down scroll by 600 units and move the cursor 15 lines.
+// Page Down scroll by 600 units and move the cursor 15 lines; Ctrl+Home and Ctrl+End (First and
+// Last) go to the first cell of the program's first and last line.
 class CursorMotion {
   public:
-    enum class Key { Left, Right, Up, Down, Home, End, PageUp, PageDown };
+    enum class Key { Left, Right, Up, Down, Home, End, PageUp, PageDown, First, Last };
 
     struct Move {
         GridPos cursor;              // the new anchor and cursor

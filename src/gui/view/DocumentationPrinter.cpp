@@ -1,6 +1,7 @@
 #include "view/DocumentationPrinter.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -305,6 +306,12 @@ bool DocumentationPrinter::ToPdf(const LadProgram& program, const ProgramDocumen
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
+        // The PDF's title: the program's name, as a viewer's title bar and a file list show it.
+        for (const auto& [label, value] : doc.TitleFields()) {
+            if (label == "File") {
+                printer.setDocName(QFileInfo(QString::fromStdString(value)).completeBaseName());
+            }
+        }
         if (!scratch.isValid() || !Print(printer, program, doc, sections)) {
             problem = QStringLiteral("nothing was printed");
             return false;

@@ -29,8 +29,10 @@ LogicalRect GridGeometry::HighlightRect(int column, int line) {
     return {x - 1, t, x + kCellWidth - 1, t - kLineHeight};
 }
 
-LogicalSize GridGeometry::ScrollSize(int lineCount) {
-    return {kScrollWidth, kLineHeight * lineCount + kScrollMargin};
+LogicalSize GridGeometry::ScrollSize(int lineCount, int noteWidth) {
+    constexpr int kRightMargin = 20;  // room for the rail's width and a little air
+    const int width = std::max(kRightRail, kNoteX + std::max(0, noteWidth)) + kRightMargin;
+    return {std::min(kScrollWidth, width), kLineHeight * lineCount + kScrollMargin};
 }
 
 bool GridGeometry::InGrid(LogicalPoint p, int lineCount) {

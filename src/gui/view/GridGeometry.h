@@ -65,7 +65,9 @@ class GridGeometry {
     static LogicalRect HighlightRect(int column, int line);
     // Bottom end of the rails for a program of lineCount lines.
     static int GridBottom(int lineCount) { return LineTop(lineCount); }
-    static LogicalSize ScrollSize(int lineCount);
+    // The surface a program of lineCount lines needs: the grid, and the note column as far as
+    // its widest note reaches (noteWidth logical units), at most the full 1220 units.
+    static LogicalSize ScrollSize(int lineCount, int noteWidth = kScrollWidth);
 
     // Hit areas of the mouse handlers.
     static bool InGrid(LogicalPoint p, int lineCount);

@@ -1,5 +1,6 @@
 #include "view/MonitorOverlay.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <string>
 
@@ -87,6 +88,21 @@ QString MonitorOverlay::BoxValueText(const LadLine& line, int column, const Sign
     return QStringLiteral("%1/%2").arg(current).arg(preset);
 }
 
+QFont MonitorOverlay::FittingFont(const QFont& font, const QString& text, int width) {
+    const qreal wide = QFontMetricsF(font).horizontalAdvance(text);
+    if (wide <= width || wide <= 0) {
+        return font;
+    }
+    QFont smaller = font;
+    const qreal scale = width / wide;
+    if (font.pixelSize() > 0) {
+        smaller.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * scale)));
+    } else {
+        smaller.setPointSizeF(std::max(1.0, font.pointSizeF() * scale));
+    }
+    return smaller;
+}
+
 void MonitorOverlay::Draw(QPainter& painter, const LogicalMapping& mapping,
                           const LadProgram& program, const std::vector<LinePower>& power,
                           const SignalMemory& memory, LineRange lines) {
@@ -104,8 +120,10 @@ void MonitorOverlay::Draw(QPainter& painter, const LogicalMapping& mapping,
             DrawForcedMark(painter, mapping, cell, column, line, memory);
         }
     }
-    // Timer and counter values in the lower row of their boxes (TMRC shares TMR's T and DT).
+    // Timer and counter values in the lower row of their boxes' name cell, never across its
+    // divider (TMRC shares TMR's T and DT).
     painter.setPen(kPowerColour);
+    const QFont font = painter.font();
     for (int line = std::max(lines.first - 3, 0); line <= last && line + 1 < program.LineCount();
          ++line) {
         for (int column = 0; column + 1 < LadLine::kColumns; ++column) {
@@ -114,9 +132,11 @@ void MonitorOverlay::Draw(QPainter& painter, const LogicalMapping& mapping,
             if (!text.isEmpty()) {
                 const int x = G::CellLeft(column);
                 const int t = G::LineTop(line + 1);
-                painter.drawText(
-                    mapping.ToDevice(LogicalRect{x + 4, t - 8, x + 2 * G::kCellWidth, t - 36}),
-                    Qt::AlignLeft | Qt::AlignVCenter, text);
+                const QRect room =
+                    mapping.ToDevice(LogicalRect{x + 4, t - 8, x + G::kCellWidth - 4, t - 36})
+                        .normalized();
+                painter.setFont(FittingFont(font, text, room.width()));
+                painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter, text);
             }
         }
     }

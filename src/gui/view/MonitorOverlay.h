@@ -6,6 +6,7 @@
 #include "sim/GridEvaluator.h"
 #include "view/GridGeometry.h"
 
+class QFont;
 class QPainter;
 
 namespace rungpad {
@@ -27,6 +28,8 @@ class MonitorOverlay {
     // The text a timer or counter box whose header is at column of line shows in its lower row
     // ("current/preset"); empty for other cells.
     static QString BoxValueText(const LadLine& line, int column, const SignalMemory& memory);
+    // font, made smaller when needed so that text is at most width pixels wide.
+    static QFont FittingFont(const QFont& font, const QString& text, int width);
 };
 
 }  // namespace rungpad

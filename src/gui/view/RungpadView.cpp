@@ -1,10 +1,13 @@
 #include "view/RungpadView.h"
 
+#include <QFileInfo>
+#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 
 #include "analysis/CoilReferences.h"
 #include "analysis/LiveCheck.h"
@@ -13,6 +16,7 @@
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
 #include "model/LadProgram.h"
+#include "text/QtText.h"
 #include "view/CoilRefMargin.h"
 #include "view/DiffMargin.h"
 #include "view/LadPainter.h"
@@ -20,6 +24,7 @@
 #include "view/MonitorOverlay.h"
 #include "view/ViewFonts.h"
 #include "view/ViewPrinter.h"
+#include "view/ZoomSteps.h"
 
 namespace rungpad {
 
@@ -63,8 +68,79 @@ void CRungpadView::AttachDocument(CRungpadDoc& doc, LadClipboard& clipboard) {
 }
 
 LogicalMapping CRungpadView::Mapping() const {
-    return LogicalMapping::ForDevice(
-        *viewport(), QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()));
+    return ZoomedMapping(QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()));
+}
+
+LogicalMapping CRungpadView::ZoomedMapping(QPoint scroll) const {
+    const double zoom = m_zoom / 100.0;
+    return {viewport()->logicalDpiX() * zoom, viewport()->logicalDpiY() * zoom, scroll};
+}
+
+void CRungpadView::SetZoom(int percent, std::optional<QPoint> anchor) {
+    percent = ZoomSteps::Clamp(percent);
+    if (percent == m_zoom) {
+        return;
+    }
+    EndNoteEdit();
+    const QPoint at = anchor.value_or(viewport()->rect().center());
+    const LogicalPoint fixed = Mapping().ToLogical(at);
+    m_zoom = percent;
+    UpdateScrollSize();
+    const LogicalMapping unscrolled = ZoomedMapping({});
+    const QPoint wanted = unscrolled.ToDevice(fixed);
+    horizontalScrollBar()->setValue(wanted.x() - at.x());
+    verticalScrollBar()->setValue(wanted.y() - at.y());
+    viewport()->update();
+    emit ZoomChanged(m_zoom);
+}
+
+void CRungpadView::ZoomIn() {
+    SetZoom(ZoomSteps::In(m_zoom));
+}
+
+void CRungpadView::ZoomOut() {
+    SetZoom(ZoomSteps::Out(m_zoom));
+}
+
+void CRungpadView::ZoomToActualSize() {
+    SetZoom(ZoomSteps::kNormal);
+}
+
+void CRungpadView::ZoomToFitWidth() {
+    if (!Drawable(m_program)) {
+        return;
+    }
+    const int width = G::ScrollSize(m_program->LineCount(), NoteWidth()).width;
+    const int needed = LogicalMapping::ForDevice(*viewport()).WidthToDevice(width);
+    // Room for a vertical scroll bar, which a taller drawing brings.
+    const int available =
+        viewport()->width() -
+        (verticalScrollBar()->isVisible() ? 0 : verticalScrollBar()->sizeHint().width());
+    SetZoom(ZoomSteps::ToFit(available, needed), QPoint(0, 0));
+}
+
+int CRungpadView::NoteWidth() {
+    if (m_noteByteWidth <= 0) {
+        // At 100 DPI a logical unit is a pixel: measure the note font at its logical size. A
+        // two-byte character takes at most as much as two of the widest ASCII letter.
+        QFont font = Fonts().NoteFont();
+        font.setPixelSize(std::max(1, Fonts().NoteSize()));
+        const QFontMetricsF metrics(font);
+        m_noteByteWidth = std::max(metrics.horizontalAdvance(QLatin1Char('W')),
+                                   metrics.horizontalAdvance(QChar(0x4E2D)) / 2.0);
+    }
+    std::size_t widest = 0;
+    for (int line = 0; line < m_program->LineCount(); ++line) {
+        widest = std::max(widest, m_program->Note(line).View().size());
+    }
+    // The coil reference column, when shown, stands before the notes and moves them right.
+    const int refs = m_coilRefs ? CoilRefMargin::kLeft + CoilRefMargin::kWidth - G::kNoteX : 0;
+    const int notes =
+        widest == 0
+            ? 0
+            : NoteLeft() - G::kNoteX +
+                  static_cast<int>(std::ceil(static_cast<double>(widest) * m_noteByteWidth));
+    return std::max(refs, notes);
 }
 
 void CRungpadView::InvertCell(int column, int line, bool mark) {
@@ -98,7 +174,7 @@ LogicalPoint CRungpadView::ScrollPosition() const {
 }
 
 void CRungpadView::ScrollTo(LogicalPoint topLeft) {
-    const LogicalMapping unscrolled = LogicalMapping::ForDevice(*viewport());
+    const LogicalMapping unscrolled = ZoomedMapping({});
     horizontalScrollBar()->setValue(unscrolled.WidthToDevice(topLeft.x));
     verticalScrollBar()->setValue(unscrolled.HeightToDevice(-topLeft.y));
 }
@@ -146,7 +222,7 @@ void CRungpadView::UpdateScrollSize() {
         return;
     }
     const LogicalMapping mapping = Mapping();
-    const LogicalSize size = G::ScrollSize(m_program->LineCount());
+    const LogicalSize size = G::ScrollSize(m_program->LineCount(), NoteWidth());
     const QSize page = viewport()->size();
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
@@ -239,14 +315,21 @@ void CRungpadView::scrollContentsBy(int dx, int dy) {
 
 void CRungpadView::OnFilePrint() {
     if (m_program) {
-        CViewPrinter::OnFilePrint(this, Printer(), *m_program);
+        CViewPrinter::OnFilePrint(this, Printer(), *m_program, DocName());
     }
 }
 
 void CRungpadView::OnFilePrintPreview() {
     if (m_program) {
-        CViewPrinter::OnFilePrintPreview(this, Printer(), *m_program);
+        CViewPrinter::OnFilePrintPreview(this, Printer(), *m_program, DocName());
     }
+}
+
+QString CRungpadView::DocName() const {
+    if (!m_doc) {
+        return QStringLiteral("Rungpad");
+    }
+    return QFileInfo(QtText::FromLocalPath(m_doc->State().Title())).completeBaseName();
 }
 
 void CRungpadView::OnFilePrintSetup() {

@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "edit/EditorHost.h"
 #include "edit/SearchTarget.h"
@@ -57,8 +58,20 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     void SetMonitor(const std::vector<LinePower>* power, const SignalMemory* memory);
     bool IsMonitoring() const { return m_monitorPower != nullptr; }
 
-    // Logical units against the viewport's pixels at the present scroll position.
+    // Logical units against the viewport's pixels at the present scroll position and zoom.
     LogicalMapping Mapping() const;
+
+    // --- zoom ------------------------------------------------------------------------------------
+    // The drawing's size in percent of its natural size (50 to 300); printing is not affected.
+    int Zoom() const { return m_zoom; }
+    // Sets the zoom, keeping the point of the drawing under anchor (viewport pixels; the middle
+    // of the view when none) where it is.
+    void SetZoom(int percent, std::optional<QPoint> anchor = std::nullopt);
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomToActualSize();
+    // The largest zoom at which the drawing's width (grid and notes) fits the view.
+    void ZoomToFitWidth();
 
     // Sets a cell's highlight mark; when it changes, the cell is repainted inverted or plain.
     void InvertCell(int column, int line, bool mark);
@@ -89,6 +102,7 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     bool SearchNext(std::string_view find, int direction, std::string_view replace,
                     int mode) override;
     void SelectFirstCell() override;
+    void ReportReplacements() override;
     // Find: the view's find dialog, which keeps its text and direction between uses.
     void OnFind();
 
@@ -124,6 +138,9 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     QString LiveErrorMessage() const { return m_liveMessage; }
     // The marker's rectangle in viewport pixels; empty without a marker.
     QRect LiveMarkerRect() const;
+    // The tool tip at a viewport point: the live marker's report line, a contact's or coil's
+    // address with its note, or the whole line note over the note column; empty for none.
+    QString ToolTipAt(QPoint viewportPos) const;
 
     // --- coil references -------------------------------------------------------------------------
     // Beside each line that writes an address, the lines of the contacts that read it, in a
@@ -165,8 +182,11 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     void LiveCheckChanged(const QString& message);
     // "Show Cross Reference" on a contact or coil: its address.
     void CrossReferenceRequested(const QString& address);
-    // A left click on a cell in monitor mode; shift when Shift was held.
+    // A left click on a cell in monitor mode, or Space on the cursor cell; shift when Shift was
+    // held.
     void MonitorClicked(int column, int line, bool shift);
+    // The zoom changed (percent).
+    void ZoomChanged(int percent);
 
   public slots:
     void OnFilePrint();
@@ -199,9 +219,16 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     QPrinter& Printer();
     // Runs a live check that waited for the first picture.
     void LiveCheckAfterPaint();
+    // The document's name without extension: the title of its print jobs and PDF files.
+    QString DocName() const;
 
     LogicalPoint ToLogical(const QPoint& viewportPos) const;
     int LineCount() const;
+    // The mapping at zoom with the given scroll position.
+    LogicalMapping ZoomedMapping(QPoint scroll) const;
+    // How far (logical units) the widest line note, or the coil reference column, reaches right
+    // of the note column's usual start.
+    int NoteWidth();
 
     LadProgram* m_program = nullptr;
     CRungpadDoc* m_doc = nullptr;
@@ -215,6 +242,8 @@ class CRungpadView : public QAbstractScrollArea, public EditorHost, public Searc
     QLineEdit* m_noteEdit = nullptr;
     int m_noteLine = -1;
     std::unique_ptr<ViewFonts> m_fonts;
+    double m_noteByteWidth = 0;  // logical units a byte of note text takes at most
+    int m_zoom = 100;
     std::unique_ptr<ProgramComparison> m_comparison;
     PrinterSetup* m_printer = nullptr;
     PrinterSetup m_ownPrinter;

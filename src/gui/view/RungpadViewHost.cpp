@@ -86,6 +86,12 @@ void CRungpadView::SelectFirstCell() {
     Edit([](CLadEditor& editor) { editor.SelectFirstCell(); });
 }
 
+void CRungpadView::ReportReplacements() {
+    if (m_editor) {
+        m_editor->ReportReplacements();
+    }
+}
+
 void CRungpadView::OnFind() {
     if (!m_editor) {
         return;

@@ -11,6 +11,7 @@
 #include <QValidator>
 #include <QWheelEvent>
 #include <array>
+#include <cstdlib>
 #include <optional>
 #include <utility>
 
@@ -22,6 +23,7 @@
 #include "view/CoilRefMargin.h"
 #include "view/RungpadView.h"
 #include "view/ViewFonts.h"
+#include "view/ZoomSteps.h"
 
 namespace rungpad {
 
@@ -81,7 +83,12 @@ void CRungpadView::RunEdit(const std::function<void(CLadEditor&)>& command, bool
         return;
     }
     const GridPos before = m_doc->Selection().cursor;
+    const int linesBefore = LineCount();
     command(*m_editor);
+    if (LineCount() != linesBefore) {
+        UpdateScrollSize();
+        viewport()->update();
+    }
     const GridPos after = m_doc->Selection().cursor;
     if (keepCursorInView && !(after == before)) {
         KeepCellInView(after);
@@ -189,7 +196,35 @@ void CRungpadView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CRungpadView::keyPressEvent(QKeyEvent* event) {
     using Key = CursorMotion::Key;
-    if (!m_editor || IsMonitoring()) {
+    if (!m_editor) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    std::optional<Key> move = CursorKeyOf(event->key());
+    if (move && event->modifiers().testFlag(Qt::ControlModifier)) {
+        // Ctrl+Home and Ctrl+End go to the program's first and last line; other Ctrl+ keys
+        // are the scroll area's.
+        move = *move == Key::Home  ? std::optional(Key::First)
+               : *move == Key::End ? std::optional(Key::Last)
+                                   : std::nullopt;
+        if (!move) {
+            QAbstractScrollArea::keyPressEvent(event);
+            return;
+        }
+    }
+    if (move) {
+        MoveCursor(*move);  // also in monitor mode: the cursor is no edit
+        return;
+    }
+    if (IsMonitoring()) {
+        // Space works the input contact at the cursor as a click does; Shift+Space forces it.
+        const GridPos cursor = m_doc->Selection().cursor;
+        if (event->key() == Qt::Key_Space && cursor.column >= 0 &&
+            m_program->IsValidLine(cursor.line)) {
+            emit MonitorClicked(cursor.column, cursor.line,
+                                event->modifiers().testFlag(Qt::ShiftModifier));
+            return;
+        }
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
@@ -203,10 +238,6 @@ void CRungpadView::keyPressEvent(QKeyEvent* event) {
             Edit([](CLadEditor& editor) { editor.PlaceElement(Element::kEmpty); });
             return;
         default:
-            if (const std::optional<Key> move = CursorKeyOf(event->key())) {
-                MoveCursor(*move);
-                return;
-            }
             QAbstractScrollArea::keyPressEvent(event);
     }
 }
@@ -235,19 +266,17 @@ void CRungpadView::MoveCursor(CursorMotion::Key key) {
     const GridPos old = m_doc->Selection().cursor;
     const LogicalPoint at = ScrollPosition();
     const CursorMotion::Move move = CursorMotion::Next(key, old, at.y, LineCount());
-    Edit([&](CLadEditor& editor) {
-        if (old.column >= 0 && old.line >= 0) {
-            editor.SetHighlight(false);
-        }
-        if (move.scrollY) {
-            ScrollTo({at.x, *move.scrollY});
-        }
-        SelectionState& selection = m_doc->Selection();
-        selection.anchor = selection.cursor = move.cursor;
-        editor.SetHighlight(true);
-        editor.InvalidateCursorCell();
-    });
+    // Moving the cursor changes no cell of the program, so it is allowed while simulating.
+    m_editor->SetHighlight(false);
+    if (move.scrollY) {
+        ScrollTo({at.x, *move.scrollY});
+    }
+    SelectionState& selection = m_doc->Selection();
+    selection.anchor = selection.cursor = move.cursor;
+    m_editor->SetHighlight(true);
+    m_editor->InvalidateCursorCell();
     KeepCellInView(move.cursor);
+    emit Edited();
 }
 
 void CRungpadView::StartNoteEdit(int line) {
@@ -352,11 +381,24 @@ void CRungpadView::BuildContextMenu(QMenu& menu) {
 
 void CRungpadView::wheelEvent(QWheelEvent* event) {
     const int delta = event->angleDelta().y();
+    constexpr int kNotch = 120;  // one step of a common wheel
+    if (delta != 0 && event->modifiers() == Qt::ControlModifier && m_program) {
+        // Ctrl+wheel zooms about the point under the mouse, a step a notch.
+        m_wheelRemainder += delta;
+        const int notches = m_wheelRemainder / kNotch;
+        m_wheelRemainder %= kNotch;
+        int percent = m_zoom;
+        for (int i = 0; i < std::abs(notches); ++i) {
+            percent = notches > 0 ? ZoomSteps::In(percent) : ZoomSteps::Out(percent);
+        }
+        SetZoom(percent, event->position().toPoint());
+        event->accept();
+        return;
+    }
     if (delta == 0 || event->modifiers() != Qt::NoModifier || !m_program) {
         QAbstractScrollArea::wheelEvent(event);
         return;
     }
-    constexpr int kNotch = 120;  // one step of a common wheel
     m_wheelRemainder += delta;
     const int notches = m_wheelRemainder / kNotch;
     m_wheelRemainder %= kNotch;

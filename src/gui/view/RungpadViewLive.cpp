@@ -2,10 +2,13 @@
 #include <QHelpEvent>
 #include <QTimer>
 #include <QToolTip>
+#include <utility>
 
 #include "analysis/LiveCheck.h"
 #include "document/RungpadDoc.h"
 #include "edit/LadEditor.h"
+#include "model/LadProgram.h"
+#include "model/TextCodec.h"
 #include "text/QtText.h"
 #include "view/CoilRefMargin.h"
 #include "view/FirstShowQueue.h"
@@ -80,22 +83,47 @@ QRect CRungpadView::LiveMarkerRect() const {
 bool CRungpadView::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        if (LiveMarkerRect().contains(help->pos())) {
-            QToolTip::showText(help->globalPos(), m_liveMessage, viewport());
+        // The coil reference column stands where the note column starts, so it is asked first.
+        const LogicalPoint at = Mapping().ToLogical(help->pos());
+        const bool inRefs = m_coilRefs && CoilRefMargin::InColumn(at, m_program->LineCount());
+        const QString tip = inRefs ? CoilReferenceToolTip((at.y - G::kGridTop) / -G::kLineHeight)
+                                   : ToolTipAt(help->pos());
+        if (!tip.isEmpty()) {
+            QToolTip::showText(help->globalPos(), tip, viewport());
             return true;
         }
-        const LogicalPoint at = Mapping().ToLogical(help->pos());
-        if (m_coilRefs && CoilRefMargin::InColumn(at, m_program->LineCount())) {
-            const int line = (at.y - G::kGridTop) / -G::kLineHeight;
-            const QString all = CoilReferenceToolTip(line);
-            if (!all.isEmpty()) {
-                QToolTip::showText(help->globalPos(), all, viewport());
-                return true;
-            }
-        }
         QToolTip::hideText();
+        event->ignore();
+        return true;
     }
     return QAbstractScrollArea::viewportEvent(event);
+}
+
+QString CRungpadView::ToolTipAt(QPoint viewportPos) const {
+    if (LiveMarkerRect().contains(viewportPos)) {
+        return m_liveMessage;
+    }
+    if (!m_doc || !m_program || m_program->LineCount() <= 0) {
+        return {};
+    }
+    const LogicalPoint p = Mapping().ToLogical(viewportPos);
+    const int lines = m_program->LineCount();
+    if (G::InNoteColumn(p, lines)) {
+        // The whole line note, which the column may show cut.
+        const GridPos cell = G::CellAt(p, lines);
+        return QtText::ToQString(TextCodec::GbkToUtf8(m_program->Note(cell.line).View()));
+    }
+    if (!G::InGrid(p, lines)) {
+        return {};
+    }
+    // A contact or coil: its address and the address's note.
+    const GridPos cell = G::CellAt(p, lines);
+    const std::string* note = std::as_const(*m_doc).NoteOfCell(cell);
+    if (note == nullptr || note->empty()) {
+        return {};
+    }
+    const std::string_view address = m_program->Cell(cell.column, cell.line).Text();
+    return QtText::ToQString(std::string(address) + ": " + TextCodec::GbkToUtf8(*note));
 }
 
 void CRungpadView::ShowPlace(GridPos anchor, GridPos cursor) {

@@ -17,6 +17,7 @@ void CRungpadView::SetCoilReferencesShown(bool on) {
     EndNoteEdit();
     m_coilRefs = on ? std::make_unique<CoilReferences>() : nullptr;
     RefreshCoilReferences();
+    UpdateScrollSize();
     viewport()->update();
 }
 

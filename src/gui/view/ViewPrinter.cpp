@@ -22,8 +22,10 @@ bool CViewPrinter::PrintDocument(QPrinter& printer, const LadProgram& program) {
     return PagePrinter::Print(printer, program, from, to);
 }
 
-void CViewPrinter::OnFilePrint(QWidget* parent, QPrinter& printer, const LadProgram& program) {
+void CViewPrinter::OnFilePrint(QWidget* parent, QPrinter& printer, const LadProgram& program,
+                               const QString& docName) {
     // The printer is the application's: a range chosen for another document must not stay.
+    printer.setDocName(docName);
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(0, 0);
     QPrintDialog dialog(&printer, parent);
@@ -34,8 +36,9 @@ void CViewPrinter::OnFilePrint(QWidget* parent, QPrinter& printer, const LadProg
     }
 }
 
-void CViewPrinter::OnFilePrintPreview(QWidget* parent, QPrinter& printer,
-                                      const LadProgram& program) {
+void CViewPrinter::OnFilePrintPreview(QWidget* parent, QPrinter& printer, const LadProgram& program,
+                                      const QString& docName) {
+    printer.setDocName(docName);
     QPrintPreviewDialog preview(&printer, parent);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&program](QPrinter* target) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QPrinter;
 class QWidget;
 
@@ -18,10 +20,13 @@ class CViewPrinter {
     // False when nothing was printed.
     static bool PrintDocument(QPrinter& printer, const LadProgram& program);
 
-    // Print: asks with the print dialog, then prints.
-    static void OnFilePrint(QWidget* parent, QPrinter& printer, const LadProgram& program);
+    // Print: asks with the print dialog, then prints. docName titles the print job and a PDF
+    // (the dialog proposes docName.pdf when printing to a file).
+    static void OnFilePrint(QWidget* parent, QPrinter& printer, const LadProgram& program,
+                            const QString& docName = {});
     // Print Preview: the pages in a preview window, from which they can be printed.
-    static void OnFilePrintPreview(QWidget* parent, QPrinter& printer, const LadProgram& program);
+    static void OnFilePrintPreview(QWidget* parent, QPrinter& printer, const LadProgram& program,
+                                   const QString& docName = {});
     // Print Setup: paper and orientation for later printing.
     static void OnFilePrintSetup(QWidget* parent, QPrinter& printer);
 };

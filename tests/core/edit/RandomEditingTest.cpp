@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -16,6 +17,16 @@
 
 namespace rungpad::test {
 namespace {
+
+// What a redo must give back: the program as SaveLadder writes it (with its line note trailer),
+// the address notes and every number the converter's registries hold.
+struct EditorState {
+    std::vector<std::uint8_t> bytes;
+    AddressNotes notes;
+    std::vector<bool> claims;
+
+    friend bool operator==(const EditorState&, const EditorState&) = default;
+};
 
 // Random editing sessions on a program with contacts, coils, numbered boxes and a COD table:
 // element placement, boxes, line commands and the clipboard, find and replace, address and
@@ -53,7 +64,7 @@ class RandomEditingTest : public EditorFixture {
         std::ostringstream line;
         line << what << std::hex << value << std::dec << " " << text << " at (" << Anchor().column
              << ", " << Anchor().line << ")-(" << Cursor().column << ", " << Cursor().line
-             << ") of " << Lines() << " lines, " << editor.UndoList().GetCount() << " records\n";
+             << ") of " << Lines() << " lines, " << Ed().UndoList().GetCount() << " records\n";
         m_log += line.str();
     }
 
@@ -61,12 +72,12 @@ class RandomEditingTest : public EditorFixture {
         const int lines = Lines();
         const int choice = Random(10);
         if (choice == 0) {
-            editor.SetHighlight(false);  // no cursor
+            Ed().SetHighlight(false);  // no cursor
             return;
         }
         const GridPos anchor{Random(8), Random(lines)};
         const GridPos cursor = choice < 8 ? anchor : GridPos{Random(8), Random(lines)};
-        editor.Select(anchor, cursor);
+        Ed().Select(anchor, cursor);
     }
 
     void QueueItem() {
@@ -74,8 +85,8 @@ class RandomEditingTest : public EditorFixture {
             "X0.0", "x1.2",   "Y3.1", "R100.7", "X64.0", "Q1", "",   "Y0.0",  "Y0.5", "R10.1",
             "X5.0", "R510.1", "0",    "1",      "2",     "5",  "12", "127",   "200",  "1001",
             "1002", "R1",     "D5",   "R1.2",   "17",    "8",  "3",  "65535", "X1",   std::nullopt};
-        host.items.clear();
-        host.items.push_back(Pick(kItems));
+        Host().items.clear();
+        Host().items.push_back(Pick(kItems));
     }
 
     void PlaceSomething() {
@@ -85,8 +96,8 @@ class RandomEditingTest : public EditorFixture {
         const bool onBoxCell = c.column >= 0 && doc.Program().IsValidLine(c.line) &&
                                Cell(c.column, c.line).code >= Element::kFirstBox;
         const int kind = onBoxCell && Random(2) == 0 ? Cell(c.column, c.line).code : Pick(kKinds);
-        Log("place 0x", kind, host.items.front().value_or("<cancel>"));
-        editor.PlaceElement(kind);
+        Log("place 0x", kind, Host().items.front().value_or("<cancel>"));
+        Ed().PlaceElement(kind);
     }
 
     void InsertBox() {
@@ -94,45 +105,46 @@ class RandomEditingTest : public EditorFixture {
             EditCommands::kFunctionMenu[static_cast<std::size_t>(
                 Random(static_cast<int>(EditCommands::kFunctionMenu.size())))];
         Log("box ", f.Code(), f.MenuText());
-        editor.OnFunctionMenuCommand(f.id);
+        Ed().OnFunctionMenuCommand(f.id);
     }
 
     void LineCommand() {
         switch (Random(7)) {
             case 0:
-                host.insertCounts.clear();
-                host.insertCounts.push_back(
+                Host().insertCounts.clear();
+                Host().insertCounts.push_back(
                     Random(4) == 0 ? std::nullopt : std::optional<unsigned>(1 + Random(3)));
                 Log("insert line ", 0, "");
-                editor.OnInsertLine();
+                Ed().OnInsertLine();
                 break;
             case 1:
                 Log("delete line ", 0, "");
-                editor.OnDeleteLine();
+                Ed().OnDeleteLine();
                 break;
             case 2:
                 Log("copy ", 0, "");
-                editor.OnCopy();
+                Ed().OnCopy();
                 break;
             case 3:
                 Log("cut ", 0, "");
-                editor.OnCut();
+                Ed().OnCut();
                 break;
             case 4:
                 Log("paste ", clipboard.Count(), "");
-                editor.OnPaste();
+                Ed().OnPaste();
                 break;
             case 5:
-                host.lineRanges.clear();
-                host.lineRanges.push_back(std::make_pair(Random(Lines() + 2), Random(Lines() + 2)));
+                Host().lineRanges.clear();
+                Host().lineRanges.push_back(
+                    std::make_pair(Random(Lines() + 2), Random(Lines() + 2)));
                 Log("select lines ", 0, "");
-                editor.OnSelectLines();
+                Ed().OnSelectLines();
                 break;
             default:
-                host.goLines.clear();
-                host.goLines.push_back(Random(Lines() + 3) - 1);
+                Host().goLines.clear();
+                Host().goLines.push_back(Random(Lines() + 3) - 1);
                 Log("go line ", 0, "");
-                editor.OnGoLine();
+                Ed().OnGoLine();
                 break;
         }
     }
@@ -146,18 +158,18 @@ class RandomEditingTest : public EditorFixture {
         if (mode == 5) {
             const int line = Random(Lines());
             Log("line note ", line, "");
-            editor.SetLineNote(line, "line " + std::to_string(Random(100)));
+            Ed().SetLineNote(line, "line " + std::to_string(Random(100)));
             return;
         }
         if (mode == 4) {
-            host.notes.clear();
-            host.notes.push_back(std::string("note ") + std::to_string(Random(100)));
+            Host().notes.clear();
+            Host().notes.push_back(std::string("note ") + std::to_string(Random(100)));
             Log("modify note ", 0, "");
-            editor.OnModifyNote();
+            Ed().OnModifyNote();
             return;
         }
         Log("search mode ", mode, find + " -> " + replace);
-        editor.SearchNext(find, Random(2), replace, mode);
+        Ed().SearchNext(find, Random(2), replace, mode);
     }
 
     // One random step; true when it was an undo. Without undos: only edits and moves.
@@ -173,11 +185,29 @@ class RandomEditingTest : public EditorFixture {
         } else if (op < 17) {
             SearchOrNote();
         } else {
-            Log("undo ", editor.UndoList().GetCount(), "");
-            editor.OnUndo();
+            Log("undo ", Ed().UndoList().GetCount(), "");
+            Ed().OnUndo();
             return true;
         }
         return false;
+    }
+
+    // The document as a redo or another view must leave it.
+    EditorState Snapshot() {
+        EditorState s;
+        LadHeaderTexts header;
+        LadFile::SaveLadder(s.bytes, doc.Program(), header, "2026-01-01 00:00", out);
+        LadFile::WriteNoteTrailer(s.bytes, doc.Program(), out);
+        s.notes = doc.Notes();
+        static const std::vector<std::pair<std::uint16_t, int>> kPools = {
+            {0x1001, 128}, {0x1901, 128}, {0x4102, 128},
+            {0x3401, 100}, {0x1501, 100}, {0x2701, 256}};
+        for (const auto& [code, size] : kPools) {
+            for (int n = 0; n < size; ++n) {
+                s.claims.push_back(doc.Converter().IsNumberInUse(code, n));
+            }
+        }
+        return s;
     }
 
     // RUNGPAD_EDIT_SEED picks another sequence (for longer local runs).
@@ -185,8 +215,18 @@ class RandomEditingTest : public EditorFixture {
         const char* seed = std::getenv("RUNGPAD_EDIT_SEED");
         return seed != nullptr ? static_cast<unsigned>(std::strtoul(seed, nullptr, 10)) : 20261210u;
     }
+    // The view the steps go through: the fixture's one, or another view of the same document.
+    CLadEditor& Ed() { return *m_view; }
+    ScriptedEditorHost& Host() { return *m_viewHost; }
+    void UseView(CLadEditor& view, ScriptedEditorHost& viewHost) {
+        m_view = &view;
+        m_viewHost = &viewHost;
+    }
+
     std::mt19937 m_random{Seed()};
     std::string m_log;
+    CLadEditor* m_view = &editor;
+    ScriptedEditorHost* m_viewHost = &host;
 };
 
 // Also checks every single undo: the program it leaves must be the one the session had when
@@ -234,36 +274,10 @@ TEST_F(RandomEditingTest, InvariantsHoldAndUndoRestoresTheStart) {
     EXPECT_GT(restoredSessions, 100);  // most sessions stay within the ring
 }
 
-// What a redo must give back: the program as SaveLadder writes it (with its line note trailer),
-// the address notes and every number the converter's registries hold.
-struct EditorState {
-    std::vector<std::uint8_t> bytes;
-    AddressNotes notes;
-    std::vector<bool> claims;
-
-    friend bool operator==(const EditorState&, const EditorState&) = default;
-};
-
 // Random edits mixed with random runs of undo and redo. The program after each redo must be the
 // program before the matching undo, byte for byte, with the same number claims; an edit that
 // leaves redo possible must not have changed the program.
 TEST_F(RandomEditingTest, RedoGivesBackWhatEachUndoTookBack) {
-    const auto state = [&] {
-        EditorState s;
-        LadHeaderTexts header;
-        LadFile::SaveLadder(s.bytes, doc.Program(), header, "2026-01-01 00:00", out);
-        LadFile::WriteNoteTrailer(s.bytes, doc.Program(), out);
-        s.notes = doc.Notes();
-        static const std::vector<std::pair<std::uint16_t, int>> kPools = {
-            {0x1001, 128}, {0x1901, 128}, {0x4102, 128},
-            {0x3401, 100}, {0x1501, 100}, {0x2701, 256}};
-        for (const auto& [code, size] : kPools) {
-            for (int n = 0; n < size; ++n) {
-                s.claims.push_back(doc.Converter().IsNumberInUse(code, n));
-            }
-        }
-        return s;
-    };
     int redone = 0;
     for (int session = 0; session < 120; ++session) {
         Use(kStart);
@@ -272,14 +286,14 @@ TEST_F(RandomEditingTest, RedoGivesBackWhatEachUndoTookBack) {
         for (int step = 0; step < 60; ++step) {
             const int op = Random(10);
             if (op < 2 && editor.CanUndo()) {
-                undone.push_back(state());
+                undone.push_back(Snapshot());
                 Log("undo ", editor.UndoList().GetCount(), "");
                 editor.OnUndo();
             } else if (op < 4 && editor.CanRedo()) {
                 Log("redo ", editor.UndoList().GetRedoCount(), "");
                 editor.OnRedo();
                 ASSERT_FALSE(undone.empty()) << m_log;
-                const EditorState now = state();
+                const EditorState now = Snapshot();
                 ASSERT_TRUE(now == undone.back())
                     << "bytes " << (now.bytes == undone.back().bytes) << " notes "
                     << (now.notes == undone.back().notes) << " claims "
@@ -289,10 +303,10 @@ TEST_F(RandomEditingTest, RedoGivesBackWhatEachUndoTookBack) {
                 undone.pop_back();
                 ++redone;
             } else {
-                const EditorState before = state();
+                const EditorState before = Snapshot();
                 Step(false);
                 if (editor.CanRedo()) {
-                    ASSERT_TRUE(state() == before)
+                    ASSERT_TRUE(Snapshot() == before)
                         << "an edit left redo on a changed program, session " << session << " step "
                         << step << "\n"
                         << m_log;
@@ -309,6 +323,88 @@ TEST_F(RandomEditingTest, RedoGivesBackWhatEachUndoTookBack) {
         }
     }
     EXPECT_GT(redone, 300);  // the runs of undo and redo are long enough to matter
+}
+
+// After every command, accepted, refused or cancelled, the view is asked to repaint what
+// changed: each cell whose contents changed, or the whole view; and the whole view whenever the
+// line count changed (the scroll range follows it). (A line note typed in place is repainted by
+// the view's note box itself.)
+TEST_F(RandomEditingTest, EveryChangeIsRepainted) {
+    const auto sameContents = [](const LadCell& a, const LadCell& b) {
+        return a.code == b.code && a.vlink == b.vlink && a.number == b.number &&
+               a.Text() == b.Text() && a.codtCount == b.codtCount;
+    };
+    for (int session = 0; session < 150; ++session) {
+        Use(kStart);
+        m_log.clear();
+        for (int step = 0; step < 30; ++step) {
+            const LadProgram before = doc.Program();
+            host.invalidatedCells.clear();
+            host.fullRepaints = 0;
+            Step();
+            if (host.fullRepaints > 0) {
+                continue;
+            }
+            const LadProgram& now = doc.Program();
+            ASSERT_EQ(now.LineCount(), before.LineCount())
+                << "lines changed without a full repaint, session " << session << "\n"
+                << m_log;
+            for (int line = 0; line < now.LineCount(); ++line) {
+                for (int column = 0; column < LadLine::kColumns; ++column) {
+                    const bool repainted =
+                        std::find(host.invalidatedCells.begin(), host.invalidatedCells.end(),
+                                  GridPos{column, line}) != host.invalidatedCells.end();
+                    ASSERT_TRUE(repainted ||
+                                sameContents(now.Cell(column, line), before.Cell(column, line)))
+                        << "cell (" << column << ", " << line << ") changed unseen, session "
+                        << session << "\n"
+                        << m_log;
+                }
+            }
+        }
+    }
+}
+
+// Two views of one document: each step (edit, undo or redo) goes through one of them at random.
+// The document must end every step exactly as the same steps leave it through one view: the
+// views share one history, whose line numbers follow the edits of both.
+TEST_F(RandomEditingTest, TwoViewsEditLikeOne) {
+    const AddressNotes startNotes = doc.Notes();
+    const auto session = [&](unsigned seed, CLadEditor* second, ScriptedEditorHost* secondHost) {
+        Use(kStart);
+        doc.Notes() = startNotes;
+        clipboard.Empty();
+        m_log.clear();
+        m_random.seed(seed);
+        std::mt19937 pickView(seed + 1);
+        std::vector<EditorState> states;
+        for (int step = 0; step < 50; ++step) {
+            const bool other = second != nullptr && (pickView() & 1U) != 0;
+            UseView(other ? *second : editor, other ? *secondHost : host);
+            if (Random(8) == 0) {
+                Log("redo in view ", other ? 2 : 1, "");
+                Ed().OnRedo();
+            } else {
+                Log("view ", other ? 2 : 1, "");
+                Step();
+            }
+            states.push_back(Snapshot());
+        }
+        UseView(editor, host);
+        return states;
+    };
+    for (unsigned s = 0; s < 80; ++s) {
+        const std::vector<EditorState> alone = session(Seed() + s, nullptr, nullptr);
+        ScriptedEditorHost secondHost;
+        CLadEditor second{doc, secondHost, clipboard};
+        second.OnInitialUpdate();
+        const std::vector<EditorState> shared = session(Seed() + s, &second, &secondHost);
+        for (std::size_t step = 0; step < alone.size(); ++step) {
+            ASSERT_TRUE(alone[step] == shared[step])
+                << "session " << s << " differs after step " << step << "\n"
+                << m_log;
+        }
+    }
 }
 
 // Programs no editor would make (a damaged file): stray box cells, unknown codes, wrong table

@@ -104,6 +104,87 @@ TEST_F(SearchAndNoteTest, ReplaceAllWithNothingToReplaceStillReports) {
     EXPECT_EQ(host.messages, (std::vector<std::string>{"全部替换完成。"}));
 }
 
+// Both replace buttons say what they did after the command's own message: how many cells they
+// replaced, and each refused cell with its line and the error that refused it (the first one,
+// the cause). A refused cell changes nothing and marks nothing modified.
+TEST_F(SearchAndNoteTest, ReplaceReportsWhatItReplacedAndRefused) {
+    const std::vector<std::string> grid = {
+        "X000.0 - - - - - - (Y000.1)",  // 0
+        "X000.1 - - - - - - (Y000.2)",  // 1
+        "X000.2 - - - - - - (R005.1)",  // 2
+        "X000.3 - - - - - - (R005.1)",  // 3
+        "X000.4 - - [TMR:0005] - - (R000.0)", ". . . # #", "",
+    };
+    struct Case {
+        const char* name;
+        bool all;  // ALL REPLACE, else REPLACE on the selected cell
+        GridPos selected;
+        std::string find;
+        std::string replace;
+        std::vector<RecordingHost::Event> said;  // boxes and output lines, in order
+        bool modified;
+    };
+    const RecordingHost::Event all{"box", std::string(ReplaceButtons::kAllReplaced)};
+    const RecordingHost::Event notFound{"box", std::string(ReplaceButtons::kNotFound)};
+    const auto line = [](const char* text) { return RecordingHost::Event{"line", text}; };
+    const std::vector<Case> cases = {
+        {"all: target already a coil",
+         true,
+         {0, 0},
+         "Y000.1",
+         "Y000.2",
+         {all, line("0 replaced; line 0001: 1027")},
+         false},
+        {"all: the second coil would repeat the first",
+         true,
+         {0, 0},
+         "R005.1",
+         "R006.1",
+         {all, line("1 replaced; line 0004: 1027")},
+         true},
+        {"all: every one taken", true, {0, 0}, "X000.1", "X001.1", {all, line("1 replaced")}, true},
+        {"all: nothing found", true, {0, 0}, "Y777.7", "Y000.0", {all}, false},
+        // REPLACE on the selected cell, then the search for the next match finds none.
+        {"one: refused",
+         false,
+         {7, 0},
+         "Y000.1",
+         "Y000.2",
+         {notFound, line("0 replaced; line 0001: 1027")},
+         false},
+        {"one: a box name",
+         false,
+         {3, 4},
+         "TMR",
+         "CTR",
+         {notFound, line("0 replaced; line 0005: not an address or parameter")},
+         false},
+        {"one: taken", false, {0, 1}, "X000.1", "X001.1", {notFound, line("1 replaced")}, true},
+        {"one: the selected cell does not match", false, {0, 1}, "X000.3", "X001.3", {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Use(grid);
+        SelectCell(c.selected.column, c.selected.line);
+        out.Reset();
+        ReplaceButtons buttons;
+        if (c.all) {
+            ReplaceButtons::OnReplaceAll(c.find, c.replace, editor, out);
+        } else {
+            buttons.OnReplace(c.find, c.replace, editor, out);
+        }
+        std::vector<RecordingHost::Event> said;
+        for (const RecordingHost::Event& e : out.events) {
+            const bool report = e.kind == "box" || e.text.find("replaced") != std::string::npos;
+            if (report) {
+                said.push_back(e);
+            }
+        }
+        EXPECT_EQ(said, c.said);
+        EXPECT_EQ(doc.IsModified(), c.modified);
+    }
+}
+
 // Replacing a text by itself ends too: every call moves on.
 TEST_F(SearchAndNoteTest, ReplaceAllBySameTextEnds) {
     Use(kSearchGrid);
@@ -293,23 +374,40 @@ namespace {
 
 class TwoViewsTest : public EditorFixture {};
 
-// Two views of one document share the selection but keep their own histories.
-TEST_F(TwoViewsTest, EachViewUndoesOnlyItsOwnSteps) {
-    Use({"", ""});
+// Two views of one document share the selection and one history: a view opened late can undo
+// what another did, and an undo takes back the newest step whichever view made it, at the
+// line where that step now is.
+TEST_F(TwoViewsTest, ViewsShareOneHistory) {
+    Use({"", "X007.0", ""});
+    SelectCell(0, 0);
+    editor.PlaceElement(Element::kHLine);
     ScriptedEditorHost secondHost;
     CLadEditor second(doc, secondHost, clipboard);
     second.OnInitialUpdate();
-    SelectCell(0, 0);
-    editor.PlaceElement(Element::kHLine);
     EXPECT_EQ(Cursor(), (GridPos{1, 0}));  // the shared selection moved for both
-    EXPECT_TRUE(editor.CanUndo());
-    EXPECT_FALSE(second.CanUndo());
+    EXPECT_TRUE(second.CanUndo());
     second.OnUndo();
-    EXPECT_EQ(Cell(0, 0).code, Element::kHLine);
-    second.PlaceElement(Element::kHLine);
-    editor.OnUndo();
     EXPECT_EQ(Cell(0, 0).code, 0);
-    EXPECT_EQ(Cell(1, 0).code, Element::kHLine);
+    EXPECT_TRUE(editor.CanRedo());
+    editor.OnRedo();
+    EXPECT_EQ(Cell(0, 0).code, Element::kHLine);
+
+    // A line inserted through the second view above the first view's edit, then Undo twice in
+    // the first: the insertion goes, then the edit, and the contact below never moves.
+    SelectCell(3, 1);
+    host.items.push_back("X7.1");
+    editor.PlaceElement(Element::kNoContact);
+    ASSERT_EQ(Cell(3, 1).Text(), "X007.1");
+    SelectCell(0, 0);
+    secondHost.insertCounts.push_back(1);
+    second.OnInsertLine();
+    ASSERT_EQ(Cell(3, 2).Text(), "X007.1");
+    editor.OnUndo();
+    EXPECT_EQ(Cell(3, 1).Text(), "X007.1");
+    editor.OnUndo();
+    EXPECT_EQ(Cell(3, 1).code, 0);
+    EXPECT_EQ(Cell(0, 1).Text(), "X007.0");
+    EXPECT_EQ(Lines(), 3);
 }
 
 }  // namespace

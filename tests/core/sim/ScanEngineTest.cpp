@@ -62,6 +62,14 @@ const std::vector<SemanticsCase> kSemantics = {
      9,
      "0ms R100.0=0\n0ms T001=0\n16ms T001=8\n24ms T001=16\n32ms R100.0=1\n32ms T001=24\n"
      "64ms R100.0=0\n64ms T001=0\n"},
+    // A preset lowered below the elapsed time: the timer is done and its value is the preset.
+    {"tmr_preset_lowered_while_timing",
+     {"X000.0 - - [TMR:0001] - - (R100.0)", ". . . # #"},
+     {},
+     "0ms DT0001=40\n0ms X000.0=1\n24ms DT0001=8\n",
+     "R100.0,T001",
+     5,
+     "0ms R100.0=0\n0ms T001=0\n8ms T001=8\n16ms T001=16\n24ms R100.0=1\n24ms T001=8\n"},
     // TMRC resolution 1 counts in 10 ms units: preset 3 is 30 ms.
     {"tmrc_counts_in_its_resolution",
      {"X000.0 - - [TMRC:1:0002] - (R100.1)", ". . . # # #"},

@@ -1,6 +1,8 @@
 // The stimulus format, signal addresses and the waveform dump.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "sim/SignalMemory.h"
 #include "sim/SimTrace.h"
 #include "sim/Stimulus.h"
@@ -36,6 +38,32 @@ TEST(Stimulus, ParsesEventsInTimeOrder) {
     EXPECT_EQ(next, 3u);
     EXPECT_EQ(memory.Byte(0x8500 + 100), 0x3F);
     EXPECT_TRUE(memory.Bit(0x80D0, 0x02));
+}
+
+// Times in milliseconds or seconds; seconds may have up to three decimals.
+TEST(Stimulus, DurationsInMillisecondsAndSeconds) {
+    const struct {
+        const char* text;
+        std::optional<std::int64_t> ms;
+    } cases[] = {
+        {"0ms", 0},
+        {"120ms", 120},
+        {"2s", 2000},
+        {"1.2s", 1200},
+        {"0.5s", 500},
+        {"0.008s", 8},
+        {"86400s", 86400000},
+        {"1.2345s", std::nullopt},
+        {"1.5ms", std::nullopt},
+        {"1.s", std::nullopt},
+        {".5s", std::nullopt},
+        {"1..2s", std::nullopt},
+        {"86400.001s", std::nullopt},
+        {"12", 12},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Stimulus::ParseDuration(c.text), c.ms) << c.text;
+    }
 }
 
 TEST(Stimulus, MalformedLinesNameTheirLine) {

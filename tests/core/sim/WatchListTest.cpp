@@ -30,6 +30,14 @@ TEST(WatchList, AddChecksAddressesAndTakesNotes) {
         {"R100", "R100", "mode byte"},    // byte note
         {"DT0001", "DT0001", ""},         // words have no notes
         {"X000.0", "", "'X000.0' is watched already"},
+        // One signal has one name, the program's, however it is typed.
+        {"x0.0", "", "'X000.0' is watched already"},
+        {"r100", "", "'R100' is watched already"},
+        {"dt1", "", "'DT0001' is watched already"},
+        {"y0.0", "Y000.0", ""},
+        {"X1", "X001", ""},
+        {"d5", "D005", ""},
+        {"dc12", "DC0012", ""},
         {"", "", "type an address such as X000.0, R100 or DT0001"},
         {"X000.8", "", "'X000.8' is not a signal address"},
         {"X064.0", "", "'X064.0' is out of the address range of X"},
@@ -52,7 +60,7 @@ TEST(WatchList, AddChecksAddressesAndTakesNotes) {
     }
     list.Remove(0);
     list.Remove(7);  // outside: ignored
-    ASSERT_EQ(list.Signals().size(), 2u);
+    ASSERT_EQ(list.Signals().size(), 6u);
     EXPECT_EQ(list.Signals()[0].name, "R100");
     *notes.FindBitNote("X000.0") = "";
     notes.At(AddressNotes::EntryIndex('R', 100))[AddressNotes::kByteNote] = "spindle";

@@ -8,13 +8,7 @@ from e2elib import check_equal, run_journey
 def run(s):
     path = s.copy_example()
     s.start_app(path)
-    s.key("alt+w")
-    s.wait_popup()
-    s.key("n")  # New Window(&N)
-    s.key("alt+w")
-    s.wait_popup()
-    s.key("t")  # Tile(&T)
-    left, right = s.grids(2)
+    left, right = s.second_view_tiled()
     check_equal(left.origin_y, right.origin_y, "tiled views side by side")
 
     cell = right.cell_rect(0, 13)

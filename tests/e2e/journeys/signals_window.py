@@ -24,7 +24,7 @@ def run(s):
     # A click on an empty cell takes the focus (and the address box's blinking cursor) away.
     grid = s.grid()
     s.click(*grid.cell_center(3, 13))
-    watched = s.wait_settled()
+    watched = s.wait_settled(but_status_bar=True)
     s.save(watched, "watched")
     check(watched.differs(docked, dock_rect(watched)), "no row for Y000.0 in the Signals window")
 

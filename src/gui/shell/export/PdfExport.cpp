@@ -1,6 +1,7 @@
 #include "shell/export/PdfExport.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -29,8 +30,9 @@ constexpr int kWritten = 0;
 constexpr int kFailed = 2;
 
 // Prints the program to a PDF file at path as Print would; false when nothing was printed.
-bool PrintToPdf(const LadProgram& program, const QString& path) {
+bool PrintToPdf(const LadProgram& program, const QString& path, const QString& title) {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPrintRange(QPrinter::AllPages);
@@ -89,7 +91,11 @@ int CPdfExport::Run(const QString& out, const QString& file, QTextStream& err, b
     LadHeaderTexts header;
     std::string error;
     if (!ProgramReader::Read(file.toStdString(), program, header, error)) {
-        err << "rungpad: " << file << ": " << QtText::ToQString(error) << Qt::endl;
+        // Most reasons name the file already.
+        const QString reason = QtText::ToQString(error);
+        err << "rungpad: "
+            << (reason.startsWith(file) ? reason : file + QStringLiteral(": ") + reason)
+            << Qt::endl;
         return kFailed;
     }
     std::vector<std::uint8_t> bytes;
@@ -108,7 +114,8 @@ int CPdfExport::Run(const QString& out, const QString& file, QTextStream& err, b
     // The printer writes where it likes; the result reaches OUT only through the careful writer.
     const QTemporaryDir scratch;
     const QString printed = scratch.filePath(QStringLiteral("pages.pdf"));
-    if (!scratch.isValid() || !PrintToPdf(program, printed) || !ReadAll(printed, bytes)) {
+    if (!scratch.isValid() || !PrintToPdf(program, printed, QFileInfo(file).completeBaseName()) ||
+        !ReadAll(printed, bytes)) {
         err << "rungpad: " << file << ": nothing was printed" << Qt::endl;
         return kFailed;
     }

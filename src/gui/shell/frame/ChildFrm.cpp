@@ -1,5 +1,7 @@
 #include "shell/frame/ChildFrm.h"
 
+#include "shell/frame/AppIcon.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
@@ -13,6 +15,7 @@ namespace rungpad {
 CChildFrame::CChildFrame(std::shared_ptr<CRungpadDoc> doc, LadClipboard& clipboard, QWidget* parent)
     : QMdiSubWindow(parent), m_doc(std::move(doc)), m_view(new CRungpadView(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(AppIcon::Get());
     setWidget(m_view);
     m_view->AttachDocument(*m_doc, clipboard);
     connect(m_view, &CRungpadView::Edited, this, &CChildFrame::UpdateTitle);

@@ -9,7 +9,7 @@ namespace {
 
 // The program's own commands, and the framework's with the usual desktop wording. Two strings
 // of the program's own are mended: "Insert Linen" and "Modify note(" were cut short.
-constexpr std::array<std::pair<int, const char*>, 46> kPrompts = {{
+constexpr std::array<std::pair<int, const char*>, 51> kPrompts = {{
     {32771, "Normally open contact(Ctrl+Q)\n"},
     {32772, "Output coil(Ctrl+E)\n"},
     {32773, "Normally closed contact(Ctrl+W)\n(Ctrl+W)"},
@@ -48,11 +48,16 @@ constexpr std::array<std::pair<int, const char*>, 46> kPrompts = {{
     {57635, "Cut the selection to the editor's clipboard\nCut"},
     {57637, "Insert the editor's clipboard contents\nPaste"},
     {57643, "Undo the last action\nUndo"},
+    {57644, "Redo the action last undone\nRedo"},
+    {33101, "Start the simulation of the active program, or stop it\nStart/Stop Simulation"},
+    {33102, "Run one scan of the simulation, starting it paused\nSingle Scan"},
     {57648, "Open another window for the active document\nNew Window"},
     {57649, "Arrange icons at the bottom of the window\nArrange Icons"},
     {57650, "Arrange windows so they overlap\nCascade Windows"},
     {57651, "Arrange windows as non-overlapping tiles\nTile Windows"},
     {57664, "Display program information and version\nAbout"},
+    {33120, "Open the user guide\nUser Guide"},
+    {33121, "List the keys of every command\nKeyboard Shortcuts"},
     {57665, "Quit the application; prompts to save documents\nExit"},
     {59392, "Show or hide the toolbar\nToggle ToolBar"},
     {59393, "Show or hide the status bar\nToggle StatusBar"},

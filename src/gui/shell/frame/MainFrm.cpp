@@ -26,6 +26,7 @@
 #include "document/RungpadDoc.h"
 #include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
+#include "shell/frame/AppIcon.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CommandPrompts.h"
 #include "shell/frame/CoolBar.h"
@@ -65,6 +66,7 @@ CMainFrame::CMainFrame(QWidget* parent)
       m_host(&m_qtHost),
       m_firstShow(*this) {
     setWindowTitle(QStringLiteral("Ladder diagram editor"));
+    setWindowIcon(AppIcon::Get());
     m_mdi = new QMdiArea(this);
     setCentralWidget(m_mdi);
     CreateDockWindows();
@@ -75,6 +77,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateStatusBar();
     CreateNavigation();
     CreateSimulationMenu();
+    CreateDiskWatcher();
     setAcceptDrops(true);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateMenus);
     LoadRecentFiles();
@@ -147,6 +150,7 @@ void CMainFrame::OnDocumentCommand(Run command, bool namesFile) {
         view->UpdateTitle();
     }
     UpdateTitle();
+    MarkInstructionList();  // a save converts too
     // Only saving names the document's file; output files leave the recent list alone.
     const std::string& path = child->Document().State().PathName();
     if (namesFile && !path.empty()) {
@@ -251,6 +255,7 @@ void CMainFrame::CreateMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
     help->addAction(m_aboutAct);
+    CreateHelpItems(help);
 }
 
 void CMainFrame::CreateWindowMenu() {
@@ -519,6 +524,7 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     m_idle = new QLabel(QStringLiteral("be ready"), this);
     statusBar()->addWidget(m_idle, 1);
+    CreateInfoPanes();
     // The lock key panes show their names while the lock is on.
     for (std::size_t i = 0; i < m_lockPanes.size(); ++i) {
         auto* pane = new QLabel(this);
@@ -558,6 +564,7 @@ void CMainFrame::CreateNavigation() {
     xref->setText(QStringLiteral("Cross Reference"));
     m_viewMenu->addAction(xref);
     m_documentActions << xref;
+    connect(xref, &QAction::toggled, this, &CMainFrame::FitCrossReference);
     connect(m_xref, &CXrefWindow::UseActivated, this,
             [this](GridPos place) { ShowPlace(nullptr, place, place); });
     // Off at start, so the view is the plain diagram until asked; every window follows it.
@@ -569,6 +576,7 @@ void CMainFrame::CreateNavigation() {
             child->View()->SetCoilReferencesShown(on);
         }
     });
+    CreateZoomActions(m_viewMenu);
 
     m_navigator = new COutputNavigator(m_output->Edit(), m_instruction->Edit(), this);
     connect(m_navigator, &COutputNavigator::PlaceChosen, this, &CMainFrame::ShowPlace);
@@ -652,9 +660,13 @@ void CMainFrame::UpdateMenus() {
         menu->menuAction()->setVisible(hasDocument);
     }
     m_convertAct->setEnabled(hasDocument);
+    // The simulation toolbar stays on screen; without a document its buttons have nothing to run.
+    m_simStartAct->setEnabled(hasDocument);
+    m_simScanAct->setEnabled(hasDocument);
     m_printSetupAct->setText(hasDocument ? QStringLiteral("Print Setup(&R)...")
                                          : QStringLiteral("Print(&R)..."));
     UpdateEditCommands();
+    UpdateInfoPanes();
     NumberViews();
     UpdateTitle();
     // A window left alone after the others closed fills the area again.
@@ -712,6 +724,7 @@ CChildFrame* CMainFrame::AddChild(std::shared_ptr<CRungpadDoc> doc) {
     m_mdi->addSubWindow(child);
     connect(child->View(), &CRungpadView::Edited, this, [this, child] { OnViewEdited(child); });
     connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitle);
+    FollowZoom(child);
     ConnectView(child);
     // Once a closed window is gone, the menus follow the windows that remain.
     connect(child, &QObject::destroyed, this, &CMainFrame::UpdateMenus, Qt::QueuedConnection);
@@ -742,6 +755,7 @@ void CMainFrame::OnViewEdited(CChildFrame* edited) {
         child->UpdateTitle();
     }
     UpdateEditCommands();
+    UpdateInfoPanes();
 }
 
 void CMainFrame::NumberViews() {
@@ -777,6 +791,7 @@ CChildFrame* CMainFrame::FindChild(const QString& path) const {
 }
 
 CChildFrame* CMainFrame::NewDocument() {
+    ClearOutput();  // another document's messages are not this one's
     auto doc = std::make_unique<CRungpadDoc>(*this, *m_box, *m_host);
     doc->OnNewDocument(++m_untitledCount);
     return AddChild(std::move(doc));
@@ -787,6 +802,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
         m_mdi->setActiveSubWindow(open);
         return true;
     }
+    ClearOutput();
     auto doc = std::make_unique<CRungpadDoc>(*this, *m_box, *m_host);
     if (!doc->OnOpenDocument(QtText::ToLocalPath(path))) {
         return false;
@@ -835,7 +851,22 @@ void CMainFrame::OnFileOpen() {
 void CMainFrame::OnConvert() {
     if (CRungpadDoc* doc = ActiveDocument()) {
         doc->ConvertProgram();
+        MarkInstructionList();
     }
+}
+
+void CMainFrame::MarkInstructionList() {
+    // The list of the last good conversion stays after a failed one (as specified), greyed so
+    // that nobody takes it for the program as it is now.
+    const CRungpadDoc* doc = ActiveDocument();
+    QPlainTextEdit* edit = m_instruction->Edit();
+    const bool stale = doc && !doc->IsConverted() && !edit->document()->isEmpty();
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Text, stale ? QColor(Qt::gray) : QColor(Qt::black));
+    edit->setPalette(palette);
+    edit->setToolTip(stale ? QStringLiteral("Out of date: the last conversion failed (F7 converts "
+                                            "again)")
+                           : QString());
 }
 
 void CMainFrame::AddRecentFile(const QString& path) {
@@ -915,6 +946,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    SaveLayout();
     event->accept();
 }
 
@@ -974,6 +1006,7 @@ void CMainFrame::SetInstructionText(const std::vector<std::string>& lines) {
 void CMainFrame::ShowInstructionList(const std::vector<std::string>& lines) {
     m_instruction->show();
     SetInstructionText(lines);
+    MarkInstructionList();
 }
 
 void CMainFrame::ClearInstructionWindow() {
@@ -993,6 +1026,7 @@ void CMainFrame::FollowActiveDocument() {
         SetInstructionText(doc ? doc->LastInstructionList() : std::vector<std::string>{});
     }
     m_listDocument = doc;
+    MarkInstructionList();
 }
 
 }  // namespace rungpad

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QPrinter>
 #include <QStringList>
 #include <array>
@@ -14,6 +15,8 @@
 #include "model/HostInterfaces.h"
 #include "model/SelectionState.h"
 #include "shell/frame/QtDocumentHost.h"
+#include "shell/frame/QtReloadPrompt.h"
+#include "shell/frame/ShortcutTable.h"
 #include "view/FirstShowQueue.h"
 #include "view/PrinterSetup.h"
 
@@ -26,6 +29,8 @@ namespace rungpad {
 
 class CChildFrame;
 class CCoolBar;
+class CDiskWatcher;
+class CUserGuide;
 class CLadEditor;
 class COutputNavigator;
 class CRungpadDoc;
@@ -70,6 +75,17 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // when the user cancels.
     bool CloseAllDocuments();
 
+    // Help > User Guide and Keyboard Shortcuts (MainFrmHelp.cpp); the rows come from the
+    // registered commands.
+    void OnUserGuide();
+    QList<ShortcutTable::Row> ShortcutRows() const;
+    CUserGuide* UserGuide() const;
+    // Notices files changed by other programs and offers to reload them (MainFrmDisk.cpp).
+    CDiskWatcher* DiskWatcher() const { return m_diskWatcher; }
+    // Reads doc's file again into a new document shown in as many windows; false, with doc
+    // kept, when the file cannot be read.
+    bool ReloadDocument(CRungpadDoc& doc);
+
     CChildFrame* ActiveChild() const;
     // The one action of command id, shared by the menus, the toolbars and the right-click menu;
     // nullptr for an id without one.
@@ -87,6 +103,10 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CXrefWindow* XrefWindow() const { return m_xref; }
     COutputNavigator* Navigator() const { return m_navigator; }
     QAction* UndoAction() const { return m_undoAct; }
+    // Shows the window with its geometry and the docks' places and sizes from the last run
+    // (maximized when none was kept).
+    void ShowWithLayout();
+    void SaveLayout() const;
     QAction* RedoAction() const { return m_redoAct; }
     QAction* CoilReferencesAction() const { return m_coilRefsAct; }
     QAction* DocumentationAction() const { return m_documentationAct; }
@@ -128,6 +148,17 @@ class CMainFrame : public QMainWindow, public MessageChannel {
                            const QList<QKeySequence>& keys,
                            const std::function<void(CLadEditor&)>& command);
     void CreateStatusBar();
+    // Zoom In, Zoom Out, Actual Size and Fit Width at the end of the View menu (MainFrmView.cpp).
+    void CreateZoomActions(QMenu* menu);
+    // The status bar panes of the cursor's line and column, the zoom and, while simulating, the
+    // simulated time and Running or Paused.
+    void CreateInfoPanes();
+    void UpdateInfoPanes();
+    void UpdateSimulationPane();
+    // A new window takes the zoom last chosen; a change is kept for the next.
+    void FollowZoom(CChildFrame* child);
+    // The cross-reference window opens wide enough for its columns.
+    void FitCrossReference(bool shown);
     // The cross-reference window and the jumps from the output and instruction windows.
     void CreateNavigation();
     void ConnectView(CChildFrame* child);
@@ -137,6 +168,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // Monitor mode on or off: editing commands disabled while on, with a status bar note.
     void SetSimulating(bool on);
     void StopSimulation();
+    // Presets set by hand in an earlier run of the document, written before the first scan.
+    void RestorePresets(const CRungpadDoc& doc);
     // The Signals window, stimulus playback and recording of the Simulation menu.
     void CreateSimulationExtras(QMenu* menu);
     void OnLoadStimulus();
@@ -179,6 +212,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void OnWindowTile();
     void OnWindowArrange();
     void UpdateLockPanes();
+    void CreateDiskWatcher();
+    void CreateHelpItems(QMenu* help);
     // The main title names the active document while its window is not maximized.
     void UpdateTitle();
     // Registers action as command id, with its status prompt and tool tip.
@@ -198,9 +233,14 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void SetInstructionText(const std::vector<std::string>& lines);
     // Keeps the instruction window on the active document's list.
     void FollowActiveDocument();
+    // Greys the instruction list while the active document's last conversion failed.
+    void MarkInstructionList();
 
     QtMessageBox m_qtBox;
     QtDocumentHost m_qtHost;
+    QtReloadPrompt m_qtReload{this};
+    CDiskWatcher* m_diskWatcher = nullptr;
+    QPointer<CUserGuide> m_guide;
     MessageBoxHost* m_box;
     DocumentHost* m_host;
     PrinterSetup m_printer;
@@ -212,6 +252,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CCoolBar* m_comment = nullptr;
     CCoolBar* m_instruction = nullptr;
     QLabel* m_idle = nullptr;
+    QLabel* m_positionPane = nullptr;
+    QLabel* m_zoomPane = nullptr;
+    QLabel* m_simPane = nullptr;
     std::array<QLabel*, 3> m_lockPanes{};  // Caps Lock, Num Lock, Scroll Lock
     int m_untitledCount = 0;
     CRungpadDoc* m_listDocument = nullptr;  // the active document the instruction window follows

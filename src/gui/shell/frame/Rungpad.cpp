@@ -5,6 +5,7 @@
 #include <QPrinterInfo>
 #include <QTextStream>
 
+#include "shell/frame/AppIcon.h"
 #include "shell/frame/MainFrm.h"
 #include "shell/frame/StartupProbe.h"
 #include "shell/recovery/QtRecoveryPrompt.h"
@@ -20,6 +21,8 @@ void CRungpadApp::SetIdentity() {
     QApplication::setOrganizationName(QString::fromUtf8(kSettingsKey));
     QApplication::setApplicationName(QString::fromUtf8(kTitle));
     QApplication::setApplicationVersion(QStringLiteral(RUNGPAD_VERSION));
+    QApplication::setWindowIcon(AppIcon::Get());
+    QGuiApplication::setDesktopFileName(QStringLiteral("rungpad"));
 }
 
 void CRungpadApp::InitInstance(const QStringList& arguments) {
@@ -27,7 +30,7 @@ void CRungpadApp::InitInstance(const QStringList& arguments) {
     m_frame = std::make_unique<CMainFrame>();
     StartupProbe::Mark("frame");
     StartupProbe::Watch(*m_frame);
-    m_frame->showMaximized();
+    m_frame->ShowWithLayout();
     StartupProbe::Mark("show");
     m_recovery = new RecoveryKeeper(*m_frame, RecoveryKeeper::DefaultDirectory(), m_frame.get());
     QtRecoveryPrompt prompt(m_frame.get());

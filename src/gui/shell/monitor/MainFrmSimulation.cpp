@@ -14,11 +14,13 @@
 #include <array>
 
 #include "document/RungpadDoc.h"
+#include "edit/LadEditor.h"
 #include "model/LadProgram.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/MainFrm.h"
 #include "shell/monitor/SignalsWindow.h"
 #include "shell/monitor/SimMonitor.h"
+#include "sim/SimSignal.h"
 #include "sim/SimWarnings.h"
 #include "text/QtText.h"
 #include "view/RungpadView.h"
@@ -32,8 +34,9 @@ constexpr const char* kStimulusFilter =
 constexpr const char* kVcdFilter = "Value Change Dump (*.vcd)|*.vcd|All files (*.*)|*.*||";
 
 const QString kReadyText = QStringLiteral("be ready");
-const QString kSimulatingText =
-    QStringLiteral("Simulating: the program is read-only (F5 stops, F10 runs one scan)");
+const QString kSimulatingText = QStringLiteral(
+    "Simulating: the program is read-only (F5 stops, F10 runs one scan, Space "
+    "switches the contact at the cursor)");
 
 }  // namespace
 
@@ -51,9 +54,11 @@ void CMainFrame::CreateSimulationMenu() {
     m_simStartAct = menu->addAction(QStringLiteral("Start Simulation(&S)"));
     m_simStartAct->setCheckable(true);
     m_simStartAct->setShortcut(QKeySequence(Qt::Key_F5));
+    Register(33101, m_simStartAct);
     connect(m_simStartAct, &QAction::triggered, this, &CMainFrame::OnStartStopSimulation);
     m_simScanAct = menu->addAction(QStringLiteral("Single Scan(&N)"));
     m_simScanAct->setShortcut(QKeySequence(Qt::Key_F10));
+    Register(33102, m_simScanAct);
     connect(m_simScanAct, &QAction::triggered, this, [this] {
         if (!m_sim->IsActive()) {
             OnStartStopSimulation();
@@ -88,6 +93,8 @@ void CMainFrame::CreateSimulationMenu() {
     QAction* toggle = toolbar->toggleViewAction();
     toggle->setText(QStringLiteral("Simulation Toolbar(&T)"));
     menu->addAction(toggle);
+    connect(m_sim, &CSimMonitor::Refreshed, this, &CMainFrame::UpdateSimulationPane);
+    connect(m_simPauseAct, &QAction::toggled, this, &CMainFrame::UpdateSimulationPane);
     connect(m_sim, &CSimMonitor::Halted, this, [this](const QString& message) {
         OutputLine(message.toStdString());
         m_simPauseAct->setChecked(true);
@@ -104,6 +111,14 @@ void CMainFrame::CreateSimulationExtras(QMenu* menu) {
     });
     addDockWidget(Qt::RightDockWidgetArea, m_signals);
     m_signals->hide();
+    // A preset set by hand stays with the document for its next run.
+    connect(m_signals, &CSignalsWindow::PresetEdited, this,
+            [this](const QString& word, quint32 value) {
+                const CRungpadView* view = m_sim->View();
+                if (view && view->Editor()) {
+                    view->Editor()->Document().SimulationPresets()[word.toStdString()] = value;
+                }
+            });
     QAction* signalsToggle = m_signals->toggleViewAction();
     signalsToggle->setText(QStringLiteral("Signals(&G)"));
     menu->addAction(signalsToggle);
@@ -220,9 +235,19 @@ void CMainFrame::OnStartStopSimulation() {
         return;
     }
     m_sim->Watch().UpdateNotes(child->Document().Notes());
+    RestorePresets(child->Document());
     m_signals->ShowAll();
     connect(child, &QObject::destroyed, this, &CMainFrame::StopSimulation, Qt::UniqueConnection);
     SetSimulating(true);
+}
+
+void CMainFrame::RestorePresets(const CRungpadDoc& doc) {
+    for (const auto& [word, value] : doc.SimulationPresets()) {
+        std::string problem;
+        if (const std::optional<SimSignal> signal = SimSignal::Parse(word, problem)) {
+            m_sim->Assign(*signal, std::to_string(value), false, problem);
+        }
+    }
 }
 
 void CMainFrame::StopSimulation() {
@@ -244,6 +269,7 @@ void CMainFrame::SetSimulating(bool on) {
         m_simPauseAct->setChecked(false);
     }
     m_idle->setText(on ? kSimulatingText : kReadyText);
+    UpdateSimulationPane();
     if (!on) {
         UpdateEditCommands();
     }

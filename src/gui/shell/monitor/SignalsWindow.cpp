@@ -306,8 +306,9 @@ void CSignalsWindow::OnBoxItemChanged(QTableWidgetItem* item) {
     }
     std::string problem;
     const std::optional<SimSignal> preset = SimSignal::Parse(boxes[row].presetWord, problem);
-    if (preset) {
-        m_monitor.Assign(*preset, item->text().trimmed().toStdString(), false, problem);
+    if (preset && m_monitor.Assign(*preset, item->text().trimmed().toStdString(), false, problem)) {
+        emit PresetEdited(QString::fromStdString(preset->name),
+                          preset->Read(m_monitor.Engine().Memory()));
     }
     ShowProblem(problem);
     ShowBoxes();

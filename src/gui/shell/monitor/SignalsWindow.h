@@ -50,6 +50,10 @@ class CSignalsWindow : public QDockWidget {
     QTableWidget* Table() const;
     QTableWidget* BoxTable() const;
 
+  signals:
+    // A timer's or counter's preset word was given a new value in the table.
+    void PresetEdited(const QString& word, quint32 value);
+
   private:
     // Rows for the watch list as it is now.
     void RebuildRows();

@@ -128,6 +128,10 @@ void CXrefWindow::Refresh() {
     }
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(sortColumn, order);
+    // Every column but the note (which takes the rest) as wide as its contents.
+    for (int column = 0; column < kNote; ++column) {
+        m_table->resizeColumnToContents(column);
+    }
     ApplyFilter();
     QStringList findings;
     for (const ReviewFinding& finding : xref.Findings()) {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "shell/frame/ReloadPrompt.h"
+
+class QWidget;
+
+namespace rungpad {
+
+// The reload question as a message box with Reload and Keep buttons.
+class QtReloadPrompt final : public ReloadPrompt {
+  public:
+    explicit QtReloadPrompt(QWidget* parent) : m_parent(parent) {}
+
+    bool AskReload(const QString& fileName, bool modified) override;
+
+  private:
+    QWidget* m_parent;
+};
+
+}  // namespace rungpad
