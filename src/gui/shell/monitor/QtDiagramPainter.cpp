@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
-#include <cmath>
 
 namespace rungpad {
 
@@ -12,6 +11,12 @@ namespace {
 
 constexpr char kFirstPrintable = ' ';
 constexpr char kLastPrintable = '~';
+
+// The pixel that holds a coordinate (std::floor without a library call: a trace has thousands).
+int PixelOf(double coordinate) {
+    const auto whole = static_cast<int>(coordinate);
+    return static_cast<double>(whole) > coordinate ? whole - 1 : whole;
+}
 
 QColor ToQColor(DiagramColor color) {
     return {color.red, color.green, color.blue};
@@ -74,10 +79,10 @@ void CQtDiagramPainter::Polyline(std::span<const DiagramPoint> points, DiagramCo
         const DiagramPoint& from = points[i - 1];
         const DiagramPoint& to = points[i];
         if (from.y == to.y || from.x == to.x) {
-            const auto left = static_cast<int>(std::floor(std::min(from.x, to.x)));
-            const auto top = static_cast<int>(std::floor(std::min(from.y, to.y)));
-            const auto right = static_cast<int>(std::floor(std::max(from.x, to.x)));
-            const auto bottom = static_cast<int>(std::floor(std::max(from.y, to.y)));
+            const int left = PixelOf(std::min(from.x, to.x));
+            const int top = PixelOf(std::min(from.y, to.y));
+            const int right = PixelOf(std::max(from.x, to.x));
+            const int bottom = PixelOf(std::max(from.y, to.y));
             m_runs.append(QRect(left, top, right - left + 1, bottom - top + 1));
         } else {
             m_slanted.append(QLineF(from.x, from.y, to.x, to.y));
