@@ -21,7 +21,7 @@ def run(s, out):
     s.key("alt+f")
     s.wait_popup()
     s.key("v")  # Print Preview(&V)
-    s.wait_active(r"^Print Preview$")
+    s.wait_active(r"^Print Preview")  # the preview names the document
     s.xdotool("getactivewindow", "windowsize", "90%", "90%")
     s.wait_screen(lambda image: image.dark_count((0, 0, 1280, 1024)) > 0, "the preview")
     s.save(s.wait_settled(), "print-preview", folder=out)
@@ -32,15 +32,15 @@ def run(s, out):
     s.wait_selected(grid, {(1, 0)})
     s.save(s.screenshot(), "main-window", folder=out)
 
-    # View > Coil References (the View menu's last item): beside each coil, its contacts' lines.
+    # View > Coil References (before the four zoom commands): beside each coil, its contacts' lines.
     s.key("alt+v")
     menu = s.wait_popup()
-    s.choose_menu_item(menu, len(s.menu_items(menu)) - 1)
+    s.choose_menu_item(menu, len(s.menu_items(menu)) - 5)
     s.wait_screen(lambda image: not s.popups(), "the View menu to close")
     s.save(s.wait_settled(), "coil-references", folder=out)
     s.key("alt+v")
     menu = s.wait_popup()
-    s.choose_menu_item(menu, len(s.menu_items(menu)) - 1)
+    s.choose_menu_item(menu, len(s.menu_items(menu)) - 5)
     s.wait_screen(lambda image: not s.popups(), "the View menu to close")
 
     # Convert shows the instruction window on the right; the output window is not read here,
@@ -57,7 +57,7 @@ def run(s, out):
     s.wait_screen(grid.powered(7, 0), "coil Y000.0 on")
     s.click(*grid.cell_center(0, 0))
     s.wait_screen(grid.powered(7, 4), "coil Y000.1 on after the timer")
-    s.save(s.wait_settled(), "monitor", folder=out)
+    s.save(s.wait_settled(but_status_bar=True), "monitor", folder=out)
 
     # The Signals window beside it: three watched signals, the timer and the counter.
     s.key("alt+s", "g")
@@ -65,7 +65,7 @@ def run(s, out):
         s.type(address)
         s.key("Return")
     s.click(*grid.cell_center(3, 13))  # the focus (and the blinking cursor) off the address box
-    s.save(s.wait_settled(), "monitor-signals", folder=out)
+    s.save(s.wait_settled(but_status_bar=True), "monitor-signals", folder=out)
 
     # The Timing Diagram below the diagram: the stop button pressed (the latch and the timer's
     # output drop), then the start button (both back on), the cursor on the run.
