@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     const auto end = static_cast<double>(history->EndMs());
-    const std::string svg = TimingSvg::Render(*history, static_cast<double>(history->StartMs()),
-                                              end + 1, 600, "fuzz");
+    const std::string svg =
+        TimingSvg::Render(*history, static_cast<double>(history->StartMs()), end + 1, 600, "fuzz");
     fuzz::Require(svg.ends_with("</svg>\n"), "the picture is complete");
     return 0;
 }
