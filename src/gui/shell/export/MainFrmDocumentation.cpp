@@ -16,10 +16,14 @@
 namespace rungpad {
 
 void CMainFrame::CreateDocumentationAction(QMenu* menu) {
-    QAction* action = menu->addAction(QStringLiteral("Print Documentation..."));
-    action->setStatusTip(QStringLiteral(
-        "The program's documentation as one PDF: title page, ladder pages with coil references, "
-        "cross-reference, address notes, review findings and instruction list"));
+    QAction* action = menu->addAction(QString());
+    KeepTranslated([action] {
+        action->setText(tr("Print Documentation..."));
+        action->setStatusTip(
+            tr("The program's documentation as one PDF: title page, ladder pages "
+               "with coil references, cross-reference, address notes, review "
+               "findings and instruction list"));
+    });
     connect(action, &QAction::triggered, this, &CMainFrame::OnPrintDocumentation);
     m_documentActions << action;
     m_documentationAct = action;
@@ -32,8 +36,8 @@ void CMainFrame::OnPrintDocumentation() {
     }
     const std::string title = doc->State().Title();
     const std::string stem = title.substr(0, title.rfind('.'));
-    const auto path =
-        m_host->ChooseSaveFile({"pdf", stem + "-documentation.pdf", "PDF files (*.pdf)"});
+    const auto path = m_host->ChooseSaveFile(
+        {"pdf", stem + "-documentation.pdf", tr("PDF files (*.pdf)").toStdString()});
     if (!path) {
         return;
     }
@@ -59,7 +63,7 @@ void CMainFrame::OnPrintDocumentation() {
         m_box->ShowMessage(error);
         return;
     }
-    OutputLine("Documentation written: " + *path);
+    OutputLine(tr("Documentation written: %1").arg(QtText::FromLocalPath(*path)).toStdString());
 }
 
 }  // namespace rungpad

@@ -210,6 +210,17 @@ void CMainFrame::UpdateEditCommands() {
     m_modifyNoteAct->setEnabled(editor && editor->CanModifyNote());
 }
 
+void CMainFrame::KeepTranslated(std::function<void()> setTexts) {
+    setTexts();
+    m_keptTexts.push_back(std::move(setTexts));
+}
+
+void CMainFrame::RetranslateKept() {
+    for (const std::function<void()>& setTexts : m_keptTexts) {
+        setTexts();
+    }
+}
+
 void CMainFrame::OutputLine(std::string_view text) {
     m_output->show();
     m_output->Edit()->appendPlainText(QtText::ToQString(text));

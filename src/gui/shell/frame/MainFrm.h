@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "dialogs/QtMessageBox.h"
 #include "edit/LadClipboard.h"
@@ -167,6 +168,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void CreateSimulationMenu();
     // Monitor mode on or off: editing commands disabled while on, with a status bar note.
     void SetSimulating(bool on);
+    // Start or Stop Simulation, and the status bar's note, for monitor mode on or off.
+    void ShowSimulationTexts(bool on);
     void StopSimulation();
     // Presets set by hand in an earlier run of the document, written before the first scan.
     void RestorePresets(const CRungpadDoc& doc);
@@ -195,6 +198,10 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // Print Documentation (MainFrmDocumentation.cpp).
     void CreateDocumentationAction(QMenu* menu);
     void OnPrintDocumentation();
+    // Sets texts of the simulation, test, comparison and documentation commands now and again
+    // after each change of language.
+    void KeepTranslated(std::function<void()> setTexts);
+    void RetranslateKept();
     // Shows the document menus only while a document is open.
     void UpdateMenus();
     // Undo and Modify Note are enabled only when the active view can do them.
@@ -296,6 +303,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* m_recentSeparator = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_viewMenu = nullptr;
+    std::vector<std::function<void()>> m_keptTexts;  // see KeepTranslated
 };
 
 }  // namespace rungpad

@@ -29,34 +29,21 @@ namespace rungpad {
 
 namespace {
 
-constexpr const char* kStimulusFilter =
-    "Stimulus files (*.stim;*.txt)|*.stim;*.txt|All files (*.*)|*.*||";
-constexpr const char* kVcdFilter = "Value Change Dump (*.vcd)|*.vcd|All files (*.*)|*.*||";
-
-const QString kReadyText = QStringLiteral("be ready");
-const QString kSimulatingText = QStringLiteral(
-    "Simulating: the program is read-only (F5 stops, F10 runs one scan, Space "
-    "switches the contact at the cursor)");
+constexpr std::array kSpeeds = {0.25, 1.0, 4.0, 16.0};
 
 }  // namespace
 
 void CMainFrame::CreateSimulationMenu() {
     m_sim = new CSimMonitor(this);
-    auto* menu = new QMenu(QStringLiteral("Simulation(&S)"), this);
+    auto* menu = new QMenu(this);
     // Before the Window menu.
-    QAction* before = nullptr;
-    for (QAction* action : menuBar()->actions()) {
-        if (action->text() == QStringLiteral("Window(&W)")) {
-            before = action;
-        }
-    }
-    menuBar()->insertMenu(before, menu);
-    m_simStartAct = menu->addAction(QStringLiteral("Start Simulation(&S)"));
+    menuBar()->insertMenu(m_windowMenu ? m_windowMenu->menuAction() : nullptr, menu);
+    m_simStartAct = menu->addAction(QString());
     m_simStartAct->setCheckable(true);
     m_simStartAct->setShortcut(QKeySequence(Qt::Key_F5));
     Register(33101, m_simStartAct);
     connect(m_simStartAct, &QAction::triggered, this, &CMainFrame::OnStartStopSimulation);
-    m_simScanAct = menu->addAction(QStringLiteral("Single Scan(&N)"));
+    m_simScanAct = menu->addAction(QString());
     m_simScanAct->setShortcut(QKeySequence(Qt::Key_F10));
     Register(33102, m_simScanAct);
     connect(m_simScanAct, &QAction::triggered, this, [this] {
@@ -68,31 +55,43 @@ void CMainFrame::CreateSimulationMenu() {
             m_simPauseAct->setChecked(true);
         }
     });
-    m_simPauseAct = menu->addAction(QStringLiteral("Pause(&P)"));
+    m_simPauseAct = menu->addAction(QString());
     m_simPauseAct->setCheckable(true);
     connect(m_simPauseAct, &QAction::toggled, m_sim, &CSimMonitor::SetPaused);
     menu->addSeparator();
     auto* speeds = new QActionGroup(this);
-    for (const double speed : {0.25, 1.0, 4.0, 16.0}) {
-        QAction* action = menu->addAction(speed == 1.0 ? QStringLiteral("Real Time (8 ms a Scan)")
-                                                       : QStringLiteral("Speed x%1").arg(speed));
+    for (const double speed : kSpeeds) {
+        QAction* action = menu->addAction(QString());
         action->setCheckable(true);
         action->setChecked(speed == 1.0);
         speeds->addAction(action);
         connect(action, &QAction::triggered, this, [this, speed] { m_sim->SetSpeed(speed); });
     }
+    const QList<QAction*> speedActs = speeds->actions();
     m_documentMenus << menu;
     CreateSimulationExtras(menu);
     CreateTestActions(menu);
-    auto* toolbar = addToolBar(QStringLiteral("Simulation"));
+    auto* toolbar = addToolBar(QString());
     toolbar->setObjectName(QStringLiteral("SimulationToolBar"));
     toolbar->addAction(m_simStartAct);
     toolbar->addAction(m_simScanAct);
     // The View menu stays as specified: the toolbar's toggle is the Simulation menu's.
     menu->addSeparator();
     QAction* toggle = toolbar->toggleViewAction();
-    toggle->setText(QStringLiteral("Simulation Toolbar(&T)"));
     menu->addAction(toggle);
+    KeepTranslated([this, menu, speedActs, toolbar, toggle] {
+        menu->setTitle(tr("Simulation(&S)"));
+        m_simScanAct->setText(tr("Single Scan(&N)"));
+        m_simPauseAct->setText(tr("Pause(&P)"));
+        for (qsizetype i = 0; i < speedActs.size(); ++i) {
+            const double speed = kSpeeds.at(static_cast<std::size_t>(i));
+            speedActs.at(i)->setText(speed == 1.0 ? tr("Real Time (8 ms a Scan)")
+                                                  : tr("Speed x%1").arg(speed));
+        }
+        toolbar->setWindowTitle(tr("Simulation"));  // names its toggle too: that comes after
+        toggle->setText(tr("Simulation Toolbar(&T)"));
+        ShowSimulationTexts(m_sim->IsActive());
+    });
     connect(m_sim, &CSimMonitor::Refreshed, this, &CMainFrame::UpdateSimulationPane);
     connect(m_simPauseAct, &QAction::toggled, this, &CMainFrame::UpdateSimulationPane);
     connect(m_sim, &CSimMonitor::Halted, this, [this](const QString& message) {
@@ -120,7 +119,6 @@ void CMainFrame::CreateSimulationExtras(QMenu* menu) {
                 }
             });
     QAction* signalsToggle = m_signals->toggleViewAction();
-    signalsToggle->setText(QStringLiteral("Signals(&G)"));
     menu->addAction(signalsToggle);
     // Opened from the menu, the window is ready for an address to be typed.
     connect(signalsToggle, &QAction::triggered, this, [this](bool on) {
@@ -131,23 +129,31 @@ void CMainFrame::CreateSimulationExtras(QMenu* menu) {
         }
     });
     CreateTimingDiagram(menu);
-    QAction* load = menu->addAction(QStringLiteral("Load Stimulus(&L)..."));
+    QAction* load = menu->addAction(QString());
     connect(load, &QAction::triggered, this, &CMainFrame::OnLoadStimulus);
-    m_simUnloadAct = menu->addAction(QStringLiteral("Unload Stimulus(&U)"));
+    m_simUnloadAct = menu->addAction(QString());
     m_simUnloadAct->setEnabled(false);
     connect(m_simUnloadAct, &QAction::triggered, this, [this] {
-        OutputLine("Stimulus unloaded: " + m_sim->StimulusPath());
+        OutputLine(tr("Stimulus unloaded: %1")
+                       .arg(QtText::FromLocalPath(m_sim->StimulusPath()))
+                       .toStdString());
         m_sim->UnloadStimulus();
         m_simUnloadAct->setEnabled(false);
     });
-    m_simRecordAct = menu->addAction(QStringLiteral("Record VCD(&R)..."));
+    m_simRecordAct = menu->addAction(QString());
+    KeepTranslated([this, signalsToggle, load] {
+        signalsToggle->setText(tr("Signals(&G)"));
+        load->setText(tr("Load Stimulus(&L)..."));
+        m_simUnloadAct->setText(tr("Unload Stimulus(&U)"));
+        m_simRecordAct->setText(tr("Record VCD(&R)..."));
+    });
     m_simRecordAct->setCheckable(true);
     connect(m_simRecordAct, &QAction::triggered, this, &CMainFrame::OnRecordVcd);
     connect(m_sim, &CSimMonitor::RecordingWritten, this,
             [this](const QString& path, const QString& error) {
                 m_simRecordAct->setChecked(false);
                 if (error.isEmpty()) {
-                    OutputLine("VCD written: " + path.toStdString());
+                    OutputLine(tr("VCD written: %1").arg(path).toStdString());
                 } else {
                     OutputLine(error.toStdString());
                     m_box->ShowMessage(error.toStdString());
@@ -156,7 +162,9 @@ void CMainFrame::CreateSimulationExtras(QMenu* menu) {
 }
 
 void CMainFrame::OnLoadStimulus() {
-    const auto path = m_host->ChooseOpenFile({"stim", "", kStimulusFilter});
+    const auto path = m_host->ChooseOpenFile(
+        {"stim", "",
+         tr("Stimulus files (*.stim;*.txt)|*.stim;*.txt|All files (*.*)|*.*||").toStdString()});
     if (!path) {
         return;
     }
@@ -166,11 +174,12 @@ void CMainFrame::OnLoadStimulus() {
         m_box->ShowMessage(error);
         return;
     }
-    OutputLine("Stimulus loaded: " + *path +
-               (m_sim->IsActive() ? " (playing from now)" : " (plays from the start)"));
+    const QString loaded = m_sim->IsActive() ? tr("Stimulus loaded: %1 (playing from now)")
+                                             : tr("Stimulus loaded: %1 (plays from the start)");
+    OutputLine(loaded.arg(QtText::FromLocalPath(*path)).toStdString());
     for (const std::string& line :
          SimWarnings::Unseen(*m_sim->LoadedStimulus(), m_sim->Engine().PeriodMs())) {
-        OutputLine("warning: " + line);
+        OutputLine(tr("warning: %1").arg(QtText::ToQString(line)).toStdString());
     }
     m_simUnloadAct->setEnabled(true);
 }
@@ -192,7 +201,7 @@ void CMainFrame::OnRecordVcd(bool on) {
     const QString base = QFileInfo(QtText::FromLocalPath(name)).completeBaseName();
     const auto path = m_host->ChooseSaveFile(
         {"vcd", base.isEmpty() ? "" : QtText::ToLocalPath(base + QStringLiteral(".vcd")),
-         kVcdFilter});
+         tr("Value Change Dump (*.vcd)|*.vcd|All files (*.*)|*.*||").toStdString()});
     std::string error;
     if (!path || !m_sim->StartRecording(*path, doc.Notes(), error)) {
         if (!error.empty()) {
@@ -202,7 +211,7 @@ void CMainFrame::OnRecordVcd(bool on) {
         m_simRecordAct->setChecked(false);
         return;
     }
-    OutputLine("Recording to " + *path);
+    OutputLine(tr("Recording to %1").arg(QtText::FromLocalPath(*path)).toStdString());
 }
 
 void CMainFrame::OnStartStopSimulation() {
@@ -261,18 +270,23 @@ void CMainFrame::SetSimulating(bool on) {
     }
     m_convertAct->setEnabled(!on && ActiveChild() != nullptr);
     m_simStartAct->setChecked(on);
-    m_simStartAct->setText(on ? QStringLiteral("Stop Simulation(&S)")
-                              : QStringLiteral("Start Simulation(&S)"));
     m_simPauseAct->setEnabled(on);
     m_simRecordAct->setEnabled(on);
     if (!on) {
         m_simPauseAct->setChecked(false);
     }
-    m_idle->setText(on ? kSimulatingText : kReadyText);
+    ShowSimulationTexts(on);
     UpdateSimulationPane();
     if (!on) {
         UpdateEditCommands();
     }
+}
+
+void CMainFrame::ShowSimulationTexts(bool on) {
+    m_simStartAct->setText(on ? tr("Stop Simulation(&S)") : tr("Start Simulation(&S)"));
+    m_idle->setText(on ? tr("Simulating: the program is read-only (F5 stops, F10 runs one scan, "
+                            "Space switches the contact at the cursor)")
+                       : tr("be ready"));
 }
 
 }  // namespace rungpad

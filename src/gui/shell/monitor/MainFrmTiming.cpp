@@ -9,13 +9,12 @@
 #include "shell/frame/MainFrm.h"
 #include "shell/monitor/TimingDiagramWindow.h"
 #include "shell/panels/XrefWindow.h"
+#include "text/QtText.h"
 
 namespace rungpad {
 
 namespace {
 
-constexpr const char* kTraceFilter = "Value Change Dump (*.vcd)|*.vcd|All files (*.*)||";
-constexpr const char* kImageFilter = "PNG image (*.png)|*.png|SVG image (*.svg)|*.svg||";
 constexpr int kDockHeight = 300;
 
 }  // namespace
@@ -27,7 +26,6 @@ void CMainFrame::CreateTimingDiagram(QMenu* menu) {
     addDockWidget(Qt::BottomDockWidgetArea, m_timing);
     m_timing->hide();
     QAction* toggle = m_timing->toggleViewAction();
-    toggle->setText(QStringLiteral("Timing Diagram(&D)"));
     menu->addAction(toggle);
     connect(toggle, &QAction::triggered, this, [this](bool on) {
         if (on) {
@@ -41,12 +39,16 @@ void CMainFrame::CreateTimingDiagram(QMenu* menu) {
 
     // File > Open Trace..., after the specified items, before the recent files: a trace needs
     // no document, so it stays in the short menu too.
-    auto* openTrace = new QAction(QStringLiteral("Open Trace(&K)..."), this);
-    openTrace->setStatusTip(
-        QStringLiteral("Shows a VCD file of a simulation run or a failed ladder test in the "
-                       "Timing Diagram window"));
+    auto* openTrace = new QAction(this);
     connect(openTrace, &QAction::triggered, this, &CMainFrame::OnOpenTrace);
     m_fileMenu->insertAction(m_recentSeparator, openTrace);
+    KeepTranslated([this, toggle, openTrace] {
+        toggle->setText(tr("Timing Diagram(&D)"));
+        openTrace->setText(tr("Open Trace(&K)..."));
+        openTrace->setStatusTip(
+            tr("Shows a VCD file of a simulation run or a failed ladder test "
+               "in the Timing Diagram window"));
+    });
 }
 
 void CMainFrame::ShowTimingDiagram() {
@@ -63,7 +65,8 @@ void CMainFrame::ShowTimingDiagram() {
 }
 
 void CMainFrame::OnOpenTrace() {
-    const auto path = m_host->ChooseOpenFile({"vcd", "", kTraceFilter});
+    const auto path = m_host->ChooseOpenFile(
+        {"vcd", "", tr("Value Change Dump (*.vcd)|*.vcd|All files (*.*)||").toStdString()});
     if (!path) {
         return;
     }
@@ -73,12 +76,14 @@ void CMainFrame::OnOpenTrace() {
         m_box->ShowMessage(error);
         return;
     }
-    OutputLine("Trace opened: " + *path);
+    OutputLine(tr("Trace opened: %1").arg(QtText::FromLocalPath(*path)).toStdString());
     ShowTimingDiagram();
 }
 
 void CMainFrame::OnExportTimingImage() {
-    const auto path = m_host->ChooseSaveFile({"png", "timing.png", kImageFilter});
+    const auto path = m_host->ChooseSaveFile(
+        {"png", "timing.png",
+         tr("PNG image (*.png)|*.png|SVG image (*.svg)|*.svg||").toStdString()});
     if (!path) {
         return;
     }
@@ -88,7 +93,7 @@ void CMainFrame::OnExportTimingImage() {
         m_box->ShowMessage(error);
         return;
     }
-    OutputLine("Image written: " + *path);
+    OutputLine(tr("Image written: %1").arg(QtText::FromLocalPath(*path)).toStdString());
 }
 
 }  // namespace rungpad

@@ -11,24 +11,17 @@
 #include "document/RungpadDoc.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/MainFrm.h"
+#include "text/QtText.h"
 #include "view/RungpadView.h"
 
 namespace rungpad {
 
-namespace {
-
-constexpr const char* kCompareFilter =
-    "PLC梯图文件 (*.plf;*.grp;*.bak)|*.plf;*.grp;*.bak|所有文件(*.*)|*.*||";
-
-}  // namespace
-
 void CMainFrame::CreateCompareActions(QMenu* menu) {
-    QAction* compare = menu->addAction(QStringLiteral("Compare With(&W)..."));
-    compare->setStatusTip(QStringLiteral("Mark the lines that differ from another program"));
+    QAction* compare = menu->addAction(QString());
     connect(compare, &QAction::triggered, this, &CMainFrame::OnCompareWith);
     m_documentActions << compare;
-    const auto move = [this, menu](const QString& text, const QKeySequence& key, bool forward) {
-        QAction* action = menu->addAction(text);
+    const auto move = [this, menu](const QKeySequence& key, bool forward) {
+        QAction* action = menu->addAction(QString());
         action->setShortcut(key);
         connect(action, &QAction::triggered, this, [this, forward] {
             CChildFrame* child = ActiveChild();
@@ -37,9 +30,16 @@ void CMainFrame::CreateCompareActions(QMenu* menu) {
             }
         });
         m_documentActions << action;
+        return action;
     };
-    move(QStringLiteral("Next Difference"), QKeySequence(Qt::ALT | Qt::Key_Down), true);
-    move(QStringLiteral("Previous Difference"), QKeySequence(Qt::ALT | Qt::Key_Up), false);
+    QAction* next = move(QKeySequence(Qt::ALT | Qt::Key_Down), true);
+    QAction* previous = move(QKeySequence(Qt::ALT | Qt::Key_Up), false);
+    KeepTranslated([compare, next, previous] {
+        compare->setText(tr("Compare With(&W)..."));
+        compare->setStatusTip(tr("Mark the lines that differ from another program"));
+        next->setText(tr("Next Difference"));
+        previous->setText(tr("Previous Difference"));
+    });
 }
 
 void CMainFrame::OnCompareWith() {
@@ -47,7 +47,10 @@ void CMainFrame::OnCompareWith() {
     if (!child) {
         return;
     }
-    const auto path = m_host->ChooseOpenFile({"", "", kCompareFilter});
+    const auto path = m_host->ChooseOpenFile(
+        {"", "",
+         tr("PLC梯图文件 (*.plf;*.grp;*.bak)|*.plf;*.grp;*.bak|所有文件(*.*)|*.*||")
+             .toStdString()});
     if (!path) {
         return;
     }
@@ -60,7 +63,10 @@ void CMainFrame::OnCompareWith() {
     }
     const CRungpadDoc& doc = child->Document();
     const ProgramDiff diff = ProgramDiff::Compare({other, header}, {doc.Program(), doc.Header()});
-    OutputLine("Compare With " + *path + ": " + ProgramDiff::Summary(diff.Counts()));
+    OutputLine(tr("Compare With %1: %2")
+                   .arg(QtText::FromLocalPath(*path),
+                        QtText::ToQString(ProgramDiff::Summary(diff.Counts())))
+                   .toStdString());
     child->View()->SetComparison(std::move(other));
 }
 

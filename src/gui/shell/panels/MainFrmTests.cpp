@@ -24,7 +24,6 @@ namespace rungpad {
 
 namespace {
 
-constexpr const char* kTestFilter = "Ladder tests (*.plt)|*.plt|All files (*.*)|*.*||";
 constexpr int kResultsHeight = 240;
 const QString kTestFilesGroup = QStringLiteral("Test Files");
 
@@ -78,12 +77,15 @@ void CMainFrame::CreateTestActions(QMenu* menu) {
     splitDockWidget(m_output, m_tests, Qt::Horizontal);
     m_tests->hide();
     menu->addSeparator();
-    QAction* run = menu->addAction(QStringLiteral("Run Tests(&E)..."));
-    run->setStatusTip(QStringLiteral("Run a ladder test file against the program"));
+    QAction* run = menu->addAction(QString());
     connect(run, &QAction::triggered, this, &CMainFrame::OnRunTests);
     QAction* toggle = m_tests->toggleViewAction();
-    toggle->setText(QStringLiteral("Test Results(&O)"));
     menu->addAction(toggle);
+    KeepTranslated([run, toggle] {
+        run->setText(tr("Run Tests(&E)..."));
+        run->setStatusTip(tr("Run a ladder test file against the program"));
+        toggle->setText(tr("Test Results(&O)"));
+    });
     connect(toggle, &QAction::triggered, this, [this](bool on) {
         if (on) {
             FitTestResults();
@@ -124,8 +126,9 @@ void CMainFrame::OnRunTests() {
     if (!child) {
         return;
     }
-    const auto path =
-        m_host->ChooseOpenFile({"plt", RememberedTestFile(child->Document()), kTestFilter});
+    const auto path = m_host->ChooseOpenFile(
+        {"plt", RememberedTestFile(child->Document()),
+         tr("Ladder tests (*.plt)|*.plt|All files (*.*)|*.*||").toStdString()});
     if (path) {
         RunTestFile(*child, *path);
     }
@@ -138,16 +141,18 @@ void CMainFrame::RunTestFile(CChildFrame& child, const std::string& path) {
     ShowTestResults();
     LadderTestFile file;
     LadderTestBench bench;
-    std::string problem;
-    if (!file.Read(path, problem)) {
-        problem = "test file refused: " + problem;
-    } else if (!bench.Load(doc.Program(), problem)) {
-        problem = doc.State().Title() + " cannot run: " + problem;
+    std::string reason;
+    QString problem;
+    if (!file.Read(path, reason)) {
+        problem = tr("test file refused: %1").arg(QtText::ToQString(reason));
+    } else if (!bench.Load(doc.Program(), reason)) {
+        problem = tr("%1 cannot run: %2")
+                      .arg(QtText::ToQString(doc.State().Title()), QtText::ToQString(reason));
     }
-    if (!problem.empty()) {
-        m_tests->ShowProblem(QtText::ToQString(problem));
-        OutputLine("Tests: nothing ran: " + problem);
-        m_box->ShowMessage(problem);
+    if (!problem.isEmpty()) {
+        m_tests->ShowProblem(problem);
+        OutputLine(tr("Tests: nothing ran: %1").arg(problem).toStdString());
+        m_box->ShowMessage(problem.toStdString());
         return;
     }
     std::vector<LadderTestResult> results = bench.RunAll(file);
@@ -156,11 +161,9 @@ void CMainFrame::RunTestFile(CChildFrame& child, const std::string& path) {
         failed += result.passed ? 0 : 1;
     }
     const QString heading =
-        QStringLiteral("%1 on %2").arg(FileNameOf(path), QtText::ToQString(doc.State().Title()));
-    OutputLine(QStringLiteral("Tests %1: %2 passed, %3 failed")
-                   .arg(heading)
-                   .arg(results.size() - failed)
-                   .arg(failed)
+        tr("%1 on %2").arg(FileNameOf(path), QtText::ToQString(doc.State().Title()));
+    OutputLine(tr("Tests %1: %2 passed, %3 failed")
+                   .arg(heading, QString::number(results.size() - failed), QString::number(failed))
                    .toStdString());
     m_tests->ShowResults(heading, std::move(file), std::move(results), doc.RecoveryBytes());
 }
@@ -168,16 +171,17 @@ void CMainFrame::RunTestFile(CChildFrame& child, const std::string& path) {
 CChildFrame* CMainFrame::TestedWindow() {
     const std::shared_ptr<CRungpadDoc> doc = m_testDocument.lock();
     const QList<CChildFrame*> views = doc ? ViewsOf(*doc) : QList<CChildFrame*>{};
-    std::string refusal;
+    QString refusal;
     if (views.isEmpty()) {
-        refusal = "The document these tests ran on is closed.";
+        refusal = tr("The document these tests ran on is closed.");
     } else if (doc->RecoveryBytes() != m_tests->DocumentBytes()) {
         // The failure's time and line belong to the program as it was.
-        refusal = doc->State().Title() + " has changed since its tests ran: run them again first.";
+        refusal = tr("%1 has changed since its tests ran: run them again first.")
+                      .arg(QtText::ToQString(doc->State().Title()));
     }
-    if (!refusal.empty()) {
-        OutputLine(refusal);
-        m_box->ShowMessage(refusal);
+    if (!refusal.isEmpty()) {
+        OutputLine(refusal.toStdString());
+        m_box->ShowMessage(refusal.toStdString());
         return nullptr;
     }
     return views.contains(ActiveChild()) ? ActiveChild() : views.first();
@@ -200,7 +204,9 @@ void CMainFrame::OnTestFailureActivated(int row) {
         return;  // the program did not start; F5's message says why
     }
     const std::string label =
-        "case '" + result->name + "' of " + QtText::ToLocalPath(FileNameOf(m_tests->FileName()));
+        tr("case '%1' of %2")
+            .arg(QtText::ToQString(result->name), FileNameOf(m_tests->FileName()))
+            .toStdString();
     m_sim->ReplayCase(*testCase, result->failMs, label);  // a stop on the way reports as Halted
     m_simPauseAct->setChecked(true);
     m_simUnloadAct->setEnabled(true);
@@ -215,8 +221,10 @@ void CMainFrame::OnTestFailureActivated(int row) {
         const GridPos place{result->ladderColumn, result->ladderLine};
         ShowPlace(child, place, place);
     }
-    OutputLine("Showing " + label + " at " + std::to_string(result->failMs) +
-               "ms, paused (F10 runs one scan): " + result->message);
+    OutputLine(tr("Showing %1 at %2ms, paused (F10 runs one scan): %3")
+                   .arg(QtText::ToQString(label), QString::number(result->failMs),
+                        QtText::ToQString(result->message))
+                   .toStdString());
 }
 
 }  // namespace rungpad

@@ -50,12 +50,23 @@ class CTestResultsWindow : public QDockWidget {
     void FailureActivated(int row);
     void RunAgainRequested();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // Every text of the window in the current language.
+    void Retranslate();
+    // The line above the table for the run shown, or for the problem.
+    void ShowSummary();
+    // The texts of a row's mark and message.
+    void ShowRowTexts(int row);
     void ActivateRow(int row);
 
     LadderTestFile m_file;
     std::vector<LadderTestResult> m_results;
     std::vector<std::uint8_t> m_documentBytes;
+    QString m_heading;  // of the run shown; empty before the first run
+    QString m_problem;  // why nothing ran; empty when something did
     QLabel* m_summary = nullptr;
     QPushButton* m_runAgain = nullptr;
     QTableWidget* m_table = nullptr;
