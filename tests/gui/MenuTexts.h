@@ -20,7 +20,12 @@ namespace rungpad::test {
 struct ActionText {
     QString where;  // "File(&F)", "View(&V) > Language", "toolbar Elements"
     const QAction* action = nullptr;
-    const QMenu* menu = nullptr;  // the menu holding it, nullptr on a toolbar or the frame
+    const QWidget* container = nullptr;  // the menu, menu bar or toolbar holding it
+
+    // Accelerators count in menus and on the menu bar; a toolbar button is clicked.
+    bool InMenu() const {
+        return qobject_cast<const QMenu*>(container) || qobject_cast<const QMenuBar*>(container);
+    }
 
     QString Line() const {
         if (action->isSeparator()) {
@@ -42,13 +47,13 @@ inline bool IsListEntry(const QAction& action) {
     return kEntry.match(action.text()).hasMatch();
 }
 
-inline void WalkActions(const QList<QAction*>& actions, const QString& where, const QMenu* menu,
-                        QList<ActionText>& out) {
+inline void WalkActions(const QList<QAction*>& actions, const QString& where,
+                        const QWidget* container, QList<ActionText>& out) {
     for (const QAction* action : actions) {
         if (IsListEntry(*action) || (action->text().isEmpty() && !action->isSeparator())) {
             continue;
         }
-        out.append({where, action, menu});
+        out.append({where, action, container});
         if (const QMenu* sub = action->menu()) {
             WalkActions(sub->actions(), where + QStringLiteral(" > ") + action->text(), sub, out);
         }
@@ -59,14 +64,14 @@ inline QList<ActionText> FrameActions(const QMainWindow& frame) {
     QList<ActionText> out;
     for (const QAction* top : frame.menuBar()->actions()) {
         if (const QMenu* menu = top->menu()) {
-            out.append({QStringLiteral("menu bar"), top, nullptr});
+            out.append({QStringLiteral("menu bar"), top, frame.menuBar()});
             WalkActions(menu->actions(), top->text(), menu, out);
         }
     }
     for (const QToolBar* bar : frame.findChildren<QToolBar*>()) {
-        WalkActions(bar->actions(), QStringLiteral("toolbar ") + bar->objectName(), nullptr, out);
+        WalkActions(bar->actions(), QStringLiteral("toolbar ") + bar->objectName(), bar, out);
     }
-    WalkActions(frame.actions(), QStringLiteral("frame"), nullptr, out);
+    WalkActions(frame.actions(), QStringLiteral("frame"), &frame, out);
     return out;
 }
 
