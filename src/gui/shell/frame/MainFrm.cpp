@@ -39,7 +39,8 @@ CMainFrame::CMainFrame(QWidget* parent)
       m_box(&m_qtBox),
       m_host(&m_qtHost),
       m_firstShow(*this) {
-    setWindowTitle(QStringLiteral("Ladder diagram editor"));
+    m_language.Apply(UiLanguage::Saved());
+    setWindowTitle(tr("Ladder diagram editor"));
     setWindowIcon(AppIcon::Get());
     m_mdi = new QMdiArea(this);
     setCentralWidget(m_mdi);
@@ -52,6 +53,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateNavigation();
     CreateSimulationMenu();
     CreateDiskWatcher();
+    CreateLanguageMenu();
     setAcceptDrops(true);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateMenus);
     LoadRecentFiles();
@@ -61,7 +63,8 @@ CMainFrame::CMainFrame(QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
-    m_firstShow.Flush();  // a frame gone before its first picture still saves its settings
+    m_language.Uninstall();  // while every member the frame's texts need is still there
+    m_firstShow.Flush();     // a frame gone before its first picture still saves its settings
     // The documents report to this frame and its hosts: they go before the frame's members do.
     disconnect(m_mdi, nullptr, this, nullptr);
     delete m_mdi;

@@ -18,6 +18,7 @@
 #include "shell/frame/QtDocumentHost.h"
 #include "shell/frame/QtReloadPrompt.h"
 #include "shell/frame/ShortcutTable.h"
+#include "shell/frame/UiLanguage.h"
 #include "view/FirstShowQueue.h"
 #include "view/PrinterSetup.h"
 
@@ -111,6 +112,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* RedoAction() const { return m_redoAct; }
     QAction* CoilReferencesAction() const { return m_coilRefsAct; }
     QAction* DocumentationAction() const { return m_documentationAct; }
+    // View > Language: Original, 中文 or English, applied at once and kept for the next start.
+    UiLanguage::Choice Language() const { return m_language.Current(); }
+    void SetLanguage(UiLanguage::Choice choice);
 
     // Brings child (the active child when nullptr) to the front and selects from anchor to
     // cursor in its view.
@@ -132,6 +136,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // A language change puts the frame's own texts into the new language.
+    void changeEvent(QEvent* event) override;
     // Watches the keys of the whole program for the lock key panes.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -219,6 +225,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void OnWindowTile();
     void OnWindowArrange();
     void UpdateLockPanes();
+    // The Language submenu at the end of the View menu (MainFrmView.cpp).
+    void CreateLanguageMenu();
+    void RetranslateFrame();
     void CreateDiskWatcher();
     void CreateHelpItems(QMenu* help);
     // The main title names the active document while its window is not maximized.
@@ -243,6 +252,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // Greys the instruction list while the active document's last conversion failed.
     void MarkInstructionList();
 
+    // First in, last out: its translators are in force while the frame's widgets are made.
+    UiLanguage m_language;
     QtMessageBox m_qtBox;
     QtDocumentHost m_qtHost;
     QtReloadPrompt m_qtReload{this};
@@ -303,6 +314,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* m_recentSeparator = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_viewMenu = nullptr;
+    QMenu* m_languageMenu = nullptr;
+    QList<QAction*> m_languageActs;  // in the order of UiLanguage::kChoices
     std::vector<std::function<void()>> m_keptTexts;  // see KeepTranslated
 };
 

@@ -296,7 +296,7 @@ void CMainFrame::OnWindowArrange() {
 
 void CMainFrame::UpdateTitle() {
     // A maximized child shows its name in the title by itself ("... - [demo.plf]").
-    static const QString kTitle = QStringLiteral("Ladder diagram editor");
+    const QString kTitle = tr("Ladder diagram editor");
     CChildFrame* child = ActiveChild();
     if (!child || child->isMaximized()) {
         setWindowTitle(kTitle);

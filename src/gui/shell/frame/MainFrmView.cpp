@@ -1,8 +1,10 @@
 // The main frame's view commands beyond the original: zoom, the status bar's position, zoom and
-// simulation panes, and the window layout kept between runs.
+// simulation panes, the window layout kept between runs, and the language of the texts.
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDockWidget>
+#include <QEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
@@ -144,6 +146,51 @@ void CMainFrame::FitCrossReference(bool shown) {
     if (shown && m_xref->width() < kXrefWidth * 3 / 4) {
         resizeDocks({m_xref}, {kXrefWidth}, Qt::Horizontal);
     }
+}
+
+void CMainFrame::CreateLanguageMenu() {
+    m_viewMenu->addSeparator();
+    m_languageMenu = m_viewMenu->addMenu(QString());
+    m_languageMenu->setObjectName(QStringLiteral("LanguageMenu"));
+    auto* group = new QActionGroup(this);
+    for (const UiLanguage::Choice choice : UiLanguage::kChoices) {
+        QAction* action = m_languageMenu->addAction(UiLanguage::MenuText(choice));
+        action->setCheckable(true);
+        action->setChecked(choice == m_language.Current());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, choice] { SetLanguage(choice); });
+        m_languageActs << action;
+    }
+    RetranslateFrame();
+}
+
+void CMainFrame::SetLanguage(UiLanguage::Choice choice) {
+    if (!m_language.Apply(choice)) {
+        m_box->ShowMessage(tr("The translation of the texts could not be loaded: the texts stay "
+                              "as they are.")
+                               .toStdString());
+    }
+    for (qsizetype i = 0; i < m_languageActs.size(); ++i) {
+        m_languageActs.at(i)->setChecked(UiLanguage::kChoices.at(static_cast<std::size_t>(i)) ==
+                                         m_language.Current());
+    }
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && m_languageMenu) {
+        RetranslateFrame();
+        RetranslateKept();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::RetranslateFrame() {
+    m_languageMenu->setTitle(tr("Language(&L)"));
+    m_languageMenu->menuAction()->setStatusTip(
+        tr("Show the texts in the original wording, in Chinese or in English"));
+    UpdateTitle();
+    UpdateInfoPanes();
+    UpdateSimulationPane();
 }
 
 }  // namespace rungpad

@@ -1,0 +1,91 @@
+#include "shell/frame/UiLanguage.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QSettings>
+
+namespace rungpad {
+
+namespace {
+
+const QString kLanguageKey = QStringLiteral("View/Language");
+
+struct LanguageEntry {
+    UiLanguage::Choice choice;
+    const char* key;     // kept in the settings
+    const char* locale;  // of the translation files; empty for Original
+    const char* name;    // UTF-8, the menu's text
+};
+
+constexpr std::array<LanguageEntry, 3> kLanguages = {{
+    {UiLanguage::Choice::kOriginal, "original", "", "Original"},
+    {UiLanguage::Choice::kChinese, "zh_CN", "zh_CN", "中文"},
+    {UiLanguage::Choice::kEnglish, "en", "en", "English"},
+}};
+
+const LanguageEntry& EntryOf(UiLanguage::Choice choice) {
+    for (const LanguageEntry& entry : kLanguages) {
+        if (entry.choice == choice) {
+            return entry;
+        }
+    }
+    return kLanguages.front();
+}
+
+}  // namespace
+
+UiLanguage::UiLanguage() = default;
+
+UiLanguage::~UiLanguage() {
+    Uninstall();
+}
+
+UiLanguage::Choice UiLanguage::Saved() {
+    const QString kept = QSettings().value(kLanguageKey).toString();
+    for (const LanguageEntry& entry : kLanguages) {
+        if (kept == QLatin1String(entry.key)) {
+            return entry.choice;
+        }
+    }
+    return Choice::kOriginal;
+}
+
+QString UiLanguage::MenuText(Choice choice) {
+    return QString::fromUtf8(EntryOf(choice).name);
+}
+
+bool UiLanguage::Apply(Choice choice) {
+    Uninstall();
+    m_current = Choice::kOriginal;
+    const LanguageEntry& entry = EntryOf(choice);
+    bool loaded = true;
+    if (choice != Choice::kOriginal) {
+        const QString locale = QLatin1String(entry.locale);
+        auto program = std::make_unique<QTranslator>();
+        loaded = program->load(QStringLiteral(":/i18n/rungpad_") + locale);
+        if (loaded) {
+            auto qt = std::make_unique<QTranslator>();
+            if (qt->load(QStringLiteral("qtbase_") + locale,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                QCoreApplication::installTranslator(qt.get());
+                m_qt = std::move(qt);
+            }
+            QCoreApplication::installTranslator(program.get());
+            m_program = std::move(program);
+            m_current = choice;
+        }
+    }
+    QSettings().setValue(kLanguageKey, QLatin1String(EntryOf(m_current).key));
+    return loaded;
+}
+
+void UiLanguage::Uninstall() {
+    for (std::unique_ptr<QTranslator>* translator : {&m_program, &m_qt}) {
+        if (*translator) {
+            QCoreApplication::removeTranslator(translator->get());
+            translator->reset();
+        }
+    }
+}
+
+}  // namespace rungpad

@@ -1,0 +1,251 @@
+// The language of the main window: Original reproduces the texts the program always had, 中文
+// and English put every command, prompt and status text into one language at once, and the
+// choice is kept for the next start.
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStatusBar>
+#include <QTest>
+
+#include "MainFrameTest.h"
+#include "MenuTexts.h"
+
+#include "shell/frame/MainFrm.h"
+
+using namespace rungpad;
+using Choice = rungpad::UiLanguage::Choice;
+
+namespace {
+
+const QString kDemo = QStringLiteral(RUNGPAD_EXAMPLES "/demo.plf");
+const QString kSnapshot = QStringLiteral(RUNGPAD_FIXTURES "/gui/menu_texts_original.txt");
+const QString kLanguageTitle = QStringLiteral("Language(&L)");
+
+// The Language submenu is new: the snapshot is of the commands the program had before it.
+QStringList WithoutLanguageMenu(const QStringList& lines) {
+    QStringList kept;
+    for (const QString& line : lines) {
+        if (line.contains(kLanguageTitle)) {
+            if (!kept.isEmpty() && kept.last().endsWith(QStringLiteral(" | -"))) {
+                kept.removeLast();  // its separator
+            }
+            continue;
+        }
+        kept << line;
+    }
+    return kept;
+}
+
+// The texts without a document, then with the demo open, in one list.
+QStringList Snapshot(CMainFrame& frame) {
+    QStringList lines = {QStringLiteral("# no document")};
+    lines << WithoutLanguageMenu(test::FrameActionLines(frame));
+    frame.OpenDocumentFile(kDemo);
+    lines << QStringLiteral("# demo.plf open");
+    lines << WithoutLanguageMenu(test::FrameActionLines(frame));
+    return lines;
+}
+
+QStringList ReadLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return {};
+    }
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// Writes the lines where RUNGPAD_SNAPSHOT_OUT says, to look at or to take as the new fixture.
+void WriteIfAsked(const QStringList& lines) {
+    const QString out = qEnvironmentVariable("RUNGPAD_SNAPSHOT_OUT");
+    QFile file(out);
+    if (!out.isEmpty() && file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    }
+}
+
+void CompareWithSnapshot(CMainFrame& frame) {
+    const QStringList lines = Snapshot(frame);
+    WriteIfAsked(lines);
+    const QStringList expected = ReadLines(kSnapshot);
+    QVERIFY(!expected.isEmpty());
+    for (qsizetype i = 0; i < std::min(lines.size(), expected.size()); ++i) {
+        QCOMPARE(lines.at(i), expected.at(i));
+    }
+    QCOMPARE(lines.size(), expected.size());
+}
+
+bool HasCjk(const QString& text) {
+    static const QRegularExpression kCjk(
+        QStringLiteral("[\\x{3000}-\\x{303f}\\x{3400}-\\x{4dbf}\\x{4e00}-\\x{9fff}"
+                       "\\x{ff00}-\\x{ffef}]"));
+    return kCjk.match(text).hasMatch();
+}
+
+// A Chinese text may lack Chinese characters only when made of names kept as they are:
+// instruction names and addresses (capitals, digits), key names and file types.
+bool KeptAsIs(const QString& text) {
+    static const QSet<QString> kKeptWords = {QStringLiteral("Ctrl"), QStringLiteral("Shift"),
+                                             QStringLiteral("Alt"),  QStringLiteral("Del"),
+                                             QStringLiteral("Ins"),  QStringLiteral("Rungpad")};
+    static const QRegularExpression kWord(QStringLiteral("[A-Za-z]+"));
+    QString plain = text;
+    plain.remove(QLatin1Char('&'));
+    for (auto it = kWord.globalMatch(plain); it.hasNext();) {
+        const QString word = it.next().captured();
+        if (word != word.toUpper() && !kKeptWords.contains(word)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The fault of one text in language, or an empty string.
+QString LanguageFault(Choice language, const QString& text) {
+    if (text.trimmed().isEmpty()) {
+        return QStringLiteral("empty");
+    }
+    if (language == Choice::kEnglish && HasCjk(text)) {
+        return QStringLiteral("not English: ") + text;
+    }
+    if (language == Choice::kChinese && !HasCjk(text) && !KeptAsIs(text)) {
+        return QStringLiteral("not Chinese: ") + text;
+    }
+    return {};
+}
+
+QChar Accelerator(const QString& text) {
+    static const QRegularExpression kAccelerator(QStringLiteral("&([^&])"));
+    const QRegularExpressionMatch match = kAccelerator.match(text);
+    return match.hasMatch() ? match.captured(1).at(0).toUpper() : QChar();
+}
+
+// Every fault of the frame's commands in language: empty or other-language texts, accelerators
+// used twice in one menu.
+QStringList Faults(const QMainWindow& frame, Choice language) {
+    QStringList faults;
+    QHash<const QWidget*, QHash<QChar, QString>> accelerators;
+    for (const test::ActionText& entry : test::FrameActions(frame)) {
+        const QAction* action = entry.action;
+        if (action->isSeparator() ||
+            action->parent() == frame.findChild<QMenu*>(QStringLiteral("LanguageMenu"))) {
+            continue;  // each language's name is in its own words
+        }
+        for (const QString& text : {action->text(), action->toolTip(), action->statusTip()}) {
+            const QString fault = text.isEmpty() && text != action->text()
+                                      ? QString()  // a command may lack a status tip
+                                      : LanguageFault(language, text);
+            if (!fault.isEmpty()) {
+                faults << entry.where + QStringLiteral(": ") + fault;
+            }
+        }
+        const QChar key = Accelerator(action->text());
+        if (!key.isNull() && entry.InMenu()) {
+            QString& holder = accelerators[entry.container][key];
+            if (!holder.isEmpty() && holder != action->text()) {
+                faults << entry.where + QStringLiteral(": &") + key + QStringLiteral(" of ") +
+                              action->text() + QStringLiteral(" and ") + holder;
+            }
+            holder = action->text();
+        }
+    }
+    return faults;
+}
+
+QAction* LanguageAction(const CMainFrame& frame, Choice choice) {
+    const auto* menu = frame.findChild<QMenu*>(QStringLiteral("LanguageMenu"));
+    return menu ? test::FindAction(*menu, UiLanguage::MenuText(choice)) : nullptr;
+}
+
+void ChooseLanguage(CMainFrame& frame, Choice choice) {
+    QAction* action = LanguageAction(frame, choice);
+    QVERIFY(action);
+    action->trigger();
+    // Qt posts the change to every window.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(frame.Language(), choice);
+    QVERIFY(action->isChecked());
+}
+
+}  // namespace
+
+class TestLanguage : public test::MainFrameTest {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { InitSettings(); }
+
+    void originalReproducesTheSnapshot() {
+        CMainFrame frame;
+        Prepare(frame);
+        QCOMPARE(frame.Language(), Choice::kOriginal);  // the default
+        CompareWithSnapshot(frame);
+    }
+
+    void eachLanguageHasEveryTextInIt_data() {
+        QTest::addColumn<Choice>("language");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("中文") << Choice::kChinese << QStringLiteral("梯形图编辑器");
+        QTest::newRow("English") << Choice::kEnglish << QStringLiteral("Ladder diagram editor");
+    }
+
+    void eachLanguageHasEveryTextInIt() {
+        QFETCH(Choice, language);
+        QFETCH(QString, title);
+        CMainFrame frame;
+        Prepare(frame);
+        ChooseLanguage(frame, language);
+        QCOMPARE(frame.windowTitle(), title);
+        const QStringList empty = Faults(frame, language);
+        QVERIFY2(empty.isEmpty(), qPrintable(empty.join(QLatin1Char('\n'))));
+        frame.OpenDocumentFile(kDemo);
+        const QStringList open = Faults(frame, language);
+        QVERIFY2(open.isEmpty(), qPrintable(open.join(QLatin1Char('\n'))));
+        ChooseLanguage(frame, Choice::kOriginal);
+    }
+
+    void originalComesBackAfterTheOthers() {
+        CMainFrame frame;
+        Prepare(frame);
+        ChooseLanguage(frame, Choice::kChinese);
+        ChooseLanguage(frame, Choice::kEnglish);
+        ChooseLanguage(frame, Choice::kOriginal);
+        CompareWithSnapshot(frame);
+    }
+
+    void theChoiceIsKeptForTheNextStart() {
+        {
+            CMainFrame frame;
+            Prepare(frame);
+            ChooseLanguage(frame, Choice::kEnglish);
+        }
+        CMainFrame next;
+        Prepare(next);
+        QCOMPARE(next.Language(), Choice::kEnglish);
+        QVERIFY(LanguageAction(next, Choice::kEnglish)->isChecked());
+        ChooseLanguage(next, Choice::kOriginal);
+    }
+
+    void qtsOwnDialogsFollow() {
+        const QString qtbase =
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_zh_CN.qm");
+        if (!QFile::exists(qtbase)) {
+            QSKIP("qtbase's Chinese translation is not installed");
+        }
+        CMainFrame frame;
+        Prepare(frame);
+        ChooseLanguage(frame, Choice::kChinese);
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        QVERIFY(HasCjk(buttons.button(QDialogButtonBox::Cancel)->text()));
+        ChooseLanguage(frame, Choice::kOriginal);
+        QDialogButtonBox original(QDialogButtonBox::Cancel);
+        QVERIFY(!HasCjk(original.button(QDialogButtonBox::Cancel)->text()));
+    }
+};
+
+QTEST_MAIN(TestLanguage)
+#include "tst_Language.moc"
