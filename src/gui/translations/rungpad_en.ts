@@ -2,6 +2,188 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>DocumentationPrinter</name>
+    <message>
+        <source>nothing was printed</source>
+        <translation>nothing was printed</translation>
+    </message>
+    <message>
+        <source>the bookmarks could not be added</source>
+        <translation>the bookmarks could not be added</translation>
+    </message>
+</context>
+<context>
+    <name>QtRecoveryPrompt</name>
+    <message>
+        <source>Recover document</source>
+        <translation>Recover document</translation>
+    </message>
+    <message>
+        <source>Rungpad was not closed properly. A recovery copy of %1 from %2 holds changes that were not saved.</source>
+        <translation>Rungpad was not closed properly. A recovery copy of %1 from %2 holds changes that were not saved.</translation>
+    </message>
+    <message>
+        <source>Recover opens it as a modified document; Discard deletes the copy; Later asks again at the next start.</source>
+        <translation>Recover opens it as a modified document; Discard deletes the copy; Later asks again at the next start.</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>&amp;Recover</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Discard</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Later</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 is damaged and cannot be opened.
+Delete this copy?</source>
+        <translation>The recovery copy %1 is damaged and cannot be opened.
+Delete this copy?</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CFindDlg</name>
+    <message>
+        <source>Find dialog</source>
+        <translation>Find dialog</translation>
+    </message>
+    <message>
+        <source>search target:</source>
+        <translation>search target:</translation>
+    </message>
+    <message>
+        <source>find</source>
+        <translation>find</translation>
+    </message>
+    <message>
+        <source>up(&amp;U)</source>
+        <translation>up(&amp;U)</translation>
+    </message>
+    <message>
+        <source>down(&amp;D)</source>
+        <translation>down(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Find(&amp;F)</source>
+        <translation>Find(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CFuncDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>On the left  side of the list box or directly on the right side of the edit box input function instruction</source>
+        <translation>On the left  side of the list box or directly on the right side of the edit box input function instruction</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CGotoLineDlg</name>
+    <message>
+        <source>Go to line</source>
+        <translation>Go to line</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>go</source>
+        <translation>go</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>line</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CInsertLineDlg</name>
+    <message>
+        <source>Insert Line</source>
+        <translation>Insert Line</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>insert</source>
+        <translation>insert</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>line</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CItemSetDlg</name>
+    <message>
+        <source>item set</source>
+        <translation>item set</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCLE</source>
+        <translation>CANCLE</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CLadInfoDlg</name>
+    <message>
+        <source>Ladder diagram information</source>
+        <translation>Ladder diagram information</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>ladder version number:</source>
+        <translation>ladder version number:</translation>
+    </message>
+    <message>
+        <source>suitable machine tool:</source>
+        <translation>suitable machine tool:</translation>
+    </message>
+    <message>
+        <source>last modifie person:</source>
+        <translation>last modifie person:</translation>
+    </message>
+</context>
+<context>
     <name>rungpad::CMainFrame</name>
     <message>
         <source>Ladder diagram editor</source>
@@ -18,6 +200,535 @@
     <message>
         <source>Show the texts in the original wording, in Chinese or in English</source>
         <translation>Show the texts in the original wording, in Chinese or in English</translation>
+    </message>
+    <message>
+        <source>Print Documentation...</source>
+        <translation>Print Documentation...</translation>
+    </message>
+    <message>
+        <source>The program&apos;s documentation as one PDF: title page, ladder pages with coil references, cross-reference, address notes, review findings and instruction list</source>
+        <translation>The program&apos;s documentation as one PDF: title page, ladder pages with coil references, cross-reference, address notes, review findings and instruction list</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Documentation written: %1</source>
+        <translation>Documentation written: %1</translation>
+    </message>
+    <message>
+        <source>Simulation(&amp;S)</source>
+        <translation>Simulation(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Single Scan(&amp;N)</source>
+        <translation>Single Scan(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Pause(&amp;P)</source>
+        <translation>Pause(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Real Time (8 ms a Scan)</source>
+        <translation>Real Time (8 ms a Scan)</translation>
+    </message>
+    <message>
+        <source>Speed x%1</source>
+        <translation>Speed x%1</translation>
+    </message>
+    <message>
+        <source>Simulation</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>Simulation Toolbar(&amp;T)</source>
+        <translation>Simulation Toolbar(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Stimulus unloaded: %1</source>
+        <translation>Stimulus unloaded: %1</translation>
+    </message>
+    <message>
+        <source>Signals(&amp;G)</source>
+        <translation>Signals(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Load Stimulus(&amp;L)...</source>
+        <translation>Load Stimulus(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Unload Stimulus(&amp;U)</source>
+        <translation>Unload Stimulus(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Record VCD(&amp;R)...</source>
+        <translation>Record VCD(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>VCD written: %1</source>
+        <translation>VCD written: %1</translation>
+    </message>
+    <message>
+        <source>Stimulus loaded: %1 (playing from now)</source>
+        <translation>Stimulus loaded: %1 (playing from now)</translation>
+    </message>
+    <message>
+        <source>Stimulus loaded: %1 (plays from the start)</source>
+        <translation>Stimulus loaded: %1 (plays from the start)</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>warning: %1</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Recording to %1</translation>
+    </message>
+    <message>
+        <source>Stop Simulation(&amp;S)</source>
+        <translation>Stop Simulation(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Start Simulation(&amp;S)</source>
+        <translation>Start Simulation(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Simulating: the program is read-only (F5 stops, F10 runs one scan, Space switches the contact at the cursor)</source>
+        <translation>Simulating: the program is read-only (F5 stops, F10 runs one scan, Space switches the contact at the cursor)</translation>
+    </message>
+    <message>
+        <source>be ready</source>
+        <translation>be ready</translation>
+    </message>
+    <message>
+        <source>Timing Diagram(&amp;D)</source>
+        <translation>Timing Diagram(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Open Trace(&amp;K)...</source>
+        <translation>Open Trace(&amp;K)...</translation>
+    </message>
+    <message>
+        <source>Shows a VCD file of a simulation run or a failed ladder test in the Timing Diagram window</source>
+        <translation>Shows a VCD file of a simulation run or a failed ladder test in the Timing Diagram window</translation>
+    </message>
+    <message>
+        <source>Trace opened: %1</source>
+        <translation>Trace opened: %1</translation>
+    </message>
+    <message>
+        <source>Image written: %1</source>
+        <translation>Image written: %1</translation>
+    </message>
+    <message>
+        <source>Compare With(&amp;W)...</source>
+        <translation>Compare With(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>Mark the lines that differ from another program</source>
+        <translation>Mark the lines that differ from another program</translation>
+    </message>
+    <message>
+        <source>Next Difference</source>
+        <translation>Next Difference</translation>
+    </message>
+    <message>
+        <source>Previous Difference</source>
+        <translation>Previous Difference</translation>
+    </message>
+    <message>
+        <source>Compare With %1: %2</source>
+        <translation>Compare With %1: %2</translation>
+    </message>
+    <message>
+        <source>Run Tests(&amp;E)...</source>
+        <translation>Run Tests(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Run a ladder test file against the program</source>
+        <translation>Run a ladder test file against the program</translation>
+    </message>
+    <message>
+        <source>Test Results(&amp;O)</source>
+        <translation>Test Results(&amp;O)</translation>
+    </message>
+    <message>
+        <source>test file refused: %1</source>
+        <translation>test file refused: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot run: %2</source>
+        <translation>%1 cannot run: %2</translation>
+    </message>
+    <message>
+        <source>Tests: nothing ran: %1</source>
+        <translation>Tests: nothing ran: %1</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 on %2</translation>
+    </message>
+    <message>
+        <source>Tests %1: %2 passed, %3 failed</source>
+        <translation>Tests %1: %2 passed, %3 failed</translation>
+    </message>
+    <message>
+        <source>The document these tests ran on is closed.</source>
+        <translation>The document these tests ran on is closed.</translation>
+    </message>
+    <message>
+        <source>%1 has changed since its tests ran: run them again first.</source>
+        <translation>%1 has changed since its tests ran: run them again first.</translation>
+    </message>
+    <message>
+        <source>case &apos;%1&apos; of %2</source>
+        <translation>case &apos;%1&apos; of %2</translation>
+    </message>
+    <message>
+        <source>Showing %1 at %2ms, paused (F10 runs one scan): %3</source>
+        <translation>Showing %1 at %2ms, paused (F10 runs one scan): %3</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CNoteDlg</name>
+    <message>
+        <source>Modify note</source>
+        <translation>Modify note</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CReplaceDlg</name>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>find content:</source>
+        <translation>find content:</translation>
+    </message>
+    <message>
+        <source>Replace:</source>
+        <translation>Replace:</translation>
+    </message>
+    <message>
+        <source>FIND NEXT(&amp;F)</source>
+        <translation>FIND NEXT(&amp;F)</translation>
+    </message>
+    <message>
+        <source>REPLACE(&amp;R)</source>
+        <translation>REPLACE(&amp;R)</translation>
+    </message>
+    <message>
+        <source>ALL REPLACE(&amp;A)</source>
+        <translation>ALL REPLACE(&amp;A)</translation>
+    </message>
+    <message>
+        <source>CANCEL(&amp;C)</source>
+        <translation>CANCEL(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CRungpadView</name>
+    <message>
+        <source>修改注释(&amp;M)</source>
+        <translation>Modify Note(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Show Cross Reference</source>
+        <translation>Show Cross Reference</translation>
+    </message>
+    <message>
+        <source>基本指令(&amp;B)</source>
+        <translation>Basic Instructions(&amp;B)</translation>
+    </message>
+    <message>
+        <source>功能指令(&amp;F)</source>
+        <translation>Function Instructions(&amp;F)</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CSelMulRowDlg</name>
+    <message>
+        <source>Select multiple lines</source>
+        <translation>Select multiple lines</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCLE</source>
+        <translation>CANCLE</translation>
+    </message>
+    <message>
+        <source>start line:</source>
+        <translation>start line:</translation>
+    </message>
+    <message>
+        <source>end line:</source>
+        <translation>end line:</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CSignalsWindow</name>
+    <message>
+        <source>Signals</source>
+        <translation>Signals</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Forced</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Address to watch: a bit (X000.0), a byte (R100) or a word (D010, T001, C002, DT0001, DC0002)</source>
+        <translation>Address to watch: a bit (X000.0), a byte (R100) or a word (D010, T001, C002, DT0001, DC0002)</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Box</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <source>Timers and counters</source>
+        <translation>Timers and counters</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CSimMonitor</name>
+    <message>
+        <source>values can be set while the simulation runs</source>
+        <translation>values can be set while the simulation runs</translation>
+    </message>
+    <message>
+        <source>recording needs a running simulation</source>
+        <translation>recording needs a running simulation</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CTestResultsWindow</name>
+    <message>
+        <source>%1 expectations met</source>
+        <translation>%1 expectations met</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>Nothing ran: %1</source>
+        <translation>Nothing ran: %1</translation>
+    </message>
+    <message>
+        <source>No tests run yet: Simulation &gt; Run Tests...</source>
+        <translation>No tests run yet: Simulation &gt; Run Tests...</translation>
+    </message>
+    <message>
+        <source>%1: %2 passed, %3 failed%4</source>
+        <translation>%1: %2 passed, %3 failed%4</translation>
+    </message>
+    <message>
+        <source> (double-click a failure to see it)</source>
+        <translation> (double-click a failure to see it)</translation>
+    </message>
+    <message>
+        <source>Test Results</source>
+        <translation>Test Results</translation>
+    </message>
+    <message>
+        <source>Run Again</source>
+        <translation>Run Again</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Case</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CTimingDiagramView</name>
+    <message>
+        <source> (forced)</source>
+        <translation> (forced)</translation>
+    </message>
+    <message>
+        <source>Cursor %1: %2</source>
+        <translation>Cursor %1: %2</translation>
+    </message>
+    <message>
+        <source>No signals watched. Add addresses in the Signals window (Simulation &gt; Signals) and start the simulation (F5); File &gt; Open Trace... shows a recorded run.</source>
+        <translation>No signals watched. Add addresses in the Signals window (Simulation &gt; Signals) and start the simulation (F5); File &gt; Open Trace... shows a recorded run.</translation>
+    </message>
+    <message>
+        <source>The trace holds no signals.</source>
+        <translation>The trace holds no signals.</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CTimingDiagramWindow</name>
+    <message>
+        <source>Timing Diagram</source>
+        <translation>Timing Diagram</translation>
+    </message>
+    <message>
+        <source>Zoom In (+)</source>
+        <translation>Zoom In (+)</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, Ctrl+wheel)</source>
+        <translation>Zoom in (+, Ctrl+wheel)</translation>
+    </message>
+    <message>
+        <source>Zoom Out (-)</source>
+        <translation>Zoom Out (-)</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, Ctrl+wheel)</source>
+        <translation>Zoom out (-, Ctrl+wheel)</translation>
+    </message>
+    <message>
+        <source>Fit All</source>
+        <translation>Fit All</translation>
+    </message>
+    <message>
+        <source>The whole run across the window (0)</source>
+        <translation>The whole run across the window (0)</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Follow</translation>
+    </message>
+    <message>
+        <source>Keep the end of the run in view; scrolling back pauses it (End resumes)</source>
+        <translation>Keep the end of the run in view; scrolling back pauses it (End resumes)</translation>
+    </message>
+    <message>
+        <source>Export Image...</source>
+        <translation>Export Image...</translation>
+    </message>
+    <message>
+        <source>The diagram as shown, as a PNG or SVG picture</source>
+        <translation>The diagram as shown, as a PNG or SVG picture</translation>
+    </message>
+    <message>
+        <source>%1 is not a trace this program writes: %2</source>
+        <translation>%1 is not a trace this program writes: %2</translation>
+    </message>
+    <message>
+        <source>%1: choose a name ending in .png or .svg</source>
+        <translation>%1: choose a name ending in .png or .svg</translation>
+    </message>
+    <message>
+        <source>The timing diagram shows no signals: nothing to export</source>
+        <translation>The timing diagram shows no signals: nothing to export</translation>
+    </message>
+    <message>
+        <source>Trace %1: click to read the values at a time</source>
+        <translation>Trace %1: click to read the values at a time</translation>
+    </message>
+    <message>
+        <source>Monitor mode&apos;s watched signals: click to read the values at a time</source>
+        <translation>Monitor mode&apos;s watched signals: click to read the values at a time</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CXrefWindow</name>
+    <message>
+        <source>Cross Reference</source>
+        <translation>Cross Reference</translation>
+    </message>
+    <message>
+        <source>Address prefix</source>
+        <translation>Address prefix</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Column</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation>Access</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>No findings</source>
+        <translation>No findings</translation>
+    </message>
+    <message>
+        <source>Findings: %1</source>
+        <translation>Findings: %1</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::RecoveryKeeper</name>
+    <message>
+        <source>Recovery copies cannot be written: %1</source>
+        <translation>Recovery copies cannot be written: %1</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,188 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DocumentationPrinter</name>
+    <message>
+        <source>nothing was printed</source>
+        <translation>未打印任何内容</translation>
+    </message>
+    <message>
+        <source>the bookmarks could not be added</source>
+        <translation>无法添加书签</translation>
+    </message>
+</context>
+<context>
+    <name>QtRecoveryPrompt</name>
+    <message>
+        <source>Recover document</source>
+        <translation>恢复文档</translation>
+    </message>
+    <message>
+        <source>Rungpad was not closed properly. A recovery copy of %1 from %2 holds changes that were not saved.</source>
+        <translation>Rungpad 上次没有正常关闭。%1 的恢复副本（%2）中有未保存的更改。</translation>
+    </message>
+    <message>
+        <source>Recover opens it as a modified document; Discard deletes the copy; Later asks again at the next start.</source>
+        <translation>“恢复”将其作为已修改的文档打开；“丢弃”删除该副本；“稍后”在下次启动时再次询问。</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>恢复(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>丢弃(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>稍后(&amp;L)</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 is damaged and cannot be opened.
+Delete this copy?</source>
+        <translation>恢复副本 %1 已损坏，无法打开。
+是否删除该副本？</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CFindDlg</name>
+    <message>
+        <source>Find dialog</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>search target:</source>
+        <translation>查找内容:</translation>
+    </message>
+    <message>
+        <source>find</source>
+        <translation>查找方向</translation>
+    </message>
+    <message>
+        <source>up(&amp;U)</source>
+        <translation>向上(&amp;U)</translation>
+    </message>
+    <message>
+        <source>down(&amp;D)</source>
+        <translation>向下(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Find(&amp;F)</source>
+        <translation>查找(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CFuncDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>功能指令</translation>
+    </message>
+    <message>
+        <source>On the left  side of the list box or directly on the right side of the edit box input function instruction</source>
+        <translation>在左侧列表框中双击选择功能指令，或直接在右侧编辑框中输入</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CGotoLineDlg</name>
+    <message>
+        <source>Go to line</source>
+        <translation>转到行</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>go</source>
+        <translation>转到第</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>行</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CInsertLineDlg</name>
+    <message>
+        <source>Insert Line</source>
+        <translation>插入行</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>行</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CItemSetDlg</name>
+    <message>
+        <source>item set</source>
+        <translation>元件设置</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>CANCLE</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CLadInfoDlg</name>
+    <message>
+        <source>Ladder diagram information</source>
+        <translation>梯形图信息</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>ladder version number:</source>
+        <translation>梯形图版本号:</translation>
+    </message>
+    <message>
+        <source>suitable machine tool:</source>
+        <translation>适用机床:</translation>
+    </message>
+    <message>
+        <source>last modifie person:</source>
+        <translation>最后修改人:</translation>
+    </message>
+</context>
+<context>
     <name>rungpad::CMainFrame</name>
     <message>
         <source>Ladder diagram editor</source>
@@ -18,6 +200,535 @@
     <message>
         <source>Show the texts in the original wording, in Chinese or in English</source>
         <translation>以原始文本、中文或英文显示界面文字</translation>
+    </message>
+    <message>
+        <source>Print Documentation...</source>
+        <translation>打印程序文档...</translation>
+    </message>
+    <message>
+        <source>The program&apos;s documentation as one PDF: title page, ladder pages with coil references, cross-reference, address notes, review findings and instruction list</source>
+        <translation>将程序文档输出为一个 PDF 文件：封面、带线圈引用的梯形图页、交叉引用、地址注释、审查结果和指令表</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Documentation written: %1</source>
+        <translation>已写入程序文档：%1</translation>
+    </message>
+    <message>
+        <source>Simulation(&amp;S)</source>
+        <translation>仿真(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Single Scan(&amp;N)</source>
+        <translation>单次扫描(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Pause(&amp;P)</source>
+        <translation>暂停(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Real Time (8 ms a Scan)</source>
+        <translation>实时（每次扫描 8 ms）</translation>
+    </message>
+    <message>
+        <source>Speed x%1</source>
+        <translation>速度 x%1</translation>
+    </message>
+    <message>
+        <source>Simulation</source>
+        <translation>仿真</translation>
+    </message>
+    <message>
+        <source>Simulation Toolbar(&amp;T)</source>
+        <translation>仿真工具栏(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Stimulus unloaded: %1</source>
+        <translation>已卸载激励：%1</translation>
+    </message>
+    <message>
+        <source>Signals(&amp;G)</source>
+        <translation>信号(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Load Stimulus(&amp;L)...</source>
+        <translation>加载激励(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Unload Stimulus(&amp;U)</source>
+        <translation>卸载激励(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Record VCD(&amp;R)...</source>
+        <translation>录制 VCD(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>VCD written: %1</source>
+        <translation>已写入 VCD：%1</translation>
+    </message>
+    <message>
+        <source>Stimulus loaded: %1 (playing from now)</source>
+        <translation>已加载激励：%1（从现在开始播放）</translation>
+    </message>
+    <message>
+        <source>Stimulus loaded: %1 (plays from the start)</source>
+        <translation>已加载激励：%1（仿真开始时播放）</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>警告：%1</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>正在录制到 %1</translation>
+    </message>
+    <message>
+        <source>Stop Simulation(&amp;S)</source>
+        <translation>停止仿真(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Start Simulation(&amp;S)</source>
+        <translation>开始仿真(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Simulating: the program is read-only (F5 stops, F10 runs one scan, Space switches the contact at the cursor)</source>
+        <translation>仿真中：程序为只读（F5 停止，F10 执行一次扫描，空格键切换光标处的触点）</translation>
+    </message>
+    <message>
+        <source>be ready</source>
+        <translation>就绪</translation>
+    </message>
+    <message>
+        <source>Timing Diagram(&amp;D)</source>
+        <translation>时序图(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Open Trace(&amp;K)...</source>
+        <translation>打开波形(&amp;K)...</translation>
+    </message>
+    <message>
+        <source>Shows a VCD file of a simulation run or a failed ladder test in the Timing Diagram window</source>
+        <translation>在时序图窗口中显示仿真运行或失败的梯形图测试所记录的 VCD 文件</translation>
+    </message>
+    <message>
+        <source>Trace opened: %1</source>
+        <translation>已打开波形：%1</translation>
+    </message>
+    <message>
+        <source>Image written: %1</source>
+        <translation>已写入图片：%1</translation>
+    </message>
+    <message>
+        <source>Compare With(&amp;W)...</source>
+        <translation>与其他程序比较(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>Mark the lines that differ from another program</source>
+        <translation>标记与另一个程序不同的行</translation>
+    </message>
+    <message>
+        <source>Next Difference</source>
+        <translation>下一处差异</translation>
+    </message>
+    <message>
+        <source>Previous Difference</source>
+        <translation>上一处差异</translation>
+    </message>
+    <message>
+        <source>Compare With %1: %2</source>
+        <translation>与 %1 比较：%2</translation>
+    </message>
+    <message>
+        <source>Run Tests(&amp;E)...</source>
+        <translation>运行测试(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Run a ladder test file against the program</source>
+        <translation>用梯形图测试文件测试本程序</translation>
+    </message>
+    <message>
+        <source>Test Results(&amp;O)</source>
+        <translation>测试结果(&amp;O)</translation>
+    </message>
+    <message>
+        <source>test file refused: %1</source>
+        <translation>测试文件被拒绝：%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot run: %2</source>
+        <translation>%1 无法运行：%2</translation>
+    </message>
+    <message>
+        <source>Tests: nothing ran: %1</source>
+        <translation>测试：未运行任何用例：%1</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1（测试 %2）</translation>
+    </message>
+    <message>
+        <source>Tests %1: %2 passed, %3 failed</source>
+        <translation>测试 %1：%2 个通过，%3 个失败</translation>
+    </message>
+    <message>
+        <source>The document these tests ran on is closed.</source>
+        <translation>运行这些测试的文档已关闭。</translation>
+    </message>
+    <message>
+        <source>%1 has changed since its tests ran: run them again first.</source>
+        <translation>%1 在测试运行后已修改：请先重新运行测试。</translation>
+    </message>
+    <message>
+        <source>case &apos;%1&apos; of %2</source>
+        <translation>%2 的用例“%1”</translation>
+    </message>
+    <message>
+        <source>Showing %1 at %2ms, paused (F10 runs one scan): %3</source>
+        <translation>显示 %1 在 %2ms 时的状态，已暂停（F10 执行一次扫描）：%3</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CNoteDlg</name>
+    <message>
+        <source>Modify note</source>
+        <translation>修改注释</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CReplaceDlg</name>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>find content:</source>
+        <translation>查找内容:</translation>
+    </message>
+    <message>
+        <source>Replace:</source>
+        <translation>替换为:</translation>
+    </message>
+    <message>
+        <source>FIND NEXT(&amp;F)</source>
+        <translation>查找下一个(&amp;F)</translation>
+    </message>
+    <message>
+        <source>REPLACE(&amp;R)</source>
+        <translation>替换(&amp;R)</translation>
+    </message>
+    <message>
+        <source>ALL REPLACE(&amp;A)</source>
+        <translation>全部替换(&amp;A)</translation>
+    </message>
+    <message>
+        <source>CANCEL(&amp;C)</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CRungpadView</name>
+    <message>
+        <source>修改注释(&amp;M)</source>
+        <translation>修改注释(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Show Cross Reference</source>
+        <translation>显示交叉引用</translation>
+    </message>
+    <message>
+        <source>基本指令(&amp;B)</source>
+        <translation>基本指令(&amp;B)</translation>
+    </message>
+    <message>
+        <source>功能指令(&amp;F)</source>
+        <translation>功能指令(&amp;F)</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CSelMulRowDlg</name>
+    <message>
+        <source>Select multiple lines</source>
+        <translation>选择多行</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>CANCLE</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>start line:</source>
+        <translation>起始行:</translation>
+    </message>
+    <message>
+        <source>end line:</source>
+        <translation>结束行:</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CSignalsWindow</name>
+    <message>
+        <source>Signals</source>
+        <translation>信号</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>强制</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>注释</translation>
+    </message>
+    <message>
+        <source>Address to watch: a bit (X000.0), a byte (R100) or a word (D010, T001, C002, DT0001, DC0002)</source>
+        <translation>要监视的地址：位 (X000.0)、字节 (R100) 或字 (D010、T001、C002、DT0001、DC0002)</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>指令</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>当前值</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>设定值</translation>
+    </message>
+    <message>
+        <source>Timers and counters</source>
+        <translation>定时器和计数器</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CSimMonitor</name>
+    <message>
+        <source>values can be set while the simulation runs</source>
+        <translation>仿真运行时才能设置数值</translation>
+    </message>
+    <message>
+        <source>recording needs a running simulation</source>
+        <translation>录制需要仿真正在运行</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CTestResultsWindow</name>
+    <message>
+        <source>%1 expectations met</source>
+        <translation>满足全部 %1 项预期</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>通过</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Nothing ran: %1</source>
+        <translation>未运行任何用例：%1</translation>
+    </message>
+    <message>
+        <source>No tests run yet: Simulation &gt; Run Tests...</source>
+        <translation>尚未运行测试：仿真 &gt; 运行测试...</translation>
+    </message>
+    <message>
+        <source>%1: %2 passed, %3 failed%4</source>
+        <translation>%1：%2 个通过，%3 个失败%4</translation>
+    </message>
+    <message>
+        <source> (double-click a failure to see it)</source>
+        <translation>（双击失败的用例可查看）</translation>
+    </message>
+    <message>
+        <source>Test Results</source>
+        <translation>测试结果</translation>
+    </message>
+    <message>
+        <source>Run Again</source>
+        <translation>重新运行</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>用例</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>信息</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CTimingDiagramView</name>
+    <message>
+        <source> (forced)</source>
+        <translation>（强制）</translation>
+    </message>
+    <message>
+        <source>Cursor %1: %2</source>
+        <translation>光标 %1：%2</translation>
+    </message>
+    <message>
+        <source>No signals watched. Add addresses in the Signals window (Simulation &gt; Signals) and start the simulation (F5); File &gt; Open Trace... shows a recorded run.</source>
+        <translation>没有监视的信号。请在信号窗口（仿真 &gt; 信号）中添加地址并开始仿真 (F5)；文件 &gt; 打开波形... 可显示录制的运行过程。</translation>
+    </message>
+    <message>
+        <source>The trace holds no signals.</source>
+        <translation>该波形不含任何信号。</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CTimingDiagramWindow</name>
+    <message>
+        <source>Timing Diagram</source>
+        <translation>时序图</translation>
+    </message>
+    <message>
+        <source>Zoom In (+)</source>
+        <translation>放大 (+)</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, Ctrl+wheel)</source>
+        <translation>放大（+，Ctrl+滚轮）</translation>
+    </message>
+    <message>
+        <source>Zoom Out (-)</source>
+        <translation>缩小 (-)</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, Ctrl+wheel)</source>
+        <translation>缩小（-，Ctrl+滚轮）</translation>
+    </message>
+    <message>
+        <source>Fit All</source>
+        <translation>全部显示</translation>
+    </message>
+    <message>
+        <source>The whole run across the window (0)</source>
+        <translation>整个运行过程铺满窗口 (0)</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>跟随</translation>
+    </message>
+    <message>
+        <source>Keep the end of the run in view; scrolling back pauses it (End resumes)</source>
+        <translation>始终显示运行的最新部分；向回滚动时暂停跟随（按 End 恢复）</translation>
+    </message>
+    <message>
+        <source>Export Image...</source>
+        <translation>导出图片...</translation>
+    </message>
+    <message>
+        <source>The diagram as shown, as a PNG or SVG picture</source>
+        <translation>将当前显示的时序图导出为 PNG 或 SVG 图片</translation>
+    </message>
+    <message>
+        <source>%1 is not a trace this program writes: %2</source>
+        <translation>%1 不是本程序写出的波形文件：%2</translation>
+    </message>
+    <message>
+        <source>%1: choose a name ending in .png or .svg</source>
+        <translation>%1：请选择以 .png 或 .svg 结尾的文件名</translation>
+    </message>
+    <message>
+        <source>The timing diagram shows no signals: nothing to export</source>
+        <translation>时序图中没有信号：没有可导出的内容</translation>
+    </message>
+    <message>
+        <source>Trace %1: click to read the values at a time</source>
+        <translation>波形 %1：单击可读取某一时刻的值</translation>
+    </message>
+    <message>
+        <source>Monitor mode&apos;s watched signals: click to read the values at a time</source>
+        <translation>监视模式下监视的信号：单击可读取某一时刻的值</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::CXrefWindow</name>
+    <message>
+        <source>Cross Reference</source>
+        <translation>交叉引用</translation>
+    </message>
+    <message>
+        <source>Address prefix</source>
+        <translation>地址前缀</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>列</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>用法</translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation>读写</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>注释</translation>
+    </message>
+    <message>
+        <source>No findings</source>
+        <translation>无审查结果</translation>
+    </message>
+    <message>
+        <source>Findings: %1</source>
+        <translation>审查结果：%1</translation>
+    </message>
+</context>
+<context>
+    <name>rungpad::RecoveryKeeper</name>
+    <message>
+        <source>Recovery copies cannot be written: %1</source>
+        <translation>无法写入恢复副本：%1</translation>
     </message>
 </context>
 </TS>

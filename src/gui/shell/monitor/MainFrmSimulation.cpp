@@ -29,6 +29,10 @@ namespace rungpad {
 
 namespace {
 
+// The file dialogs put the filters' descriptions into the language chosen.
+constexpr const char* kStimulusFilter =
+    "Stimulus files (*.stim;*.txt)|*.stim;*.txt|All files (*.*)|*.*||";
+constexpr const char* kVcdFilter = "Value Change Dump (*.vcd)|*.vcd|All files (*.*)|*.*||";
 constexpr std::array kSpeeds = {0.25, 1.0, 4.0, 16.0};
 
 }  // namespace
@@ -162,9 +166,7 @@ void CMainFrame::CreateSimulationExtras(QMenu* menu) {
 }
 
 void CMainFrame::OnLoadStimulus() {
-    const auto path = m_host->ChooseOpenFile(
-        {"stim", "",
-         tr("Stimulus files (*.stim;*.txt)|*.stim;*.txt|All files (*.*)|*.*||").toStdString()});
+    const auto path = m_host->ChooseOpenFile({"stim", "", kStimulusFilter});
     if (!path) {
         return;
     }
@@ -201,7 +203,7 @@ void CMainFrame::OnRecordVcd(bool on) {
     const QString base = QFileInfo(QtText::FromLocalPath(name)).completeBaseName();
     const auto path = m_host->ChooseSaveFile(
         {"vcd", base.isEmpty() ? "" : QtText::ToLocalPath(base + QStringLiteral(".vcd")),
-         tr("Value Change Dump (*.vcd)|*.vcd|All files (*.*)|*.*||").toStdString()});
+         kVcdFilter});
     std::string error;
     if (!path || !m_sim->StartRecording(*path, doc.Notes(), error)) {
         if (!error.empty()) {

@@ -15,6 +15,9 @@ namespace rungpad {
 
 namespace {
 
+// The file dialogs put the filters' descriptions into the language chosen.
+constexpr const char* kTraceFilter = "Value Change Dump (*.vcd)|*.vcd|All files (*.*)||";
+constexpr const char* kImageFilter = "PNG image (*.png)|*.png|SVG image (*.svg)|*.svg||";
 constexpr int kDockHeight = 300;
 
 }  // namespace
@@ -65,8 +68,7 @@ void CMainFrame::ShowTimingDiagram() {
 }
 
 void CMainFrame::OnOpenTrace() {
-    const auto path = m_host->ChooseOpenFile(
-        {"vcd", "", tr("Value Change Dump (*.vcd)|*.vcd|All files (*.*)||").toStdString()});
+    const auto path = m_host->ChooseOpenFile({"vcd", "", kTraceFilter});
     if (!path) {
         return;
     }
@@ -81,9 +83,7 @@ void CMainFrame::OnOpenTrace() {
 }
 
 void CMainFrame::OnExportTimingImage() {
-    const auto path = m_host->ChooseSaveFile(
-        {"png", "timing.png",
-         tr("PNG image (*.png)|*.png|SVG image (*.svg)|*.svg||").toStdString()});
+    const auto path = m_host->ChooseSaveFile({"png", "timing.png", kImageFilter});
     if (!path) {
         return;
     }

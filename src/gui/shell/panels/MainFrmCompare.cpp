@@ -16,6 +16,14 @@
 
 namespace rungpad {
 
+namespace {
+
+// The file dialog puts the filter's descriptions into the language chosen.
+constexpr const char* kCompareFilter =
+    "PLC梯图文件 (*.plf;*.grp;*.bak)|*.plf;*.grp;*.bak|所有文件(*.*)|*.*||";
+
+}  // namespace
+
 void CMainFrame::CreateCompareActions(QMenu* menu) {
     QAction* compare = menu->addAction(QString());
     connect(compare, &QAction::triggered, this, &CMainFrame::OnCompareWith);
@@ -47,10 +55,7 @@ void CMainFrame::OnCompareWith() {
     if (!child) {
         return;
     }
-    const auto path = m_host->ChooseOpenFile(
-        {"", "",
-         tr("PLC梯图文件 (*.plf;*.grp;*.bak)|*.plf;*.grp;*.bak|所有文件(*.*)|*.*||")
-             .toStdString()});
+    const auto path = m_host->ChooseOpenFile({"", "", kCompareFilter});
     if (!path) {
         return;
     }

@@ -24,6 +24,8 @@ namespace rungpad {
 
 namespace {
 
+// The file dialog puts the filter's descriptions into the language chosen.
+constexpr const char* kTestFilter = "Ladder tests (*.plt)|*.plt|All files (*.*)|*.*||";
 constexpr int kResultsHeight = 240;
 const QString kTestFilesGroup = QStringLiteral("Test Files");
 
@@ -126,9 +128,8 @@ void CMainFrame::OnRunTests() {
     if (!child) {
         return;
     }
-    const auto path = m_host->ChooseOpenFile(
-        {"plt", RememberedTestFile(child->Document()),
-         tr("Ladder tests (*.plt)|*.plt|All files (*.*)|*.*||").toStdString()});
+    const auto path =
+        m_host->ChooseOpenFile({"plt", RememberedTestFile(child->Document()), kTestFilter});
     if (path) {
         RunTestFile(*child, *path);
     }
