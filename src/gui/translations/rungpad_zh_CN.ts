@@ -367,7 +367,7 @@ Delete this copy?</source>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation>%1（测试 %2）</translation>
+        <translation>%1（用于 %2）</translation>
     </message>
     <message>
         <source>Tests %1: %2 passed, %3 failed</source>
