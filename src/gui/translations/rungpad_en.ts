@@ -366,10 +366,6 @@ Delete this copy?</translation>
         <translation>Tests: nothing ran: %1</translation>
     </message>
     <message>
-        <source>%1 on %2</source>
-        <translation>%1 on %2</translation>
-    </message>
-    <message>
         <source>Tests %1: %2 passed, %3 failed</source>
         <translation>Tests %1: %2 passed, %3 failed</translation>
     </message>
@@ -593,6 +589,10 @@ Delete this copy?</translation>
     <message>
         <source>Message</source>
         <translation>Message</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 on %2</translation>
     </message>
 </context>
 <context>

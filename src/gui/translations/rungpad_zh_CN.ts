@@ -366,10 +366,6 @@ Delete this copy?</source>
         <translation>测试：未运行任何用例：%1</translation>
     </message>
     <message>
-        <source>%1 on %2</source>
-        <translation>%1（用于 %2）</translation>
-    </message>
-    <message>
         <source>Tests %1: %2 passed, %3 failed</source>
         <translation>测试 %1：%2 个通过，%3 个失败</translation>
     </message>
@@ -593,6 +589,10 @@ Delete this copy?</source>
     <message>
         <source>Message</source>
         <translation>信息</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1（用于 %2）</translation>
     </message>
 </context>
 <context>

@@ -161,12 +161,14 @@ void CMainFrame::RunTestFile(CChildFrame& child, const std::string& path) {
     for (const LadderTestResult& result : results) {
         failed += result.passed ? 0 : 1;
     }
-    const QString heading =
-        tr("%1 on %2").arg(FileNameOf(path), QtText::ToQString(doc.State().Title()));
+    const QString testFile = FileNameOf(path);
+    const QString document = QtText::ToQString(doc.State().Title());
     OutputLine(tr("Tests %1: %2 passed, %3 failed")
-                   .arg(heading, QString::number(results.size() - failed), QString::number(failed))
+                   .arg(CTestResultsWindow::Heading(testFile, document),
+                        QString::number(results.size() - failed), QString::number(failed))
                    .toStdString());
-    m_tests->ShowResults(heading, std::move(file), std::move(results), doc.RecoveryBytes());
+    m_tests->ShowResults(testFile, document, std::move(file), std::move(results),
+                         doc.RecoveryBytes());
 }
 
 CChildFrame* CMainFrame::TestedWindow() {

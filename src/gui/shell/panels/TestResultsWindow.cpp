@@ -71,8 +71,12 @@ CTestResultsWindow::CTestResultsWindow(QWidget* parent) : QDockWidget(parent) {
             [this](int row, int) { ActivateRow(row); });
 }
 
-void CTestResultsWindow::ShowResults(const QString& heading, LadderTestFile file,
-                                     std::vector<LadderTestResult> results,
+QString CTestResultsWindow::Heading(const QString& testFile, const QString& document) {
+    return tr("%1 on %2").arg(testFile, document);
+}
+
+void CTestResultsWindow::ShowResults(const QString& testFile, const QString& document,
+                                     LadderTestFile file, std::vector<LadderTestResult> results,
                                      std::vector<std::uint8_t> documentBytes) {
     m_file = std::move(file);
     m_results = std::move(results);
@@ -103,7 +107,8 @@ void CTestResultsWindow::ShowResults(const QString& heading, LadderTestFile file
             break;
         }
     }
-    m_heading = heading;
+    m_testFile = testFile;
+    m_document = document;
     m_problem.clear();
     ShowSummary();
     m_runAgain->setEnabled(true);
@@ -124,7 +129,7 @@ void CTestResultsWindow::ShowSummary() {
         m_summary->setText(tr("Nothing ran: %1").arg(m_problem));
         return;
     }
-    if (m_heading.isEmpty()) {
+    if (m_testFile.isEmpty()) {
         m_summary->setText(tr("No tests run yet: Simulation > Run Tests..."));
         return;
     }
@@ -135,7 +140,8 @@ void CTestResultsWindow::ShowSummary() {
     }
     m_summary->setStyleSheet(failed ? QStringLiteral("color: #b00000") : QString());
     m_summary->setText(tr("%1: %2 passed, %3 failed%4")
-                           .arg(m_heading, QString::number(rows - failed), QString::number(failed),
+                           .arg(Heading(m_testFile, m_document), QString::number(rows - failed),
+                                QString::number(failed),
                                 failed ? tr(" (double-click a failure to see it)") : QString()));
 }
 

@@ -24,10 +24,12 @@ class CTestResultsWindow : public QDockWidget {
 
     explicit CTestResultsWindow(QWidget* parent = nullptr);
 
+    // Names a run, e.g. "demo.plt on demo.plf", in the current language.
+    static QString Heading(const QString& testFile, const QString& document);
     // Shows the outcome of running the cases of file (results in the same order) on a document
-    // that a file would hold as documentBytes; heading names the run, e.g. "demo.plt on
-    // demo.plf".
-    void ShowResults(const QString& heading, LadderTestFile file,
+    // that a file would hold as documentBytes; the run is named by the test file's and the
+    // document's names.
+    void ShowResults(const QString& testFile, const QString& document, LadderTestFile file,
                      std::vector<LadderTestResult> results,
                      std::vector<std::uint8_t> documentBytes);
     // Shows problem, why nothing ran, instead of any row.
@@ -65,7 +67,8 @@ class CTestResultsWindow : public QDockWidget {
     LadderTestFile m_file;
     std::vector<LadderTestResult> m_results;
     std::vector<std::uint8_t> m_documentBytes;
-    QString m_heading;  // of the run shown; empty before the first run
+    QString m_testFile;  // of the run shown; empty before the first run
+    QString m_document;
     QString m_problem;  // why nothing ran; empty when something did
     QLabel* m_summary = nullptr;
     QPushButton* m_runAgain = nullptr;
