@@ -159,6 +159,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // The status bar panes of the cursor's line and column, the zoom and, while simulating, the
     // simulated time and Running or Paused.
     void CreateInfoPanes();
+    void FitInfoPanes();
     void UpdateInfoPanes();
     void UpdateSimulationPane();
     // A new window takes the zoom last chosen; a change is kept for the next.
