@@ -112,8 +112,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* CoilReferencesAction() const { return m_coilRefsAct; }
     QAction* DocumentationAction() const { return m_documentationAct; }
     // View > Language: Original, 中文 or English, applied at once and kept for the next start.
-    UiLanguage::Choice Language() const { return m_language.Current(); }
-    void SetLanguage(UiLanguage::Choice choice);
+    rungpad::Language CurrentLanguage() const { return m_language.Current(); }
+    void SetLanguage(rungpad::Language choice);
 
     // Brings child (the active child when nullptr) to the front and selects from anchor to
     // cursor in its view.

@@ -164,7 +164,7 @@ void CMainFrame::CreateLanguageMenu() {
     m_languageMenu = m_viewMenu->addMenu(QString());
     m_languageMenu->setObjectName(QStringLiteral("LanguageMenu"));
     auto* group = new QActionGroup(this);
-    for (const UiLanguage::Choice choice : UiLanguage::kChoices) {
+    for (const Language choice : UiLanguage::kChoices) {
         QAction* action = m_languageMenu->addAction(UiLanguage::MenuText(choice));
         action->setCheckable(true);
         action->setChecked(choice == m_language.Current());
@@ -175,7 +175,7 @@ void CMainFrame::CreateLanguageMenu() {
     RetranslateFrame();
 }
 
-void CMainFrame::SetLanguage(UiLanguage::Choice choice) {
+void CMainFrame::SetLanguage(Language choice) {
     if (!m_language.Apply(choice)) {
         m_box->ShowMessage(tr("The translation of the texts could not be loaded: the texts stay "
                               "as they are.")
