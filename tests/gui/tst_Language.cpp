@@ -15,10 +15,10 @@
 #include "MainFrameTest.h"
 #include "MenuTexts.h"
 
+#include "model/Messages.h"
 #include "shell/frame/MainFrm.h"
 
 using namespace rungpad;
-using Choice = rungpad::UiLanguage::Choice;
 
 namespace {
 
@@ -105,14 +105,14 @@ bool KeptAsIs(const QString& text) {
 }
 
 // The fault of one text in language, or an empty string.
-QString LanguageFault(Choice language, const QString& text) {
+QString LanguageFault(Language language, const QString& text) {
     if (text.trimmed().isEmpty()) {
         return QStringLiteral("empty");
     }
-    if (language == Choice::kEnglish && HasCjk(text)) {
+    if (language == Language::English && HasCjk(text)) {
         return QStringLiteral("not English: ") + text;
     }
-    if (language == Choice::kChinese && !HasCjk(text) && !KeptAsIs(text)) {
+    if (language == Language::Chinese && !HasCjk(text) && !KeptAsIs(text)) {
         return QStringLiteral("not Chinese: ") + text;
     }
     return {};
@@ -126,7 +126,7 @@ QChar Accelerator(const QString& text) {
 
 // Every fault of the frame's commands in language: empty or other-language texts, accelerators
 // used twice in one menu.
-QStringList Faults(const QMainWindow& frame, Choice language) {
+QStringList Faults(const QMainWindow& frame, Language language) {
     QStringList faults;
     QHash<const QWidget*, QHash<QChar, QString>> accelerators;
     for (const test::ActionText& entry : test::FrameActions(frame)) {
@@ -156,18 +156,19 @@ QStringList Faults(const QMainWindow& frame, Choice language) {
     return faults;
 }
 
-QAction* LanguageAction(const CMainFrame& frame, Choice choice) {
+QAction* LanguageAction(const CMainFrame& frame, Language choice) {
     const auto* menu = frame.findChild<QMenu*>(QStringLiteral("LanguageMenu"));
     return menu ? test::FindAction(*menu, UiLanguage::MenuText(choice)) : nullptr;
 }
 
-void ChooseLanguage(CMainFrame& frame, Choice choice) {
+void ChooseLanguage(CMainFrame& frame, Language choice) {
     QAction* action = LanguageAction(frame, choice);
     QVERIFY(action);
     action->trigger();
     // Qt posts the change to every window.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    QCOMPARE(frame.Language(), choice);
+    QCOMPARE(frame.CurrentLanguage(), choice);
+    QCOMPARE(Messages::CurrentLanguage(), choice);  // the core's messages follow
     QVERIFY(action->isChecked());
 }
 
@@ -182,19 +183,19 @@ class TestLanguage : public test::MainFrameTest {
     void originalReproducesTheSnapshot() {
         CMainFrame frame;
         Prepare(frame);
-        QCOMPARE(frame.Language(), Choice::kOriginal);  // the default
+        QCOMPARE(frame.CurrentLanguage(), Language::Original);  // the default
         CompareWithSnapshot(frame);
     }
 
     void eachLanguageHasEveryTextInIt_data() {
-        QTest::addColumn<Choice>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("title");
-        QTest::newRow("中文") << Choice::kChinese << QStringLiteral("梯形图编辑器");
-        QTest::newRow("English") << Choice::kEnglish << QStringLiteral("Ladder diagram editor");
+        QTest::newRow("中文") << Language::Chinese << QStringLiteral("梯形图编辑器");
+        QTest::newRow("English") << Language::English << QStringLiteral("Ladder diagram editor");
     }
 
     void eachLanguageHasEveryTextInIt() {
-        QFETCH(Choice, language);
+        QFETCH(Language, language);
         QFETCH(QString, title);
         CMainFrame frame;
         Prepare(frame);
@@ -205,15 +206,15 @@ class TestLanguage : public test::MainFrameTest {
         frame.OpenDocumentFile(kDemo);
         const QStringList open = Faults(frame, language);
         QVERIFY2(open.isEmpty(), qPrintable(open.join(QLatin1Char('\n'))));
-        ChooseLanguage(frame, Choice::kOriginal);
+        ChooseLanguage(frame, Language::Original);
     }
 
     void originalComesBackAfterTheOthers() {
         CMainFrame frame;
         Prepare(frame);
-        ChooseLanguage(frame, Choice::kChinese);
-        ChooseLanguage(frame, Choice::kEnglish);
-        ChooseLanguage(frame, Choice::kOriginal);
+        ChooseLanguage(frame, Language::Chinese);
+        ChooseLanguage(frame, Language::English);
+        ChooseLanguage(frame, Language::Original);
         CompareWithSnapshot(frame);
     }
 
@@ -221,13 +222,13 @@ class TestLanguage : public test::MainFrameTest {
         {
             CMainFrame frame;
             Prepare(frame);
-            ChooseLanguage(frame, Choice::kEnglish);
+            ChooseLanguage(frame, Language::English);
         }
         CMainFrame next;
         Prepare(next);
-        QCOMPARE(next.Language(), Choice::kEnglish);
-        QVERIFY(LanguageAction(next, Choice::kEnglish)->isChecked());
-        ChooseLanguage(next, Choice::kOriginal);
+        QCOMPARE(next.CurrentLanguage(), Language::English);
+        QVERIFY(LanguageAction(next, Language::English)->isChecked());
+        ChooseLanguage(next, Language::Original);
     }
 
     void qtsOwnDialogsFollow() {
@@ -238,10 +239,10 @@ class TestLanguage : public test::MainFrameTest {
         }
         CMainFrame frame;
         Prepare(frame);
-        ChooseLanguage(frame, Choice::kChinese);
+        ChooseLanguage(frame, Language::Chinese);
         QDialogButtonBox buttons(QDialogButtonBox::Cancel);
         QVERIFY(HasCjk(buttons.button(QDialogButtonBox::Cancel)->text()));
-        ChooseLanguage(frame, Choice::kOriginal);
+        ChooseLanguage(frame, Language::Original);
         QDialogButtonBox original(QDialogButtonBox::Cancel);
         QVERIFY(!HasCjk(original.button(QDialogButtonBox::Cancel)->text()));
     }

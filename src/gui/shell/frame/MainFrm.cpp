@@ -71,11 +71,10 @@ CMainFrame::~CMainFrame() {
 }
 
 void CMainFrame::CreateDockWindows() {
-    m_output = new CCoolBar(QStringLiteral("输出窗口"), QStringLiteral("OutputWindow"), true, this);
-    m_comment =
-        new CCoolBar(QStringLiteral("注释窗口"), QStringLiteral("CommentWindow"), true, this);
-    m_instruction = new CCoolBar(QStringLiteral("指令表输出窗口"),
-                                 QStringLiteral("InstructionWindow"), false, this);
+    m_output = new CCoolBar(tr("输出窗口"), QStringLiteral("OutputWindow"), true, this);
+    m_comment = new CCoolBar(tr("注释窗口"), QStringLiteral("CommentWindow"), true, this);
+    m_instruction =
+        new CCoolBar(tr("指令表输出窗口"), QStringLiteral("InstructionWindow"), false, this);
     QFont font = ViewFonts::FixedFace();
     font.setPointSizeF(kWindowFontPoints);
     m_output->Edit()->setFont(font);

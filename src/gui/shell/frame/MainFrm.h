@@ -113,8 +113,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* CoilReferencesAction() const { return m_coilRefsAct; }
     QAction* DocumentationAction() const { return m_documentationAct; }
     // View > Language: Original, 中文 or English, applied at once and kept for the next start.
-    UiLanguage::Choice Language() const { return m_language.Current(); }
-    void SetLanguage(UiLanguage::Choice choice);
+    rungpad::Language CurrentLanguage() const { return m_language.Current(); }
+    void SetLanguage(rungpad::Language choice);
 
     // Brings child (the active child when nullptr) to the front and selects from anchor to
     // cursor in its view.
@@ -160,6 +160,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // The status bar panes of the cursor's line and column, the zoom and, while simulating, the
     // simulated time and Running or Paused.
     void CreateInfoPanes();
+    void FitInfoPanes();
     void UpdateInfoPanes();
     void UpdateSimulationPane();
     // A new window takes the zoom last chosen; a change is kept for the next.

@@ -32,7 +32,9 @@ QLabel* Pane(QWidget* parent, const QString& name, const QString& widest) {
     auto* pane = new QLabel(parent);
     pane->setObjectName(name);
     pane->setAlignment(Qt::AlignCenter);
-    pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(widest) + 12);
+    if (!widest.isEmpty()) {
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(widest) + 12);
+    }
     pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return pane;
 }
@@ -64,13 +66,23 @@ void CMainFrame::CreateZoomActions(QMenu* menu) {
 }
 
 void CMainFrame::CreateInfoPanes() {
-    m_positionPane = Pane(this, QStringLiteral("position"), QStringLiteral("Lines 0000-0000"));
+    m_positionPane = Pane(this, QStringLiteral("position"), QString());
     m_zoomPane = Pane(this, QStringLiteral("zoom"), QStringLiteral("300%"));
-    m_simPane = Pane(this, QStringLiteral("simulation"), QStringLiteral("00000.000 s  Running"));
+    m_simPane = Pane(this, QStringLiteral("simulation"), QString());
+    FitInfoPanes();
     m_simPane->hide();
     statusBar()->addPermanentWidget(m_simPane);
     statusBar()->addPermanentWidget(m_positionPane);
     statusBar()->addPermanentWidget(m_zoomPane);
+}
+
+void CMainFrame::FitInfoPanes() {
+    // Wide enough for the longest text of the language in force.
+    const auto fit = [](QLabel* pane, const QString& widest) {
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(widest) + 12);
+    };
+    fit(m_positionPane, tr("Lines %1-%2").arg(QStringLiteral("0000"), QStringLiteral("0000")));
+    fit(m_simPane, tr("%1 s  %2").arg(QStringLiteral("00000.000"), tr("Running")));
 }
 
 void CMainFrame::UpdateInfoPanes() {
@@ -83,13 +95,12 @@ void CMainFrame::UpdateInfoPanes() {
     const SelectionState& selection = child->Document().Selection();
     // Lines as the view numbers them, from 1; the column from 1 too.
     if (selection.IsSingleCell()) {
-        m_positionPane->setText(QStringLiteral("Line %1, Column %2")
+        m_positionPane->setText(tr("Line %1, Column %2")
                                     .arg(selection.cursor.line + 1)
                                     .arg(selection.cursor.column + 1));
     } else {
-        m_positionPane->setText(QStringLiteral("Lines %1-%2")
-                                    .arg(selection.FirstLine() + 1)
-                                    .arg(selection.LastLine() + 1));
+        m_positionPane->setText(
+            tr("Lines %1-%2").arg(selection.FirstLine() + 1).arg(selection.LastLine() + 1));
     }
 }
 
@@ -98,11 +109,11 @@ void CMainFrame::UpdateSimulationPane() {
     m_simPane->setVisible(on);
     if (on) {
         const double seconds = static_cast<double>(m_sim->Engine().TimeMs()) / 1000.0;
-        m_simPane->setText(QStringLiteral("%1 s  %2")
+        m_simPane->setText(tr("%1 s  %2")
                                .arg(seconds, 0, 'f', 3)
                                .arg(m_sim->IsPaused() || m_sim->Engine().IsStopped()
-                                        ? QStringLiteral("Paused")
-                                        : QStringLiteral("Running")));
+                                        ? tr("Paused")
+                                        : tr("Running")));
     }
 }
 
@@ -153,7 +164,7 @@ void CMainFrame::CreateLanguageMenu() {
     m_languageMenu = m_viewMenu->addMenu(QString());
     m_languageMenu->setObjectName(QStringLiteral("LanguageMenu"));
     auto* group = new QActionGroup(this);
-    for (const UiLanguage::Choice choice : UiLanguage::kChoices) {
+    for (const Language choice : UiLanguage::kChoices) {
         QAction* action = m_languageMenu->addAction(UiLanguage::MenuText(choice));
         action->setCheckable(true);
         action->setChecked(choice == m_language.Current());
@@ -164,7 +175,7 @@ void CMainFrame::CreateLanguageMenu() {
     RetranslateFrame();
 }
 
-void CMainFrame::SetLanguage(UiLanguage::Choice choice) {
+void CMainFrame::SetLanguage(Language choice) {
     if (!m_language.Apply(choice)) {
         m_box->ShowMessage(tr("The translation of the texts could not be loaded: the texts stay "
                               "as they are.")
@@ -189,8 +200,17 @@ void CMainFrame::RetranslateFrame() {
     m_languageMenu->menuAction()->setStatusTip(
         tr("Show the texts in the original wording, in Chinese or in English"));
     UpdateTitle();
+    m_output->setWindowTitle(tr("输出窗口"));
+    m_comment->setWindowTitle(tr("注释窗口"));
+    m_instruction->setWindowTitle(tr("指令表输出窗口"));
+    if (!m_sim->IsActive()) {
+        m_idle->setText(tr("be ready"));
+    }
+    FitInfoPanes();
     UpdateInfoPanes();
     UpdateSimulationPane();
+    MarkInstructionList();
+    ShowLiveStatus();
 }
 
 }  // namespace rungpad

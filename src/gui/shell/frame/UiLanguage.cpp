@@ -4,6 +4,8 @@
 #include <QLibraryInfo>
 #include <QSettings>
 
+#include "model/Messages.h"
+
 namespace rungpad {
 
 namespace {
@@ -11,19 +13,19 @@ namespace {
 const QString kLanguageKey = QStringLiteral("View/Language");
 
 struct LanguageEntry {
-    UiLanguage::Choice choice;
+    Language choice;
     const char* key;     // kept in the settings
     const char* locale;  // of the translation files; empty for Original
     const char* name;    // UTF-8, the menu's text
 };
 
 constexpr std::array<LanguageEntry, 3> kLanguages = {{
-    {UiLanguage::Choice::kOriginal, "original", "", "Original"},
-    {UiLanguage::Choice::kChinese, "zh_CN", "zh_CN", "中文"},
-    {UiLanguage::Choice::kEnglish, "en", "en", "English"},
+    {Language::Original, "original", "", "Original"},
+    {Language::Chinese, "zh_CN", "zh_CN", "中文"},
+    {Language::English, "en", "en", "English"},
 }};
 
-const LanguageEntry& EntryOf(UiLanguage::Choice choice) {
+const LanguageEntry& EntryOf(Language choice) {
     for (const LanguageEntry& entry : kLanguages) {
         if (entry.choice == choice) {
             return entry;
@@ -40,26 +42,26 @@ UiLanguage::~UiLanguage() {
     Uninstall();
 }
 
-UiLanguage::Choice UiLanguage::Saved() {
+Language UiLanguage::Saved() {
     const QString kept = QSettings().value(kLanguageKey).toString();
     for (const LanguageEntry& entry : kLanguages) {
         if (kept == QLatin1String(entry.key)) {
             return entry.choice;
         }
     }
-    return Choice::kOriginal;
+    return Language::Original;
 }
 
-QString UiLanguage::MenuText(Choice choice) {
+QString UiLanguage::MenuText(Language choice) {
     return QString::fromUtf8(EntryOf(choice).name);
 }
 
-bool UiLanguage::Apply(Choice choice) {
+bool UiLanguage::Apply(Language choice) {
     Uninstall();
-    m_current = Choice::kOriginal;
+    m_current = Language::Original;
     const LanguageEntry& entry = EntryOf(choice);
     bool loaded = true;
-    if (choice != Choice::kOriginal) {
+    if (choice != Language::Original) {
         const QString locale = QLatin1String(entry.locale);
         auto program = std::make_unique<QTranslator>();
         loaded = program->load(QStringLiteral(":/i18n/rungpad_") + locale);
@@ -76,10 +78,14 @@ bool UiLanguage::Apply(Choice choice) {
         }
     }
     QSettings().setValue(kLanguageKey, QLatin1String(EntryOf(m_current).key));
+    Messages::SetLanguage(m_current);  // the core's messages: conversion errors, output lines
     return loaded;
 }
 
 void UiLanguage::Uninstall() {
+    if (m_current != Language::Original) {
+        Messages::SetLanguage(Language::Original);  // as the texts are without a translator
+    }
     for (std::unique_ptr<QTranslator>* translator : {&m_program, &m_qt}) {
         if (*translator) {
             QCoreApplication::removeTranslator(translator->get());

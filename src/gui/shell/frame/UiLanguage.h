@@ -5,6 +5,8 @@
 #include <array>
 #include <memory>
 
+#include "model/Language.h"
+
 namespace rungpad {
 
 // The language of the editor's texts: Original (the texts as the program always had them, no
@@ -13,9 +15,8 @@ namespace rungpad {
 // kept in the settings for the next start.
 class UiLanguage {
   public:
-    enum class Choice { kOriginal, kChinese, kEnglish };
-    static constexpr std::array<Choice, 3> kChoices = {Choice::kOriginal, Choice::kChinese,
-                                                       Choice::kEnglish};
+    static constexpr std::array<Language, 3> kChoices = {Language::Original, Language::Chinese,
+                                                         Language::English};
 
     UiLanguage();
     ~UiLanguage();
@@ -23,21 +24,21 @@ class UiLanguage {
     UiLanguage& operator=(const UiLanguage&) = delete;
 
     // The choice kept in the settings (Original when none or an unknown one is kept).
-    static Choice Saved();
+    static Language Saved();
     // The name a choice has in the menu: each language in its own words.
-    static QString MenuText(Choice choice);
+    static QString MenuText(Language choice);
 
-    Choice Current() const { return m_current; }
+    Language Current() const { return m_current; }
     // Installs the translators of choice (removing those of the last), keeps it in the settings
     // and tells the core's message table. False, with Original in force, when the program's
     // translation cannot be loaded.
-    bool Apply(Choice choice);
+    bool Apply(Language choice);
     // Takes the translators out again, without touching the settings (the frame does so while
     // it is still whole, since every widget hears of it).
     void Uninstall();
 
   private:
-    Choice m_current = Choice::kOriginal;
+    Language m_current = Language::Original;
     std::unique_ptr<QTranslator> m_program;
     std::unique_ptr<QTranslator> m_qt;  // Qt's own dialogs, where qtbase's translation is installed
 };
