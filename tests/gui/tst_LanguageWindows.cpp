@@ -38,7 +38,6 @@
 #include "shell/recovery/QtRecoveryPrompt.h"
 
 using namespace rungpad;
-using Choice = UiLanguage::Choice;
 
 namespace {
 
@@ -68,14 +67,14 @@ bool NamesOnly(const QString& text) {
 }
 
 // The faults of texts in language: empty ones and ones in the other language.
-QStringList Faults(const QStringList& texts, Choice language) {
+QStringList Faults(const QStringList& texts, Language language) {
     QStringList faults;
     for (const QString& text : texts) {
         if (text.trimmed().isEmpty()) {
             faults << QStringLiteral("an empty text");
-        } else if (language == Choice::kEnglish && HasChinese(text)) {
+        } else if (language == Language::English && HasChinese(text)) {
             faults << QStringLiteral("not English: ") + text;
-        } else if (language == Choice::kChinese && !HasChinese(text) && !NamesOnly(text)) {
+        } else if (language == Language::Chinese && !HasChinese(text) && !NamesOnly(text)) {
             faults << QStringLiteral("not Chinese: ") + text;
         }
     }
@@ -234,10 +233,10 @@ QStringList ResultMarks(const CMainFrame& frame) {
     return marks;
 }
 
-void Choose(CMainFrame& frame, Choice language) {
+void Choose(CMainFrame& frame, Language language) {
     frame.SetLanguage(language);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    QCOMPARE(frame.Language(), language);
+    QCOMPARE(frame.CurrentLanguage(), language);
 }
 
 QAction* Command(const CMainFrame& frame, const QString& text) {
@@ -256,38 +255,38 @@ class TestLanguageWindows : public test::MainFrameTest {
   private slots:
     void initTestCase() { InitSettings(); }
     // A test stopped half way leaves no language behind for the next.
-    void cleanup() { UiLanguage().Apply(Choice::kOriginal); }
+    void cleanup() { UiLanguage().Apply(Language::Original); }
 
     void dialogsTakeTheLanguageChosen_data() {
-        QTest::addColumn<Choice>("language");
-        QTest::newRow("Original") << Choice::kOriginal;
-        QTest::newRow("中文") << Choice::kChinese;
-        QTest::newRow("English") << Choice::kEnglish;
+        QTest::addColumn<Language>("language");
+        QTest::newRow("Original") << Language::Original;
+        QTest::newRow("中文") << Language::Chinese;
+        QTest::newRow("English") << Language::English;
     }
 
     void dialogsTakeTheLanguageChosen() {
-        QFETCH(Choice, language);
+        QFETCH(Language, language);
         CMainFrame frame;
         Prepare(frame);
         Choose(frame, language);
         for (const DialogCase& dialogCase : DialogCases()) {
             const std::unique_ptr<QDialog> dialog = dialogCase.make();
             const QStringList texts = TextsOf(*dialog);
-            if (language == Choice::kOriginal) {
+            if (language == Language::Original) {
                 QCOMPARE(Sorted(texts), Sorted(dialogCase.original));
             }
             const QStringList faults = Faults(texts, language);
             QVERIFY2(faults.isEmpty(), qPrintable(QString::fromLatin1(dialogCase.name) + ": " +
                                                   faults.join(QStringLiteral("; "))));
         }
-        Choose(frame, Choice::kOriginal);
+        Choose(frame, Language::Original);
     }
 
     // The recovery question is Qt's message box with texts of the program's.
     void recoveryQuestionTakesTheLanguageChosen() {
         CMainFrame frame;
         Prepare(frame);
-        for (const Choice language : UiLanguage::kChoices) {
+        for (const Language language : UiLanguage::kChoices) {
             Choose(frame, language);
             QStringList texts;
             test::WhenModalShows([&texts](QWidget& modal) {
@@ -300,9 +299,9 @@ class TestLanguageWindows : public test::MainFrameTest {
             QCOMPARE(texts.size(), 6);  // the title, two texts, three buttons
             const QStringList faults = Faults(texts, language);
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
-            QCOMPARE(texts.contains(QStringLiteral("&Recover")), language != Choice::kChinese);
+            QCOMPARE(texts.contains(QStringLiteral("&Recover")), language != Language::Chinese);
         }
-        Choose(frame, Choice::kOriginal);
+        Choose(frame, Language::Original);
     }
 
     // The docks stay open through every change of language and follow each one; their menu
@@ -321,8 +320,8 @@ class TestLanguageWindows : public test::MainFrameTest {
         for (const DockCase& dockCase : DockCases()) {
             dockCase.dock(frame)->show();
         }
-        for (const Choice language :
-             {Choice::kChinese, Choice::kEnglish, Choice::kChinese, Choice::kOriginal}) {
+        for (const Language language :
+             {Language::Chinese, Language::English, Language::Chinese, Language::Original}) {
             Choose(frame, language);
             for (const DockCase& dockCase : DockCases()) {
                 const QDockWidget& dock = *dockCase.dock(frame);
@@ -335,7 +334,7 @@ class TestLanguageWindows : public test::MainFrameTest {
                 if (!dockCase.toggle.isEmpty()) {
                     QVERIFY2(toggle.contains(QLatin1Char('&')), qPrintable(toggle));
                 }
-                if (language == Choice::kOriginal) {
+                if (language == Language::Original) {
                     QCOMPARE(Sorted(texts), Sorted(dockCase.original));
                     QCOMPARE(toggle,
                              dockCase.toggle.isEmpty() ? dock.windowTitle() : dockCase.toggle);
@@ -343,7 +342,7 @@ class TestLanguageWindows : public test::MainFrameTest {
             }
             const QStringList marks = ResultMarks(frame);
             QVERIFY(Faults(marks.mid(0, 1), language).isEmpty());
-            if (language == Choice::kOriginal) {
+            if (language == Language::Original) {
                 QCOMPARE(marks, originalMarks);
             }
         }
@@ -366,20 +365,20 @@ class TestLanguageWindows : public test::MainFrameTest {
             }
         }
         QVERIFY(idle);
-        Choose(frame, Choice::kChinese);
-        QVERIFY(Faults(TextsOf(find), Choice::kChinese).isEmpty());
+        Choose(frame, Language::Chinese);
+        QVERIFY(Faults(TextsOf(find), Language::Chinese).isEmpty());
         QCOMPARE(start->text(), QStringLiteral("开始仿真(&S)"));
         QCOMPARE(idle->text(), QStringLiteral("就绪"));
         start->trigger();
         QVERIFY(start->isChecked());
         QCOMPARE(start->text(), QStringLiteral("停止仿真(&S)"));
         QVERIFY(idle->text().startsWith(QStringLiteral("仿真中")));
-        Choose(frame, Choice::kEnglish);
-        QVERIFY(Faults(TextsOf(find), Choice::kEnglish).isEmpty());
+        Choose(frame, Language::English);
+        QVERIFY(Faults(TextsOf(find), Language::English).isEmpty());
         QCOMPARE(start->text(), QStringLiteral("Stop Simulation(&S)"));
         QVERIFY(idle->text().startsWith(QStringLiteral("Simulating: the program is read-only")));
         start->trigger();
-        Choose(frame, Choice::kOriginal);
+        Choose(frame, Language::Original);
         QCOMPARE(start->text(), QStringLiteral("Start Simulation(&S)"));
         QCOMPARE(idle->text(), QStringLiteral("be ready"));
         QCOMPARE(find.windowTitle(), QStringLiteral("Find dialog"));
