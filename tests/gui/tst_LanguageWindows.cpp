@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,14 +29,17 @@
 #include "dialogs/NoteDlg.h"
 #include "dialogs/ReplaceDlg.h"
 #include "dialogs/SelMulRowDlg.h"
+#include "edit/LadEditor.h"
 #include "edit/ReplaceButtons.h"
 #include "edit/SearchTarget.h"
+#include "shell/frame/ChildFrm.h"
 #include "shell/frame/MainFrm.h"
 #include "shell/monitor/SignalsWindow.h"
 #include "shell/monitor/TimingDiagramWindow.h"
 #include "shell/panels/TestResultsWindow.h"
 #include "shell/panels/XrefWindow.h"
 #include "shell/recovery/QtRecoveryPrompt.h"
+#include "view/RungpadView.h"
 
 using namespace rungpad;
 
@@ -280,6 +284,43 @@ class TestLanguageWindows : public test::MainFrameTest {
                                                   faults.join(QStringLiteral("; "))));
         }
         Choose(frame, Language::Original);
+    }
+
+    // The view's right-click menu names its own items in the language chosen; the commands it
+    // shares with the menu bar are the frame's.
+    void contextMenuItemsTakeTheLanguageChosen_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QStringList>("items");
+        QTest::newRow("Original") << Language::Original
+                                  << QStringList{"修改注释(&M)", "Show Cross Reference",
+                                                 "基本指令(&B)", "功能指令(&F)"};
+        QTest::newRow("中文") << Language::Chinese
+                              << QStringList{"修改注释(&M)", "显示交叉引用", "基本指令(&B)",
+                                             "功能指令(&F)"};
+        QTest::newRow("English") << Language::English
+                                 << QStringList{"Modify Note(&M)", "Show Cross Reference",
+                                                "Basic Instructions(&B)",
+                                                "Function Instructions(&F)"};
+    }
+
+    void contextMenuItemsTakeTheLanguageChosen() {
+        QFETCH(Language, language);
+        QFETCH(QStringList, items);
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        Choose(frame, language);
+        CRungpadView* view = frame.ActiveChild()->View();
+        view->Edit([](CLadEditor& e) { e.Select({0, 0}, {0, 0}); });  // the contact X000.0
+        QMenu menu;
+        view->BuildContextMenu(menu);
+        QStringList texts;
+        for (const QAction* action : menu.actions()) {
+            texts << action->text();
+        }
+        for (const QString& item : items) {
+            QVERIFY2(texts.contains(item), qPrintable(item));
+        }
     }
 
     // The recovery question is Qt's message box with texts of the program's.
