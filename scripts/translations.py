@@ -63,6 +63,9 @@ def message_faults(language: str, context: str, source: str, translation: ET.Ele
             yield f"{where} has other placeholders: {text!r}"
         elif bool(ACCELERATOR.search(source)) != bool(ACCELERATOR.search(text)):
             yield f"{where} gains or loses its accelerator: {text!r}"
+        elif source.count("\n") != text.count("\n"):
+            # a command's prompt is "status tip\ntool tip": the parts must stay apart
+            yield f"{where} has other line breaks: {text!r}"
 
 
 def content_faults(path: Path):

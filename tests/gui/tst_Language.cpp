@@ -3,20 +3,26 @@
 // choice is kept for the next start.
 
 #include <QDialogButtonBox>
+#include <QDockWidget>
 #include <QFile>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTest>
+#include <QToolBar>
 
 #include "MainFrameTest.h"
 #include "MenuTexts.h"
 
 #include "model/Messages.h"
 #include "shell/frame/MainFrm.h"
+#include "shell/frame/ShortcutsDialog.h"
+#include "shell/frame/UserGuide.h"
 
 using namespace rungpad;
 
@@ -156,6 +162,34 @@ QStringList Faults(const QMainWindow& frame, Language language) {
     return faults;
 }
 
+// The frame's texts beside its commands: title, docked windows and toolbars, status bar panes.
+QStringList FrameTexts(const CMainFrame& frame) {
+    QStringList texts = {frame.windowTitle()};
+    for (const QDockWidget* dock : frame.findChildren<QDockWidget*>()) {
+        texts << dock->windowTitle();
+    }
+    for (const QToolBar* bar : frame.findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) {
+        texts << bar->windowTitle();
+    }
+    for (const QLabel* pane : frame.statusBar()->findChildren<QLabel*>()) {
+        if (!pane->text().isEmpty()) {
+            texts << pane->text();
+        }
+    }
+    return texts;
+}
+
+QStringList TextFaults(const QStringList& texts, Language language) {
+    QStringList faults;
+    for (const QString& text : texts) {
+        const QString fault = LanguageFault(language, text);
+        if (!fault.isEmpty()) {
+            faults << fault;
+        }
+    }
+    return faults;
+}
+
 QAction* LanguageAction(const CMainFrame& frame, Language choice) {
     const auto* menu = frame.findChild<QMenu*>(QStringLiteral("LanguageMenu"));
     return menu ? test::FindAction(*menu, UiLanguage::MenuText(choice)) : nullptr;
@@ -204,8 +238,31 @@ class TestLanguage : public test::MainFrameTest {
         const QStringList empty = Faults(frame, language);
         QVERIFY2(empty.isEmpty(), qPrintable(empty.join(QLatin1Char('\n'))));
         frame.OpenDocumentFile(kDemo);
-        const QStringList open = Faults(frame, language);
+        const QStringList open = Faults(frame, language) + TextFaults(FrameTexts(frame), language);
         QVERIFY2(open.isEmpty(), qPrintable(open.join(QLatin1Char('\n'))));
+
+        // The frame's own windows: Keyboard Shortcuts, and the User Guide open while the
+        // language changes.
+        CShortcutsDialog keys(frame.ShortcutRows(), &frame);
+        QStringList texts = {keys.windowTitle()};
+        for (int column = 0; column < keys.Table()->columnCount(); ++column) {
+            texts << keys.Table()->horizontalHeaderItem(column)->text();
+        }
+        for (int row = 0; row < keys.Table()->rowCount(); ++row) {
+            texts << keys.Table()->item(row, 1)->text();
+            if (const QString menu = keys.Table()->item(row, 2)->text(); !menu.isEmpty()) {
+                texts << menu;  // none for a command with keys only
+            }
+        }
+        const QStringList keyFaults = TextFaults(texts, language);
+        QVERIFY2(keyFaults.isEmpty(), qPrintable(keyFaults.join(QLatin1Char('\n'))));
+        ChooseLanguage(frame, Language::Original);
+        frame.OnUserGuide();
+        QVERIFY(frame.UserGuide());
+        QCOMPARE(frame.UserGuide()->windowTitle(), QStringLiteral("User Guide"));
+        ChooseLanguage(frame, language);
+        QVERIFY(LanguageFault(language, frame.UserGuide()->windowTitle()).isEmpty());
+        frame.UserGuide()->close();
         ChooseLanguage(frame, Language::Original);
     }
 
