@@ -12,6 +12,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
@@ -70,10 +72,21 @@ bool NamesOnly(const QString& text) {
     return std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLower(); });
 }
 
-// The faults of texts in language: empty ones and ones in the other language.
+// The faults of a window's texts in language: empty ones, ones in the other language, and an
+// accelerator key given to two of them.
 QStringList Faults(const QStringList& texts, Language language) {
+    static const QRegularExpression kAccelerator(QStringLiteral("&([^&])"));
     QStringList faults;
+    QSet<QChar> keys;
     for (const QString& text : texts) {
+        const QRegularExpressionMatch accelerator = kAccelerator.match(text);
+        if (accelerator.hasMatch()) {
+            const QChar key = accelerator.captured(1).at(0).toUpper();
+            if (keys.contains(key)) {
+                faults << QStringLiteral("&") + key + QStringLiteral(" twice");
+            }
+            keys.insert(key);
+        }
         if (text.trimmed().isEmpty()) {
             faults << QStringLiteral("an empty text");
         } else if (language == Language::English && HasChinese(text)) {
