@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -21,6 +22,8 @@
 
 #include "model/Messages.h"
 #include "shell/frame/MainFrm.h"
+#include "shell/frame/QtDocumentHost.h"
+#include "shell/frame/QtReloadPrompt.h"
 #include "shell/frame/ShortcutsDialog.h"
 #include "shell/frame/UserGuide.h"
 
@@ -265,6 +268,42 @@ class TestLanguage : public test::MainFrameTest {
         frame.UserGuide()->close();
         ChooseLanguage(frame, Language::Original);
     }
+
+    void theFramesQuestionsAreInTheLanguage() {
+        QFETCH(Language, language);
+        CMainFrame frame;
+        Prepare(frame);
+        ChooseLanguage(frame, language);
+        // Each question's texts as it shows, then answered with its escape button.
+        QStringList texts;
+        const auto record = [&texts] {
+            test::WhenModalShows([&texts](QWidget& modal) {
+                auto* box = qobject_cast<QMessageBox*>(&modal);
+                QVERIFY(box);
+                texts << box->windowTitle() << box->text();
+                if (!box->informativeText().isEmpty()) {
+                    texts << box->informativeText();
+                }
+                for (const QAbstractButton* button : box->buttons()) {
+                    texts << button->text();
+                }
+                box->reject();
+            });
+        };
+        QtReloadPrompt reload(&frame);
+        record();
+        reload.AskReload(QStringLiteral("demo.plf"), true);
+        QtDocumentHost host(&frame);
+        record();
+        host.ConfirmOverwriteChanged("/tmp/demo.plf");
+        QVERIFY(texts.size() >= 8);
+        texts.removeAll(QApplication::applicationName());  // a box titled with the program's name
+        const QStringList faults = TextFaults(texts, language);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        ChooseLanguage(frame, Language::Original);
+    }
+
+    void theFramesQuestionsAreInTheLanguage_data() { eachLanguageHasEveryTextInIt_data(); }
 
     void originalComesBackAfterTheOthers() {
         CMainFrame frame;
