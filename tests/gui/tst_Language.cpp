@@ -318,12 +318,16 @@ class TestLanguage : public test::MainFrameTest {
         {
             CMainFrame frame;
             Prepare(frame);
-            ChooseLanguage(frame, Language::English);
+            ChooseLanguage(frame, Language::Chinese);
         }
         CMainFrame next;
         Prepare(next);
-        QCOMPARE(next.CurrentLanguage(), Language::English);
-        QVERIFY(LanguageAction(next, Language::English)->isChecked());
+        QCOMPARE(next.CurrentLanguage(), Language::Chinese);
+        QCOMPARE(Messages::CurrentLanguage(), Language::Chinese);
+        QVERIFY(LanguageAction(next, Language::Chinese)->isChecked());
+        QCOMPARE(next.windowTitle(), QStringLiteral("梯形图编辑器"));
+        const QStringList faults = TextFaults(FrameTexts(next), Language::Chinese);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         ChooseLanguage(next, Language::Original);
     }
 

@@ -250,6 +250,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void UpdateLockPanes();
     // The Language submenu at the end of the View menu (MainFrmView.cpp).
     void CreateLanguageMenu();
+    void RetranslateLanguageMenu();
+    // Every text of the frame and its commands again, in the language in force.
     void RetranslateFrame();
     void CreateDiskWatcher();
     // The main title names the active document while its window is not maximized.

@@ -169,7 +169,15 @@ void CMainFrame::CreateLanguageMenu() {
         connect(action, &QAction::triggered, this, [this, choice] { SetLanguage(choice); });
         m_languageActs << action;
     }
-    RetranslateFrame();
+    // The rest of the frame was made in the language in force; with a translator installed, Qt
+    // has a LanguageChange on its way anyway.
+    RetranslateLanguageMenu();
+}
+
+void CMainFrame::RetranslateLanguageMenu() {
+    m_languageMenu->setTitle(tr("Language(&L)"));
+    m_languageMenu->menuAction()->setStatusTip(
+        tr("Show the texts in the original wording, in Chinese or in English"));
 }
 
 void CMainFrame::SetLanguage(Language choice) {
@@ -192,9 +200,7 @@ void CMainFrame::changeEvent(QEvent* event) {
 }
 
 void CMainFrame::RetranslateFrame() {
-    m_languageMenu->setTitle(tr("Language(&L)"));
-    m_languageMenu->menuAction()->setStatusTip(
-        tr("Show the texts in the original wording, in Chinese or in English"));
+    RetranslateLanguageMenu();
     UpdateTitle();
     // A window's or toolbar's title is also its show/hide command's text, which the commands
     // then put back.
