@@ -21,6 +21,7 @@
 #include "MenuTexts.h"
 
 #include "model/Messages.h"
+#include "shell/frame/FileFilter.h"
 #include "shell/frame/MainFrm.h"
 #include "shell/frame/QtDocumentHost.h"
 #include "shell/frame/QtReloadPrompt.h"
@@ -329,6 +330,33 @@ class TestLanguage : public test::MainFrameTest {
         const QStringList faults = TextFaults(FrameTexts(next), Language::Chinese);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         ChooseLanguage(next, Language::Original);
+    }
+
+    void fileDialogCaptionsFollow_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("Original") << Language::Original
+                                  << QStringLiteral(
+                                         "PLC梯图文件 (*.grp) (*.plf *.grp);;"
+                                         "所有文件(*.*) (*)");
+        QTest::newRow("中文") << Language::Chinese
+                              << QStringLiteral(
+                                     "PLC梯图文件 (*.grp) (*.plf *.grp);;"
+                                     "所有文件(*.*) (*)");
+        QTest::newRow("English") << Language::English
+                                 << QStringLiteral(
+                                        "PLC ladder file (*.grp) (*.plf *.grp);;"
+                                        "All files (*.*) (*)");
+    }
+
+    void fileDialogCaptionsFollow() {
+        QFETCH(Language, language);
+        QFETCH(QString, filter);
+        CMainFrame frame;
+        Prepare(frame);
+        ChooseLanguage(frame, language);
+        QCOMPARE(FileFilter::ToQt("PLC梯图文件 (*.grp)|*.plf;*.grp|所有文件(*.*)|*.*||"), filter);
+        ChooseLanguage(frame, Language::Original);
     }
 
     void qtsOwnDialogsFollow() {
