@@ -810,7 +810,7 @@ Overwrite it with this document?</translation>
     </message>
     <message>
         <source>指令表输出窗口</source>
-        <translation>Instruction List Window</translation>
+        <translation>Instruction Window</translation>
     </message>
     <message>
         <source>The file could not be read again; the document stays as it was.</source>
