@@ -89,8 +89,8 @@ def check(lupdate: str, source_dir: Path) -> int:
         run_lupdate(lupdate, source_dir, copies)
         for path, copy in zip(ts_files(source_dir), copies):
             if path.read_bytes() != copy.read_bytes():
-                faults.append(f"{path.name} is not up to date with the sources: run "
-                              "scripts/translations.py update (or build update_translations)")
+                faults.append(f"{path.name} is not up to date with the sources: build the "
+                              "target update_translations, then translate the new texts")
     for path in ts_files(source_dir):
         faults.extend(f"{path.name}: {fault}" for fault in content_faults(path))
     for fault in faults:

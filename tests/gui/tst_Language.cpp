@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -20,7 +21,10 @@
 #include "MenuTexts.h"
 
 #include "model/Messages.h"
+#include "shell/frame/FileFilter.h"
 #include "shell/frame/MainFrm.h"
+#include "shell/frame/QtDocumentHost.h"
+#include "shell/frame/QtReloadPrompt.h"
 #include "shell/frame/ShortcutsDialog.h"
 #include "shell/frame/UserGuide.h"
 
@@ -266,6 +270,42 @@ class TestLanguage : public test::MainFrameTest {
         ChooseLanguage(frame, Language::Original);
     }
 
+    void theFramesQuestionsAreInTheLanguage() {
+        QFETCH(Language, language);
+        CMainFrame frame;
+        Prepare(frame);
+        ChooseLanguage(frame, language);
+        // Each question's texts as it shows, then answered with its escape button.
+        QStringList texts;
+        const auto record = [&texts] {
+            test::WhenModalShows([&texts](QWidget& modal) {
+                auto* box = qobject_cast<QMessageBox*>(&modal);
+                QVERIFY(box);
+                texts << box->windowTitle() << box->text();
+                if (!box->informativeText().isEmpty()) {
+                    texts << box->informativeText();
+                }
+                for (const QAbstractButton* button : box->buttons()) {
+                    texts << button->text();
+                }
+                box->reject();
+            });
+        };
+        QtReloadPrompt reload(&frame);
+        record();
+        reload.AskReload(QStringLiteral("demo.plf"), true);
+        QtDocumentHost host(&frame);
+        record();
+        host.ConfirmOverwriteChanged("/tmp/demo.plf");
+        QVERIFY(texts.size() >= 8);
+        texts.removeAll(QApplication::applicationName());  // a box titled with the program's name
+        const QStringList faults = TextFaults(texts, language);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        ChooseLanguage(frame, Language::Original);
+    }
+
+    void theFramesQuestionsAreInTheLanguage_data() { eachLanguageHasEveryTextInIt_data(); }
+
     void originalComesBackAfterTheOthers() {
         CMainFrame frame;
         Prepare(frame);
@@ -279,13 +319,44 @@ class TestLanguage : public test::MainFrameTest {
         {
             CMainFrame frame;
             Prepare(frame);
-            ChooseLanguage(frame, Language::English);
+            ChooseLanguage(frame, Language::Chinese);
         }
         CMainFrame next;
         Prepare(next);
-        QCOMPARE(next.CurrentLanguage(), Language::English);
-        QVERIFY(LanguageAction(next, Language::English)->isChecked());
+        QCOMPARE(next.CurrentLanguage(), Language::Chinese);
+        QCOMPARE(Messages::CurrentLanguage(), Language::Chinese);
+        QVERIFY(LanguageAction(next, Language::Chinese)->isChecked());
+        QCOMPARE(next.windowTitle(), QStringLiteral("梯形图编辑器"));
+        const QStringList faults = TextFaults(FrameTexts(next), Language::Chinese);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         ChooseLanguage(next, Language::Original);
+    }
+
+    void fileDialogCaptionsFollow_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("Original") << Language::Original
+                                  << QStringLiteral(
+                                         "PLC梯图文件 (*.grp) (*.plf *.grp);;"
+                                         "所有文件(*.*) (*)");
+        QTest::newRow("中文") << Language::Chinese
+                              << QStringLiteral(
+                                     "PLC梯图文件 (*.grp) (*.plf *.grp);;"
+                                     "所有文件(*.*) (*)");
+        QTest::newRow("English") << Language::English
+                                 << QStringLiteral(
+                                        "PLC ladder file (*.grp) (*.plf *.grp);;"
+                                        "All files (*.*) (*)");
+    }
+
+    void fileDialogCaptionsFollow() {
+        QFETCH(Language, language);
+        QFETCH(QString, filter);
+        CMainFrame frame;
+        Prepare(frame);
+        ChooseLanguage(frame, language);
+        QCOMPARE(FileFilter::ToQt("PLC梯图文件 (*.grp)|*.plf;*.grp|所有文件(*.*)|*.*||"), filter);
+        ChooseLanguage(frame, Language::Original);
     }
 
     void qtsOwnDialogsFollow() {

@@ -2,6 +2,669 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>Command</name>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>New(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Create a new document
+New</translation>
+    </message>
+    <message>
+        <source>Open(&amp;O)...</source>
+        <translation>Open(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Open an existing document
+Open</translation>
+    </message>
+    <message>
+        <source>Close(&amp;C)</source>
+        <translation>Close(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>Close the active document
+Close</translation>
+    </message>
+    <message>
+        <source>Save(&amp;S)</source>
+        <translation>Save(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Save the active document
+Save</translation>
+    </message>
+    <message>
+        <source>Save As(&amp;A)...</source>
+        <translation>Save As(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Save the active document with a new name
+Save As</translation>
+    </message>
+    <message>
+        <source>Export Note(&amp;E)...</source>
+        <translation>Export Note(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Export  Note
+</source>
+        <translation>Export  Note
+</translation>
+    </message>
+    <message>
+        <source>Import Note(&amp;I)...</source>
+        <translation>Import Note(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Import Note
+</source>
+        <translation>Import Note
+</translation>
+    </message>
+    <message>
+        <source>Ladder Generated File(&amp;L)...</source>
+        <translation>Ladder Generated File(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Save as command file
+</source>
+        <translation>Save as command file
+</translation>
+    </message>
+    <message>
+        <source>Generate Binary File(&amp;B)...</source>
+        <translation>Generate Binary File(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Generate binary file
+</source>
+        <translation>Generate binary file
+</translation>
+    </message>
+    <message>
+        <source>Edit Ladder Diagram Information(&amp;M)</source>
+        <translation>Edit Ladder Diagram Information(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Generate ladder diagram file 
+</source>
+        <translation>Generate ladder diagram file 
+</translation>
+    </message>
+    <message>
+        <source>Generate The Old Ladder Diagram File(&amp;D)</source>
+        <translation>Generate The Old Ladder Diagram File(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Generate the old ladder diagram file
+</source>
+        <translation>Generate the old ladder diagram file
+</translation>
+    </message>
+    <message>
+        <source>Generate Instruction List(&amp;T)</source>
+        <translation>Generate Instruction List(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Generate Instruction List 
+</source>
+        <translation>Generate Instruction List 
+</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)...</source>
+        <translation>Print(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Print the active document
+Print</translation>
+    </message>
+    <message>
+        <source>Print Preview(&amp;V)</source>
+        <translation>Print Preview(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Display full pages
+Print Preview</translation>
+    </message>
+    <message>
+        <source>Print Setup(&amp;R)...</source>
+        <translation>Print Setup(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Print(&amp;R)...</source>
+        <translation>Print(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Change the printer and printing options
+Print Setup</translation>
+    </message>
+    <message>
+        <source>Print Documentation...</source>
+        <translation>Print Documentation...</translation>
+    </message>
+    <message>
+        <source>The program&apos;s documentation as one PDF: title page, ladder pages with coil references, cross-reference, address notes, review findings and instruction list</source>
+        <translation>The program&apos;s documentation as one PDF: title page, ladder pages with coil references, cross-reference, address notes, review findings and instruction list</translation>
+    </message>
+    <message>
+        <source>Compare With(&amp;W)...</source>
+        <translation>Compare With(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>Mark the lines that differ from another program</source>
+        <translation>Mark the lines that differ from another program</translation>
+    </message>
+    <message>
+        <source>Next Difference</source>
+        <translation>Next Difference</translation>
+    </message>
+    <message>
+        <source>Previous Difference</source>
+        <translation>Previous Difference</translation>
+    </message>
+    <message>
+        <source>Open Trace(&amp;K)...</source>
+        <translation>Open Trace(&amp;K)...</translation>
+    </message>
+    <message>
+        <source>Shows a VCD file of a simulation run or a failed ladder test in the Timing Diagram window</source>
+        <translation>Shows a VCD file of a simulation run or a failed ladder test in the Timing Diagram window</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;X)</source>
+        <translation>Exit(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Quit the application; prompts to save documents
+Exit</translation>
+    </message>
+    <message>
+        <source>Undo(&amp;U)</source>
+        <translation>Undo(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>Undo the last action
+Undo</translation>
+    </message>
+    <message>
+        <source>Redo(&amp;Y)</source>
+        <translation>Redo(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Redo the action last undone
+Redo</source>
+        <translation>Redo the action last undone
+Redo</translation>
+    </message>
+    <message>
+        <source>Multiple Line Selection(&amp;S)</source>
+        <translation>Multiple Line Selection(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Select several whole lines
+Multiple Line Selection</source>
+        <translation>Select several whole lines
+Multiple Line Selection</translation>
+    </message>
+    <message>
+        <source>Cut(&amp;T)</source>
+        <translation>Cut(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Cut the selection to the editor&apos;s clipboard
+Cut</source>
+        <translation>Cut the selection to the editor&apos;s clipboard
+Cut</translation>
+    </message>
+    <message>
+        <source>Copy(&amp;C)</source>
+        <translation>Copy(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy the selection to the editor&apos;s clipboard
+Copy</source>
+        <translation>Copy the selection to the editor&apos;s clipboard
+Copy</translation>
+    </message>
+    <message>
+        <source>Paste(&amp;P)</source>
+        <translation>Paste(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Insert the editor&apos;s clipboard contents
+Paste</source>
+        <translation>Insert the editor&apos;s clipboard contents
+Paste</translation>
+    </message>
+    <message>
+        <source>Modify Note(&amp;M)</source>
+        <translation>Modify Note(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Modify note
+</source>
+        <translation>Modify note
+</translation>
+    </message>
+    <message>
+        <source>Insert Line(&amp;I)</source>
+        <translation>Insert Line(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Insert Line
+</source>
+        <translation>Insert Line
+</translation>
+    </message>
+    <message>
+        <source>Delete Line(&amp;D)</source>
+        <translation>Delete Line(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete Line
+</source>
+        <translation>Delete Line
+</translation>
+    </message>
+    <message>
+        <source>Go Line(&amp;G)</source>
+        <translation>Go Line(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Go to a line by its number
+Go Line</source>
+        <translation>Go to a line by its number
+Go Line</translation>
+    </message>
+    <message>
+        <source>Find(&amp;F)</source>
+        <translation>Find(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Find(Ctrl+F)
+</source>
+        <translation>Find(Ctrl+F)
+</translation>
+    </message>
+    <message>
+        <source>Replace(&amp;R)</source>
+        <translation>Replace(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Convert(&amp;V)</source>
+        <translation>Convert(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Convert Ladder diagram(F7)
+</source>
+        <translation>Convert Ladder diagram(F7)
+</translation>
+    </message>
+    <message>
+        <source>Normally Open Contact</source>
+        <translation>Normally Open Contact</translation>
+    </message>
+    <message>
+        <source>Normally open contact(Ctrl+Q)
+</source>
+        <translation>Normally open contact(Ctrl+Q)
+</translation>
+    </message>
+    <message>
+        <source>Normally Closed Contact</source>
+        <translation>Normally Closed Contact</translation>
+    </message>
+    <message>
+        <source>Normally closed contact(Ctrl+W)
+(Ctrl+W)</source>
+        <translation>Normally closed contact(Ctrl+W)
+(Ctrl+W)</translation>
+    </message>
+    <message>
+        <source>Horizontal Conductive Line</source>
+        <translation>Horizontal Conductive Line</translation>
+    </message>
+    <message>
+        <source>Horizontal conductive line(Ctrl+G)
+</source>
+        <translation>Horizontal conductive line(Ctrl+G)
+</translation>
+    </message>
+    <message>
+        <source>Vertical Conductive Line</source>
+        <translation>Vertical Conductive Line</translation>
+    </message>
+    <message>
+        <source>Vertical conductive line(Ctrl+D)
+</source>
+        <translation>Vertical conductive line(Ctrl+D)
+</translation>
+    </message>
+    <message>
+        <source>Delete Nodes</source>
+        <translation>Delete Nodes</translation>
+    </message>
+    <message>
+        <source>Delete nodes(Del)
+</source>
+        <translation>Delete nodes(Del)
+</translation>
+    </message>
+    <message>
+        <source>Remove Vertical Conductive Line</source>
+        <translation>Remove Vertical Conductive Line</translation>
+    </message>
+    <message>
+        <source>Remove vertical conductive line(Ctrl+Shift+D)
+</source>
+        <translation>Remove vertical conductive line(Ctrl+Shift+D)
+</translation>
+    </message>
+    <message>
+        <source>Output Coil</source>
+        <translation>Output Coil</translation>
+    </message>
+    <message>
+        <source>Output coil(Ctrl+E)
+</source>
+        <translation>Output coil(Ctrl+E)
+</translation>
+    </message>
+    <message>
+        <source>Negated Output Coil</source>
+        <translation>Negated Output Coil</translation>
+    </message>
+    <message>
+        <source>Negated output coil(Ctrl+R)
+</source>
+        <translation>Negated output coil(Ctrl+R)
+</translation>
+    </message>
+    <message>
+        <source>function command</source>
+        <translation>function command</translation>
+    </message>
+    <message>
+        <source>function command(Ctrl+A)
+ function command(Ctrl+A)</source>
+        <translation>function command(Ctrl+A)
+ function command(Ctrl+A)</translation>
+    </message>
+    <message>
+        <source>Toolbar(&amp;T)</source>
+        <translation>Toolbar(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Show or hide the toolbar
+Toggle ToolBar</translation>
+    </message>
+    <message>
+        <source>Status Bar(&amp;S)</source>
+        <translation>Status Bar(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Show or hide the status bar
+Toggle StatusBar</translation>
+    </message>
+    <message>
+        <source>Output window(&amp;O)</source>
+        <translation>Output window(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Show or hide the output window
+Output window</source>
+        <translation>Show or hide the output window
+Output window</translation>
+    </message>
+    <message>
+        <source>Instruction Window(&amp;I)</source>
+        <translation>Instruction Window(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Show or hide the instruction window
+Instruction Window</source>
+        <translation>Show or hide the instruction window
+Instruction Window</translation>
+    </message>
+    <message>
+        <source>Cross Reference</source>
+        <translation>Cross Reference</translation>
+    </message>
+    <message>
+        <source>Coil References</source>
+        <translation>Coil References</translation>
+    </message>
+    <message>
+        <source>Zoom In(&amp;Z)</source>
+        <translation>Zoom In(&amp;Z)</translation>
+    </message>
+    <message>
+        <source>Zoom Out(&amp;U)</source>
+        <translation>Zoom Out(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Actual Size(&amp;A)</source>
+        <translation>Actual Size(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Fit Width(&amp;F)</source>
+        <translation>Fit Width(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Start Simulation(&amp;S)</source>
+        <translation>Start Simulation(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Stop Simulation(&amp;S)</source>
+        <translation>Stop Simulation(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Start the simulation of the active program, or stop it
+Start/Stop Simulation</source>
+        <translation>Start the simulation of the active program, or stop it
+Start/Stop Simulation</translation>
+    </message>
+    <message>
+        <source>Single Scan(&amp;N)</source>
+        <translation>Single Scan(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Run one scan of the simulation, starting it paused
+Single Scan</source>
+        <translation>Run one scan of the simulation, starting it paused
+Single Scan</translation>
+    </message>
+    <message>
+        <source>Pause(&amp;P)</source>
+        <translation>Pause(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Speed x0.25</source>
+        <translation>Speed x0.25</translation>
+    </message>
+    <message>
+        <source>Real Time (8 ms a Scan)</source>
+        <translation>Real Time (8 ms a Scan)</translation>
+    </message>
+    <message>
+        <source>Speed x4</source>
+        <translation>Speed x4</translation>
+    </message>
+    <message>
+        <source>Speed x16</source>
+        <translation>Speed x16</translation>
+    </message>
+    <message>
+        <source>Signals(&amp;G)</source>
+        <translation>Signals(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Timing Diagram(&amp;D)</source>
+        <translation>Timing Diagram(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Load Stimulus(&amp;L)...</source>
+        <translation>Load Stimulus(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Unload Stimulus(&amp;U)</source>
+        <translation>Unload Stimulus(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Record VCD(&amp;R)...</source>
+        <translation>Record VCD(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Run Tests(&amp;E)...</source>
+        <translation>Run Tests(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Run a ladder test file against the program</source>
+        <translation>Run a ladder test file against the program</translation>
+    </message>
+    <message>
+        <source>Test Results(&amp;O)</source>
+        <translation>Test Results(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Simulation Toolbar(&amp;T)</source>
+        <translation>Simulation Toolbar(&amp;T)</translation>
+    </message>
+    <message>
+        <source>New Window(&amp;N)</source>
+        <translation>New Window(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Open another window for the active document
+New Window</source>
+        <translation>Open another window for the active document
+New Window</translation>
+    </message>
+    <message>
+        <source>Cascade(&amp;C)</source>
+        <translation>Cascade(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Arrange windows so they overlap
+Cascade Windows</source>
+        <translation>Arrange windows so they overlap
+Cascade Windows</translation>
+    </message>
+    <message>
+        <source>Tile(&amp;T)</source>
+        <translation>Tile(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Arrange windows as non-overlapping tiles
+Tile Windows</source>
+        <translation>Arrange windows as non-overlapping tiles
+Tile Windows</translation>
+    </message>
+    <message>
+        <source>Array Icon(&amp;A)</source>
+        <translation>Array Icon(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Arrange icons at the bottom of the window
+Arrange Icons</source>
+        <translation>Arrange icons at the bottom of the window
+Arrange Icons</translation>
+    </message>
+    <message>
+        <source>Next Pane</source>
+        <translation>Next Pane</translation>
+    </message>
+    <message>
+        <source>Previous Pane</source>
+        <translation>Previous Pane</translation>
+    </message>
+    <message>
+        <source>About Rungpad(&amp;A)...</source>
+        <translation>About Rungpad(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Display program information and version
+About</source>
+        <translation>Display program information and version
+About</translation>
+    </message>
+    <message>
+        <source>User Guide(&amp;G)</source>
+        <translation>User Guide(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Open the user guide
+User Guide</source>
+        <translation>Open the user guide
+User Guide</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts(&amp;K)</source>
+        <translation>Keyboard Shortcuts(&amp;K)</translation>
+    </message>
+    <message>
+        <source>List the keys of every command
+Keyboard Shortcuts</source>
+        <translation>List the keys of every command
+Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>File(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>Edit(&amp;E)</translation>
+    </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>View(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Simulation(&amp;S)</source>
+        <translation>Simulation(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Window(&amp;W)</source>
+        <translation>Window(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>Help(&amp;H)</translation>
+    </message>
+</context>
+<context>
     <name>DocumentationPrinter</name>
     <message>
         <source>nothing was printed</source>
@@ -329,7 +992,7 @@ Delete this copy?</translation>
     </message>
     <message>
         <source>指令表输出窗口</source>
-        <translation>Instruction List Window</translation>
+        <translation>Instruction Window</translation>
     </message>
     <message>
         <source>The file could not be read again; the document stays as it was.</source>
@@ -368,14 +1031,6 @@ Delete this copy?</translation>
         <translation>be ready</translation>
     </message>
     <message>
-        <source>Print Documentation...</source>
-        <translation>Print Documentation...</translation>
-    </message>
-    <message>
-        <source>The program&apos;s documentation as one PDF: title page, ladder pages with coil references, cross-reference, address notes, review findings and instruction list</source>
-        <translation>The program&apos;s documentation as one PDF: title page, ladder pages with coil references, cross-reference, address notes, review findings and instruction list</translation>
-    </message>
-    <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
     </message>
@@ -384,52 +1039,12 @@ Delete this copy?</translation>
         <translation>Documentation written: %1</translation>
     </message>
     <message>
-        <source>Simulation(&amp;S)</source>
-        <translation>Simulation(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Single Scan(&amp;N)</source>
-        <translation>Single Scan(&amp;N)</translation>
-    </message>
-    <message>
-        <source>Pause(&amp;P)</source>
-        <translation>Pause(&amp;P)</translation>
-    </message>
-    <message>
-        <source>Real Time (8 ms a Scan)</source>
-        <translation>Real Time (8 ms a Scan)</translation>
-    </message>
-    <message>
-        <source>Speed x%1</source>
-        <translation>Speed x%1</translation>
-    </message>
-    <message>
         <source>Simulation</source>
         <translation>Simulation</translation>
     </message>
     <message>
-        <source>Simulation Toolbar(&amp;T)</source>
-        <translation>Simulation Toolbar(&amp;T)</translation>
-    </message>
-    <message>
         <source>Stimulus unloaded: %1</source>
         <translation>Stimulus unloaded: %1</translation>
-    </message>
-    <message>
-        <source>Signals(&amp;G)</source>
-        <translation>Signals(&amp;G)</translation>
-    </message>
-    <message>
-        <source>Load Stimulus(&amp;L)...</source>
-        <translation>Load Stimulus(&amp;L)...</translation>
-    </message>
-    <message>
-        <source>Unload Stimulus(&amp;U)</source>
-        <translation>Unload Stimulus(&amp;U)</translation>
-    </message>
-    <message>
-        <source>Record VCD(&amp;R)...</source>
-        <translation>Record VCD(&amp;R)...</translation>
     </message>
     <message>
         <source>VCD written: %1</source>
@@ -452,28 +1067,8 @@ Delete this copy?</translation>
         <translation>Recording to %1</translation>
     </message>
     <message>
-        <source>Stop Simulation(&amp;S)</source>
-        <translation>Stop Simulation(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Start Simulation(&amp;S)</source>
-        <translation>Start Simulation(&amp;S)</translation>
-    </message>
-    <message>
         <source>Simulating: the program is read-only (F5 stops, F10 runs one scan, Space switches the contact at the cursor)</source>
         <translation>Simulating: the program is read-only (F5 stops, F10 runs one scan, Space switches the contact at the cursor)</translation>
-    </message>
-    <message>
-        <source>Timing Diagram(&amp;D)</source>
-        <translation>Timing Diagram(&amp;D)</translation>
-    </message>
-    <message>
-        <source>Open Trace(&amp;K)...</source>
-        <translation>Open Trace(&amp;K)...</translation>
-    </message>
-    <message>
-        <source>Shows a VCD file of a simulation run or a failed ladder test in the Timing Diagram window</source>
-        <translation>Shows a VCD file of a simulation run or a failed ladder test in the Timing Diagram window</translation>
     </message>
     <message>
         <source>Trace opened: %1</source>
@@ -484,36 +1079,8 @@ Delete this copy?</translation>
         <translation>Image written: %1</translation>
     </message>
     <message>
-        <source>Compare With(&amp;W)...</source>
-        <translation>Compare With(&amp;W)...</translation>
-    </message>
-    <message>
-        <source>Mark the lines that differ from another program</source>
-        <translation>Mark the lines that differ from another program</translation>
-    </message>
-    <message>
-        <source>Next Difference</source>
-        <translation>Next Difference</translation>
-    </message>
-    <message>
-        <source>Previous Difference</source>
-        <translation>Previous Difference</translation>
-    </message>
-    <message>
         <source>Compare With %1: %2</source>
         <translation>Compare With %1: %2</translation>
-    </message>
-    <message>
-        <source>Run Tests(&amp;E)...</source>
-        <translation>Run Tests(&amp;E)...</translation>
-    </message>
-    <message>
-        <source>Run a ladder test file against the program</source>
-        <translation>Run a ladder test file against the program</translation>
-    </message>
-    <message>
-        <source>Test Results(&amp;O)</source>
-        <translation>Test Results(&amp;O)</translation>
     </message>
     <message>
         <source>test file refused: %1</source>
@@ -546,6 +1113,26 @@ Delete this copy?</translation>
     <message>
         <source>Showing %1 at %2ms, paused (F10 runs one scan): %3</source>
         <translation>Showing %1 at %2ms, paused (F10 runs one scan): %3</translation>
+    </message>
+    <message>
+        <source>capital</source>
+        <translation>capital</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>roll</source>
+        <translation>roll</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>Elements</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
-// The main frame's view commands beyond the original: zoom, the status bar's position, zoom and
-// simulation panes, the window layout kept between runs, and the language of the texts.
+// The main frame's view beyond the original: the status bar's position, zoom and simulation
+// panes, the zoom a new window takes, the window layout kept between runs, and the language of
+// the texts.
 
 #include <QAction>
 #include <QActionGroup>
@@ -9,11 +10,15 @@
 #include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
+#include <QToolBar>
+#include <array>
+#include <utility>
 
 #include "document/RungpadDoc.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
+#include "shell/frame/MenuLayout.h"
 #include "shell/monitor/SimMonitor.h"
 #include "shell/panels/XrefWindow.h"
 #include "view/RungpadView.h"
@@ -28,6 +33,13 @@ const QString kGeometryKey = QStringLiteral("MainWindow/Geometry");
 const QString kStateKey = QStringLiteral("MainWindow/State");
 constexpr int kXrefWidth = 460;
 
+// The toolbars by object name, with their titles (the toolbars' own menu lists them).
+constexpr std::array<std::pair<const char*, const char*>, 3> kToolBarTitles = {{
+    {"StandardToolBar", QT_TRANSLATE_NOOP("rungpad::CMainFrame", "Standard")},
+    {"ElementToolBar", QT_TRANSLATE_NOOP("rungpad::CMainFrame", "Elements")},
+    {"SimulationToolBar", QT_TRANSLATE_NOOP("rungpad::CMainFrame", "Simulation")},
+}};
+
 QLabel* Pane(QWidget* parent, const QString& name, const QString& widest) {
     auto* pane = new QLabel(parent);
     pane->setObjectName(name);
@@ -40,30 +52,6 @@ QLabel* Pane(QWidget* parent, const QString& name, const QString& widest) {
 }
 
 }  // namespace
-
-void CMainFrame::CreateZoomActions(QMenu* menu) {
-    using K = QKeySequence;
-    menu->addSeparator();
-    const auto add = [this, menu](int id, const QString& text, const QList<QKeySequence>& keys,
-                                  void (CRungpadView::*command)()) {
-        QAction* action = menu->addAction(text);
-        action->setShortcuts(keys);
-        Register(id, action);
-        connect(action, &QAction::triggered, this, [this, command] {
-            if (CChildFrame* child = ActiveChild()) {
-                (child->View()->*command)();
-            }
-        });
-        m_documentActions << action;
-    };
-    add(33110, QStringLiteral("Zoom In(&Z)"),
-        {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)}, &CRungpadView::ZoomIn);
-    add(33111, QStringLiteral("Zoom Out(&U)"), {K(Qt::CTRL | Qt::Key_Minus)},
-        &CRungpadView::ZoomOut);
-    add(33112, QStringLiteral("Actual Size(&A)"), {K(Qt::CTRL | Qt::Key_0)},
-        &CRungpadView::ZoomToActualSize);
-    add(33113, QStringLiteral("Fit Width(&F)"), {}, &CRungpadView::ZoomToFitWidth);
-}
 
 void CMainFrame::CreateInfoPanes() {
     m_positionPane = Pane(this, QStringLiteral("position"), QString());
@@ -160,8 +148,17 @@ void CMainFrame::FitCrossReference(bool shown) {
 }
 
 void CMainFrame::CreateLanguageMenu() {
-    m_viewMenu->addSeparator();
-    m_languageMenu = m_viewMenu->addMenu(QString());
+    QMenu* view = nullptr;
+    for (const MenuLayout::Menu& layout : MenuLayout::MenuBar()) {
+        for (const auto& [menu, title] : m_menuTitles) {
+            if (layout.name == MenuLayout::Name::kView && title == layout.title) {
+                view = menu;
+            }
+        }
+    }
+    Q_ASSERT(view != nullptr);
+    view->addSeparator();
+    m_languageMenu = view->addMenu(QString());
     m_languageMenu->setObjectName(QStringLiteral("LanguageMenu"));
     auto* group = new QActionGroup(this);
     for (const Language choice : UiLanguage::kChoices) {
@@ -172,7 +169,15 @@ void CMainFrame::CreateLanguageMenu() {
         connect(action, &QAction::triggered, this, [this, choice] { SetLanguage(choice); });
         m_languageActs << action;
     }
-    RetranslateFrame();
+    // The rest of the frame was made in the language in force; with a translator installed, Qt
+    // has a LanguageChange on its way anyway.
+    RetranslateLanguageMenu();
+}
+
+void CMainFrame::RetranslateLanguageMenu() {
+    m_languageMenu->setTitle(tr("Language(&L)"));
+    m_languageMenu->menuAction()->setStatusTip(
+        tr("Show the texts in the original wording, in Chinese or in English"));
 }
 
 void CMainFrame::SetLanguage(Language choice) {
@@ -190,25 +195,29 @@ void CMainFrame::SetLanguage(Language choice) {
 void CMainFrame::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange && m_languageMenu) {
         RetranslateFrame();
-        RetranslateKept();
     }
     QMainWindow::changeEvent(event);
 }
 
 void CMainFrame::RetranslateFrame() {
-    m_languageMenu->setTitle(tr("Language(&L)"));
-    m_languageMenu->menuAction()->setStatusTip(
-        tr("Show the texts in the original wording, in Chinese or in English"));
+    RetranslateLanguageMenu();
     UpdateTitle();
+    // A window's or toolbar's title is also its show/hide command's text, which the commands
+    // then put back.
     m_output->setWindowTitle(tr("输出窗口"));
     m_comment->setWindowTitle(tr("注释窗口"));
     m_instruction->setWindowTitle(tr("指令表输出窗口"));
-    if (!m_sim->IsActive()) {
-        m_idle->setText(tr("be ready"));
+    for (const auto& [name, title] : kToolBarTitles) {
+        if (auto* toolbar = findChild<QToolBar*>(QLatin1String(name))) {
+            toolbar->setWindowTitle(tr(title));
+        }
     }
+    RetranslateCommands();
+    ShowSimulationNote(m_sim->IsActive());
     FitInfoPanes();
     UpdateInfoPanes();
     UpdateSimulationPane();
+    UpdateLockPanes();
     MarkInstructionList();
     ShowLiveStatus();
 }

@@ -1,23 +1,23 @@
-// The main frame's Simulation menu: monitor mode of the active view (start and stop, single
+// The main frame's simulation commands: monitor mode of the active view (start and stop, single
 // scan, pause, speed), the Signals window, stimulus playback and recording, beside the specified
 // menus.
 
 #include <QAction>
-#include <QActionGroup>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 
 #include <array>
 
 #include "document/RungpadDoc.h"
+#include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
 #include "model/LadProgram.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/MainFrm.h"
+#include "shell/frame/MenuLayout.h"
 #include "shell/monitor/SignalsWindow.h"
 #include "shell/monitor/SimMonitor.h"
 #include "sim/SimSignal.h"
@@ -33,69 +33,18 @@ namespace {
 constexpr const char* kStimulusFilter =
     "Stimulus files (*.stim;*.txt)|*.stim;*.txt|All files (*.*)|*.*||";
 constexpr const char* kVcdFilter = "Value Change Dump (*.vcd)|*.vcd|All files (*.*)|*.*||";
-constexpr std::array kSpeeds = {0.25, 1.0, 4.0, 16.0};
 
 }  // namespace
 
 void CMainFrame::CreateSimulationMenu() {
     m_sim = new CSimMonitor(this);
-    auto* menu = new QMenu(this);
-    // Before the Window menu.
-    menuBar()->insertMenu(m_windowMenu ? m_windowMenu->menuAction() : nullptr, menu);
-    m_simStartAct = menu->addAction(QString());
-    m_simStartAct->setCheckable(true);
-    m_simStartAct->setShortcut(QKeySequence(Qt::Key_F5));
-    Register(33101, m_simStartAct);
-    connect(m_simStartAct, &QAction::triggered, this, &CMainFrame::OnStartStopSimulation);
-    m_simScanAct = menu->addAction(QString());
-    m_simScanAct->setShortcut(QKeySequence(Qt::Key_F10));
-    Register(33102, m_simScanAct);
-    connect(m_simScanAct, &QAction::triggered, this, [this] {
-        if (!m_sim->IsActive()) {
-            OnStartStopSimulation();
-        }
-        if (m_sim->IsActive()) {
-            m_sim->SingleScan();
-            m_simPauseAct->setChecked(true);
-        }
-    });
-    m_simPauseAct = menu->addAction(QString());
-    m_simPauseAct->setCheckable(true);
-    connect(m_simPauseAct, &QAction::toggled, m_sim, &CSimMonitor::SetPaused);
-    menu->addSeparator();
-    auto* speeds = new QActionGroup(this);
-    for (const double speed : kSpeeds) {
-        QAction* action = menu->addAction(QString());
-        action->setCheckable(true);
-        action->setChecked(speed == 1.0);
-        speeds->addAction(action);
-        connect(action, &QAction::triggered, this, [this, speed] { m_sim->SetSpeed(speed); });
-    }
-    const QList<QAction*> speedActs = speeds->actions();
-    m_documentMenus << menu;
-    CreateSimulationExtras(menu);
-    CreateTestActions(menu);
-    auto* toolbar = addToolBar(QString());
+    CreateSimulationExtras();
+    CreateTestActions();
+    auto* toolbar = addToolBar(QStringLiteral("Simulation"));
     toolbar->setObjectName(QStringLiteral("SimulationToolBar"));
-    toolbar->addAction(m_simStartAct);
-    toolbar->addAction(m_simScanAct);
+    AddToolButtons(toolbar, MenuLayout::SimulationToolBar());
     // The View menu stays as specified: the toolbar's toggle is the Simulation menu's.
-    menu->addSeparator();
-    QAction* toggle = toolbar->toggleViewAction();
-    menu->addAction(toggle);
-    KeepTranslated([this, menu, speedActs, toolbar, toggle] {
-        menu->setTitle(tr("Simulation(&S)"));
-        m_simScanAct->setText(tr("Single Scan(&N)"));
-        m_simPauseAct->setText(tr("Pause(&P)"));
-        for (qsizetype i = 0; i < speedActs.size(); ++i) {
-            const double speed = kSpeeds.at(static_cast<std::size_t>(i));
-            speedActs.at(i)->setText(speed == 1.0 ? tr("Real Time (8 ms a Scan)")
-                                                  : tr("Speed x%1").arg(speed));
-        }
-        toolbar->setWindowTitle(tr("Simulation"));  // names its toggle too: that comes after
-        toggle->setText(tr("Simulation Toolbar(&T)"));
-        ShowSimulationTexts(m_sim->IsActive());
-    });
+    AdoptCommand(EditCommands::kSimulationToolbar, toolbar->toggleViewAction());
     connect(m_sim, &CSimMonitor::Refreshed, this, &CMainFrame::UpdateSimulationPane);
     connect(m_simPauseAct, &QAction::toggled, this, &CMainFrame::UpdateSimulationPane);
     connect(m_sim, &CSimMonitor::Halted, this, [this](const QString& message) {
@@ -105,8 +54,35 @@ void CMainFrame::CreateSimulationMenu() {
     SetSimulating(false);
 }
 
-void CMainFrame::CreateSimulationExtras(QMenu* menu) {
-    menu->addSeparator();
+void CMainFrame::OnSingleScan() {
+    if (!m_sim->IsActive()) {
+        OnStartStopSimulation();
+    }
+    if (m_sim->IsActive()) {
+        m_sim->SingleScan();
+        m_simPauseAct->setChecked(true);
+    }
+}
+
+void CMainFrame::OnPauseToggled(bool on) {
+    m_sim->SetPaused(on);
+}
+
+void CMainFrame::OnSpeedChosen() {
+    static constexpr std::array<std::pair<int, double>, 4> kSpeeds = {{
+        {EditCommands::kSpeedQuarter, 0.25},
+        {EditCommands::kSpeedRealTime, 1.0},
+        {EditCommands::kSpeedFour, 4.0},
+        {EditCommands::kSpeedSixteen, 16.0},
+    }};
+    for (const auto& [id, speed] : kSpeeds) {
+        if (Command(id)->isChecked()) {
+            m_sim->SetSpeed(speed);
+        }
+    }
+}
+
+void CMainFrame::CreateSimulationExtras() {
     m_signals = new CSignalsWindow(*m_sim, this);
     m_signals->SetNotesSource([this]() -> const AddressNotes* {
         const CRungpadDoc* doc = ActiveDocument();
@@ -122,8 +98,7 @@ void CMainFrame::CreateSimulationExtras(QMenu* menu) {
                     view->Editor()->Document().SimulationPresets()[word.toStdString()] = value;
                 }
             });
-    QAction* signalsToggle = m_signals->toggleViewAction();
-    menu->addAction(signalsToggle);
+    QAction* signalsToggle = AdoptCommand(EditCommands::kSignals, m_signals->toggleViewAction());
     // Opened from the menu, the window is ready for an address to be typed.
     connect(signalsToggle, &QAction::triggered, this, [this](bool on) {
         if (on) {
@@ -132,27 +107,7 @@ void CMainFrame::CreateSimulationExtras(QMenu* menu) {
             m_signals->AddressEdit()->setFocus();
         }
     });
-    CreateTimingDiagram(menu);
-    QAction* load = menu->addAction(QString());
-    connect(load, &QAction::triggered, this, &CMainFrame::OnLoadStimulus);
-    m_simUnloadAct = menu->addAction(QString());
-    m_simUnloadAct->setEnabled(false);
-    connect(m_simUnloadAct, &QAction::triggered, this, [this] {
-        OutputLine(tr("Stimulus unloaded: %1")
-                       .arg(QtText::FromLocalPath(m_sim->StimulusPath()))
-                       .toStdString());
-        m_sim->UnloadStimulus();
-        m_simUnloadAct->setEnabled(false);
-    });
-    m_simRecordAct = menu->addAction(QString());
-    KeepTranslated([this, signalsToggle, load] {
-        signalsToggle->setText(tr("Signals(&G)"));
-        load->setText(tr("Load Stimulus(&L)..."));
-        m_simUnloadAct->setText(tr("Unload Stimulus(&U)"));
-        m_simRecordAct->setText(tr("Record VCD(&R)..."));
-    });
-    m_simRecordAct->setCheckable(true);
-    connect(m_simRecordAct, &QAction::triggered, this, &CMainFrame::OnRecordVcd);
+    CreateTimingDiagram();
     connect(m_sim, &CSimMonitor::RecordingWritten, this,
             [this](const QString& path, const QString& error) {
                 m_simRecordAct->setChecked(false);
@@ -163,6 +118,14 @@ void CMainFrame::CreateSimulationExtras(QMenu* menu) {
                     m_box->ShowMessage(error.toStdString());
                 }
             });
+}
+
+void CMainFrame::OnUnloadStimulus() {
+    OutputLine(tr("Stimulus unloaded: %1")
+                   .arg(QtText::FromLocalPath(m_sim->StimulusPath()))
+                   .toStdString());
+    m_sim->UnloadStimulus();
+    m_simUnloadAct->setEnabled(false);
 }
 
 void CMainFrame::OnLoadStimulus() {
@@ -272,20 +235,20 @@ void CMainFrame::SetSimulating(bool on) {
     }
     m_convertAct->setEnabled(!on && ActiveChild() != nullptr);
     m_simStartAct->setChecked(on);
+    RetranslateCommand(EditCommands::kStartSimulation);  // Start or Stop Simulation
     m_simPauseAct->setEnabled(on);
     m_simRecordAct->setEnabled(on);
     if (!on) {
         m_simPauseAct->setChecked(false);
     }
-    ShowSimulationTexts(on);
+    ShowSimulationNote(on);
     UpdateSimulationPane();
     if (!on) {
         UpdateEditCommands();
     }
 }
 
-void CMainFrame::ShowSimulationTexts(bool on) {
-    m_simStartAct->setText(on ? tr("Stop Simulation(&S)") : tr("Start Simulation(&S)"));
+void CMainFrame::ShowSimulationNote(bool on) {
     m_idle->setText(on ? tr("Simulating: the program is read-only (F5 stops, F10 runs one scan, "
                             "Space switches the contact at the cursor)")
                        : tr("be ready"));

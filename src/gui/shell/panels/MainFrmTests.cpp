@@ -6,10 +6,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
-#include <QMenu>
 #include <QSettings>
 
 #include "document/RungpadDoc.h"
+#include "edit/EditCommands.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
@@ -73,21 +73,12 @@ QString FileNameOf(const std::string& path) {
 
 }  // namespace
 
-void CMainFrame::CreateTestActions(QMenu* menu) {
+void CMainFrame::CreateTestActions() {
     m_tests = new CTestResultsWindow(this);
     addDockWidget(Qt::BottomDockWidgetArea, m_tests);
     splitDockWidget(m_output, m_tests, Qt::Horizontal);
     m_tests->hide();
-    menu->addSeparator();
-    QAction* run = menu->addAction(QString());
-    connect(run, &QAction::triggered, this, &CMainFrame::OnRunTests);
-    QAction* toggle = m_tests->toggleViewAction();
-    menu->addAction(toggle);
-    KeepTranslated([run, toggle] {
-        run->setText(tr("Run Tests(&E)..."));
-        run->setStatusTip(tr("Run a ladder test file against the program"));
-        toggle->setText(tr("Test Results(&O)"));
-    });
+    QAction* toggle = AdoptCommand(EditCommands::kTestResults, m_tests->toggleViewAction());
     connect(toggle, &QAction::triggered, this, [this](bool on) {
         if (on) {
             FitTestResults();
