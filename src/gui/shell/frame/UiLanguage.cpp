@@ -77,7 +77,11 @@ bool UiLanguage::Apply(Language choice) {
             m_current = choice;
         }
     }
-    QSettings().setValue(kLanguageKey, QLatin1String(EntryOf(m_current).key));
+    QSettings settings;
+    const QString key = QLatin1String(EntryOf(m_current).key);
+    if (settings.value(kLanguageKey).toString() != key) {
+        settings.setValue(kLanguageKey, key);  // a start in the kept language writes nothing
+    }
     Messages::SetLanguage(m_current);  // the core's messages: conversion errors, output lines
     return loaded;
 }
