@@ -9,6 +9,7 @@
 #include <QStatusBar>
 
 #include "document/RungpadDoc.h"
+#include "shell/frame/AppIcon.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
@@ -126,6 +127,8 @@ void CMainFrame::ShowWithLayout() {
     } else {
         showMaximized();
     }
+    // Its icon in every size, read and handed to the window manager, follows the first picture.
+    m_firstShow.Run([this] { setWindowIcon(AppIcon::Get()); });
     // The docks' state goes in once the window shows: for a hidden maximized window Qt keeps it
     // to apply later, over a layout that opening a document has changed by then.
     restoreState(settings.value(kStateKey).toByteArray());
