@@ -434,10 +434,18 @@ void CMainFrame::CreateStatusBar() {
         statusBar()->addPermanentWidget(pane);
         m_lockPanes.at(i) = pane;
     }
-    qApp->installEventFilter(this);
-    UpdateLockPanes();
+    qApp->installEventFilter(this);  // the panes are first read once the window shows
     AdoptCommand(EditCommands::kOutputWindow, m_output->toggleViewAction());
     AdoptCommand(EditCommands::kInstructionWindow, m_instruction->toggleViewAction());
+}
+
+void CMainFrame::RetranslateLockPanes() {
+    // Only the panes that show their names: the keys themselves are read as they change.
+    for (std::size_t i = 0; i < m_lockPanes.size(); ++i) {
+        if (m_lockPanes.at(i) != nullptr && !m_lockPanes.at(i)->text().isEmpty()) {
+            m_lockPanes.at(i)->setText(tr(kLockPaneNames.at(i)));
+        }
+    }
 }
 
 void CMainFrame::UpdateLockPanes() {

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "document/RungpadDoc.h"
+#include "shell/frame/AppIcon.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
@@ -127,6 +128,12 @@ void CMainFrame::ShowWithLayout() {
     } else {
         showMaximized();
     }
+    // Its icon in every size, read and handed to the window manager, and the lock keys (asked of
+    // the display, a round trip each) follow the first picture.
+    m_firstShow.Run([this] {
+        setWindowIcon(AppIcon::Get());
+        UpdateLockPanes();
+    });
     // The docks' state goes in once the window shows: for a hidden maximized window Qt keeps it
     // to apply later, over a layout that opening a document has changed by then.
     restoreState(settings.value(kStateKey).toByteArray());
@@ -217,7 +224,7 @@ void CMainFrame::RetranslateFrame() {
     FitInfoPanes();
     UpdateInfoPanes();
     UpdateSimulationPane();
-    UpdateLockPanes();
+    RetranslateLockPanes();
     MarkInstructionList();
     ShowLiveStatus();
 }
