@@ -83,6 +83,29 @@ const QByteArray kTrace =
     "#100\nb1010 \"\n"
     "#200\n0!\n";
 
+constexpr DiagramColor kWhite{255, 255, 255};
+
+// The texts a diagram draws, with their extent along x.
+struct TextRecorder : DiagramPainter {
+    struct Shown {
+        std::string text;
+        double left = 0;
+        double right = 0;
+        double y = 0;
+        DiagramColor color;
+    };
+    std::vector<Shown> texts;
+
+    void FillRect(double, double, double, double, DiagramColor) override {}
+    void Polyline(std::span<const DiagramPoint>, DiagramColor) override {}
+    void Text(double x, double y, std::string_view text, DiagramColor color, Align align) override {
+        const double width = static_cast<double>(text.size()) * kCharWidth;
+        const double left =
+            align == Align::kLeft ? x : (align == Align::kCenter ? x - width / 2 : x - width);
+        texts.push_back({std::string(text), left, left + width, y, color});
+    }
+};
+
 }  // namespace
 
 class TestTimingDiagram : public test::MainFrameTest {
@@ -188,6 +211,47 @@ class TestTimingDiagram : public test::MainFrameTest {
         QTest::keyClick(&view, Qt::Key_Escape);
         QVERIFY(!view.CursorTime());
         QVERIFY(view.CursorText().isEmpty());
+    }
+
+    void cursorLabelHidesTheRulerLabelsItCovers() {
+        SignalHistory history;
+        FillTenSeconds(history);
+        CTimingDiagramView view;
+        ShowView(view);
+        view.SetHistory(&history, false);  // 0 to 10 s, a labelled tick every 2 s
+        const struct {
+            std::int64_t cursorMs;
+            std::vector<std::string> hidden;
+        } cases[] = {
+            {2000, {"2s"}},   // on a tick
+            {2100, {"2s"}},   // beside one
+            {0, {"0"}},       // at the plot's left edge
+            {9990, {"10s"}},  // at its right edge
+            {5000, {}},       // between two
+        };
+        for (const auto& c : cases) {
+            view.SetCursorTime(c.cursorMs);
+            TextRecorder recorder;
+            view.Diagram(true).Draw(recorder);
+            const auto label = std::find_if(recorder.texts.begin(), recorder.texts.end(),
+                                            [](const auto& text) { return text.color == kWhite; });
+            QVERIFY2(label != recorder.texts.end(), TimingDiagram::TimeText(c.cursorMs).c_str());
+            QCOMPARE(label->text, TimingDiagram::TimeText(c.cursorMs));
+            std::vector<std::string> ticks;
+            for (const auto& text : recorder.texts) {
+                if (text.y == 15) {
+                    ticks.push_back(text.text);
+                    QVERIFY2(text.right + 2 < label->left || text.left > label->right + 2,
+                             text.text.c_str());
+                }
+            }
+            for (const char* shown : {"0", "2s", "4s", "6s", "8s", "10s"}) {
+                const bool drawn = std::find(ticks.begin(), ticks.end(), shown) != ticks.end();
+                const bool hidden =
+                    std::find(c.hidden.begin(), c.hidden.end(), shown) != c.hidden.end();
+                QVERIFY2(drawn != hidden, shown);
+            }
+        }
     }
 
     void liveRunIsFollowedUntilScrolledBack() {

@@ -33,6 +33,7 @@ constexpr double kCrossing = 3;      // half the width of a bus segment's crossi
 constexpr double kTextBaseline = 4;  // below a row's middle
 constexpr double kMinTickPixels = 90;
 constexpr double kMinEdgeGap = 3;  // pixels between steps drawn apart
+constexpr double kLabelGap = 4;    // pixels between the cursor's label and a ruler label
 
 // Text cut to at most width pixels of the diagram's font ("..." at the end when cut); CJK
 // characters count twice.
@@ -226,14 +227,26 @@ void TimingDiagram::DrawRuler(DiagramPainter& painter) const {
 void TimingDiagram::DrawTickLabel(DiagramPainter& painter, double x,
                                   const std::string& label) const {
     // Centred on its tick; at the plot's edges beside it instead, so that it stays inside.
-    const double half = static_cast<double>(label.size()) * DiagramPainter::kCharWidth / 2;
+    const double width = static_cast<double>(label.size()) * DiagramPainter::kCharWidth;
+    const double half = width / 2;
+    double left = x - half;
+    DiagramPainter::Align align = DiagramPainter::Align::kCenter;
+    double at = x;
     if (x - half < kPlotLeft) {
-        painter.Text(x + 3, 15, label, kRulerText, DiagramPainter::Align::kLeft);
+        align = DiagramPainter::Align::kLeft;
+        at = x + 3;
+        left = at;
     } else if (x + half > m_width - 2) {
-        painter.Text(x - 3, 15, label, kRulerText, DiagramPainter::Align::kRight);
-    } else {
-        painter.Text(x, 15, label, kRulerText, DiagramPainter::Align::kCenter);
+        align = DiagramPainter::Align::kRight;
+        at = x - 3;
+        left = at - width;
     }
+    // The cursor's time label is read instead of the ones it would cover.
+    if (const std::optional<LabelSpan> cursor = CursorLabel();
+        cursor && left < cursor->right + kLabelGap && left + width > cursor->left - kLabelGap) {
+        return;
+    }
+    painter.Text(at, 15, label, kRulerText, align);
 }
 
 void TimingDiagram::DrawRow(DiagramPainter& painter, std::size_t row, double top) const {
@@ -421,22 +434,40 @@ void TimingDiagram::DrawBusTrace(DiagramPainter& painter, const std::deque<Histo
     }
 }
 
-void TimingDiagram::DrawCursor(DiagramPainter& painter) const {
+std::optional<double> TimingDiagram::CursorX() const {
     if (!m_cursorMs) {
-        return;
+        return std::nullopt;
     }
     const double x = std::floor(XOf(static_cast<double>(*m_cursorMs))) + 0.5;
     if (x < kPlotLeft || x > PlotRight()) {
+        return std::nullopt;
+    }
+    return x;
+}
+
+std::optional<TimingDiagram::LabelSpan> TimingDiagram::CursorLabel() const {
+    const std::optional<double> x = CursorX();
+    if (!x) {
+        return std::nullopt;
+    }
+    const double width =
+        static_cast<double>(TimeText(*m_cursorMs).size()) * DiagramPainter::kCharWidth + 8;
+    const double left = std::clamp(*x - width / 2, kPlotLeft, m_width - width);
+    return LabelSpan{left, left + width};
+}
+
+void TimingDiagram::DrawCursor(DiagramPainter& painter) const {
+    const std::optional<double> x = CursorX();
+    const std::optional<LabelSpan> box = CursorLabel();
+    if (!x || !box) {
         return;
     }
     painter.BeginGroup("cursor");
-    const std::array<DiagramPoint, 2> line{{{x, kRulerHeight - 12}, {x, Height() - 1}}};
+    const std::array<DiagramPoint, 2> line{{{*x, kRulerHeight - 12}, {*x, Height() - 1}}};
     painter.Polyline(line, kCursor);
-    const std::string label = TimeText(*m_cursorMs);
-    const double width = static_cast<double>(label.size()) * DiagramPainter::kCharWidth + 8;
-    const double left = std::clamp(x - width / 2, kPlotLeft, m_width - width);
-    painter.FillRect(left, 2, width, 16, kCursor);
-    painter.Text(left + width / 2, 14, label, kCursorText, DiagramPainter::Align::kCenter);
+    painter.FillRect(box->left, 2, box->right - box->left, 16, kCursor);
+    painter.Text((box->left + box->right) / 2, 14, TimeText(*m_cursorMs), kCursorText,
+                 DiagramPainter::Align::kCenter);
     painter.EndGroup();
 }
 

@@ -74,6 +74,11 @@ class TimingDiagram {
   private:
     struct Span;
     struct ShownChanges;
+    // A label's extent along the ruler.
+    struct LabelSpan {
+        double left = 0;
+        double right = 0;
+    };
 
     void DrawRuler(DiagramPainter& painter) const;
     void DrawTickLabel(DiagramPainter& painter, double x, const std::string& label) const;
@@ -91,6 +96,9 @@ class TimingDiagram {
                              const ShownChanges& part, const std::vector<TraceEdge>& edges,
                              const std::vector<Span>& segments, double top);
     void DrawCursor(DiagramPainter& painter) const;
+    // Where the cursor's line and its time label go, when the cursor is in sight.
+    std::optional<double> CursorX() const;
+    std::optional<LabelSpan> CursorLabel() const;
     // The time the value column shows.
     std::int64_t ValueTime() const;
 
