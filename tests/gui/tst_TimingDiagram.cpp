@@ -13,11 +13,13 @@
 #include "GuiTestSupport.h"
 #include "MainFrameTest.h"
 #include "shell/frame/ChildFrm.h"
+#include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
 #include "shell/monitor/SignalsWindow.h"
 #include "shell/monitor/SimMonitor.h"
 #include "shell/monitor/TimingDiagramView.h"
 #include "shell/monitor/TimingDiagramWindow.h"
+#include "shell/panels/TestResultsWindow.h"
 #include "shell/panels/XrefWindow.h"
 #include "sim/SignalHistory.h"
 #include "view/RungpadView.h"
@@ -269,9 +271,16 @@ class TestTimingDiagram : public test::MainFrameTest {
             }
             view.HistoryChanged();
         };
+        // Followed: the end in the last pixel column, the left edge on a whole column.
+        const auto followed = [&] {
+            const double end = static_cast<double>(history.EndMs());
+            const double columns = view.FromMs() / view.MsPerPixel();
+            return view.ToMs() >= end && view.ToMs() - end < view.MsPerPixel() &&
+                   qAbs(columns - std::round(columns)) < 1e-6;
+        };
         run(60'000);
         const double span = view.ToMs() - view.FromMs();
-        QCOMPARE(view.ToMs(), static_cast<double>(history.EndMs()));
+        QVERIFY(followed());
 
         // Scrolled back: the shown range stays while the run goes on.
         view.horizontalScrollBar()->setValue(0);
@@ -283,7 +292,7 @@ class TestTimingDiagram : public test::MainFrameTest {
         view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
         QVERIFY(view.IsFollowing());
         run(5'000);
-        QCOMPARE(view.ToMs(), static_cast<double>(history.EndMs()));
+        QVERIFY(followed());
         QCOMPARE(view.ToMs() - view.FromMs(), span);
         // The same with the keys: Home goes to the start, End follows again.
         QTest::keyClick(&view, Qt::Key_Home);
@@ -368,6 +377,22 @@ class TestTimingDiagram : public test::MainFrameTest {
         for (const char* part : {"<svg", "row-Y000.0", "row-T001", "cursor", "150ms"}) {
             QVERIFY2(document.contains(part), part);
         }
+    }
+
+    void testResultsStayBesideTheOutputWindow() {
+        CMainFrame frame;
+        Prepare(frame);
+        frame.resize(1200, 900);
+        FindAction(frame, QStringLiteral("Timing Diagram(&D)"))->trigger();
+        FindAction(frame, QStringLiteral("Test Results(&O)"))->trigger();
+        QApplication::processEvents();
+        const QRect output = frame.OutputWindow()->geometry();
+        const QRect tests = frame.TestResultsWindow()->geometry();
+        const QRect timing = frame.TimingWindow()->geometry();
+        QVERIFY(frame.TestResultsWindow()->isVisible());
+        QCOMPARE(tests.top(), output.top());
+        QVERIFY(tests.left() > output.right());
+        QVERIFY(timing.bottom() < output.top());
     }
 
     void monitorModeDrawsTheWatchedSignals() {

@@ -38,9 +38,14 @@ class TimingDiagram {
 
     // The times at the plot's left and right edges (to after from).
     void SetRange(double fromMs, double toMs);
+    // The plot's left edge on column firstColumn of a grid of msPerPixel-wide pixel columns from
+    // time 0; its right edge follows from the width. A view that scrolls by whole columns draws
+    // each time at the same place on the grid, and its TraceCache finds the same columns again.
+    void SetGrid(double msPerPixel, std::int64_t firstColumn);
     double FromMs() const { return m_fromMs; }
     double ToMs() const { return m_toMs; }
     // The whole width in pixels, names and values included.
+    // (After SetGrid: the range follows.)
     void SetWidth(double width);
     double Width() const { return m_width; }
     void SetCursor(std::optional<std::int64_t> cursorMs) { m_cursorMs = cursorMs; }
@@ -84,17 +89,27 @@ class TimingDiagram {
     void DrawTickLabel(DiagramPainter& painter, double x, const std::string& label) const;
     void DrawRow(DiagramPainter& painter, std::size_t row, double top) const;
     void DrawTrace(DiagramPainter& painter, std::size_t row, double top) const;
-    // The steps of a row's trace up to endMs (one a pixel column at most) into edges.
-    void FindEdges(const std::deque<HistoryChange>& changes, const ShownChanges& part, double endMs,
-                   std::vector<TraceEdge>& edges) const;
-    static void DrawForces(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
-                           const std::vector<Span>& segments, double top);
-    static void DrawBitTrace(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
-                             const ShownChanges& part, const std::vector<TraceEdge>& edges,
-                             const std::vector<Span>& segments, double top);
-    static void DrawBusTrace(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
-                             const ShownChanges& part, const std::vector<TraceEdge>& edges,
-                             const std::vector<Span>& segments, double top);
+    // The grid column of a time, and the x of a column's centre.
+    std::int64_t ColumnOf(double timeMs) const;
+    double ColumnX(std::int64_t column) const;
+    // The columns that hold the row's changes after current up to part.last (up to endMs), from
+    // current on, into columns; stops before column stop and returns the change it got to.
+    std::size_t FindColumns(const std::deque<HistoryChange>& changes, std::size_t current,
+                            const ShownChanges& part, double endMs, std::int64_t stop,
+                            std::vector<TraceColumn>& columns) const;
+    // The steps of a row's trace (one a pixel column at most) through the cache: the first
+    // column found anew, the kept steps after it, the new columns kept.
+    void FindChainsKept(std::size_t row, const ShownChanges& part, double endMs,
+                        std::vector<TraceChain>& chains) const;
+    // The steps into edges, at their places.
+    void ToEdges(const std::vector<TraceChain>& chains, std::vector<TraceEdge>& edges) const;
+    static void DrawForces(DiagramPainter& painter, const std::vector<Span>& segments, double top);
+    static void DrawBitTrace(DiagramPainter& painter, const ShownChanges& part,
+                             const std::vector<TraceEdge>& edges, const std::vector<Span>& segments,
+                             double top);
+    static void DrawBusTrace(DiagramPainter& painter, const ShownChanges& part,
+                             const std::vector<TraceEdge>& edges, const std::vector<Span>& segments,
+                             double top);
     void DrawCursor(DiagramPainter& painter) const;
     // Where the cursor's line and its time label go, when the cursor is in sight.
     std::optional<double> CursorX() const;
@@ -106,6 +121,11 @@ class TimingDiagram {
     double m_fromMs = 0;
     double m_toMs = 1000;
     double m_width = 1200;
+    // The grid of pixel columns: from m_originMs, m_gridMsPerPixel wide (0: the range's scale,
+    // from its left edge), the plot's left edge on column m_firstColumn.
+    double m_originMs = 0;
+    double m_gridMsPerPixel = 0;
+    std::int64_t m_firstColumn = 0;
     std::optional<std::int64_t> m_cursorMs;
     std::size_t m_firstRow = 0;
     std::size_t m_rowCount = SIZE_MAX;

@@ -90,6 +90,15 @@ double CTimingDiagramView::LastFromMs() const {
 
 void CTimingDiagramView::ClampRange() {
     m_fromMs = m_following ? LastFromMs() : std::clamp(m_fromMs, StartMs(), LastFromMs());
+    if (OnGrid()) {
+        // Whole pixel columns at a time, the end in the last: a repaint then finds the columns
+        // it drew before at their places.
+        m_fromMs = std::ceil(m_fromMs / m_msPerPixel) * m_msPerPixel;
+    }
+}
+
+bool CTimingDiagramView::OnGrid() const {
+    return m_following;
 }
 
 void CTimingDiagramView::ShowRange() {
@@ -208,7 +217,11 @@ TimingDiagram CTimingDiagramView::Diagram(bool allRows) const {
     static const SignalHistory kNothing;
     TimingDiagram diagram(m_history ? *m_history : kNothing);
     diagram.SetWidth(viewport()->width());
-    diagram.SetRange(m_fromMs, ToMs());
+    if (OnGrid()) {
+        diagram.SetGrid(m_msPerPixel, std::llround(m_fromMs / m_msPerPixel));
+    } else {
+        diagram.SetRange(m_fromMs, ToMs());
+    }
     diagram.SetCursor(m_cursorMs);
     if (!allRows) {
         diagram.SetRows(static_cast<std::size_t>(verticalScrollBar()->value()),

@@ -96,6 +96,8 @@ class CTimingDiagramView : public QAbstractScrollArea {
     double LastFromMs() const;
     // The left edge kept inside the history (at the end while following).
     void ClampRange();
+    // While following, the left edge is on whole pixel columns of time.
+    bool OnGrid() const;
     void UpdateScrollBars();
     void ShowRange();
     void PlaceCursor(double x);
@@ -110,7 +112,8 @@ class CTimingDiagramView : public QAbstractScrollArea {
     std::optional<std::int64_t> m_cursorMs;
     double m_scrollScale = 1;  // pixels of time per unit of the horizontal scroll bar
     bool m_settingScrollBars = false;
-    // The rows' steps last drawn: a repaint of the same range reuses them.
+    // The rows' pixel columns last drawn: a repaint of the same range, or of one scrolled on,
+    // reuses them.
     TraceCache m_traceCache;
 };
 
