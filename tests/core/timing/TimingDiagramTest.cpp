@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -146,20 +147,26 @@ TEST(TimingDiagram, KeptStepsDrawTheSameAsFoundOnes) {
     SignalHistory history(SignalHistory::Limits{2'000, 1u << 10});
     history.SetSignals({Named("Y000.0"), Named("D010")}, {});
     TraceCache cache;
-    const auto drawn = [&](double from, double to, TraceCache* kept) {
+    // The rows' lines and texts, the diagram placed by place.
+    const auto drawnWith = [&](const std::function<void(TimingDiagram&)>& place, TraceCache* kept) {
         TimingDiagram diagram(history);
         diagram.SetWidth(600);
-        diagram.SetRange(from, to);
+        place(diagram);
         diagram.SetTraceCache(kept);
         RecordingPainter painter;
         diagram.Draw(painter);
         std::vector<std::vector<DiagramPoint>> lines;
+        std::vector<std::string> texts;
         for (const char* row : {"row-Y000.0", "row-D010"}) {
-            for (const auto& line : painter.Group(row).lines) {
-                lines.push_back(line);
-            }
+            lines.insert(lines.end(), painter.Group(row).lines.begin(),
+                         painter.Group(row).lines.end());
+            texts.insert(texts.end(), painter.Group(row).texts.begin(),
+                         painter.Group(row).texts.end());
         }
-        return lines;
+        return std::pair{lines, texts};
+    };
+    const auto drawn = [&](double from, double to, TraceCache* kept) {
+        return drawnWith([&](TimingDiagram& diagram) { diagram.SetRange(from, to); }, kept).first;
     };
     const auto same = [](const std::vector<std::vector<DiagramPoint>>& a,
                          const std::vector<std::vector<DiagramPoint>>& b) {
@@ -200,21 +207,8 @@ TEST(TimingDiagram, KeptStepsDrawTheSameAsFoundOnes) {
     // Following the run on whole pixel columns, a few scans between drawings, at a scale that
     // joins columns into blocks and at one that shows single steps and values.
     const auto gridDrawn = [&](double msPerPixel, std::int64_t column, TraceCache* kept) {
-        TimingDiagram diagram(history);
-        diagram.SetWidth(600);
-        diagram.SetGrid(msPerPixel, column);
-        diagram.SetTraceCache(kept);
-        RecordingPainter painter;
-        diagram.Draw(painter);
-        std::vector<std::vector<DiagramPoint>> lines;
-        std::vector<std::string> texts;
-        for (const char* row : {"row-Y000.0", "row-D010"}) {
-            lines.insert(lines.end(), painter.Group(row).lines.begin(),
-                         painter.Group(row).lines.end());
-            texts.insert(texts.end(), painter.Group(row).texts.begin(),
-                         painter.Group(row).texts.end());
-        }
-        return std::pair{lines, texts};
+        return drawnWith([&](TimingDiagram& diagram) { diagram.SetGrid(msPerPixel, column); },
+                         kept);
     };
     for (const double msPerPixel : {7.3, 1.9, 0.4}) {
         cache.Clear();
