@@ -15,6 +15,7 @@
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
+#include "shell/monitor/QtDiagramPainter.h"
 #include "shell/monitor/SignalsWindow.h"
 #include "shell/monitor/SimMonitor.h"
 #include "shell/monitor/TimingDiagramView.h"
@@ -205,6 +206,21 @@ class TestTimingDiagram : public test::MainFrameTest {
         const int x = static_cast<int>(view.XOf(2500));
         QCOMPARE(QColor(shot.pixel(x, PlotPoint(view, 0, 2).y())), QColor(208, 36, 36));
         QVERIFY(QColor(shot.pixel(x + 3, PlotPoint(view, 0, 2).y())) != QColor(208, 36, 36));
+        // Repainted unchanged, the rows come from a picture kept of them: the same pixels as
+        // drawn afresh, with the cursor moved too.
+        for (const std::int64_t cursorMs : {2500, 7000}) {
+            view.SetCursorTime(cursorMs);
+            view.viewport()->grab();
+            const QImage again = view.viewport()->grab().toImage();
+            QImage fresh(again.size(), again.format());
+            fresh.fill(Qt::white);
+            {
+                QPainter painter(&fresh);
+                CQtDiagramPainter diagramPainter(painter);
+                view.Diagram(false).Draw(diagramPainter);
+            }
+            QCOMPARE(again, fresh);
+        }
 
         // A click on a name asks for its address; Escape takes the cursor away.
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, {20, PlotPoint(view, 0, 1).y()});

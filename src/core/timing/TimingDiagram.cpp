@@ -307,7 +307,9 @@ void TimingDiagram::DrawRow(DiagramPainter& painter, std::size_t row, double top
             painter.Text(kNameWidth + 6, baseline, "F", kForcedMark, DiagramPainter::Align::kLeft);
         }
     }
-    DrawTrace(painter, row, top);
+    if (m_tracesShown) {
+        DrawTrace(painter, row, top);
+    }
     painter.EndGroup();
 }
 

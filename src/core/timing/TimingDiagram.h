@@ -53,6 +53,9 @@ class TimingDiagram {
     // Where the rows' steps are kept between drawings (none: found every time). The cache must
     // outlive the diagram's drawing; steps found anew are the same as those kept.
     void SetTraceCache(TraceCache* cache) { m_cache = cache; }
+    // Without traces, Draw leaves the plot's rows as their background and grid (for a view that
+    // keeps a picture of them).
+    void SetTracesShown(bool shown) { m_tracesShown = shown; }
     // The rows drawn below the ruler: count rows from first (all rows from first by default).
     void SetRows(std::size_t first, std::size_t count = SIZE_MAX);
     std::size_t FirstRow() const { return m_firstRow; }
@@ -68,6 +71,8 @@ class TimingDiagram {
     std::optional<std::size_t> RowAt(double y) const;
 
     void Draw(DiagramPainter& painter) const;
+    // The cursor's line and time label alone, last of what Draw draws.
+    void DrawCursor(DiagramPainter& painter) const;
 
     // "0", "120ms", "1.5s", "2s".
     static std::string TimeText(std::int64_t ms);
@@ -110,7 +115,6 @@ class TimingDiagram {
     static void DrawBusTrace(DiagramPainter& painter, const ShownChanges& part,
                              const std::vector<TraceEdge>& edges, const std::vector<Span>& segments,
                              double top);
-    void DrawCursor(DiagramPainter& painter) const;
     // Where the cursor's line and its time label go, when the cursor is in sight.
     std::optional<double> CursorX() const;
     std::optional<LabelSpan> CursorLabel() const;
@@ -130,6 +134,7 @@ class TimingDiagram {
     std::size_t m_firstRow = 0;
     std::size_t m_rowCount = SIZE_MAX;
     TraceCache* m_cache = nullptr;
+    bool m_tracesShown = true;
 };
 
 }  // namespace rungpad
