@@ -272,6 +272,46 @@ class TestTimingDiagram : public test::MainFrameTest {
         }
     }
 
+    void followedRunDrawsAsAfresh() {
+        // Bits and words at several rates, a force now and then, followed frame by frame: the
+        // columns the view keeps between repaints draw the same pixels as found afresh.
+        SignalHistory history;
+        history.SetSignals({Named("X000.0"), Named("D010"), Named("X000.1"), Named("D012")}, {});
+        CTimingDiagramView view;
+        ShowView(view);
+        view.SetHistory(&history, true);
+        std::int64_t time = 0;
+        const auto run = [&](std::int64_t ms) {
+            for (const std::int64_t end = time + ms; time < end; time += 8) {
+                const auto scan = static_cast<std::uint32_t>(time / 8);
+                history.Record(0, time, scan / 3 % 2, false);
+                history.Record(1, time, scan / 5 % 9, scan % 97 < 20);
+                history.Record(2, time, scan / 40 % 2, scan % 300 > 250);
+                history.Record(3, time, scan / 60, false);
+                history.SetEnd(time);
+            }
+            view.HistoryChanged();
+        };
+        for (const double msPerPixel : {0.7, 3.0, 25.0}) {
+            run(20'000);
+            view.SetMsPerPixel(msPerPixel);
+            for (int frame = 0; frame < 12; ++frame) {
+                run(frame % 3 == 0 ? 8 : 40);
+                const QImage shown = view.viewport()->grab().toImage();
+                QImage fresh(shown.size(), shown.format());
+                fresh.fill(Qt::white);
+                {
+                    QPainter painter(&fresh);
+                    CQtDiagramPainter diagramPainter(painter);
+                    view.Diagram(false).Draw(diagramPainter);
+                }
+                QVERIFY2(shown == fresh,
+                         qPrintable(
+                             QStringLiteral("%1 ms a pixel, frame %2").arg(msPerPixel).arg(frame)));
+            }
+        }
+    }
+
     void liveRunIsFollowedUntilScrolledBack() {
         SignalHistory history;
         history.SetSignals({Named("X000.0")}, {});

@@ -328,7 +328,9 @@ void TimingDiagram::DrawTrace(DiagramPainter& painter, std::size_t row, double t
     }
     part.last = m_history.FirstAfter(row, floorMs(endMs)) - 1;
     part.firstChange = changes[part.first];
-    part.startX = XOf(std::max(m_fromMs, static_cast<double>(changes[part.first].timeMs)));
+    // (Never left of the plot, where the grid's arithmetic could put its left edge.)
+    part.startX = std::max(
+        kPlotLeft, XOf(std::max(m_fromMs, static_cast<double>(changes[part.first].timeMs))));
     part.endX = XOf(endMs);
 
     std::vector<TraceChain> chains;
@@ -534,14 +536,14 @@ void TimingDiagram::DrawBusTrace(DiagramPainter& painter, const ShownChanges& pa
     std::vector<DiagramPoint> upper{{part.startX, high}};
     std::vector<DiagramPoint> lower{{part.startX, low}};
     for (const TraceEdge& edge : edges) {
-        upper.insert(upper.end(), {{edge.x - kCrossing, high},
-                                   {edge.x, middle},
-                                   {edge.xEnd, middle},
-                                   {edge.xEnd + kCrossing, high}});
-        lower.insert(lower.end(), {{edge.x - kCrossing, low},
-                                   {edge.x, middle},
-                                   {edge.xEnd, middle},
-                                   {edge.xEnd + kCrossing, low}});
+        // A crossing at the row's start begins there, not left of the plot.
+        const double before = std::max(edge.x - kCrossing, part.startX);
+        upper.insert(
+            upper.end(),
+            {{before, high}, {edge.x, middle}, {edge.xEnd, middle}, {edge.xEnd + kCrossing, high}});
+        lower.insert(
+            lower.end(),
+            {{before, low}, {edge.x, middle}, {edge.xEnd, middle}, {edge.xEnd + kCrossing, low}});
     }
     upper.push_back({part.endX, high});
     lower.push_back({part.endX, low});
