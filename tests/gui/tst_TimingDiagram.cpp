@@ -88,6 +88,18 @@ const QByteArray kTrace =
 
 constexpr DiagramColor kWhite{255, 255, 255};
 
+// What the view shows, drawn afresh without anything kept, as big as shown and like it.
+QImage DrawnAfresh(const CTimingDiagramView& view, const QImage& shown) {
+    QImage fresh(shown.size(), shown.format());
+    fresh.fill(Qt::white);
+    {
+        QPainter painter(&fresh);
+        CQtDiagramPainter diagramPainter(painter);
+        view.Diagram(false).Draw(diagramPainter);
+    }
+    return fresh;
+}
+
 // The texts a diagram draws, with their extent along x.
 struct TextRecorder : DiagramPainter {
     struct Shown {
@@ -212,14 +224,7 @@ class TestTimingDiagram : public test::MainFrameTest {
             view.SetCursorTime(cursorMs);
             view.viewport()->grab();
             const QImage again = view.viewport()->grab().toImage();
-            QImage fresh(again.size(), again.format());
-            fresh.fill(Qt::white);
-            {
-                QPainter painter(&fresh);
-                CQtDiagramPainter diagramPainter(painter);
-                view.Diagram(false).Draw(diagramPainter);
-            }
-            QCOMPARE(again, fresh);
+            QCOMPARE(again, DrawnAfresh(view, again));
         }
 
         // A click on a name asks for its address; Escape takes the cursor away.
@@ -298,14 +303,7 @@ class TestTimingDiagram : public test::MainFrameTest {
             for (int frame = 0; frame < 12; ++frame) {
                 run(frame % 3 == 0 ? 8 : 40);
                 const QImage shown = view.viewport()->grab().toImage();
-                QImage fresh(shown.size(), shown.format());
-                fresh.fill(Qt::white);
-                {
-                    QPainter painter(&fresh);
-                    CQtDiagramPainter diagramPainter(painter);
-                    view.Diagram(false).Draw(diagramPainter);
-                }
-                QVERIFY2(shown == fresh,
+                QVERIFY2(shown == DrawnAfresh(view, shown),
                          qPrintable(
                              QStringLiteral("%1 ms a pixel, frame %2").arg(msPerPixel).arg(frame)));
             }
