@@ -5,6 +5,7 @@
 #include "CliDocument.h"
 #include "CliDocumentHost.h"
 #include "model/FileIo.h"
+#include "model/Messages.h"
 
 namespace rungpad::cli {
 
@@ -26,7 +27,7 @@ bool OutputsAccepted(const OutputGuard& guard) {
     }
     std::cerr << "rungpad-cli: " << refusal;
     if (refusal.ends_with("is read-only")) {
-        std::cerr << " (--force replaces it)";
+        std::cerr << Messages::Text(" (--force replaces it)");
     }
     std::cerr << '\n';
     return false;
