@@ -13,6 +13,9 @@ constexpr std::array kEntries{
                  "1011 address data not entered correctly"},
 
     // --- simulation, timing and the command-line tool (core/sim, core/timing, src/cli)
+    MessageEntry{"Signal", "信号", "Signal"},
+    MessageEntry{"end", "结束", "end"},
+    MessageEntry{"the program does not convert", "程序无法转换", "the program does not convert"},
     MessageEntry{"'%1' is not a time such as 120ms or 2s",
                  "“%1”不是时间（应为 120ms 或 2s 这样的时间）",
                  "'%1' is not a time such as 120ms or 2s"},

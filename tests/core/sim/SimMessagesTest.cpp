@@ -14,6 +14,8 @@
 #include "sim/SimWarnings.h"
 #include "sim/VcdReader.h"
 #include "sim/WatchList.h"
+#include "timing/TimingDiagram.h"
+#include "timing/TimingSvg.h"
 
 namespace rungpad {
 namespace {
@@ -153,6 +155,23 @@ TEST(SimMessages, PresetWarningKeepsItsValuesInEveryLanguage) {
     EXPECT_EQ(SimWarnings::PresetText(box),
               "梯形图第 5 行的 TMR 3：其设定值 DT0003 从未设置，保持为 0，输入接通后的第一次扫描定"
               "时器即到时");
+}
+
+// The ruler's words follow the language on screen; a picture written to a file keeps Original.
+TEST(SimMessages, TimingDiagramWordsOnScreenOnly) {
+    SignalHistory history;
+    history.AddRow(test::Named("Y000.0"), "");
+    history.SetEnd(100);
+    const LanguageScope chinese(Language::Chinese);
+    TimingDiagram diagram(history);
+    diagram.SetRange(0, 100);
+    const std::string file = TimingSvg::Render(diagram, "t");
+    EXPECT_NE(file.find(">Signal<"), std::string::npos);
+    EXPECT_NE(file.find(">end<"), std::string::npos);
+    diagram.SetLanguage(Language::Chinese);
+    const std::string screen = TimingSvg::Render(diagram, "t");
+    EXPECT_NE(screen.find(">信号<"), std::string::npos);
+    EXPECT_NE(screen.find(">结束<"), std::string::npos);
 }
 
 // Texts kept in constants and looked up where they are shown: the source scan of the message
