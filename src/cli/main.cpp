@@ -10,6 +10,7 @@
 
 #include "CliCommand.h"
 #include "model/FileIo.h"
+#include "model/Messages.h"
 
 namespace rungpad::cli {
 
@@ -67,7 +68,7 @@ int CheckStandardOutput(int status) {
     if (!failed) {
         return status;
     }
-    std::cerr << "rungpad-cli: write error";
+    std::cerr << "rungpad-cli: " << Messages::Text("write error");
     if (errno != 0) {
         std::cerr << ": " << std::strerror(errno);
     }
@@ -78,15 +79,16 @@ int CheckStandardOutput(int status) {
 }  // namespace
 
 int UsageError(const CliCommand& command, std::string_view problem) {
-    std::cerr << "rungpad-cli " << command.name << ": " << problem << "\nUsage: rungpad-cli "
-              << command.usage << '\n';
+    std::cerr << "rungpad-cli " << command.name << ": " << problem << '\n'
+              << Messages::Format("Usage: rungpad-cli %1", {command.usage}) << '\n';
     return kExitUsage;
 }
 
 bool HandleHelp(const CliCommand& command, const std::vector<std::string>& args) {
     for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h") {
-            std::cout << "Usage: rungpad-cli " << command.usage << "\n\n" << command.help;
+            std::cout << Messages::Format("Usage: rungpad-cli %1", {command.usage}) << "\n\n"
+                      << Messages::Text(command.help);
             return true;
         }
     }

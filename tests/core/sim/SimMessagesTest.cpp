@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -190,6 +194,68 @@ TEST(SimMessages, LookedUpConstantsAreInTheTable) {
             [constant](const MessageEntry& entry) { return entry.original == constant; });
         EXPECT_TRUE(listed) << constant;
     }
+}
+
+// The literals of one initializer: the string literal groups (adjacent literals joined) between
+// the brace at `at` and its closing brace, in order.
+std::vector<std::string> LiteralGroups(const std::string& source, std::size_t at) {
+    std::vector<std::string> groups;
+    std::string current;
+    bool inGroup = false;
+    for (; at < source.size() && source[at] != '}'; ++at) {
+        if (source[at] == ',') {
+            if (inGroup) {
+                groups.push_back(current);
+            }
+            current.clear();
+            inGroup = false;
+        } else if (source[at] == '"') {
+            inGroup = true;
+            for (++at; at < source.size() && source[at] != '"'; ++at) {
+                if (source[at] == '\\' && at + 1 < source.size()) {
+                    ++at;
+                    current += source[at] == 'n' ? '\n' : source[at];
+                } else {
+                    current += source[at];
+                }
+            }
+        }
+    }
+    if (inGroup) {
+        groups.push_back(current);
+    }
+    return groups;
+}
+
+// Every rungpad-cli command's --help text (the third text of its CliCommand) is looked up in the
+// table where it is printed; a command added without its translations is caught here.
+TEST(SimMessages, EveryCommandHelpIsInTheTable) {
+    std::set<std::string_view> originals;
+    for (const MessageEntry& entry : MessageTable::Entries()) {
+        originals.insert(entry.original);
+    }
+    const std::filesystem::path cli = std::filesystem::path(RUNGPAD_SOURCE_DIR) / "src" / "cli";
+    int commands = 0;
+    for (const auto& file : std::filesystem::directory_iterator(cli)) {
+        if (file.path().extension() != ".cpp") {
+            continue;
+        }
+        std::ifstream in(file.path(), std::ios::binary);
+        std::stringstream buffer;
+        buffer << in.rdbuf();
+        const std::string source = buffer.str();
+        const std::size_t definition = source.find("const CliCommand k");
+        if (definition == std::string::npos) {
+            continue;
+        }
+        ++commands;
+        const std::vector<std::string> texts =
+            LiteralGroups(source, source.find('{', definition) + 1);
+        ASSERT_GE(texts.size(), 3u) << file.path().filename().string();
+        EXPECT_TRUE(originals.count(texts[2]) != 0)
+            << file.path().filename().string() << ": the help text is not in MessageTable";
+    }
+    EXPECT_GE(commands, 10);
 }
 
 }  // namespace
