@@ -25,8 +25,12 @@ bool OutputsAccepted(const OutputGuard& guard) {
     if (refusal.empty()) {
         return true;
     }
+    // Refused only for a read-only output when --force would let it through; told by the
+    // outcome rather than by the refusal's wording, which follows the language.
+    OutputGuard forced = guard;
+    forced.AllowReadOnly(true);
     std::cerr << "rungpad-cli: " << refusal;
-    if (refusal.ends_with("is read-only")) {
+    if (forced.Refusal().empty()) {
         std::cerr << Messages::Text(" (--force replaces it)");
     }
     std::cerr << '\n';
