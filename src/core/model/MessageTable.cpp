@@ -581,7 +581,7 @@ constexpr std::array kEntries{
     MessageEntry{"%1s (24 hours)", "%1s（24 小时）", "%1s (24 hours)"},
     MessageEntry{"expected TIME SIGNAL=VALUE", "应为 时间 信号=值", "expected TIME SIGNAL=VALUE"},
     MessageEntry{"stimulus line %1: %2", "激励第 %1 行：%2", "stimulus line %1: %2"},
-    MessageEntry{"expects exactly one FILE", "需要且只需要一个 FILE", "expects exactly one FILE"},
+    MessageEntry{"expects exactly one FILE", "需要恰好一个 FILE", "expects exactly one FILE"},
     MessageEntry{"expects OLD and NEW", "需要 OLD 和 NEW", "expects OLD and NEW"},
     MessageEntry{"expects a PROGRAM and at least one TESTFILE",
                  "需要一个 PROGRAM 和至少一个 TESTFILE",
