@@ -1,10 +1,8 @@
-// The main frame's view commands beyond the original: zoom, the status bar's position, zoom and
-// simulation panes, and the window layout kept between runs.
+// The main frame's view beyond the original: the status bar's position, zoom and simulation
+// panes, the zoom a new window takes, and the window layout kept between runs.
 
-#include <QAction>
 #include <QDockWidget>
 #include <QLabel>
-#include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
 
@@ -36,30 +34,6 @@ QLabel* Pane(QWidget* parent, const QString& name, const QString& widest) {
 }
 
 }  // namespace
-
-void CMainFrame::CreateZoomActions(QMenu* menu) {
-    using K = QKeySequence;
-    menu->addSeparator();
-    const auto add = [this, menu](int id, const QString& text, const QList<QKeySequence>& keys,
-                                  void (CRungpadView::*command)()) {
-        QAction* action = menu->addAction(text);
-        action->setShortcuts(keys);
-        Register(id, action);
-        connect(action, &QAction::triggered, this, [this, command] {
-            if (CChildFrame* child = ActiveChild()) {
-                (child->View()->*command)();
-            }
-        });
-        m_documentActions << action;
-    };
-    add(33110, QStringLiteral("Zoom In(&Z)"),
-        {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)}, &CRungpadView::ZoomIn);
-    add(33111, QStringLiteral("Zoom Out(&U)"), {K(Qt::CTRL | Qt::Key_Minus)},
-        &CRungpadView::ZoomOut);
-    add(33112, QStringLiteral("Actual Size(&A)"), {K(Qt::CTRL | Qt::Key_0)},
-        &CRungpadView::ZoomToActualSize);
-    add(33113, QStringLiteral("Fit Width(&F)"), {}, &CRungpadView::ZoomToFitWidth);
-}
 
 void CMainFrame::CreateInfoPanes() {
     m_positionPane = Pane(this, QStringLiteral("position"), QStringLiteral("Lines 0000-0000"));
