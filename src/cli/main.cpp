@@ -23,17 +23,18 @@ const std::array kCommands = {
 };
 
 void PrintOverview(std::ostream& out) {
-    out << "Usage: rungpad-cli COMMAND [ARGS...]\n\n"
-           "Reads, checks, converts and rewrites Rungpad ladder files (.plf, .grp, .bak, *CON).\n\n"
-           "Commands:\n";
+    out << Messages::Text(
+        "Usage: rungpad-cli COMMAND [ARGS...]\n\n"
+        "Reads, checks, converts and rewrites Rungpad ladder files (.plf, .grp, .bak, *CON).\n\n"
+        "Commands:\n");
     for (const CliCommand* command : kCommands) {
         out << "  " << command->usage << '\n';
     }
-    out << "\nRun 'rungpad-cli COMMAND --help' for a command's details, 'rungpad-cli --version' "
-           "for\n"
-           "the version.\n"
-           "Exit status: 0 success, 1 conversion errors, 2 unreadable, refused or unwritable file, "
-           "64 usage error.\n";
+    out << Messages::Text(
+        "\nRun 'rungpad-cli COMMAND --help' for a command's details, 'rungpad-cli --version' for\n"
+        "the version.\n"
+        "Exit status: 0 success, 1 conversion errors, 2 unreadable, refused or unwritable file, 64 "
+        "usage error.\n");
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -55,7 +56,7 @@ int Run(const std::vector<std::string>& args) {
             return HandleHelp(*command, rest) ? kExitOk : command->run(rest);
         }
     }
-    std::cerr << "rungpad-cli: unknown command '" << args[0] << "'\n";
+    std::cerr << "rungpad-cli: " << Messages::Format("unknown command '%1'", {args[0]}) << '\n';
     PrintOverview(std::cerr);
     return kExitUsage;
 }

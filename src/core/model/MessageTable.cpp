@@ -15,6 +15,31 @@ constexpr std::array kEntries{
     // --- simulation, timing and the command-line tool (core/sim, core/timing, src/cli)
     MessageEntry{"Usage: rungpad-cli %1", "用法：rungpad-cli %1", "Usage: rungpad-cli %1"},
     MessageEntry{"write error", "写入错误", "write error"},
+    MessageEntry{"unknown command '%1'", "未知命令“%1”", "unknown command '%1'"},
+    MessageEntry{"Usage: rungpad-cli COMMAND [ARGS...]\n\n"
+                 "Reads, checks, converts and rewrites Rungpad ladder files (.plf, .grp, .bak, "
+                 "*CON).\n\n"
+                 "Commands:\n",
+                 "用法：rungpad-cli 命令 [参数...]\n\n"
+                 "读取、检查、转换和重写 Rungpad 梯形图文件（.plf、.grp、.bak、*CON）。\n\n"
+                 "命令：\n",
+                 "Usage: rungpad-cli COMMAND [ARGS...]\n\n"
+                 "Reads, checks, converts and rewrites Rungpad ladder files (.plf, .grp, .bak, "
+                 "*CON).\n\n"
+                 "Commands:\n"},
+    MessageEntry{"\nRun 'rungpad-cli COMMAND --help' for a command's details, 'rungpad-cli "
+                 "--version' for\n"
+                 "the version.\n"
+                 "Exit status: 0 success, 1 conversion errors, 2 unreadable, refused or unwritable "
+                 "file, 64 usage error.\n",
+                 "\n运行 'rungpad-cli 命令 --help' 查看命令的详细说明，'rungpad-cli --version' "
+                 "查看版本。\n"
+                 "退出码：0 成功，1 转换错误，2 文件无法读取、被拒绝或无法写入，64 用法错误。\n",
+                 "\nRun 'rungpad-cli COMMAND --help' for a command's details, 'rungpad-cli "
+                 "--version' for\n"
+                 "the version.\n"
+                 "Exit status: 0 success, 1 conversion errors, 2 unreadable, refused or unwritable "
+                 "file, 64 usage error.\n"},
     // each command's --help text
     MessageEntry{
         "Converts FILE and prints \"Convert succeed!\" (exit 0), or the report line of the first\n"
