@@ -243,14 +243,15 @@ void PrintWarnings(const CliDocument& document, const ScanEngine& engine, const 
     for (const ReviewFinding& finding : ReviewFindings::WideConstants(document.Doc().Program())) {
         std::string places;
         for (const GridPos& place : finding.places) {
-            places += ' ' + std::to_string(place.line + 1) + ':' + std::to_string(place.column + 1);
+            places += (places.empty() ? "" : " ") + std::to_string(place.line + 1) + ':' +
+                      std::to_string(place.column + 1);
         }
         const std::string what = finding.What();
         const std::initializer_list<std::string_view> arguments{finding.subject, what, places};
         lines.push_back(
             finding.operandBytes == 1
-                ? Messages::Format("%1 %2 at%3; the run uses its low byte", arguments)
-                : Messages::Format("%1 %2 at%3; the run uses its low two bytes", arguments));
+                ? Messages::Format("%1 %2 at %3; the run uses its low byte", arguments)
+                : Messages::Format("%1 %2 at %3; the run uses its low two bytes", arguments));
     }
     const std::vector<std::string> presets =
         SimWarnings::Presets(engine, parsed.stimulus ? &stimulus : nullptr, parsed.forces);
