@@ -14,7 +14,6 @@
 #include "document/RungpadDoc.h"
 #include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
-#include "shell/frame/AppIcon.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/monitor/SimMonitor.h"
@@ -40,7 +39,6 @@ CMainFrame::CMainFrame(QWidget* parent)
       m_host(&m_qtHost),
       m_firstShow(*this) {
     setWindowTitle(QStringLiteral("Ladder diagram editor"));
-    setWindowIcon(AppIcon::Get());
     m_mdi = new QMdiArea(this);
     setCentralWidget(m_mdi);
     CreateDockWindows();

@@ -113,6 +113,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // Shows the window with its geometry and the docks' places and sizes from the last run
     // (maximized when none was kept).
     void ShowWithLayout();
+    // Runs work once the window's first picture is on the screen (at once when it is not on its
+    // way there).
+    void AfterFirstPicture(const std::function<void()>& work) { m_firstShow.Run(work); }
     void SaveLayout() const;
     QAction* RedoAction() const { return m_redoAct; }
     QAction* CoilReferencesAction() const { return m_coilRefsAct; }

@@ -432,8 +432,7 @@ void CMainFrame::CreateStatusBar() {
         statusBar()->addPermanentWidget(pane);
         m_lockPanes.at(i) = pane;
     }
-    qApp->installEventFilter(this);
-    UpdateLockPanes();
+    qApp->installEventFilter(this);  // the panes are first read once the window shows
     AdoptCommand(EditCommands::kOutputWindow, m_output->toggleViewAction());
     AdoptCommand(EditCommands::kInstructionWindow, m_instruction->toggleViewAction());
 }

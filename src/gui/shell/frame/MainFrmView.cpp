@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "document/RungpadDoc.h"
+#include "shell/frame/AppIcon.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
@@ -100,6 +101,12 @@ void CMainFrame::ShowWithLayout() {
     } else {
         showMaximized();
     }
+    // Its icon in every size, read and handed to the window manager, and the lock keys (asked of
+    // the display, a round trip each) follow the first picture.
+    m_firstShow.Run([this] {
+        setWindowIcon(AppIcon::Get());
+        UpdateLockPanes();
+    });
     // The docks' state goes in once the window shows: for a hidden maximized window Qt keeps it
     // to apply later, over a layout that opening a document has changed by then.
     restoreState(settings.value(kStateKey).toByteArray());
