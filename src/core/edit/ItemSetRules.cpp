@@ -4,6 +4,7 @@
 
 #include "model/FuncInstrTable.h"
 #include "model/LadCell.h"
+#include "model/Messages.h"
 
 namespace rungpad {
 
@@ -20,13 +21,13 @@ int ItemSetRules::CatalogueIndex(std::uint16_t code) {
 std::string_view ItemSetRules::Caption(std::uint16_t code) {
     switch (code) {
         case Element::kNcContact:
-            return "normally closed contact";
+            return Messages::Text("normally closed contact");
         case Element::kNoContact:
-            return "normally open contact";
+            return Messages::Text("normally open contact");
         case Element::kCoil:
-            return "output coil";
+            return Messages::Text("output coil");
         case Element::kNegCoil:
-            return "reverse output coil";
+            return Messages::Text("reverse output coil");
         default:
             break;
     }
