@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "GuiTestSupport.h"
@@ -258,15 +259,27 @@ class TestShell : public QObject {
     }
 
     // The main window and every document window show the application's icon, not the
-    // toolkit's.
+    // toolkit's; the main window's, every size of which goes to the window manager, once its
+    // first picture is on the screen. The icon's sizes are read as they are drawn.
     void windowsShowTheApplicationIcon() {
         CMainFrame frame;
-        Prepare(frame);
+        frame.SetMessageBox(&m_box);
+        frame.SetDocumentHost(&m_host);
+        frame.ShowWithLayout();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
         frame.OnFileNew();
         const QIcon icon = AppIcon::Get();
         QVERIFY(!icon.isNull());
-        QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
-        QCOMPARE(frame.windowIcon().cacheKey(), icon.cacheKey());
+        QCOMPARE(icon.availableSizes(),
+                 QList<QSize>({QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64),
+                               QSize(128, 128), QSize(256, 256)}));
+        for (const auto& [asked, given] :
+             {std::pair{16, 16}, std::pair{20, 20}, std::pair{40, 40}, std::pair{300, 256}}) {
+            QCOMPARE(icon.actualSize(QSize(asked, asked)), QSize(given, given));
+            QCOMPARE(icon.pixmap(asked).size(), QSize(given, given));
+        }
+        QVERIFY(!icon.pixmap(16, QIcon::Disabled).isNull());
+        QTRY_COMPARE(frame.windowIcon().cacheKey(), icon.cacheKey());
         QCOMPARE(frame.ActiveChild()->windowIcon().cacheKey(), icon.cacheKey());
         frame.ActiveChild()->CloseWithoutAsking();
     }

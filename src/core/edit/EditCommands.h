@@ -9,8 +9,8 @@
 
 namespace rungpad {
 
-// The command ids of the view's editing commands, with the menu texts and what they do, so the
-// GUI builds its menus, toolbars and shortcuts from one table and forwards the ids.
+// The editor's command ids by name, and what the editing commands among them do (the element
+// kind a tool places, the function a menu entry inserts), so the GUI forwards the ids.
 class EditCommands {
   public:
     // Kinds of PlaceElement that are not element codes.
@@ -19,8 +19,6 @@ class EditCommands {
 
     struct ElementTool {
         int id;
-        std::string_view menuText;
-        std::string_view key;
         int kind;  // the PlaceElement kind
     };
     // A function menu entry: its command id and the catalogue entry it inserts, whose name is
@@ -32,8 +30,11 @@ class EditCommands {
         std::uint16_t Code() const { return FuncInstrTable::At(index).code; }
     };
 
-    // The editing commands' ids, with the numbers the menus have always had.
+    // Every command's id by name, with the numbers the menus have always had; the commands
+    // beyond the original's take numbers from 33101 up. The function instructions' ids are in
+    // kFunctionMenu. What each command shows and does is the GUI's command table.
     enum CommandId : int {
+        // The element tools and the function instruction dialog.
         kNoContactTool = 32771,
         kCoilTool = 32772,
         kNcContactTool = 32773,
@@ -43,18 +44,89 @@ class EditCommands {
         kDeleteTool = 32777,
         kClearLinkTool = 32778,
         kFunctionDialog = 32779,  // "function command(Ctrl+A)"
+        // The program's own commands.
+        kInsertLine = 32780,
+        kDeleteLine = 32781,
+        kFind = 32782,
+        kOutputWindow = 32787,
+        kConvert = 32789,
+        kInstructionWindow = 32791,
+        kGenerateBinaryFile = 32821,
+        kLadderGeneratedFile = 32822,
+        kModifyNote = 32823,
+        kExportNote = 32825,
+        kImportNote = 32826,
+        kReplace = 32827,
+        kEditLadderInfo = 32828,
+        kGenerateInstructionList = 32830,
+        kSelectLines = 32831,
+        kGoLine = 32832,
+        kGenerateOldLadderFile = 61452,
+        // The framework's commands.
+        kFileNew = 57600,
+        kFileOpen = 57601,
+        kFileClose = 57602,
+        kFileSave = 57603,
+        kFileSaveAs = 57604,
+        kFilePrintSetup = 57606,
+        kFilePrint = 57607,
+        kFilePrintPreview = 57609,
+        kCopy = 57634,
+        kCut = 57635,
+        kPaste = 57637,
+        kUndo = 57643,
+        kRedo = 57644,
+        kWindowNew = 57648,
+        kWindowArrange = 57649,
+        kWindowCascade = 57650,
+        kWindowTile = 57651,
+        kAppAbout = 57664,
+        kAppExit = 57665,
+        kNextPane = 57680,
+        kPreviousPane = 57681,
+        kViewToolbar = 59392,
+        kViewStatusBar = 59393,
+        // Beyond the original.
+        kStartSimulation = 33101,
+        kSingleScan = 33102,
+        kPauseSimulation = 33103,
+        kSpeedQuarter = 33104,
+        kSpeedRealTime = 33105,
+        kSpeedFour = 33106,
+        kSpeedSixteen = 33107,
+        kSignals = 33108,
+        kTimingDiagram = 33109,
+        kZoomIn = 33110,
+        kZoomOut = 33111,
+        kActualSize = 33112,
+        kFitWidth = 33113,
+        kLoadStimulus = 33114,
+        kUnloadStimulus = 33115,
+        kRecordVcd = 33116,
+        kRunTests = 33117,
+        kTestResults = 33118,
+        kSimulationToolbar = 33119,
+        kUserGuide = 33120,
+        kKeyboardShortcuts = 33121,
+        kCrossReference = 33130,
+        kCoilReferences = 33131,
+        kPrintDocumentation = 33132,
+        kCompareWith = 33133,
+        kNextDifference = 33134,
+        kPreviousDifference = 33135,
+        kOpenTrace = 33136,
     };
 
-    // In menu order; the toolbar shows 32771, 32773, 32774, 32776, 32777, 32778, 32772, 32775.
+    // The kind each element tool places (the toolbar's order is the GUI's).
     static constexpr std::array<ElementTool, 8> kElementTools = {{
-        {kNoContactTool, "Normally Open Contact", "Ctrl+Q", Element::kNoContact},
-        {kNcContactTool, "Normally Closed Contact", "Ctrl+W", Element::kNcContact},
-        {kCoilTool, "Output Coil", "Ctrl+E", Element::kCoil},
-        {kNegCoilTool, "Negated Output Coil", "Ctrl+R", Element::kNegCoil},
-        {kHLineTool, "Horizontal Conductive Line", "Ctrl+G", Element::kHLine},
-        {kSetLinkTool, "Vertical Conductive Line", "Ctrl+D", kSetLink},
-        {kClearLinkTool, "Remove Vertical Conductive Line", "Ctrl+Shift+D", kClearLink},
-        {kDeleteTool, "Delete Nodes", "Ctrl+Shift+G", Element::kEmpty},
+        {kNoContactTool, Element::kNoContact},
+        {kNcContactTool, Element::kNcContact},
+        {kCoilTool, Element::kCoil},
+        {kNegCoilTool, Element::kNegCoil},
+        {kHLineTool, Element::kHLine},
+        {kSetLinkTool, kSetLink},
+        {kClearLinkTool, kClearLink},
+        {kDeleteTool, Element::kEmpty},
     }};
 
     // The function instruction menu, in its display order (CODT is not offered).

@@ -347,15 +347,16 @@ void CRungpadView::BuildContextMenu(QMenu& menu) {
             into->addAction(action);
         }
     };
-    for (const int id : {57635, 57634, 57637}) {  // Cut, Copy, Paste
+    using C = EditCommands;
+    for (const int id : {C::kCut, C::kCopy, C::kPaste}) {
         add(&menu, id);
     }
     menu.addSeparator();
-    add(&menu, 32780);  // Insert Line
-    add(&menu, 32781);  // Delete Line
+    add(&menu, C::kInsertLine);
+    add(&menu, C::kDeleteLine);
     if (m_editor->CanModifyNote()) {
         // Modify Note under this menu's own name.
-        if (QAction* modifyNote = m_commandLookup(32823)) {
+        if (QAction* modifyNote = m_commandLookup(C::kModifyNote)) {
             QAction* item = menu.addAction(QStringLiteral("修改注释(&M)"));
             connect(item, &QAction::triggered, modifyNote, &QAction::trigger);
         }
@@ -370,7 +371,8 @@ void CRungpadView::BuildContextMenu(QMenu& menu) {
     menu.addSeparator();
     QMenu* basic = menu.addMenu(QStringLiteral("基本指令(&B)"));
     // Contacts, horizontal, vertical, coils, Delete Nodes, Remove Vertical.
-    for (const int id : {32771, 32773, 32774, 32776, 32772, 32775, 32777, 32778}) {
+    for (const int id : {C::kNoContactTool, C::kNcContactTool, C::kHLineTool, C::kSetLinkTool,
+                         C::kCoilTool, C::kNegCoilTool, C::kDeleteTool, C::kClearLinkTool}) {
         add(basic, id);
     }
     QMenu* functions = menu.addMenu(QStringLiteral("功能指令(&F)"));

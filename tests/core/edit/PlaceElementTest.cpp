@@ -206,7 +206,7 @@ TEST_F(PlaceElementTest, CoilRecordsEveryFilledCellAndOpensTheEntryForColumn7) {
 TEST_F(PlaceElementTest, NoCursorDoesNothing) {
     Use({"", ""});
     for (const EditCommands::ElementTool& tool : EditCommands::kElementTools) {
-        SCOPED_TRACE(tool.menuText);
+        SCOPED_TRACE(tool.id);
         EXPECT_TRUE(editor.OnElementCommand(tool.id));
         EXPECT_TRUE(SameProgram(Grid({"", ""}), doc.Program()));
         EXPECT_FALSE(doc.IsModified());

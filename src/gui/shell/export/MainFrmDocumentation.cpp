@@ -1,7 +1,5 @@
 // Print Documentation: the whole documentation of the active document as one PDF file.
-#include <QAction>
 #include <QDateTime>
-#include <QMenu>
 
 #include "analysis/ProgramDocumentation.h"
 #include "document/DocumentHost.h"
@@ -14,16 +12,6 @@
 #include "view/DocumentationPrinter.h"
 
 namespace rungpad {
-
-void CMainFrame::CreateDocumentationAction(QMenu* menu) {
-    QAction* action = menu->addAction(QStringLiteral("Print Documentation..."));
-    action->setStatusTip(QStringLiteral(
-        "The program's documentation as one PDF: title page, ladder pages with coil references, "
-        "cross-reference, address notes, review findings and instruction list"));
-    connect(action, &QAction::triggered, this, &CMainFrame::OnPrintDocumentation);
-    m_documentActions << action;
-    m_documentationAct = action;
-}
 
 void CMainFrame::OnPrintDocumentation() {
     CRungpadDoc* doc = ActiveDocument();

@@ -1,5 +1,9 @@
 #include "shell/frame/AppIcon.h"
 
+#include <vector>
+
+#include "shell/frame/FileIconEngine.h"
+
 // The icons are compiled into this static library; nothing else refers to them, so the linker
 // would drop them unless they are registered by name.
 static void InitIconResource() {
@@ -11,11 +15,12 @@ namespace rungpad {
 QIcon AppIcon::Get() {
     static const QIcon icon = [] {
         InitIconResource();
-        QIcon sizes;
+        std::vector<FileIconEngine::File> files;
         for (const int size : {16, 32, 48, 64, 128, 256}) {
-            sizes.addFile(QStringLiteral(":/icons/rungpad-%1.png").arg(size), QSize(size, size));
+            files.push_back(
+                {QSize(size, size), QStringLiteral(":/icons/rungpad-%1.png").arg(size)});
         }
-        return sizes;
+        return QIcon(new FileIconEngine(files));  // the icon owns its engine
     }();
     return icon;
 }

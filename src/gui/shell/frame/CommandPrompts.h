@@ -5,7 +5,7 @@
 
 namespace rungpad {
 
-// The status bar prompt and the tool tip of each command, from its prompt string (the text before
+// The status bar prompt and the tool tip of a command, from its prompt string (the text before
 // the line break is the prompt, the text after it the tool tip). Both show the command's key.
 class CommandPrompts {
   public:
@@ -14,9 +14,9 @@ class CommandPrompts {
         QString tip;
     };
 
-    // The prompt of command id whose first key is key (empty: none); an id without a prompt
-    // string gets empty texts.
-    static Prompt For(int id, const QKeySequence& key);
+    // The prompt and tool tip of prompt string whole for a command whose first key is key
+    // (empty: none).
+    static Prompt Parse(const QString& whole, const QKeySequence& key);
 };
 
 }  // namespace rungpad

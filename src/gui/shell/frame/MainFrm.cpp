@@ -14,7 +14,6 @@
 #include "document/RungpadDoc.h"
 #include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
-#include "shell/frame/AppIcon.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/monitor/SimMonitor.h"
@@ -40,17 +39,16 @@ CMainFrame::CMainFrame(QWidget* parent)
       m_host(&m_qtHost),
       m_firstShow(*this) {
     setWindowTitle(QStringLiteral("Ladder diagram editor"));
-    setWindowIcon(AppIcon::Get());
     m_mdi = new QMdiArea(this);
     setCentralWidget(m_mdi);
     CreateDockWindows();
     CreateActions();
-    CreateMenus();
     CreateToolBar();
     CreateElementToolBar();
     CreateStatusBar();
     CreateNavigation();
     CreateSimulationMenu();
+    CreateMenus();  // once every window has made the action that shows it
     CreateDiskWatcher();
     setAcceptDrops(true);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateMenus);
@@ -91,23 +89,10 @@ void CMainFrame::CreateNavigation() {
     m_xref->SetSource([this]() -> const CRungpadDoc* { return ActiveDocument(); });
     addDockWidget(Qt::RightDockWidgetArea, m_xref);
     m_xref->hide();
-    QAction* xref = m_xref->toggleViewAction();
-    xref->setText(QStringLiteral("Cross Reference"));
-    m_viewMenu->addAction(xref);
-    m_documentActions << xref;
+    QAction* xref = AdoptCommand(EditCommands::kCrossReference, m_xref->toggleViewAction());
     connect(xref, &QAction::toggled, this, &CMainFrame::FitCrossReference);
     connect(m_xref, &CXrefWindow::UseActivated, this,
             [this](GridPos place) { ShowPlace(nullptr, place, place); });
-    // Off at start, so the view is the plain diagram until asked; every window follows it.
-    m_coilRefsAct = m_viewMenu->addAction(QStringLiteral("Coil References"));
-    m_coilRefsAct->setCheckable(true);
-    m_documentActions << m_coilRefsAct;
-    connect(m_coilRefsAct, &QAction::toggled, this, [this](bool on) {
-        for (CChildFrame* child : Children()) {
-            child->View()->SetCoilReferencesShown(on);
-        }
-    });
-    CreateZoomActions(m_viewMenu);
 
     m_navigator = new COutputNavigator(m_output->Edit(), m_instruction->Edit(), this);
     connect(m_navigator, &COutputNavigator::PlaceChosen, this, &CMainFrame::ShowPlace);
@@ -115,6 +100,13 @@ void CMainFrame::CreateNavigation() {
         ShowLiveStatus();
         m_xref->ScheduleRefresh();
     });
+}
+
+void CMainFrame::OnCoilReferencesToggled(bool on) {
+    // Every window follows the one setting.
+    for (CChildFrame* child : Children()) {
+        child->View()->SetCoilReferencesShown(on);
+    }
 }
 
 void CMainFrame::ConnectView(CChildFrame* child) {
@@ -184,8 +176,7 @@ void CMainFrame::UpdateMenus() {
     // The simulation toolbar stays on screen; without a document its buttons have nothing to run.
     m_simStartAct->setEnabled(hasDocument);
     m_simScanAct->setEnabled(hasDocument);
-    m_printSetupAct->setText(hasDocument ? QStringLiteral("Print Setup(&R)...")
-                                         : QStringLiteral("Print(&R)..."));
+    RetranslateCommand(EditCommands::kFilePrintSetup);  // "Print(&R)..." without a document
     UpdateEditCommands();
     UpdateInfoPanes();
     NumberViews();

@@ -8,12 +8,14 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <span>
 
 #include "dialogs/QtMessageBox.h"
 #include "edit/LadClipboard.h"
 #include "edit/ReplaceButtons.h"
 #include "model/HostInterfaces.h"
 #include "model/SelectionState.h"
+#include "shell/frame/CommandTable.h"
 #include "shell/frame/QtDocumentHost.h"
 #include "shell/frame/QtReloadPrompt.h"
 #include "shell/frame/ShortcutTable.h"
@@ -24,6 +26,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QToolBar;
 
 namespace rungpad {
 
@@ -78,6 +81,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // Help > User Guide and Keyboard Shortcuts (MainFrmHelp.cpp); the rows come from the
     // registered commands.
     void OnUserGuide();
+    void OnKeyboardShortcuts();
     QList<ShortcutTable::Row> ShortcutRows() const;
     CUserGuide* UserGuide() const;
     // Notices files changed by other programs and offers to reload them (MainFrmDisk.cpp).
@@ -90,6 +94,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // The one action of command id, shared by the menus, the toolbars and the right-click menu;
     // nullptr for an id without one.
     QAction* Command(int id) const;
+    // Puts every command's text, status tip and tool tip and every menu title on again from the
+    // command table in the current language (after a change of language).
+    void RetranslateCommands();
     CRungpadDoc* ActiveDocument() const;
     QList<CChildFrame*> Children() const;
     CCoolBar* OutputWindow() const { return m_output; }
@@ -106,6 +113,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // Shows the window with its geometry and the docks' places and sizes from the last run
     // (maximized when none was kept).
     void ShowWithLayout();
+    // Runs work once the window's first picture is on the screen (at once when it is not on its
+    // way there).
+    void AfterFirstPicture(const std::function<void()>& work) { m_firstShow.Run(work); }
     void SaveLayout() const;
     QAction* RedoAction() const { return m_redoAct; }
     QAction* CoilReferencesAction() const { return m_coilRefsAct; }
@@ -137,19 +147,35 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    friend class CommandTable;  // names the frame's command handlers
+
     void CreateDockWindows();
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
-    void CreateEditMenu();
     void CreateElementToolBar();
-    // An action that runs command on the active view's editor.
-    QAction* AddEditAction(QWidget* into, int id, const QString& text,
-                           const QList<QKeySequence>& keys,
-                           const std::function<void(CLadEditor&)>& command);
+    void AddToolButtons(QToolBar* toolbar, std::span<const int> ids);
     void CreateStatusBar();
-    // Zoom In, Zoom Out, Actual Size and Fit Width at the end of the View menu (MainFrmView.cpp).
-    void CreateZoomActions(QMenu* menu);
+    // Makes action the one of command id, with the table's texts; a document command is shown
+    // only with a document, an editing command disabled while simulating.
+    QAction* AdoptCommand(int id, QAction* action);
+    // Connects action to what command runs.
+    void BindCommand(const CommandTable::Command& command, QAction* action);
+    QIcon CommandIcon(const CommandTable::Command& command) const;
+    // Whether command id shows its other text now (Print(&R)... without a document, Stop
+    // Simulation while simulating).
+    bool ShowsOtherText(int id) const;
+    void RetranslateCommand(int id);
+    // Command handlers without a home of their own.
+    void OnFileClose();
+    void OnAppExit();
+    void OnFilePrintSetup();
+    void OnAppAbout();
+    void OnEditReplace();
+    void OnNextPane();
+    void OnPreviousPane();
+    void OnStatusBarToggled(bool on);
+    void OnCoilReferencesToggled(bool on);
     // The status bar panes of the cursor's line and column, the zoom and, while simulating, the
     // simulated time and Running or Paused.
     void CreateInfoPanes();
@@ -164,23 +190,29 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void ConnectView(CChildFrame* child);
     // The active view's live check result in the status bar.
     void ShowLiveStatus();
+    // The simulation monitor, its windows and toolbar (the Simulation menu is built with the
+    // others).
     void CreateSimulationMenu();
+    void OnSingleScan();
+    void OnPauseToggled(bool on);
+    void OnSpeedChosen();
+    void OnUnloadStimulus();
     // Monitor mode on or off: editing commands disabled while on, with a status bar note.
     void SetSimulating(bool on);
     void StopSimulation();
     // Presets set by hand in an earlier run of the document, written before the first scan.
     void RestorePresets(const CRungpadDoc& doc);
-    // The Signals window, stimulus playback and recording of the Simulation menu.
-    void CreateSimulationExtras(QMenu* menu);
+    // The Signals window and the recording's report.
+    void CreateSimulationExtras();
     void OnLoadStimulus();
     void OnRecordVcd(bool on);
     // The Timing Diagram window and File > Open Trace... (MainFrmTiming.cpp).
-    void CreateTimingDiagram(QMenu* menu);
+    void CreateTimingDiagram();
     void ShowTimingDiagram();
     void OnOpenTrace();
     void OnExportTimingImage();
     // Run Tests and the Test Results window (MainFrmTests.cpp).
-    void CreateTestActions(QMenu* menu);
+    void CreateTestActions();
     void OnRunTests();
     void ShowTestResults();
     void FitTestResults();
@@ -190,10 +222,11 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CChildFrame* TestedWindow();
     void OnTestFailureActivated(int row);
     // Compare With and the moves between the differences it marks (MainFrmCompare.cpp).
-    void CreateCompareActions(QMenu* menu);
     void OnCompareWith();
+    void OnNextDifference();
+    void OnPreviousDifference();
+    void MoveToDifference(bool forward);
     // Print Documentation (MainFrmDocumentation.cpp).
-    void CreateDocumentationAction(QMenu* menu);
     void OnPrintDocumentation();
     // Shows the document menus only while a document is open.
     void UpdateMenus();
@@ -205,7 +238,6 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void OnViewEdited(CChildFrame* edited);
     // "demo.plf:1", "demo.plf:2" while a document has more than one window.
     void NumberViews();
-    void CreateWindowMenu();
     void UpdateWindowList();
     void OnWindowNew();
     void OnWindowCascade();
@@ -213,11 +245,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void OnWindowArrange();
     void UpdateLockPanes();
     void CreateDiskWatcher();
-    void CreateHelpItems(QMenu* help);
     // The main title names the active document while its window is not maximized.
     void UpdateTitle();
-    // Registers action as command id, with its status prompt and tool tip.
-    QAction* Register(int id, QAction* action);
     CChildFrame* FindChild(const QString& path) const;
     void AddRecentFile(const QString& path);
     void LoadRecentFiles();
@@ -227,9 +256,6 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // namesFile: the command saves the document under its name, which goes to the recent list.
     template <typename Run>
     void OnDocumentCommand(Run command, bool namesFile);
-    QAction* AddDocumentAction(QMenu* menu, int id, const QString& text,
-                               bool (CRungpadDoc::*command)(), const QKeySequence& key = {},
-                               bool namesFile = false);
     void SetInstructionText(const std::vector<std::string>& lines);
     // Keeps the instruction window on the active document's list.
     void FollowActiveDocument();
@@ -260,13 +286,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CRungpadDoc* m_listDocument = nullptr;  // the active document the instruction window follows
     QStringList m_recentFiles;
 
-    QAction* m_newAct = nullptr;
-    QAction* m_openAct = nullptr;
     QAction* m_convertAct = nullptr;
-    QAction* m_exitAct = nullptr;
-    QAction* m_printSetupAct = nullptr;
-    QAction* m_aboutAct = nullptr;
     QHash<int, QAction*> m_commands;
+    QList<std::pair<QMenu*, const char*>> m_menuTitles;  // each menu with its source title
     QMenu* m_functionMenu = nullptr;
     QMenu* m_windowMenu = nullptr;
     QList<QAction*> m_windowListActions;
@@ -294,8 +316,6 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QList<QMenu*> m_documentMenus;
     std::array<QAction*, kRecentFiles> m_recentActs{};
     QAction* m_recentSeparator = nullptr;
-    QMenu* m_fileMenu = nullptr;
-    QMenu* m_viewMenu = nullptr;
 };
 
 }  // namespace rungpad

@@ -1,4 +1,4 @@
-// The Help menu's items beyond About: the user guide and the table of keyboard shortcuts.
+// The Help menu's commands beyond About: the user guide and the table of keyboard shortcuts.
 
 #include <QAction>
 #include <QMenu>
@@ -11,18 +11,9 @@
 
 namespace rungpad {
 
-void CMainFrame::CreateHelpItems(QMenu* help) {
-    help->addSeparator();
-    QAction* guide = help->addAction(QStringLiteral("User Guide(&G)"));
-    guide->setShortcut(QKeySequence(Qt::Key_F1));
-    Register(33120, guide);
-    connect(guide, &QAction::triggered, this, &CMainFrame::OnUserGuide);
-    QAction* keys = help->addAction(QStringLiteral("Keyboard Shortcuts(&K)"));
-    Register(33121, keys);
-    connect(keys, &QAction::triggered, this, [this] {
-        CShortcutsDialog dialog(ShortcutRows(), this);
-        dialog.exec();
-    });
+void CMainFrame::OnKeyboardShortcuts() {
+    CShortcutsDialog dialog(ShortcutRows(), this);
+    dialog.exec();
 }
 
 QList<ShortcutTable::Row> CMainFrame::ShortcutRows() const {

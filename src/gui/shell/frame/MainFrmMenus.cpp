@@ -1,9 +1,11 @@
-// The main frame's commands, menus, toolbars and status bar: every command registered once by
-// its id and shared by the menus, the toolbars and the view's context menu.
+// The main frame's commands, menus, toolbars and status bar: one action per command of the
+// command table, registered by its id and shared by the menus, the toolbars and the view's
+// right-click menu, which MenuLayout and the view name by id.
 
 #include "shell/frame/MainFrm.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -23,9 +25,10 @@
 #include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
 #include "shell/frame/ChildFrm.h"
-#include "shell/frame/CommandPrompts.h"
+#include "shell/frame/CommandTable.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/frame/LockKeys.h"
+#include "shell/frame/MenuLayout.h"
 #include "shell/frame/ToolIcons.h"
 #include "shell/monitor/SimMonitor.h"
 #include "shell/panels/OutputNavigator.h"
@@ -47,27 +50,46 @@ QAction* CMainFrame::Command(int id) const {
     return m_commands.value(id, nullptr);
 }
 
-QAction* CMainFrame::Register(int id, QAction* action) {
+QAction* CMainFrame::AdoptCommand(int id, QAction* action) {
+    const CommandTable::Command* command = CommandTable::Find(id);
+    Q_ASSERT(command != nullptr);
     m_commands.insert(id, action);
-    const CommandPrompts::Prompt prompt = CommandPrompts::For(id, action->shortcut());
-    if (!prompt.status.isEmpty()) {
-        action->setStatusTip(prompt.status);
-        action->setToolTip(prompt.tip);
+    CommandTable::ApplyTexts(*command, *action, ShowsOtherText(id));
+    if (command->Has(CommandTable::kDocument)) {
+        m_documentActions << action;
+    }
+    if (command->Has(CommandTable::kEditing)) {
+        m_editActions << action;
     }
     return action;
 }
 
-QAction* CMainFrame::AddDocumentAction(QMenu* menu, int id, const QString& text,
-                                       bool (CRungpadDoc::*command)(), const QKeySequence& key,
-                                       bool namesFile) {
-    QAction* action = menu->addAction(text);
-    action->setShortcut(key);
-    Register(id, action);
-    connect(action, &QAction::triggered, this, [this, command, namesFile] {
-        OnDocumentCommand([command](CRungpadDoc& doc) { (doc.*command)(); }, namesFile);
-    });
-    m_documentActions << action;
-    return action;
+bool CMainFrame::ShowsOtherText(int id) const {
+    switch (id) {
+        case EditCommands::kFilePrintSetup:
+            return ActiveChild() == nullptr;
+        case EditCommands::kStartSimulation:
+            return m_sim != nullptr && m_sim->IsActive();
+        default:
+            return false;
+    }
+}
+
+void CMainFrame::RetranslateCommand(int id) {
+    const CommandTable::Command* command = CommandTable::Find(id);
+    QAction* action = Command(id);
+    if (command && action) {
+        CommandTable::ApplyTexts(*command, *action, ShowsOtherText(id));
+    }
+}
+
+void CMainFrame::RetranslateCommands() {
+    for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it) {
+        RetranslateCommand(it.key());
+    }
+    for (const auto& [menu, title] : m_menuTitles) {
+        menu->setTitle(CommandTable::Translate(title));
+    }
 }
 
 template <typename Run>
@@ -89,33 +111,109 @@ void CMainFrame::OnDocumentCommand(Run command, bool namesFile) {
     }
 }
 
+void CMainFrame::BindCommand(const CommandTable::Command& command, QAction* action) {
+    const CommandTable::Handler& run = command.handler;
+    const int id = command.id;
+    if (run.frame) {
+        connect(action, &QAction::triggered, this, run.frame);
+    } else if (run.checked) {
+        connect(action, &QAction::triggered, this, run.checked);
+    } else if (run.toggled) {
+        connect(action, &QAction::toggled, this, run.toggled);
+    } else if (run.document) {
+        const bool namesFile = command.Has(CommandTable::kNamesFile);
+        connect(action, &QAction::triggered, this, [this, document = run.document, namesFile] {
+            OnDocumentCommand([document](CRungpadDoc& doc) { (doc.*document)(); }, namesFile);
+        });
+    } else if (run.view) {
+        connect(action, &QAction::triggered, this, [this, view = run.view] {
+            if (CChildFrame* child = ActiveChild()) {
+                (child->View()->*view)();
+            }
+        });
+    } else if (run.editor || run.editorById) {
+        connect(action, &QAction::triggered, this, [this, run, id] {
+            if (CChildFrame* child = ActiveChild()) {
+                child->View()->Edit([run, id](CLadEditor& editor) {
+                    if (run.editor) {
+                        (editor.*run.editor)();
+                    } else {
+                        (editor.*run.editorById)(id);
+                    }
+                });
+            }
+        });
+    }
+}
+
+QIcon CMainFrame::CommandIcon(const CommandTable::Command& command) const {
+    using Icon = CommandTable::Icon;
+    using Tool = ToolIcons::Tool;
+    switch (command.icon) {
+        case Icon::kNone:
+            return {};
+        case Icon::kRedo:
+            return QIcon::fromTheme(QStringLiteral("edit-redo"),
+                                    style()->standardIcon(QStyle::SP_ArrowForward));
+        case Icon::kElement:
+            return ElementIcons::ForKind(EditCommands::ElementKindOf(command.id));
+        default:
+            break;
+    }
+    static constexpr std::array<std::pair<Icon, Tool>, 11> kTools = {{
+        {Icon::kNew, Tool::New},
+        {Icon::kOpen, Tool::Open},
+        {Icon::kSave, Tool::Save},
+        {Icon::kCut, Tool::Cut},
+        {Icon::kCopy, Tool::Copy},
+        {Icon::kPaste, Tool::Paste},
+        {Icon::kUndo, Tool::Undo},
+        {Icon::kConvert, Tool::Convert},
+        {Icon::kFind, Tool::Find},
+        {Icon::kPrint, Tool::Print},
+        {Icon::kAbout, Tool::About},
+    }};
+    for (const auto& [icon, tool] : kTools) {
+        if (icon == command.icon) {
+            return ToolIcons::For(tool);
+        }
+    }
+    return {};
+}
+
 void CMainFrame::CreateActions() {
-    m_newAct = new QAction(QStringLiteral("New(&N)"), this);
-    m_newAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(m_newAct, &QAction::triggered, this, &CMainFrame::OnFileNew);
-    m_openAct = new QAction(QStringLiteral("Open(&O)..."), this);
-    m_openAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(m_openAct, &QAction::triggered, this, &CMainFrame::OnFileOpen);
-    m_convertAct = new QAction(QStringLiteral("Convert(&V)"), this);
-    m_convertAct->setShortcut(QKeySequence(Qt::Key_F7));
-    connect(m_convertAct, &QAction::triggered, this, &CMainFrame::OnConvert);
-    m_exitAct = new QAction(QStringLiteral("Exit(&X)"), this);
-    connect(m_exitAct, &QAction::triggered, this, &QWidget::close);
-    // Without a document this is the short menu's "Print(&R)..." (UpdateMenus).
-    m_printSetupAct = new QAction(QStringLiteral("Print Setup(&R)..."), this);
-    connect(m_printSetupAct, &QAction::triggered, this,
-            [this] { CViewPrinter::OnFilePrintSetup(this, m_printer.Printer()); });
-    m_aboutAct = new QAction(QStringLiteral("About Rungpad(&A)..."), this);
-    connect(m_aboutAct, &QAction::triggered, this, [this] {
-        QMessageBox::about(this, QApplication::applicationName(),
-                           QStringLiteral("Rungpad %1").arg(QApplication::applicationVersion()));
-    });
-    Register(57600, m_newAct);
-    Register(57601, m_openAct);
-    Register(32789, m_convertAct);
-    Register(57665, m_exitAct);
-    Register(57606, m_printSetupAct);
-    Register(57664, m_aboutAct);
+    auto* speeds = new QActionGroup(this);
+    for (const CommandTable::Command& command : CommandTable::Commands()) {
+        if (command.Has(CommandTable::kWindowToggle)) {
+            continue;  // the toolbar's or window's own action, adopted when it is made
+        }
+        auto* action = new QAction(this);
+        action->setShortcuts(command.Shortcuts());
+        action->setCheckable(command.Has(CommandTable::kCheckable));
+        action->setChecked(command.Has(CommandTable::kChecked));
+        action->setEnabled(!command.Has(CommandTable::kDisabled));
+        action->setIcon(CommandIcon(command));
+        if (command.Has(CommandTable::kSpeed)) {
+            speeds->addAction(action);
+        }
+        BindCommand(command, action);
+        AdoptCommand(command.id, action);
+    }
+    using C = EditCommands;
+    m_convertAct = Command(C::kConvert);
+    m_undoAct = Command(C::kUndo);
+    m_redoAct = Command(C::kRedo);
+    m_modifyNoteAct = Command(C::kModifyNote);
+    m_coilRefsAct = Command(C::kCoilReferences);
+    m_documentationAct = Command(C::kPrintDocumentation);
+    m_simStartAct = Command(C::kStartSimulation);
+    m_simScanAct = Command(C::kSingleScan);
+    m_simPauseAct = Command(C::kPauseSimulation);
+    m_simUnloadAct = Command(C::kUnloadStimulus);
+    m_simRecordAct = Command(C::kRecordVcd);
+    for (const int id : MenuLayout::FrameKeys()) {
+        addAction(Command(id));
+    }
     for (QAction*& act : m_recentActs) {
         act = new QAction(this);
         connect(act, &QAction::triggered, this,
@@ -124,93 +222,82 @@ void CMainFrame::CreateActions() {
 }
 
 void CMainFrame::CreateMenus() {
-    m_fileMenu = menuBar()->addMenu(QStringLiteral("File(&F)"));
-    m_fileMenu->addAction(m_newAct);
-    m_fileMenu->addAction(m_openAct);
-    QAction* close = m_fileMenu->addAction(QStringLiteral("Close(&C)"));
-    connect(close, &QAction::triggered, m_mdi, &QMdiArea::closeActiveSubWindow);
-    Register(57602, close);
-    m_documentActions << close;
-    AddDocumentAction(m_fileMenu, 57603, QStringLiteral("Save(&S)"), &CRungpadDoc::DoFileSave,
-                      QKeySequence(Qt::CTRL | Qt::Key_S), true);
-    AddDocumentAction(m_fileMenu, 57604, QStringLiteral("Save As(&A)..."),
-                      &CRungpadDoc::DoFileSaveAs, {}, true);
-    m_documentActions << m_fileMenu->addSeparator();
-    AddDocumentAction(m_fileMenu, 32825, QStringLiteral("Export Note(&E)..."),
-                      &CRungpadDoc::OnExportNote);
-    AddDocumentAction(m_fileMenu, 32826, QStringLiteral("Import Note(&I)..."),
-                      &CRungpadDoc::OnImportNote);
-    m_documentActions << m_fileMenu->addSeparator();
-    AddDocumentAction(m_fileMenu, 32822, QStringLiteral("Ladder Generated File(&L)..."),
-                      &CRungpadDoc::OnLadderGeneratedFile);
-    AddDocumentAction(m_fileMenu, 32821, QStringLiteral("Generate Binary File(&B)..."),
-                      &CRungpadDoc::OnGenerateBinaryFile);
-    AddDocumentAction(m_fileMenu, 32828, QStringLiteral("Edit Ladder Diagram Information(&M)"),
-                      &CRungpadDoc::OnEditLadderInfo);
-    AddDocumentAction(m_fileMenu, 61452, QStringLiteral("Generate The Old Ladder Diagram File(&D)"),
-                      &CRungpadDoc::OnGenerateOldLadderFile);
-    AddDocumentAction(m_fileMenu, 32830, QStringLiteral("Generate Instruction List(&T)"),
-                      &CRungpadDoc::OnGenerateInstructionList, QKeySequence(Qt::CTRL | Qt::Key_M));
-    m_documentActions << m_fileMenu->addSeparator();
-    const auto viewCommand = [this](QMenu* menu, int id, const QString& text,
-                                    void (CRungpadView::*slot)(), const QKeySequence& key) {
-        QAction* action = menu->addAction(text);
-        action->setShortcut(key);
-        connect(action, &QAction::triggered, this, [this, slot] {
-            if (CChildFrame* child = ActiveChild()) {
-                (child->View()->*slot)();
+    for (const MenuLayout::Menu& layout : MenuLayout::MenuBar()) {
+        QMenu* menu = menuBar()->addMenu(CommandTable::Translate(layout.title));
+        m_menuTitles.append({menu, layout.title});
+        if (layout.documentOnly) {
+            m_documentMenus << menu;
+        }
+        for (const MenuLayout::Item& item : layout.items) {
+            switch (item.slot) {
+                case MenuLayout::Slot::kCommand:
+                    menu->addAction(Command(item.id));
+                    break;
+                case MenuLayout::Slot::kSeparator:
+                    menu->addSeparator();
+                    break;
+                case MenuLayout::Slot::kDocumentSeparator:
+                    m_documentActions << menu->addSeparator();
+                    break;
+                case MenuLayout::Slot::kRecentFiles:
+                    m_recentSeparator = menu->addSeparator();
+                    for (QAction* act : m_recentActs) {
+                        menu->addAction(act);
+                    }
+                    break;
             }
-        });
-        Register(id, action);
-        m_documentActions << action;
-    };
-    viewCommand(m_fileMenu, 57607, QStringLiteral("Print(&P)..."), &CRungpadView::OnFilePrint,
-                QKeySequence(Qt::CTRL | Qt::Key_P));
-    viewCommand(m_fileMenu, 57609, QStringLiteral("Print Preview(&V)"),
-                &CRungpadView::OnFilePrintPreview, {});
-    m_fileMenu->addAction(m_printSetupAct);
-    CreateDocumentationAction(m_fileMenu);
-    m_documentActions << m_fileMenu->addSeparator();
-    CreateCompareActions(m_fileMenu);
-    m_recentSeparator = m_fileMenu->addSeparator();
-    for (QAction* act : m_recentActs) {
-        m_fileMenu->addAction(act);
+        }
+        if (layout.name == MenuLayout::Name::kWindow) {
+            m_windowMenu = menu;
+            connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateWindowList);
+        }
     }
-    m_fileMenu->addSeparator();
-    m_fileMenu->addAction(m_exitAct);
-
-    CreateEditMenu();
-
-    m_viewMenu = menuBar()->addMenu(QStringLiteral("View(&V)"));
-    CreateWindowMenu();
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
-    help->addAction(m_aboutAct);
-    CreateHelpItems(help);
 }
 
-void CMainFrame::CreateWindowMenu() {
-    m_windowMenu = menuBar()->addMenu(QStringLiteral("Window(&W)"));
-    const auto add = [this](int id, const QString& text, void (CMainFrame::*slot)()) {
-        QAction* action = m_windowMenu->addAction(text, this, slot);
-        Register(id, action);
-    };
-    add(57648, QStringLiteral("New Window(&N)"), &CMainFrame::OnWindowNew);
-    add(57650, QStringLiteral("Cascade(&C)"), &CMainFrame::OnWindowCascade);
-    add(57651, QStringLiteral("Tile(&T)"), &CMainFrame::OnWindowTile);
-    add(57649, QStringLiteral("Array Icon(&A)"), &CMainFrame::OnWindowArrange);
-    // The list of open windows follows, made each time the menu opens.
-    connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateWindowList);
-    m_documentMenus << m_windowMenu;
+void CMainFrame::AddToolButtons(QToolBar* toolbar, std::span<const int> ids) {
+    for (const int id : ids) {
+        if (id == 0) {
+            toolbar->addSeparator();
+        } else {
+            toolbar->addAction(Command(id));
+        }
+    }
+}
 
-    // Next and previous pane have keys but no menu items.
-    auto* next = new QAction(QStringLiteral("Next Pane"), this);
-    next->setShortcut(QKeySequence(Qt::Key_F6));
-    connect(next, &QAction::triggered, m_mdi, &QMdiArea::activateNextSubWindow);
-    auto* previous = new QAction(QStringLiteral("Previous Pane"), this);
-    previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    connect(previous, &QAction::triggered, m_mdi, &QMdiArea::activatePreviousSubWindow);
-    addActions({Register(57680, next), Register(57681, previous)});
+void CMainFrame::OnFileClose() {
+    m_mdi->closeActiveSubWindow();
+}
+
+void CMainFrame::OnAppExit() {
+    close();
+}
+
+void CMainFrame::OnFilePrintSetup() {
+    CViewPrinter::OnFilePrintSetup(this, m_printer.Printer());
+}
+
+void CMainFrame::OnAppAbout() {
+    QMessageBox::about(this, QApplication::applicationName(),
+                       QStringLiteral("Rungpad %1").arg(QApplication::applicationVersion()));
+}
+
+void CMainFrame::OnEditReplace() {
+    if (CChildFrame* child = ActiveChild()) {
+        CReplaceDlg dialog(m_replaceButtons, *child->View(), this);
+        dialog.exec();
+    }
+}
+
+void CMainFrame::OnNextPane() {
+    m_mdi->activateNextSubWindow();
+}
+
+void CMainFrame::OnPreviousPane() {
+    m_mdi->activatePreviousSubWindow();
+}
+
+void CMainFrame::OnStatusBarToggled(bool on) {
+    statusBar()->setVisible(on);
 }
 
 void CMainFrame::UpdateWindowList() {
@@ -306,105 +393,15 @@ void CMainFrame::UpdateTitle() {
                    QtText::ToQString(child->Document().State().Title()));
 }
 
-QAction* CMainFrame::AddEditAction(QWidget* into, int id, const QString& text,
-                                   const QList<QKeySequence>& keys,
-                                   const std::function<void(CLadEditor&)>& command) {
-    auto* action = new QAction(text, this);
-    action->setShortcuts(keys);
-    Register(id, action);
-    connect(action, &QAction::triggered, this, [this, command] {
-        if (CChildFrame* child = ActiveChild()) {
-            child->View()->Edit(command);
-        }
-    });
-    into->addAction(action);
-    m_documentActions << action;
-    m_editActions << action;
-    return action;
-}
-
-void CMainFrame::CreateEditMenu() {
-    using K = QKeySequence;
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
-    m_undoAct = AddEditAction(edit, 57643, QStringLiteral("Undo(&U)"),
-                              {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)},
-                              [](CLadEditor& e) { e.OnUndo(); });
-    m_redoAct = AddEditAction(edit, 57644, QStringLiteral("Redo(&Y)"), {K(Qt::CTRL | Qt::Key_Y)},
-                              [](CLadEditor& e) { e.OnRedo(); });
-    m_redoAct->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"),
-                                        style()->standardIcon(QStyle::SP_ArrowForward)));
-    edit->addSeparator();
-    AddEditAction(edit, 32831, QStringLiteral("Multiple Line Selection(&S)"),
-                  {K(Qt::CTRL | Qt::Key_B)}, [](CLadEditor& e) { e.OnSelectLines(); });
-    AddEditAction(edit, 57635, QStringLiteral("Cut(&T)"),
-                  {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)},
-                  [](CLadEditor& e) { e.OnCut(); });
-    AddEditAction(edit, 57634, QStringLiteral("Copy(&C)"),
-                  {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)},
-                  [](CLadEditor& e) { e.OnCopy(); });
-    AddEditAction(edit, 57637, QStringLiteral("Paste(&P)"),
-                  {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)},
-                  [](CLadEditor& e) { e.OnPaste(); });
-    m_modifyNoteAct =
-        AddEditAction(edit, 32823, QStringLiteral("Modify Note(&M)"), {K(Qt::CTRL | Qt::Key_T)},
-                      [](CLadEditor& e) { e.OnModifyNote(); });
-    edit->addSeparator();
-    AddEditAction(edit, 32780, QStringLiteral("Insert Line(&I)"), {K(Qt::Key_Insert)},
-                  [](CLadEditor& e) { e.OnInsertLine(); });
-    AddEditAction(edit, 32781, QStringLiteral("Delete Line(&D)"), {K(Qt::CTRL | Qt::Key_Delete)},
-                  [](CLadEditor& e) { e.OnDeleteLine(); });
-    edit->addSeparator();
-    AddEditAction(edit, 32832, QStringLiteral("Go Line(&G)"), {K(Qt::CTRL | Qt::Key_I)},
-                  [](CLadEditor& e) { e.OnGoLine(); });
-    QAction* find = edit->addAction(QStringLiteral("Find(&F)"));
-    find->setShortcut(K(Qt::CTRL | Qt::Key_F));
-    connect(find, &QAction::triggered, this, [this] {
-        if (CChildFrame* child = ActiveChild()) {
-            child->View()->OnFind();
-        }
-    });
-    QAction* replace = edit->addAction(QStringLiteral("Replace(&R)"));
-    replace->setShortcut(K(Qt::CTRL | Qt::Key_H));
-    connect(replace, &QAction::triggered, this, [this] {
-        if (CChildFrame* child = ActiveChild()) {
-            CReplaceDlg dialog(m_replaceButtons, *child->View(), this);
-            dialog.exec();
-        }
-    });
-    Register(32782, find);
-    Register(32827, replace);
-    m_documentActions << find << replace;
-    edit->addSeparator();
-    edit->addAction(m_convertAct);
-    m_documentMenus << edit;
-}
-
 void CMainFrame::CreateElementToolBar() {
     QToolBar* toolbar = addToolBar(QStringLiteral("Elements"));
     toolbar->setObjectName(QStringLiteral("ElementToolBar"));
-    // The toolbar's order: contacts, lines, deletions, coils, then the function command.
-    for (const int id : {32771, 32773, 32774, 32776, 32777, 32778, 32772, 32775}) {
-        for (const EditCommands::ElementTool& tool : EditCommands::kElementTools) {
-            if (tool.id != id) {
-                continue;
-            }
-            const int kind = tool.kind;
-            QAction* action = AddEditAction(toolbar, id, QtText::ToQString(tool.menuText),
-                                            {QKeySequence(QtText::ToQString(tool.key))},
-                                            [kind](CLadEditor& e) { e.PlaceElement(kind); });
-            action->setIcon(ElementIcons::ForKind(kind));
-        }
-    }
-    toolbar->addSeparator();
+    AddToolButtons(toolbar, MenuLayout::ElementToolBar());
     // The function button: a click asks for the function by name, its arrow lists them all.
-    QAction* function = AddEditAction(
-        toolbar, EditCommands::kFunctionDialog, QStringLiteral("function command"),
-        {QKeySequence(Qt::CTRL | Qt::Key_A)}, [](CLadEditor& e) { e.OnFunctionCommand(); });
+    QAction* function = Command(EditCommands::kFunctionDialog);
     auto* functions = new QMenu(this);
     for (const EditCommands::FunctionCommand& command : EditCommands::kFunctionMenu) {
-        const int id = command.id;
-        AddEditAction(functions, id, QtText::ToQString(command.MenuText()), {},
-                      [id](CLadEditor& e) { e.OnFunctionMenuCommand(id); });
+        functions->addAction(Command(command.id));
     }
     function->setMenu(functions);
     m_functionMenu = functions;
@@ -414,42 +411,10 @@ void CMainFrame::CreateElementToolBar() {
 }
 
 void CMainFrame::CreateToolBar() {
-    using Tool = ToolIcons::Tool;
     QToolBar* toolbar = addToolBar(QStringLiteral("Standard"));
     toolbar->setObjectName(QStringLiteral("StandardToolBar"));
-    // New, Open, Save | Cut, Copy, Paste | Undo | Convert, Find | Print | About; 0 a separator.
-    static constexpr std::array<std::pair<int, Tool>, 15> kButtons = {{
-        {57600, Tool::New},
-        {57601, Tool::Open},
-        {57603, Tool::Save},
-        {0, Tool::New},
-        {57635, Tool::Cut},
-        {57634, Tool::Copy},
-        {57637, Tool::Paste},
-        {0, Tool::New},
-        {57643, Tool::Undo},
-        {0, Tool::New},
-        {32789, Tool::Convert},
-        {32782, Tool::Find},
-        {0, Tool::New},
-        {57607, Tool::Print},
-        {57664, Tool::About},
-    }};
-    for (const auto& [id, tool] : kButtons) {
-        if (id == 0) {
-            toolbar->addSeparator();
-        } else if (QAction* action = Command(id)) {
-            action->setIcon(ToolIcons::For(tool));
-            toolbar->addAction(action);
-            if (id == 57643) {
-                toolbar->addAction(m_redoAct);  // Redo beside Undo
-            }
-        }
-    }
-    QAction* toggle = toolbar->toggleViewAction();
-    toggle->setText(QStringLiteral("Toolbar(&T)"));
-    Register(59392, toggle);
-    m_viewMenu->addAction(toggle);
+    AddToolButtons(toolbar, MenuLayout::StandardToolBar());
+    AdoptCommand(EditCommands::kViewToolbar, toolbar->toggleViewAction());
 }
 
 void CMainFrame::CreateStatusBar() {
@@ -467,23 +432,9 @@ void CMainFrame::CreateStatusBar() {
         statusBar()->addPermanentWidget(pane);
         m_lockPanes.at(i) = pane;
     }
-    qApp->installEventFilter(this);
-    UpdateLockPanes();
-    QAction* statusBarAct = m_viewMenu->addAction(QStringLiteral("Status Bar(&S)"));
-    statusBarAct->setCheckable(true);
-    statusBarAct->setChecked(true);
-    Register(59393, statusBarAct);
-    connect(statusBarAct, &QAction::toggled, statusBar(), &QWidget::setVisible);
-    m_viewMenu->addSeparator();
-    QAction* output = m_output->toggleViewAction();
-    output->setText(QStringLiteral("Output window(&O)"));
-    QAction* instruction = m_instruction->toggleViewAction();
-    instruction->setText(QStringLiteral("Instruction Window(&I)"));
-    Register(32787, output);
-    Register(32791, instruction);
-    m_viewMenu->addAction(output);
-    m_viewMenu->addAction(instruction);
-    m_documentActions << output << instruction;
+    qApp->installEventFilter(this);  // the panes are first read once the window shows
+    AdoptCommand(EditCommands::kOutputWindow, m_output->toggleViewAction());
+    AdoptCommand(EditCommands::kInstructionWindow, m_instruction->toggleViewAction());
 }
 
 void CMainFrame::UpdateLockPanes() {

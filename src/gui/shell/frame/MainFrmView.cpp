@@ -1,14 +1,13 @@
-// The main frame's view commands beyond the original: zoom, the status bar's position, zoom and
-// simulation panes, and the window layout kept between runs.
+// The main frame's view beyond the original: the status bar's position, zoom and simulation
+// panes, the zoom a new window takes, and the window layout kept between runs.
 
-#include <QAction>
 #include <QDockWidget>
 #include <QLabel>
-#include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
 
 #include "document/RungpadDoc.h"
+#include "shell/frame/AppIcon.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
@@ -36,30 +35,6 @@ QLabel* Pane(QWidget* parent, const QString& name, const QString& widest) {
 }
 
 }  // namespace
-
-void CMainFrame::CreateZoomActions(QMenu* menu) {
-    using K = QKeySequence;
-    menu->addSeparator();
-    const auto add = [this, menu](int id, const QString& text, const QList<QKeySequence>& keys,
-                                  void (CRungpadView::*command)()) {
-        QAction* action = menu->addAction(text);
-        action->setShortcuts(keys);
-        Register(id, action);
-        connect(action, &QAction::triggered, this, [this, command] {
-            if (CChildFrame* child = ActiveChild()) {
-                (child->View()->*command)();
-            }
-        });
-        m_documentActions << action;
-    };
-    add(33110, QStringLiteral("Zoom In(&Z)"),
-        {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)}, &CRungpadView::ZoomIn);
-    add(33111, QStringLiteral("Zoom Out(&U)"), {K(Qt::CTRL | Qt::Key_Minus)},
-        &CRungpadView::ZoomOut);
-    add(33112, QStringLiteral("Actual Size(&A)"), {K(Qt::CTRL | Qt::Key_0)},
-        &CRungpadView::ZoomToActualSize);
-    add(33113, QStringLiteral("Fit Width(&F)"), {}, &CRungpadView::ZoomToFitWidth);
-}
 
 void CMainFrame::CreateInfoPanes() {
     m_positionPane = Pane(this, QStringLiteral("position"), QStringLiteral("Lines 0000-0000"));
@@ -126,6 +101,12 @@ void CMainFrame::ShowWithLayout() {
     } else {
         showMaximized();
     }
+    // Its icon in every size, read and handed to the window manager, and the lock keys (asked of
+    // the display, a round trip each) follow the first picture.
+    m_firstShow.Run([this] {
+        setWindowIcon(AppIcon::Get());
+        UpdateLockPanes();
+    });
     // The docks' state goes in once the window shows: for a hidden maximized window Qt keeps it
     // to apply later, over a layout that opening a document has changed by then.
     restoreState(settings.value(kStateKey).toByteArray());

@@ -21,7 +21,6 @@ void CRungpadApp::SetIdentity() {
     QApplication::setOrganizationName(QString::fromUtf8(kSettingsKey));
     QApplication::setApplicationName(QString::fromUtf8(kTitle));
     QApplication::setApplicationVersion(QStringLiteral(RUNGPAD_VERSION));
-    QApplication::setWindowIcon(AppIcon::Get());
     QGuiApplication::setDesktopFileName(QStringLiteral("rungpad"));
 }
 
@@ -31,6 +30,7 @@ void CRungpadApp::InitInstance(const QStringList& arguments) {
     StartupProbe::Mark("frame");
     StartupProbe::Watch(*m_frame);
     m_frame->ShowWithLayout();
+    m_frame->AfterFirstPicture([] { QApplication::setWindowIcon(AppIcon::Get()); });
     StartupProbe::Mark("show");
     m_recovery = new RecoveryKeeper(*m_frame, RecoveryKeeper::DefaultDirectory(), m_frame.get());
     QtRecoveryPrompt prompt(m_frame.get());

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <chrono>
@@ -43,7 +42,7 @@ void StartupProbe::Watch(QWidget& window) {
 void StartupProbe::Mark(const char* label) {
     static const bool traced = Asked("RUNGPAD_STARTUP_TRACE");
     if (traced) {
-        std::fprintf(stderr, "mark %s %lld\n", label, MonotonicNs());
+        std::fprintf(stderr, "mark %s %lld %lld\n", label, MonotonicNs(), CpuNs());
     }
 }
 
@@ -52,9 +51,24 @@ StartupProbe::StartupProbe(QWidget& window) : QObject(&window), m_window(window)
 bool StartupProbe::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Expose && !m_pending && watched == m_window.windowHandle()) {
         m_pending = true;
-        QTimer::singleShot(0, this, &StartupProbe::CheckShown);
+        // High priority: ahead of the work queued for after the first picture (FirstShowQueue,
+        // the first live check), which the window on the screen does not wait for.
+        QCoreApplication::postEvent(this, new QEvent(CheckEvent()), Qt::HighEventPriority);
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool StartupProbe::event(QEvent* event) {
+    if (event->type() == CheckEvent()) {
+        CheckShown();
+        return true;
+    }
+    return QObject::event(event);
+}
+
+QEvent::Type StartupProbe::CheckEvent() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
 }
 
 void StartupProbe::CheckShown() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 
 class QWidget;
@@ -9,7 +10,7 @@ namespace rungpad {
 // Start-up measurement, off unless the environment asks for it (bench/startup.py does):
 //   RUNGPAD_STARTUP_PROBE=1  once the window has been exposed and painted for the first time,
 //                            prints "shown NS CPU" on stdout and quits the application;
-//   RUNGPAD_STARTUP_TRACE=1  each Mark(label) prints "mark LABEL NS" on stderr.
+//   RUNGPAD_STARTUP_TRACE=1  each Mark(label) prints "mark LABEL NS CPU" on stderr.
 // NS is the monotonic clock in nanoseconds, the clock a parent process reads with
 // clock_gettime(CLOCK_MONOTONIC), so start-up is measured from outside, process start included;
 // CPU the processor time the process has used so far, in nanoseconds, which a busy machine
@@ -24,6 +25,8 @@ class StartupProbe : public QObject {
   private:
     explicit StartupProbe(QWidget& window);
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    static QEvent::Type CheckEvent();
     // Runs after the expose has been handled, so the window's first paint is done.
     void CheckShown();
 

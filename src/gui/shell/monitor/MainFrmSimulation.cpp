@@ -1,23 +1,23 @@
-// The main frame's Simulation menu: monitor mode of the active view (start and stop, single
+// The main frame's simulation commands: monitor mode of the active view (start and stop, single
 // scan, pause, speed), the Signals window, stimulus playback and recording, beside the specified
 // menus.
 
 #include <QAction>
-#include <QActionGroup>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 
 #include <array>
 
 #include "document/RungpadDoc.h"
+#include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
 #include "model/LadProgram.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/MainFrm.h"
+#include "shell/frame/MenuLayout.h"
 #include "shell/monitor/SignalsWindow.h"
 #include "shell/monitor/SimMonitor.h"
 #include "sim/SimSignal.h"
@@ -42,57 +42,13 @@ const QString kSimulatingText = QStringLiteral(
 
 void CMainFrame::CreateSimulationMenu() {
     m_sim = new CSimMonitor(this);
-    auto* menu = new QMenu(QStringLiteral("Simulation(&S)"), this);
-    // Before the Window menu.
-    QAction* before = nullptr;
-    for (QAction* action : menuBar()->actions()) {
-        if (action->text() == QStringLiteral("Window(&W)")) {
-            before = action;
-        }
-    }
-    menuBar()->insertMenu(before, menu);
-    m_simStartAct = menu->addAction(QStringLiteral("Start Simulation(&S)"));
-    m_simStartAct->setCheckable(true);
-    m_simStartAct->setShortcut(QKeySequence(Qt::Key_F5));
-    Register(33101, m_simStartAct);
-    connect(m_simStartAct, &QAction::triggered, this, &CMainFrame::OnStartStopSimulation);
-    m_simScanAct = menu->addAction(QStringLiteral("Single Scan(&N)"));
-    m_simScanAct->setShortcut(QKeySequence(Qt::Key_F10));
-    Register(33102, m_simScanAct);
-    connect(m_simScanAct, &QAction::triggered, this, [this] {
-        if (!m_sim->IsActive()) {
-            OnStartStopSimulation();
-        }
-        if (m_sim->IsActive()) {
-            m_sim->SingleScan();
-            m_simPauseAct->setChecked(true);
-        }
-    });
-    m_simPauseAct = menu->addAction(QStringLiteral("Pause(&P)"));
-    m_simPauseAct->setCheckable(true);
-    connect(m_simPauseAct, &QAction::toggled, m_sim, &CSimMonitor::SetPaused);
-    menu->addSeparator();
-    auto* speeds = new QActionGroup(this);
-    for (const double speed : {0.25, 1.0, 4.0, 16.0}) {
-        QAction* action = menu->addAction(speed == 1.0 ? QStringLiteral("Real Time (8 ms a Scan)")
-                                                       : QStringLiteral("Speed x%1").arg(speed));
-        action->setCheckable(true);
-        action->setChecked(speed == 1.0);
-        speeds->addAction(action);
-        connect(action, &QAction::triggered, this, [this, speed] { m_sim->SetSpeed(speed); });
-    }
-    m_documentMenus << menu;
-    CreateSimulationExtras(menu);
-    CreateTestActions(menu);
+    CreateSimulationExtras();
+    CreateTestActions();
     auto* toolbar = addToolBar(QStringLiteral("Simulation"));
     toolbar->setObjectName(QStringLiteral("SimulationToolBar"));
-    toolbar->addAction(m_simStartAct);
-    toolbar->addAction(m_simScanAct);
+    AddToolButtons(toolbar, MenuLayout::SimulationToolBar());
     // The View menu stays as specified: the toolbar's toggle is the Simulation menu's.
-    menu->addSeparator();
-    QAction* toggle = toolbar->toggleViewAction();
-    toggle->setText(QStringLiteral("Simulation Toolbar(&T)"));
-    menu->addAction(toggle);
+    AdoptCommand(EditCommands::kSimulationToolbar, toolbar->toggleViewAction());
     connect(m_sim, &CSimMonitor::Refreshed, this, &CMainFrame::UpdateSimulationPane);
     connect(m_simPauseAct, &QAction::toggled, this, &CMainFrame::UpdateSimulationPane);
     connect(m_sim, &CSimMonitor::Halted, this, [this](const QString& message) {
@@ -102,8 +58,35 @@ void CMainFrame::CreateSimulationMenu() {
     SetSimulating(false);
 }
 
-void CMainFrame::CreateSimulationExtras(QMenu* menu) {
-    menu->addSeparator();
+void CMainFrame::OnSingleScan() {
+    if (!m_sim->IsActive()) {
+        OnStartStopSimulation();
+    }
+    if (m_sim->IsActive()) {
+        m_sim->SingleScan();
+        m_simPauseAct->setChecked(true);
+    }
+}
+
+void CMainFrame::OnPauseToggled(bool on) {
+    m_sim->SetPaused(on);
+}
+
+void CMainFrame::OnSpeedChosen() {
+    static constexpr std::array<std::pair<int, double>, 4> kSpeeds = {{
+        {EditCommands::kSpeedQuarter, 0.25},
+        {EditCommands::kSpeedRealTime, 1.0},
+        {EditCommands::kSpeedFour, 4.0},
+        {EditCommands::kSpeedSixteen, 16.0},
+    }};
+    for (const auto& [id, speed] : kSpeeds) {
+        if (Command(id)->isChecked()) {
+            m_sim->SetSpeed(speed);
+        }
+    }
+}
+
+void CMainFrame::CreateSimulationExtras() {
     m_signals = new CSignalsWindow(*m_sim, this);
     m_signals->SetNotesSource([this]() -> const AddressNotes* {
         const CRungpadDoc* doc = ActiveDocument();
@@ -119,9 +102,7 @@ void CMainFrame::CreateSimulationExtras(QMenu* menu) {
                     view->Editor()->Document().SimulationPresets()[word.toStdString()] = value;
                 }
             });
-    QAction* signalsToggle = m_signals->toggleViewAction();
-    signalsToggle->setText(QStringLiteral("Signals(&G)"));
-    menu->addAction(signalsToggle);
+    QAction* signalsToggle = AdoptCommand(EditCommands::kSignals, m_signals->toggleViewAction());
     // Opened from the menu, the window is ready for an address to be typed.
     connect(signalsToggle, &QAction::triggered, this, [this](bool on) {
         if (on) {
@@ -130,19 +111,7 @@ void CMainFrame::CreateSimulationExtras(QMenu* menu) {
             m_signals->AddressEdit()->setFocus();
         }
     });
-    CreateTimingDiagram(menu);
-    QAction* load = menu->addAction(QStringLiteral("Load Stimulus(&L)..."));
-    connect(load, &QAction::triggered, this, &CMainFrame::OnLoadStimulus);
-    m_simUnloadAct = menu->addAction(QStringLiteral("Unload Stimulus(&U)"));
-    m_simUnloadAct->setEnabled(false);
-    connect(m_simUnloadAct, &QAction::triggered, this, [this] {
-        OutputLine("Stimulus unloaded: " + m_sim->StimulusPath());
-        m_sim->UnloadStimulus();
-        m_simUnloadAct->setEnabled(false);
-    });
-    m_simRecordAct = menu->addAction(QStringLiteral("Record VCD(&R)..."));
-    m_simRecordAct->setCheckable(true);
-    connect(m_simRecordAct, &QAction::triggered, this, &CMainFrame::OnRecordVcd);
+    CreateTimingDiagram();
     connect(m_sim, &CSimMonitor::RecordingWritten, this,
             [this](const QString& path, const QString& error) {
                 m_simRecordAct->setChecked(false);
@@ -153,6 +122,12 @@ void CMainFrame::CreateSimulationExtras(QMenu* menu) {
                     m_box->ShowMessage(error.toStdString());
                 }
             });
+}
+
+void CMainFrame::OnUnloadStimulus() {
+    OutputLine("Stimulus unloaded: " + m_sim->StimulusPath());
+    m_sim->UnloadStimulus();
+    m_simUnloadAct->setEnabled(false);
 }
 
 void CMainFrame::OnLoadStimulus() {
@@ -261,8 +236,7 @@ void CMainFrame::SetSimulating(bool on) {
     }
     m_convertAct->setEnabled(!on && ActiveChild() != nullptr);
     m_simStartAct->setChecked(on);
-    m_simStartAct->setText(on ? QStringLiteral("Stop Simulation(&S)")
-                              : QStringLiteral("Start Simulation(&S)"));
+    RetranslateCommand(EditCommands::kStartSimulation);  // Start or Stop Simulation
     m_simPauseAct->setEnabled(on);
     m_simRecordAct->setEnabled(on);
     if (!on) {

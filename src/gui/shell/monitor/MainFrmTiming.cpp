@@ -2,12 +2,13 @@
 // File > Open Trace... and the window's Export Image..., beside the specified menus.
 
 #include <QAction>
-#include <QMenu>
 
 #include "document/DocumentHost.h"
+#include "edit/EditCommands.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
 #include "shell/monitor/TimingDiagramWindow.h"
+#include "shell/panels/TestResultsWindow.h"
 #include "shell/panels/XrefWindow.h"
 
 namespace rungpad {
@@ -20,15 +21,13 @@ constexpr int kDockHeight = 300;
 
 }  // namespace
 
-void CMainFrame::CreateTimingDiagram(QMenu* menu) {
+void CMainFrame::CreateTimingDiagram() {
     m_timing = new CTimingDiagramWindow(*m_sim, this);
     // Hidden until asked for, and split above the output window only then: split while hidden,
     // it would still take its height from the diagram.
     addDockWidget(Qt::BottomDockWidgetArea, m_timing);
     m_timing->hide();
-    QAction* toggle = m_timing->toggleViewAction();
-    toggle->setText(QStringLiteral("Timing Diagram(&D)"));
-    menu->addAction(toggle);
+    QAction* toggle = AdoptCommand(EditCommands::kTimingDiagram, m_timing->toggleViewAction());
     connect(toggle, &QAction::triggered, this, [this](bool on) {
         if (on) {
             ShowTimingDiagram();
@@ -38,15 +37,7 @@ void CMainFrame::CreateTimingDiagram(QMenu* menu) {
             &CXrefWindow::SelectAddress);
     connect(m_timing, &CTimingDiagramWindow::ExportRequested, this,
             &CMainFrame::OnExportTimingImage);
-
-    // File > Open Trace..., after the specified items, before the recent files: a trace needs
-    // no document, so it stays in the short menu too.
-    auto* openTrace = new QAction(QStringLiteral("Open Trace(&K)..."), this);
-    openTrace->setStatusTip(
-        QStringLiteral("Shows a VCD file of a simulation run or a failed ladder test in the "
-                       "Timing Diagram window"));
-    connect(openTrace, &QAction::triggered, this, &CMainFrame::OnOpenTrace);
-    m_fileMenu->insertAction(m_recentSeparator, openTrace);
+    // File > Open Trace... needs no document, so it stays in the short menu too.
 }
 
 void CMainFrame::ShowTimingDiagram() {
@@ -56,6 +47,12 @@ void CMainFrame::ShowTimingDiagram() {
         removeDockWidget(m_timing);
         addDockWidget(Qt::BottomDockWidgetArea, m_timing, Qt::Vertical);
         splitDockWidget(m_timing, m_output, Qt::Vertical);
+        // The Test Results window, docked beside the output window, stays beside it (else it
+        // would open across the whole width above the diagram).
+        if (m_tests && !m_tests->isFloating() &&
+            dockWidgetArea(m_tests) == Qt::BottomDockWidgetArea) {
+            splitDockWidget(m_output, m_tests, Qt::Horizontal);
+        }
     }
     m_timing->show();
     m_timing->raise();

@@ -1,10 +1,8 @@
 // The main frame's comparison commands: Compare With marks the lines of the active document that
 // differ from another program; Next and Previous Difference move the cursor between them.
 
-#include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QMenu>
 
 #include "analysis/ProgramDiff.h"
 #include "document/ProgramReader.h"
@@ -22,24 +20,19 @@ constexpr const char* kCompareFilter =
 
 }  // namespace
 
-void CMainFrame::CreateCompareActions(QMenu* menu) {
-    QAction* compare = menu->addAction(QStringLiteral("Compare With(&W)..."));
-    compare->setStatusTip(QStringLiteral("Mark the lines that differ from another program"));
-    connect(compare, &QAction::triggered, this, &CMainFrame::OnCompareWith);
-    m_documentActions << compare;
-    const auto move = [this, menu](const QString& text, const QKeySequence& key, bool forward) {
-        QAction* action = menu->addAction(text);
-        action->setShortcut(key);
-        connect(action, &QAction::triggered, this, [this, forward] {
-            CChildFrame* child = ActiveChild();
-            if (child && !child->View()->GoToDifference(forward)) {
-                QApplication::beep();
-            }
-        });
-        m_documentActions << action;
-    };
-    move(QStringLiteral("Next Difference"), QKeySequence(Qt::ALT | Qt::Key_Down), true);
-    move(QStringLiteral("Previous Difference"), QKeySequence(Qt::ALT | Qt::Key_Up), false);
+void CMainFrame::OnNextDifference() {
+    MoveToDifference(true);
+}
+
+void CMainFrame::OnPreviousDifference() {
+    MoveToDifference(false);
+}
+
+void CMainFrame::MoveToDifference(bool forward) {
+    CChildFrame* child = ActiveChild();
+    if (child && !child->View()->GoToDifference(forward)) {
+        QApplication::beep();
+    }
 }
 
 void CMainFrame::OnCompareWith() {

@@ -6,10 +6,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
-#include <QMenu>
 #include <QSettings>
 
 #include "document/RungpadDoc.h"
+#include "edit/EditCommands.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
@@ -72,18 +72,12 @@ QString FileNameOf(const std::string& path) {
 
 }  // namespace
 
-void CMainFrame::CreateTestActions(QMenu* menu) {
+void CMainFrame::CreateTestActions() {
     m_tests = new CTestResultsWindow(this);
     addDockWidget(Qt::BottomDockWidgetArea, m_tests);
     splitDockWidget(m_output, m_tests, Qt::Horizontal);
     m_tests->hide();
-    menu->addSeparator();
-    QAction* run = menu->addAction(QStringLiteral("Run Tests(&E)..."));
-    run->setStatusTip(QStringLiteral("Run a ladder test file against the program"));
-    connect(run, &QAction::triggered, this, &CMainFrame::OnRunTests);
-    QAction* toggle = m_tests->toggleViewAction();
-    toggle->setText(QStringLiteral("Test Results(&O)"));
-    menu->addAction(toggle);
+    QAction* toggle = AdoptCommand(EditCommands::kTestResults, m_tests->toggleViewAction());
     connect(toggle, &QAction::triggered, this, [this](bool on) {
         if (on) {
             FitTestResults();
