@@ -38,7 +38,8 @@ std::string_view ItemSetRules::Caption(std::uint16_t code) {
         return {};
     }
     const int slot = std::clamp((code & 0xFF) - 1, 0, 4);
-    return FuncInstrTable::At(index).labels[static_cast<std::size_t>(slot)];
+    // Held in FuncInstrTable as the originals; a test keeps every one in the message table.
+    return Messages::Text(FuncInstrTable::At(index).labels[static_cast<std::size_t>(slot)]);
 }
 
 ItemSetRules::Picture ItemSetRules::PictureOf(std::uint16_t code) {
