@@ -13,11 +13,14 @@
 #include "GuiTestSupport.h"
 #include "MainFrameTest.h"
 #include "shell/frame/ChildFrm.h"
+#include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
+#include "shell/monitor/QtDiagramPainter.h"
 #include "shell/monitor/SignalsWindow.h"
 #include "shell/monitor/SimMonitor.h"
 #include "shell/monitor/TimingDiagramView.h"
 #include "shell/monitor/TimingDiagramWindow.h"
+#include "shell/panels/TestResultsWindow.h"
 #include "shell/panels/XrefWindow.h"
 #include "sim/SignalHistory.h"
 #include "view/RungpadView.h"
@@ -82,6 +85,41 @@ const QByteArray kTrace =
     "#16\n1!\n"
     "#100\nb1010 \"\n"
     "#200\n0!\n";
+
+constexpr DiagramColor kWhite{255, 255, 255};
+
+// What the view shows, drawn afresh without anything kept, as big as shown and like it.
+QImage DrawnAfresh(const CTimingDiagramView& view, const QImage& shown) {
+    QImage fresh(shown.size(), shown.format());
+    fresh.fill(Qt::white);
+    {
+        QPainter painter(&fresh);
+        CQtDiagramPainter diagramPainter(painter);
+        view.Diagram(false).Draw(diagramPainter);
+    }
+    return fresh;
+}
+
+// The texts a diagram draws, with their extent along x.
+struct TextRecorder : DiagramPainter {
+    struct Shown {
+        std::string text;
+        double left = 0;
+        double right = 0;
+        double y = 0;
+        DiagramColor color;
+    };
+    std::vector<Shown> texts;
+
+    void FillRect(double, double, double, double, DiagramColor) override {}
+    void Polyline(std::span<const DiagramPoint>, DiagramColor) override {}
+    void Text(double x, double y, std::string_view text, DiagramColor color, Align align) override {
+        const double width = static_cast<double>(text.size()) * kCharWidth;
+        const double left =
+            align == Align::kLeft ? x : (align == Align::kCenter ? x - width / 2 : x - width);
+        texts.push_back({std::string(text), left, left + width, y, color});
+    }
+};
 
 }  // namespace
 
@@ -180,6 +218,14 @@ class TestTimingDiagram : public test::MainFrameTest {
         const int x = static_cast<int>(view.XOf(2500));
         QCOMPARE(QColor(shot.pixel(x, PlotPoint(view, 0, 2).y())), QColor(208, 36, 36));
         QVERIFY(QColor(shot.pixel(x + 3, PlotPoint(view, 0, 2).y())) != QColor(208, 36, 36));
+        // Repainted unchanged, the rows come from a picture kept of them: the same pixels as
+        // drawn afresh, with the cursor moved too.
+        for (const std::int64_t cursorMs : {2500, 7000}) {
+            view.SetCursorTime(cursorMs);
+            view.viewport()->grab();
+            const QImage again = view.viewport()->grab().toImage();
+            QCOMPARE(again, DrawnAfresh(view, again));
+        }
 
         // A click on a name asks for its address; Escape takes the cursor away.
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, {20, PlotPoint(view, 0, 1).y()});
@@ -188,6 +234,80 @@ class TestTimingDiagram : public test::MainFrameTest {
         QTest::keyClick(&view, Qt::Key_Escape);
         QVERIFY(!view.CursorTime());
         QVERIFY(view.CursorText().isEmpty());
+    }
+
+    void cursorLabelHidesTheRulerLabelsItCovers() {
+        SignalHistory history;
+        FillTenSeconds(history);
+        CTimingDiagramView view;
+        ShowView(view);
+        view.SetHistory(&history, false);  // 0 to 10 s, a labelled tick every 2 s
+        const struct {
+            std::int64_t cursorMs;
+            std::vector<std::string> hidden;
+        } cases[] = {
+            {2000, {"2s"}},   // on a tick
+            {2100, {"2s"}},   // beside one
+            {0, {"0"}},       // at the plot's left edge
+            {9990, {"10s"}},  // at its right edge
+            {5000, {}},       // between two
+        };
+        for (const auto& c : cases) {
+            view.SetCursorTime(c.cursorMs);
+            TextRecorder recorder;
+            view.Diagram(true).Draw(recorder);
+            const auto label = std::find_if(recorder.texts.begin(), recorder.texts.end(),
+                                            [](const auto& text) { return text.color == kWhite; });
+            QVERIFY2(label != recorder.texts.end(), TimingDiagram::TimeText(c.cursorMs).c_str());
+            QCOMPARE(label->text, TimingDiagram::TimeText(c.cursorMs));
+            std::vector<std::string> ticks;
+            for (const auto& text : recorder.texts) {
+                if (text.y == 15) {
+                    ticks.push_back(text.text);
+                    QVERIFY2(text.right + 2 < label->left || text.left > label->right + 2,
+                             text.text.c_str());
+                }
+            }
+            for (const char* shown : {"0", "2s", "4s", "6s", "8s", "10s"}) {
+                const bool drawn = std::find(ticks.begin(), ticks.end(), shown) != ticks.end();
+                const bool hidden =
+                    std::find(c.hidden.begin(), c.hidden.end(), shown) != c.hidden.end();
+                QVERIFY2(drawn != hidden, shown);
+            }
+        }
+    }
+
+    void followedRunDrawsAsAfresh() {
+        // Bits and words at several rates, a force now and then, followed frame by frame: the
+        // columns the view keeps between repaints draw the same pixels as found afresh.
+        SignalHistory history;
+        history.SetSignals({Named("X000.0"), Named("D010"), Named("X000.1"), Named("D012")}, {});
+        CTimingDiagramView view;
+        ShowView(view);
+        view.SetHistory(&history, true);
+        std::int64_t time = 0;
+        const auto run = [&](std::int64_t ms) {
+            for (const std::int64_t end = time + ms; time < end; time += 8) {
+                const auto scan = static_cast<std::uint32_t>(time / 8);
+                history.Record(0, time, scan / 3 % 2, false);
+                history.Record(1, time, scan / 5 % 9, scan % 97 < 20);
+                history.Record(2, time, scan / 40 % 2, scan % 300 > 250);
+                history.Record(3, time, scan / 60, false);
+                history.SetEnd(time);
+            }
+            view.HistoryChanged();
+        };
+        for (const double msPerPixel : {0.7, 3.0, 25.0}) {
+            run(20'000);
+            view.SetMsPerPixel(msPerPixel);
+            for (int frame = 0; frame < 12; ++frame) {
+                run(frame % 3 == 0 ? 8 : 40);
+                const QImage shown = view.viewport()->grab().toImage();
+                QVERIFY2(shown == DrawnAfresh(view, shown),
+                         qPrintable(
+                             QStringLiteral("%1 ms a pixel, frame %2").arg(msPerPixel).arg(frame)));
+            }
+        }
     }
 
     void liveRunIsFollowedUntilScrolledBack() {
@@ -205,9 +325,16 @@ class TestTimingDiagram : public test::MainFrameTest {
             }
             view.HistoryChanged();
         };
+        // Followed: the end in the last pixel column, the left edge on a whole column.
+        const auto followed = [&] {
+            const double end = static_cast<double>(history.EndMs());
+            const double columns = view.FromMs() / view.MsPerPixel();
+            return view.ToMs() >= end && view.ToMs() - end < view.MsPerPixel() &&
+                   qAbs(columns - std::round(columns)) < 1e-6;
+        };
         run(60'000);
         const double span = view.ToMs() - view.FromMs();
-        QCOMPARE(view.ToMs(), static_cast<double>(history.EndMs()));
+        QVERIFY(followed());
 
         // Scrolled back: the shown range stays while the run goes on.
         view.horizontalScrollBar()->setValue(0);
@@ -219,7 +346,7 @@ class TestTimingDiagram : public test::MainFrameTest {
         view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
         QVERIFY(view.IsFollowing());
         run(5'000);
-        QCOMPARE(view.ToMs(), static_cast<double>(history.EndMs()));
+        QVERIFY(followed());
         QCOMPARE(view.ToMs() - view.FromMs(), span);
         // The same with the keys: Home goes to the start, End follows again.
         QTest::keyClick(&view, Qt::Key_Home);
@@ -304,6 +431,22 @@ class TestTimingDiagram : public test::MainFrameTest {
         for (const char* part : {"<svg", "row-Y000.0", "row-T001", "cursor", "150ms"}) {
             QVERIFY2(document.contains(part), part);
         }
+    }
+
+    void testResultsStayBesideTheOutputWindow() {
+        CMainFrame frame;
+        Prepare(frame);
+        frame.resize(1200, 900);
+        FindAction(frame, QStringLiteral("Timing Diagram(&D)"))->trigger();
+        FindAction(frame, QStringLiteral("Test Results(&O)"))->trigger();
+        QApplication::processEvents();
+        const QRect output = frame.OutputWindow()->geometry();
+        const QRect tests = frame.TestResultsWindow()->geometry();
+        const QRect timing = frame.TimingWindow()->geometry();
+        QVERIFY(frame.TestResultsWindow()->isVisible());
+        QCOMPARE(tests.top(), output.top());
+        QVERIFY(tests.left() > output.right());
+        QVERIFY(timing.bottom() < output.top());
     }
 
     void monitorModeDrawsTheWatchedSignals() {

@@ -34,6 +34,7 @@ constexpr double kCrossing = 3;      // half the width of a bus segment's crossi
 constexpr double kTextBaseline = 4;  // below a row's middle
 constexpr double kMinTickPixels = 90;
 constexpr double kMinEdgeGap = 3;  // pixels between steps drawn apart
+constexpr double kLabelGap = 4;    // pixels between the cursor's label and a ruler label
 
 // Text cut to at most width pixels of the diagram's font ("..." at the end when cut); CJK
 // characters count twice.
@@ -98,6 +99,21 @@ std::size_t LastAtOrBefore(const std::deque<HistoryChange>& changes, std::size_t
     return low;
 }
 
+// Adds a step after the others: one closer than kMinEdgeGap columns to the last joins it as one
+// dense step, drawn as a solid block, so a row costs a few calls however many changes it shows
+// (and the eye could not tell those changes apart). Steps joined one by one or as runs of
+// columns already joined come out the same.
+template <typename Chains>
+void Join(Chains& chains, const TraceChain& step) {
+    if (!chains.empty() && static_cast<double>(step.first - chains.back().last) < kMinEdgeGap) {
+        chains.back().last = step.last;
+        chains.back().after = step.after;
+        chains.back().dense = true;
+    } else {
+        chains.push_back(step);
+    }
+}
+
 }  // namespace
 
 // A span of a row between two pixel positions, with the change in effect over it; a block is a
@@ -105,7 +121,7 @@ std::size_t LastAtOrBefore(const std::deque<HistoryChange>& changes, std::size_t
 struct TimingDiagram::Span {
     double from = 0;
     double to = 0;
-    std::size_t change = 0;
+    HistoryChange change;
     bool block = false;
 };
 
@@ -113,6 +129,7 @@ struct TimingDiagram::Span {
 struct TimingDiagram::ShownChanges {
     std::size_t first = 0;  // in effect at the left edge (or the first change, if later)
     std::size_t last = 0;   // the last one at or before the right end
+    HistoryChange firstChange;
     double startX = 0;
     double endX = 0;
 };
@@ -120,10 +137,24 @@ struct TimingDiagram::ShownChanges {
 void TimingDiagram::SetRange(double fromMs, double toMs) {
     m_fromMs = fromMs;
     m_toMs = toMs > fromMs ? toMs : fromMs + 1;
+    m_originMs = fromMs;
+    m_gridMsPerPixel = 0;
+    m_firstColumn = 0;
+}
+
+void TimingDiagram::SetGrid(double msPerPixel, std::int64_t firstColumn) {
+    m_originMs = 0;
+    m_gridMsPerPixel = msPerPixel > 0 ? msPerPixel : 1;
+    m_firstColumn = firstColumn;
+    m_fromMs = static_cast<double>(firstColumn) * m_gridMsPerPixel;
+    m_toMs = m_fromMs + m_gridMsPerPixel * (PlotRight() - kPlotLeft);
 }
 
 void TimingDiagram::SetWidth(double width) {
     m_width = std::max(width, kPlotLeft + kMinPlotWidth + kRightMargin);
+    if (m_gridMsPerPixel > 0) {
+        SetGrid(m_gridMsPerPixel, m_firstColumn);
+    }
 }
 
 void TimingDiagram::SetRows(std::size_t first, std::size_t count) {
@@ -141,15 +172,24 @@ double TimingDiagram::Height() const {
 }
 
 double TimingDiagram::MsPerPixel() const {
-    return (m_toMs - m_fromMs) / (PlotRight() - kPlotLeft);
+    return m_gridMsPerPixel > 0 ? m_gridMsPerPixel
+                                : (m_toMs - m_fromMs) / (PlotRight() - kPlotLeft);
 }
 
 double TimingDiagram::XOf(double timeMs) const {
-    return kPlotLeft + (timeMs - m_fromMs) / MsPerPixel();
+    return kPlotLeft - static_cast<double>(m_firstColumn) + (timeMs - m_originMs) / MsPerPixel();
 }
 
 double TimingDiagram::TimeAt(double x) const {
-    return m_fromMs + (x - kPlotLeft) * MsPerPixel();
+    return m_originMs + (x - kPlotLeft + static_cast<double>(m_firstColumn)) * MsPerPixel();
+}
+
+std::int64_t TimingDiagram::ColumnOf(double timeMs) const {
+    return static_cast<std::int64_t>(Floor((timeMs - m_originMs) / MsPerPixel()));
+}
+
+double TimingDiagram::ColumnX(std::int64_t column) const {
+    return kPlotLeft + static_cast<double>(column - m_firstColumn) + 0.5;
 }
 
 std::optional<std::size_t> TimingDiagram::RowAt(double y) const {
@@ -184,7 +224,7 @@ void TimingDiagram::Draw(DiagramPainter& painter) const {
     const std::int64_t step = TickStep(MsPerPixel(), kMinTickPixels);
     for (auto t = static_cast<std::int64_t>(std::ceil(m_fromMs / static_cast<double>(step))) * step;
          static_cast<double>(t) <= m_toMs; t += step) {
-        const double x = std::floor(XOf(static_cast<double>(t))) + 0.5;
+        const double x = ColumnX(ColumnOf(static_cast<double>(t)));
         const std::array<DiagramPoint, 2> line{{{x, kRulerHeight}, {x, bottom}}};
         painter.Polyline(line, kGrid);
     }
@@ -212,7 +252,7 @@ void TimingDiagram::DrawRuler(DiagramPainter& painter) const {
     const std::int64_t each = std::max<std::int64_t>(minor, 1);
     for (auto t = static_cast<std::int64_t>(std::ceil(m_fromMs / static_cast<double>(each))) * each;
          static_cast<double>(t) <= m_toMs; t += each) {
-        const double x = std::floor(XOf(static_cast<double>(t))) + 0.5;
+        const double x = ColumnX(ColumnOf(static_cast<double>(t)));
         const bool major = t % step == 0;
         const std::array<DiagramPoint, 2> tick{
             {{x, kRulerHeight - (major ? 9 : 4)}, {x, kRulerHeight}}};
@@ -230,14 +270,26 @@ void TimingDiagram::DrawRuler(DiagramPainter& painter) const {
 void TimingDiagram::DrawTickLabel(DiagramPainter& painter, double x,
                                   const std::string& label) const {
     // Centred on its tick; at the plot's edges beside it instead, so that it stays inside.
-    const double half = static_cast<double>(label.size()) * DiagramPainter::kCharWidth / 2;
+    const double width = static_cast<double>(label.size()) * DiagramPainter::kCharWidth;
+    const double half = width / 2;
+    double left = x - half;
+    DiagramPainter::Align align = DiagramPainter::Align::kCenter;
+    double at = x;
     if (x - half < kPlotLeft) {
-        painter.Text(x + 3, 15, label, kRulerText, DiagramPainter::Align::kLeft);
+        align = DiagramPainter::Align::kLeft;
+        at = x + 3;
+        left = at;
     } else if (x + half > m_width - 2) {
-        painter.Text(x - 3, 15, label, kRulerText, DiagramPainter::Align::kRight);
-    } else {
-        painter.Text(x, 15, label, kRulerText, DiagramPainter::Align::kCenter);
+        align = DiagramPainter::Align::kRight;
+        at = x - 3;
+        left = at - width;
     }
+    // The cursor's time label is read instead of the ones it would cover.
+    if (const std::optional<LabelSpan> cursor = CursorLabel();
+        cursor && left < cursor->right + kLabelGap && left + width > cursor->left - kLabelGap) {
+        return;
+    }
+    painter.Text(at, 15, label, kRulerText, align);
 }
 
 void TimingDiagram::DrawRow(DiagramPainter& painter, std::size_t row, double top) const {
@@ -259,7 +311,9 @@ void TimingDiagram::DrawRow(DiagramPainter& painter, std::size_t row, double top
             painter.Text(kNameWidth + 6, baseline, "F", kForcedMark, DiagramPainter::Align::kLeft);
         }
     }
-    DrawTrace(painter, row, top);
+    if (m_tracesShown) {
+        DrawTrace(painter, row, top);
+    }
     painter.EndGroup();
 }
 
@@ -277,77 +331,165 @@ void TimingDiagram::DrawTrace(DiagramPainter& painter, std::size_t row, double t
         return;
     }
     part.last = m_history.FirstAfter(row, floorMs(endMs)) - 1;
-    part.startX = XOf(std::max(m_fromMs, static_cast<double>(changes[part.first].timeMs)));
+    part.firstChange = changes[part.first];
+    // (Never left of the plot, where the grid's arithmetic could put its left edge.)
+    part.startX = std::max(
+        kPlotLeft, XOf(std::max(m_fromMs, static_cast<double>(changes[part.first].timeMs))));
     part.endX = XOf(endMs);
 
-    std::vector<TraceEdge> found;
-    const std::vector<TraceEdge>* edgesOf = &found;
+    std::vector<TraceChain> chains;
     if (m_cache) {
-        TraceCache::Key key = TraceCache::KeyOf(m_history.RowAt(row).signal.name, changes, m_fromMs,
-                                                endMs, MsPerPixel());
-        if (const TraceCache::Entry* kept = m_cache->Find(row, key)) {
-            edgesOf = &kept->edges;
-        } else {
-            FindEdges(changes, part, endMs, found);
-            edgesOf = &m_cache->Store(row, std::move(key), std::move(found)).edges;
-        }
+        FindChainsKept(row, part, endMs, chains);
     } else {
-        FindEdges(changes, part, endMs, found);
+        std::vector<TraceColumn> columns;
+        FindColumns(changes, part.first, part, endMs, INT64_MAX, columns);
+        for (const TraceColumn& column : columns) {
+            Join(chains, {column.column, column.column, column.last, column.several});
+        }
     }
-    const std::vector<TraceEdge>& edges = *edgesOf;
+    std::vector<TraceEdge> edges;
+    ToEdges(chains, edges);
 
-    std::vector<Span> segments{{part.startX, part.endX, part.first}};
+    std::vector<Span> segments{{part.startX, part.endX, part.firstChange}};
     for (const TraceEdge& edge : edges) {
         segments.back().to = edge.x;
         if (edge.xEnd > edge.x) {
-            segments.push_back({edge.x, edge.xEnd, edge.change, true});
+            segments.push_back({edge.x, edge.xEnd, edge.after, true});
         }
-        segments.push_back({edge.xEnd, part.endX, edge.change});
+        segments.push_back({edge.xEnd, part.endX, edge.after});
     }
-    DrawForces(painter, changes, segments, top);
+    DrawForces(painter, segments, top);
     if (m_history.RowAt(row).signal.IsBit()) {
-        DrawBitTrace(painter, changes, part, edges, segments, top);
+        DrawBitTrace(painter, part, edges, segments, top);
     } else {
-        DrawBusTrace(painter, changes, part, edges, segments, top);
+        DrawBusTrace(painter, part, edges, segments, top);
     }
 }
 
-void TimingDiagram::FindEdges(const std::deque<HistoryChange>& changes, const ShownChanges& part,
-                              double endMs, std::vector<TraceEdge>& edges) const {
-    // One step per pixel column that holds changes; steps closer than kMinEdgeGap make one
-    // dense step, drawn as a solid block, so a row costs a few calls however many changes it
-    // shows (and the eye could not tell those changes apart).
-    // XOf and TimeAt with the scale worked out once: the loop runs for every column.
+std::size_t TimingDiagram::FindColumns(const std::deque<HistoryChange>& changes,
+                                       std::size_t current, const ShownChanges& part, double endMs,
+                                       std::int64_t stop, std::vector<TraceColumn>& columns) const {
+    // The scale worked out once: the loop runs for every column.
     const double msPerPixel = MsPerPixel();
     std::size_t perColumn = 0;  // changes in the column before
-    for (std::size_t current = part.first; current < part.last;) {
+    while (current < part.last) {
         const std::size_t next = current + 1;
-        const double column =
-            Floor(kPlotLeft + (static_cast<double>(changes[next].timeMs) - m_fromMs) / msPerPixel);
+        const std::int64_t column = ColumnOf(static_cast<double>(changes[next].timeMs));
+        if (column >= stop) {
+            break;
+        }
         // The last change before the next column begins.
         const double nextColumnMs =
-            std::min(m_fromMs + (column + 1 - kPlotLeft) * msPerPixel, endMs + 1);
+            std::min(m_originMs + static_cast<double>(column + 1) * msPerPixel, endMs + 1);
         const auto lastMs = static_cast<std::int64_t>(-Floor(-nextColumnMs)) - 1;
         const std::size_t last = LastAtOrBefore(changes, next, part.last, lastMs, next + perColumn);
         perColumn = last - next;
-        const double x = column + 0.5;
-        if (!edges.empty() && x - edges.back().xEnd < kMinEdgeGap) {
-            edges.back().xEnd = x;
-            edges.back().change = last;
-            edges.back().dense = true;
-        } else {
-            edges.push_back({x, x, last, last > next});
-        }
+        columns.push_back({column, changes[last], last > next});
         current = last;
+    }
+    return current;
+}
+
+void TimingDiagram::FindChainsKept(std::size_t row, const ShownChanges& part, double endMs,
+                                   std::vector<TraceChain>& chains) const {
+    if (part.first >= part.last) {
+        return;
+    }
+    const std::deque<HistoryChange>& changes = m_history.RowAt(row).changes;
+    const double msPerPixel = MsPerPixel();
+    std::vector<TraceColumn> columns;
+    // The first column is found anew: the change in effect at the left edge may fall into it
+    // without being one of the changes it shows.
+    const std::int64_t first = ColumnOf(static_cast<double>(changes[part.first + 1].timeMs));
+    std::size_t current = FindColumns(changes, part.first, part, endMs, first + 1, columns);
+    for (const TraceColumn& column : columns) {
+        Join(chains, {column.column, column.column, column.last, column.several});
+    }
+    // Columns before the one the shown range ends in hold all their changes.
+    const std::int64_t end = ColumnOf(endMs);
+    // The last time a change may have before a column begins.
+    const auto lastMsBefore = [&](std::int64_t column) {
+        const double begins = m_originMs + static_cast<double>(column) * msPerPixel;
+        return static_cast<std::int64_t>(-Floor(-begins)) - 1;
+    };
+    const auto stillThere = [&](const HistoryChange& change) {
+        const std::size_t after = m_history.FirstAfter(row, change.timeMs);
+        return after > 0 && changes[after - 1].timeMs == change.timeMs &&
+               changes[after - 1].value == change.value &&
+               changes[after - 1].forced == change.forced;
+    };
+    TraceCache::Key key{m_history.RowAt(row).signal.name, m_originMs, msPerPixel};
+    TraceCache::Entry* entry = m_cache->Find(row, key);
+    if (!entry || entry->from > first + 1 || entry->to < first + 1 ||
+        (entry->lastBefore && !stillThere(*entry->lastBefore))) {
+        entry = &m_cache->Reset(row, std::move(key), first + 1);
+    }
+    // Only what lies from the left edge on is kept.
+    while (!entry->columns.empty() && entry->columns.front().column <= first) {
+        entry->columns.pop_front();
+    }
+    while (!entry->chains.empty() && entry->chains.front().last <= first) {
+        entry->chains.pop_front();
+    }
+    entry->from = first + 1;
+
+    // The kept steps up to the end; one cut by the left edge or the end begins or ends at the
+    // kept columns there.
+    const std::int64_t keptTo = std::min(entry->to, end);
+    const auto columnAt = [&](std::int64_t column) {
+        return std::lower_bound(
+            entry->columns.begin(), entry->columns.end(), column,
+            [](const TraceColumn& kept, std::int64_t at) { return kept.column < at; });
+    };
+    for (const TraceChain& chain : entry->chains) {
+        if (chain.first >= keptTo) {
+            break;
+        }
+        if (chain.first > first && chain.last < keptTo) {
+            Join(chains, chain);
+            continue;
+        }
+        const auto from = columnAt(std::max(chain.first, first + 1));
+        const auto to = columnAt(std::min(chain.last + 1, keptTo));
+        if (from < to) {
+            const TraceColumn& last = *(to - 1);
+            Join(chains, {from->column, last.column, last.last, to - from > 1 || from->several});
+        }
+    }
+    if (keptTo > first + 1) {
+        const std::size_t after = m_history.FirstAfter(row, lastMsBefore(keptTo));
+        current = std::clamp(after > 0 ? after - 1 : 0, current, part.last);
+    }
+    columns.clear();
+    FindColumns(changes, current, part, endMs, INT64_MAX, columns);
+    for (const TraceColumn& column : columns) {
+        const TraceChain step{column.column, column.column, column.last, column.several};
+        Join(chains, step);
+        if (end > entry->to && column.column >= entry->to && column.column < end) {
+            entry->columns.push_back(column);
+            Join(entry->chains, step);
+        }
+    }
+    if (end > entry->to) {
+        entry->to = end;
+        entry->lastBefore = m_history.ValueAt(row, lastMsBefore(end));
     }
 }
 
-void TimingDiagram::DrawForces(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
-                               const std::vector<Span>& segments, double top) {
+void TimingDiagram::ToEdges(const std::vector<TraceChain>& chains,
+                            std::vector<TraceEdge>& edges) const {
+    edges.reserve(chains.size());
+    for (const TraceChain& chain : chains) {
+        edges.push_back({ColumnX(chain.first), ColumnX(chain.last), chain.after, chain.dense});
+    }
+}
+
+void TimingDiagram::DrawForces(DiagramPainter& painter, const std::vector<Span>& segments,
+                               double top) {
     // Forced spans, shaded and marked at their start.
     std::vector<Span> forced;
     for (const Span& segment : segments) {
-        if (!changes[segment.change].forced) {
+        if (!segment.change.forced) {
             continue;
         }
         if (!forced.empty() && forced.back().to == segment.from) {
@@ -362,35 +504,35 @@ void TimingDiagram::DrawForces(DiagramPainter& painter, const std::deque<History
     }
 }
 
-void TimingDiagram::DrawBitTrace(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
-                                 const ShownChanges& part, const std::vector<TraceEdge>& edges,
+void TimingDiagram::DrawBitTrace(DiagramPainter& painter, const ShownChanges& part,
+                                 const std::vector<TraceEdge>& edges,
                                  const std::vector<Span>& segments, double top) {
     const double high = top + kTraceInset;
     const double low = top + kRowHeight - kTraceInset;
     for (const Span& segment : segments) {
         if (segment.block) {
             painter.FillRect(segment.from, high, segment.to - segment.from, low - high, kTrace);
-        } else if (changes[segment.change].value != 0) {
+        } else if (segment.change.value != 0) {
             painter.FillRect(segment.from, high, segment.to - segment.from, low - high, kHighFill);
         }
     }
-    const auto level = [&](std::size_t i) { return changes[i].value != 0 ? high : low; };
-    std::vector<DiagramPoint> points{{part.startX, level(part.first)}};
-    std::size_t before = part.first;
+    const auto level = [&](const HistoryChange& change) { return change.value != 0 ? high : low; };
+    std::vector<DiagramPoint> points{{part.startX, level(part.firstChange)}};
+    HistoryChange before = part.firstChange;
     for (const TraceEdge& edge : edges) {
         points.push_back({edge.x, level(before)});
         if (edge.dense) {
             points.insert(points.end(), {{edge.x, high}, {edge.x, low}, {edge.xEnd, low}});
         }
-        points.push_back({edge.xEnd, level(edge.change)});
-        before = edge.change;
+        points.push_back({edge.xEnd, level(edge.after)});
+        before = edge.after;
     }
     points.push_back({part.endX, level(before)});
     painter.Polyline(points, kTrace);
 }
 
-void TimingDiagram::DrawBusTrace(DiagramPainter& painter, const std::deque<HistoryChange>& changes,
-                                 const ShownChanges& part, const std::vector<TraceEdge>& edges,
+void TimingDiagram::DrawBusTrace(DiagramPainter& painter, const ShownChanges& part,
+                                 const std::vector<TraceEdge>& edges,
                                  const std::vector<Span>& segments, double top) {
     const double high = top + kTraceInset;
     const double low = top + kRowHeight - kTraceInset;
@@ -398,14 +540,14 @@ void TimingDiagram::DrawBusTrace(DiagramPainter& painter, const std::deque<Histo
     std::vector<DiagramPoint> upper{{part.startX, high}};
     std::vector<DiagramPoint> lower{{part.startX, low}};
     for (const TraceEdge& edge : edges) {
-        upper.insert(upper.end(), {{edge.x - kCrossing, high},
-                                   {edge.x, middle},
-                                   {edge.xEnd, middle},
-                                   {edge.xEnd + kCrossing, high}});
-        lower.insert(lower.end(), {{edge.x - kCrossing, low},
-                                   {edge.x, middle},
-                                   {edge.xEnd, middle},
-                                   {edge.xEnd + kCrossing, low}});
+        // A crossing at the row's start begins there, not left of the plot.
+        const double before = std::max(edge.x - kCrossing, part.startX);
+        upper.insert(
+            upper.end(),
+            {{before, high}, {edge.x, middle}, {edge.xEnd, middle}, {edge.xEnd + kCrossing, high}});
+        lower.insert(
+            lower.end(),
+            {{before, low}, {edge.x, middle}, {edge.xEnd, middle}, {edge.xEnd + kCrossing, low}});
     }
     upper.push_back({part.endX, high});
     lower.push_back({part.endX, low});
@@ -416,7 +558,7 @@ void TimingDiagram::DrawBusTrace(DiagramPainter& painter, const std::deque<Histo
             painter.FillRect(segment.from, high, segment.to - segment.from, low - high, kTrace);
             continue;
         }
-        const std::string text = ValueText(changes[segment.change].value);
+        const std::string text = ValueText(segment.change.value);
         const double room = segment.to - segment.from - 2 * kCrossing;
         if (room >= static_cast<double>(text.size()) * DiagramPainter::kCharWidth + 2) {
             painter.Text((segment.from + segment.to) / 2, middle + kTextBaseline, text, kBusText,
@@ -425,22 +567,40 @@ void TimingDiagram::DrawBusTrace(DiagramPainter& painter, const std::deque<Histo
     }
 }
 
-void TimingDiagram::DrawCursor(DiagramPainter& painter) const {
+std::optional<double> TimingDiagram::CursorX() const {
     if (!m_cursorMs) {
-        return;
+        return std::nullopt;
     }
-    const double x = std::floor(XOf(static_cast<double>(*m_cursorMs))) + 0.5;
+    const double x = ColumnX(ColumnOf(static_cast<double>(*m_cursorMs)));
     if (x < kPlotLeft || x > PlotRight()) {
+        return std::nullopt;
+    }
+    return x;
+}
+
+std::optional<TimingDiagram::LabelSpan> TimingDiagram::CursorLabel() const {
+    const std::optional<double> x = CursorX();
+    if (!x) {
+        return std::nullopt;
+    }
+    const double width =
+        static_cast<double>(TimeText(*m_cursorMs).size()) * DiagramPainter::kCharWidth + 8;
+    const double left = std::clamp(*x - width / 2, kPlotLeft, m_width - width);
+    return LabelSpan{left, left + width};
+}
+
+void TimingDiagram::DrawCursor(DiagramPainter& painter) const {
+    const std::optional<double> x = CursorX();
+    const std::optional<LabelSpan> box = CursorLabel();
+    if (!x || !box) {
         return;
     }
     painter.BeginGroup("cursor");
-    const std::array<DiagramPoint, 2> line{{{x, kRulerHeight - 12}, {x, Height() - 1}}};
+    const std::array<DiagramPoint, 2> line{{{*x, kRulerHeight - 12}, {*x, Height() - 1}}};
     painter.Polyline(line, kCursor);
-    const std::string label = TimeText(*m_cursorMs);
-    const double width = static_cast<double>(label.size()) * DiagramPainter::kCharWidth + 8;
-    const double left = std::clamp(x - width / 2, kPlotLeft, m_width - width);
-    painter.FillRect(left, 2, width, 16, kCursor);
-    painter.Text(left + width / 2, 14, label, kCursorText, DiagramPainter::Align::kCenter);
+    painter.FillRect(box->left, 2, box->right - box->left, 16, kCursor);
+    painter.Text((box->left + box->right) / 2, 14, TimeText(*m_cursorMs), kCursorText,
+                 DiagramPainter::Align::kCenter);
     painter.EndGroup();
 }
 

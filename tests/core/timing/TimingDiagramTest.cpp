@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -146,20 +147,26 @@ TEST(TimingDiagram, KeptStepsDrawTheSameAsFoundOnes) {
     SignalHistory history(SignalHistory::Limits{2'000, 1u << 10});
     history.SetSignals({Named("Y000.0"), Named("D010")}, {});
     TraceCache cache;
-    const auto drawn = [&](double from, double to, TraceCache* kept) {
+    // The rows' lines and texts, the diagram placed by place.
+    const auto drawnWith = [&](const std::function<void(TimingDiagram&)>& place, TraceCache* kept) {
         TimingDiagram diagram(history);
         diagram.SetWidth(600);
-        diagram.SetRange(from, to);
+        place(diagram);
         diagram.SetTraceCache(kept);
         RecordingPainter painter;
         diagram.Draw(painter);
         std::vector<std::vector<DiagramPoint>> lines;
+        std::vector<std::string> texts;
         for (const char* row : {"row-Y000.0", "row-D010"}) {
-            for (const auto& line : painter.Group(row).lines) {
-                lines.push_back(line);
-            }
+            lines.insert(lines.end(), painter.Group(row).lines.begin(),
+                         painter.Group(row).lines.end());
+            texts.insert(texts.end(), painter.Group(row).texts.begin(),
+                         painter.Group(row).texts.end());
         }
-        return lines;
+        return std::pair{lines, texts};
+    };
+    const auto drawn = [&](double from, double to, TraceCache* kept) {
+        return drawnWith([&](TimingDiagram& diagram) { diagram.SetRange(from, to); }, kept).first;
     };
     const auto same = [](const std::vector<std::vector<DiagramPoint>>& a,
                          const std::vector<std::vector<DiagramPoint>>& b) {
@@ -196,6 +203,35 @@ TEST(TimingDiagram, KeptStepsDrawTheSameAsFoundOnes) {
     EXPECT_TRUE(same(drawn(1'500, 4'000, &cache), drawn(1'500, 4'000, nullptr)));
     history.SetSignals({Named("D010"), Named("Y000.0")}, {});
     EXPECT_TRUE(same(drawn(1'500, 4'000, &cache), drawn(1'500, 4'000, nullptr)));
+
+    // Following the run on whole pixel columns, a few scans between drawings, at a scale that
+    // joins columns into blocks and at one that shows single steps and values.
+    const auto gridDrawn = [&](double msPerPixel, std::int64_t column, TraceCache* kept) {
+        return drawnWith([&](TimingDiagram& diagram) { diagram.SetGrid(msPerPixel, column); },
+                         kept);
+    };
+    for (const double msPerPixel : {7.3, 1.9, 0.4}) {
+        cache.Clear();
+        for (int frame = 0; frame < 40; ++frame) {
+            run(t + 24);
+            const double plot = 600 - TimingDiagram::kPlotLeft - TimingDiagram::kRightMargin;
+            const auto column = static_cast<std::int64_t>(
+                std::ceil((static_cast<double>(history.EndMs()) - plot * msPerPixel) / msPerPixel));
+            const auto kept = gridDrawn(msPerPixel, column, &cache);
+            const auto found = gridDrawn(msPerPixel, column, nullptr);
+            EXPECT_TRUE(same(kept.first, found.first)) << msPerPixel << " " << frame;
+            EXPECT_EQ(kept.second, found.second) << msPerPixel << " " << frame;
+        }
+        history.Record(1, t - 8, 99, true);  // the last change replaced
+        const double plot = 600 - TimingDiagram::kPlotLeft - TimingDiagram::kRightMargin;
+        const auto column = static_cast<std::int64_t>(
+            std::ceil((static_cast<double>(history.EndMs()) - plot * msPerPixel) / msPerPixel));
+        EXPECT_TRUE(same(gridDrawn(msPerPixel, column, &cache).first,
+                         gridDrawn(msPerPixel, column, nullptr).first));
+        // Scrolled back a little: the kept columns from there on serve.
+        EXPECT_TRUE(same(gridDrawn(msPerPixel, column - 30, &cache).first,
+                         gridDrawn(msPerPixel, column - 30, nullptr).first));
+    }
 }
 
 TEST(TimingDiagram, BusValuesCursorAndForces) {

@@ -8,6 +8,7 @@
 #include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
 #include "shell/monitor/TimingDiagramWindow.h"
+#include "shell/panels/TestResultsWindow.h"
 #include "shell/panels/XrefWindow.h"
 
 namespace rungpad {
@@ -46,6 +47,12 @@ void CMainFrame::ShowTimingDiagram() {
         removeDockWidget(m_timing);
         addDockWidget(Qt::BottomDockWidgetArea, m_timing, Qt::Vertical);
         splitDockWidget(m_timing, m_output, Qt::Vertical);
+        // The Test Results window, docked beside the output window, stays beside it (else it
+        // would open across the whole width above the diagram).
+        if (m_tests && !m_tests->isFloating() &&
+            dockWidgetArea(m_tests) == Qt::BottomDockWidgetArea) {
+            splitDockWidget(m_output, m_tests, Qt::Horizontal);
+        }
     }
     m_timing->show();
     m_timing->raise();

@@ -46,10 +46,12 @@ CQtDiagramPainter::CQtDiagramPainter(QPainter& painter)
 }
 
 CQtDiagramPainter::~CQtDiagramPainter() {
+    DrawHeldRects();
     DrawHeldTexts();
 }
 
 void CQtDiagramPainter::EndGroup() {
+    DrawHeldRects();
     DrawHeldTexts();
 }
 
@@ -63,13 +65,36 @@ QFont CQtDiagramPainter::DiagramFont() {
 
 void CQtDiagramPainter::FillRect(double x, double y, double width, double height,
                                  DiagramColor color) {
-    m_painter.fillRect(QRectF(x, y, width, height), ToQColor(color));
+    if (!m_heldRects.isEmpty() && !(color == m_heldRectColor)) {
+        DrawHeldRects();
+    }
+    m_heldRectColor = color;
+    // The pixels QPainter::fillRect covers without smoothing: the corners rounded.
+    const int left = qRound(x);
+    const int top = qRound(y);
+    const int right = qRound(x + width);
+    const int bottom = qRound(y + height);
+    if (right > left && bottom > top) {
+        m_heldRects.append(QRect(left, top, right - left, bottom - top));
+    }
+}
+
+void CQtDiagramPainter::DrawHeldRects() {
+    if (m_heldRects.isEmpty()) {
+        return;
+    }
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(ToQColor(m_heldRectColor));
+    m_painter.drawRects(m_heldRects.constData(), static_cast<int>(m_heldRects.size()));
+    m_painter.setBrush(Qt::NoBrush);
+    m_heldRects.clear();
 }
 
 void CQtDiagramPainter::Polyline(std::span<const DiagramPoint> points, DiagramColor color) {
     if (points.size() < 2) {
         return;
     }
+    DrawHeldRects();  // beneath the lines
     // Level and upright segments (nearly all of a trace) are filled as the pixel runs a
     // one-pixel line covers, a batch at a time: stroking them one by one costs more than the
     // rest of the diagram. Slanted ones (bus crossings) are stroked.
@@ -106,6 +131,7 @@ void CQtDiagramPainter::Text(double x, double y, std::string_view text, DiagramC
     if (DrawAscii(x, y, text, color, align)) {
         return;
     }
+    DrawHeldRects();
     DrawHeldTexts();  // in the order they came
     m_painter.setPen(ToQColor(color));
     const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

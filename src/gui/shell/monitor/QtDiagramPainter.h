@@ -43,6 +43,8 @@ class CQtDiagramPainter : public DiagramPainter {
     // has no glyphs to hand.
     bool DrawAscii(double x, double y, std::string_view text, DiagramColor color, Align align);
     void DrawHeldTexts();
+    // Fills the rectangles held (of one colour, asked for one after another) in one call.
+    void DrawHeldRects();
 
     // The glyphs of the texts held in one colour, at their places.
     struct HeldTexts {
@@ -60,6 +62,8 @@ class CQtDiagramPainter : public DiagramPainter {
     // Polyline's pixel runs and slanted segments, kept to reuse their memory.
     QList<QRect> m_runs;
     QList<QLineF> m_slanted;
+    QList<QRect> m_heldRects;
+    DiagramColor m_heldRectColor;
 };
 
 }  // namespace rungpad

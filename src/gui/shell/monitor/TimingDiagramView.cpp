@@ -36,6 +36,8 @@ void CTimingDiagramView::SetHistory(const SignalHistory* history, bool live) {
     m_history = history;
     m_live = live;
     m_traceCache.Clear();
+    m_pictureKey = {};
+    m_picture = QImage();
     m_cursorMs.reset();
     m_msPerPixel = kDefaultMsPerPixel;
     m_fromMs = StartMs();
@@ -91,6 +93,15 @@ double CTimingDiagramView::LastFromMs() const {
 
 void CTimingDiagramView::ClampRange() {
     m_fromMs = m_following ? LastFromMs() : std::clamp(m_fromMs, StartMs(), LastFromMs());
+    if (OnGrid()) {
+        // Whole pixel columns at a time, the end in the last: a repaint then finds the columns
+        // it drew before at their places.
+        m_fromMs = std::ceil(m_fromMs / m_msPerPixel) * m_msPerPixel;
+    }
+}
+
+bool CTimingDiagramView::OnGrid() const {
+    return m_following;
 }
 
 void CTimingDiagramView::ShowRange() {
@@ -209,7 +220,11 @@ TimingDiagram CTimingDiagramView::Diagram(bool allRows) const {
     static const SignalHistory kNothing;
     TimingDiagram diagram(m_history ? *m_history : kNothing);
     diagram.SetWidth(viewport()->width());
-    diagram.SetRange(m_fromMs, ToMs());
+    if (OnGrid()) {
+        diagram.SetGrid(m_msPerPixel, std::llround(m_fromMs / m_msPerPixel));
+    } else {
+        diagram.SetRange(m_fromMs, ToMs());
+    }
     diagram.SetCursor(m_cursorMs);
     if (!allRows) {
         diagram.SetRows(static_cast<std::size_t>(verticalScrollBar()->value()),
@@ -237,12 +252,65 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
     TimingDiagram diagram = Diagram(false);
     diagram.SetLanguage(Messages::CurrentLanguage());  // on screen only: exports stay Original
     diagram.SetTraceCache(&m_traceCache);
-    CQtDiagramPainter diagramPainter(painter);
-    diagram.Draw(diagramPainter);
+    const PictureKey key = KeyOf(diagram);
+    if (key == m_pictureKey) {
+        DrawWithPicture(painter, diagram);
+    } else {
+        m_pictureKey = key;
+        m_picture = QImage();
+        CQtDiagramPainter diagramPainter(painter);
+        diagram.Draw(diagramPainter);
+    }
     const int below = static_cast<int>(std::ceil(diagram.Height()));
     painter.fillRect(0, below, viewport()->width(), viewport()->height() - below, Qt::white);
     const int right = static_cast<int>(std::ceil(diagram.Width()));
     painter.fillRect(right, 0, viewport()->width() - right, below, Qt::white);
+}
+
+CTimingDiagramView::PictureKey CTimingDiagramView::KeyOf(const TimingDiagram& diagram) const {
+    return {m_history,
+            m_history ? m_history->Revision() : 0,
+            diagram.FromMs(),
+            diagram.ToMs(),
+            diagram.MsPerPixel(),
+            diagram.Width(),
+            diagram.Height(),
+            diagram.FirstRow(),
+            viewport()->devicePixelRatioF()};
+}
+
+void CTimingDiagramView::DrawWithPicture(QPainter& painter, const TimingDiagram& diagram) {
+    const auto left = static_cast<int>(TimingDiagram::kPlotLeft);
+    const auto top = static_cast<int>(TimingDiagram::kRulerHeight);
+    const QRect plot(left, top, static_cast<int>(std::ceil(diagram.Width())) - left,
+                     static_cast<int>(std::ceil(diagram.Height())) - top);
+    if (m_picture.isNull()) {
+        const qreal ratio = viewport()->devicePixelRatioF();
+        m_picture = QImage(plot.size() * ratio, QImage::Format_RGB32);
+        m_picture.setDevicePixelRatio(ratio);
+        QPainter picturePainter(&m_picture);
+        picturePainter.translate(-plot.topLeft());
+        TimingDiagram rows = diagram;
+        rows.SetCursor(std::nullopt);
+        CQtDiagramPainter diagramPainter(picturePainter);
+        rows.Draw(diagramPainter);
+    }
+    painter.save();
+    painter.setClipRegion(QRegion(viewport()->rect()).subtracted(plot));
+    {
+        TimingDiagram frame = diagram;
+        frame.SetTracesShown(false);
+        CQtDiagramPainter diagramPainter(painter);
+        frame.Draw(diagramPainter);
+    }
+    painter.setClipping(false);
+    painter.drawImage(plot.topLeft(), m_picture);
+    painter.setClipRect(plot);
+    {
+        CQtDiagramPainter diagramPainter(painter);
+        diagram.DrawCursor(diagramPainter);
+    }
+    painter.restore();
 }
 
 void CTimingDiagramView::DrawHint(QPainter& painter) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QImage>
 #include <cstdint>
 #include <optional>
 
@@ -96,10 +97,28 @@ class CTimingDiagramView : public QAbstractScrollArea {
     double LastFromMs() const;
     // The left edge kept inside the history (at the end while following).
     void ClampRange();
+    // While following, the left edge is on whole pixel columns of time.
+    bool OnGrid() const;
     void UpdateScrollBars();
     void ShowRange();
     void PlaceCursor(double x);
     void DrawHint(QPainter& painter) const;
+    // What the picture of the plot's rows shows: while it stays, a repaint reuses the picture.
+    struct PictureKey {
+        const SignalHistory* history = nullptr;
+        std::uint64_t revision = 0;
+        double fromMs = 0;
+        double toMs = 0;
+        double msPerPixel = 0;
+        double width = 0;
+        double height = 0;
+        std::size_t firstRow = 0;
+        qreal pixelRatio = 1;
+        friend bool operator==(const PictureKey&, const PictureKey&) = default;
+    };
+    PictureKey KeyOf(const TimingDiagram& diagram) const;
+    // The diagram with the plot's rows from the picture (made first when there is none).
+    void DrawWithPicture(QPainter& painter, const TimingDiagram& diagram);
 
     const SignalHistory* m_history = nullptr;
     bool m_live = false;
@@ -110,8 +129,14 @@ class CTimingDiagramView : public QAbstractScrollArea {
     std::optional<std::int64_t> m_cursorMs;
     double m_scrollScale = 1;  // pixels of time per unit of the horizontal scroll bar
     bool m_settingScrollBars = false;
-    // The rows' steps last drawn: a repaint of the same range reuses them.
+    // The rows' pixel columns last drawn: a repaint of the same range, or of one scrolled on,
+    // reuses them.
     TraceCache m_traceCache;
+    // The plot's rows without the cursor, kept once the same ones are drawn twice running (a
+    // cursor dragged, a window uncovered, the run paused): then only the ruler, names, values
+    // and cursor are drawn anew.
+    PictureKey m_pictureKey;
+    QImage m_picture;
 };
 
 }  // namespace rungpad
