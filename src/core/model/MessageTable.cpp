@@ -740,7 +740,6 @@ constexpr std::array kEntries{
                  "its target is not an instruction of the step list"},
     MessageEntry{"it writes a coil with nothing on the logic stack", "它在逻辑栈为空时写线圈",
                  "it writes a coil with nothing on the logic stack"},
-    MessageEntry{"line %1: %2", "第 %1 行：%2", "line %1: %2"},
     MessageEntry{"%1 has no $end", "%1 缺少 $end", "%1 has no $end"},
     MessageEntry{"%1 is longer than a trace of ours writes", "%1 比本系统写出的波形记录更长",
                  "%1 is longer than a trace of ours writes"},

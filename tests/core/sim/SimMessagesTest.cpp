@@ -121,7 +121,7 @@ TEST(SimMessages, EachSourceSpeaksTheChosenLanguage) {
          "'Q12' 不是信号地址", "'Q12' is not a signal address"},
         {"vcd", [] { return VcdProblem("$timescale 1 ns $end\n"); },
          "line 1: timescale '1ns' is not understood: traces of ours count in 1ms",
-         "第 1 行：无法识别时间单位 '1ns'：本系统的波形记录以 1ms 计",
+         "第1行: 无法识别时间单位 '1ns'：本系统的波形记录以 1ms 计",
          "line 1: timescale '1ns' is not understood: traces of ours count in 1ms"},
         {"test file", [] { return TestFileProblem("case a\nexpect 10ms Y000.0=1\ncase a\n"); },
          "t.plt:3: a second case named 'a'", "t.plt:3: 用例名称“a”重复",

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Languages of rungpad-cli's simulation and test messages: lang_cases.sh CASE CLI SOURCE_DIR.
+# Languages of rungpad-cli's simulation and test messages: language_sim_cases.sh CASE CLI SOURCE_DIR.
 # Each case exits 0 when it holds. Messages follow --lang; traces, VCD and JUnit files do not.
 set -u
 case_name=$1
