@@ -1,4 +1,5 @@
 #include "ArgParser.h"
+#include "model/Messages.h"
 
 #include <utility>
 
@@ -34,7 +35,7 @@ ArgParser::Outcome ArgParser::TakeOption(const std::vector<std::string>& args, s
         }
         if (at + 1 >= args.size() ||
             (option.empty == EmptyValue::kMissing && args[at + 1].empty())) {
-            problem = arg + " needs " + option.needs;
+            problem = Messages::Format("%1 needs %2", {arg, Messages::Text(option.needs)});
             return Outcome::kRefused;
         }
         return option.take(args[++at], problem) ? Outcome::kTaken : Outcome::kRefused;
@@ -59,7 +60,7 @@ bool ArgParser::ParseFile(const std::vector<std::string>& args, std::string& fil
     const auto takeFile = [&file](const std::string& arg, std::string& why) {
         // An empty FILE counts as none given, so a later one still takes its place.
         if (LooksLikeOption(arg) || !file.empty()) {
-            why = "unexpected argument '" + arg + "'";
+            why = Messages::Format("unexpected argument '%1'", {arg});
             return false;
         }
         file = arg;
@@ -69,7 +70,7 @@ bool ArgParser::ParseFile(const std::vector<std::string>& args, std::string& fil
         return false;
     }
     if (file.empty()) {
-        problem = "expects a FILE";
+        problem = Messages::Text("expects a FILE");
         return false;
     }
     return true;
@@ -79,7 +80,7 @@ bool ArgParser::ParseOperands(const std::vector<std::string>& args,
                               std::vector<std::string>& operands, std::string& problem) const {
     const auto takeOperand = [&operands](const std::string& arg, std::string& why) {
         if (LooksLikeOption(arg)) {
-            why = "unknown option " + arg;
+            why = Messages::Format("unknown option %1", {arg});
             return false;
         }
         operands.push_back(arg);

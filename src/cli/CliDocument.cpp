@@ -2,12 +2,15 @@
 
 #include <iostream>
 
+#include "model/Messages.h"
+
 namespace rungpad::cli {
 
 bool CliDocument::Open(const std::string& path) {
     if (!m_doc.OnOpenDocument(path)) {
         // The specified line, then the reading failure, which names the file itself.
-        std::cerr << "rungpad-cli: " << path << ": " << LadFile::kCannotOpenText << '\n'
+        std::cerr << "rungpad-cli: " << path << ": " << Messages::Text(LadFile::kCannotOpenText)
+                  << '\n'
                   << "rungpad-cli: " << m_console.LastMessage() << '\n';
         return false;
     }
@@ -25,7 +28,7 @@ bool CliDocument::Open(const std::string& path) {
 
 bool CliDocument::Convert() {
     if (!m_doc.ConvertProgram()) {
-        std::cerr << m_doc.Converter().FormatLastError() << '\n';
+        std::cerr << m_doc.Converter().ShownLastError() << '\n';
         return false;
     }
     return true;

@@ -6,6 +6,7 @@
 #include "CliDocument.h"
 #include "GridText.h"
 #include "analysis/ProgramDiff.h"
+#include "model/Messages.h"
 #include "model/TextCodec.h"
 
 namespace rungpad::cli {
@@ -152,7 +153,7 @@ int RunDiff(const std::vector<std::string>& args) {
         return UsageError(kDiffCommand, problem);
     }
     if (files.size() != 2) {
-        return UsageError(kDiffCommand, "expects OLD and NEW");
+        return UsageError(kDiffCommand, Messages::Text("expects OLD and NEW"));
     }
     CliDocument oldDoc;
     CliDocument newDoc;

@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 #include "CliDocument.h"
 #include "GridText.h"
+#include "model/Messages.h"
 
 namespace rungpad::cli {
 
@@ -10,7 +11,7 @@ namespace {
 
 int RunDump(const std::vector<std::string>& args) {
     if (args.size() != 1) {
-        return UsageError(kDumpCommand, "expects exactly one FILE");
+        return UsageError(kDumpCommand, Messages::Text("expects exactly one FILE"));
     }
     CliDocument document;
     if (!document.Open(args[0])) {

@@ -5,6 +5,7 @@
 #include "CliDocument.h"
 #include "CliDocumentHost.h"
 #include "model/FileIo.h"
+#include "model/Messages.h"
 
 namespace rungpad::cli {
 
@@ -24,9 +25,13 @@ bool OutputsAccepted(const OutputGuard& guard) {
     if (refusal.empty()) {
         return true;
     }
+    // Refused only for a read-only output when --force would let it through; told by the
+    // outcome rather than by the refusal's wording, which follows the language.
+    OutputGuard forced = guard;
+    forced.AllowReadOnly(true);
     std::cerr << "rungpad-cli: " << refusal;
-    if (refusal.ends_with("is read-only")) {
-        std::cerr << " (--force replaces it)";
+    if (forced.Refusal().empty()) {
+        std::cerr << Messages::Text(" (--force replaces it)");
     }
     std::cerr << '\n';
     return false;

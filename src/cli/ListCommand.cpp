@@ -2,6 +2,7 @@
 
 #include "CliCommand.h"
 #include "LadderConversion.h"
+#include "model/Messages.h"
 
 namespace rungpad::cli {
 
@@ -9,7 +10,7 @@ namespace {
 
 int RunList(const std::vector<std::string>& args) {
     if (args.size() != 1) {
-        return UsageError(kListCommand, "expects exactly one FILE");
+        return UsageError(kListCommand, Messages::Text("expects exactly one FILE"));
     }
     CliDocument document;
     const int status = ReadAndConvert(args[0], document);

@@ -5,6 +5,7 @@
 #include "CliDocument.h"
 #include "LadderInput.h"
 #include "model/FileIo.h"
+#include "model/Messages.h"
 #include "model/NoteCsv.h"
 #include "model/NoteFile.h"
 
@@ -15,7 +16,7 @@ namespace {
 int NotesToCsv(const std::string& noteFile, const std::string& out) {
     AddressNotes notes;
     if (!NoteFile::Load(noteFile, notes)) {
-        std::cerr << "rungpad-cli: cannot read " << noteFile << '\n';
+        std::cerr << "rungpad-cli: " << Messages::Format("cannot read %1", {noteFile}) << '\n';
         return kExitBadFile;
     }
     return WriteTextOutput(out, NoteCsv::Format(notes)) ? kExitOk : kExitBadFile;
@@ -46,8 +47,8 @@ int CsvToNotes(const std::string& csv, const std::string& out, bool force) {
     // A table that lost its rows (a wrong export, a line ending misread) must not empty a full
     // note file by accident.
     if (NoteCount(notes) == 0 && !force) {
-        std::cerr << "rungpad-cli: " << csv
-                  << ": holds no notes; --force writes an empty note file\n";
+        std::cerr << "rungpad-cli: " << csv << ": "
+                  << Messages::Text("holds no notes; --force writes an empty note file") << '\n';
         return kExitBadFile;
     }
     return WriteTextOutput(out, NoteFile::Format(notes)) ? kExitOk : kExitBadFile;
@@ -79,14 +80,13 @@ int RunNotes(const std::vector<std::string>& args) {
         return UsageError(kNotesCommand, problem);
     }
     if (parsed.files.size() != 2 || (parsed.csv && parsed.fromCsv)) {
-        return UsageError(kNotesCommand,
-                          "expects NOTEFILE and OUT, --csv NOTEFILE OUT.csv or "
-                          "--from-csv IN.csv NOTEFILE");
+        return UsageError(kNotesCommand, Messages::Text("expects NOTEFILE and OUT, --csv NOTEFILE "
+                                                        "OUT.csv or --from-csv IN.csv NOTEFILE"));
     }
     const std::string& in = parsed.files[0];
     const std::string& out = parsed.files[1];
     if (in.empty() || out.empty()) {
-        return UsageError(kNotesCommand, "a file name is empty");
+        return UsageError(kNotesCommand, Messages::Text("a file name is empty"));
     }
     OutputGuard guard;
     guard.AddInput(in);

@@ -2,6 +2,7 @@
 #include "CliCommand.h"
 #include "LadderInput.h"
 #include "model/HostInterfaces.h"
+#include "model/Messages.h"
 
 namespace rungpad::cli {
 
@@ -17,7 +18,7 @@ int RunResave(const std::vector<std::string>& args) {
         return UsageError(kResaveCommand, problem);
     }
     if (files.size() != 2) {
-        return UsageError(kResaveCommand, "expects FILE and OUT");
+        return UsageError(kResaveCommand, Messages::Text("expects FILE and OUT"));
     }
     OutputGuard guard;
     guard.AddInput(files[0]);

@@ -10,6 +10,7 @@
 #include "analysis/ReviewFindings.h"
 #include "model/FileIo.h"
 #include "model/LadProgram.h"
+#include "model/Messages.h"
 #include "sim/ScanEngine.h"
 #include "sim/SignalHistory.h"
 #include "sim/SimRunner.h"
@@ -78,7 +79,7 @@ bool AddOption(SimArgs& parsed, const std::string& option, const std::string& va
                                            : option == "--vcd"    ? parsed.vcd
                                                                   : parsed.svg;
         if (file) {
-            problem = option + " is given twice";
+            problem = Messages::Format("%1 is given twice", {option});
             return false;
         }
         file = value;
@@ -86,13 +87,14 @@ bool AddOption(SimArgs& parsed, const std::string& option, const std::string& va
                option == "--to") {
         const std::optional<std::int64_t> ms = Stimulus::ParseDuration(value);
         if (Stimulus::IsAboveLongestDuration(value)) {
-            problem = option + " " + SimSignal::Quote(value) + " is above the longest allowed, " +
-                      Stimulus::LongestDurationText();
+            problem = Messages::Format(
+                "%1 %2 is above the longest allowed, %3",
+                {option, SimSignal::Quote(value), Stimulus::LongestDurationText()});
             return false;
         }
         if (!ms || (option == "--period" && *ms == 0)) {
-            problem =
-                option + " expects a duration such as 500ms or 2s, not " + SimSignal::Quote(value);
+            problem = Messages::Format("%1 expects a duration such as 500ms or 2s, not %2",
+                                       {option, SimSignal::Quote(value)});
             return false;
         }
         if (option == "--from" || option == "--to") {
@@ -103,8 +105,8 @@ bool AddOption(SimArgs& parsed, const std::string& option, const std::string& va
     } else if (option == "--scans") {
         const std::optional<std::int64_t> count = Stimulus::ParseDuration(value + "ms");
         if (!count || *count > kMaxScans) {
-            problem = "--scans expects a number of scans up to " + std::to_string(kMaxScans) +
-                      ", not " + SimSignal::Quote(value);
+            problem = Messages::Format("--scans expects a number of scans up to %1, not %2",
+                                       {std::to_string(kMaxScans), SimSignal::Quote(value)});
             return false;
         }
         parsed.scans = *count;
@@ -148,15 +150,16 @@ std::optional<SimArgs> ParseArgs(const std::vector<std::string>& args, std::stri
         return std::nullopt;
     }
     if (parsed.timeMs && parsed.scans) {
-        problem = "--time and --scans exclude each other";
+        problem = Messages::Text("--time and --scans exclude each other");
         return std::nullopt;
     }
     if ((parsed.fromMs || parsed.toMs) && !parsed.svg) {
-        problem = "--from and --to choose the time range of --svg, which is not given";
+        problem =
+            Messages::Text("--from and --to choose the time range of --svg, which is not given");
         return std::nullopt;
     }
     if (parsed.toMs && parsed.fromMs.value_or(0) >= *parsed.toMs) {
-        problem = "--to must be after --from";
+        problem = Messages::Text("--to must be after --from");
         return std::nullopt;
     }
     return parsed;
@@ -198,9 +201,13 @@ class SvgPicture {
         const std::int64_t toMs = m_toMs.value_or(std::max(endMs, m_fromMs + 1));
         const std::int64_t shownFrom = std::max(m_fromMs, m_history.StartMs());
         if (shownFrom > m_fromMs && m_history.DroppedChanges() > 0) {
-            std::cerr << "rungpad-cli: the SVG starts at " << shownFrom
-                      << "ms: a signal changes more than " << SignalHistory::kMaxChanges
-                      << " times in the range\n";
+            std::cerr << "rungpad-cli: "
+                      << Messages::Format(
+                             "the SVG starts at %1ms: a signal changes more than %2 times in the "
+                             "range",
+                             {std::to_string(shownFrom),
+                              std::to_string(SignalHistory::kMaxChanges)})
+                      << '\n';
         }
         const std::string text =
             TimingSvg::Render(m_history, static_cast<double>(m_fromMs), static_cast<double>(toMs),
@@ -236,11 +243,15 @@ void PrintWarnings(const CliDocument& document, const ScanEngine& engine, const 
     for (const ReviewFinding& finding : ReviewFindings::WideConstants(document.Doc().Program())) {
         std::string places;
         for (const GridPos& place : finding.places) {
-            places += ' ' + std::to_string(place.line + 1) + ':' + std::to_string(place.column + 1);
+            places += (places.empty() ? "" : " ") + std::to_string(place.line + 1) + ':' +
+                      std::to_string(place.column + 1);
         }
-        lines.push_back(finding.subject + ' ' + finding.What() + " at" + places +
-                        (finding.operandBytes == 1 ? "; the run uses its low byte"
-                                                   : "; the run uses its low two bytes"));
+        const std::string what = finding.What();
+        const std::initializer_list<std::string_view> arguments{finding.subject, what, places};
+        lines.push_back(
+            finding.operandBytes == 1
+                ? Messages::Format("%1 %2 at %3; the run uses its low byte", arguments)
+                : Messages::Format("%1 %2 at %3; the run uses its low two bytes", arguments));
     }
     const std::vector<std::string> presets =
         SimWarnings::Presets(engine, parsed.stimulus ? &stimulus : nullptr, parsed.forces);
@@ -251,7 +262,7 @@ void PrintWarnings(const CliDocument& document, const ScanEngine& engine, const 
         lines.insert(lines.end(), more->begin(), more->end());
     }
     for (const std::string& line : lines) {
-        std::cerr << "rungpad-cli: warning: " << line << '\n';
+        std::cerr << "rungpad-cli: " << Messages::Format("warning: %1", {line}) << '\n';
     }
 }
 
@@ -332,8 +343,10 @@ int RunSim(const std::vector<std::string>& args) {
         return kExitBadFile;
     }
     if (!complete) {
-        std::cerr << "rungpad-cli: simulation stopped at " << engine.TimeMs()
-                  << "ms: " << engine.StopMessage() << '\n';
+        std::cerr << "rungpad-cli: "
+                  << Messages::Format("simulation stopped at %1ms: %2",
+                                      {std::to_string(engine.TimeMs()), engine.StopMessage()})
+                  << '\n';
         return kExitFailed;
     }
     return kExitOk;

@@ -8,6 +8,7 @@
 #include "CliCommand.h"
 #include "CliDocument.h"
 #include "LadderInput.h"
+#include "model/Messages.h"
 #include "sim/LadderTestFile.h"
 #include "sim/LadderTestRunner.h"
 #include "sim/ScanEngine.h"
@@ -113,15 +114,17 @@ std::optional<TestArgs> ParseArgs(const std::vector<std::string>& args, std::str
         return std::nullopt;
     }
     if (parsed.files.size() < 2) {
-        problem = "expects a PROGRAM and at least one TESTFILE";
+        problem = Messages::Text("expects a PROGRAM and at least one TESTFILE");
         return std::nullopt;
     }
     return parsed;
 }
 
-// Runs the cases of every file (only the one named by --case when given); prints one line each.
+// Runs the cases of every file (only the one named by --case when given); prints one line each
+// on out when given.
 std::vector<SuiteResult> RunAll(const std::vector<LadderTestFile>& files,
-                                const LadderTestRunner& runner, const TestArgs& parsed) {
+                                const LadderTestRunner& runner, const TestArgs& parsed,
+                                std::ostream* out) {
     std::vector<SuiteResult> suites;
     for (const LadderTestFile& file : files) {
         suites.push_back({file.Name(), {}});
@@ -130,9 +133,11 @@ std::vector<SuiteResult> RunAll(const std::vector<LadderTestFile>& files,
                 continue;
             }
             LadderTestResult result = runner.Run(testCase);
-            std::cout << (result.passed ? "PASS " : "FAIL ") << result.name << '\n';
-            if (!result.passed) {
-                std::cout << "  " << result.Detail(file.Name()) << '\n';
+            if (out != nullptr) {
+                *out << (result.passed ? "PASS " : "FAIL ") << result.name << '\n';
+                if (!result.passed) {
+                    *out << "  " << result.Detail(file.Name()) << '\n';
+                }
             }
             suites.back().results.push_back(std::move(result));
         }
@@ -163,6 +168,22 @@ std::vector<std::string> TracePaths(const std::vector<LadderTestFile>& files,
         }
     }
     return paths;
+}
+
+// The results with the failure texts in the original language, for the JUnit file: a file
+// written reads the same whatever language the messages are printed in. The cases run again,
+// which gives the same results: a run depends on nothing but the program and the case.
+std::vector<SuiteResult> InOriginal(const std::vector<SuiteResult>& suites,
+                                    const std::vector<LadderTestFile>& files,
+                                    const LadderTestRunner& runner, const TestArgs& parsed) {
+    const Language chosen = Messages::CurrentLanguage();
+    if (chosen == Language::Original) {
+        return suites;
+    }
+    Messages::SetLanguage(Language::Original);
+    std::vector<SuiteResult> again = RunAll(files, runner, parsed, nullptr);
+    Messages::SetLanguage(chosen);
+    return again;
 }
 
 bool WriteTraces(const std::vector<SuiteResult>& suites, const std::vector<std::string>& paths,
@@ -208,7 +229,8 @@ int RunTest(const std::vector<std::string>& args) {
         }
     }
     if (parsed->vcdDir && !std::filesystem::is_directory(*parsed->vcdDir)) {
-        std::cerr << "rungpad-cli: " << *parsed->vcdDir << ": not a directory\n";
+        std::cerr << "rungpad-cli: " << *parsed->vcdDir << ": " << Messages::Text("not a directory")
+                  << '\n';
         return kExitBadFile;
     }
     const std::vector<std::string> tracePaths = TracePaths(files, *parsed);
@@ -228,7 +250,7 @@ int RunTest(const std::vector<std::string>& args) {
         return kExitFailed;
     }
     const LadderTestRunner runner(document.Doc().Converter(), ScanEngine::kDefaultPeriodMs);
-    const std::vector<SuiteResult> suites = RunAll(files, runner, *parsed);
+    const std::vector<SuiteResult> suites = RunAll(files, runner, *parsed, &std::cout);
     std::size_t total = 0;
     std::size_t failed = 0;
     for (const SuiteResult& suite : suites) {
@@ -238,11 +260,15 @@ int RunTest(const std::vector<std::string>& args) {
         }
     }
     if (parsed->caseName && total == 0) {
-        std::cerr << "rungpad-cli: no case named '" << *parsed->caseName << "'\n";
+        std::cerr << "rungpad-cli: " << Messages::Format("no case named '%1'", {*parsed->caseName})
+                  << '\n';
         return kExitUsage;
     }
-    std::cout << total - failed << " passed, " << failed << " failed\n";
-    if (parsed->junit && !WriteTextOutput(*parsed->junit, JUnitOf(suites))) {
+    std::cout << Messages::Format("%1 passed, %2 failed",
+                                  {std::to_string(total - failed), std::to_string(failed)})
+              << '\n';
+    if (parsed->junit &&
+        !WriteTextOutput(*parsed->junit, JUnitOf(InOriginal(suites, files, runner, *parsed)))) {
         return kExitBadFile;
     }
     if (parsed->vcdDir && !WriteTraces(suites, tracePaths, ScanEngine::kDefaultPeriodMs)) {

@@ -16,7 +16,7 @@ const CLiveCheck::Result& CLiveCheck::Check(const LadProgram& program) {
         // 1004 counts texts, not lines: the marker still stays on the program.
         m_result.line =
             std::clamp(static_cast<int>(error.line), 0, std::max(program.LineCount() - 1, 0));
-        m_result.message = m_convert.FormatLastError();
+        m_result.message = m_convert.ShownLastError();
     }
     return m_result;
 }

@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "model/Messages.h"
+
 namespace rungpad {
 
 namespace {
@@ -63,32 +65,55 @@ std::string_view ConvertError::MessageOf(int code) {
 }
 
 namespace {
-constexpr std::string_view kReportHead = "梯图第";
-constexpr std::string_view kReportLineEnd = "行";
-}  // namespace
 
-std::string ConvertError::FormatReport(std::int64_t line, int code) {
-    char number[32];
-    std::snprintf(number, sizeof number, "%04lld", static_cast<long long>(line) + 1);
-    return std::string(kReportHead) + number + std::string(kReportLineEnd) + "  错误代号 " +
-           std::string(MessageOf(code));
-}
+// The report line; a language may order its words differently, so it is one text.
+constexpr std::string_view kReport = "梯图第%1行  错误代号 %2";
 
-int ConvertError::LineOfReport(std::string_view text) {
-    if (text.substr(0, kReportHead.size()) != kReportHead) {
+// The ladder line number of text read by one language's form of the report line; -1 when the
+// text is not such a line.
+int LineOfReportIn(std::string_view text, const Language language) {
+    const std::string_view form = Messages::Text(kReport, language);
+    const std::size_t one = form.find("%1");
+    const std::size_t two = form.find("%2");
+    const std::string_view head = form.substr(0, one);
+    const std::string_view tail = form.substr(one + 2, two - one - 2);
+    if (!text.starts_with(head)) {
         return -1;
     }
-    text.remove_prefix(kReportHead.size());
+    text.remove_prefix(head.size());
     long long number = 0;
     std::size_t digits = 0;
     while (digits < text.size() && digits < 9 && text[digits] >= '0' && text[digits] <= '9') {
         number = number * 10 + (text[digits] - '0');
         ++digits;
     }
-    if (digits == 0 || text.substr(digits, kReportLineEnd.size()) != kReportLineEnd || number < 1) {
+    if (digits == 0 || !text.substr(digits).starts_with(tail) || number < 1) {
         return -1;
     }
     return static_cast<int>(number - 1);
+}
+
+}  // namespace
+
+std::string ConvertError::FormatReport(std::int64_t line, int code) {
+    return FormatReport(line, code, Language::Original);
+}
+
+std::string ConvertError::FormatReport(std::int64_t line, int code, const Language language) {
+    char number[32];
+    std::snprintf(number, sizeof number, "%04lld", static_cast<long long>(line) + 1);
+    return Messages::Fill(Messages::Text(kReport, language),
+                          {number, Messages::Text(MessageOf(code), language)});
+}
+
+int ConvertError::LineOfReport(const std::string_view text) {
+    for (const Language language : {Language::Original, Language::Chinese, Language::English}) {
+        const int line = LineOfReportIn(text, language);
+        if (line >= 0) {
+            return line;
+        }
+    }
+    return -1;
 }
 
 }  // namespace rungpad

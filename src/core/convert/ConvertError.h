@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/ErrorCode.h"
+#include "model/Language.h"
 
 namespace rungpad {
 
@@ -23,9 +24,11 @@ struct ConvertError {
     static std::string_view MessageOf(int code);
     static std::string_view MessageOf(ErrorCode code) { return MessageOf(static_cast<int>(code)); }
     // The report line of an error: "梯图第%04d行  错误代号 " with line + 1, then the message.
+    // Without a language it is the original, the form files and reports keep.
     static std::string FormatReport(std::int64_t line, int code);
-    // The 0-based ladder line of a report line ("梯图第0012行  错误代号 ..." gives 11); -1 for
-    // any other text.
+    static std::string FormatReport(std::int64_t line, int code, Language language);
+    // The 0-based ladder line of a report line in any language ("梯图第0012行  错误代号 ..." or
+    // "Ladder line 0012  error code ..." gives 11); -1 for any other text.
     static int LineOfReport(std::string_view text);
 
     friend bool operator==(const ConvertError&, const ConvertError&) = default;

@@ -24,12 +24,12 @@ void ConvertErrorList::SetLastLine(int line) {
     }
 }
 
-std::string ConvertErrorList::FormatLast() const {
+std::string ConvertErrorList::FormatLast(const Language language) const {
     if (m_count == 0) {
         return {};
     }
     const ConvertError& last = At(m_count - 1);
-    return ConvertError::FormatReport(last.line, last.code);
+    return ConvertError::FormatReport(last.line, last.code, language);
 }
 
 }  // namespace rungpad

@@ -24,7 +24,8 @@ class ConvertErrorList {
     void SetLastLine(int line);
     // "梯图第%04d行  错误代号 " with the last error's line + 1, followed by its message; empty
     // when the list is empty. UTF-8.
-    std::string FormatLast() const;
+    std::string FormatLast() const { return FormatLast(Language::Original); }
+    std::string FormatLast(Language language) const;
 
   private:
     std::array<ConvertError, kMaxCount> m_errors{};

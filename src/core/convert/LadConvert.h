@@ -14,6 +14,7 @@
 #include "model/FuncInstrTable.h"
 #include "model/LadLine.h"
 #include "model/LadProgram.h"
+#include "model/Messages.h"
 #include "model/NumberRegistry.h"
 
 namespace rungpad {
@@ -95,8 +96,10 @@ class CLadConvert {
     const ConvertError& ErrorAt(int i) const { return m_errors.At(i); }
     void ClearErrors() { m_errors.Clear(); }
     // "梯图第%04d行  错误代号 " with the last error's line + 1, followed by its message; empty
-    // when the list is empty. UTF-8.
+    // when the list is empty. UTF-8. The original form, as reports and files keep it.
     std::string FormatLastError() const { return m_errors.FormatLast(); }
+    // The same in the language the user chose, for the output window and the console.
+    std::string ShownLastError() const { return m_errors.FormatLast(Messages::CurrentLanguage()); }
 
     // --- instruction texts ----------------------------------------------------------------------
     // Stores text with its ladder line. Refused with 1004 when 4000 texts are held or the text has

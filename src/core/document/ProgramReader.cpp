@@ -2,6 +2,7 @@
 
 #include "document/DocumentHost.h"
 #include "document/RungpadDoc.h"
+#include "model/Messages.h"
 
 namespace rungpad {
 
@@ -26,7 +27,7 @@ bool ProgramReader::Read(const std::string& path, LadProgram& program, LadHeader
     NullDocumentHost host;
     CRungpadDoc doc(channel, box, host);
     if (!doc.OnOpenDocument(path) || doc.IsRefusedFile()) {
-        error = box.Last().empty() ? "cannot be read" : box.Last();
+        error = box.Last().empty() ? std::string(Messages::Text("cannot be read")) : box.Last();
         return false;
     }
     program = doc.Program();

@@ -1,4 +1,5 @@
 #include "document/RecoveryStore.h"
+#include "model/Messages.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -65,7 +66,7 @@ std::optional<RecoveryStore::Claim> RecoveryStore::NewCopy(std::string& error) c
         }
         ::unlink(LockFileOf(claim.name).c_str());
     }
-    error = m_directory + ": no free name for a recovery copy";
+    error = Messages::Format("%1: no free name for a recovery copy", {m_directory});
     return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 
 #include "document/AddressNoteError.h"
 #include "model/FileIo.h"
+#include "model/Messages.h"
 #include "model/TextCodec.h"
 
 namespace rungpad {
@@ -43,12 +44,22 @@ std::string DescribeUnread(const std::string& path, int count, const LadExcess& 
     if (!excess.Any()) {
         return {};
     }
-    std::string what = std::to_string(excess.lines) + " more line" + (excess.lines == 1 ? "" : "s");
-    if (excess.bytes > 0) {
-        what += " and " + std::to_string(excess.bytes) + " bytes that are no line note trailer";
+    const std::string lines = std::to_string(excess.lines);
+    const std::string bytes = std::to_string(excess.bytes);
+    std::string what;
+    if (excess.bytes == 0) {
+        what = excess.lines == 1 ? Messages::Format("%1 more line", {lines})
+                                 : Messages::Format("%1 more lines", {lines});
+    } else if (excess.lines == 1) {
+        what = Messages::Format("%1 more line and %2 bytes that are no line note trailer",
+                                {lines, bytes});
+    } else {
+        what = Messages::Format("%1 more lines and %2 bytes that are no line note trailer",
+                                {lines, bytes});
     }
-    return "Warning: " + path + " holds more than its header's line count of " +
-           std::to_string(count) + ": " + what + " were not read.";
+    return Messages::Format(
+        "Warning: %1 holds more than its header's line count of %2: %3 were not read.",
+        {path, std::to_string(count), what});
 }
 
 }  // namespace
@@ -103,7 +114,7 @@ bool CRungpadDoc::OnOpenDocument(const std::string& path) {
     }
     BindConverter();
     LoadNoteFile({});
-    m_out->OutputLine(kLoaded);
+    m_out->OutputLine(Messages::Text(kLoaded));
     m_unreadWarning =
         DescribeUnread(path, m_program.LineCount(), LadFile::Excess(bytes, FileIo::FileName(path)));
     if (!m_unreadWarning.empty()) {
@@ -153,17 +164,18 @@ bool CRungpadDoc::IsReadOnlyFile() const {
 }
 
 bool CRungpadDoc::MayOverwrite(const std::string& path) {
-    if (FileIo::IsReadOnly(path) &&
-        !m_host->ConfirmRiskyOverwrite(path + " is read-only.\nSave over it all the same?")) {
+    if (FileIo::IsReadOnly(path) && !m_host->ConfirmRiskyOverwrite(Messages::Format(
+                                        "%1 is read-only.\nSave over it all the same?", {path}))) {
         return false;
     }
     if (path != m_state.PathName()) {
         return true;
     }
     if (!m_unreadWarning.empty() &&
-        !m_host->ConfirmRiskyOverwrite(m_unreadWarning +
-                                       "\nSaving writes only the lines shown; the unread part "
-                                       "of the file is lost. Save all the same?")) {
+        !m_host->ConfirmRiskyOverwrite(
+            Messages::Format("%1\nSaving writes only the lines shown; the unread part of the file "
+                             "is lost. Save all the same?",
+                             {m_unreadWarning}))) {
         return false;
     }
     if (!m_diskStamp) {
@@ -183,9 +195,9 @@ bool CRungpadDoc::OnSaveDocument(const std::string& path) {
     m_convert.Convert();
     m_resultsComplete = m_convert.ErrorCount() == 0;
     if (!m_resultsComplete) {
-        m_out->OutputLine(m_convert.FormatLastError());
-        m_out->OutputLine(kConvertFailed);
-        m_out->OutputLine(kSaveFailed);
+        m_out->OutputLine(m_convert.ShownLastError());
+        m_out->OutputLine(Messages::Text(kConvertFailed));
+        m_out->OutputLine(Messages::Text(kSaveFailed));
     }
     std::vector<std::uint8_t> bytes;
     LadFile::SaveLadder(bytes, m_program, m_header, LadFile::CurrentSaveDate(), *m_out);
@@ -214,7 +226,8 @@ bool CRungpadDoc::DoFileSaveAs() {
     if (!proposed.empty() && FileIo::FileName(proposed).find('.') == std::string::npos) {
         proposed += std::string(".") + kDocExtension;
     }
-    const auto path = m_host->ChooseSaveFile({kDocExtension, proposed, kDocFilter});
+    const auto path =
+        m_host->ChooseSaveFile({kDocExtension, proposed, std::string(Messages::Text(kDocFilter))});
     if (!path) {
         return false;
     }
@@ -250,17 +263,17 @@ std::vector<std::string> CRungpadDoc::LastInstructionList() const {
 
 bool CRungpadDoc::ConvertProgram() {
     m_out->ClearOutput();
-    m_out->OutputLine(kConverting);
+    m_out->OutputLine(Messages::Text(kConverting));
     m_convert.ClearErrors();
     m_convert.Convert();
     m_resultsComplete = m_convert.ErrorCount() == 0;
     if (!m_resultsComplete) {
         m_converted = false;
-        m_out->OutputLine(m_convert.FormatLastError());
+        m_out->OutputLine(m_convert.ShownLastError());
         return false;
     }
     m_converted = true;
-    m_out->OutputLine(kConvertSucceededText);
+    m_out->OutputLine(Messages::Text(kConvertSucceededText));
     m_out->ShowInstructionList(InstructionWindowLines(m_convert));
     return true;
 }
@@ -346,8 +359,8 @@ bool CRungpadDoc::WriteBytes(const std::string& path, std::span<const std::uint8
 }
 
 bool CRungpadDoc::ReportSaveFailure() {
-    m_box->ShowMessage(kSaveFailed);
-    m_out->OutputLine(kSaveFailed);
+    m_box->ShowMessage(Messages::Text(kSaveFailed));
+    m_out->OutputLine(Messages::Text(kSaveFailed));
     return false;
 }
 

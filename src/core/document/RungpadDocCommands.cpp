@@ -2,6 +2,8 @@
 
 #include "document/AddressNoteError.h"
 #include "document/RungpadDoc.h"
+
+#include "model/Messages.h"
 #include "model/NoteFile.h"
 
 namespace rungpad {
@@ -56,7 +58,7 @@ bool CRungpadDoc::LoadNoteFile(const std::string& path) {
 }
 
 bool CRungpadDoc::RefuseUnconverted() {
-    m_box->ShowMessage(kNotConverted);
+    m_box->ShowMessage(Messages::Text(kNotConverted));
     return false;
 }
 
@@ -66,14 +68,15 @@ std::optional<std::string> CRungpadDoc::ChooseLadderFile() {
         return std::nullopt;
     }
     EditLadderInfo();
-    return m_host->ChooseSaveFile({"grp", ProposedName(".grp"), kLadderFilter});
+    return m_host->ChooseSaveFile(
+        {"grp", ProposedName(".grp"), std::string(Messages::Text(kLadderFilter))});
 }
 
 bool CRungpadDoc::WriteOutputFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     if (!WriteBytes(path, bytes)) {
         return ReportSaveFailure();
     }
-    m_out->OutputLine(kSaved);
+    m_out->OutputLine(Messages::Text(kSaved));
     return true;
 }
 
@@ -88,11 +91,12 @@ bool CRungpadDoc::OnGenerateBinaryFile() {
     if (!m_converted || !ConverterResultsComplete()) {
         return RefuseUnconverted();
     }
-    const auto path = m_host->ChooseSaveFile({"dat", "Ladbin.dat", kBinaryFilter});
+    const auto path =
+        m_host->ChooseSaveFile({"dat", "Ladbin.dat", std::string(Messages::Text(kBinaryFilter))});
     if (!path) {
         return false;
     }
-    m_out->SetOutputText(kSavingFile);
+    m_out->SetOutputText(Messages::Text(kSavingFile));
     std::vector<std::uint8_t> image;
     if (!m_convert.BinaryImage(image)) {
         return ReportSaveFailure();
@@ -118,7 +122,7 @@ bool CRungpadDoc::OnGenerateOldLadderFile() {
     // The copy is made before the file is touched, so a program the old generation cannot hold
     // leaves whatever file was there as it was.
     if (!LadFile::MakeOldLayoutCopy(m_program, m_oldCopy, *m_out, *m_box)) {
-        m_out->OutputLine(kOldFileFailed);
+        m_out->OutputLine(Messages::Text(kOldFileFailed));
         return false;
     }
     return WriteLadderFile(*path, m_oldCopy);
@@ -129,21 +133,23 @@ bool CRungpadDoc::OnGenerateInstructionList() {
     if (!m_converted || !ConverterResultsComplete()) {
         return RefuseUnconverted();
     }
-    const auto path = m_host->ChooseSaveFile({"txt", ProposedName(".txt"), kListFilter});
+    const auto path = m_host->ChooseSaveFile(
+        {"txt", ProposedName(".txt"), std::string(Messages::Text(kListFilter))});
     if (!path) {
         return false;
     }
     m_out->ClearOutput();
-    m_out->OutputLine(kSavingFileLong);
+    m_out->OutputLine(Messages::Text(kSavingFileLong));
     return WriteOutputFile(*path, AsBytes(m_convert.WriteListFile()));
 }
 
 bool CRungpadDoc::OnExportNote() {
-    const auto path = m_host->ChooseSaveFile({"txt", "LadChi01.txt", kTextFilter});
+    const auto path =
+        m_host->ChooseSaveFile({"txt", "LadChi01.txt", std::string(Messages::Text(kTextFilter))});
     if (!path) {
         return false;
     }
-    m_out->SetOutputText(kSavingNotes);
+    m_out->SetOutputText(Messages::Text(kSavingNotes));
     std::string text;
     {
         const FlagGuard exporting(m_noteExportMode);
@@ -156,24 +162,24 @@ bool CRungpadDoc::OnExportNote() {
         });
     }
     if (!WriteBytes(*path, AsBytes(text))) {
-        m_box->ShowMessage(kOpenFailed);
+        m_box->ShowMessage(Messages::Text(kOpenFailed));
         return false;
     }
-    m_out->OutputLine(kNotesSaved);
+    m_out->OutputLine(Messages::Text(kNotesSaved));
     return true;
 }
 
 bool CRungpadDoc::OnImportNote() {
-    const auto path = m_host->ChooseOpenFile({"", "", kImportFilter});
+    const auto path = m_host->ChooseOpenFile({"", "", std::string(Messages::Text(kImportFilter))});
     if (!path || path->empty()) {
         return false;
     }
-    m_out->SetOutputText(kLoadingNotes);
+    m_out->SetOutputText(Messages::Text(kLoadingNotes));
     if (!LoadNoteFile(*path)) {
-        m_box->ShowMessage(kOpenFailed);
+        m_box->ShowMessage(Messages::Text(kOpenFailed));
         return false;
     }
-    m_out->OutputLine(kNotesLoaded);
+    m_out->OutputLine(Messages::Text(kNotesLoaded));
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "edit/FieldChecks.h"
 
+#include "model/Messages.h"
+
 namespace rungpad {
 
 namespace {
@@ -52,19 +54,6 @@ FieldChecks::Result Pass(long long value) {
     return result;
 }
 
-std::string Fill(std::string_view pattern, std::string_view first, std::string_view second) {
-    std::string text(pattern);
-    const std::size_t one = text.find("%1");
-    if (one != std::string::npos) {
-        text.replace(one, 2, first);
-    }
-    const std::size_t two = text.find("%2");
-    if (two != std::string::npos) {
-        text.replace(two, 2, second);
-    }
-    return text;
-}
-
 FieldChecks::Result InRange(FieldChecks::Result number, long long lo, long long hi) {
     if (number.ok && (number.value < lo || number.value > hi)) {
         return Fail(FieldChecks::RangeMessage(lo, hi));
@@ -83,11 +72,11 @@ FieldChecks::Result FieldChecks::Integer(std::string_view text) {
     }
     long long value = 0;
     if (!ReadDigits(text, value)) {
-        return Fail(std::string(kNotInteger));
+        return Fail(std::string(Messages::Text(kNotInteger)));
     }
     value = negative ? -value : value;
     if (value < kIntMin || value > kIntMax) {
-        return Fail(std::string(kNotInteger));
+        return Fail(std::string(Messages::Text(kNotInteger)));
     }
     return Pass(value);
 }
@@ -95,7 +84,7 @@ FieldChecks::Result FieldChecks::Integer(std::string_view text) {
 FieldChecks::Result FieldChecks::Unsigned(std::string_view text) {
     long long value = 0;
     if (!ReadDigits(Trim(text), value) || value > 2 * kIntMax + 1) {
-        return Fail(std::string(kNotUnsigned));
+        return Fail(std::string(Messages::Text(kNotUnsigned)));
     }
     return Pass(value);
 }
@@ -123,11 +112,12 @@ FieldChecks::Result FieldChecks::TextLength(std::string_view text, std::size_t m
 }
 
 std::string FieldChecks::RangeMessage(long long lo, long long hi) {
-    return Fill("“请填入一个在%1和%2之间的整数。”", std::to_string(lo), std::to_string(hi));
+    return Messages::Format("“请填入一个在%1和%2之间的整数。”",
+                            {std::to_string(lo), std::to_string(hi)});
 }
 
 std::string FieldChecks::LengthMessage(std::size_t maxChars) {
-    return Fill("“请填入不多于%1个的字符。”", std::to_string(maxChars), {});
+    return Messages::Format("“请填入不多于%1个的字符。”", {std::to_string(maxChars)});
 }
 
 FieldChecks::Result FieldChecks::GoLine(std::string_view lineText) {

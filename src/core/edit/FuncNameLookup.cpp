@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/HostInterfaces.h"
+#include "model/Messages.h"
 
 namespace rungpad {
 
@@ -36,7 +37,7 @@ std::optional<std::uint16_t> FuncNameLookup::CodeOfName(std::string_view name) {
 std::optional<std::uint16_t> FuncNameLookup::Accept(std::string_view name, MessageBoxHost& box) {
     const std::optional<std::uint16_t> code = CodeOfName(name);
     if (!code) {
-        box.ShowMessage(kInputError);
+        box.ShowMessage(Messages::Text(kInputError));
     }
     return code;
 }

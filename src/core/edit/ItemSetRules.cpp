@@ -4,6 +4,7 @@
 
 #include "model/FuncInstrTable.h"
 #include "model/LadCell.h"
+#include "model/Messages.h"
 
 namespace rungpad {
 
@@ -20,13 +21,13 @@ int ItemSetRules::CatalogueIndex(std::uint16_t code) {
 std::string_view ItemSetRules::Caption(std::uint16_t code) {
     switch (code) {
         case Element::kNcContact:
-            return "normally closed contact";
+            return Messages::Text("normally closed contact");
         case Element::kNoContact:
-            return "normally open contact";
+            return Messages::Text("normally open contact");
         case Element::kCoil:
-            return "output coil";
+            return Messages::Text("output coil");
         case Element::kNegCoil:
-            return "reverse output coil";
+            return Messages::Text("reverse output coil");
         default:
             break;
     }
@@ -37,7 +38,8 @@ std::string_view ItemSetRules::Caption(std::uint16_t code) {
         return {};
     }
     const int slot = std::clamp((code & 0xFF) - 1, 0, 4);
-    return FuncInstrTable::At(index).labels[static_cast<std::size_t>(slot)];
+    // Held in FuncInstrTable as the originals; a test keeps every one in the message table.
+    return Messages::Text(FuncInstrTable::At(index).labels[static_cast<std::size_t>(slot)]);
 }
 
 ItemSetRules::Picture ItemSetRules::PictureOf(std::uint16_t code) {

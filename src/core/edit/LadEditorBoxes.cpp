@@ -6,6 +6,7 @@
 #include "edit/EditorHost.h"
 #include "edit/LadEditor.h"
 #include "model/FuncInstrTable.h"
+#include "model/Messages.h"
 #include "undo/NumberParameters.h"
 
 namespace rungpad {
@@ -188,7 +189,7 @@ void CLadEditor::MakeCodTableLines() {
         }
     }
     if (program.LineCount() - old + m >= LadProgram::kMaxLines) {
-        m_doc->Box().ShowMessage("行数超出范围!");  // the old table stays as it was
+        m_doc->Box().ShowMessage(Messages::Text("行数超出范围!"));  // the old table stays as it was
         return;
     }
     SetHighlight(false);

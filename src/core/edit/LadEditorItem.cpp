@@ -4,6 +4,7 @@
 #include "document/RungpadDoc.h"
 #include "edit/EditorHost.h"
 #include "edit/LadEditor.h"
+#include "model/Messages.h"
 #include "model/ParameterRules.h"
 #include "model/PlcAddress.h"
 #include "undo/NumberParameters.h"
@@ -31,11 +32,11 @@ bool CLadEditor::EnterItem(int kind) {
     }
     MessageChannel& out = m_doc->Out();
     out.ClearOutput();
-    out.OutputLine("Checking...");
+    out.OutputLine(Messages::Text("Checking..."));
     if (!CheckEntry(kind, typed)) {
         return false;
     }
-    out.OutputLine("Accept!");
+    out.OutputLine(Messages::Text("Accept!"));
     return true;
 }
 
@@ -53,7 +54,7 @@ bool CLadEditor::CheckEntry(int kind, std::string_view typed) {
     }
     if (convert.ErrorCount() > 0) {
         RollBackEntry(recorded, saved, target);
-        m_doc->Out().OutputLine(convert.FormatLastError());
+        m_doc->Out().OutputLine(convert.ShownLastError());
         return false;
     }
     if (m_cod.pending) {

@@ -5,6 +5,7 @@
 #include "edit/EditorHost.h"
 #include "edit/LadClipboard.h"
 #include "edit/LadEditor.h"
+#include "model/Messages.h"
 #include "undo/NumberParameters.h"
 
 namespace rungpad {
@@ -188,7 +189,7 @@ void CLadEditor::PasteCell() {
         return;
     }
     if (!Selection().IsSingleCell()) {
-        m_host->ShowMessage(kNotPossible);
+        m_host->ShowMessage(Messages::Text(kNotPossible));
         return;
     }
     UndoList().RecordCell(Selection().cursor.column, Selection().cursor.line);
@@ -214,7 +215,8 @@ void CLadEditor::PasteLines() {
     }
     const int removed = replace ? range.size : 0;
     if (program.LineCount() - removed + n >= LadProgram::kMaxLines) {
-        m_doc->Box().ShowMessage(kTooManyLines);  // nothing is deleted, nothing written
+        m_doc->Box().ShowMessage(
+            Messages::Text(kTooManyLines));  // nothing is deleted, nothing written
         return;
     }
     SetHighlight(false);

@@ -5,6 +5,7 @@
 #include "document/RungpadDoc.h"
 #include "edit/EditorHost.h"
 #include "edit/LadEditor.h"
+#include "model/Messages.h"
 #include "model/TextCodec.h"
 
 namespace rungpad {
@@ -31,7 +32,8 @@ bool CLadEditor::Matches(int column, int line, std::string_view find) const {
 void CLadEditor::ReplaceText(GridPos cell, std::string_view replace) {
     const std::uint16_t code = Program().Cell(cell.column, cell.line).code;
     if (!TakesReplacement(code)) {
-        m_replaceTally.Refused(cell.line, "not an address or parameter");
+        m_replaceTally.Refused(cell.line,
+                               std::string(Messages::Text("not an address or parameter")));
         return;
     }
     SelectionState& sel = Selection();
@@ -46,7 +48,7 @@ void CLadEditor::ReplaceText(GridPos cell, std::string_view replace) {
         const CLadConvert& convert = m_doc->Converter();
         m_replaceTally.Refused(cell.line, convert.ErrorCount() > 0
                                               ? std::to_string(convert.ErrorAt(0).code)
-                                              : std::string("refused"));
+                                              : std::string(Messages::Text("refused")));
     }
     sel.anchor = anchor;
     sel.cursor = cursor;

@@ -4,6 +4,7 @@
 #include "model/HostInterfaces.h"
 #include "model/LadLine.h"
 #include "model/LadProgram.h"
+#include "model/Messages.h"
 
 namespace rungpad {
 
@@ -11,7 +12,7 @@ bool ReplaceButtons::OnFind(std::string_view find, int direction, SearchTarget& 
                             MessageBoxHost& box) {
     const bool found = view.SearchNext(find, direction, {}, SearchTarget::kFind);
     if (!found) {
-        box.ShowMessage(kNotFound);
+        box.ShowMessage(Messages::Text(kNotFound));
     }
     return found;
 }
@@ -25,7 +26,7 @@ bool ReplaceButtons::Press(bool& wrap, std::string_view find, std::string_view r
     const bool found = view.SearchNext(find, SearchTarget::kDown, replace, mode);
     if (!found) {
         wrap = true;
-        box.ShowMessage(kNotFound);
+        box.ShowMessage(Messages::Text(kNotFound));
     }
     return found;
 }
@@ -54,7 +55,7 @@ int ReplaceButtons::OnReplaceAll(std::string_view find, std::string_view replace
             ++replaced;
         }
     }
-    box.ShowMessage(kAllReplaced);
+    box.ShowMessage(Messages::Text(kAllReplaced));
     view.ReportReplacements();
     return replaced;
 }

@@ -1,4 +1,5 @@
 #include "edit/ReplaceTally.h"
+#include "model/Messages.h"
 
 #include <cstdio>
 #include <utility>
@@ -10,14 +11,11 @@ void ReplaceTally::Refused(int line, std::string reason) {
 }
 
 std::string ReplaceTally::Text() const {
-    std::string text = std::to_string(m_replaced) + " replaced";
+    std::string text = Messages::Format("%1 replaced", {std::to_string(m_replaced)});
     for (const Refusal& refusal : m_refused) {
         char number[16];
         std::snprintf(number, sizeof number, "%04d", refusal.line + 1);
-        text += "; line ";
-        text += number;
-        text += ": ";
-        text += refusal.reason;
+        text += Messages::Format("; line %1: %2", {number, refusal.reason});
     }
     return text;
 }

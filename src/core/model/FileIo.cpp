@@ -1,4 +1,5 @@
 #include "model/FileIo.h"
+#include "model/Messages.h"
 
 #include <cerrno>
 #include <csignal>
@@ -181,14 +182,16 @@ bool RewriteInPlace(const std::string& target, const std::string& copy, std::str
     const Fd source(::open(copy.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat st {};
     if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode) || source.Get() < 0) {
-        error = fd.Get() < 0 ? SystemError(target) : target + ": not a regular file";
+        error = fd.Get() < 0 ? SystemError(target)
+                             : Messages::Format("%1: not a regular file", {target});
         ::unlink(copy.c_str());
         return false;
     }
     struct stat copied {};
     if (::fstat(source.Get(), &copied) != 0 || !CopyContent(source.Get(), fd.Get()) ||
         ::ftruncate(fd.Get(), copied.st_size) != 0 || ::fsync(fd.Get()) != 0 || !fd.Close()) {
-        error = SystemError(target) + "; the complete content is kept in " + copy;
+        error =
+            Messages::Format("%1; the complete content is kept in %2", {SystemError(target), copy});
         return false;
     }
     ::unlink(copy.c_str());
@@ -204,7 +207,7 @@ bool LocateTarget(const std::string& path, std::string& target, struct stat& old
     }
     exists = ::stat(target.c_str(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode)) {
-        error = path + ": not a regular file";
+        error = Messages::Format("%1: not a regular file", {path});
         return false;
     }
     return true;
@@ -226,11 +229,11 @@ bool FileIo::ReadFile(const std::string& path, std::vector<std::uint8_t>& bytes,
         return false;
     }
     if (S_ISDIR(st.st_mode)) {
-        error = path + ": is a directory";
+        error = Messages::Format("%1: is a directory", {path});
         return false;
     }
     if (!S_ISREG(st.st_mode)) {
-        error = path + ": not a regular file";
+        error = Messages::Format("%1: not a regular file", {path});
         return false;
     }
     if (static_cast<std::uint64_t>(st.st_size) > kMaxReadSize) {
@@ -309,7 +312,7 @@ void FileIo::Writer::Flush() {
 
 bool FileIo::Writer::Commit(std::string& error) {
     if (m_fd < 0) {
-        error = m_path + ": not open";
+        error = Messages::Format("%1: not open", {m_path});
         return false;
     }
     Flush();

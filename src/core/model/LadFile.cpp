@@ -7,6 +7,7 @@
 
 #include "model/FuncInstrTable.h"
 #include "model/HostInterfaces.h"
+#include "model/Messages.h"
 
 namespace rungpad {
 
@@ -38,8 +39,8 @@ void AppendU16(std::vector<std::uint8_t>& out, std::uint16_t v) {
 
 bool Refuse(LadProgram& program, MessageChannel& out, MessageBoxHost& box) {
     program.Clear();
-    box.ShowMessage(LadFile::kCannotOpenText);
-    out.OutputLine(kFormatError);
+    box.ShowMessage(Messages::Text(LadFile::kCannotOpenText));
+    out.OutputLine(Messages::Text(kFormatError));
     return false;
 }
 
@@ -230,21 +231,23 @@ bool LadFile::IsGrpName(std::string_view path) {
 
 std::string LadFile::RefusalReason(std::span<const std::uint8_t> bytes, std::string_view fileName) {
     if (bytes.size() < kHeaderSize) {
-        return "the file holds " + std::to_string(bytes.size()) + " bytes, less than the " +
-               std::to_string(kHeaderSize) + "-byte header";
+        return Messages::Format("the file holds %1 bytes, less than the %2-byte header",
+                                {std::to_string(bytes.size()), std::to_string(kHeaderSize)});
     }
     const auto count =
         static_cast<std::int16_t>(static_cast<std::uint16_t>(U16At(bytes.data()) + 1));
     if (count < 0 || count > LadProgram::kMaxLines) {
-        return "the header's line count " + std::to_string(U16At(bytes.data()) + 1) +
-               " is above the " + std::to_string(LadProgram::kMaxLines) + " lines a program holds";
+        return Messages::Format(
+            "the header's line count %1 is above the %2 lines a program holds",
+            {std::to_string(U16At(bytes.data()) + 1), std::to_string(LadProgram::kMaxLines)});
     }
     // A file shorter than its count says is refused too: never a partly read program.
     const std::size_t lineSize = IsConName(fileName) ? kConLineSize : kLineSize;
     const std::size_t needed = kHeaderSize + lineSize * static_cast<std::size_t>(count);
     if (bytes.size() < needed) {
-        return "the file holds " + std::to_string(bytes.size()) + " bytes; its line count of " +
-               std::to_string(count) + " needs " + std::to_string(needed);
+        return Messages::Format(
+            "the file holds %1 bytes; its line count of %2 needs %3",
+            {std::to_string(bytes.size()), std::to_string(count), std::to_string(needed)});
     }
     return {};
 }
@@ -253,7 +256,7 @@ bool LadFile::LoadLadder(std::span<const std::uint8_t> bytes, std::string_view f
                          LadProgram& program, LadHeaderTexts& header, MessageChannel& out,
                          MessageBoxHost& box) {
     out.ClearOutput();
-    out.OutputLine("正在载入文件......");
+    out.OutputLine(Messages::Text("正在载入文件......"));
     const bool con = IsConName(fileName);
     program.Clear();
     if (const std::string reason = RefusalReason(bytes, fileName); !reason.empty()) {
@@ -310,7 +313,7 @@ void LadFile::SaveLadder(std::vector<std::uint8_t>& file, const LadProgram& tabl
                          LadHeaderTexts& header, std::string_view saveDate, MessageChannel& out) {
     header.saveDate.Assign(saveDate);
     out.ClearOutput();
-    out.OutputLine("正在保存文件......");
+    out.OutputLine(Messages::Text("正在保存文件......"));
     const std::size_t start = file.size();
     file.resize(start + kHeaderSize + kLineSize * static_cast<std::size_t>(table.LineCount()));
     std::uint8_t* p = file.data() + start;
@@ -331,12 +334,12 @@ void LadFile::SaveLadder(std::vector<std::uint8_t>& file, const LadProgram& tabl
         }
         p = PutField(p, table.Note(i));
     }
-    out.OutputLine("文件保存完成.");
+    out.OutputLine(Messages::Text("文件保存完成."));
 }
 
 void LadFile::WriteNoteTrailer(std::vector<std::uint8_t>& file, const LadProgram& program,
                                MessageChannel& out) {
-    out.OutputLine("正在保存注释......");
+    out.OutputLine(Messages::Text("正在保存注释......"));
     for (int i = 0; i < LadProgram::kMaxLines; ++i) {
         const std::string_view note = program.Note(i).View();
         if (note.empty()) {
@@ -348,7 +351,7 @@ void LadFile::WriteNoteTrailer(std::vector<std::uint8_t>& file, const LadProgram
         AppendU16(file, static_cast<std::uint16_t>(note.size()));
         file.insert(file.end(), note.begin(), note.end());
     }
-    out.OutputLine("保存注释完成");
+    out.OutputLine(Messages::Text("保存注释完成"));
 }
 
 void LadFile::ExpandBoxes(LadProgram& program) {
@@ -382,8 +385,8 @@ bool LadFile::MakeOldLayoutCopy(const LadProgram& program, LadProgram& copy, Mes
         const int f = FirstBoxColumn(copy.Line(i));
         const std::uint16_t code = f < 0 ? 0 : copy.Cell(f, i).code;
         if (f >= 0 && FuncInstrTable::IsNewGenerationOnly(code)) {
-            box.ShowMessage("存在不支持的功能指令!");
-            out.OutputLine("无法输出梯形图文件!");
+            box.ShowMessage(Messages::Text("存在不支持的功能指令!"));
+            out.OutputLine(Messages::Text("无法输出梯形图文件!"));
             return false;
         }
         if (f >= 0 && FuncInstrTable::IsTwoLineListed(code) && Element::BoxRow(code) >= 1) {

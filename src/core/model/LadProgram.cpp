@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "model/HostInterfaces.h"
+#include "model/Messages.h"
 
 namespace rungpad {
 
@@ -78,7 +79,7 @@ bool LadProgram::InsertLines(int at, int n) {
     }
     if (m_count + n >= kMaxLines) {
         if (m_box) {
-            m_box->ShowMessage("行数超出范围!");
+            m_box->ShowMessage(Messages::Text("行数超出范围!"));
         }
         return false;
     }

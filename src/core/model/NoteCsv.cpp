@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "model/Messages.h"
 #include "model/NoteFile.h"
 #include "model/TextCodec.h"
 
@@ -74,7 +75,8 @@ bool SplitRecords(std::string_view text, std::vector<Record>& records, std::stri
             continue;
         }
         if (closed && c != ',' && lineBreak == 0) {
-            error = "line " + std::to_string(line) + ": text after the closing quote of a field";
+            error = Messages::Format("line %1: text after the closing quote of a field",
+                                     {std::to_string(line)});
             return false;
         }
         closed = false;
@@ -91,7 +93,8 @@ bool SplitRecords(std::string_view text, std::vector<Record>& records, std::stri
         }
     }
     if (quoted) {
-        error = "line " + std::to_string(record.line) + ": a quoted field is not closed";
+        error = Messages::Format("line %1: a quoted field is not closed",
+                                 {std::to_string(record.line)});
         return false;
     }
     if (record.fields.size() > 1 || !record.fields[0].empty()) {
@@ -150,24 +153,26 @@ std::string ControlName(unsigned char byte) {
 bool NoteBytes(const std::string& address, const std::string& utf8, std::string& gbk,
                std::string& error) {
     if (utf8.find_first_of("\r\n") != std::string::npos) {
-        error = "the note of " + address + " holds a line break";
+        error = Messages::Format("the note of %1 holds a line break", {address});
         return false;
     }
     for (const char c : utf8) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte == 0x7F) {
-            error =
-                "the note of " + address + " holds a control character (" + ControlName(byte) + ")";
+            error = Messages::Format("the note of %1 holds a control character (%2)",
+                                     {address, ControlName(byte)});
             return false;
         }
     }
     if (!TextCodec::Utf8ToGbkExactly(utf8, gbk)) {
-        error = "the note of " + address + " holds a character that GBK cannot represent";
+        error = Messages::Format("the note of %1 holds a character that GBK cannot represent",
+                                 {address});
         return false;
     }
     if (gbk.size() > NoteFile::kMaxNoteLength) {
-        error = "the note of " + address + " is " + std::to_string(gbk.size()) +
-                " bytes in GBK; a note holds at most " + std::to_string(NoteFile::kMaxNoteLength);
+        error = Messages::Format(
+            "the note of %1 is %2 bytes in GBK; a note holds at most %3",
+            {address, std::to_string(gbk.size()), std::to_string(NoteFile::kMaxNoteLength)});
         return false;
     }
     return true;
@@ -206,19 +211,20 @@ std::vector<std::string> NoteCsv::Parse(std::string_view csv, AddressNotes& note
     for (std::size_t r = 0; r < records.size(); ++r) {
         const Record& record = records[r];
         const auto fail = [&errors, &record](const std::string& text) {
-            errors.push_back("line " + std::to_string(record.line) + ": " + text);
+            errors.push_back(Messages::Format("line %1: %2", {std::to_string(record.line), text}));
         };
         if ((r == 0 && IsHeader(record)) ||
             (record.fields.size() == 1 && Trimmed(record.fields[0]).empty())) {
             continue;
         }
         if (record.fields.size() == 1) {
-            fail("no comma: a row is ADDRESS,NOTE");
+            fail(std::string(Messages::Text("no comma: a row is ADDRESS,NOTE")));
             continue;
         }
         for (std::size_t f = 2; f < record.fields.size(); ++f) {
             if (!record.fields[f].empty()) {
-                fail("more than two fields (quote a note that holds a comma)");
+                fail(std::string(
+                    Messages::Text("more than two fields (quote a note that holds a comma)")));
                 break;
             }
         }
@@ -226,15 +232,16 @@ std::vector<std::string> NoteCsv::Parse(std::string_view csv, AddressNotes& note
         int entry = -1;
         std::size_t slot = 0;
         if (!ParseAddress(address, entry, slot)) {
-            fail("\"" + address +
-                 "\" is not an address that can carry a note (X, Y, A, F, G, K or R with its "
-                 "three-digit byte in range, and .0 to .7 for a bit)");
+            fail(Messages::Format(
+                "\"%1\" is not an address that can carry a note (X, Y, A, F, G, K or R with its "
+                "three-digit byte in range, and .0 to .7 for a bit)",
+                {address}));
             continue;
         }
         const auto [at, inserted] = seen.emplace(std::pair{entry, slot}, record.line);
         if (!inserted) {
-            fail(address + " is given a second time (first on line " + std::to_string(at->second) +
-                 ")");
+            fail(Messages::Format("%1 is given a second time (first on line %2)",
+                                  {address, std::to_string(at->second)}));
             continue;
         }
         std::string gbk;

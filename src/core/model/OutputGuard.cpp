@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include "model/FileIo.h"
+#include "model/Messages.h"
 
 namespace rungpad {
 
@@ -60,7 +61,7 @@ std::string OutputGuard::Refusal() const {
         const FileIdentity identity = IdentityOf(output);
         for (const auto& [other, otherIdentity] : seen) {
             if (identity == otherIdentity) {
-                return output + ": would overwrite " + other;
+                return Messages::Format("%1: would overwrite %2", {output, other});
             }
         }
         if (std::string refusal = FileIo::WriteRefusal(output); !refusal.empty()) {
@@ -77,7 +78,7 @@ std::string OutputGuard::ReadOnlyRefusal() const {
     }
     for (const std::string& output : m_outputs) {
         if (FileIo::IsReadOnly(output)) {
-            return output + ": is read-only";
+            return Messages::Format("%1: is read-only", {output});
         }
     }
     return {};

@@ -1,5 +1,6 @@
 #include "sim/LadderTestBench.h"
 
+#include "model/Messages.h"
 #include "sim/LadderTestFile.h"
 #include "sim/ScanEngine.h"
 
@@ -11,8 +12,9 @@ bool LadderTestBench::Load(const LadProgram& program, std::string& problem) {
     m_copy.SetMessageBox(nullptr);
     m_convert.ClearErrors();
     if (m_convert.Convert() != CLadConvert::kConvertSucceeded) {
-        problem = m_convert.ErrorCount() > 0 ? m_convert.FormatLastError()
-                                             : std::string("the program does not convert");
+        problem = m_convert.ErrorCount() > 0
+                      ? m_convert.FormatLastError()
+                      : std::string(Messages::Text("the program does not convert"));
         return false;
     }
     ScanEngine probe;

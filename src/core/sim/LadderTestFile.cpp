@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/FileIo.h"
+#include "model/Messages.h"
 
 namespace rungpad {
 
@@ -35,14 +36,14 @@ std::string_view NextWord(std::string_view& text) {
 std::optional<std::int64_t> Duration(std::string_view word, std::string& problem) {
     const std::optional<std::int64_t> ms = Stimulus::ParseDuration(word);
     if (!ms) {
-        problem = "'" + std::string(word) + "' is not a time such as 120ms or 2s";
+        problem = Messages::Format("'%1' is not a time such as 120ms or 2s", {word});
     }
     return ms;
 }
 
 std::optional<SignalAssignment> Assignment(std::string_view text, std::string& problem) {
     if (text.find_first_of(" \t") != std::string_view::npos) {
-        problem = "expected one SIGNAL=VALUE, found '" + std::string(text) + "'";
+        problem = Messages::Format("expected one SIGNAL=VALUE, found '%1'", {text});
         return std::nullopt;
     }
     return SignalAssignment::Parse(text, problem);
@@ -86,7 +87,8 @@ bool LadderTestFile::Parse(std::string_view text, const std::string& name, std::
         return false;
     }
     if (m_cases.empty()) {
-        message = name + ": no test case (a case starts with a line 'case NAME')";
+        message =
+            Messages::Format("%1: no test case (a case starts with a line 'case NAME')", {name});
         return false;
     }
     return true;
@@ -100,16 +102,16 @@ bool LadderTestFile::ParseLine(std::string_view line, std::string& problem) {
             return false;
         }
         if (rest.empty() || rest.size() > kMaxNameLength) {
-            problem = "a case needs a name of 1 to 200 characters";
+            problem = Messages::Text("a case needs a name of 1 to 200 characters");
             return false;
         }
         if (std::any_of(m_cases.begin(), m_cases.end(),
                         [rest](const LadderTestCase& c) { return c.name == rest; })) {
-            problem = "a second case named '" + std::string(rest) + "'";
+            problem = Messages::Format("a second case named '%1'", {rest});
             return false;
         }
         if (m_cases.size() >= kMaxCases) {
-            problem = "more than 10000 cases";
+            problem = Messages::Text("more than 10000 cases");
             return false;
         }
         m_cases.push_back({});
@@ -121,7 +123,7 @@ bool LadderTestFile::ParseLine(std::string_view line, std::string& problem) {
         return true;
     }
     if (m_cases.empty()) {
-        problem = "'" + std::string(word) + "' before the first 'case NAME' line";
+        problem = Messages::Format("'%1' before the first 'case NAME' line", {word});
         return false;
     }
     LadderTestCase& current = m_cases.back();
@@ -139,7 +141,7 @@ bool LadderTestFile::ParseLine(std::string_view line, std::string& problem) {
     if (word == "run") {
         const std::optional<std::int64_t> ms = Duration(rest, problem);
         if (!ms || *ms == 0) {
-            problem = ms ? "a run of 0ms runs no scan" : problem;
+            problem = ms ? std::string(Messages::Text("a run of 0ms runs no scan")) : problem;
             return false;
         }
         current.runMs = *ms;
@@ -148,8 +150,8 @@ bool LadderTestFile::ParseLine(std::string_view line, std::string& problem) {
     }
     const std::optional<std::int64_t> ms = Stimulus::ParseDuration(word);
     if (!ms) {
-        problem = "'" + std::string(word) +
-                  "' is neither a time nor one of case, force, set, expect, run";
+        problem = Messages::Format(
+            "'%1' is neither a time nor one of case, force, set, expect, run", {word});
         return false;
     }
     if (!Assignment(rest, problem)) {
@@ -178,7 +180,7 @@ bool LadderTestFile::ParseExpect(std::string_view rest, std::string& problem) {
             return false;
         }
         if (*to < *from) {
-            problem = "the window " + std::string(first) + " ends before it starts";
+            problem = Messages::Format("the window %1 ends before it starts", {first});
             return false;
         }
         expectation.kind = TestExpectation::Kind::kWindow;
@@ -203,8 +205,9 @@ bool LadderTestFile::ParseExpect(std::string_view rest, std::string& problem) {
         const std::string_view time = NextWord(words);
         if ((edge != "rises" && edge != "falls") || within != "within" || after != "after" ||
             !words.empty() || !signal->IsBit()) {
-            problem = "expected 'expect BIT rises|falls within DURATION after TIME', found '" +
-                      expectation.text + "'";
+            problem = Messages::Format(
+                "expected 'expect BIT rises|falls within DURATION after TIME', found '%1'",
+                {expectation.text});
             return false;
         }
         const std::optional<std::int64_t> width = Duration(duration, problem);
@@ -224,7 +227,7 @@ bool LadderTestFile::ParseExpect(std::string_view rest, std::string& problem) {
     const std::optional<SignalAssignment> assignment = Assignment(words, problem);
     if (!assignment) {
         if (words.empty()) {
-            problem = "expect needs SIGNAL=VALUE after '" + std::string(first) + "'";
+            problem = Messages::Format("expect needs SIGNAL=VALUE after '%1'", {first});
         }
         return false;
     }
@@ -242,8 +245,8 @@ bool LadderTestFile::Finish(std::string& problem) {
     }
     LadderTestCase& current = m_cases.back();
     if (current.expectations.empty()) {
-        problem = "case '" + current.name + "' (line " + std::to_string(current.line) +
-                  ") has no expect line";
+        problem = Messages::Format("case '%1' (line %2) has no expect line",
+                                   {current.name, std::to_string(current.line)});
         return false;
     }
     std::string stimulusProblem;
@@ -254,8 +257,9 @@ bool LadderTestFile::Finish(std::string& problem) {
     if (!m_explicitRun) {
         current.runMs = m_lastMs + kDefaultTailMs;
     } else if (current.runMs <= m_lastMs) {
-        problem = "case '" + current.name + "' runs " + std::to_string(current.runMs) +
-                  "ms but names the time " + std::to_string(m_lastMs) + "ms";
+        problem = Messages::Format(
+            "case '%1' runs %2ms but names the time %3ms",
+            {current.name, std::to_string(current.runMs), std::to_string(m_lastMs)});
         return false;
     }
     return true;

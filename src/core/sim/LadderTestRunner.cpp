@@ -5,6 +5,7 @@
 
 #include "analysis/CrossReference.h"
 #include "convert/LadConvert.h"
+#include "model/Messages.h"
 #include "sim/ScanEngine.h"
 #include "sim/SimRunner.h"
 
@@ -42,8 +43,9 @@ bool Overlaps(const SimSignal& a, const SimSignal& b) {
 std::optional<std::string> Check(const TestExpectation& expectation, std::int64_t timeMs,
                                  std::int64_t periodMs, std::uint32_t before, std::uint32_t value,
                                  bool& done) {
-    const std::string seen = "at " + std::to_string(timeMs) + "ms " + expectation.signal.name +
-                             " was " + std::to_string(value);
+    const std::string seen =
+        Messages::Format("at %1ms %2 was %3",
+                         {std::to_string(timeMs), expectation.signal.name, std::to_string(value)});
     switch (expectation.kind) {
         case Kind::kAt:
         case Kind::kWindow:
@@ -68,8 +70,9 @@ std::optional<std::string> Check(const TestExpectation& expectation, std::int64_
             }
             if (timeMs + periodMs > expectation.toMs) {
                 done = true;
-                return seen + ", no " + (target ? "rise" : "fall") + " since " +
-                       std::to_string(expectation.fromMs) + "ms";
+                const std::string fromMs = std::to_string(expectation.fromMs);
+                return target ? Messages::Format("%1, no rise since %2ms", {seen, fromMs})
+                              : Messages::Format("%1, no fall since %2ms", {seen, fromMs});
             }
             return std::nullopt;
         }
@@ -148,8 +151,8 @@ LadderTestResult LadderTestRunner::Run(const LadderTestCase& testCase) const {
         if (!runner.Run(1)) {
             result.stopped = true;
             result.failMs = timeMs;
-            result.message =
-                "simulation stopped at " + std::to_string(timeMs) + "ms: " + engine.StopMessage();
+            result.message = Messages::Format("simulation stopped at %1ms: %2",
+                                              {std::to_string(timeMs), engine.StopMessage()});
             return result;
         }
         for (std::size_t i = 0; i < expectations.size(); ++i) {
@@ -167,11 +170,12 @@ LadderTestResult LadderTestRunner::Run(const LadderTestCase& testCase) const {
                 result.failMs = timeMs;
                 result.expectationLine = expectation.line;
                 std::tie(result.ladderColumn, result.ladderLine) = WriterPlace(expectation.signal);
-                result.message =
-                    expectation.text + ": " + *failure + "; " +
-                    (result.ladderLine < 0
-                         ? std::string("no coil or box writes it")
-                         : "written by ladder line " + std::to_string(result.ladderLine + 1));
+                result.message = result.ladderLine < 0
+                                     ? Messages::Format("%1: %2; no coil or box writes it",
+                                                        {expectation.text, *failure})
+                                     : Messages::Format("%1: %2; written by ladder line %3",
+                                                        {expectation.text, *failure,
+                                                         std::to_string(result.ladderLine + 1)});
                 return result;
             }
         }

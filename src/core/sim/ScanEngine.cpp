@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "convert/StepOpcode.h"
+#include "model/Messages.h"
 
 namespace rungpad {
 
@@ -100,25 +101,25 @@ bool ScanEngine::Scan() {
     return true;
 }
 
-bool ScanEngine::Stop(const Instr& instr, const std::string& why) {
+bool ScanEngine::Stop(const Instr& instr, const std::string_view why) {
     m_stopped = true;
-    m_stopMessage = std::string(Op::NameOf(instr.op)) + " on ladder line " +
-                    std::to_string(instr.line + 1) + ": " + why;
+    m_stopMessage = Messages::Format("%1 on ladder line %2: %3",
+                                     {Op::NameOf(instr.op), std::to_string(instr.line + 1), why});
     return false;
 }
 
 void ScanEngine::StopLoop(int pc) {
     if (m_backJump < 0) {
         Stop(m_program[static_cast<std::size_t>(pc)],
-             "the scan does not reach END2 (a jump or call loop)");
+             Messages::Text("the scan does not reach END2 (a jump or call loop)"));
         return;
     }
     const Instr& jump = m_program[static_cast<std::size_t>(m_backJump)];
     char label[8];
     std::snprintf(label, sizeof label, "%04d", jump.a);
-    Stop(jump, std::string("it jumps back to LBL ") + label + " on ladder line " +
-                   std::to_string(LabelLine(jump) + 1) +
-                   " every time, so the scan does not reach END2 (a jump loop)");
+    Stop(jump, Messages::Format("it jumps back to LBL %1 on ladder line %2 every time, so the "
+                                "scan does not reach END2 (a jump loop)",
+                                {label, std::to_string(LabelLine(jump) + 1)}));
 }
 
 int ScanEngine::LabelLine(const Instr& jump) const {
@@ -257,7 +258,8 @@ int ScanEngine::ExecuteControl(const Instr& instr, int pc) {
             [[fallthrough]];
         case Op::kCallu:
             if (m_callDepth >= kCallDepth) {
-                Stop(instr, "subprograms nested deeper than " + std::to_string(kCallDepth));
+                Stop(instr, Messages::Format("subprograms nested deeper than %1",
+                                             {std::to_string(kCallDepth)}));
                 return -2;
             }
             m_calls[static_cast<std::size_t>(m_callDepth++)] = pc + 1;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "sim/SignalMemory.h"
@@ -102,11 +103,11 @@ class ScanEngine {
     bool DecodeGroup(const CLadConvert& converter, int& step, Instr& instr, std::string& message);
     bool ResolveTargets(const CLadConvert& converter, const std::vector<int>& stepToInstr,
                         std::string& message);
-    bool Refuse(const Instr& instr, const std::string& why, std::string& message) const;
+    bool Refuse(const Instr& instr, std::string_view why, std::string& message) const;
     bool CheckDefined(const Instr& instr, std::string& message) const;
     bool CheckStack(std::string& message) const;
 
-    bool Stop(const Instr& instr, const std::string& why);
+    bool Stop(const Instr& instr, std::string_view why);
     // Stops a scan that ran out of its instruction budget at pc, naming the jump that loops.
     void StopLoop(int pc);
     // The ladder line of the LBL a JMPB goes to (its own line when none is found).

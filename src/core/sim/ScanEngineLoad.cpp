@@ -5,6 +5,7 @@
 
 #include "convert/LadConvert.h"
 #include "convert/StepOpcode.h"
+#include "model/Messages.h"
 #include "model/PlcAddress.h"
 #include "sim/ScanEngine.h"
 #include "sim/StackDepth.h"
@@ -128,7 +129,7 @@ bool ScanEngine::Load(const CLadConvert& converter, std::string& message) {
     m_program.clear();
     m_loaded = false;
     m_stopped = true;
-    m_stopMessage = "no program loaded";
+    m_stopMessage = Messages::Text("no program loaded");
     m_memory.Clear();
     m_timeMs = 0;
     m_scanCount = 0;
@@ -139,7 +140,7 @@ bool ScanEngine::Load(const CLadConvert& converter, std::string& message) {
     m_shiftAct = {};
     m_recordCount = converter.StepCount();
     if (!converter.StepsComplete()) {
-        message = "the program has no complete step list: convert it first";
+        message = Messages::Text("the program has no complete step list: convert it first");
         return false;
     }
     std::vector<int> stepToInstr(static_cast<std::size_t>(converter.StepCount()), -1);
@@ -186,13 +187,13 @@ bool ScanEngine::DecodeGroup(const CLadConvert& converter, int& step, Instr& ins
     instr.line = converter.StepLine(step);
     const OperandLayout& layout = LayoutOf(r0.opcode);
     if (step + layout.records > converter.StepCount()) {
-        return Refuse(instr, "its records are incomplete", message);
+        return Refuse(instr, Messages::Text("its records are incomplete"), message);
     }
     std::array<StepRecord, 4> records{};
     for (int i = 0; i < layout.records; ++i) {
         records[static_cast<std::size_t>(i)] = converter.StepAt(step + i);
         if (records[static_cast<std::size_t>(i)].opcode != r0.opcode) {
-            return Refuse(instr, "its records are incomplete", message);
+            return Refuse(instr, Messages::Text("its records are incomplete"), message);
         }
     }
     step += layout.records;
@@ -214,9 +215,10 @@ bool ScanEngine::DecodeGroup(const CLadConvert& converter, int& step, Instr& ins
     return true;
 }
 
-bool ScanEngine::Refuse(const Instr& instr, const std::string& why, std::string& message) const {
-    message = std::string(Op::NameOf(instr.op)) + " on ladder line " +
-              std::to_string(instr.line + 1) + " cannot be simulated: " + why;
+bool ScanEngine::Refuse(const Instr& instr, const std::string_view why,
+                        std::string& message) const {
+    message = Messages::Format("%1 on ladder line %2 cannot be simulated: %3",
+                               {Op::NameOf(instr.op), std::to_string(instr.line + 1), why});
     return false;
 }
 
@@ -254,19 +256,24 @@ bool ScanEngine::CheckDefined(const Instr& instr, std::string& message) const {
         case Op::kTmrb:
             if (instr.kind > 5) {
                 return Refuse(instr,
-                              "timer resolution " + std::to_string(instr.kind) + " is not defined",
+                              Messages::Format("timer resolution %1 is not defined",
+                                               {std::to_string(instr.kind)}),
                               message);
             }
-            return instr.a < kTimerCount || Refuse(instr, "timer number out of range", message);
+            return instr.a < kTimerCount ||
+                   Refuse(instr, Messages::Text("timer number out of range"), message);
         case Op::kCtr:
-            return instr.a < kCounterCount || Refuse(instr, "counter number out of range", message);
+            return instr.a < kCounterCount ||
+                   Refuse(instr, Messages::Text("counter number out of range"), message);
         case Op::kDifu:
         case Op::kDifd:
-            return instr.a < kEdgeCount || Refuse(instr, "edge number out of range", message);
+            return instr.a < kEdgeCount ||
+                   Refuse(instr, Messages::Text("edge number out of range"), message);
         case Op::kMovb:
         case Op::kMovw:
             return instr.kind == 1 || instr.kind == 2 ||
-                   Refuse(instr, "its source is neither a constant nor an address", message);
+                   Refuse(instr, Messages::Text("its source is neither a constant nor an address"),
+                          message);
         case Op::kComp:
         case Op::kCoin:
         case Op::kAdd:
@@ -275,27 +282,31 @@ bool ScanEngine::CheckDefined(const Instr& instr, std::string& message) const {
         case Op::kOrf:
         case Op::kEor:
             if (instr.kind != 1 && instr.kind != 2) {
-                return Refuse(instr, "the first digit of its format must be 0 or 1", message);
+                return Refuse(instr, Messages::Text("the first digit of its format must be 0 or 1"),
+                              message);
             }
             [[fallthrough]];
         case Op::kNot:
             return IsDataLength(instr.length) ||
                    Refuse(instr,
-                          "data length " + std::to_string(instr.length) +
-                              " in its format is not 1, 2 or 4 bytes",
+                          Messages::Format("data length %1 in its format is not 1, 2 or 4 bytes",
+                                           {std::to_string(instr.length)}),
                           message);
         case Op::kDec:
         case Op::kCod:
             return instr.length == 1 || instr.length == 2 ||
-                   Refuse(instr, "its format must be 1 or 2 bytes", message);
+                   Refuse(instr, Messages::Text("its format must be 1 or 2 bytes"), message);
         case Op::kSft:
             if (instr.d != 0) {
-                return Refuse(instr, "a format of 1000 or more has no defined effect", message);
+                return Refuse(instr,
+                              Messages::Text("a format of 1000 or more has no defined effect"),
+                              message);
             }
             return (instr.length >= 1 && instr.length <= 8) ||
-                   Refuse(instr, "its format must give 1 to 8 bytes", message);
+                   Refuse(instr, Messages::Text("its format must give 1 to 8 bytes"), message);
         default:
-            return Refuse(instr, "its effect is not defined for simulation", message);
+            return Refuse(instr, Messages::Text("its effect is not defined for simulation"),
+                          message);
     }
 }
 
@@ -309,7 +320,9 @@ bool ScanEngine::ResolveTargets(const CLadConvert& converter, const std::vector<
         const int target =
             step < converter.StepCount() ? stepToInstr[static_cast<std::size_t>(step)] : -1;
         if (target < 0) {
-            return Refuse(instr, "its target is not an instruction of the step list", message);
+            return Refuse(instr,
+                          Messages::Text("its target is not an instruction of the step list"),
+                          message);
         }
         instr.target = target;
     }
@@ -322,7 +335,8 @@ bool ScanEngine::CheckStack(std::string& message) const {
     StackDepth depth;
     for (const Instr& instr : m_program) {
         if (!depth.Apply(instr.op)) {
-            return Refuse(instr, "it writes a coil with nothing on the logic stack", message);
+            return Refuse(instr, Messages::Text("it writes a coil with nothing on the logic stack"),
+                          message);
         }
     }
     return true;

@@ -4,6 +4,7 @@
 
 #include <cctype>
 
+#include "model/Messages.h"
 #include "model/PlcAddress.h"
 #include "sim/SignalMemory.h"
 
@@ -48,7 +49,7 @@ std::optional<SimSignal> SimSignal::Parse(std::string_view text, std::string& pr
     for (char c : text) {
         upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
-    problem = Quote(upper) + " is not a signal address";
+    problem = Messages::Format("%1 is not a signal address", {Quote(upper)});
     std::size_t at = 0;
     while (at < upper.size() && at < 2 && std::isalpha(static_cast<unsigned char>(upper[at]))) {
         ++at;
@@ -69,7 +70,7 @@ std::optional<SimSignal> SimSignal::Parse(std::string_view text, std::string& pr
         return std::nullopt;
     }
     if (!InRange(letters, number)) {
-        problem = Quote(upper) + " is out of the address range of " + std::string(letters);
+        problem = Messages::Format("%1 is out of the address range of %2", {Quote(upper), letters});
         return std::nullopt;
     }
     SimSignal signal;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/Messages.h"
+
 namespace rungpad {
 
 namespace {
@@ -36,11 +38,19 @@ bool SimWarnings::PresetNeverSet(const ScanEngine::TimerCounter& box, const Stim
 
 std::string SimWarnings::PresetText(const ScanEngine::TimerCounter& box) {
     const bool timer = box.presetWord.starts_with("DT");
-    return box.instruction + ' ' + std::to_string(box.number) + " on ladder line " +
-           std::to_string(box.line + 1) + ": its preset " + box.presetWord +
-           " is never set, so it stays 0" +
-           (timer ? " and the timer is done in the first scan its input is on"
-                  : " and the counter is at its preset from the start");
+    const std::string number = std::to_string(box.number);
+    const std::string line = std::to_string(box.line + 1);
+    const std::initializer_list<std::string_view> arguments{box.instruction, number, line,
+                                                            box.presetWord};
+    return timer ? Messages::Format(
+                       "%1 %2 on ladder line %3: its preset %4 is never set, so it "
+                       "stays 0 and the timer is done in the first scan its input "
+                       "is on",
+                       arguments)
+                 : Messages::Format(
+                       "%1 %2 on ladder line %3: its preset %4 is never set, so it "
+                       "stays 0 and the counter is at its preset from the start",
+                       arguments);
 }
 
 std::vector<std::string> SimWarnings::Presets(const ScanEngine& engine, const Stimulus* stimulus,
@@ -63,9 +73,9 @@ std::vector<std::string> SimWarnings::ForcedEvents(const Stimulus& stimulus,
                 return f.signal.Overlaps(event.assignment.signal);
             });
         if (forced) {
-            lines.push_back("stimulus line " + std::to_string(event.line) + ": " +
-                            event.assignment.signal.name +
-                            " is forced, so the event does not change what is forced");
+            lines.push_back(Messages::Format(
+                "stimulus line %1: %2 is forced, so the event does not change what is forced",
+                {std::to_string(event.line), event.assignment.signal.name}));
         }
     }
     return lines;
@@ -80,11 +90,12 @@ std::vector<std::string> SimWarnings::Unseen(const Stimulus& stimulus, int perio
         });
         if (next != events.end() && next->assignment.value != event->assignment.value &&
             ScanOf(next->timeMs, periodMs) == ScanOf(event->timeMs, periodMs)) {
-            lines.push_back("stimulus line " + std::to_string(event->line) + ": " +
-                            Assignment(*event) + " at " + std::to_string(event->timeMs) +
-                            "ms is replaced at " + std::to_string(next->timeMs) + "ms (line " +
-                            std::to_string(next->line) + ") before a scan sees it (a scan every " +
-                            std::to_string(periodMs) + "ms)");
+            lines.push_back(Messages::Format(
+                "stimulus line %1: %2 at %3ms is replaced at %4ms (line %5) before a scan sees it "
+                "(a scan every %6ms)",
+                {std::to_string(event->line), Assignment(*event), std::to_string(event->timeMs),
+                 std::to_string(next->timeMs), std::to_string(next->line),
+                 std::to_string(periodMs)}));
         }
     }
     return lines;
@@ -96,10 +107,16 @@ std::vector<std::string> SimWarnings::AfterEnd(const Stimulus& stimulus, int per
     const std::int64_t lastScanMs = (scans - 1) * periodMs;
     for (const StimulusEvent& event : stimulus.Events()) {
         if (event.timeMs > lastScanMs) {
-            lines.push_back("stimulus line " + std::to_string(event.line) + ": the event at " +
-                            std::to_string(event.timeMs) + "ms comes after the last scan (" +
-                            (scans > 0 ? std::to_string(lastScanMs) + "ms" : "none") +
-                            ") and is never applied");
+            const std::string line = std::to_string(event.line);
+            const std::string timeMs = std::to_string(event.timeMs);
+            lines.push_back(scans > 0 ? Messages::Format("stimulus line %1: the event at %2ms "
+                                                         "comes after the last scan (%3ms) and "
+                                                         "is never applied",
+                                                         {line, timeMs, std::to_string(lastScanMs)})
+                                      : Messages::Format("stimulus line %1: the event at %2ms "
+                                                         "comes after the last scan (none) and "
+                                                         "is never applied",
+                                                         {line, timeMs}));
         }
     }
     return lines;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "model/Messages.h"
 #include "sim/SignalMemory.h"
 
 namespace rungpad {
@@ -52,7 +53,7 @@ std::optional<SignalAssignment> SignalAssignment::Parse(std::string_view text,
                                                         std::string& problem) {
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos) {
-        problem = "expected SIGNAL=VALUE, found " + SimSignal::Quote(text);
+        problem = Messages::Format("expected SIGNAL=VALUE, found %1", {SimSignal::Quote(text)});
         return std::nullopt;
     }
     const std::optional<SimSignal> signal = SimSignal::Parse(Trim(text.substr(0, equals)), problem);
@@ -62,8 +63,9 @@ std::optional<SignalAssignment> SignalAssignment::Parse(std::string_view text,
     const std::string_view valueText = Trim(text.substr(equals + 1));
     const std::optional<std::uint64_t> value = ParseNumber(valueText);
     if (!value || *value > signal->MaxValue()) {
-        problem = "value " + SimSignal::Quote(valueText) + " does not fit " + signal->name +
-                  " (0 to " + std::to_string(signal->MaxValue()) + ")";
+        problem = Messages::Format(
+            "value %1 does not fit %2 (0 to %3)",
+            {SimSignal::Quote(valueText), signal->name, std::to_string(signal->MaxValue())});
         return std::nullopt;
     }
     return SignalAssignment{*signal, static_cast<std::uint32_t>(*value)};
@@ -76,10 +78,11 @@ std::optional<std::int64_t> Stimulus::ParseDuration(std::string_view text) {
 
 std::string Stimulus::DurationProblem(std::string_view text) {
     if (IsAboveLongestDuration(text)) {
-        return "time " + SimSignal::Quote(text) + " is above the longest allowed, " +
-               LongestDurationText();
+        return Messages::Format("time %1 is above the longest allowed, %2",
+                                {SimSignal::Quote(text), LongestDurationText()});
     }
-    return "expected a time such as 0ms, 120ms or 2s, not " + SimSignal::Quote(text);
+    return Messages::Format("expected a time such as 0ms, 120ms or 2s, not %1",
+                            {SimSignal::Quote(text)});
 }
 
 bool Stimulus::IsAboveLongestDuration(std::string_view text) {
@@ -88,7 +91,7 @@ bool Stimulus::IsAboveLongestDuration(std::string_view text) {
 }
 
 std::string Stimulus::LongestDurationText() {
-    return std::to_string(kMaxDurationMs / 1000) + "s (24 hours)";
+    return Messages::Format("%1s (24 hours)", {std::to_string(kMaxDurationMs / 1000)});
 }
 
 std::optional<std::int64_t> Stimulus::ParseAnyDuration(std::string_view text) {
@@ -142,14 +145,15 @@ bool Stimulus::Parse(std::string_view text, std::string& message) {
             line.substr(0, space == std::string_view::npos ? line.size() : space);
         const std::optional<std::int64_t> time = ParseDuration(timeText);
         if (!time || space == std::string_view::npos) {
-            problem = !time ? DurationProblem(timeText) : "expected TIME SIGNAL=VALUE";
+            problem = !time ? DurationProblem(timeText)
+                            : std::string(Messages::Text("expected TIME SIGNAL=VALUE"));
         }
         std::optional<SignalAssignment> assignment;
         if (problem.empty()) {
             assignment = SignalAssignment::Parse(Trim(line.substr(space)), problem);
         }
         if (!assignment) {
-            message = "stimulus line " + std::to_string(number) + ": " + problem;
+            message = Messages::Format("stimulus line %1: %2", {std::to_string(number), problem});
             m_events.clear();
             return false;
         }

@@ -1,4 +1,5 @@
 #include "sim/VcdReader.h"
+#include "model/Messages.h"
 
 #include <algorithm>
 #include <map>
@@ -76,7 +77,7 @@ class VcdParser {
 
     std::optional<SignalHistory> Parse(std::string& problem) {
         if (!ReadHeader() || !ReadChanges()) {
-            problem = "line " + std::to_string(m_problemLine) + ": " + m_problem;
+            problem = Messages::Format("line %1: %2", {std::to_string(m_problemLine), m_problem});
             return std::nullopt;
         }
         m_history->SetEnd(m_time);
@@ -95,10 +96,11 @@ class VcdParser {
         words.clear();
         for (std::string_view word = m_tokens.Next(); word != "$end"; word = m_tokens.Next()) {
             if (word.empty()) {
-                return Fail(std::string(keyword) + " has no $end");
+                return Fail(Messages::Format("%1 has no $end", {keyword}));
             }
             if (words.size() == 16) {
-                return Fail(std::string(keyword) + " is longer than a trace of ours writes");
+                return Fail(
+                    Messages::Format("%1 is longer than a trace of ours writes", {keyword}));
             }
             words.push_back(word);
         }
@@ -111,7 +113,8 @@ class VcdParser {
         for (;;) {
             const std::string_view word = m_tokens.Next();
             if (word.empty()) {
-                return Fail("the file ends before $enddefinitions: not a value change dump");
+                return Fail(std::string(Messages::Text(
+                    "the file ends before $enddefinitions: not a value change dump")));
             }
             if (word == "$version" || word == "$date" || word == "$comment") {
                 if (!SkipToEnd(word)) {
@@ -126,9 +129,8 @@ class VcdParser {
                     return false;
                 }
                 if (++depth > 1) {
-                    return Fail(
-                        "a scope inside a scope is not understood: traces of ours have "
-                        "one");
+                    return Fail(std::string(Messages::Text(
+                        "a scope inside a scope is not understood: traces of ours have one")));
                 }
             } else if (word == "$upscope") {
                 if (!Section(word, words)) {
@@ -142,7 +144,8 @@ class VcdParser {
             } else if (word == "$enddefinitions") {
                 return Section(word, words) && StartChanges();
             } else {
-                return Fail(Shown(word) + " is not understood in the header of a trace");
+                return Fail(Messages::Format("%1 is not understood in the header of a trace",
+                                             {Shown(word)}));
             }
         }
     }
@@ -150,7 +153,7 @@ class VcdParser {
     bool SkipToEnd(std::string_view keyword) {
         for (std::string_view word = m_tokens.Next(); word != "$end"; word = m_tokens.Next()) {
             if (word.empty()) {
-                return Fail(std::string(keyword) + " has no $end");
+                return Fail(Messages::Format("%1 has no $end", {keyword}));
             }
         }
         return true;
@@ -162,9 +165,8 @@ class VcdParser {
             unit += word;
         }
         if (unit != "1ms") {
-            return Fail("timescale " + Shown(unit) +
-                        " is not understood: traces of ours count "
-                        "in 1ms");
+            return Fail(Messages::Format(
+                "timescale %1 is not understood: traces of ours count in 1ms", {Shown(unit)}));
         }
         m_timescale = true;
         return true;
@@ -172,37 +174,44 @@ class VcdParser {
 
     bool AddVariable(const std::vector<std::string_view>& words) {
         if (words.size() != 4) {
-            return Fail("a $var of " + std::to_string(words.size()) +
-                        " words is not understood: traces of ours give type, size, code and "
-                        "name");
+            return Fail(
+                Messages::Format("a $var of %1 words is not understood: traces of ours "
+                                 "give type, size, code and name",
+                                 {std::to_string(words.size())}));
         }
         if (words[0] != "wire" && words[0] != "reg") {
-            return Fail("variable type " + Shown(words[0]) +
-                        " is not understood: only wire and "
-                        "reg");
+            return Fail(Messages::Format("variable type %1 is not understood: only wire and reg",
+                                         {Shown(words[0])}));
         }
         const std::optional<std::int64_t> width = Number(words[1], 32);
         if (!width || *width == 0) {
-            return Fail("variable size " + Shown(words[1]) + " is not understood: 1 to 32 bits");
+            return Fail(Messages::Format("variable size %1 is not understood: 1 to 32 bits",
+                                         {Shown(words[1])}));
         }
         VcdVariable variable;
         if (!VcdReader::ParseReference(words[3], static_cast<int>(*width), variable.signal,
                                        variable.note)) {
-            return Fail("variable " + Shown(words[3]) + " of " + std::to_string(*width) +
-                        (*width == 1 ? " bit" : " bits") +
-                        " names no signal address of that size (X000_0, R100, D010 ...)");
+            return Fail(*width == 1 ? Messages::Format("variable %1 of 1 bit names no signal "
+                                                       "address of that size (X000_0, R100, "
+                                                       "D010 ...)",
+                                                       {Shown(words[3])})
+                                    : Messages::Format("variable %1 of %2 bits names no signal "
+                                                       "address of that size (X000_0, R100, "
+                                                       "D010 ...)",
+                                                       {Shown(words[3]), std::to_string(*width)}));
         }
         if (m_variables.size() == VcdReader::kMaxSignals) {
-            return Fail("more than " + std::to_string(VcdReader::kMaxSignals) + " signals");
+            return Fail(
+                Messages::Format("more than %1 signals", {std::to_string(VcdReader::kMaxSignals)}));
         }
         const auto sameName = [&variable](const VcdVariable& v) {
             return v.signal.name == variable.signal.name;
         };
         if (std::any_of(m_variables.begin(), m_variables.end(), sameName)) {
-            return Fail(variable.signal.name + " is declared twice");
+            return Fail(Messages::Format("%1 is declared twice", {variable.signal.name}));
         }
         if (!m_codes.emplace(std::string(words[2]), m_variables.size()).second) {
-            return Fail("code " + Shown(words[2]) + " is declared twice");
+            return Fail(Messages::Format("code %1 is declared twice", {Shown(words[2])}));
         }
         m_variables.push_back(std::move(variable));
         return true;
@@ -210,10 +219,10 @@ class VcdParser {
 
     bool StartChanges() {
         if (!m_timescale) {
-            return Fail("no $timescale: traces of ours count in 1ms");
+            return Fail(std::string(Messages::Text("no $timescale: traces of ours count in 1ms")));
         }
         if (m_variables.empty()) {
-            return Fail("the trace has no signals");
+            return Fail(std::string(Messages::Text("the trace has no signals")));
         }
         const std::size_t perRow =
             std::min(SignalHistory::kMaxChanges, VcdReader::kMaxTraceChanges / m_variables.size());
@@ -236,15 +245,15 @@ class VcdParser {
             } else if (word == "$end" && dumping) {
                 dumping = false;
             } else if (word[0] == '$') {
-                return Fail(Shown(word) +
-                            " is not understood: traces of ours hold only times "
-                            "and values");
+                return Fail(Messages::Format(
+                    "%1 is not understood: traces of ours hold only times and values",
+                    {Shown(word)}));
             } else if (!ReadValue(word)) {
                 return false;
             }
         }
         if (dumping) {
-            return Fail("$dumpvars has no $end");
+            return Fail(std::string(Messages::Text("$dumpvars has no $end")));
         }
         return true;
     }
@@ -252,14 +261,12 @@ class VcdParser {
     bool ReadTime(std::string_view digits) {
         const std::optional<std::int64_t> time = Number(digits, VcdReader::kMaxTimeMs);
         if (!time) {
-            return Fail("time " + Shown(digits) +
-                        " is not understood: a whole number of ms up "
-                        "to " +
-                        std::to_string(VcdReader::kMaxTimeMs));
+            return Fail(Messages::Format("time %1 is not understood: a whole number of ms up to %2",
+                                         {Shown(digits), std::to_string(VcdReader::kMaxTimeMs)}));
         }
         if (*time < m_time) {
-            return Fail("time #" + std::to_string(*time) + " goes back from #" +
-                        std::to_string(m_time));
+            return Fail(Messages::Format("time #%1 goes back from #%2",
+                                         {std::to_string(*time), std::to_string(m_time)}));
         }
         m_time = *time;
         m_timed = true;
@@ -268,20 +275,20 @@ class VcdParser {
 
     bool ReadValue(std::string_view word) {
         if (!m_timed) {
-            return Fail("a value before the first time");
+            return Fail(std::string(Messages::Text("a value before the first time")));
         }
         if (word[0] == '0' || word[0] == '1') {
             return Store(word.substr(1), word[0] == '1' ? 1u : 0u, 1);
         }
         if (word[0] != 'b' && word[0] != 'B') {
-            return Fail("value " + Shown(word) +
-                        " is not understood: only 0, 1 and binary "
-                        "vectors");
+            return Fail(Messages::Format("value %1 is not understood: only 0, 1 and binary vectors",
+                                         {Shown(word)}));
         }
         const std::string_view bits = word.substr(1);
         if (bits.empty() || bits.size() > 32 ||
             !std::all_of(bits.begin(), bits.end(), [](char c) { return c == '0' || c == '1'; })) {
-            return Fail("value " + Shown(word) + " is not understood: only vectors of 0 and 1");
+            return Fail(Messages::Format("value %1 is not understood: only vectors of 0 and 1",
+                                         {Shown(word)}));
         }
         std::uint32_t value = 0;
         for (const char c : bits) {
@@ -293,14 +300,17 @@ class VcdParser {
     bool Store(std::string_view code, std::uint32_t value, int bits) {
         const auto found = m_codes.find(std::string(code));
         if (found == m_codes.end()) {
-            return Fail("value for " + (code.empty() ? std::string("no code") : Shown(code)) +
-                        ", which no $var declares");
+            return Fail(
+                code.empty()
+                    ? std::string(Messages::Text("value for no code, which no $var declares"))
+                    : Messages::Format("value for %1, which no $var declares", {Shown(code)}));
         }
         const std::size_t row = found->second;
         const SimSignal& signal = m_history->RowAt(row).signal;
         if (bits > signal.Width() || (signal.IsBit() && bits != 1)) {
-            return Fail("a value of " + std::to_string(bits) + " bits for " + signal.name +
-                        ", which has " + std::to_string(signal.Width()));
+            return Fail(Messages::Format(
+                "a value of %1 bits for %2, which has %3",
+                {std::to_string(bits), signal.name, std::to_string(signal.Width())}));
         }
         m_history->Record(row, m_time, value, false);
         return true;

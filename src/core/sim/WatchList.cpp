@@ -6,6 +6,7 @@
 
 #include "model/AddressNotes.h"
 #include "model/LadProgram.h"
+#include "model/Messages.h"
 #include "model/PlcAddress.h"
 #include "model/TextCodec.h"
 #include "sim/SignalMemory.h"
@@ -18,7 +19,7 @@ bool WatchList::Add(std::string_view text, const AddressNotes& notes, std::strin
     trimmed.erase(0, trimmed.find_first_not_of(" \t"));
     trimmed.erase(trimmed.find_last_not_of(" \t") + 1);
     if (trimmed.empty()) {
-        problem = "type an address such as X000.0, R100 or DT0001";
+        problem = Messages::Text("type an address such as X000.0, R100 or DT0001");
         return false;
     }
     const std::optional<SimSignal> signal = SimSignal::Parse(trimmed, problem);
@@ -29,7 +30,7 @@ bool WatchList::Add(std::string_view text, const AddressNotes& notes, std::strin
         return e.signal.name == signal->name;
     });
     if (watched) {
-        problem = "'" + signal->name + "' is watched already";
+        problem = Messages::Format("'%1' is watched already", {signal->name});
         return false;
     }
     m_entries.push_back({*signal, NoteOf(notes, *signal)});

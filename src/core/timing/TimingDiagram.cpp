@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "model/Messages.h"
 #include "sim/SignalHistory.h"
 
 namespace rungpad {
@@ -240,9 +241,12 @@ void TimingDiagram::Draw(DiagramPainter& painter) const {
 void TimingDiagram::DrawRuler(DiagramPainter& painter) const {
     painter.BeginGroup("ruler");
     painter.FillRect(0, 0, m_width, kRulerHeight, kRulerBackground);
-    painter.Text(6, 19, "Signal", kRulerText, DiagramPainter::Align::kLeft);
-    painter.Text(kPlotLeft - 8, 19, m_cursorMs ? TimeText(*m_cursorMs) : "end", kRulerText,
-                 DiagramPainter::Align::kRight);
+    painter.Text(6, 19, std::string(Messages::Text("Signal", m_language)), kRulerText,
+                 DiagramPainter::Align::kLeft);
+    painter.Text(
+        kPlotLeft - 8, 19,
+        m_cursorMs ? TimeText(*m_cursorMs) : std::string(Messages::Text("end", m_language)),
+        kRulerText, DiagramPainter::Align::kRight);
     const std::int64_t step = TickStep(MsPerPixel(), kMinTickPixels);
     const std::int64_t minor = step % 5 == 0 ? step / 5 : step / 2;
     const std::int64_t each = std::max<std::int64_t>(minor, 1);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Language.h"
 #include "timing/DiagramPainter.h"
 #include "timing/TraceCache.h"
 
@@ -49,6 +50,9 @@ class TimingDiagram {
     void SetWidth(double width);
     double Width() const { return m_width; }
     void SetCursor(std::optional<std::int64_t> cursorMs) { m_cursorMs = cursorMs; }
+    // The language of the ruler's words on screen. Pictures written to files keep Original, so
+    // a file reads the same whatever language the editor shows.
+    void SetLanguage(Language language) { m_language = language; }
     std::optional<std::int64_t> Cursor() const { return m_cursorMs; }
     // Where the rows' steps are kept between drawings (none: found every time). The cache must
     // outlive the diagram's drawing; steps found anew are the same as those kept.
@@ -131,6 +135,7 @@ class TimingDiagram {
     double m_gridMsPerPixel = 0;
     std::int64_t m_firstColumn = 0;
     std::optional<std::int64_t> m_cursorMs;
+    Language m_language = Language::Original;
     std::size_t m_firstRow = 0;
     std::size_t m_rowCount = SIZE_MAX;
     TraceCache* m_cache = nullptr;

@@ -10,6 +10,7 @@
 #include "DocumentFixture.h"
 #include "document/AddressNoteError.h"
 #include "model/FileIo.h"
+#include "model/Messages.h"
 
 namespace rungpad {
 namespace {
@@ -335,6 +336,31 @@ TEST_F(RungpadDocTest, ConvertSetsTheFlagAndShowsTheList) {
     ASSERT_EQ(rec.Lines().size(), 2u);
     EXPECT_EQ(rec.Lines()[1], doc.Converter().FormatLastError());
     EXPECT_TRUE(rec.Texts("list").empty());
+}
+
+// The output window speaks the chosen language; the instruction list does not change with it.
+TEST_F(RungpadDocTest, ConvertReportsInTheChosenLanguage) {
+    UseGoodProgram();
+    ASSERT_TRUE(doc.ConvertProgram());
+    const std::vector<std::string> originalList = rec.instructionList;
+    Messages::SetLanguage(Language::English);
+    rec.Reset();
+    const bool english = doc.ConvertProgram();
+    const Strings englishEvents = Events();
+    const std::vector<std::string> englishList = rec.instructionList;
+    doc.Program().Cell(7, 0).Reset();
+    rec.Reset();
+    doc.ConvertProgram();
+    const std::vector<std::string> failed = rec.Lines();
+    Messages::SetLanguage(Language::Original);
+    EXPECT_TRUE(english);
+    EXPECT_EQ(englishEvents,
+              (Strings{"clear:", "line:Converting...", "line:Conversion succeeded!", "list:"}));
+    EXPECT_EQ(englishList, originalList);
+    ASSERT_EQ(failed.size(), 2u);
+    EXPECT_TRUE(failed[1].starts_with("Ladder line ")) << failed[1];
+    EXPECT_EQ(ConvertError::LineOfReport(failed[1]),
+              doc.Converter().ErrorAt(doc.Converter().ErrorCount() - 1).line);
 }
 
 // --- ladder information ---------------------------------------------------------------------

@@ -10,6 +10,9 @@
 #include "edit/FieldChecks.h"
 #include "edit/FuncNameLookup.h"
 #include "edit/ItemSetRules.h"
+#include "model/FuncInstrTable.h"
+#include "model/MessageTable.h"
+#include "model/Messages.h"
 
 namespace rungpad {
 namespace {
@@ -188,6 +191,28 @@ TEST(ItemSetRulesTest, CaptionAndPictureByCode) {
         EXPECT_EQ(ItemSetRules::PictureOf(c.code), c.picture);
         EXPECT_EQ(ItemSetRules::InstructionName(c.code), c.name);
     }
+}
+
+// The parameter captions live in FuncInstrTable, out of sight of the message table's source scan:
+// each one is in the table, and the caption follows the language.
+TEST(ItemSetRulesTest, CaptionsReadInEveryLanguage) {
+    const auto listed = [](std::string_view text) {
+        return std::any_of(MessageTable::Entries().begin(), MessageTable::Entries().end(),
+                           [text](const MessageEntry& entry) { return entry.original == text; });
+    };
+    for (int i = 0; i < FuncInstrTable::kCount; ++i) {
+        for (const std::string_view label : FuncInstrTable::At(i).labels) {
+            EXPECT_TRUE(label.empty() || listed(label))
+                << FuncInstrTable::At(i).name << " " << label;
+        }
+    }
+    Messages::SetLanguage(Language::English);
+    const std::string english(ItemSetRules::Caption(0x0200));
+    Messages::SetLanguage(Language::Chinese);
+    const std::string chinese(ItemSetRules::Caption(0x0200));
+    Messages::SetLanguage(Language::Original);
+    EXPECT_EQ(english, "normally closed contact");
+    EXPECT_EQ(chinese, "常闭触点");
 }
 
 }  // namespace

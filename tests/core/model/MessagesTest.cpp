@@ -133,7 +133,10 @@ std::optional<std::string> LiteralAt(const std::string& source, std::size_t at) 
             if (source[at] == '\\' && at + 1 < source.size()) {
                 ++at;
                 const char escaped = source[at];
-                text += escaped == 'n' ? '\n' : escaped == 't' ? '\t' : escaped;
+                text += escaped == 'n'   ? '\n'
+                        : escaped == 'r' ? '\r'
+                        : escaped == 't' ? '\t'
+                                         : escaped;
             } else {
                 text += source[at];
             }
@@ -144,6 +147,57 @@ std::optional<std::string> LiteralAt(const std::string& source, std::size_t at) 
         return std::nullopt;
     }
     return text;
+}
+
+std::string Slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+// The literal of a named constant passed at `at` ("kSaved", "LadFile::kCannotOpenText"), defined
+// as `kName = "..."` in the same source or its header; nothing for any other argument.
+std::optional<std::string> ConstantAt(const std::string& source, const std::filesystem::path& file,
+                                      std::size_t at) {
+    std::size_t end = at;
+    while (end < source.size() && (std::isalnum(static_cast<unsigned char>(source[end])) ||
+                                   source[end] == '_' || source[end] == ':')) {
+        ++end;
+    }
+    std::string name = source.substr(at, end - at);
+    name = name.substr(name.rfind(':') == std::string::npos ? 0 : name.rfind(':') + 1);
+    if (name.size() < 2 || name[0] != 'k' || end >= source.size() || source[end] != ')') {
+        return std::nullopt;
+    }
+    const std::string definition = " " + name + " = ";
+    const std::size_t local = source.find(definition);
+    if (local != std::string::npos) {
+        return LiteralAt(source, local + definition.size());
+    }
+    const std::filesystem::path root = file.parent_path().parent_path();
+    for (const auto& header : std::filesystem::recursive_directory_iterator(root)) {
+        if (header.path().extension() != ".h") {
+            continue;
+        }
+        const std::string text = Slurp(header.path());
+        const std::size_t found = text.find(definition);
+        if (found != std::string::npos) {
+            return LiteralAt(text, found + definition.size());
+        }
+    }
+    // Named but not found: reported as missing rather than skipped.
+    return "(no definition of " + name + ")";
+}
+
+// A named constant looked up whose definition the scan cannot find would escape the check.
+TEST(MessagesTest, ConstantScanFindsDefinitions) {
+    const std::string source =
+        "constexpr std::string_view kSaved = \"保存文件成功!\";\n"
+        "Show(Messages::Text(kSaved));";
+    const std::size_t at = source.find("Text(") + 5;
+    EXPECT_EQ(ConstantAt(source, std::filesystem::path(RUNGPAD_SOURCE_DIR) / "src" / "x.cpp", at),
+              "保存文件成功!");
 }
 
 // A message looked up by a literal the table lacks would silently stay in the original language.
@@ -158,16 +212,16 @@ TEST(MessagesTest, EveryLiteralLookedUpInTheSourcesIsInTheTable) {
         if (extension != ".cpp" && extension != ".h") {
             continue;
         }
-        std::ifstream in(file.path(), std::ios::binary);
-        std::stringstream buffer;
-        buffer << in.rdbuf();
-        const std::string source = buffer.str();
+        const std::string source = Slurp(file.path());
         for (const std::string_view call : {"Messages::Text(", "Messages::Format("}) {
             for (std::size_t at = source.find(call); at != std::string::npos;
                  at = source.find(call, at + 1)) {
                 const std::size_t lineStart = source.rfind('\n', at) + 1;
                 const bool commented = source.find("//", lineStart) < at;
-                const std::optional<std::string> literal = LiteralAt(source, at + call.size());
+                std::optional<std::string> literal = LiteralAt(source, at + call.size());
+                if (!literal) {
+                    literal = ConstantAt(source, file.path(), at + call.size());
+                }
                 if (commented || !literal) {
                     continue;
                 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/Messages.h"
 #include "shell/monitor/QtDiagramPainter.h"
 #include "sim/SignalHistory.h"
 
@@ -249,6 +250,7 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
         return;
     }
     TimingDiagram diagram = Diagram(false);
+    diagram.SetLanguage(Messages::CurrentLanguage());  // on screen only: exports stay Original
     diagram.SetTraceCache(&m_traceCache);
     const PictureKey key = KeyOf(diagram);
     if (key == m_pictureKey) {
