@@ -274,6 +274,11 @@ constexpr std::array kEntries{
     MessageEntry{"timer %1", "定时器 %1", "timer %1"},
     MessageEntry{"counter %1", "计数器 %1", "counter %1"},
     MessageEntry{"constant %1", "常数 %1", "constant %1"}, MessageEntry{"  at", "  位置", "  at"},
+    // Cross-reference uses (XrefUse).
+    MessageEntry{"NO contact", "常开触点", "NO contact"},
+    MessageEntry{"NC contact", "常闭触点", "NC contact"}, MessageEntry{"coil", "线圈", "coil"},
+    MessageEntry{"negated coil", "取反线圈", "negated coil"}, MessageEntry{"read", "读", "read"},
+    MessageEntry{"write", "写", "write"}, MessageEntry{"read/write", "读/写", "read/write"},
 
     // --- simulation, timing and the command-line tool (core/sim, core/timing, src/cli)
 

@@ -6,7 +6,9 @@
 #include "GridBuilder.h"
 #include "analysis/CrossReference.h"
 #include "analysis/ReviewFinding.h"
+#include "analysis/XrefUse.h"
 #include "model/AddressNotes.h"
+#include "model/FuncInstrTable.h"
 #include "model/LadProgram.h"
 
 namespace rungpad::test {
@@ -174,6 +176,17 @@ TEST(CrossReferenceTest, FindingsReadInEveryLanguage) {
         {{Kind::kReadNeverWritten, "R100.2", {{7, 2}}, 0}, "R100.2  被读取但从未写入  位置 3:8"},
         {{Kind::kWrittenNeverRead, "R100.3", {{7, 2}}, 0}, "R100.3  被写入但从未读取  位置 3:8"},
     };
+    XrefUse use;
+    use.kind = XrefKind::kNcContact;
+    use.access = XrefAccess::kReadWrite;
+    EXPECT_EQ(use.Describe(Language::Chinese), "常闭触点");
+    EXPECT_EQ(use.AccessName(Language::Chinese), "读/写");
+    EXPECT_EQ(use.Describe(), "NC contact");
+    use.kind = XrefKind::kParameter;
+    use.function = FuncInstrTable::At(9).code;
+    use.parameter = 1;
+    EXPECT_EQ(use.Describe(Language::English), "TMR 1 timer number");
+    EXPECT_EQ(use.Describe(), "TMR 1 定时器号");
     for (const auto& [finding, chinese] : cases) {
         EXPECT_EQ(finding.Format(Language::Chinese), chinese);
         EXPECT_EQ(finding.Format(Language::English), finding.Format());
