@@ -5,6 +5,7 @@ RUNGPAD_PACKAGES=(
     g++ cmake ninja-build pkg-config git
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev fonts-wqy-zenhei fonts-dejavu-core  # the timing diagram's fixed-pitch font
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n  # View > Language: lupdate, lrelease, Qt's texts
     poppler-utils dpkg-dev file lintian
     strace  # the order of a save's system calls (tests/cli)
     # the real-display journeys of tests/e2e: X server, window manager, input, screen, selection

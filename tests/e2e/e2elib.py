@@ -426,6 +426,16 @@ class Session:
         if click:
             self.click(x, y)
 
+    LANGUAGES = ("Original", "中文", "English")  # the items of View > Language, top to bottom
+
+    def choose_language(self, name):
+        """Chooses a language in View > Language (its menu title has the accelerator L in every
+        language)."""
+        self.key("alt+v")
+        self.wait_popup()
+        self.key("l")
+        self.choose_menu_item(self.wait_popup(count=2), self.LANGUAGES.index(name))
+
     # -- input ----------------------------------------------------------------------------------
 
     def key(self, *keys):

@@ -1,5 +1,5 @@
 """Makes the README's screenshots with the real editor under Xvfb: the main window with the
-example program, the output and instruction windows after Convert, the print preview and
+example program (also in English), the output and instruction windows after Convert, the print preview and
 monitor mode with its Signals and Timing Diagram windows, the coil references beside the diagram,
 a page of the printed documentation and a failing ladder test shown from the Test Results window.
 Run through scripts/screenshots.sh."""
@@ -32,15 +32,26 @@ def run(s, out):
     s.wait_selected(grid, {(1, 0)})
     s.save(s.screenshot(), "main-window", folder=out)
 
-    # View > Coil References (before the four zoom commands): beside each coil, its contacts' lines.
+    # In English (View > Language), the Edit menu open; then back to the original texts.
+    s.choose_language("English")
+    s.wait_active(r"^Ladder diagram editor - \[demo\.plf\]$")
+    s.key("alt+e")
+    s.wait_popup()
+    s.save(s.wait_settled(), "english", folder=out)
+    s.key("Escape")
+    s.wait_screen(lambda image: not s.popups(), "the Edit menu to close")
+    s.choose_language("Original")
+
+    # View > Coil References (before the four zoom commands and Language): beside each coil,
+    # its contacts' lines.
     s.key("alt+v")
     menu = s.wait_popup()
-    s.choose_menu_item(menu, len(s.menu_items(menu)) - 5)
+    s.choose_menu_item(menu, len(s.menu_items(menu)) - 6)
     s.wait_screen(lambda image: not s.popups(), "the View menu to close")
     s.save(s.wait_settled(), "coil-references", folder=out)
     s.key("alt+v")
     menu = s.wait_popup()
-    s.choose_menu_item(menu, len(s.menu_items(menu)) - 5)
+    s.choose_menu_item(menu, len(s.menu_items(menu)) - 6)
     s.wait_screen(lambda image: not s.popups(), "the View menu to close")
 
     # Convert shows the instruction window on the right; the output window is not read here,

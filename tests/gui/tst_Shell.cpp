@@ -106,12 +106,13 @@ class TestShell : public QObject {
             QCOMPARE(buttons.at(i), frame.Command(ids.at(i)));  // the menus' own action
             QVERIFY(!buttons.at(i)->icon().isNull());
         }
-        // The View menu as the short and the long menu have it, the zoom commands after the
-        // specified items.
+        // The View menu as the short and the long menu have it, the zoom commands and the
+        // language after the specified items.
         QCOMPARE(Texts(MenuNamed(frame, QStringLiteral("View(&V)"))->actions()),
                  (QStringList{"Toolbar(&T)", "Status Bar(&S)", "|", "Output window(&O)",
                               "Instruction Window(&I)", "Cross Reference", "Coil References", "|",
-                              "Zoom In(&Z)", "Zoom Out(&U)", "Actual Size(&A)", "Fit Width(&F)"}));
+                              "Zoom In(&Z)", "Zoom Out(&U)", "Actual Size(&A)", "Fit Width(&F)",
+                              "|", "Language(&L)"}));
         // The message pane, the position and zoom panes, then the lock key panes.
         for (const char* pane : {"position", "zoom", "capital", "number", "roll"}) {
             QVERIFY(frame.statusBar()->findChild<QLabel*>(QString::fromLatin1(pane)));

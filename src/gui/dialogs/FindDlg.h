@@ -4,6 +4,9 @@
 
 #include "dialogs/QtMessageBox.h"
 
+class QGroupBox;
+class QLabel;
+class QPushButton;
 class QRadioButton;
 
 namespace rungpad {
@@ -28,13 +31,23 @@ class CFindDlg : public QDialog {
   public slots:
     void OnFind();
 
+  protected:
+    // The view keeps the dialog between uses: its texts follow a change of language.
+    void changeEvent(QEvent* event) override;
+
   private:
+    void Retranslate();
+
     SearchTarget* m_target;
     QtMessageBox m_qtBox;
     MessageBoxHost* m_box;
     SearchEdit* m_find;
     QRadioButton* m_up;
     QRadioButton* m_down;
+    QLabel* m_targetLabel;
+    QGroupBox* m_group;
+    QPushButton* m_findButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 };
 
 }  // namespace rungpad

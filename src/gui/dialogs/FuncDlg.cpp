@@ -20,10 +20,9 @@ CFuncDlg::CFuncDlg(QWidget* parent)
       m_box(&m_qtBox),
       m_list(new QListWidget(this)),
       m_name(new UpperCaseEdit(this)) {
-    setWindowTitle(QStringLiteral("Dialog"));
-    auto* prompt = new QLabel(QStringLiteral("On the left  side of the list box or directly on the "
-                                             "right side of the edit box input function "
-                                             "instruction"),
+    setWindowTitle(tr("Dialog"));
+    auto* prompt = new QLabel(tr("On the left  side of the list box or directly on the "
+                                 "right side of the edit box input function instruction"),
                               this);
     prompt->setWordWrap(true);
     for (const std::string_view name : FuncNameLookup::SortedNames()) {
@@ -32,8 +31,8 @@ CFuncDlg::CFuncDlg(QWidget* parent)
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CFuncDlg::OnDoubleClicked);
     m_list->installEventFilter(this);
     auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CFuncDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CFuncDlg::reject);
     auto* layout = new QGridLayout(this);

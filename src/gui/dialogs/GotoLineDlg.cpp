@@ -5,9 +5,8 @@
 namespace rungpad {
 
 CGotoLineDlg::CGotoLineDlg(QWidget* parent)
-    : CFieldDlg(QStringLiteral("Go to line"), QStringLiteral("&OK"), QStringLiteral("&Cancel"),
-                parent) {
-    AddFieldBetween(QStringLiteral("go"), QStringLiteral("line"));
+    : CFieldDlg(tr("Go to line"), tr("&OK"), tr("&Cancel"), parent) {
+    AddFieldBetween(tr("go"), tr("line"));
     SetLineNumber(0);
 }
 

@@ -5,9 +5,8 @@
 namespace rungpad {
 
 CInsertLineDlg::CInsertLineDlg(QWidget* parent)
-    : CFieldDlg(QStringLiteral("Insert Line"), QStringLiteral("&OK"), QStringLiteral("&Cancel"),
-                parent) {
-    AddFieldBetween(QStringLiteral("insert"), QStringLiteral("line"));
+    : CFieldDlg(tr("Insert Line"), tr("&OK"), tr("&Cancel"), parent) {
+    AddFieldBetween(tr("insert"), tr("line"));
     Field(0)->setText(QString::number(m_count));
 }
 

@@ -19,14 +19,14 @@ CItemSetDlg::CItemSetDlg(QWidget* parent)
       m_frame(new QGroupBox(this)),
       m_preview(new ItemPreview(m_frame)),
       m_edit(new UpperCaseEdit(m_frame)) {
-    setWindowTitle(QStringLiteral("item set"));
+    setWindowTitle(tr("item set"));
     m_edit->setMaxLength(static_cast<int>(LadCell::kMaxText));
     auto* inner = new QHBoxLayout(m_frame);
     inner->addWidget(m_preview);
     inner->addWidget(m_edit);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("CANCLE"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("CANCLE"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

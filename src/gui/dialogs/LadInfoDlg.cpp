@@ -18,12 +18,11 @@ constexpr int kPersonChars = 20;
 }  // namespace
 
 CLadInfoDlg::CLadInfoDlg(QWidget* parent)
-    : CFieldDlg(QStringLiteral("Ladder diagram information"), QStringLiteral("OK"),
-                QStringLiteral("Cancel"), parent) {
+    : CFieldDlg(tr("Ladder diagram information"), tr("OK"), tr("Cancel"), parent) {
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("ladder version number:"), NewField(kVersionChars));
-    form->addRow(QStringLiteral("suitable machine tool:"), NewField(kMachineChars));
-    form->addRow(QStringLiteral("last modifie person:"), NewField(kPersonChars));
+    form->addRow(tr("ladder version number:"), NewField(kVersionChars));
+    form->addRow(tr("suitable machine tool:"), NewField(kMachineChars));
+    form->addRow(tr("last modifie person:"), NewField(kPersonChars));
     Body()->addLayout(form);
 }
 

@@ -7,9 +7,7 @@
 namespace rungpad {
 
 CNoteDlg::CNoteDlg(QWidget* parent)
-    : CFieldDlg(QStringLiteral("Modify note"), QStringLiteral("OK"), QStringLiteral("CANCEL"),
-                parent),
-      m_frame(new QGroupBox(this)) {
+    : CFieldDlg(tr("Modify note"), tr("OK"), tr("CANCEL"), parent), m_frame(new QGroupBox(this)) {
     auto* inner = new QVBoxLayout(m_frame);
     inner->addWidget(NewField());
     Body()->addWidget(m_frame);

@@ -18,20 +18,20 @@ CReplaceDlg::CReplaceDlg(ReplaceButtons& buttons, SearchTarget& target, QWidget*
       m_box(&m_qtBox),
       m_find(new SearchEdit(this)),
       m_replace(new SearchEdit(this)) {
-    setWindowTitle(QStringLiteral("Replace"));
+    setWindowTitle(tr("Replace"));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("find content:"), m_find);
-    form->addRow(QStringLiteral("Replace:"), m_replace);
+    form->addRow(tr("find content:"), m_find);
+    form->addRow(tr("Replace:"), m_replace);
     auto* box = new QDialogButtonBox(Qt::Vertical, this);
     const auto add = [&](const QString& text, void (CReplaceDlg::*slot)()) {
         QPushButton* button = box->addButton(text, QDialogButtonBox::ActionRole);
         connect(button, &QPushButton::clicked, this, slot);
         return button;
     };
-    add(QStringLiteral("FIND NEXT(&F)"), &CReplaceDlg::OnFindNext)->setDefault(true);
-    add(QStringLiteral("REPLACE(&R)"), &CReplaceDlg::OnReplace);
-    add(QStringLiteral("ALL REPLACE(&A)"), &CReplaceDlg::OnReplaceAll);
-    box->addButton(QStringLiteral("CANCEL(&C)"), QDialogButtonBox::RejectRole);
+    add(tr("FIND NEXT(&F)"), &CReplaceDlg::OnFindNext)->setDefault(true);
+    add(tr("REPLACE(&R)"), &CReplaceDlg::OnReplace);
+    add(tr("ALL REPLACE(&A)"), &CReplaceDlg::OnReplaceAll);
+    box->addButton(tr("CANCEL(&C)"), QDialogButtonBox::RejectRole);
     connect(box, &QDialogButtonBox::rejected, this, &CReplaceDlg::reject);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(form);

@@ -9,11 +9,10 @@
 namespace rungpad {
 
 CSelMulRowDlg::CSelMulRowDlg(QWidget* parent)
-    : CFieldDlg(QStringLiteral("Select multiple lines"), QStringLiteral("OK"),
-                QStringLiteral("CANCLE"), parent) {
+    : CFieldDlg(tr("Select multiple lines"), tr("OK"), tr("CANCLE"), parent) {
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("start line:"), NewField());
-    form->addRow(QStringLiteral("end line:"), NewField());
+    form->addRow(tr("start line:"), NewField());
+    form->addRow(tr("end line:"), NewField());
     Body()->addLayout(form);
     SetLines(0, 0);
 }

@@ -313,13 +313,13 @@ bool DocumentationPrinter::ToPdf(const LadProgram& program, const ProgramDocumen
             }
         }
         if (!scratch.isValid() || !Print(printer, program, doc, sections)) {
-            problem = QStringLiteral("nothing was printed");
+            problem = tr("nothing was printed");
             return false;
         }
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("nothing was printed");
+        problem = tr("nothing was printed");
         return false;
     }
     pdf = file.readAll();
@@ -328,7 +328,7 @@ bool DocumentationPrinter::ToPdf(const LadProgram& program, const ProgramDocumen
         entries.push_back({section.title, section.firstPage});
     }
     if (!PdfOutline::Add(pdf, entries)) {
-        problem = QStringLiteral("the bookmarks could not be added");
+        problem = tr("the bookmarks could not be added");
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <vector>
 
@@ -13,8 +14,12 @@ class ProgramDocumentation;
 
 // Prints a program's documentation: a title page, the ladder pages as Print prints them with
 // the coil references beside the coils, the cross-reference, address notes and review findings
-// tables, and the instruction list; every page ends in "page N of M".
+// tables, and the instruction list; every page ends in "page N of M". The pages are a file's
+// contents and stay in the program's own texts whatever the language; only the reasons for a
+// failure follow it.
 class DocumentationPrinter {
+    Q_DECLARE_TR_FUNCTIONS(DocumentationPrinter)
+
   public:
     struct Section {
         QString title;

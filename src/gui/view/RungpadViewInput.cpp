@@ -357,25 +357,25 @@ void CRungpadView::BuildContextMenu(QMenu& menu) {
     if (m_editor->CanModifyNote()) {
         // Modify Note under this menu's own name.
         if (QAction* modifyNote = m_commandLookup(C::kModifyNote)) {
-            QAction* item = menu.addAction(QStringLiteral("修改注释(&M)"));
+            QAction* item = menu.addAction(tr("修改注释(&M)"));
             connect(item, &QAction::triggered, modifyNote, &QAction::trigger);
         }
         const GridPos cursor = m_doc->Selection().cursor;
         const std::string_view text = m_program->Cell(cursor.column, cursor.line).Text();
         const QString address =
             QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-        QAction* xref = menu.addAction(QStringLiteral("Show Cross Reference"));
+        QAction* xref = menu.addAction(tr("Show Cross Reference"));
         connect(xref, &QAction::triggered, this,
                 [this, address] { emit CrossReferenceRequested(address); });
     }
     menu.addSeparator();
-    QMenu* basic = menu.addMenu(QStringLiteral("基本指令(&B)"));
+    QMenu* basic = menu.addMenu(tr("基本指令(&B)"));
     // Contacts, horizontal, vertical, coils, Delete Nodes, Remove Vertical.
     for (const int id : {C::kNoContactTool, C::kNcContactTool, C::kHLineTool, C::kSetLinkTool,
                          C::kCoilTool, C::kNegCoilTool, C::kDeleteTool, C::kClearLinkTool}) {
         add(basic, id);
     }
-    QMenu* functions = menu.addMenu(QStringLiteral("功能指令(&F)"));
+    QMenu* functions = menu.addMenu(tr("功能指令(&F)"));
     for (const EditCommands::FunctionCommand& command : EditCommands::kFunctionMenu) {
         add(functions, command.id);
     }

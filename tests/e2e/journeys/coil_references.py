@@ -31,7 +31,7 @@ def toggle_coil_references(s):
     s.key("alt+v")
     menu = s.wait_popup()
     items = s.menu_items(menu)
-    s.choose_menu_item(menu, len(items) - 5)  # the item before the four zoom commands
+    s.choose_menu_item(menu, len(items) - 6)  # before the four zoom commands and Language
     wait_until(lambda: not s.popups(), "the View menu to close")
 
 

@@ -20,8 +20,8 @@ void CMainFrame::OnPrintDocumentation() {
     }
     const std::string title = doc->State().Title();
     const std::string stem = title.substr(0, title.rfind('.'));
-    const auto path =
-        m_host->ChooseSaveFile({"pdf", stem + "-documentation.pdf", "PDF files (*.pdf)"});
+    const auto path = m_host->ChooseSaveFile(
+        {"pdf", stem + "-documentation.pdf", tr("PDF files (*.pdf)").toStdString()});
     if (!path) {
         return;
     }
@@ -47,7 +47,7 @@ void CMainFrame::OnPrintDocumentation() {
         m_box->ShowMessage(error);
         return;
     }
-    OutputLine("Documentation written: " + *path);
+    OutputLine(tr("Documentation written: %1").arg(QtText::FromLocalPath(*path)).toStdString());
 }
 
 }  // namespace rungpad

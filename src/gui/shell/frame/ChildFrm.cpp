@@ -49,10 +49,17 @@ void CChildFrame::UpdateTitle() {
         title += QStringLiteral(":%1").arg(m_viewNumber);
     }
     if (m_doc->IsReadOnlyFile()) {
-        title += QStringLiteral(" [read-only]");
+        title += tr(" [read-only]");
     }
     setWindowTitle(title + QStringLiteral("[*]"));
     setWindowModified(m_doc->IsModified());
+}
+
+void CChildFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        UpdateTitle();
+    }
+    QMdiSubWindow::changeEvent(event);
 }
 
 void CChildFrame::CloseWithoutAsking() {

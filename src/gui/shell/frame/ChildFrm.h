@@ -43,6 +43,8 @@ class CChildFrame : public QMdiSubWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The title's " [read-only]" follows the language.
+    void changeEvent(QEvent* event) override;
 
   private:
     std::shared_ptr<CRungpadDoc> m_doc;

@@ -38,7 +38,8 @@ CMainFrame::CMainFrame(QWidget* parent)
       m_box(&m_qtBox),
       m_host(&m_qtHost),
       m_firstShow(*this) {
-    setWindowTitle(QStringLiteral("Ladder diagram editor"));
+    m_language.Apply(UiLanguage::Saved());
+    setWindowTitle(tr("Ladder diagram editor"));
     m_mdi = new QMdiArea(this);
     setCentralWidget(m_mdi);
     CreateDockWindows();
@@ -50,6 +51,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateSimulationMenu();
     CreateMenus();  // once every window has made the action that shows it
     CreateDiskWatcher();
+    CreateLanguageMenu();
     setAcceptDrops(true);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateMenus);
     LoadRecentFiles();
@@ -59,18 +61,18 @@ CMainFrame::CMainFrame(QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
-    m_firstShow.Flush();  // a frame gone before its first picture still saves its settings
+    m_language.Uninstall();  // while every member the frame's texts need is still there
+    m_firstShow.Flush();     // a frame gone before its first picture still saves its settings
     // The documents report to this frame and its hosts: they go before the frame's members do.
     disconnect(m_mdi, nullptr, this, nullptr);
     delete m_mdi;
 }
 
 void CMainFrame::CreateDockWindows() {
-    m_output = new CCoolBar(QStringLiteral("输出窗口"), QStringLiteral("OutputWindow"), true, this);
-    m_comment =
-        new CCoolBar(QStringLiteral("注释窗口"), QStringLiteral("CommentWindow"), true, this);
-    m_instruction = new CCoolBar(QStringLiteral("指令表输出窗口"),
-                                 QStringLiteral("InstructionWindow"), false, this);
+    m_output = new CCoolBar(tr("输出窗口"), QStringLiteral("OutputWindow"), true, this);
+    m_comment = new CCoolBar(tr("注释窗口"), QStringLiteral("CommentWindow"), true, this);
+    m_instruction =
+        new CCoolBar(tr("指令表输出窗口"), QStringLiteral("InstructionWindow"), false, this);
     QFont font = ViewFonts::FixedFace();
     font.setPointSizeF(kWindowFontPoints);
     m_output->Edit()->setFont(font);

@@ -19,6 +19,7 @@
 #include "shell/frame/QtDocumentHost.h"
 #include "shell/frame/QtReloadPrompt.h"
 #include "shell/frame/ShortcutTable.h"
+#include "shell/frame/UiLanguage.h"
 #include "view/FirstShowQueue.h"
 #include "view/PrinterSetup.h"
 
@@ -120,6 +121,9 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* RedoAction() const { return m_redoAct; }
     QAction* CoilReferencesAction() const { return m_coilRefsAct; }
     QAction* DocumentationAction() const { return m_documentationAct; }
+    // View > Language: Original, 中文 or English, applied at once and kept for the next start.
+    rungpad::Language CurrentLanguage() const { return m_language.Current(); }
+    void SetLanguage(rungpad::Language choice);
 
     // Brings child (the active child when nullptr) to the front and selects from anchor to
     // cursor in its view.
@@ -141,6 +145,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // A language change puts the frame's own texts into the new language.
+    void changeEvent(QEvent* event) override;
     // Watches the keys of the whole program for the lock key panes.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -179,6 +185,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // The status bar panes of the cursor's line and column, the zoom and, while simulating, the
     // simulated time and Running or Paused.
     void CreateInfoPanes();
+    void FitInfoPanes();
     void UpdateInfoPanes();
     void UpdateSimulationPane();
     // A new window takes the zoom last chosen; a change is kept for the next.
@@ -199,6 +206,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void OnUnloadStimulus();
     // Monitor mode on or off: editing commands disabled while on, with a status bar note.
     void SetSimulating(bool on);
+    // The status bar's note for monitor mode on or off.
+    void ShowSimulationNote(bool on);
     void StopSimulation();
     // Presets set by hand in an earlier run of the document, written before the first scan.
     void RestorePresets(const CRungpadDoc& doc);
@@ -244,6 +253,12 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void OnWindowTile();
     void OnWindowArrange();
     void UpdateLockPanes();
+    void RetranslateLockPanes();
+    // The Language submenu at the end of the View menu (MainFrmView.cpp).
+    void CreateLanguageMenu();
+    void RetranslateLanguageMenu();
+    // Every text of the frame and its commands again, in the language in force.
+    void RetranslateFrame();
     void CreateDiskWatcher();
     // The main title names the active document while its window is not maximized.
     void UpdateTitle();
@@ -262,6 +277,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // Greys the instruction list while the active document's last conversion failed.
     void MarkInstructionList();
 
+    // First in, last out: its translators are in force while the frame's widgets are made.
+    UiLanguage m_language;
     QtMessageBox m_qtBox;
     QtDocumentHost m_qtHost;
     QtReloadPrompt m_qtReload{this};
@@ -316,6 +333,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QList<QMenu*> m_documentMenus;
     std::array<QAction*, kRecentFiles> m_recentActs{};
     QAction* m_recentSeparator = nullptr;
+    QMenu* m_languageMenu = nullptr;
+    QList<QAction*> m_languageActs;  // in the order of UiLanguage::kChoices
 };
 
 }  // namespace rungpad

@@ -36,7 +36,8 @@ bool CMainFrame::ReloadDocument(CRungpadDoc& doc) {
     auto fresh = std::make_shared<CRungpadDoc>(*this, *m_box, *m_host);
     // A file the reader refuses now (told in a message box) leaves the document as it was.
     if (!fresh->OnOpenDocument(path) || fresh->IsRefusedFile()) {
-        OutputLine("The file could not be read again; the document stays as it was.");
+        OutputLine(
+            tr("The file could not be read again; the document stays as it was.").toStdString());
         return false;
     }
     // As many windows as before, the old ones closed without a question: the user chose.

@@ -217,8 +217,7 @@ void CMainFrame::MarkInstructionList() {
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Text, stale ? QColor(Qt::gray) : QColor(Qt::black));
     edit->setPalette(palette);
-    edit->setToolTip(stale ? QStringLiteral("Out of date: the last conversion failed (F7 converts "
-                                            "again)")
+    edit->setToolTip(stale ? tr("Out of date: the last conversion failed (F7 converts again)")
                            : QString());
 }
 

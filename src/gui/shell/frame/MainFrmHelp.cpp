@@ -40,9 +40,9 @@ void CMainFrame::OnUserGuide() {
     if (m_guide == nullptr) {
         const QString folder = CUserGuide::Folder();
         if (folder.isEmpty()) {
-            m_box->ShowMessage(
-                "The user guide was not found: it is installed with the program, "
-                "in share/doc/rungpad.");
+            m_box->ShowMessage(tr("The user guide was not found: it is installed with the "
+                                  "program, in share/doc/rungpad.")
+                                   .toStdString());
             return;
         }
         m_guide = new CUserGuide(folder, this);

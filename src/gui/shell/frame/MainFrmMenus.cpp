@@ -42,7 +42,10 @@ namespace rungpad {
 
 namespace {
 
-constexpr std::array<const char*, 3> kLockPaneNames = {"capital", "number", "roll"};
+constexpr std::array<const char*, 3> kLockPaneNames = {
+    QT_TRANSLATE_NOOP("rungpad::CMainFrame", "capital"),
+    QT_TRANSLATE_NOOP("rungpad::CMainFrame", "number"),
+    QT_TRANSLATE_NOOP("rungpad::CMainFrame", "roll")};
 
 }  // namespace
 
@@ -383,7 +386,7 @@ void CMainFrame::OnWindowArrange() {
 
 void CMainFrame::UpdateTitle() {
     // A maximized child shows its name in the title by itself ("... - [demo.plf]").
-    static const QString kTitle = QStringLiteral("Ladder diagram editor");
+    const QString kTitle = tr("Ladder diagram editor");
     CChildFrame* child = ActiveChild();
     if (!child || child->isMaximized()) {
         setWindowTitle(kTitle);
@@ -418,7 +421,7 @@ void CMainFrame::CreateToolBar() {
 }
 
 void CMainFrame::CreateStatusBar() {
-    m_idle = new QLabel(QStringLiteral("be ready"), this);
+    m_idle = new QLabel(tr("be ready"), this);
     statusBar()->addWidget(m_idle, 1);
     CreateInfoPanes();
     // The lock key panes show their names while the lock is on.
@@ -426,8 +429,7 @@ void CMainFrame::CreateStatusBar() {
         auto* pane = new QLabel(this);
         pane->setObjectName(QString::fromLatin1(kLockPaneNames.at(i)));
         pane->setAlignment(Qt::AlignCenter);
-        pane->setMinimumWidth(
-            pane->fontMetrics().horizontalAdvance(QString::fromLatin1(kLockPaneNames.at(i))) + 8);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(tr(kLockPaneNames.at(i))) + 8);
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         statusBar()->addPermanentWidget(pane);
         m_lockPanes.at(i) = pane;
@@ -437,13 +439,21 @@ void CMainFrame::CreateStatusBar() {
     AdoptCommand(EditCommands::kInstructionWindow, m_instruction->toggleViewAction());
 }
 
+void CMainFrame::RetranslateLockPanes() {
+    // Only the panes that show their names: the keys themselves are read as they change.
+    for (std::size_t i = 0; i < m_lockPanes.size(); ++i) {
+        if (m_lockPanes.at(i) != nullptr && !m_lockPanes.at(i)->text().isEmpty()) {
+            m_lockPanes.at(i)->setText(tr(kLockPaneNames.at(i)));
+        }
+    }
+}
+
 void CMainFrame::UpdateLockPanes() {
     const std::optional<LockKeys::State> state = LockKeys::Read();
     const std::array<bool, 3> on = {state && state->caps, state && state->num,
                                     state && state->scroll};
     for (std::size_t i = 0; i < m_lockPanes.size(); ++i) {
-        m_lockPanes.at(i)->setText(on.at(i) ? QString::fromLatin1(kLockPaneNames.at(i))
-                                            : QString());
+        m_lockPanes.at(i)->setText(on.at(i) ? tr(kLockPaneNames.at(i)) : QString());
     }
 }
 

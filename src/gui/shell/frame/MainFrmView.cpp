@@ -1,16 +1,25 @@
 // The main frame's view beyond the original: the status bar's position, zoom and simulation
-// panes, the zoom a new window takes, and the window layout kept between runs.
+// panes, the zoom a new window takes, the window layout kept between runs, and the language of
+// the texts.
 
+#include <QAction>
+#include <QActionGroup>
 #include <QDockWidget>
+#include <QEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
+#include <QToolBar>
+#include <array>
+#include <utility>
 
 #include "document/RungpadDoc.h"
 #include "shell/frame/AppIcon.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
+#include "shell/frame/MenuLayout.h"
 #include "shell/monitor/SimMonitor.h"
 #include "shell/panels/XrefWindow.h"
 #include "view/RungpadView.h"
@@ -25,11 +34,20 @@ const QString kGeometryKey = QStringLiteral("MainWindow/Geometry");
 const QString kStateKey = QStringLiteral("MainWindow/State");
 constexpr int kXrefWidth = 460;
 
+// The toolbars by object name, with their titles (the toolbars' own menu lists them).
+constexpr std::array<std::pair<const char*, const char*>, 3> kToolBarTitles = {{
+    {"StandardToolBar", QT_TRANSLATE_NOOP("rungpad::CMainFrame", "Standard")},
+    {"ElementToolBar", QT_TRANSLATE_NOOP("rungpad::CMainFrame", "Elements")},
+    {"SimulationToolBar", QT_TRANSLATE_NOOP("rungpad::CMainFrame", "Simulation")},
+}};
+
 QLabel* Pane(QWidget* parent, const QString& name, const QString& widest) {
     auto* pane = new QLabel(parent);
     pane->setObjectName(name);
     pane->setAlignment(Qt::AlignCenter);
-    pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(widest) + 12);
+    if (!widest.isEmpty()) {
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(widest) + 12);
+    }
     pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return pane;
 }
@@ -37,13 +55,23 @@ QLabel* Pane(QWidget* parent, const QString& name, const QString& widest) {
 }  // namespace
 
 void CMainFrame::CreateInfoPanes() {
-    m_positionPane = Pane(this, QStringLiteral("position"), QStringLiteral("Lines 0000-0000"));
+    m_positionPane = Pane(this, QStringLiteral("position"), QString());
     m_zoomPane = Pane(this, QStringLiteral("zoom"), QStringLiteral("300%"));
-    m_simPane = Pane(this, QStringLiteral("simulation"), QStringLiteral("00000.000 s  Running"));
+    m_simPane = Pane(this, QStringLiteral("simulation"), QString());
+    FitInfoPanes();
     m_simPane->hide();
     statusBar()->addPermanentWidget(m_simPane);
     statusBar()->addPermanentWidget(m_positionPane);
     statusBar()->addPermanentWidget(m_zoomPane);
+}
+
+void CMainFrame::FitInfoPanes() {
+    // Wide enough for the longest text of the language in force.
+    const auto fit = [](QLabel* pane, const QString& widest) {
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(widest) + 12);
+    };
+    fit(m_positionPane, tr("Lines %1-%2").arg(QStringLiteral("0000"), QStringLiteral("0000")));
+    fit(m_simPane, tr("%1 s  %2").arg(QStringLiteral("00000.000"), tr("Running")));
 }
 
 void CMainFrame::UpdateInfoPanes() {
@@ -56,13 +84,12 @@ void CMainFrame::UpdateInfoPanes() {
     const SelectionState& selection = child->Document().Selection();
     // Lines as the view numbers them, from 1; the column from 1 too.
     if (selection.IsSingleCell()) {
-        m_positionPane->setText(QStringLiteral("Line %1, Column %2")
+        m_positionPane->setText(tr("Line %1, Column %2")
                                     .arg(selection.cursor.line + 1)
                                     .arg(selection.cursor.column + 1));
     } else {
-        m_positionPane->setText(QStringLiteral("Lines %1-%2")
-                                    .arg(selection.FirstLine() + 1)
-                                    .arg(selection.LastLine() + 1));
+        m_positionPane->setText(
+            tr("Lines %1-%2").arg(selection.FirstLine() + 1).arg(selection.LastLine() + 1));
     }
 }
 
@@ -71,11 +98,11 @@ void CMainFrame::UpdateSimulationPane() {
     m_simPane->setVisible(on);
     if (on) {
         const double seconds = static_cast<double>(m_sim->Engine().TimeMs()) / 1000.0;
-        m_simPane->setText(QStringLiteral("%1 s  %2")
+        m_simPane->setText(tr("%1 s  %2")
                                .arg(seconds, 0, 'f', 3)
                                .arg(m_sim->IsPaused() || m_sim->Engine().IsStopped()
-                                        ? QStringLiteral("Paused")
-                                        : QStringLiteral("Running")));
+                                        ? tr("Paused")
+                                        : tr("Running")));
     }
 }
 
@@ -125,6 +152,81 @@ void CMainFrame::FitCrossReference(bool shown) {
     if (shown && m_xref->width() < kXrefWidth * 3 / 4) {
         resizeDocks({m_xref}, {kXrefWidth}, Qt::Horizontal);
     }
+}
+
+void CMainFrame::CreateLanguageMenu() {
+    QMenu* view = nullptr;
+    for (const MenuLayout::Menu& layout : MenuLayout::MenuBar()) {
+        for (const auto& [menu, title] : m_menuTitles) {
+            if (layout.name == MenuLayout::Name::kView && title == layout.title) {
+                view = menu;
+            }
+        }
+    }
+    Q_ASSERT(view != nullptr);
+    view->addSeparator();
+    m_languageMenu = view->addMenu(QString());
+    m_languageMenu->setObjectName(QStringLiteral("LanguageMenu"));
+    auto* group = new QActionGroup(this);
+    for (const Language choice : UiLanguage::kChoices) {
+        QAction* action = m_languageMenu->addAction(UiLanguage::MenuText(choice));
+        action->setCheckable(true);
+        action->setChecked(choice == m_language.Current());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, choice] { SetLanguage(choice); });
+        m_languageActs << action;
+    }
+    // The rest of the frame was made in the language in force; with a translator installed, Qt
+    // has a LanguageChange on its way anyway.
+    RetranslateLanguageMenu();
+}
+
+void CMainFrame::RetranslateLanguageMenu() {
+    m_languageMenu->setTitle(tr("Language(&L)"));
+    m_languageMenu->menuAction()->setStatusTip(
+        tr("Show the texts in the original wording, in Chinese or in English"));
+}
+
+void CMainFrame::SetLanguage(Language choice) {
+    if (!m_language.Apply(choice)) {
+        m_box->ShowMessage(tr("The translation of the texts could not be loaded: the texts stay "
+                              "as they are.")
+                               .toStdString());
+    }
+    for (qsizetype i = 0; i < m_languageActs.size(); ++i) {
+        m_languageActs.at(i)->setChecked(UiLanguage::kChoices.at(static_cast<std::size_t>(i)) ==
+                                         m_language.Current());
+    }
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && m_languageMenu) {
+        RetranslateFrame();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::RetranslateFrame() {
+    RetranslateLanguageMenu();
+    UpdateTitle();
+    // A window's or toolbar's title is also its show/hide command's text, which the commands
+    // then put back.
+    m_output->setWindowTitle(tr("输出窗口"));
+    m_comment->setWindowTitle(tr("注释窗口"));
+    m_instruction->setWindowTitle(tr("指令表输出窗口"));
+    for (const auto& [name, title] : kToolBarTitles) {
+        if (auto* toolbar = findChild<QToolBar*>(QLatin1String(name))) {
+            toolbar->setWindowTitle(tr(title));
+        }
+    }
+    RetranslateCommands();
+    ShowSimulationNote(m_sim->IsActive());
+    FitInfoPanes();
+    UpdateInfoPanes();
+    UpdateSimulationPane();
+    RetranslateLockPanes();
+    MarkInstructionList();
+    ShowLiveStatus();
 }
 
 }  // namespace rungpad

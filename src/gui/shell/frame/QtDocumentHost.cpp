@@ -58,7 +58,7 @@ std::optional<std::string> QtDocumentHost::ChooseOpenFile(const FileChooserReque
 SaveChangesAnswer QtDocumentHost::AskSaveChanges(const std::string& title) {
     const auto answer = QMessageBox::question(
         m_parent, QApplication::applicationName(),
-        QStringLiteral("Save changes to %1?").arg(QtText::ToQString(title)),
+        tr("Save changes to %1?").arg(QtText::ToQString(title)),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     switch (answer) {
         case QMessageBox::Yes:
@@ -72,9 +72,9 @@ SaveChangesAnswer QtDocumentHost::AskSaveChanges(const std::string& title) {
 
 bool QtDocumentHost::ConfirmOverwriteChanged(const std::string& path) {
     const auto answer = QMessageBox::warning(
-        m_parent, QStringLiteral("File changed"),
-        QStringLiteral("%1 has been changed by another program since it was opened or saved.\n"
-                       "Overwrite it with this document?")
+        m_parent, tr("File changed"),
+        tr("%1 has been changed by another program since it was opened or saved.\n"
+           "Overwrite it with this document?")
             .arg(QtText::FromLocalPath(path)),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;

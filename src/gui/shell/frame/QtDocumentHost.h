@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "document/DocumentHost.h"
 
 class QWidget;
@@ -9,6 +11,8 @@ namespace rungpad {
 // The document's platform services on the desktop: Qt file dialogs, the save-changes question
 // and the program's directory.
 class QtDocumentHost final : public DocumentHost {
+    Q_DECLARE_TR_FUNCTIONS(QtDocumentHost)
+
   public:
     explicit QtDocumentHost(QWidget* parent) : m_parent(parent) {}
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "shell/frame/ReloadPrompt.h"
 
 class QWidget;
@@ -8,6 +10,8 @@ namespace rungpad {
 
 // The reload question as a message box with Reload and Keep buttons.
 class QtReloadPrompt final : public ReloadPrompt {
+    Q_DECLARE_TR_FUNCTIONS(QtReloadPrompt)
+
   public:
     explicit QtReloadPrompt(QWidget* parent) : m_parent(parent) {}
 

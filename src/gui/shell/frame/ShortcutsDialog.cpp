@@ -9,9 +9,8 @@ namespace rungpad {
 
 CShortcutsDialog::CShortcutsDialog(const QList<ShortcutTable::Row>& rows, QWidget* parent)
     : QDialog(parent), m_table(new QTableWidget(static_cast<int>(rows.size()), 3, this)) {
-    setWindowTitle(QStringLiteral("Keyboard Shortcuts"));
-    m_table->setHorizontalHeaderLabels(
-        {QStringLiteral("Keys"), QStringLiteral("Command"), QStringLiteral("Menu")});
+    setWindowTitle(tr("Keyboard Shortcuts"));
+    m_table->setHorizontalHeaderLabels({tr("Keys"), tr("Command"), tr("Menu")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();

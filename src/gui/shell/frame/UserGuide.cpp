@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -61,7 +62,7 @@ CUserGuide::CUserGuide(const QString& folder, QWidget* parent)
       m_pages(Pages(folder)),
       m_contents(new QListWidget(this)),
       m_browser(new QTextBrowser(this)) {
-    setWindowTitle(QStringLiteral("User Guide"));
+    setWindowTitle(tr("User Guide"));
     setWindowIcon(AppIcon::Get());
     setAttribute(Qt::WA_DeleteOnClose);
     for (const QString& page : m_pages) {
@@ -88,6 +89,13 @@ CUserGuide::CUserGuide(const QString& folder, QWidget* parent)
     });
     m_contents->setCurrentRow(0);
     resize(1000, 700);
+}
+
+void CUserGuide::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        setWindowTitle(tr("User Guide"));
+    }
+    QWidget::changeEvent(event);
 }
 
 void CUserGuide::ShowPage(int row) {

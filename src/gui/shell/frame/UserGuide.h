@@ -28,6 +28,9 @@ class CUserGuide : public QWidget {
     QTextBrowser* Browser() const { return m_browser; }
     QListWidget* Contents() const { return m_contents; }
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void ShowPage(int row);
 

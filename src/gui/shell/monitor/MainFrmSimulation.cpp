@@ -29,14 +29,10 @@ namespace rungpad {
 
 namespace {
 
+// The file dialogs put the filters' descriptions into the language chosen.
 constexpr const char* kStimulusFilter =
     "Stimulus files (*.stim;*.txt)|*.stim;*.txt|All files (*.*)|*.*||";
 constexpr const char* kVcdFilter = "Value Change Dump (*.vcd)|*.vcd|All files (*.*)|*.*||";
-
-const QString kReadyText = QStringLiteral("be ready");
-const QString kSimulatingText = QStringLiteral(
-    "Simulating: the program is read-only (F5 stops, F10 runs one scan, Space "
-    "switches the contact at the cursor)");
 
 }  // namespace
 
@@ -116,7 +112,7 @@ void CMainFrame::CreateSimulationExtras() {
             [this](const QString& path, const QString& error) {
                 m_simRecordAct->setChecked(false);
                 if (error.isEmpty()) {
-                    OutputLine("VCD written: " + path.toStdString());
+                    OutputLine(tr("VCD written: %1").arg(path).toStdString());
                 } else {
                     OutputLine(error.toStdString());
                     m_box->ShowMessage(error.toStdString());
@@ -125,7 +121,9 @@ void CMainFrame::CreateSimulationExtras() {
 }
 
 void CMainFrame::OnUnloadStimulus() {
-    OutputLine("Stimulus unloaded: " + m_sim->StimulusPath());
+    OutputLine(tr("Stimulus unloaded: %1")
+                   .arg(QtText::FromLocalPath(m_sim->StimulusPath()))
+                   .toStdString());
     m_sim->UnloadStimulus();
     m_simUnloadAct->setEnabled(false);
 }
@@ -141,11 +139,12 @@ void CMainFrame::OnLoadStimulus() {
         m_box->ShowMessage(error);
         return;
     }
-    OutputLine("Stimulus loaded: " + *path +
-               (m_sim->IsActive() ? " (playing from now)" : " (plays from the start)"));
+    const QString loaded = m_sim->IsActive() ? tr("Stimulus loaded: %1 (playing from now)")
+                                             : tr("Stimulus loaded: %1 (plays from the start)");
+    OutputLine(loaded.arg(QtText::FromLocalPath(*path)).toStdString());
     for (const std::string& line :
          SimWarnings::Unseen(*m_sim->LoadedStimulus(), m_sim->Engine().PeriodMs())) {
-        OutputLine("warning: " + line);
+        OutputLine(tr("warning: %1").arg(QtText::ToQString(line)).toStdString());
     }
     m_simUnloadAct->setEnabled(true);
 }
@@ -177,7 +176,7 @@ void CMainFrame::OnRecordVcd(bool on) {
         m_simRecordAct->setChecked(false);
         return;
     }
-    OutputLine("Recording to " + *path);
+    OutputLine(tr("Recording to %1").arg(QtText::FromLocalPath(*path)).toStdString());
 }
 
 void CMainFrame::OnStartStopSimulation() {
@@ -242,11 +241,17 @@ void CMainFrame::SetSimulating(bool on) {
     if (!on) {
         m_simPauseAct->setChecked(false);
     }
-    m_idle->setText(on ? kSimulatingText : kReadyText);
+    ShowSimulationNote(on);
     UpdateSimulationPane();
     if (!on) {
         UpdateEditCommands();
     }
+}
+
+void CMainFrame::ShowSimulationNote(bool on) {
+    m_idle->setText(on ? tr("Simulating: the program is read-only (F5 stops, F10 runs one scan, "
+                            "Space switches the contact at the cursor)")
+                       : tr("be ready"));
 }
 
 }  // namespace rungpad

@@ -10,11 +10,13 @@
 #include "shell/monitor/TimingDiagramWindow.h"
 #include "shell/panels/TestResultsWindow.h"
 #include "shell/panels/XrefWindow.h"
+#include "text/QtText.h"
 
 namespace rungpad {
 
 namespace {
 
+// The file dialogs put the filters' descriptions into the language chosen.
 constexpr const char* kTraceFilter = "Value Change Dump (*.vcd)|*.vcd|All files (*.*)||";
 constexpr const char* kImageFilter = "PNG image (*.png)|*.png|SVG image (*.svg)|*.svg||";
 constexpr int kDockHeight = 300;
@@ -70,7 +72,7 @@ void CMainFrame::OnOpenTrace() {
         m_box->ShowMessage(error);
         return;
     }
-    OutputLine("Trace opened: " + *path);
+    OutputLine(tr("Trace opened: %1").arg(QtText::FromLocalPath(*path)).toStdString());
     ShowTimingDiagram();
 }
 
@@ -85,7 +87,7 @@ void CMainFrame::OnExportTimingImage() {
         m_box->ShowMessage(error);
         return;
     }
-    OutputLine("Image written: " + *path);
+    OutputLine(tr("Image written: %1").arg(QtText::FromLocalPath(*path)).toStdString());
 }
 
 }  // namespace rungpad

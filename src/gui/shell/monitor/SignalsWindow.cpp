@@ -1,5 +1,6 @@
 #include "shell/monitor/SignalsWindow.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 
 #include "model/AddressNotes.h"
 #include "shell/monitor/SimMonitor.h"
+#include "shell/panels/DockTitle.h"
 #include "sim/SimWarnings.h"
 #include "text/QtText.h"
 #include "view/RungpadView.h"
@@ -46,9 +48,8 @@ class CSignalTable : public QTableWidget {
 
 namespace {
 
-CSignalTable* MakeTable(QWidget* parent, const QStringList& headers) {
-    auto* table = new CSignalTable(0, static_cast<int>(headers.size()), parent);
-    table->setHorizontalHeaderLabels(headers);
+CSignalTable* MakeTable(QWidget* parent, int columns) {
+    auto* table = new CSignalTable(0, columns, parent);
     table->verticalHeader()->hide();
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -64,7 +65,7 @@ CSignalTable* MakeTable(QWidget* parent, const QStringList& headers) {
 }  // namespace
 
 CSignalsWindow::CSignalsWindow(CSimMonitor& monitor, QWidget* parent)
-    : QDockWidget(QStringLiteral("Signals"), parent), m_monitor(monitor) {
+    : QDockWidget(parent), m_monitor(monitor) {
     setObjectName(QStringLiteral("SignalsWindow"));
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
@@ -72,8 +73,8 @@ CSignalsWindow::CSignalsWindow(CSimMonitor& monitor, QWidget* parent)
     auto* row = new QHBoxLayout;
     m_address = new QLineEdit(body);
     m_address->setPlaceholderText(QStringLiteral("X000.0, R100, DT0001 ..."));
-    m_add = new QPushButton(QStringLiteral("Add"), body);
-    m_remove = new QPushButton(QStringLiteral("Remove"), body);
+    m_add = new QPushButton(body);
+    m_remove = new QPushButton(body);
     row->addWidget(m_address, 1);
     row->addWidget(m_add);
     row->addWidget(m_remove);
@@ -81,19 +82,16 @@ CSignalsWindow::CSignalsWindow(CSimMonitor& monitor, QWidget* parent)
     m_problem->setStyleSheet(QStringLiteral("color: #c00000"));
     m_problem->setWordWrap(true);
     m_problem->hide();
-    m_table = MakeTable(body, {QStringLiteral("Address"), QStringLiteral("Value"),
-                               QStringLiteral("Forced"), QStringLiteral("Note")});
-    m_address->setToolTip(
-        QStringLiteral("Address to watch: a bit (X000.0), a byte (R100) or a "
-                       "word (D010, T001, C002, DT0001, DC0002)"));
-    m_boxes = MakeTable(body, {QStringLiteral("Box"), QStringLiteral("Line"),
-                               QStringLiteral("Current"), QStringLiteral("Preset")});
+    m_table = MakeTable(body, kColumnCount);
+    m_boxes = MakeTable(body, kBoxColumnCount);
+    m_boxesLabel = new QLabel(body);
     layout->addLayout(row);
     layout->addWidget(m_problem);
     layout->addWidget(m_table, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Timers and counters"), body));
+    layout->addWidget(m_boxesLabel);
     layout->addWidget(m_boxes, 1);
     setWidget(body);
+    Retranslate();
 
     connect(m_address, &QLineEdit::returnPressed, this, &CSignalsWindow::AddTypedAddress);
     connect(m_add, &QPushButton::clicked, this, &CSignalsWindow::AddTypedAddress);
@@ -109,6 +107,32 @@ CSignalsWindow::CSignalsWindow(CSimMonitor& monitor, QWidget* parent)
         ShowProblem({});
         ShowAll();
     });
+}
+
+void CSignalsWindow::Retranslate() {
+    DockTitle::Set(*this, tr("Signals"));
+    m_add->setText(tr("Add"));
+    m_remove->setText(tr("Remove"));
+    m_table->setHorizontalHeaderLabels({tr("Address"), tr("Value"), tr("Forced"), tr("Note")});
+    m_address->setToolTip(
+        tr("Address to watch: a bit (X000.0), a byte (R100) or a "
+           "word (D010, T001, C002, DT0001, DC0002)"));
+    m_boxes->setHorizontalHeaderLabels({tr("Box"), tr("Line"), tr("Current"), tr("Preset")});
+    m_boxesLabel->setText(tr("Timers and counters"));
+}
+
+void CSignalsWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+        // The marks' reasons are the simulation's words in the language now chosen.
+        for (int row = 0; row < m_boxes->rowCount(); ++row) {
+            if (QTableWidgetItem* name = m_boxes->item(row, kBox)) {
+                name->setData(kNeverSetRole, QVariant());
+            }
+        }
+        ShowAll();
+    }
+    QDockWidget::changeEvent(event);
 }
 
 void CSignalsWindow::AddTypedAddress() {

@@ -54,7 +54,12 @@ class CSignalsWindow : public QDockWidget {
     // A timer's or counter's preset word was given a new value in the table.
     void PresetEdited(const QString& word, quint32 value);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // Every text of the window in the current language.
+    void Retranslate();
     // Rows for the watch list as it is now.
     void RebuildRows();
     // New values into the rows, leaving a cell being edited alone.
@@ -80,6 +85,7 @@ class CSignalsWindow : public QDockWidget {
     QPushButton* m_add = nullptr;
     QPushButton* m_remove = nullptr;
     QLabel* m_problem = nullptr;
+    QLabel* m_boxesLabel = nullptr;
     CSignalTable* m_table = nullptr;
     CSignalTable* m_boxes = nullptr;
     bool m_updating = false;  // item changes made by the window itself, not by the user

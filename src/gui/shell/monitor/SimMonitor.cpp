@@ -73,7 +73,7 @@ bool CSimMonitor::Advance(std::int64_t count) {
 bool CSimMonitor::Assign(const SimSignal& signal, const std::string& valueText, bool force,
                          std::string& problem) {
     if (!IsActive()) {
-        problem = "values can be set while the simulation runs";
+        problem = tr("values can be set while the simulation runs").toStdString();
         return false;
     }
     if (!WatchList::Assign(signal, valueText, force, m_engine.Memory(), problem)) {
@@ -150,7 +150,7 @@ bool CSimMonitor::ReplayCase(const LadderTestCase& testCase, std::int64_t timeMs
 bool CSimMonitor::StartRecording(const std::string& path, const AddressNotes& notes,
                                  std::string& error) {
     if (!IsActive() || !m_view->Program()) {
-        error = "recording needs a running simulation";
+        error = tr("recording needs a running simulation").toStdString();
         return false;
     }
     error = FileIo::WriteRefusal(path);

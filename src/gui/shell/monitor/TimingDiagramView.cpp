@@ -206,11 +206,11 @@ QString CTimingDiagramView::CursorText() const {
         QString text = QString::fromStdString(m_history->RowAt(row).signal.name) +
                        QLatin1Char('=') + (at ? QString::number(at->value) : QStringLiteral("-"));
         if (at && at->forced) {
-            text += QStringLiteral(" (forced)");
+            text += tr(" (forced)");
         }
         values << text;
     }
-    return QStringLiteral("Cursor %1: %2")
+    return tr("Cursor %1: %2")
         .arg(QString::fromStdString(TimingDiagram::TimeText(*m_cursorMs)),
              values.join(QStringLiteral("  ")));
 }
@@ -313,11 +313,10 @@ void CTimingDiagramView::DrawWithPicture(QPainter& painter, const TimingDiagram&
 
 void CTimingDiagramView::DrawHint(QPainter& painter) const {
     painter.setPen(palette().color(QPalette::PlaceholderText));
-    const QString hint = m_live ? QStringLiteral(
-                                      "No signals watched. Add addresses in the Signals window "
-                                      "(Simulation > Signals) and start the simulation (F5); "
-                                      "File > Open Trace... shows a recorded run.")
-                                : QStringLiteral("The trace holds no signals.");
+    const QString hint = m_live ? tr("No signals watched. Add addresses in the Signals window "
+                                     "(Simulation > Signals) and start the simulation (F5); "
+                                     "File > Open Trace... shows a recorded run.")
+                                : tr("The trace holds no signals.");
     painter.drawText(viewport()->rect().adjusted(12, 12, -12, -12),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, hint);
 }

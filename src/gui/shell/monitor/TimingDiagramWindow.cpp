@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QEvent>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -13,6 +14,7 @@
 #include "shell/monitor/QtDiagramPainter.h"
 #include "shell/monitor/SimMonitor.h"
 #include "shell/monitor/TimingDiagramView.h"
+#include "shell/panels/DockTitle.h"
 #include "sim/SignalHistory.h"
 #include "sim/VcdReader.h"
 #include "text/QtText.h"
@@ -51,7 +53,7 @@ QByteArray PngOf(const TimingDiagram& diagram) {
 }  // namespace
 
 CTimingDiagramWindow::CTimingDiagramWindow(CSimMonitor& monitor, QWidget* parent)
-    : QDockWidget(QStringLiteral("Timing Diagram"), parent), m_monitor(monitor) {
+    : QDockWidget(parent), m_monitor(monitor) {
     setObjectName(QStringLiteral("TimingDiagramWindow"));
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
@@ -64,6 +66,7 @@ CTimingDiagramWindow::CTimingDiagramWindow(CSimMonitor& monitor, QWidget* parent
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_status);
     setWidget(body);
+    Retranslate();
 
     connect(m_view, &CTimingDiagramView::CursorChanged, this, &CTimingDiagramWindow::ShowStatus);
     connect(m_view, &CTimingDiagramView::FollowingChanged, m_follow, &QAction::setChecked);
@@ -84,26 +87,41 @@ void CTimingDiagramWindow::CreateToolBar(QWidget* body) {
     auto* bar = new QToolBar(body);
     bar->setIconSize({16, 16});
     body->layout()->addWidget(bar);
-    QAction* zoomIn =
-        bar->addAction(QStringLiteral("Zoom In (+)"), m_view, &CTimingDiagramView::ZoomIn);
-    zoomIn->setToolTip(QStringLiteral("Zoom in (+, Ctrl+wheel)"));
-    QAction* zoomOut =
-        bar->addAction(QStringLiteral("Zoom Out (-)"), m_view, &CTimingDiagramView::ZoomOut);
-    zoomOut->setToolTip(QStringLiteral("Zoom out (-, Ctrl+wheel)"));
-    bar->addAction(QStringLiteral("Fit All"), m_view, &CTimingDiagramView::FitAll)
-        ->setToolTip(QStringLiteral("The whole run across the window (0)"));
-    m_follow = bar->addAction(QStringLiteral("Follow"));
+    m_zoomIn = bar->addAction(QString(), m_view, &CTimingDiagramView::ZoomIn);
+    m_zoomOut = bar->addAction(QString(), m_view, &CTimingDiagramView::ZoomOut);
+    m_fitAll = bar->addAction(QString(), m_view, &CTimingDiagramView::FitAll);
+    m_follow = bar->addAction(QString());
     m_follow->setCheckable(true);
-    m_follow->setToolTip(
-        QStringLiteral("Keep the end of the run in view; scrolling back pauses it (End resumes)"));
     connect(m_follow, &QAction::triggered, m_view, &CTimingDiagramView::SetFollowing);
     bar->addSeparator();
-    m_export = bar->addAction(QStringLiteral("Export Image..."));
-    m_export->setToolTip(QStringLiteral("The diagram as shown, as a PNG or SVG picture"));
+    m_export = bar->addAction(QString());
     connect(m_export, &QAction::triggered, this, &CTimingDiagramWindow::ExportRequested);
     // The same commands on the diagram's right-click menu.
     m_view->addActions(bar->actions());
     m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void CTimingDiagramWindow::Retranslate() {
+    DockTitle::Set(*this, tr("Timing Diagram"));
+    m_zoomIn->setText(tr("Zoom In (+)"));
+    m_zoomIn->setToolTip(tr("Zoom in (+, Ctrl+wheel)"));
+    m_zoomOut->setText(tr("Zoom Out (-)"));
+    m_zoomOut->setToolTip(tr("Zoom out (-, Ctrl+wheel)"));
+    m_fitAll->setText(tr("Fit All"));
+    m_fitAll->setToolTip(tr("The whole run across the window (0)"));
+    m_follow->setText(tr("Follow"));
+    m_follow->setToolTip(
+        tr("Keep the end of the run in view; scrolling back pauses it (End resumes)"));
+    m_export->setText(tr("Export Image..."));
+    m_export->setToolTip(tr("The diagram as shown, as a PNG or SVG picture"));
+}
+
+void CTimingDiagramWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+        ShowStatus();
+    }
+    QDockWidget::changeEvent(event);
 }
 
 void CTimingDiagramWindow::ShowLive() {
@@ -124,7 +142,9 @@ bool CTimingDiagramWindow::OpenTrace(const std::string& path, std::string& error
     std::optional<SignalHistory> trace = VcdReader::Read(
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), problem);
     if (!trace) {
-        error = path + " is not a trace this program writes: " + problem;
+        error = tr("%1 is not a trace this program writes: %2")
+                    .arg(QtText::FromLocalPath(path), QtText::ToQString(problem))
+                    .toStdString();
         return false;
     }
     m_trace = std::make_unique<SignalHistory>(std::move(*trace));
@@ -139,12 +159,14 @@ bool CTimingDiagramWindow::OpenTrace(const std::string& path, std::string& error
 bool CTimingDiagramWindow::ExportImage(const std::string& path, std::string& error) const {
     const bool svg = EndsWith(path, ".svg");
     if (!svg && !EndsWith(path, ".png")) {
-        error = path + ": choose a name ending in .png or .svg";
+        error = tr("%1: choose a name ending in .png or .svg")
+                    .arg(QtText::FromLocalPath(path))
+                    .toStdString();
         return false;
     }
     const SignalHistory* history = m_view->History();
     if (!history || history->RowCount() == 0) {
-        error = "The timing diagram shows no signals: nothing to export";
+        error = tr("The timing diagram shows no signals: nothing to export").toStdString();
         return false;
     }
     const TimingDiagram diagram = m_view->Diagram(true);
@@ -170,11 +192,8 @@ void CTimingDiagramWindow::OnRefreshed() {
 void CTimingDiagramWindow::ShowStatus() {
     QString text = m_view->CursorText();
     if (text.isEmpty()) {
-        text = m_trace
-                   ? QStringLiteral("Trace %1: click to read the values at a time").arg(m_traceName)
-                   : QStringLiteral(
-                         "Monitor mode's watched signals: click to read the "
-                         "values at a time");
+        text = m_trace ? tr("Trace %1: click to read the values at a time").arg(m_traceName)
+                       : tr("Monitor mode's watched signals: click to read the values at a time");
     }
     m_status->setText(text);
 }

@@ -46,11 +46,17 @@ class CTimingDiagramWindow : public QDockWidget {
     // A click on a signal's name.
     void SignalNameClicked(const QString& name);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void CreateToolBar(QWidget* body);
+    // Every text of the window in the current language.
+    void Retranslate();
     void OnRefreshed();
     // What is shown, or the values at the cursor.
     void ShowStatus();
+    // The title an exported picture carries: a file's contents, in the program's own words.
     QString TitleText() const;
 
     CSimMonitor& m_monitor;
@@ -58,6 +64,9 @@ class CTimingDiagramWindow : public QDockWidget {
     QString m_traceName;
     CTimingDiagramView* m_view = nullptr;
     QLabel* m_status = nullptr;
+    QAction* m_zoomIn = nullptr;
+    QAction* m_zoomOut = nullptr;
+    QAction* m_fitAll = nullptr;
     QAction* m_follow = nullptr;
     QAction* m_export = nullptr;
     std::uint64_t m_shownRevision = 0;  // of the live history, when last shown

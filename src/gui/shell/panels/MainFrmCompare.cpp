@@ -9,12 +9,14 @@
 #include "document/RungpadDoc.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/MainFrm.h"
+#include "text/QtText.h"
 #include "view/RungpadView.h"
 
 namespace rungpad {
 
 namespace {
 
+// The file dialog puts the filter's descriptions into the language chosen.
 constexpr const char* kCompareFilter =
     "PLC梯图文件 (*.plf;*.grp;*.bak)|*.plf;*.grp;*.bak|所有文件(*.*)|*.*||";
 
@@ -53,7 +55,10 @@ void CMainFrame::OnCompareWith() {
     }
     const CRungpadDoc& doc = child->Document();
     const ProgramDiff diff = ProgramDiff::Compare({other, header}, {doc.Program(), doc.Header()});
-    OutputLine("Compare With " + *path + ": " + ProgramDiff::Summary(diff.Counts()));
+    OutputLine(tr("Compare With %1: %2")
+                   .arg(QtText::FromLocalPath(*path),
+                        QtText::ToQString(ProgramDiff::Summary(diff.Counts())))
+                   .toStdString());
     child->View()->SetComparison(std::move(other));
 }
 

@@ -24,6 +24,7 @@ namespace rungpad {
 
 namespace {
 
+// The file dialog puts the filter's descriptions into the language chosen.
 constexpr const char* kTestFilter = "Ladder tests (*.plt)|*.plt|All files (*.*)|*.*||";
 constexpr int kResultsHeight = 240;
 const QString kTestFilesGroup = QStringLiteral("Test Files");
@@ -132,16 +133,18 @@ void CMainFrame::RunTestFile(CChildFrame& child, const std::string& path) {
     ShowTestResults();
     LadderTestFile file;
     LadderTestBench bench;
-    std::string problem;
-    if (!file.Read(path, problem)) {
-        problem = "test file refused: " + problem;
-    } else if (!bench.Load(doc.Program(), problem)) {
-        problem = doc.State().Title() + " cannot run: " + problem;
+    std::string reason;
+    QString problem;
+    if (!file.Read(path, reason)) {
+        problem = tr("test file refused: %1").arg(QtText::ToQString(reason));
+    } else if (!bench.Load(doc.Program(), reason)) {
+        problem = tr("%1 cannot run: %2")
+                      .arg(QtText::ToQString(doc.State().Title()), QtText::ToQString(reason));
     }
-    if (!problem.empty()) {
-        m_tests->ShowProblem(QtText::ToQString(problem));
-        OutputLine("Tests: nothing ran: " + problem);
-        m_box->ShowMessage(problem);
+    if (!problem.isEmpty()) {
+        m_tests->ShowProblem(problem);
+        OutputLine(tr("Tests: nothing ran: %1").arg(problem).toStdString());
+        m_box->ShowMessage(problem.toStdString());
         return;
     }
     std::vector<LadderTestResult> results = bench.RunAll(file);
@@ -149,29 +152,30 @@ void CMainFrame::RunTestFile(CChildFrame& child, const std::string& path) {
     for (const LadderTestResult& result : results) {
         failed += result.passed ? 0 : 1;
     }
-    const QString heading =
-        QStringLiteral("%1 on %2").arg(FileNameOf(path), QtText::ToQString(doc.State().Title()));
-    OutputLine(QStringLiteral("Tests %1: %2 passed, %3 failed")
-                   .arg(heading)
-                   .arg(results.size() - failed)
-                   .arg(failed)
+    const QString testFile = FileNameOf(path);
+    const QString document = QtText::ToQString(doc.State().Title());
+    OutputLine(tr("Tests %1: %2 passed, %3 failed")
+                   .arg(CTestResultsWindow::Heading(testFile, document),
+                        QString::number(results.size() - failed), QString::number(failed))
                    .toStdString());
-    m_tests->ShowResults(heading, std::move(file), std::move(results), doc.RecoveryBytes());
+    m_tests->ShowResults(testFile, document, std::move(file), std::move(results),
+                         doc.RecoveryBytes());
 }
 
 CChildFrame* CMainFrame::TestedWindow() {
     const std::shared_ptr<CRungpadDoc> doc = m_testDocument.lock();
     const QList<CChildFrame*> views = doc ? ViewsOf(*doc) : QList<CChildFrame*>{};
-    std::string refusal;
+    QString refusal;
     if (views.isEmpty()) {
-        refusal = "The document these tests ran on is closed.";
+        refusal = tr("The document these tests ran on is closed.");
     } else if (doc->RecoveryBytes() != m_tests->DocumentBytes()) {
         // The failure's time and line belong to the program as it was.
-        refusal = doc->State().Title() + " has changed since its tests ran: run them again first.";
+        refusal = tr("%1 has changed since its tests ran: run them again first.")
+                      .arg(QtText::ToQString(doc->State().Title()));
     }
-    if (!refusal.empty()) {
-        OutputLine(refusal);
-        m_box->ShowMessage(refusal);
+    if (!refusal.isEmpty()) {
+        OutputLine(refusal.toStdString());
+        m_box->ShowMessage(refusal.toStdString());
         return nullptr;
     }
     return views.contains(ActiveChild()) ? ActiveChild() : views.first();
@@ -194,7 +198,9 @@ void CMainFrame::OnTestFailureActivated(int row) {
         return;  // the program did not start; F5's message says why
     }
     const std::string label =
-        "case '" + result->name + "' of " + QtText::ToLocalPath(FileNameOf(m_tests->FileName()));
+        tr("case '%1' of %2")
+            .arg(QtText::ToQString(result->name), FileNameOf(m_tests->FileName()))
+            .toStdString();
     m_sim->ReplayCase(*testCase, result->failMs, label);  // a stop on the way reports as Halted
     m_simPauseAct->setChecked(true);
     m_simUnloadAct->setEnabled(true);
@@ -209,8 +215,10 @@ void CMainFrame::OnTestFailureActivated(int row) {
         const GridPos place{result->ladderColumn, result->ladderLine};
         ShowPlace(child, place, place);
     }
-    OutputLine("Showing " + label + " at " + std::to_string(result->failMs) +
-               "ms, paused (F10 runs one scan): " + result->message);
+    OutputLine(tr("Showing %1 at %2ms, paused (F10 runs one scan): %3")
+                   .arg(QtText::ToQString(label), QString::number(result->failMs),
+                        QtText::ToQString(result->message))
+                   .toStdString());
 }
 
 }  // namespace rungpad

@@ -24,10 +24,12 @@ class CTestResultsWindow : public QDockWidget {
 
     explicit CTestResultsWindow(QWidget* parent = nullptr);
 
+    // Names a run, e.g. "demo.plt on demo.plf", in the current language.
+    static QString Heading(const QString& testFile, const QString& document);
     // Shows the outcome of running the cases of file (results in the same order) on a document
-    // that a file would hold as documentBytes; heading names the run, e.g. "demo.plt on
-    // demo.plf".
-    void ShowResults(const QString& heading, LadderTestFile file,
+    // that a file would hold as documentBytes; the run is named by the test file's and the
+    // document's names.
+    void ShowResults(const QString& testFile, const QString& document, LadderTestFile file,
                      std::vector<LadderTestResult> results,
                      std::vector<std::uint8_t> documentBytes);
     // Shows problem, why nothing ran, instead of any row.
@@ -50,12 +52,24 @@ class CTestResultsWindow : public QDockWidget {
     void FailureActivated(int row);
     void RunAgainRequested();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // Every text of the window in the current language.
+    void Retranslate();
+    // The line above the table for the run shown, or for the problem.
+    void ShowSummary();
+    // The texts of a row's mark and message.
+    void ShowRowTexts(int row);
     void ActivateRow(int row);
 
     LadderTestFile m_file;
     std::vector<LadderTestResult> m_results;
     std::vector<std::uint8_t> m_documentBytes;
+    QString m_testFile;  // of the run shown; empty before the first run
+    QString m_document;
+    QString m_problem;  // why nothing ran; empty when something did
     QLabel* m_summary = nullptr;
     QPushButton* m_runAgain = nullptr;
     QTableWidget* m_table = nullptr;

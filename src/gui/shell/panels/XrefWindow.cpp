@@ -1,5 +1,6 @@
 #include "shell/panels/XrefWindow.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +11,7 @@
 
 #include "analysis/CrossReference.h"
 #include "document/RungpadDoc.h"
+#include "shell/panels/DockTitle.h"
 #include "text/QtText.h"
 
 namespace rungpad {
@@ -46,18 +48,14 @@ QTableWidgetItem* Item(const QString& text, int index, int sortKey = -1) {
 
 }  // namespace
 
-CXrefWindow::CXrefWindow(QWidget* parent) : QDockWidget(QStringLiteral("Cross Reference"), parent) {
+CXrefWindow::CXrefWindow(QWidget* parent) : QDockWidget(parent) {
     setObjectName(QStringLiteral("CrossReferenceWindow"));
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(2, 2, 2, 2);
     m_filter = new QLineEdit(body);
-    m_filter->setPlaceholderText(QStringLiteral("Address prefix"));
     m_filter->setClearButtonEnabled(true);
     m_table = new QTableWidget(0, kColumnCount, body);
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Address"), QStringLiteral("Line"),
-                                        QStringLiteral("Column"), QStringLiteral("Use"),
-                                        QStringLiteral("Access"), QStringLiteral("Note")});
     m_table->verticalHeader()->hide();
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -71,12 +69,32 @@ CXrefWindow::CXrefWindow(QWidget* parent) : QDockWidget(QStringLiteral("Cross Re
     layout->addWidget(m_table, 1);
     layout->addWidget(m_findings);
     setWidget(body);
+    Retranslate();
 
     connect(m_filter, &QLineEdit::textChanged, this, &CXrefWindow::ApplyFilter);
     connect(m_table, &QTableWidget::cellActivated, this,
             [this](int row, int) { ActivateRow(row); });
     connect(m_table, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { ActivateRow(row); });
+}
+
+void CXrefWindow::Retranslate() {
+    DockTitle::Set(*this, tr("Cross Reference"));
+    m_filter->setPlaceholderText(tr("Address prefix"));
+    m_table->setHorizontalHeaderLabels(
+        {tr("Address"), tr("Line"), tr("Column"), tr("Use"), tr("Access"), tr("Note")});
+}
+
+void CXrefWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+        // The uses and findings are described anew in the language now chosen; a hidden
+        // window is rebuilt when it is shown.
+        if (isVisible()) {
+            Refresh();
+        }
+    }
+    QDockWidget::changeEvent(event);
 }
 
 void CXrefWindow::ScheduleRefresh() {
@@ -137,8 +155,8 @@ void CXrefWindow::Refresh() {
     for (const ReviewFinding& finding : xref.Findings()) {
         findings << QtText::ToQString(finding.Format());
     }
-    m_findings->setText(findings.isEmpty() ? QStringLiteral("No findings")
-                                           : QStringLiteral("Findings: %1").arg(findings.size()));
+    m_findings->setText(findings.isEmpty() ? tr("No findings")
+                                           : tr("Findings: %1").arg(findings.size()));
     m_findings->setToolTip(findings.join(u'\n'));
 }
 

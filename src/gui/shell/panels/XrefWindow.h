@@ -47,8 +47,11 @@ class CXrefWindow : public QDockWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    // Every text of the window in the current language.
+    void Retranslate();
     void ApplyFilter();
     void ActivateRow(int row);
 

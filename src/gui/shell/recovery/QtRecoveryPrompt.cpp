@@ -7,17 +7,17 @@ namespace rungpad {
 
 RecoveryAnswer QtRecoveryPrompt::Ask(const QString& fileName, const QDateTime& written) {
     QMessageBox box(m_parent);
-    box.setWindowTitle(QStringLiteral("Recover document"));
+    box.setWindowTitle(tr("Recover document"));
     box.setIcon(QMessageBox::Question);
-    box.setText(QStringLiteral("Rungpad was not closed properly. A recovery copy of %1 from %2 "
-                               "holds changes that were not saved.")
+    box.setText(tr("Rungpad was not closed properly. A recovery copy of %1 from %2 "
+                   "holds changes that were not saved.")
                     .arg(fileName, written.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
     box.setInformativeText(
-        QStringLiteral("Recover opens it as a modified document; Discard "
-                       "deletes the copy; Later asks again at the next start."));
-    QPushButton* recover = box.addButton(QStringLiteral("&Recover"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
-    QPushButton* later = box.addButton(QStringLiteral("&Later"), QMessageBox::RejectRole);
+        tr("Recover opens it as a modified document; Discard "
+           "deletes the copy; Later asks again at the next start."));
+    QPushButton* recover = box.addButton(tr("&Recover"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(tr("&Discard"), QMessageBox::DestructiveRole);
+    QPushButton* later = box.addButton(tr("&Later"), QMessageBox::RejectRole);
     box.setDefaultButton(recover);
     box.setEscapeButton(later);
     box.exec();
@@ -28,12 +28,12 @@ RecoveryAnswer QtRecoveryPrompt::Ask(const QString& fileName, const QDateTime& w
 }
 
 bool QtRecoveryPrompt::AskDeleteDamaged(const QString& copyFile) {
-    const auto answer = QMessageBox::warning(
-        m_parent, QStringLiteral("Recover document"),
-        QStringLiteral("The recovery copy %1 is damaged and cannot be opened.\n"
-                       "Delete this copy?")
-            .arg(copyFile),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer =
+        QMessageBox::warning(m_parent, tr("Recover document"),
+                             tr("The recovery copy %1 is damaged and cannot be opened.\n"
+                                "Delete this copy?")
+                                 .arg(copyFile),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "shell/recovery/RecoveryPrompt.h"
 
 class QWidget;
@@ -8,6 +10,8 @@ namespace rungpad {
 
 // The recovery question as a message box with Recover, Discard and Later buttons.
 class QtRecoveryPrompt final : public RecoveryPrompt {
+    Q_DECLARE_TR_FUNCTIONS(QtRecoveryPrompt)
+
   public:
     explicit QtRecoveryPrompt(QWidget* parent) : m_parent(parent) {}
 

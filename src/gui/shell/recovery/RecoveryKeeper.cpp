@@ -74,7 +74,7 @@ bool RecoveryKeeper::Claim(Tracked& tracked, bool report) {
 
 void RecoveryKeeper::ReportProblem(const std::string& error) {
     const QString text =
-        QStringLiteral("Recovery copies cannot be written: %1").arg(QtText::FromLocalPath(error));
+        tr("Recovery copies cannot be written: %1").arg(QtText::FromLocalPath(error));
     m_frame.statusBar()->showMessage(text);
     if (!m_problemShown) {
         m_problemShown = true;
