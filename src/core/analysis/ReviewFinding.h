@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/Language.h"
 #include "model/SelectionState.h"
 
 namespace rungpad {
@@ -26,9 +27,15 @@ struct ReviewFinding {
 
     // "written in more than one place", "read but never written", "written but never read",
     // "used more than once", "does not fit a 1-byte operand".
-    std::string What() const;
+    // Without a language they are the original texts, as reports, files and scripts read them;
+    // with one, what a person reads in the language chosen.
+    std::string What() const { return What(Language::Original); }
+    std::string What(Language language) const;
     // "R100.1  written in more than one place  at 3:8 7:8": places as 1-based line:column.
-    std::string Format() const;
+    std::string Format() const { return Format(Language::Original); }
+    std::string Format(Language language) const;
+    // The subject in a language ("timer 5" reads "定时器 5" in Chinese); an address stays.
+    std::string Subject(Language language) const;
 
     friend bool operator==(const ReviewFinding&, const ReviewFinding&) = default;
 };

@@ -3,19 +3,20 @@
 #include <cctype>
 
 #include "model/FuncInstrTable.h"
+#include "model/Messages.h"
 
 namespace rungpad {
 
-std::string XrefUse::Describe() const {
+std::string XrefUse::Describe(const Language language) const {
     switch (kind) {
         case XrefKind::kNoContact:
-            return "NO contact";
+            return std::string(Messages::Text("NO contact", language));
         case XrefKind::kNcContact:
-            return "NC contact";
+            return std::string(Messages::Text("NC contact", language));
         case XrefKind::kCoil:
-            return "coil";
+            return std::string(Messages::Text("coil", language));
         case XrefKind::kNegCoil:
-            return "negated coil";
+            return std::string(Messages::Text("negated coil", language));
         case XrefKind::kParameter:
             break;
     }
@@ -25,9 +26,13 @@ std::string XrefUse::Describe() const {
     text += std::to_string(parameter);
     if (instr && parameter >= 1 && parameter <= static_cast<int>(instr->labels.size())) {
         text += ' ';
-        text += instr->labels[static_cast<std::size_t>(parameter - 1)];
+        text += Messages::Text(instr->labels[static_cast<std::size_t>(parameter - 1)], language);
     }
     return text;
+}
+
+std::string_view XrefUse::AccessName(const Language language) const {
+    return Messages::Text(AccessName(), language);
 }
 
 std::string_view XrefUse::AccessName() const {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/Language.h"
+
 namespace rungpad {
 
 // How a cell uses the address it names.
@@ -33,9 +35,12 @@ struct XrefUse {
     bool Writes() const { return access != XrefAccess::kRead; }
     // "NO contact", "NC contact", "coil", "negated coil", or "ADD 4 结果输出地址" (instruction,
     // parameter number and label; UTF-8).
-    std::string Describe() const;
+    std::string Describe() const { return Describe(Language::Original); }
+    // The same in a language, for a person to read; the original is what files and scripts get.
+    std::string Describe(Language language) const;
     // "read", "write" or "read/write".
     std::string_view AccessName() const;
+    std::string_view AccessName(Language language) const;
     // Whether the address begins with prefix, ignoring case; an empty prefix matches every use.
     bool MatchesPrefix(std::string_view prefix) const;
 

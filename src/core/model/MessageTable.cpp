@@ -265,6 +265,23 @@ constexpr std::array kEntries{
     MessageEntry{"输入值", "输入值", "input value"},
     MessageEntry{"输入数据地址", "输入数据地址", "input data address"},
     MessageEntry{"输入输出数据地址", "输入输出数据地址", "input/output data address"},
+    // Review findings (ReviewFinding).
+    MessageEntry{"written in more than one place", "在多处被写入",
+                 "written in more than one place"},
+    MessageEntry{"read but never written", "被读取但从未写入", "read but never written"},
+    MessageEntry{"written but never read", "被写入但从未读取", "written but never read"},
+    MessageEntry{"used more than once", "被重复使用", "used more than once"},
+    MessageEntry{"does not fit a %1-byte operand", "超出%1字节操作数的范围",
+                 "does not fit a %1-byte operand"},
+    MessageEntry{"TMRB timer %1", "TMRB定时器 %1", "TMRB timer %1"},
+    MessageEntry{"timer %1", "定时器 %1", "timer %1"},
+    MessageEntry{"counter %1", "计数器 %1", "counter %1"},
+    MessageEntry{"constant %1", "常数 %1", "constant %1"}, MessageEntry{"  at", "  位置", "  at"},
+    // Cross-reference uses (XrefUse).
+    MessageEntry{"NO contact", "常开触点", "NO contact"},
+    MessageEntry{"NC contact", "常闭触点", "NC contact"}, MessageEntry{"coil", "线圈", "coil"},
+    MessageEntry{"negated coil", "取反线圈", "negated coil"}, MessageEntry{"read", "读", "read"},
+    MessageEntry{"write", "写", "write"}, MessageEntry{"read/write", "读/写", "read/write"},
 
     // --- simulation, timing and the command-line tool (core/sim, core/timing, src/cli)
     MessageEntry{"Usage: rungpad-cli %1", "用法：rungpad-cli %1", "Usage: rungpad-cli %1"},

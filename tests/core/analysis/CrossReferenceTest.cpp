@@ -5,7 +5,10 @@
 
 #include "GridBuilder.h"
 #include "analysis/CrossReference.h"
+#include "analysis/ReviewFinding.h"
+#include "analysis/XrefUse.h"
 #include "model/AddressNotes.h"
+#include "model/FuncInstrTable.h"
 #include "model/LadProgram.h"
 
 namespace rungpad::test {
@@ -156,6 +159,38 @@ TEST(CrossReferenceTest, DamagedCellsGiveNoUseAndNoCrash) {
         addresses.push_back(use.address);
     }
     EXPECT_EQ(addresses, (std::vector<std::string>{"R", "R001.9", "R100", "XYZ"}));
+}
+
+// A finding reads in each language a person picks; without one it is the original that reports
+// and scripts read. Every piece the table holds, since these are not literals at the look-up.
+TEST(CrossReferenceTest, FindingsReadInEveryLanguage) {
+    using Kind = ReviewFinding::Kind;
+    const std::vector<std::pair<ReviewFinding, std::string>> cases = {
+        {{Kind::kNumberUsedTwice, "TMRB timer 5", {{3, 0}, {3, 6}}, 0},
+         "TMRB定时器 5  被重复使用  位置 1:4 7:4"},
+        {{Kind::kNumberUsedTwice, "timer 5", {{3, 0}}, 0}, "定时器 5  被重复使用  位置 1:4"},
+        {{Kind::kNumberUsedTwice, "counter 2", {{3, 0}}, 0}, "计数器 2  被重复使用  位置 1:4"},
+        {{Kind::kConstantTooWide, "constant 300", {{3, 0}}, 1},
+         "常数 300  超出1字节操作数的范围  位置 1:4"},
+        {{Kind::kMultipleWriters, "R100.1", {{7, 2}}, 0}, "R100.1  在多处被写入  位置 3:8"},
+        {{Kind::kReadNeverWritten, "R100.2", {{7, 2}}, 0}, "R100.2  被读取但从未写入  位置 3:8"},
+        {{Kind::kWrittenNeverRead, "R100.3", {{7, 2}}, 0}, "R100.3  被写入但从未读取  位置 3:8"},
+    };
+    XrefUse use;
+    use.kind = XrefKind::kNcContact;
+    use.access = XrefAccess::kReadWrite;
+    EXPECT_EQ(use.Describe(Language::Chinese), "常闭触点");
+    EXPECT_EQ(use.AccessName(Language::Chinese), "读/写");
+    EXPECT_EQ(use.Describe(), "NC contact");
+    use.kind = XrefKind::kParameter;
+    use.function = FuncInstrTable::At(9).code;
+    use.parameter = 1;
+    EXPECT_EQ(use.Describe(Language::English), "TMR 1 timer number");
+    EXPECT_EQ(use.Describe(), "TMR 1 定时器号");
+    for (const auto& [finding, chinese] : cases) {
+        EXPECT_EQ(finding.Format(Language::Chinese), chinese);
+        EXPECT_EQ(finding.Format(Language::English), finding.Format());
+    }
 }
 
 }  // namespace
