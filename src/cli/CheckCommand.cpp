@@ -19,7 +19,7 @@ int RunCheck(const std::vector<std::string>& args) {
         return kExitBadFile;
     }
     if (status == kExitOk) {
-        std::cout << CRungpadDoc::kConvertSucceededText << '\n';
+        std::cout << Messages::Text(CRungpadDoc::kConvertSucceededText) << '\n';
     }
     return status;
 }

@@ -8,6 +8,7 @@
 #include "LadderConversion.h"
 #include "LadderInput.h"
 #include "model/FileIo.h"
+#include "model/Messages.h"
 
 namespace rungpad::cli {
 
@@ -111,7 +112,7 @@ int RunConvert(const std::vector<std::string>& args) {
     if (!WriteOutputs(*parsed, document)) {
         return kExitBadFile;
     }
-    std::cout << CRungpadDoc::kConvertSucceededText << '\n';
+    std::cout << Messages::Text(CRungpadDoc::kConvertSucceededText) << '\n';
     return kExitOk;
 }
 

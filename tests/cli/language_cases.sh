@@ -23,6 +23,10 @@ lang_errors)
     expect_status 1 "$cli" --lang original check "$fixtures/refused.plf"
     [ "$(cat "$work/err")" = '梯图第0002行  错误代号 1041 水平导通线与节点网络并联.' ] ||
         fail "original: $(cat "$work/err")"
+    expect_status 0 "$cli" --lang en check "$fixtures/plant.plf"
+    [ "$(cat "$work/out")" = 'Conversion succeeded!' ] || fail "English success: $(cat "$work/out")"
+    expect_status 0 "$cli" --lang zh convert "$fixtures/plant.plf" --bin "$work/zh.bin"
+    grep -qx '转换成功!' "$work/out" || fail "Chinese success: $(cat "$work/out")"
     ;;
 lang_files_identical)
     printf 'X0013 Motor ready\r\nR5118 Alarm\r\nend\r\n' >"$work/plc.MEA"

@@ -11,6 +11,7 @@
 
 #include "analysis/CrossReference.h"
 #include "document/RungpadDoc.h"
+#include "model/Messages.h"
 #include "shell/panels/DockTitle.h"
 #include "text/QtText.h"
 
@@ -140,8 +141,10 @@ void CXrefWindow::Refresh() {
         m_table->setItem(i, kAddress, Item(QtText::ToQString(use.address), i, i));
         m_table->setItem(i, kLine, Item(QString::number(use.line + 1), i, use.line));
         m_table->setItem(i, kColumn, Item(QString::number(use.column + 1), i, use.column));
-        m_table->setItem(i, kUse, Item(QtText::ToQString(use.Describe()), i));
-        m_table->setItem(i, kAccess, Item(QtText::ToQString(use.AccessName()), i));
+        m_table->setItem(i, kUse,
+                         Item(QtText::ToQString(use.Describe(Messages::CurrentLanguage())), i));
+        m_table->setItem(i, kAccess,
+                         Item(QtText::ToQString(use.AccessName(Messages::CurrentLanguage())), i));
         m_table->setItem(i, kNote, Item(QtText::FromGbk(use.note), i));
     }
     m_table->setSortingEnabled(true);
@@ -153,7 +156,7 @@ void CXrefWindow::Refresh() {
     ApplyFilter();
     QStringList findings;
     for (const ReviewFinding& finding : xref.Findings()) {
-        findings << QtText::ToQString(finding.Format());
+        findings << QtText::ToQString(finding.Format(Messages::CurrentLanguage()));
     }
     m_findings->setText(findings.isEmpty() ? tr("No findings")
                                            : tr("Findings: %1").arg(findings.size()));
