@@ -1,13 +1,11 @@
 #include "model/MessageTable.h"
 
-#include <array>
-
 namespace rungpad {
 
 namespace {
 
 // Keep each area's messages together; the order does not matter for the look-up.
-constexpr std::array kEntries{
+constexpr MessageEntry kEntries[] = {
     // --- conversion, editing, document (core/model, convert, edit, undo, document, analysis)
     MessageEntry{"1001 继电器或者线圈的地址未设定", "1001 继电器或者线圈的地址未设定",
                  "1001 address of a contact or coil not set"},
@@ -276,12 +274,16 @@ constexpr std::array kEntries{
     MessageEntry{"TMRB timer %1", "TMRB定时器 %1", "TMRB timer %1"},
     MessageEntry{"timer %1", "定时器 %1", "timer %1"},
     MessageEntry{"counter %1", "计数器 %1", "counter %1"},
-    MessageEntry{"constant %1", "常数 %1", "constant %1"}, MessageEntry{"  at", "  位置", "  at"},
+    MessageEntry{"constant %1", "常数 %1", "constant %1"},
+    MessageEntry{"  at", "  位置", "  at"},
     // Cross-reference uses (XrefUse).
     MessageEntry{"NO contact", "常开触点", "NO contact"},
-    MessageEntry{"NC contact", "常闭触点", "NC contact"}, MessageEntry{"coil", "线圈", "coil"},
-    MessageEntry{"negated coil", "取反线圈", "negated coil"}, MessageEntry{"read", "读", "read"},
-    MessageEntry{"write", "写", "write"}, MessageEntry{"read/write", "读/写", "read/write"},
+    MessageEntry{"NC contact", "常闭触点", "NC contact"},
+    MessageEntry{"coil", "线圈", "coil"},
+    MessageEntry{"negated coil", "取反线圈", "negated coil"},
+    MessageEntry{"read", "读", "read"},
+    MessageEntry{"write", "写", "write"},
+    MessageEntry{"read/write", "读/写", "read/write"},
 
     // --- simulation, timing and the command-line tool (core/sim, core/timing, src/cli)
     MessageEntry{"Usage: rungpad-cli %1", "用法：rungpad-cli %1", "Usage: rungpad-cli %1"},
