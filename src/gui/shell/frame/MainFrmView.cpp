@@ -147,6 +147,41 @@ void CMainFrame::ShowWithLayout() {
     }
 }
 
+void CMainFrame::AddDockStandIn(int id, const std::function<void()>& make) {
+    auto* standIn = new QAction(this);
+    standIn->setCheckable(true);
+    AdoptCommand(id, standIn);
+    connect(standIn, &QAction::triggered, this, [this, id, make](bool on) {
+        make();
+        if (on) {
+            Command(id)->trigger();  // the window's own action now, which shows it
+        }
+    });
+}
+
+QAction* CMainFrame::AddLateDock(int id, QDockWidget& dock, const std::function<void()>& place) {
+    // Hidden until asked for, as every window but the output window is after the start.
+    dock.hide();
+    if (!restoreDockWidget(&dock)) {
+        place();
+    }
+    dock.hide();
+    QAction* standIn = Command(id);
+    QAction* toggle = dock.toggleViewAction();
+    toggle->setVisible(standIn->isVisible());
+    for (QObject* holder : standIn->associatedObjects()) {
+        if (auto* widget = qobject_cast<QWidget*>(holder)) {
+            widget->insertAction(standIn, toggle);
+            widget->removeAction(standIn);
+        }
+    }
+    m_documentActions.removeOne(standIn);
+    m_editActions.removeOne(standIn);
+    standIn->deleteLater();  // it may be on its way through its own trigger
+    AdoptCommand(id, toggle);
+    return toggle;
+}
+
 void CMainFrame::FitCrossReference(bool shown) {
     // Opened narrow (its first time, or squeezed), the window takes a width its columns fit in.
     if (shown && m_xref->width() < kXrefWidth * 3 / 4) {
