@@ -2,6 +2,7 @@
 // menus, toolbars and the right-click menu with their prompts, the View and Window menus, second
 // windows of a document, the main title, and the short menu's Print Setup.
 
+#include <QDockWidget>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
@@ -21,12 +22,15 @@
 #include "GuiTestSupport.h"
 #include "document/DocumentHost.h"
 #include "document/RungpadDoc.h"
+#include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
 #include "shell/frame/AppIcon.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CommandLine.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
+#include "shell/monitor/SignalsWindow.h"
+#include "shell/panels/TestResultsWindow.h"
 #include "shell/panels/XrefWindow.h"
 #include "view/RungpadView.h"
 
@@ -334,6 +338,63 @@ class TestShell : public QObject {
         QCOMPARE(again.size(), QSize(900, 700));
         QVERIFY(!again.OutputWindow()->isHidden());
         QVERIFY(again.InstructionWindow()->isHidden());
+        QSettings().remove(QStringLiteral("MainWindow"));
+    }
+
+    // Cross Reference, Signals, Timing Diagram and Test Results are made on first use, not at
+    // the start, and take the places the last run left them in, even after a run that never
+    // made them. Opened from its menu item, a window's own show/hide action takes the item's
+    // place; each window starts hidden, as at any start.
+    void lateWindowsTakeTheirRememberedPlaces() {
+        {
+            CMainFrame frame;
+            Prepare(frame);
+            frame.addDockWidget(Qt::LeftDockWidgetArea, frame.XrefWindow());
+            frame.addDockWidget(Qt::TopDockWidgetArea, frame.SignalsWindow());
+            frame.SignalsWindow()->show();
+            frame.TestResultsWindow()->setFloating(true);
+            frame.SaveLayout();
+        }
+        const auto made = [](const CMainFrame& frame) {
+            return frame.findChildren<QDockWidget*>().size();
+        };
+        {
+            CMainFrame between;
+            between.ShowWithLayout();
+            QVERIFY(QTest::qWaitForWindowExposed(&between));
+            QCOMPARE(made(between), 3);  // the output, comment and instruction windows
+            between.SaveLayout();
+        }
+        CMainFrame again;
+        again.SetMessageBox(&m_box);
+        again.SetDocumentHost(&m_host);
+        again.ShowWithLayout();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QVERIFY(again.OpenDocumentFile(kDemo));
+        QCOMPARE(made(again), 3);
+        QMenu* view = MenuNamed(again, QStringLiteral("View(&V)"));
+        QVERIFY(view);
+        const QStringList items = Texts(view->actions());
+        QAction* item = nullptr;
+        for (QAction* action : view->actions()) {
+            item = action->text() == QStringLiteral("Cross Reference") ? action : item;
+        }
+        QVERIFY(item && item->isCheckable() && !item->isChecked());
+        item->trigger();
+        auto* xref = again.findChild<CXrefWindow*>();
+        QVERIFY(xref && xref->isVisible());
+        QCOMPARE(again.dockWidgetArea(xref), Qt::LeftDockWidgetArea);
+        QCOMPARE(Texts(view->actions()), items);
+        QVERIFY(view->actions().contains(xref->toggleViewAction()));
+        QVERIFY(!view->actions().contains(item));
+        QCOMPARE(again.Command(EditCommands::kCrossReference), xref->toggleViewAction());
+        QVERIFY(xref->toggleViewAction()->isChecked());
+        QVERIFY(xref->Table()->rowCount() > 0);  // filled from the active document
+        QVERIFY(again.SignalsWindow()->isHidden());
+        QCOMPARE(again.dockWidgetArea(again.SignalsWindow()), Qt::TopDockWidgetArea);
+        QVERIFY(again.TestResultsWindow()->isHidden());
+        QVERIFY(again.TestResultsWindow()->isFloating());
+        again.ActiveChild()->CloseWithoutAsking();
         QSettings().remove(QStringLiteral("MainWindow"));
     }
 

@@ -177,7 +177,10 @@ QAction* CMainFrame::AddLateDock(int id, QDockWidget& dock, const std::function<
     }
     m_documentActions.removeOne(standIn);
     m_editActions.removeOne(standIn);
-    standIn->deleteLater();  // it may be on its way through its own trigger
+    // Gone from the frame now; deleted later, as it may be on its way through its own trigger.
+    standIn->disconnect(this);
+    standIn->setParent(nullptr);
+    standIn->deleteLater();
     AdoptCommand(id, toggle);
     return toggle;
 }
