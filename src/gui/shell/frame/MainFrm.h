@@ -339,6 +339,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* m_simUnloadAct = nullptr;
     QAction* m_simRecordAct = nullptr;
     CSignalsWindow* m_signals = nullptr;
+    bool m_monitorStarted = false;  // a Signals window made since shows the watch list at once
     CTimingDiagramWindow* m_timing = nullptr;
     bool m_timingPlaced = false;  // split above the output window once shown
     CTestResultsWindow* m_tests = nullptr;

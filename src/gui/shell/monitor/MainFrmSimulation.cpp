@@ -46,6 +46,7 @@ void CMainFrame::CreateSimulationMenu() {
     // The View menu stays as specified: the toolbar's toggle is the Simulation menu's.
     AdoptCommand(EditCommands::kSimulationToolbar, toolbar->toggleViewAction());
     connect(m_sim, &CSimMonitor::Refreshed, this, &CMainFrame::UpdateSimulationPane);
+    connect(m_sim, &CSimMonitor::ActiveChanged, this, [this] { m_monitorStarted = true; });
     connect(m_simPauseAct, &QAction::toggled, this, &CMainFrame::UpdateSimulationPane);
     connect(m_sim, &CSimMonitor::Halted, this, [this](const QString& message) {
         OutputLine(message.toStdString());
@@ -124,7 +125,10 @@ CSignalsWindow* CMainFrame::SignalsWindow() {
             m_signals->AddressEdit()->setFocus();
         }
     });
-    m_signals->ShowAll();  // what monitor mode watches already
+    // As a window made at the start shows it all at each start and stop of monitor mode.
+    if (m_monitorStarted) {
+        m_signals->ShowAll();
+    }
     return m_signals;
 }
 
