@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <cstdlib>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -396,6 +397,30 @@ class TestShell : public QObject {
         QVERIFY(again.TestResultsWindow()->isFloating());
         again.ActiveChild()->CloseWithoutAsking();
         QSettings().remove(QStringLiteral("MainWindow"));
+    }
+
+    // The right-click menu of the toolbars and docks lists every docked window, made yet or
+    // not, in one order, whichever was made first.
+    void dockMenuListsEveryWindow() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        const auto listed = [&frame] {
+            const std::unique_ptr<QMenu> menu(frame.createPopupMenu());
+            return Texts(menu->actions());
+        };
+        const QStringList before = listed();
+        const QStringList late = {QStringLiteral("Cross Reference"), QStringLiteral("Signals(&G)"),
+                                  QStringLiteral("Timing Diagram(&D)"),
+                                  QStringLiteral("Test Results(&O)"), QStringLiteral("|")};
+        const qsizetype first = before.indexOf(late.first());
+        QVERIFY(first >= 3);  // after the output, comment and instruction windows
+        QCOMPARE(before.mid(first, late.size()), late);
+        frame.TestResultsWindow();
+        frame.TimingWindow();
+        frame.SignalsWindow()->show();
+        QCOMPARE(listed(), before);
+        frame.ActiveChild()->CloseWithoutAsking();
     }
 
     // Cross Reference opens wide enough for its columns, which fit their contents.

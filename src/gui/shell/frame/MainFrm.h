@@ -147,6 +147,10 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // Simulation: F5 starts (converting first, refused as F7 shows) and stops monitor mode.
     void OnStartStopSimulation();
 
+    // The menu of the docks' and toolbars' show/hide actions (a right-click on a toolbar or a
+    // dock's title): every docked window, made yet or not, in the order they have always had.
+    QMenu* createPopupMenu() override;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     // A language change puts the frame's own texts into the new language.

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "document/RungpadDoc.h"
+#include "edit/EditCommands.h"
 #include "shell/frame/AppIcon.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CoolBar.h"
@@ -183,6 +184,24 @@ QAction* CMainFrame::AddLateDock(int id, QDockWidget& dock, const std::function<
     standIn->deleteLater();
     AdoptCommand(id, toggle);
     return toggle;
+}
+
+QMenu* CMainFrame::createPopupMenu() {
+    QMenu* menu = QMainWindow::createPopupMenu();
+    // Qt lists the docks made so far in the order they were made, then the toolbars after a
+    // separator: the docks' part is put back whole, with the stand-ins of those not made yet.
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) {
+            menu->insertActions(
+                action, {m_output->toggleViewAction(), m_comment->toggleViewAction(),
+                         m_instruction->toggleViewAction(), Command(EditCommands::kCrossReference),
+                         Command(EditCommands::kSignals), Command(EditCommands::kTimingDiagram),
+                         Command(EditCommands::kTestResults)});
+            break;
+        }
+        menu->removeAction(action);
+    }
+    return menu;
 }
 
 void CMainFrame::FitCrossReference(bool shown) {
