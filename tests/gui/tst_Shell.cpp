@@ -350,7 +350,7 @@ class TestShell : public QObject {
         {
             CMainFrame frame;
             Prepare(frame);
-            frame.addDockWidget(Qt::LeftDockWidgetArea, frame.XrefWindow());
+            frame.tabifyDockWidget(frame.InstructionWindow(), frame.XrefWindow());
             frame.addDockWidget(Qt::TopDockWidgetArea, frame.SignalsWindow());
             frame.SignalsWindow()->show();
             frame.TestResultsWindow()->setFloating(true);
@@ -384,7 +384,9 @@ class TestShell : public QObject {
         item->trigger();
         auto* xref = again.findChild<CXrefWindow*>();
         QVERIFY(xref && xref->isVisible());
-        QCOMPARE(again.dockWidgetArea(xref), Qt::LeftDockWidgetArea);
+        again.InstructionWindow()->show();
+        QVERIFY(again.tabifiedDockWidgets(xref).contains(
+            static_cast<QDockWidget*>(again.InstructionWindow())));
         QCOMPARE(Texts(view->actions()), items);
         QVERIFY(view->actions().contains(xref->toggleViewAction()));
         QVERIFY(!view->actions().contains(item));
