@@ -179,7 +179,10 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyRelease:
         case QEvent::ApplicationActivate:
         case QEvent::WindowActivate:
-            if (watched == this || event->type() != QEvent::WindowActivate) {
+            // While the first picture is on its way the panes wait for it: the window is
+            // activated about then, and asking the display would wait for the picture.
+            if ((watched == this || event->type() != QEvent::WindowActivate) &&
+                !m_firstShow.Pending()) {
                 UpdateLockPanes();
             }
             break;
