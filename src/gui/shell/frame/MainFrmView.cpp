@@ -188,6 +188,9 @@ QAction* CMainFrame::AddLateDock(int id, QDockWidget& dock, const std::function<
 
 QMenu* CMainFrame::createPopupMenu() {
     QMenu* menu = QMainWindow::createPopupMenu();
+    if (menu == nullptr) {
+        return nullptr;
+    }
     // Qt lists the docks made so far in the order they were made, then the toolbars after a
     // separator: the docks' part is put back whole, with the stand-ins of those not made yet.
     for (QAction* action : menu->actions()) {
