@@ -2,6 +2,7 @@
 // menus, toolbars and the right-click menu with their prompts, the View and Window menus, second
 // windows of a document, the main title, and the short menu's Print Setup.
 
+#include <QApplication>
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
@@ -399,6 +400,26 @@ class TestShell : public QObject {
         QVERIFY(again.TestResultsWindow()->isFloating());
         again.ActiveChild()->CloseWithoutAsking();
         QSettings().remove(QStringLiteral("MainWindow"));
+    }
+
+    // Without a remembered layout, Cross Reference stands above Signals on the right whichever
+    // of them was opened first.
+    void crossReferenceStaysAboveSignals() {
+        CMainFrame frame;
+        Prepare(frame);
+        frame.resize(1200, 900);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        test::FindAction(frame, QStringLiteral("Signals(&G)"))->trigger();
+        test::FindAction(frame, QStringLiteral("Cross Reference"))->trigger();
+        QApplication::processEvents();
+        const QRect xref = frame.XrefWindow()->geometry();
+        const QRect signalsWindow = frame.SignalsWindow()->geometry();
+        QVERIFY(frame.XrefWindow()->isVisible() && frame.SignalsWindow()->isVisible());
+        QCOMPARE(frame.dockWidgetArea(frame.XrefWindow()), Qt::RightDockWidgetArea);
+        QVERIFY2(
+            xref.bottom() < signalsWindow.top(),
+            qPrintable(QStringLiteral("%1 above %2").arg(xref.bottom()).arg(signalsWindow.top())));
+        frame.ActiveChild()->CloseWithoutAsking();
     }
 
     // The right-click menu of the toolbars and docks lists every docked window, made yet or
