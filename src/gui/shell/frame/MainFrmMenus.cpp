@@ -155,15 +155,12 @@ QIcon CMainFrame::CommandIcon(const CommandTable::Command& command) const {
     switch (command.icon) {
         case Icon::kNone:
             return {};
-        case Icon::kRedo:
-            return QIcon::fromTheme(QStringLiteral("edit-redo"),
-                                    style()->standardIcon(QStyle::SP_ArrowForward));
         case Icon::kElement:
             return ElementIcons::ForKind(EditCommands::ElementKindOf(command.id));
         default:
             break;
     }
-    static constexpr std::array<std::pair<Icon, Tool>, 11> kTools = {{
+    static constexpr std::array<std::pair<Icon, Tool>, 12> kTools = {{
         {Icon::kNew, Tool::New},
         {Icon::kOpen, Tool::Open},
         {Icon::kSave, Tool::Save},
@@ -171,6 +168,7 @@ QIcon CMainFrame::CommandIcon(const CommandTable::Command& command) const {
         {Icon::kCopy, Tool::Copy},
         {Icon::kPaste, Tool::Paste},
         {Icon::kUndo, Tool::Undo},
+        {Icon::kRedo, Tool::Redo},
         {Icon::kConvert, Tool::Convert},
         {Icon::kFind, Tool::Find},
         {Icon::kPrint, Tool::Print},

@@ -16,7 +16,7 @@ using Tool = ToolIcons::Tool;
 constexpr int kGrid = 16;
 constexpr int kScale = 2;
 
-constexpr std::array<std::pair<Tool, const char*>, 11> kThemeNames = {{
+constexpr std::array<std::pair<Tool, const char*>, 12> kThemeNames = {{
     {Tool::New, "document-new"},
     {Tool::Open, "document-open"},
     {Tool::Save, "document-save"},
@@ -24,6 +24,7 @@ constexpr std::array<std::pair<Tool, const char*>, 11> kThemeNames = {{
     {Tool::Copy, "edit-copy"},
     {Tool::Paste, "edit-paste"},
     {Tool::Undo, "edit-undo"},
+    {Tool::Redo, "edit-redo"},
     {Tool::Convert, "system-run"},
     {Tool::Find, "edit-find"},
     {Tool::Print, "document-print"},
@@ -81,6 +82,12 @@ void DrawTool(QPainter& p, Tool tool) {
             p.setBrush(kInk);
             p.drawRect(QRectF(5.5, 1.5, 4, 2));
             Page(p, 7.5, 6.5, 7, 8);
+            break;
+        case Tool::Redo:
+            // Undo's arrow, mirrored.
+            p.translate(kGrid, 0);
+            p.scale(-1, 1);
+            DrawTool(p, Tool::Undo);
             break;
         case Tool::Undo: {
             QPainterPath path;
@@ -144,7 +151,15 @@ QIcon ToolIcons::Drawn(Tool tool) {
     return QIcon(pixmap);
 }
 
+bool ToolIcons::DesktopTheme() {
+    const QString theme = QIcon::themeName();
+    return !theme.isEmpty() && theme != QLatin1String("hicolor");
+}
+
 QIcon ToolIcons::For(Tool tool) {
+    if (!DesktopTheme()) {
+        return Drawn(tool);
+    }
     for (const auto& [each, name] : kThemeNames) {
         if (each == tool) {
             return QIcon::fromTheme(QString::fromLatin1(name), Drawn(tool));
