@@ -35,6 +35,7 @@ struct TraceChain {
     std::int64_t last = 0;
     HistoryChange after;
     bool dense = false;
+    friend bool operator==(const TraceChain&, const TraceChain&) = default;
 };
 
 // The columns of each row's trace as a timing diagram last found them, for a view that draws

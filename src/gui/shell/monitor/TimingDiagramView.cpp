@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "model/Messages.h"
 #include "shell/monitor/QtDiagramPainter.h"
@@ -250,20 +251,49 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
         return;
     }
     TimingDiagram diagram = Diagram(false);
-    diagram.SetLanguage(Messages::CurrentLanguage());  // on screen only: exports stay Original
+    const Language language = Messages::CurrentLanguage();
+    diagram.SetLanguage(language);  // on screen only: exports stay Original
     diagram.SetTraceCache(&m_traceCache);
     const PictureKey key = KeyOf(diagram);
-    if (key == m_pictureKey) {
-        DrawWithPicture(painter, diagram);
-    } else {
-        m_pictureKey = key;
-        m_picture = QImage();
-        CQtDiagramPainter diagramPainter(painter);
-        diagram.Draw(diagramPainter);
+    const QSize size(static_cast<int>(std::ceil(diagram.Width())),
+                     static_cast<int>(std::ceil(diagram.Height())));
+    const qreal ratio = viewport()->devicePixelRatioF();
+    if (m_picture.size() != size * ratio || m_picture.devicePixelRatio() != ratio) {
+        m_picture = QImage(size * ratio, QImage::Format_RGB32);
+        m_picture.setDevicePixelRatio(ratio);
+        m_pictureKey = {};
+        m_frameKey = {};
+        m_pictureColumn.reset();
     }
-    const int below = static_cast<int>(std::ceil(diagram.Height()));
+    if (!(key == m_pictureKey)) {
+        DrawRows(diagram);
+        m_pictureKey = key;
+    }
+    const FrameKey frameKey{key, m_cursorMs, language};
+    if (!(frameKey == m_frameKey)) {
+        DrawFrame(diagram);
+        m_frameKey = frameKey;
+    }
+    // The frame around the rows, then the rows.
+    const QRect rows = RowsRect(diagram);
+    for (const QRect& part :
+         {QRect(0, 0, size.width(), rows.top()), QRect(0, rows.top(), rows.left(), rows.height()),
+          QRect(0, rows.bottom() + 1, size.width(), size.height() - rows.bottom() - 1)}) {
+        painter.drawImage(part, m_picture,
+                          QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
+    }
+    painter.drawImage(rows, m_rows,
+                      QRectF(QPointF(m_rowsOffset, 0) * ratio, QSizeF(rows.size()) * ratio));
+    painter.save();
+    painter.setClipRect(RowsRect(diagram));
+    {
+        CQtDiagramPainter diagramPainter(painter);
+        diagram.DrawCursor(diagramPainter);
+    }
+    painter.restore();
+    const int below = size.height();
     painter.fillRect(0, below, viewport()->width(), viewport()->height() - below, Qt::white);
-    const int right = static_cast<int>(std::ceil(diagram.Width()));
+    const int right = size.width();
     painter.fillRect(right, 0, viewport()->width() - right, below, Qt::white);
 }
 
@@ -279,38 +309,203 @@ CTimingDiagramView::PictureKey CTimingDiagramView::KeyOf(const TimingDiagram& di
             viewport()->devicePixelRatioF()};
 }
 
-void CTimingDiagramView::DrawWithPicture(QPainter& painter, const TimingDiagram& diagram) {
+QRect CTimingDiagramView::RowsRect(const TimingDiagram& diagram) {
     const auto left = static_cast<int>(TimingDiagram::kPlotLeft);
     const auto top = static_cast<int>(TimingDiagram::kRulerHeight);
-    const QRect plot(left, top, static_cast<int>(std::ceil(diagram.Width())) - left,
-                     static_cast<int>(std::ceil(diagram.Height())) - top);
-    if (m_picture.isNull()) {
-        const qreal ratio = viewport()->devicePixelRatioF();
-        m_picture = QImage(plot.size() * ratio, QImage::Format_RGB32);
-        m_picture.setDevicePixelRatio(ratio);
-        QPainter picturePainter(&m_picture);
-        picturePainter.translate(-plot.topLeft());
-        TimingDiagram rows = diagram;
-        rows.SetCursor(std::nullopt);
-        CQtDiagramPainter diagramPainter(picturePainter);
+    const auto rows = static_cast<double>(diagram.ShownRows());
+    return {left, top, static_cast<int>(std::ceil(diagram.Width())) - left,
+            static_cast<int>(rows * TimingDiagram::kRowHeight)};
+}
+
+namespace {
+
+// A step's pixels reach this far beside its columns (a bus crossing, a force's mark).
+constexpr int kStepMargin = 6;
+
+}  // namespace
+
+std::vector<std::vector<std::pair<int, int>>> CTimingDiagramView::JoinedSpans(
+    std::size_t rows, const std::vector<KeptSpan>& kept) {
+    std::vector<std::vector<std::pair<int, int>>> joined(rows);
+    for (const KeptSpan& span : kept) {
+        joined[span.row].emplace_back(span.left, span.right);
+    }
+    for (std::vector<std::pair<int, int>>& spans : joined) {
+        std::sort(spans.begin(), spans.end());
+        std::vector<std::pair<int, int>> merged;
+        for (const std::pair<int, int>& span : spans) {
+            if (!merged.empty() && span.first <= merged.back().second) {
+                merged.back().second = std::max(merged.back().second, span.second);
+            } else {
+                merged.push_back(span);
+            }
+        }
+        spans = std::move(merged);
+    }
+    return joined;
+}
+
+void CTimingDiagramView::DrawRows(const TimingDiagram& diagram) {
+    const QRect rowsRect = RowsRect(diagram);
+    const qreal ratio = viewport()->devicePixelRatioF();
+    // Twice the plot's width: a followed run scrolls on through it, and is moved back to its
+    // start only when it reaches the end.
+    const QSize size = QSize(2 * rowsRect.width(), rowsRect.height()) * ratio;
+    if (m_rows.size() != size || m_rows.devicePixelRatio() != ratio) {
+        m_rows = QImage(size, QImage::Format_RGB32);
+        m_rows.setDevicePixelRatio(ratio);
+        m_pictureColumn.reset();
+    }
+    const std::optional<std::int64_t> column =
+        OnGrid() ? std::optional(std::llround(diagram.FromMs() / diagram.MsPerPixel()))
+                 : std::nullopt;
+    std::optional<std::vector<KeptSpan>> kept;
+    if (column) {
+        kept = KeptSpans(diagram, *column);
+    }
+    const std::int64_t before = m_rowsOrigin;
+    if (!kept || *column - m_rowsOrigin + rowsRect.width() > 2 * rowsRect.width()) {
+        m_rowsOrigin = column.value_or(0);
+    }
+    m_rowsOffset = static_cast<int>(column.value_or(0) - m_rowsOrigin);
+    QRegion drawn(rowsRect);
+    if (kept) {
+        // The kept pixels moved to their new places (when the picture starts anew), the rest
+        // drawn.
+        const auto shift = static_cast<int>(m_rowsOrigin - before);
+        const auto rowHeight = static_cast<int>(TimingDiagram::kRowHeight);
+        const std::vector<std::vector<std::pair<int, int>>> joined =
+            JoinedSpans(diagram.ShownRows(), *kept);
+        for (std::size_t row = 0; row < joined.size(); ++row) {
+            const int top = static_cast<int>(row) * rowHeight;
+            for (const auto& [from, to] : joined[row]) {
+                const int at = from - rowsRect.left() + m_rowsOffset;
+                for (int y = top; shift != 0 && y < top + rowHeight; ++y) {
+                    auto* line = reinterpret_cast<QRgb*>(m_rows.scanLine(y));
+                    std::memmove(line + at, line + at + shift,
+                                 static_cast<std::size_t>(to - from) * sizeof(QRgb));
+                }
+                drawn -= QRect(from, rowsRect.top() + top, to - from, rowHeight);
+            }
+        }
+    }
+    TimingDiagram rows = diagram;
+    rows.SetCursor(std::nullopt);
+    const std::vector<std::vector<TraceChain>> steps = std::move(m_pictureSteps);
+    rows.SetStepsDrawn(&m_pictureSteps);
+    {
+        QPainter painter(&m_rows);
+        painter.translate(m_rowsOffset - rowsRect.left(), -rowsRect.top());
+        CQtDiagramPainter diagramPainter(painter);
+        diagramPainter.ClipTo(drawn);
         rows.Draw(diagramPainter);
     }
-    painter.save();
-    painter.setClipRegion(QRegion(viewport()->rect()).subtracted(plot));
-    {
-        TimingDiagram frame = diagram;
-        frame.SetTracesShown(false);
+    if (kept && !KeptStepsDrawn(steps, m_pictureSteps, *kept)) {
+        // The history changed otherwise than by going on: all drawn anew.
+        QPainter painter(&m_rows);
+        painter.translate(m_rowsOffset - rowsRect.left(), -rowsRect.top());
         CQtDiagramPainter diagramPainter(painter);
-        frame.Draw(diagramPainter);
+        diagramPainter.ClipTo(rowsRect);
+        rows.Draw(diagramPainter);
     }
-    painter.setClipping(false);
-    painter.drawImage(plot.topLeft(), m_picture);
-    painter.setClipRect(plot);
-    {
-        CQtDiagramPainter diagramPainter(painter);
-        diagram.DrawCursor(diagramPainter);
+    m_pictureColumn = column;
+    m_pictureSignals.clear();
+    for (std::size_t i = 0; i < diagram.ShownRows(); ++i) {
+        m_pictureSignals.push_back(m_history->RowAt(diagram.FirstRow() + i).signal.name);
     }
-    painter.restore();
+}
+
+std::optional<std::vector<CTimingDiagramView::KeptSpan>> CTimingDiagramView::KeptSpans(
+    const TimingDiagram& diagram, std::int64_t column) const {
+    const PictureKey key = KeyOf(diagram);
+    const PictureKey& before = m_pictureKey;
+    const QRect rowsRect = RowsRect(diagram);
+    if (!m_pictureColumn || *m_pictureColumn > column ||
+        column - *m_pictureColumn >= rowsRect.width() || before.history != key.history ||
+        before.msPerPixel != key.msPerPixel || before.width != key.width ||
+        before.height != key.height || before.firstRow != key.firstRow || key.pixelRatio != 1 ||
+        m_pictureSteps.size() != diagram.ShownRows() ||
+        m_pictureSignals.size() != diagram.ShownRows()) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < diagram.ShownRows(); ++i) {
+        if (m_pictureSignals[i] != m_history->RowAt(diagram.FirstRow() + i).signal.name) {
+            return std::nullopt;
+        }
+    }
+    const std::int64_t left = rowsRect.left();
+    const auto xOf = [&](std::int64_t at) { return static_cast<int>(left + at - column); };
+    std::vector<KeptSpan> kept;
+    for (std::size_t row = 0; row < diagram.ShownRows(); ++row) {
+        const std::vector<TraceChain>& steps = m_pictureSteps[row];
+        const auto inSight = static_cast<std::size_t>(
+            std::find_if(steps.begin(), steps.end(),
+                         [&](const TraceChain& step) { return step.last > column; }) -
+            steps.begin());
+        // The inside of a dense step stays while one goes on over it (the last may grow, the
+        // first be cut by the left edge).
+        for (std::size_t i = inSight; i < steps.size(); ++i) {
+            const std::int64_t firstColumn = std::max(steps[i].first, column + 1);
+            const int from = xOf(firstColumn) + kStepMargin;
+            const int to = xOf(steps[i].last) + 1 - kStepMargin;
+            if (steps[i].dense && from < to) {
+                kept.push_back({row, from, to, i, i, true, firstColumn});
+            }
+        }
+        // The steps from the second one wholly in sight to the last but one stay as they were,
+        // and so do the pixels between them.
+        std::size_t first = inSight;
+        while (first < steps.size() && steps[first].first <= column) {
+            ++first;
+        }
+        ++first;
+        if (steps.size() >= 2 && first + 1 < steps.size() - 1) {
+            const std::size_t last = steps.size() - 2;
+            const int from = xOf(steps[first].last) + 1 + kStepMargin;
+            const int to = xOf(steps[last].first) - kStepMargin;
+            if (from < to) {
+                kept.push_back({row, from, to, first, last, false, 0});
+            }
+        }
+    }
+    return kept;
+}
+
+bool CTimingDiagramView::KeptStepsDrawn(const std::vector<std::vector<TraceChain>>& before,
+                                        const std::vector<std::vector<TraceChain>>& drawn,
+                                        const std::vector<KeptSpan>& kept) {
+    for (const KeptSpan& span : kept) {
+        const std::vector<TraceChain>& was = before[span.row];
+        const std::vector<TraceChain>& is = drawn[span.row];
+        if (span.inside) {
+            const TraceChain& step = was[span.from];
+            const auto over = std::find_if(
+                is.begin(), is.end(), [&](const TraceChain& now) { return now.last >= step.last; });
+            if (over == is.end() || !over->dense || over->first > span.firstColumn ||
+                over->after.forced != step.after.forced) {
+                return false;
+            }
+            continue;
+        }
+        const auto keptFrom = was.begin() + static_cast<std::ptrdiff_t>(span.from);
+        const auto keptTo = was.begin() + static_cast<std::ptrdiff_t>(span.to) + 1;
+        const auto at = std::find(is.begin(), is.end(), *keptFrom);
+        if (is.end() - at < keptTo - keptFrom || !std::equal(keptFrom, keptTo, at)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CTimingDiagramView::DrawFrame(const TimingDiagram& diagram) {
+    QPainter painter(&m_picture);
+    CQtDiagramPainter diagramPainter(painter);
+    const QRect whole(0, 0, static_cast<int>(std::ceil(diagram.Width())),
+                      static_cast<int>(std::ceil(diagram.Height())));
+    diagramPainter.ClipTo(QRegion(whole).subtracted(RowsRect(diagram)));
+    TimingDiagram frame = diagram;
+    frame.SetTracesShown(false);
+    frame.Draw(diagramPainter);
 }
 
 void CTimingDiagramView::DrawHint(QPainter& painter) const {

@@ -4,6 +4,9 @@
 #include <QImage>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "timing/TimingDiagram.h"
 
@@ -103,7 +106,7 @@ class CTimingDiagramView : public QAbstractScrollArea {
     void ShowRange();
     void PlaceCursor(double x);
     void DrawHint(QPainter& painter) const;
-    // What the picture of the plot's rows shows: while it stays, a repaint reuses the picture.
+    // What the picture of the plot's rows shows: while it stays, a repaint reuses them.
     struct PictureKey {
         const SignalHistory* history = nullptr;
         std::uint64_t revision = 0;
@@ -116,9 +119,45 @@ class CTimingDiagramView : public QAbstractScrollArea {
         qreal pixelRatio = 1;
         friend bool operator==(const PictureKey&, const PictureKey&) = default;
     };
+    // What the rest of the picture shows (ruler, names, values): the cursor and the language too.
+    struct FrameKey {
+        PictureKey rows;
+        std::optional<std::int64_t> cursorMs;
+        Language language = Language::Original;
+        friend bool operator==(const FrameKey&, const FrameKey&) = default;
+    };
     PictureKey KeyOf(const TimingDiagram& diagram) const;
-    // The diagram with the plot's rows from the picture (made first when there is none).
-    void DrawWithPicture(QPainter& painter, const TimingDiagram& diagram);
+    // Where the plot's rows lie in the viewport (the line below them not included).
+    static QRect RowsRect(const TimingDiagram& diagram);
+    // The picture's rows brought to the diagram: scrolled on and drawn where they changed while
+    // following, else drawn anew.
+    void DrawRows(const TimingDiagram& diagram);
+    // Pixels of a row of the picture that a run followed one more time leaves as they were
+    // (viewport x from left to right, moved by the columns it scrolled on): those between steps
+    // from and to drawn again in a row, or those inside dense step from while a dense step goes
+    // on over them, forced as it was.
+    struct KeptSpan {
+        std::size_t row = 0;  // among the rows shown
+        int left = 0;
+        int right = 0;
+        std::size_t from = 0;
+        std::size_t to = 0;
+        bool inside = false;
+        std::int64_t firstColumn = 0;  // inside: the first column kept of the step
+    };
+    // What stays of the picture, by row and x (none when the picture cannot be scrolled to the
+    // diagram at all).
+    std::optional<std::vector<KeptSpan>> KeptSpans(const TimingDiagram& diagram,
+                                                   std::int64_t column) const;
+    // The spans of x kept of each row, joined where they meet or overlap.
+    static std::vector<std::vector<std::pair<int, int>>> JoinedSpans(
+        std::size_t rows, const std::vector<KeptSpan>& kept);
+    // Whether the steps drawn hold the kept ones as they were found.
+    static bool KeptStepsDrawn(const std::vector<std::vector<TraceChain>>& before,
+                               const std::vector<std::vector<TraceChain>>& drawn,
+                               const std::vector<KeptSpan>& kept);
+    // The picture's ruler, names, values and the line below the rows drawn anew.
+    void DrawFrame(const TimingDiagram& diagram);
 
     const SignalHistory* m_history = nullptr;
     bool m_live = false;
@@ -132,11 +171,22 @@ class CTimingDiagramView : public QAbstractScrollArea {
     // The rows' pixel columns last drawn: a repaint of the same range, or of one scrolled on,
     // reuses them.
     TraceCache m_traceCache;
-    // The plot's rows without the cursor, kept once the same ones are drawn twice running (a
-    // cursor dragged, a window uncovered, the run paused): then only the ruler, names, values
-    // and cursor are drawn anew.
-    PictureKey m_pictureKey;
+    // The diagram without the cursor's line over the rows: a repaint draws only what changed
+    // into it (nothing when a window is uncovered; the ruler, names and values when the cursor
+    // moves; while following, the columns the run scrolled on and the steps they changed).
     QImage m_picture;
+    PictureKey m_pictureKey;
+    FrameKey m_frameKey;
+    // The grid column at the picture's left edge when it was drawn on the grid, the steps drawn
+    // of each row shown, and the rows' signals.
+    std::optional<std::int64_t> m_pictureColumn;
+    // The plot's rows, wider than the plot: the grid column at its left edge while following,
+    // and how far right of it the plot's left edge lies.
+    QImage m_rows;
+    std::int64_t m_rowsOrigin = 0;
+    int m_rowsOffset = 0;
+    std::vector<std::vector<TraceChain>> m_pictureSteps;
+    std::vector<std::string> m_pictureSignals;
 };
 
 }  // namespace rungpad
