@@ -170,6 +170,26 @@ bool CQtDiagramPainter::MayDraw(const QRect& rect) const {
     return false;
 }
 
+bool CQtDiagramPainter::WhollyInside(const QRect& rect) const {
+    if (!m_clipped) {
+        return true;
+    }
+    const QRect shown = rect.translated(m_origin);
+    if (!m_bounds.contains(shown)) {
+        return false;
+    }
+    const std::size_t band = m_bandOfLine[static_cast<std::size_t>(shown.top())];
+    if (band != m_bandOfLine[static_cast<std::size_t>(shown.bottom())]) {
+        return false;
+    }
+    for (std::size_t i = m_bands[band].spanFrom; i < m_bands[band].spanTo; ++i) {
+        if (m_spans[i].first <= shown.left() && m_spans[i].second > shown.right()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void CQtDiagramPainter::ClipTo(const QRegion& region) {
     DrawHeldRects();
     DrawHeldTexts();
@@ -249,15 +269,25 @@ void CQtDiagramPainter::Polyline(std::span<const DiagramPoint> points, DiagramCo
                 FillPixels(run, color);
             }
         } else {
-            m_slanted.append(QLineF(from.x, from.y, to.x, to.y));
+            const QLineF line(from.x, from.y, to.x, to.y);
+            const QRect bounds =
+                QRectF(line.p1(), line.p2()).normalized().toAlignedRect().adjusted(-1, -1, 1, 1);
+            if (m_clipped && WhollyInside(bounds)) {
+                m_unclipped.append(line);
+            } else if (MayDraw(bounds)) {
+                m_slanted.append(line);
+            }
         }
     }
     const QColor shown = ToQColor(color);
-    if (m_pixels) {
-        m_slanted.removeIf([this](const QLineF& line) {
-            return !MayDraw(
-                QRectF(line.p1(), line.p2()).normalized().toAlignedRect().adjusted(-1, -1, 1, 1));
-        });
+    if (!m_unclipped.isEmpty()) {
+        // Lines wholly inside the clip are drawn without it: a clip of many rectangles costs
+        // more than the lines.
+        m_painter.setPen(QPen(shown, 0));
+        m_painter.setClipping(false);
+        m_painter.drawLines(m_unclipped.constData(), static_cast<int>(m_unclipped.size()));
+        m_painter.setClipping(true);
+        m_unclipped.clear();
     }
     if (!m_runs.isEmpty()) {
         m_painter.setPen(Qt::NoPen);
@@ -299,15 +329,17 @@ bool CQtDiagramPainter::DrawAscii(double x, double y, std::string_view text, Dia
     const double width = static_cast<double>(text.size()) * m_advance;
     const double left =
         align == Align::kLeft ? x : (align == Align::kCenter ? x - width / 2 : x - width);
-    const int top = PixelOf(y - kFontPixels) - 2;
-    if (!MayDraw(QRect(PixelOf(left) - 2, top, static_cast<int>(width) + 5,
-                       static_cast<int>(kFontPixels) + 8))) {
+    const QRect bounds(PixelOf(left) - 2, PixelOf(y - kFontPixels) - 2, static_cast<int>(width) + 5,
+                       static_cast<int>(kFontPixels) + 8);
+    if (!MayDraw(bounds)) {
         return true;
     }
-    auto held = std::find_if(m_held.begin(), m_held.end(),
-                             [color](const HeldTexts& texts) { return texts.color == color; });
+    const bool clipped = !WhollyInside(bounds);
+    auto held = std::find_if(m_held.begin(), m_held.end(), [&](const HeldTexts& texts) {
+        return texts.color == color && texts.clipped == clipped;
+    });
     if (held == m_held.end()) {
-        held = m_held.insert(m_held.end(), HeldTexts{color, {}, {}});
+        held = m_held.insert(m_held.end(), HeldTexts{color, clipped, {}, {}});
     }
     for (std::size_t i = 0; i < text.size(); ++i) {
         held->glyphs.append(m_glyphIndex[static_cast<unsigned char>(text[i])]);
@@ -323,7 +355,14 @@ void CQtDiagramPainter::DrawHeldTexts() {
         run.setGlyphIndexes(texts.glyphs);
         run.setPositions(texts.positions);
         m_painter.setPen(ToQColor(texts.color));
+        const bool unclipped = m_clipped && !texts.clipped;
+        if (unclipped) {
+            m_painter.setClipping(false);
+        }
         m_painter.drawGlyphRun(QPointF(0, 0), run);
+        if (unclipped) {
+            m_painter.setClipping(true);
+        }
     }
     m_held.clear();
 }

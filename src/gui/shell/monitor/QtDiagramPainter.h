@@ -58,10 +58,13 @@ class CQtDiagramPainter : public DiagramPainter {
     // Whether pixels of rect (painter coordinates) may be drawn: a cheap test on its top and
     // bottom lines, to leave out what lies wholly beside the clip.
     bool MayDraw(const QRect& rect) const;
+    // Whether rect (painter coordinates) lies wholly inside the clip: drawn without it then.
+    bool WhollyInside(const QRect& rect) const;
 
     // The glyphs of the texts held in one colour, at their places.
     struct HeldTexts {
         DiagramColor color;
+        bool clipped = false;  // partly outside the clip
         QList<quint32> glyphs;
         QList<QPointF> positions;
     };
@@ -75,6 +78,7 @@ class CQtDiagramPainter : public DiagramPainter {
     // Polyline's pixel runs and slanted segments, kept to reuse their memory.
     QList<QRect> m_runs;
     QList<QLineF> m_slanted;
+    QList<QLineF> m_unclipped;
     QList<QRect> m_heldRects;
     DiagramColor m_heldRectColor;
     // The image's pixels when they are written directly (else null), its bytes a line, its size

@@ -271,19 +271,20 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
     }
     const FrameKey frameKey{key, m_cursorMs, language};
     if (!(frameKey == m_frameKey)) {
-        DrawFrame(diagram);
+        std::vector<std::string> names = NamesOf(diagram);
+        DrawFrame(diagram, names != m_frameNames || !(m_frameKey.rows.history == key.history &&
+                                                      m_frameKey.language == language));
         m_frameKey = frameKey;
+        m_frameNames = std::move(names);
     }
     // The frame around the rows, then the rows.
     const QRect rows = RowsRect(diagram);
     for (const QRect& part :
          {QRect(0, 0, size.width(), rows.top()), QRect(0, rows.top(), rows.left(), rows.height()),
           QRect(0, rows.bottom() + 1, size.width(), size.height() - rows.bottom() - 1)}) {
-        painter.drawImage(part, m_picture,
-                          QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
+        DrawPart(painter, part.topLeft(), m_picture, QRect(part.topLeft(), part.size()));
     }
-    painter.drawImage(rows, m_rows,
-                      QRectF(QPointF(m_rowsOffset, 0) * ratio, QSizeF(rows.size()) * ratio));
+    DrawPart(painter, rows.topLeft(), m_rows, QRect(QPoint(m_rowsOffset, 0), rows.size()));
     painter.save();
     painter.setClipRect(RowsRect(diagram));
     {
@@ -397,7 +398,11 @@ void CTimingDiagramView::DrawRows(const TimingDiagram& diagram) {
         QPainter painter(&m_rows);
         painter.translate(m_rowsOffset - rowsRect.left(), -rowsRect.top());
         CQtDiagramPainter diagramPainter(painter);
-        diagramPainter.ClipTo(drawn);
+        if (kept) {
+            // (Drawn whole, the rows need no clip: what lies beside them falls outside the
+            // picture or left of the part shown, which no later repaint keeps.)
+            diagramPainter.ClipTo(drawn);
+        }
         rows.Draw(diagramPainter);
     }
     if (kept && !KeptStepsDrawn(steps, m_pictureSteps, *kept)) {
@@ -497,12 +502,37 @@ bool CTimingDiagramView::KeptStepsDrawn(const std::vector<std::vector<TraceChain
     return true;
 }
 
-void CTimingDiagramView::DrawFrame(const TimingDiagram& diagram) {
+void CTimingDiagramView::DrawPart(QPainter& painter, QPoint at, const QImage& image,
+                                  const QRect& part) {
+    const qreal ratio = image.devicePixelRatio();
+    if (ratio == 1) {
+        painter.drawImage(at, image, part);  // copied as it is
+    } else {
+        painter.drawImage(QRectF(at, part.size()), image,
+                          QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
+    }
+}
+
+std::vector<std::string> CTimingDiagramView::NamesOf(const TimingDiagram& diagram) const {
+    std::vector<std::string> names{std::to_string(diagram.FirstRow())};
+    for (std::size_t i = 0; i < diagram.ShownRows(); ++i) {
+        const SignalHistory::Row& row = m_history->RowAt(diagram.FirstRow() + i);
+        names.push_back(row.signal.name + '\n' + row.note);
+    }
+    return names;
+}
+
+void CTimingDiagramView::DrawFrame(const TimingDiagram& diagram, bool names) {
     QPainter painter(&m_picture);
     CQtDiagramPainter diagramPainter(painter);
     const QRect whole(0, 0, static_cast<int>(std::ceil(diagram.Width())),
                       static_cast<int>(std::ceil(diagram.Height())));
-    diagramPainter.ClipTo(QRegion(whole).subtracted(RowsRect(diagram)));
+    QRegion drawn = QRegion(whole).subtracted(RowsRect(diagram));
+    if (!names) {
+        const QRect rows = RowsRect(diagram);
+        drawn -= QRect(0, rows.top(), static_cast<int>(TimingDiagram::kNameWidth), rows.height());
+    }
+    diagramPainter.ClipTo(drawn);
     TimingDiagram frame = diagram;
     frame.SetTracesShown(false);
     frame.Draw(diagramPainter);

@@ -156,8 +156,13 @@ class CTimingDiagramView : public QAbstractScrollArea {
     static bool KeptStepsDrawn(const std::vector<std::vector<TraceChain>>& before,
                                const std::vector<std::vector<TraceChain>>& drawn,
                                const std::vector<KeptSpan>& kept);
-    // The picture's ruler, names, values and the line below the rows drawn anew.
-    void DrawFrame(const TimingDiagram& diagram);
+    // The picture's ruler, values, the line below the rows, and the names when asked, drawn
+    // anew.
+    void DrawFrame(const TimingDiagram& diagram, bool names);
+    // What the names column shows: the first row, then each row's name and note.
+    std::vector<std::string> NamesOf(const TimingDiagram& diagram) const;
+    // Part of image (logical pixels) drawn at at.
+    static void DrawPart(QPainter& painter, QPoint at, const QImage& image, const QRect& part);
 
     const SignalHistory* m_history = nullptr;
     bool m_live = false;
@@ -177,6 +182,7 @@ class CTimingDiagramView : public QAbstractScrollArea {
     QImage m_picture;
     PictureKey m_pictureKey;
     FrameKey m_frameKey;
+    std::vector<std::string> m_frameNames;
     // The grid column at the picture's left edge when it was drawn on the grid, the steps drawn
     // of each row shown, and the rows' signals.
     std::optional<std::int64_t> m_pictureColumn;
