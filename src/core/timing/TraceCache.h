@@ -38,6 +38,15 @@ struct TraceChain {
     friend bool operator==(const TraceChain&, const TraceChain&) = default;
 };
 
+// What a timing diagram drew of a row's trace: the change in effect where it begins, where it
+// begins and ends (x), and its steps.
+struct DrawnTrace {
+    HistoryChange first;
+    double startX = 0;
+    double endX = 0;
+    std::vector<TraceChain> steps;
+};
+
 // The columns of each row's trace as a timing diagram last found them, for a view that draws
 // the same rows again (a cursor dragged, a window uncovered) or follows a live run: finding them
 // reads every change shown, keeping them costs a few steps a column, and a run that goes on only

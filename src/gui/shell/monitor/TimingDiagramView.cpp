@@ -257,6 +257,23 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
     const PictureKey key = KeyOf(diagram);
     const QSize size(static_cast<int>(std::ceil(diagram.Width())),
                      static_cast<int>(std::ceil(diagram.Height())));
+    const std::optional<std::int64_t> column = m_shownColumn;
+    m_shownColumn = OnGrid() ? std::optional(std::llround(diagram.FromMs() / diagram.MsPerPixel()))
+                             : std::nullopt;
+    if (!(key == m_pictureKey) && column && m_shownColumn &&
+        (*m_shownColumn - *column) * 3 > RowsRect(diagram).width()) {
+        // Followed on by much of the plot since the last repaint: drawing it all costs less
+        // than drawing most of it into the picture and copying that.
+        m_pictureKey = {};
+        m_frameKey = {};
+        m_pictureColumn.reset();
+        {
+            CQtDiagramPainter diagramPainter(painter);
+            diagram.Draw(diagramPainter);
+        }
+        FillBeside(painter, size);
+        return;
+    }
     const qreal ratio = viewport()->devicePixelRatioF();
     if (m_picture.size() != size * ratio || m_picture.devicePixelRatio() != ratio) {
         m_picture = QImage(size * ratio, QImage::Format_RGB32);
@@ -292,6 +309,10 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
         diagram.DrawCursor(diagramPainter);
     }
     painter.restore();
+    FillBeside(painter, size);
+}
+
+void CTimingDiagramView::FillBeside(QPainter& painter, QSize size) const {
     const int below = size.height();
     painter.fillRect(0, below, viewport()->width(), viewport()->height() - below, Qt::white);
     const int right = size.width();
@@ -392,8 +413,8 @@ void CTimingDiagramView::DrawRows(const TimingDiagram& diagram) {
     }
     TimingDiagram rows = diagram;
     rows.SetCursor(std::nullopt);
-    const std::vector<std::vector<TraceChain>> steps = std::move(m_pictureSteps);
-    rows.SetStepsDrawn(&m_pictureSteps);
+    const std::vector<DrawnTrace> traces = std::move(m_pictureTraces);
+    rows.SetTracesDrawn(&m_pictureTraces);
     {
         QPainter painter(&m_rows);
         painter.translate(m_rowsOffset - rowsRect.left(), -rowsRect.top());
@@ -405,7 +426,7 @@ void CTimingDiagramView::DrawRows(const TimingDiagram& diagram) {
         }
         rows.Draw(diagramPainter);
     }
-    if (kept && !KeptStepsDrawn(steps, m_pictureSteps, *kept)) {
+    if (kept && !KeptStepsDrawn(traces, m_pictureTraces, *kept, *column)) {
         // The history changed otherwise than by going on: all drawn anew.
         QPainter painter(&m_rows);
         painter.translate(m_rowsOffset - rowsRect.left(), -rowsRect.top());
@@ -429,7 +450,7 @@ std::optional<std::vector<CTimingDiagramView::KeptSpan>> CTimingDiagramView::Kep
         column - *m_pictureColumn >= rowsRect.width() || before.history != key.history ||
         before.msPerPixel != key.msPerPixel || before.width != key.width ||
         before.height != key.height || before.firstRow != key.firstRow || key.pixelRatio != 1 ||
-        m_pictureSteps.size() != diagram.ShownRows() ||
+        m_pictureTraces.size() != diagram.ShownRows() ||
         m_pictureSignals.size() != diagram.ShownRows()) {
         return std::nullopt;
     }
@@ -442,7 +463,8 @@ std::optional<std::vector<CTimingDiagramView::KeptSpan>> CTimingDiagramView::Kep
     const auto xOf = [&](std::int64_t at) { return static_cast<int>(left + at - column); };
     std::vector<KeptSpan> kept;
     for (std::size_t row = 0; row < diagram.ShownRows(); ++row) {
-        const std::vector<TraceChain>& steps = m_pictureSteps[row];
+        const DrawnTrace& trace = m_pictureTraces[row];
+        const std::vector<TraceChain>& steps = trace.steps;
         const auto inSight = static_cast<std::size_t>(
             std::find_if(steps.begin(), steps.end(),
                          [&](const TraceChain& step) { return step.last > column; }) -
@@ -454,35 +476,88 @@ std::optional<std::vector<CTimingDiagramView::KeptSpan>> CTimingDiagramView::Kep
             const int from = xOf(firstColumn) + kStepMargin;
             const int to = xOf(steps[i].last) + 1 - kStepMargin;
             if (steps[i].dense && from < to) {
-                kept.push_back({row, from, to, i, i, true, firstColumn});
+                kept.push_back({row, from, to, KeptSpan::Kind::kInside, i, i, firstColumn, 0, {}});
             }
         }
-        // The steps from the second one wholly in sight to the last but one stay as they were,
-        // and so do the pixels between them.
+        // The steps wholly in sight stay as they were, but for the last, which may grow (from its
+        // first column on): so do the pixels between them.
         std::size_t first = inSight;
         while (first < steps.size() && steps[first].first <= column) {
             ++first;
         }
-        ++first;
-        if (steps.size() >= 2 && first + 1 < steps.size() - 1) {
-            const std::size_t last = steps.size() - 2;
+        if (first + 1 < steps.size()) {
+            const std::size_t last = steps.size() - 1;
             const int from = xOf(steps[first].last) + 1 + kStepMargin;
             const int to = xOf(steps[last].first) - kStepMargin;
             if (from < to) {
-                kept.push_back({row, from, to, first, last, false, 0});
+                kept.push_back({row, from, to, KeptSpan::Kind::kBetween, first, last, 0, 0, {}});
             }
+        }
+        if (m_history->RowAt(diagram.FirstRow() + row).signal.IsBit()) {
+            LevelSpans(row, trace, column, kept);
         }
     }
     return kept;
 }
 
-bool CTimingDiagramView::KeptStepsDrawn(const std::vector<std::vector<TraceChain>>& before,
-                                        const std::vector<std::vector<TraceChain>>& drawn,
-                                        const std::vector<KeptSpan>& kept) {
+void CTimingDiagramView::LevelSpans(std::size_t row, const DrawnTrace& trace, std::int64_t column,
+                                    std::vector<KeptSpan>& kept) const {
+    // A bit's row shows its level alone away from its steps and ends: where no step was drawn
+    // nor is, at the same value, it stays.
+    if (trace.endX <= trace.startX) {
+        return;
+    }
+    const auto left = static_cast<std::int64_t>(TimingDiagram::kPlotLeft);
+    const std::int64_t before = *m_pictureColumn;
+    // The column of an x of the picture's drawing.
+    const auto columnOf = [&](double x) {
+        return static_cast<std::int64_t>(std::floor(x)) - left + before;
+    };
+    const auto add = [&](std::int64_t first, std::int64_t last, const HistoryChange& value) {
+        first = std::max(first + kStepMargin, column + kStepMargin);
+        last -= kStepMargin;
+        if (first < last) {
+            kept.push_back({row, static_cast<int>(left + first - column),
+                            static_cast<int>(left + last - column) + 1, KeptSpan::Kind::kLevel, 0,
+                            0, first, last, value});
+        }
+    };
+    std::int64_t from = columnOf(trace.startX) + 1;
+    HistoryChange value = trace.first;
+    for (const TraceChain& step : trace.steps) {
+        add(from, step.first - 1, value);
+        from = step.last + 1;
+        value = step.after;
+    }
+    add(from, columnOf(trace.endX) - 1, value);
+}
+
+bool CTimingDiagramView::KeptStepsDrawn(const std::vector<DrawnTrace>& before,
+                                        const std::vector<DrawnTrace>& drawn,
+                                        const std::vector<KeptSpan>& kept, std::int64_t column) {
     for (const KeptSpan& span : kept) {
-        const std::vector<TraceChain>& was = before[span.row];
-        const std::vector<TraceChain>& is = drawn[span.row];
-        if (span.inside) {
+        const DrawnTrace& trace = drawn[span.row];
+        const std::vector<TraceChain>& is = trace.steps;
+        if (span.kind == KeptSpan::Kind::kLevel) {
+            // No step beside the level, the same value at it, the trace around it.
+            const auto left = static_cast<std::int64_t>(TimingDiagram::kPlotLeft);
+            const auto xOf = [&](std::int64_t at) {
+                return static_cast<double>(left + at - column);
+            };
+            const auto after = std::find_if(is.begin(), is.end(), [&](const TraceChain& step) {
+                return step.last >= span.firstColumn - kStepMargin;
+            });
+            const bool clear = after == is.end() || after->first > span.lastColumn + kStepMargin;
+            const HistoryChange& value = after == is.begin() ? trace.first : (after - 1)->after;
+            if (!clear || !(value == span.value) ||
+                trace.startX > xOf(span.firstColumn - kStepMargin) ||
+                trace.endX < xOf(span.lastColumn + kStepMargin + 1)) {
+                return false;
+            }
+            continue;
+        }
+        const std::vector<TraceChain>& was = before[span.row].steps;
+        if (span.kind == KeptSpan::Kind::kInside) {
             const TraceChain& step = was[span.from];
             const auto over = std::find_if(
                 is.begin(), is.end(), [&](const TraceChain& now) { return now.last >= step.last; });
@@ -492,10 +567,12 @@ bool CTimingDiagramView::KeptStepsDrawn(const std::vector<std::vector<TraceChain
             }
             continue;
         }
+        // Steps from up to to drawn again in a row, the last from the same column.
         const auto keptFrom = was.begin() + static_cast<std::ptrdiff_t>(span.from);
-        const auto keptTo = was.begin() + static_cast<std::ptrdiff_t>(span.to) + 1;
+        const auto keptTo = was.begin() + static_cast<std::ptrdiff_t>(span.to);
         const auto at = std::find(is.begin(), is.end(), *keptFrom);
-        if (is.end() - at < keptTo - keptFrom || !std::equal(keptFrom, keptTo, at)) {
+        if (is.end() - at <= keptTo - keptFrom || !std::equal(keptFrom, keptTo, at) ||
+            at[keptTo - keptFrom].first != keptTo->first) {
             return false;
         }
     }
