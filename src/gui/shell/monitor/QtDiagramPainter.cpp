@@ -270,9 +270,13 @@ void CQtDiagramPainter::Polyline(std::span<const DiagramPoint> points, DiagramCo
             }
         } else {
             const QLineF line(from.x, from.y, to.x, to.y);
+            if (!m_clipped) {
+                m_slanted.append(line);
+                continue;
+            }
             const QRect bounds =
                 QRectF(line.p1(), line.p2()).normalized().toAlignedRect().adjusted(-1, -1, 1, 1);
-            if (m_clipped && WhollyInside(bounds)) {
+            if (WhollyInside(bounds)) {
                 m_unclipped.append(line);
             } else if (MayDraw(bounds)) {
                 m_slanted.append(line);
@@ -329,12 +333,15 @@ bool CQtDiagramPainter::DrawAscii(double x, double y, std::string_view text, Dia
     const double width = static_cast<double>(text.size()) * m_advance;
     const double left =
         align == Align::kLeft ? x : (align == Align::kCenter ? x - width / 2 : x - width);
-    const QRect bounds(PixelOf(left) - 2, PixelOf(y - kFontPixels) - 2, static_cast<int>(width) + 5,
-                       static_cast<int>(kFontPixels) + 8);
-    if (!MayDraw(bounds)) {
-        return true;
+    bool clipped = false;
+    if (m_clipped) {
+        const QRect bounds(PixelOf(left) - 2, PixelOf(y - kFontPixels) - 2,
+                           static_cast<int>(width) + 5, static_cast<int>(kFontPixels) + 8);
+        if (!MayDraw(bounds)) {
+            return true;
+        }
+        clipped = !WhollyInside(bounds);
     }
-    const bool clipped = !WhollyInside(bounds);
     auto held = std::find_if(m_held.begin(), m_held.end(), [&](const HeldTexts& texts) {
         return texts.color == color && texts.clipped == clipped;
     });

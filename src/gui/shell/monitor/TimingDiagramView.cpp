@@ -260,17 +260,20 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
     const std::optional<std::int64_t> column = m_shownColumn;
     m_shownColumn = OnGrid() ? std::optional(std::llround(diagram.FromMs() / diagram.MsPerPixel()))
                              : std::nullopt;
-    if (!(key == m_pictureKey) && column && m_shownColumn &&
-        (*m_shownColumn - *column) * 3 > RowsRect(diagram).width()) {
-        // Followed on by much of the plot since the last repaint: drawing it all costs less
-        // than drawing most of it into the picture and copying that.
+    const bool scrolledFar =
+        column && m_shownColumn && (*m_shownColumn - *column) * 3 > RowsRect(diagram).width();
+    if (!(key == m_pictureKey) && (scrolledFar || m_stepsShown < kFewSteps)) {
+        // Followed on by much of the plot since the last repaint, or few steps in sight:
+        // drawing it all costs less than drawing into the picture and copying that.
         m_pictureKey = {};
         m_frameKey = {};
         m_pictureColumn.reset();
         {
             CQtDiagramPainter diagramPainter(painter);
+            diagram.SetTracesDrawn(&m_pictureTraces);
             diagram.Draw(diagramPainter);
         }
+        CountSteps();
         FillBeside(painter, size);
         return;
     }
@@ -284,6 +287,7 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
     }
     if (!(key == m_pictureKey)) {
         DrawRows(diagram);
+        CountSteps();
         m_pictureKey = key;
     }
     const FrameKey frameKey{key, m_cursorMs, language};
@@ -310,6 +314,13 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
     }
     painter.restore();
     FillBeside(painter, size);
+}
+
+void CTimingDiagramView::CountSteps() {
+    m_stepsShown = 0;
+    for (const DrawnTrace& trace : m_pictureTraces) {
+        m_stepsShown += trace.steps.size();
+    }
 }
 
 void CTimingDiagramView::FillBeside(QPainter& painter, QSize size) const {

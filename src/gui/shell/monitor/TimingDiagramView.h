@@ -127,6 +127,10 @@ class CTimingDiagramView : public QAbstractScrollArea {
         friend bool operator==(const FrameKey&, const FrameKey&) = default;
     };
     PictureKey KeyOf(const TimingDiagram& diagram) const;
+    // Fewer steps in sight than this draw faster than the picture is copied.
+    static constexpr std::size_t kFewSteps = 200;
+    // The steps of the traces last drawn, counted into m_stepsShown.
+    void CountSteps();
     // The viewport beside a diagram of size filled.
     void FillBeside(QPainter& painter, QSize size) const;
     // Where the plot's rows lie in the viewport (the line below them not included).
@@ -200,6 +204,7 @@ class CTimingDiagramView : public QAbstractScrollArea {
     std::optional<std::int64_t> m_pictureColumn;
     // The grid column at the plot's left edge when last painted on the grid.
     std::optional<std::int64_t> m_shownColumn;
+    std::size_t m_stepsShown = SIZE_MAX;
     // The plot's rows, wider than the plot: the grid column at its left edge while following,
     // and how far right of it the plot's left edge lies.
     QImage m_rows;
