@@ -68,7 +68,9 @@ inline QList<ActionText> FrameActions(const QMainWindow& frame) {
             WalkActions(menu->actions(), top->text(), menu, out);
         }
     }
-    for (const QToolBar* bar : frame.findChildren<QToolBar*>()) {
+    // The frame's own toolbars: a docked window's toolbar is that window's (tst_LanguageWindows),
+    // and the hidden windows are made on first use.
+    for (const QToolBar* bar : frame.findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) {
         WalkActions(bar->actions(), QStringLiteral("toolbar ") + bar->objectName(), bar, out);
     }
     WalkActions(frame.actions(), QStringLiteral("frame"), &frame, out);

@@ -166,8 +166,13 @@ QStringList Faults(const QMainWindow& frame, Language language) {
     return faults;
 }
 
-// The frame's texts beside its commands: title, docked windows and toolbars, status bar panes.
-QStringList FrameTexts(const CMainFrame& frame) {
+// The frame's texts beside its commands: title, docked windows (those made on first use made
+// here) and toolbars, status bar panes.
+QStringList FrameTexts(CMainFrame& frame) {
+    frame.SignalsWindow();
+    frame.TimingWindow();
+    frame.TestResultsWindow();
+    frame.XrefWindow();
     QStringList texts = {frame.windowTitle()};
     for (const QDockWidget* dock : frame.findChildren<QDockWidget*>()) {
         texts << dock->windowTitle();

@@ -202,7 +202,7 @@ QList<DialogCase> DialogCases() {
 // The docks of the frame with their texts in Original.
 struct DockCase {
     const char* name;
-    std::function<QDockWidget*(const CMainFrame&)> dock;
+    std::function<QDockWidget*(CMainFrame&)> dock;
     QString toggle;  // the menu item that shows it
     QStringList original;
 };
@@ -210,7 +210,7 @@ struct DockCase {
 QList<DockCase> DockCases() {
     return {
         {"Signals",
-         [](const CMainFrame& f) { return f.SignalsWindow(); },
+         [](CMainFrame& f) { return f.SignalsWindow(); },
          "Signals(&G)",
          {"Signals", "X000.0, R100, DT0001 ...", "Add", "Remove", "Address", "Value", "Forced",
           "Note",
@@ -218,7 +218,7 @@ QList<DockCase> DockCases() {
           "DC0002)",
           "Timers and counters", "Box", "Line", "Current", "Preset"}},
         {"Timing Diagram",
-         [](const CMainFrame& f) { return f.TimingWindow(); },
+         [](CMainFrame& f) { return f.TimingWindow(); },
          "Timing Diagram(&D)",
          {"Timing Diagram", "Zoom In (+)", "Zoom in (+, Ctrl+wheel)", "Zoom Out (-)",
           "Zoom out (-, Ctrl+wheel)", "Fit All", "The whole run across the window (0)", "Follow",
@@ -226,12 +226,12 @@ QList<DockCase> DockCases() {
           "Export Image...", "The diagram as shown, as a PNG or SVG picture",
           "Monitor mode's watched signals: click to read the values at a time"}},
         {"Cross Reference",
-         [](const CMainFrame& f) { return f.XrefWindow(); },
+         [](CMainFrame& f) { return f.XrefWindow(); },
          QString(),
          {"Cross Reference", "Address prefix", "Address", "Line", "Column", "Use", "Access", "Note",
           "No findings"}},
         {"Test Results",
-         [](const CMainFrame& f) { return f.TestResultsWindow(); },
+         [](CMainFrame& f) { return f.TestResultsWindow(); },
          "Test Results(&O)",
          {"Test Results", "demo.plt on demo.plf: 5 passed, 0 failed", "Run Again", "Result", "Case",
           "Message"}},
@@ -239,7 +239,7 @@ QList<DockCase> DockCases() {
 }
 
 // The table texts that are the program's own: the marks of the test results.
-QStringList ResultMarks(const CMainFrame& frame) {
+QStringList ResultMarks(CMainFrame& frame) {
     QStringList marks;
     const QTableWidget& table = *frame.TestResultsWindow()->Table();
     for (int row = 0; row < table.rowCount(); ++row) {

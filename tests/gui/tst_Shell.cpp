@@ -2,6 +2,8 @@
 // menus, toolbars and the right-click menu with their prompts, the View and Window menus, second
 // windows of a document, the main title, and the short menu's Print Setup.
 
+#include <QApplication>
+#include <QDockWidget>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
@@ -15,18 +17,22 @@
 #include <QTest>
 #include <QToolBar>
 #include <cstdlib>
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "GuiTestSupport.h"
 #include "document/DocumentHost.h"
 #include "document/RungpadDoc.h"
+#include "edit/EditCommands.h"
 #include "edit/LadEditor.h"
 #include "shell/frame/AppIcon.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CommandLine.h"
 #include "shell/frame/CoolBar.h"
 #include "shell/frame/MainFrm.h"
+#include "shell/monitor/SignalsWindow.h"
+#include "shell/panels/TestResultsWindow.h"
 #include "shell/panels/XrefWindow.h"
 #include "view/RungpadView.h"
 
@@ -335,6 +341,109 @@ class TestShell : public QObject {
         QVERIFY(!again.OutputWindow()->isHidden());
         QVERIFY(again.InstructionWindow()->isHidden());
         QSettings().remove(QStringLiteral("MainWindow"));
+    }
+
+    // Cross Reference, Signals, Timing Diagram and Test Results are made on first use, not at
+    // the start, and take the places the last run left them in, even after a run that never
+    // made them. Opened from its menu item, a window's own show/hide action takes the item's
+    // place; each window starts hidden, as at any start.
+    void lateWindowsTakeTheirRememberedPlaces() {
+        {
+            CMainFrame frame;
+            Prepare(frame);
+            frame.tabifyDockWidget(frame.InstructionWindow(), frame.XrefWindow());
+            frame.addDockWidget(Qt::TopDockWidgetArea, frame.SignalsWindow());
+            frame.SignalsWindow()->show();
+            frame.TestResultsWindow()->setFloating(true);
+            frame.SaveLayout();
+        }
+        const auto made = [](const CMainFrame& frame) {
+            return frame.findChildren<QDockWidget*>().size();
+        };
+        {
+            CMainFrame between;
+            between.ShowWithLayout();
+            QVERIFY(QTest::qWaitForWindowExposed(&between));
+            QCOMPARE(made(between), 3);  // the output, comment and instruction windows
+            between.SaveLayout();
+        }
+        CMainFrame again;
+        again.SetMessageBox(&m_box);
+        again.SetDocumentHost(&m_host);
+        again.ShowWithLayout();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QVERIFY(again.OpenDocumentFile(kDemo));
+        QCOMPARE(made(again), 3);
+        QMenu* view = MenuNamed(again, QStringLiteral("View(&V)"));
+        QVERIFY(view);
+        const QStringList items = Texts(view->actions());
+        QAction* item = nullptr;
+        for (QAction* action : view->actions()) {
+            item = action->text() == QStringLiteral("Cross Reference") ? action : item;
+        }
+        QVERIFY(item && item->isCheckable() && !item->isChecked());
+        item->trigger();
+        auto* xref = again.findChild<CXrefWindow*>();
+        QVERIFY(xref && xref->isVisible());
+        again.InstructionWindow()->show();
+        QVERIFY(again.tabifiedDockWidgets(xref).contains(
+            static_cast<QDockWidget*>(again.InstructionWindow())));
+        QCOMPARE(Texts(view->actions()), items);
+        QVERIFY(view->actions().contains(xref->toggleViewAction()));
+        QVERIFY(!view->actions().contains(item));
+        QCOMPARE(again.Command(EditCommands::kCrossReference), xref->toggleViewAction());
+        QVERIFY(xref->toggleViewAction()->isChecked());
+        QVERIFY(xref->Table()->rowCount() > 0);  // filled from the active document
+        QVERIFY(again.SignalsWindow()->isHidden());
+        QCOMPARE(again.dockWidgetArea(again.SignalsWindow()), Qt::TopDockWidgetArea);
+        QVERIFY(again.TestResultsWindow()->isHidden());
+        QVERIFY(again.TestResultsWindow()->isFloating());
+        again.ActiveChild()->CloseWithoutAsking();
+        QSettings().remove(QStringLiteral("MainWindow"));
+    }
+
+    // Without a remembered layout, Cross Reference stands above Signals on the right whichever
+    // of them was opened first.
+    void crossReferenceStaysAboveSignals() {
+        CMainFrame frame;
+        Prepare(frame);
+        frame.resize(1200, 900);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        test::FindAction(frame, QStringLiteral("Signals(&G)"))->trigger();
+        test::FindAction(frame, QStringLiteral("Cross Reference"))->trigger();
+        QApplication::processEvents();
+        const QRect xref = frame.XrefWindow()->geometry();
+        const QRect signalsWindow = frame.SignalsWindow()->geometry();
+        QVERIFY(frame.XrefWindow()->isVisible() && frame.SignalsWindow()->isVisible());
+        QCOMPARE(frame.dockWidgetArea(frame.XrefWindow()), Qt::RightDockWidgetArea);
+        QVERIFY2(
+            xref.bottom() < signalsWindow.top(),
+            qPrintable(QStringLiteral("%1 above %2").arg(xref.bottom()).arg(signalsWindow.top())));
+        frame.ActiveChild()->CloseWithoutAsking();
+    }
+
+    // The right-click menu of the toolbars and docks lists every docked window, made yet or
+    // not, in one order, whichever was made first.
+    void dockMenuListsEveryWindow() {
+        CMainFrame frame;
+        Prepare(frame);
+        QVERIFY(frame.OpenDocumentFile(kDemo));
+        const auto listed = [&frame] {
+            const std::unique_ptr<QMenu> menu(frame.createPopupMenu());
+            return Texts(menu->actions());
+        };
+        const QStringList before = listed();
+        const QStringList late = {QStringLiteral("Cross Reference"), QStringLiteral("Signals(&G)"),
+                                  QStringLiteral("Timing Diagram(&D)"),
+                                  QStringLiteral("Test Results(&O)"), QStringLiteral("|")};
+        const qsizetype first = before.indexOf(late.first());
+        QVERIFY(first >= 3);  // after the output, comment and instruction windows
+        QCOMPARE(before.mid(first, late.size()), late);
+        frame.TestResultsWindow();
+        frame.TimingWindow();
+        frame.SignalsWindow()->show();
+        QCOMPARE(listed(), before);
+        frame.ActiveChild()->CloseWithoutAsking();
     }
 
     // Cross Reference opens wide enough for its columns, which fit their contents.

@@ -19,7 +19,15 @@ std::string LineSuffix(int line) {
 
 }  // namespace
 
-InstructionList::InstructionList() : m_items(static_cast<std::size_t>(kMaxCount)) {}
+InstructionList::InstructionList() = default;
+
+InstructionList::Instruction& InstructionList::NextSlot() {
+    const auto next = static_cast<std::size_t>(m_count);
+    if (next == m_items.size()) {
+        m_items.emplace_back();
+    }
+    return m_items[next];
+}
 
 InstructionList::Words InstructionList::SplitWords(std::string_view text) {
     Words words;
@@ -64,7 +72,8 @@ bool InstructionList::AddInstruction(std::string_view mnemonic, std::size_t oper
     if (m_count >= kMaxCount || column + operand.size() > kMaxTextLength) {
         return false;
     }
-    Instruction& item = m_items[static_cast<std::size_t>(m_count++)];
+    Instruction& item = NextSlot();
+    ++m_count;
     // Most mnemonics pad to the usual column: one fixed-size copy of spaces covers them.
     static constexpr std::array<char, 16> kSpaces = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
                                                      ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
@@ -92,7 +101,7 @@ bool InstructionList::Store(std::string_view text, int line, const Words& words)
     if (m_count >= kMaxCount || text.size() > kMaxTextLength) {
         return false;
     }
-    Instruction& item = m_items[static_cast<std::size_t>(m_count)];
+    Instruction& item = NextSlot();
     text.copy(item.chars.data(), text.size());
     item.length = static_cast<std::uint8_t>(text.size());
     item.line = line;

@@ -62,6 +62,9 @@ class InstructionList {
     };
 
     bool Store(std::string_view text, int line, const Words& words);
+    // The slot of the next instruction; the list grows as it is first filled, so a document
+    // that is never converted keeps no room for 4000 instructions.
+    Instruction& NextSlot();
 
     std::vector<Instruction> m_items;
     int m_count = 0;

@@ -125,9 +125,7 @@ int StepListBuilder::OpcodeOf(std::string_view mnemonic) {
     return 0;
 }
 
-StepListBuilder::StepListBuilder()
-    : m_steps(static_cast<std::size_t>(kMaxSteps)),
-      m_stepLines(static_cast<std::size_t>(kMaxSteps)) {}
+StepListBuilder::StepListBuilder() = default;
 
 void StepListBuilder::Reset() {
     m_stepCount = 0;
@@ -145,13 +143,18 @@ bool StepListBuilder::AppendStep(int opcode, int kind, int a, int b) {
     if (m_stepCount >= kMaxSteps) {
         return Fail(ErrorCode::kListFull);
     }
-    StepRecord& record = m_steps[static_cast<std::size_t>(m_stepCount)];
+    const auto next = static_cast<std::size_t>(m_stepCount);
+    if (next == m_steps.size()) {  // grown as first filled, kept for the next build
+        m_steps.emplace_back();
+        m_stepLines.emplace_back();
+    }
+    StepRecord& record = m_steps[next];
     record.opcode = static_cast<std::uint8_t>(opcode);
     record.kind = static_cast<std::uint8_t>(kind);
     record.index = static_cast<std::uint16_t>(m_stepCount);
     record.a = static_cast<std::uint16_t>(a);
     record.b = static_cast<std::uint16_t>(b);
-    m_stepLines[static_cast<std::size_t>(m_stepCount)] = m_line;
+    m_stepLines[next] = m_line;
     ++m_stepCount;
     return true;
 }

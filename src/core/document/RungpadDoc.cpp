@@ -304,7 +304,7 @@ std::string& CRungpadDoc::FindAddressNote(std::string_view address) {
     return *note;
 }
 
-const std::string* CRungpadDoc::NoteOfCell(GridPos pos) const {
+const LadCell* CRungpadDoc::AddressCell(GridPos pos) const {
     if (!m_program.IsValidLine(pos.line) || pos.column < 0 || pos.column >= LadLine::kColumns) {
         return nullptr;
     }
@@ -312,11 +312,17 @@ const std::string* CRungpadDoc::NoteOfCell(GridPos pos) const {
     if (cell.code <= 0x01FF || cell.code >= Element::kFirstBox) {
         return nullptr;  // only contacts and coils carry an address with a note
     }
-    return m_notes.FindBitNote(cell.Text());
+    return &cell;
+}
+
+const std::string* CRungpadDoc::NoteOfCell(GridPos pos) const {
+    const LadCell* cell = AddressCell(pos);
+    return cell != nullptr ? m_notes.FindBitNote(cell->Text()) : nullptr;
 }
 
 std::string* CRungpadDoc::NoteOfCell(GridPos pos) {
-    return const_cast<std::string*>(std::as_const(*this).NoteOfCell(pos));
+    const LadCell* cell = AddressCell(pos);
+    return cell != nullptr ? m_notes.FindBitNote(cell->Text()) : nullptr;
 }
 
 bool CRungpadDoc::SetAddressNote(std::string_view text) {

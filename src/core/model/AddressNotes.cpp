@@ -29,7 +29,31 @@ bool IsDigit(char c) {
 
 }  // namespace
 
-AddressNotes::AddressNotes() : m_entries(kEntryCount) {}
+AddressNotes::AddressNotes() = default;
+
+std::vector<AddressNotes::Entry>& AddressNotes::Entries() {
+    if (m_entries.empty()) {
+        m_entries.resize(kEntryCount);
+    }
+    return m_entries;
+}
+
+const AddressNotes::Entry& AddressNotes::At(int index) const {
+    if (index < 0 || index >= kEntryCount) {
+        throw std::out_of_range("address note entry out of range");
+    }
+    static const Entry kNoNotes{};
+    return m_entries.empty() ? kNoNotes : m_entries[static_cast<std::size_t>(index)];
+}
+
+bool operator==(const AddressNotes& a, const AddressNotes& b) {
+    for (int index = 0; index < AddressNotes::kEntryCount; ++index) {
+        if (a.At(index) != b.At(index)) {
+            return false;
+        }
+    }
+    return true;
+}
 
 int AddressNotes::EntryIndex(char letter, int byte) {
     int first = 0;
@@ -57,6 +81,7 @@ void AddressNotes::EntryAddress(int index, char& letter, int& byte) {
 }
 
 std::string* AddressNotes::FindBitNote(std::string_view address) {
+    Entries();  // the note found may be written
     return const_cast<std::string*>(std::as_const(*this).FindBitNote(address));
 }
 
@@ -71,7 +96,7 @@ const std::string* AddressNotes::FindBitNote(std::string_view address) const {
     if (index < 0 || bit < '0' || bit > '7') {
         return nullptr;
     }
-    return &m_entries[static_cast<std::size_t>(index)][static_cast<std::size_t>(1 + bit - '0')];
+    return &At(index)[static_cast<std::size_t>(1 + bit - '0')];
 }
 
 void AddressNotes::Clear() {

@@ -27,8 +27,8 @@ class AddressNotes {
     const std::string* FindBitNote(std::string_view address) const;
 
     // Entry by index; throws std::out_of_range outside 0 .. 847.
-    Entry& At(int index) { return m_entries.at(static_cast<std::size_t>(index)); }
-    const Entry& At(int index) const { return m_entries.at(static_cast<std::size_t>(index)); }
+    Entry& At(int index) { return Entries().at(static_cast<std::size_t>(index)); }
+    const Entry& At(int index) const;
 
     // The letter and byte number of an entry index (inverse of EntryIndex).
     static void EntryAddress(int index, char& letter, int& byte);
@@ -51,9 +51,12 @@ class AddressNotes {
         }
     }
 
-    friend bool operator==(const AddressNotes&, const AddressNotes&) = default;
+    friend bool operator==(const AddressNotes& a, const AddressNotes& b);
 
   private:
+    // Most documents note few addresses or none: the table is made on the first write.
+    std::vector<Entry>& Entries();
+
     std::vector<Entry> m_entries;
 };
 

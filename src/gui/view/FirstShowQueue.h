@@ -21,6 +21,8 @@ class FirstShowQueue : public QObject {
 
     void Run(const std::function<void()>& work);
     void Flush();
+    // Whether work still waits for the first picture.
+    bool Pending() const { return !m_waiting.empty(); }
 
   private:
     bool eventFilter(QObject* watched, QEvent* event) override;

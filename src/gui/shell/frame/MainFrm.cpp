@@ -16,6 +16,7 @@
 #include "edit/LadEditor.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CoolBar.h"
+#include "shell/monitor/SignalsWindow.h"
 #include "shell/monitor/SimMonitor.h"
 #include "shell/panels/OutputNavigator.h"
 #include "shell/panels/XrefWindow.h"
@@ -87,21 +88,43 @@ void CMainFrame::CreateDockWindows() {
 }
 
 void CMainFrame::CreateNavigation() {
-    m_xref = new CXrefWindow(this);
-    m_xref->SetSource([this]() -> const CRungpadDoc* { return ActiveDocument(); });
-    addDockWidget(Qt::RightDockWidgetArea, m_xref);
-    m_xref->hide();
-    QAction* xref = AdoptCommand(EditCommands::kCrossReference, m_xref->toggleViewAction());
-    connect(xref, &QAction::toggled, this, &CMainFrame::FitCrossReference);
-    connect(m_xref, &CXrefWindow::UseActivated, this,
-            [this](GridPos place) { ShowPlace(nullptr, place, place); });
-
+    AddDockStandIn(EditCommands::kCrossReference, [this] { XrefWindow(); });
     m_navigator = new COutputNavigator(m_output->Edit(), m_instruction->Edit(), this);
     connect(m_navigator, &COutputNavigator::PlaceChosen, this, &CMainFrame::ShowPlace);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] {
         ShowLiveStatus();
-        m_xref->ScheduleRefresh();
+        RefreshCrossReference();
     });
+}
+
+CXrefWindow* CMainFrame::XrefWindow() {
+    if (m_xref) {
+        return m_xref;
+    }
+    m_xref = new CXrefWindow(this);
+    m_xref->SetSource([this]() -> const CRungpadDoc* { return ActiveDocument(); });
+    QAction* toggle = AddLateDock(EditCommands::kCrossReference, *m_xref, [this] {
+        // Between the instruction window and Signals, where it stands when made first.
+        const auto dockedRight = [this](QDockWidget* dock) {
+            return dock && !dock->isFloating() && dockWidgetArea(dock) == Qt::RightDockWidgetArea;
+        };
+        if (dockedRight(m_signals) && dockedRight(m_instruction)) {
+            splitDockWidget(m_instruction, m_xref, Qt::Vertical);
+        } else {
+            addDockWidget(Qt::RightDockWidgetArea, m_xref);
+        }
+    });
+    connect(toggle, &QAction::toggled, this, &CMainFrame::FitCrossReference);
+    connect(m_xref, &CXrefWindow::UseActivated, this,
+            [this](GridPos place) { ShowPlace(nullptr, place, place); });
+    return m_xref;
+}
+
+void CMainFrame::RefreshCrossReference() {
+    // A window not made yet reads the document when it is first shown.
+    if (m_xref) {
+        m_xref->ScheduleRefresh();
+    }
 }
 
 void CMainFrame::OnCoilReferencesToggled(bool on) {
@@ -117,15 +140,16 @@ void CMainFrame::ConnectView(CChildFrame* child) {
     connect(view, &CRungpadView::LiveCheckChanged, this, [this, child] {
         if (ActiveChild() == child) {
             ShowLiveStatus();
-            m_xref->ScheduleRefresh();
+            RefreshCrossReference();
         }
     });
     connect(view, &CRungpadView::Edited, this, [this, child] {
         if (ActiveChild() == child) {
-            m_xref->ScheduleRefresh();
+            RefreshCrossReference();
         }
     });
-    connect(view, &CRungpadView::CrossReferenceRequested, m_xref, &CXrefWindow::SelectAddress);
+    connect(view, &CRungpadView::CrossReferenceRequested, this,
+            [this](const QString& address) { XrefWindow()->SelectAddress(address); });
 }
 
 void CMainFrame::ShowLiveStatus() {
@@ -155,7 +179,10 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyRelease:
         case QEvent::ApplicationActivate:
         case QEvent::WindowActivate:
-            if (watched == this || event->type() != QEvent::WindowActivate) {
+            // While the first picture is on its way the panes wait for it: the window is
+            // activated about then, and asking the display would wait for the picture.
+            if ((watched == this || event->type() != QEvent::WindowActivate) &&
+                !m_firstShow.Pending()) {
                 UpdateLockPanes();
             }
             break;

@@ -24,6 +24,7 @@
 #include "view/PrinterSetup.h"
 
 class QAction;
+class QDockWidget;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -104,11 +105,14 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     CCoolBar* CommentWindow() const { return m_comment; }
     CCoolBar* InstructionWindow() const { return m_instruction; }
     CSimMonitor* Simulation() const { return m_sim; }
-    CSignalsWindow* SignalsWindow() const { return m_signals; }
-    CTimingDiagramWindow* TimingWindow() const { return m_timing; }
-    CTestResultsWindow* TestResultsWindow() const { return m_tests; }
+    // The Signals, Timing Diagram, Test Results and Cross Reference windows are made the first
+    // time they are asked for here or shown from their menu items, not at the start; made late,
+    // each takes the place the last run left it in.
+    CSignalsWindow* SignalsWindow();
+    CTimingDiagramWindow* TimingWindow();
+    CTestResultsWindow* TestResultsWindow();
+    CXrefWindow* XrefWindow();
     QStringList RecentFiles() const { return m_recentFiles; }
-    CXrefWindow* XrefWindow() const { return m_xref; }
     COutputNavigator* Navigator() const { return m_navigator; }
     QAction* UndoAction() const { return m_undoAct; }
     // Shows the window with its geometry and the docks' places and sizes from the last run
@@ -143,6 +147,10 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // Simulation: F5 starts (converting first, refused as F7 shows) and stops monitor mode.
     void OnStartStopSimulation();
 
+    // The menu of the docks' and toolbars' show/hide actions (a right-click on a toolbar or a
+    // dock's title): every docked window, made yet or not, in the order they have always had.
+    QMenu* createPopupMenu() override;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     // A language change puts the frame's own texts into the new language.
@@ -168,6 +176,12 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // Connects action to what command runs.
     void BindCommand(const CommandTable::Command& command, QAction* action);
     QIcon CommandIcon(const CommandTable::Command& command) const;
+    // Command id of a window made on first use: until the window is made, an action of its own
+    // stands in the menus; its first trigger makes the window (make) and shows it.
+    void AddDockStandIn(int id, const std::function<void()>& make);
+    // Puts dock, just made, where the last run left it, else where place puts it, hidden; its
+    // own show/hide action takes over command id from the stand-in and is returned.
+    QAction* AddLateDock(int id, QDockWidget& dock, const std::function<void()>& place);
     // Whether command id shows its other text now (Print(&R)... without a document, Stop
     // Simulation while simulating).
     bool ShowsOtherText(int id) const;
@@ -192,6 +206,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     void FollowZoom(CChildFrame* child);
     // The cross-reference window opens wide enough for its columns.
     void FitCrossReference(bool shown);
+    // The cross-reference window, when there is one, is rebuilt after the current event.
+    void RefreshCrossReference();
     // The cross-reference window and the jumps from the output and instruction windows.
     void CreateNavigation();
     void ConnectView(CChildFrame* child);
@@ -218,6 +234,8 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     // The Timing Diagram window and File > Open Trace... (MainFrmTiming.cpp).
     void CreateTimingDiagram();
     void ShowTimingDiagram();
+    // The Test Results window, docked in the bottom area, goes beside the output window.
+    void KeepTestResultsBesideOutput();
     void OnOpenTrace();
     void OnExportTimingImage();
     // Run Tests and the Test Results window (MainFrmTests.cpp).
@@ -325,6 +343,7 @@ class CMainFrame : public QMainWindow, public MessageChannel {
     QAction* m_simUnloadAct = nullptr;
     QAction* m_simRecordAct = nullptr;
     CSignalsWindow* m_signals = nullptr;
+    bool m_monitorStarted = false;  // a Signals window made since shows the watch list at once
     CTimingDiagramWindow* m_timing = nullptr;
     bool m_timingPlaced = false;  // split above the output window once shown
     CTestResultsWindow* m_tests = nullptr;

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "document/RungpadDoc.h"
+#include "edit/EditCommands.h"
 #include "shell/frame/AppIcon.h"
 #include "shell/frame/ChildFrm.h"
 #include "shell/frame/CoolBar.h"
@@ -145,6 +146,65 @@ void CMainFrame::ShowWithLayout() {
             dock->hide();
         }
     }
+}
+
+void CMainFrame::AddDockStandIn(int id, const std::function<void()>& make) {
+    auto* standIn = new QAction(this);
+    standIn->setCheckable(true);
+    AdoptCommand(id, standIn);
+    connect(standIn, &QAction::triggered, this, [this, id, make](bool on) {
+        make();
+        if (on) {
+            Command(id)->trigger();  // the window's own action now, which shows it
+        }
+    });
+}
+
+QAction* CMainFrame::AddLateDock(int id, QDockWidget& dock, const std::function<void()>& place) {
+    // Hidden until asked for, as every window but the output window is after the start.
+    dock.hide();
+    if (!restoreDockWidget(&dock)) {
+        place();
+    }
+    dock.hide();
+    QAction* standIn = Command(id);
+    QAction* toggle = dock.toggleViewAction();
+    toggle->setVisible(standIn->isVisible());
+    for (QObject* holder : standIn->associatedObjects()) {
+        if (auto* widget = qobject_cast<QWidget*>(holder)) {
+            widget->insertAction(standIn, toggle);
+            widget->removeAction(standIn);
+        }
+    }
+    m_documentActions.removeOne(standIn);
+    m_editActions.removeOne(standIn);
+    // Gone from the frame now; deleted later, as it may be on its way through its own trigger.
+    standIn->disconnect(this);
+    standIn->setParent(nullptr);
+    standIn->deleteLater();
+    AdoptCommand(id, toggle);
+    return toggle;
+}
+
+QMenu* CMainFrame::createPopupMenu() {
+    QMenu* menu = QMainWindow::createPopupMenu();
+    if (menu == nullptr) {
+        return nullptr;
+    }
+    // Qt lists the docks made so far in the order they were made, then the toolbars after a
+    // separator: the docks' part is put back whole, with the stand-ins of those not made yet.
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) {
+            menu->insertActions(
+                action, {m_output->toggleViewAction(), m_comment->toggleViewAction(),
+                         m_instruction->toggleViewAction(), Command(EditCommands::kCrossReference),
+                         Command(EditCommands::kSignals), Command(EditCommands::kTimingDiagram),
+                         Command(EditCommands::kTestResults)});
+            break;
+        }
+        menu->removeAction(action);
+    }
+    return menu;
 }
 
 void CMainFrame::FitCrossReference(bool shown) {

@@ -46,6 +46,7 @@ void CMainFrame::CreateSimulationMenu() {
     // The View menu stays as specified: the toolbar's toggle is the Simulation menu's.
     AdoptCommand(EditCommands::kSimulationToolbar, toolbar->toggleViewAction());
     connect(m_sim, &CSimMonitor::Refreshed, this, &CMainFrame::UpdateSimulationPane);
+    connect(m_sim, &CSimMonitor::ActiveChanged, this, [this] { m_monitorStarted = true; });
     connect(m_simPauseAct, &QAction::toggled, this, &CMainFrame::UpdateSimulationPane);
     connect(m_sim, &CSimMonitor::Halted, this, [this](const QString& message) {
         OutputLine(message.toStdString());
@@ -83,30 +84,7 @@ void CMainFrame::OnSpeedChosen() {
 }
 
 void CMainFrame::CreateSimulationExtras() {
-    m_signals = new CSignalsWindow(*m_sim, this);
-    m_signals->SetNotesSource([this]() -> const AddressNotes* {
-        const CRungpadDoc* doc = ActiveDocument();
-        return doc ? &doc->Notes() : nullptr;
-    });
-    addDockWidget(Qt::RightDockWidgetArea, m_signals);
-    m_signals->hide();
-    // A preset set by hand stays with the document for its next run.
-    connect(m_signals, &CSignalsWindow::PresetEdited, this,
-            [this](const QString& word, quint32 value) {
-                const CRungpadView* view = m_sim->View();
-                if (view && view->Editor()) {
-                    view->Editor()->Document().SimulationPresets()[word.toStdString()] = value;
-                }
-            });
-    QAction* signalsToggle = AdoptCommand(EditCommands::kSignals, m_signals->toggleViewAction());
-    // Opened from the menu, the window is ready for an address to be typed.
-    connect(signalsToggle, &QAction::triggered, this, [this](bool on) {
-        if (on) {
-            resizeDocks({m_signals}, {340}, Qt::Horizontal);
-            resizeDocks({m_signals}, {420}, Qt::Vertical);
-            m_signals->AddressEdit()->setFocus();
-        }
-    });
+    AddDockStandIn(EditCommands::kSignals, [this] { SignalsWindow(); });
     CreateTimingDiagram();
     connect(m_sim, &CSimMonitor::RecordingWritten, this,
             [this](const QString& path, const QString& error) {
@@ -118,6 +96,40 @@ void CMainFrame::CreateSimulationExtras() {
                     m_box->ShowMessage(error.toStdString());
                 }
             });
+}
+
+CSignalsWindow* CMainFrame::SignalsWindow() {
+    if (m_signals) {
+        return m_signals;
+    }
+    m_signals = new CSignalsWindow(*m_sim, this);
+    m_signals->SetNotesSource([this]() -> const AddressNotes* {
+        const CRungpadDoc* doc = ActiveDocument();
+        return doc ? &doc->Notes() : nullptr;
+    });
+    QAction* toggle = AddLateDock(EditCommands::kSignals, *m_signals,
+                                  [this] { addDockWidget(Qt::RightDockWidgetArea, m_signals); });
+    // A preset set by hand stays with the document for its next run.
+    connect(m_signals, &CSignalsWindow::PresetEdited, this,
+            [this](const QString& word, quint32 value) {
+                const CRungpadView* view = m_sim->View();
+                if (view && view->Editor()) {
+                    view->Editor()->Document().SimulationPresets()[word.toStdString()] = value;
+                }
+            });
+    // Opened from the menu, the window is ready for an address to be typed.
+    connect(toggle, &QAction::triggered, this, [this](bool on) {
+        if (on) {
+            resizeDocks({m_signals}, {340}, Qt::Horizontal);
+            resizeDocks({m_signals}, {420}, Qt::Vertical);
+            m_signals->AddressEdit()->setFocus();
+        }
+    });
+    // As a window made at the start shows it all at each start and stop of monitor mode.
+    if (m_monitorStarted) {
+        m_signals->ShowAll();
+    }
+    return m_signals;
 }
 
 void CMainFrame::OnUnloadStimulus() {
@@ -210,7 +222,9 @@ void CMainFrame::OnStartStopSimulation() {
     }
     m_sim->Watch().UpdateNotes(child->Document().Notes());
     RestorePresets(child->Document());
-    m_signals->ShowAll();
+    if (m_signals) {
+        m_signals->ShowAll();  // a window not made yet shows it all when it is
+    }
     connect(child, &QObject::destroyed, this, &CMainFrame::StopSimulation, Qt::UniqueConnection);
     SetSimulating(true);
 }

@@ -24,41 +24,51 @@ constexpr int kDockHeight = 300;
 }  // namespace
 
 void CMainFrame::CreateTimingDiagram() {
+    AddDockStandIn(EditCommands::kTimingDiagram, [this] { TimingWindow(); });
+    // File > Open Trace... needs no document, so it stays in the short menu too.
+}
+
+CTimingDiagramWindow* CMainFrame::TimingWindow() {
+    if (m_timing) {
+        return m_timing;
+    }
     m_timing = new CTimingDiagramWindow(*m_sim, this);
-    // Hidden until asked for, and split above the output window only then: split while hidden,
-    // it would still take its height from the diagram.
-    addDockWidget(Qt::BottomDockWidgetArea, m_timing);
-    m_timing->hide();
-    QAction* toggle = AdoptCommand(EditCommands::kTimingDiagram, m_timing->toggleViewAction());
+    // Split above the output window only once shown: split while hidden, it would still take
+    // its height from the diagram.
+    QAction* toggle = AddLateDock(EditCommands::kTimingDiagram, *m_timing,
+                                  [this] { addDockWidget(Qt::BottomDockWidgetArea, m_timing); });
     connect(toggle, &QAction::triggered, this, [this](bool on) {
         if (on) {
             ShowTimingDiagram();
         }
     });
-    connect(m_timing, &CTimingDiagramWindow::SignalNameClicked, m_xref,
-            &CXrefWindow::SelectAddress);
+    connect(m_timing, &CTimingDiagramWindow::SignalNameClicked, this,
+            [this](const QString& name) { XrefWindow()->SelectAddress(name); });
     connect(m_timing, &CTimingDiagramWindow::ExportRequested, this,
             &CMainFrame::OnExportTimingImage);
-    // File > Open Trace... needs no document, so it stays in the short menu too.
+    return m_timing;
 }
 
 void CMainFrame::ShowTimingDiagram() {
+    CTimingDiagramWindow* timing = TimingWindow();
     if (!m_timingPlaced) {
         m_timingPlaced = true;
         // Across the whole width, the output window along the bottom below it.
-        removeDockWidget(m_timing);
-        addDockWidget(Qt::BottomDockWidgetArea, m_timing, Qt::Vertical);
-        splitDockWidget(m_timing, m_output, Qt::Vertical);
-        // The Test Results window, docked beside the output window, stays beside it (else it
-        // would open across the whole width above the diagram).
-        if (m_tests && !m_tests->isFloating() &&
-            dockWidgetArea(m_tests) == Qt::BottomDockWidgetArea) {
-            splitDockWidget(m_output, m_tests, Qt::Horizontal);
-        }
+        removeDockWidget(timing);
+        addDockWidget(Qt::BottomDockWidgetArea, timing, Qt::Vertical);
+        splitDockWidget(timing, m_output, Qt::Vertical);
+        KeepTestResultsBesideOutput();  // and the Test Results window beside it
     }
-    m_timing->show();
-    m_timing->raise();
-    resizeDocks({m_timing}, {kDockHeight}, Qt::Vertical);
+    timing->show();
+    timing->raise();
+    resizeDocks({timing}, {kDockHeight}, Qt::Vertical);
+}
+
+void CMainFrame::KeepTestResultsBesideOutput() {
+    // Else, below a timing diagram, it would open across the whole width above the diagram.
+    if (m_tests && !m_tests->isFloating() && dockWidgetArea(m_tests) == Qt::BottomDockWidgetArea) {
+        splitDockWidget(m_output, m_tests, Qt::Horizontal);
+    }
 }
 
 void CMainFrame::OnOpenTrace() {
@@ -67,7 +77,7 @@ void CMainFrame::OnOpenTrace() {
         return;
     }
     std::string error;
-    if (!m_timing->OpenTrace(*path, error)) {
+    if (!TimingWindow()->OpenTrace(*path, error)) {
         OutputLine(error);
         m_box->ShowMessage(error);
         return;
@@ -82,7 +92,7 @@ void CMainFrame::OnExportTimingImage() {
         return;
     }
     std::string error;
-    if (!m_timing->ExportImage(*path, error)) {
+    if (!TimingWindow()->ExportImage(*path, error)) {
         OutputLine(error);
         m_box->ShowMessage(error);
         return;

@@ -74,11 +74,22 @@ QString FileNameOf(const std::string& path) {
 }  // namespace
 
 void CMainFrame::CreateTestActions() {
+    AddDockStandIn(EditCommands::kTestResults, [this] { TestResultsWindow(); });
+}
+
+CTestResultsWindow* CMainFrame::TestResultsWindow() {
+    if (m_tests) {
+        return m_tests;
+    }
     m_tests = new CTestResultsWindow(this);
-    addDockWidget(Qt::BottomDockWidgetArea, m_tests);
-    splitDockWidget(m_output, m_tests, Qt::Horizontal);
-    m_tests->hide();
-    QAction* toggle = AdoptCommand(EditCommands::kTestResults, m_tests->toggleViewAction());
+    QAction* toggle = AddLateDock(EditCommands::kTestResults, *m_tests, [this] {
+        addDockWidget(Qt::BottomDockWidgetArea, m_tests);
+        splitDockWidget(m_output, m_tests, Qt::Horizontal);
+    });
+    // Made after the timing diagram took its place: beside the output window all the same.
+    if (m_timingPlaced) {
+        KeepTestResultsBesideOutput();
+    }
     connect(toggle, &QAction::triggered, this, [this](bool on) {
         if (on) {
             FitTestResults();
@@ -96,21 +107,24 @@ void CMainFrame::CreateTestActions() {
             RunTestFile(*child, path);
         }
     });
+    return m_tests;
 }
 
 void CMainFrame::ShowTestResults() {
-    if (!m_tests->isVisible()) {
-        m_tests->show();
+    CTestResultsWindow* tests = TestResultsWindow();
+    if (!tests->isVisible()) {
+        tests->show();
         FitTestResults();
     }
-    m_tests->raise();
+    tests->raise();
 }
 
 // Beside the output window, tall enough for a few cases and wide enough for a failure.
 void CMainFrame::FitTestResults() {
-    resizeDocks({m_tests}, {kResultsHeight}, Qt::Vertical);
+    CTestResultsWindow* tests = TestResultsWindow();
+    resizeDocks({tests}, {kResultsHeight}, Qt::Vertical);
     if (m_output->isVisible()) {
-        resizeDocks({m_output, m_tests}, {width() / 3, width() * 2 / 3}, Qt::Horizontal);
+        resizeDocks({m_output, tests}, {width() / 3, width() * 2 / 3}, Qt::Horizontal);
     }
 }
 
@@ -142,7 +156,7 @@ void CMainFrame::RunTestFile(CChildFrame& child, const std::string& path) {
                       .arg(QtText::ToQString(doc.State().Title()), QtText::ToQString(reason));
     }
     if (!problem.isEmpty()) {
-        m_tests->ShowProblem(problem);
+        TestResultsWindow()->ShowProblem(problem);
         OutputLine(tr("Tests: nothing ran: %1").arg(problem).toStdString());
         m_box->ShowMessage(problem.toStdString());
         return;
@@ -158,8 +172,8 @@ void CMainFrame::RunTestFile(CChildFrame& child, const std::string& path) {
                    .arg(CTestResultsWindow::Heading(testFile, document),
                         QString::number(results.size() - failed), QString::number(failed))
                    .toStdString());
-    m_tests->ShowResults(testFile, document, std::move(file), std::move(results),
-                         doc.RecoveryBytes());
+    TestResultsWindow()->ShowResults(testFile, document, std::move(file), std::move(results),
+                                     doc.RecoveryBytes());
 }
 
 CChildFrame* CMainFrame::TestedWindow() {
@@ -168,7 +182,7 @@ CChildFrame* CMainFrame::TestedWindow() {
     QString refusal;
     if (views.isEmpty()) {
         refusal = tr("The document these tests ran on is closed.");
-    } else if (doc->RecoveryBytes() != m_tests->DocumentBytes()) {
+    } else if (doc->RecoveryBytes() != TestResultsWindow()->DocumentBytes()) {
         // The failure's time and line belong to the program as it was.
         refusal = tr("%1 has changed since its tests ran: run them again first.")
                       .arg(QtText::ToQString(doc->State().Title()));
@@ -182,8 +196,9 @@ CChildFrame* CMainFrame::TestedWindow() {
 }
 
 void CMainFrame::OnTestFailureActivated(int row) {
-    const LadderTestCase* testCase = m_tests->CaseAt(row);
-    const LadderTestResult* result = m_tests->ResultAt(row);
+    const CTestResultsWindow& tests = *TestResultsWindow();
+    const LadderTestCase* testCase = tests.CaseAt(row);
+    const LadderTestResult* result = tests.ResultAt(row);
     CChildFrame* child = testCase && result ? TestedWindow() : nullptr;
     if (!child) {
         return;
@@ -199,7 +214,7 @@ void CMainFrame::OnTestFailureActivated(int row) {
     }
     const std::string label =
         tr("case '%1' of %2")
-            .arg(QtText::ToQString(result->name), FileNameOf(m_tests->FileName()))
+            .arg(QtText::ToQString(result->name), FileNameOf(tests.FileName()))
             .toStdString();
     m_sim->ReplayCase(*testCase, result->failMs, label);  // a stop on the way reports as Halted
     m_simPauseAct->setChecked(true);
@@ -209,8 +224,8 @@ void CMainFrame::OnTestFailureActivated(int row) {
         m_sim->Watch().Add(signal.name, child->Document().Notes(), ignored);
     }
     m_sim->Refresh();
-    m_signals->ShowAll();
-    m_signals->show();
+    SignalsWindow()->ShowAll();
+    SignalsWindow()->show();
     if (result->ladderLine >= 0) {
         const GridPos place{result->ladderColumn, result->ladderLine};
         ShowPlace(child, place, place);
