@@ -297,7 +297,9 @@ class TestTimingDiagram : public test::MainFrameTest {
             }
             view.HistoryChanged();
         };
-        for (const double msPerPixel : {0.7, 3.0, 25.0}) {
+        // (At 0.1 ms a pixel a frame of 40 ms moves on by half the plot, one of 8 ms by a tenth:
+        // the view draws the one whole and the other into the picture it keeps.)
+        for (const double msPerPixel : {0.7, 3.0, 25.0, 0.1}) {
             run(20'000);
             view.SetMsPerPixel(msPerPixel);
             for (int frame = 0; frame < 12; ++frame) {
@@ -307,6 +309,41 @@ class TestTimingDiagram : public test::MainFrameTest {
                          qPrintable(
                              QStringLiteral("%1 ms a pixel, frame %2").arg(msPerPixel).arg(frame)));
             }
+        }
+    }
+
+    void pixelsWrittenDirectlyAreThePaintersOnes() {
+        // Into an image, rectangles and lines go straight into its pixels; with a clip on the
+        // painter, QPainter fills them: the same picture, also under a clip of many pieces.
+        SignalHistory history;
+        FillTenSeconds(history);
+        CTimingDiagramView view;
+        ShowView(view);
+        view.SetHistory(&history, false);
+        view.SetCursorTime(2500);
+        const TimingDiagram diagram = view.Diagram(true);
+        const QSize size(static_cast<int>(std::ceil(diagram.Width())),
+                         static_cast<int>(std::ceil(diagram.Height())));
+        QRegion pieces;
+        for (int x = 0; x < size.width(); x += 37) {
+            pieces += QRect(x, x % 3 * 20, 23, size.height());
+        }
+        for (const QRegion& clip : {QRegion(QRect(QPoint(0, 0), size)), pieces}) {
+            QImage direct(size, QImage::Format_RGB32);
+            QImage painted(size, QImage::Format_RGB32);
+            for (QImage* image : {&direct, &painted}) {
+                image->fill(Qt::white);
+                QPainter painter(image);
+                if (image == &painted) {
+                    painter.setClipRegion(clip);
+                }
+                CQtDiagramPainter diagramPainter(painter);
+                if (image == &direct) {
+                    diagramPainter.ClipTo(clip);
+                }
+                diagram.Draw(diagramPainter);
+            }
+            QCOMPARE(direct, painted);
         }
     }
 

@@ -1,9 +1,11 @@
 #include "shell/monitor/QtDiagramPainter.h"
 
 #include <QGlyphRun>
+#include <QImage>
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
+#include <cmath>
 
 namespace rungpad {
 
@@ -22,6 +24,27 @@ QColor ToQColor(DiagramColor color) {
     return {color.red, color.green, color.blue};
 }
 
+// The image painter paints into when its pixels may be written directly: 32 bits a pixel, opaque
+// colours stored as they are, no scale, clip, opacity or blending in the way.
+QImage* DirectImage(QPainter& painter) {
+    QPaintDevice* device = painter.device();
+    if (!device || device->devType() != QInternal::Image) {
+        return nullptr;
+    }
+    auto* image = static_cast<QImage*>(device);
+    const QTransform& transform = painter.deviceTransform();
+    const bool plain = (image->format() == QImage::Format_RGB32 ||
+                        image->format() == QImage::Format_ARGB32_Premultiplied ||
+                        image->format() == QImage::Format_ARGB32) &&
+                       image->isDetached() && image->devicePixelRatio() == 1;
+    const bool unscaled = transform.type() <= QTransform::TxTranslate &&
+                          transform.dx() == std::round(transform.dx()) &&
+                          transform.dy() == std::round(transform.dy());
+    const bool opaque = !painter.hasClipping() && painter.opacity() == 1 &&
+                        painter.compositionMode() == QPainter::CompositionMode_SourceOver;
+    return plain && unscaled && opaque ? image : nullptr;
+}
+
 }  // namespace
 
 CQtDiagramPainter::CQtDiagramPainter(QPainter& painter)
@@ -30,6 +53,13 @@ CQtDiagramPainter::CQtDiagramPainter(QPainter& painter)
       m_glyphs(QRawFont::fromFont(DiagramFont())) {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setFont(DiagramFont());
+    if (QImage* image = DirectImage(painter)) {
+        m_pixels = image->bits();
+        m_bytesPerLine = image->bytesPerLine();
+        m_bounds = image->rect();
+        const QTransform& transform = painter.deviceTransform();
+        m_origin = QPoint(static_cast<int>(transform.dx()), static_cast<int>(transform.dy()));
+    }
     QString printable;
     for (char c = kFirstPrintable; c <= kLastPrintable; ++c) {
         printable += QLatin1Char(c);
@@ -74,11 +104,135 @@ void CQtDiagramPainter::FillRect(double x, double y, double width, double height
     const int top = qRound(y);
     const int right = qRound(x + width);
     const int bottom = qRound(y + height);
-    if (right > left && bottom > top) {
-        m_heldRects.append(QRect(left, top, right - left, bottom - top));
+    if (right <= left || bottom <= top) {
+        return;
+    }
+    const QRect rect(left, top, right - left, bottom - top);
+    if (m_pixels) {
+        if (MayDraw(rect)) {
+            FillPixels(rect, color);
+        }
+    } else {
+        m_heldRects.append(rect);
     }
 }
 
+void CQtDiagramPainter::FillPixels(const QRect& rect, DiagramColor color) {
+    const QRect shown = rect.translated(m_origin).intersected(m_bounds);
+    if (shown.isEmpty()) {
+        return;
+    }
+    const QRgb pixel = qRgb(color.red, color.green, color.blue);
+    const auto fill = [&](int from, int to, int top, int bottom) {
+        uchar* line = m_pixels + static_cast<qsizetype>(top) * m_bytesPerLine;
+        for (int y = top; y <= bottom; ++y, line += m_bytesPerLine) {
+            auto* pixels = reinterpret_cast<QRgb*>(line);
+            std::fill(pixels + from, pixels + to, pixel);
+        }
+    };
+    const int left = shown.left();
+    const int right = shown.right() + 1;
+    if (!m_clipped) {
+        fill(left, right, shown.top(), shown.bottom());
+        return;
+    }
+    for (int top = shown.top(); top <= shown.bottom();) {
+        const Band& band = m_bands[m_bandOfLine[static_cast<std::size_t>(top)]];
+        const int bottom = std::min(band.bottom, shown.bottom());
+        for (std::size_t i = band.spanFrom; i < band.spanTo; ++i) {
+            const int from = std::max(left, m_spans[i].first);
+            const int to = std::min(right, m_spans[i].second);
+            if (from < to) {
+                fill(from, to, top, bottom);
+            }
+        }
+        top = bottom + 1;
+    }
+}
+
+bool CQtDiagramPainter::MayDraw(const QRect& rect) const {
+    if (!m_clipped) {
+        return true;
+    }
+    const QRect shown = rect.translated(m_origin).intersected(m_bounds);
+    if (shown.isEmpty()) {
+        return false;
+    }
+    const std::size_t band = m_bandOfLine[static_cast<std::size_t>(shown.top())];
+    if (band != m_bandOfLine[static_cast<std::size_t>(shown.bottom())]) {
+        return true;
+    }
+    for (std::size_t i = m_bands[band].spanFrom; i < m_bands[band].spanTo; ++i) {
+        if (m_spans[i].first <= shown.right() && m_spans[i].second > shown.left()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CQtDiagramPainter::WhollyInside(const QRect& rect) const {
+    if (!m_clipped) {
+        return true;
+    }
+    const QRect shown = rect.translated(m_origin);
+    if (!m_bounds.contains(shown)) {
+        return false;
+    }
+    const std::size_t band = m_bandOfLine[static_cast<std::size_t>(shown.top())];
+    if (band != m_bandOfLine[static_cast<std::size_t>(shown.bottom())]) {
+        return false;
+    }
+    for (std::size_t i = m_bands[band].spanFrom; i < m_bands[band].spanTo; ++i) {
+        if (m_spans[i].first <= shown.left() && m_spans[i].second > shown.right()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CQtDiagramPainter::ClipTo(const QRegion& region) {
+    DrawHeldRects();
+    DrawHeldTexts();
+    m_painter.setClipRegion(region);
+    if (!m_pixels) {
+        return;
+    }
+    // The region's rectangles come in bands of equal top and bottom, each ordered by x; the
+    // lines between them allow nothing.
+    const QRegion device = region.translated(m_origin).intersected(m_bounds);
+    m_clipped = true;
+    m_spans.clear();
+    m_bands.clear();
+    m_bandOfLine.assign(static_cast<std::size_t>(m_bounds.height()), 0);
+    int line = 0;
+    const auto bandTo = [&](int bottom) {
+        m_bands.push_back({bottom, m_bands.empty() ? 0 : m_bands.back().spanTo, m_spans.size()});
+        for (; line <= bottom; ++line) {
+            m_bandOfLine[static_cast<std::size_t>(line)] = m_bands.size() - 1;
+        }
+    };
+    int bandTop = -1;
+    int bandBottom = -1;
+    for (const QRect& rect : device) {
+        if (rect.top() != bandTop) {
+            if (bandTop >= 0) {
+                bandTo(bandBottom);
+            }
+            if (rect.top() > line) {
+                bandTo(rect.top() - 1);
+            }
+            bandTop = rect.top();
+            bandBottom = rect.bottom();
+        }
+        m_spans.emplace_back(rect.left(), rect.right() + 1);
+    }
+    if (bandTop >= 0) {
+        bandTo(bandBottom);
+    }
+    if (line < m_bounds.height()) {
+        bandTo(m_bounds.height() - 1);
+    }
+}
 void CQtDiagramPainter::DrawHeldRects() {
     if (m_heldRects.isEmpty()) {
         return;
@@ -108,12 +262,37 @@ void CQtDiagramPainter::Polyline(std::span<const DiagramPoint> points, DiagramCo
             const int top = PixelOf(std::min(from.y, to.y));
             const int right = PixelOf(std::max(from.x, to.x));
             const int bottom = PixelOf(std::max(from.y, to.y));
-            m_runs.append(QRect(left, top, right - left + 1, bottom - top + 1));
+            const QRect run(left, top, right - left + 1, bottom - top + 1);
+            if (!m_pixels) {
+                m_runs.append(run);
+            } else if (MayDraw(run)) {
+                FillPixels(run, color);
+            }
         } else {
-            m_slanted.append(QLineF(from.x, from.y, to.x, to.y));
+            const QLineF line(from.x, from.y, to.x, to.y);
+            if (!m_clipped) {
+                m_slanted.append(line);
+                continue;
+            }
+            const QRect bounds =
+                QRectF(line.p1(), line.p2()).normalized().toAlignedRect().adjusted(-1, -1, 1, 1);
+            if (WhollyInside(bounds)) {
+                m_unclipped.append(line);
+            } else if (MayDraw(bounds)) {
+                m_slanted.append(line);
+            }
         }
     }
     const QColor shown = ToQColor(color);
+    if (!m_unclipped.isEmpty()) {
+        // Lines wholly inside the clip are drawn without it: a clip of many rectangles costs
+        // more than the lines.
+        m_painter.setPen(QPen(shown, 0));
+        m_painter.setClipping(false);
+        m_painter.drawLines(m_unclipped.constData(), static_cast<int>(m_unclipped.size()));
+        m_painter.setClipping(true);
+        m_unclipped.clear();
+    }
     if (!m_runs.isEmpty()) {
         m_painter.setPen(Qt::NoPen);
         m_painter.setBrush(shown);
@@ -154,10 +333,20 @@ bool CQtDiagramPainter::DrawAscii(double x, double y, std::string_view text, Dia
     const double width = static_cast<double>(text.size()) * m_advance;
     const double left =
         align == Align::kLeft ? x : (align == Align::kCenter ? x - width / 2 : x - width);
-    auto held = std::find_if(m_held.begin(), m_held.end(),
-                             [color](const HeldTexts& texts) { return texts.color == color; });
+    bool clipped = false;
+    if (m_clipped) {
+        const QRect bounds(PixelOf(left) - 2, PixelOf(y - kFontPixels) - 2,
+                           static_cast<int>(width) + 5, static_cast<int>(kFontPixels) + 8);
+        if (!MayDraw(bounds)) {
+            return true;
+        }
+        clipped = !WhollyInside(bounds);
+    }
+    auto held = std::find_if(m_held.begin(), m_held.end(), [&](const HeldTexts& texts) {
+        return texts.color == color && texts.clipped == clipped;
+    });
     if (held == m_held.end()) {
-        held = m_held.insert(m_held.end(), HeldTexts{color, {}, {}});
+        held = m_held.insert(m_held.end(), HeldTexts{color, clipped, {}, {}});
     }
     for (std::size_t i = 0; i < text.size(); ++i) {
         held->glyphs.append(m_glyphIndex[static_cast<unsigned char>(text[i])]);
@@ -173,7 +362,14 @@ void CQtDiagramPainter::DrawHeldTexts() {
         run.setGlyphIndexes(texts.glyphs);
         run.setPositions(texts.positions);
         m_painter.setPen(ToQColor(texts.color));
+        const bool unclipped = m_clipped && !texts.clipped;
+        if (unclipped) {
+            m_painter.setClipping(false);
+        }
         m_painter.drawGlyphRun(QPointF(0, 0), run);
+        if (unclipped) {
+            m_painter.setClipping(true);
+        }
     }
     m_held.clear();
 }

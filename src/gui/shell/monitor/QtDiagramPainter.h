@@ -5,6 +5,7 @@
 #include <QLineF>
 #include <QRawFont>
 #include <QRect>
+#include <QRegion>
 #include <array>
 #include <vector>
 
@@ -18,7 +19,10 @@ namespace rungpad {
 // SVG painter, in the fixed-pitch font the diagram measures its texts with. Lines are one pixel
 // wide and not smoothed, as the diagram puts them on pixel centres. Texts of ASCII characters
 // (addresses, values, times) are drawn from the font's glyphs directly: laying them out would
-// cost more than the rest of the diagram.
+// cost more than the rest of the diagram. On an image of 32-bit pixels, unscaled and unclipped
+// (the dock's picture of its rows, exported images), rectangles and level or upright lines are
+// written into its pixels directly: QPainter would fill a one-pixel-wide line a scanline call at a
+// time, which costs more than the rest of a followed run's repaint. The pixels are the same.
 class CQtDiagramPainter : public DiagramPainter {
   public:
     explicit CQtDiagramPainter(QPainter& painter);
@@ -30,6 +34,10 @@ class CQtDiagramPainter : public DiagramPainter {
     // Texts of a part are held and drawn at its end, one call a colour, above its other shapes
     // (as the diagram draws them).
     void EndGroup() override;
+
+    // Draws only inside region (painter coordinates) from here on: a view that keeps the rest of
+    // a picture it drew before.
+    void ClipTo(const QRegion& region);
 
     void FillRect(double x, double y, double width, double height, DiagramColor color) override;
     void Polyline(std::span<const DiagramPoint> points, DiagramColor color) override;
@@ -45,10 +53,18 @@ class CQtDiagramPainter : public DiagramPainter {
     void DrawHeldTexts();
     // Fills the rectangles held (of one colour, asked for one after another) in one call.
     void DrawHeldRects();
+    // Fills rect (painter coordinates) in the image's pixels.
+    void FillPixels(const QRect& rect, DiagramColor color);
+    // Whether pixels of rect (painter coordinates) may be drawn: a cheap test on its top and
+    // bottom lines, to leave out what lies wholly beside the clip.
+    bool MayDraw(const QRect& rect) const;
+    // Whether rect (painter coordinates) lies wholly inside the clip: drawn without it then.
+    bool WhollyInside(const QRect& rect) const;
 
     // The glyphs of the texts held in one colour, at their places.
     struct HeldTexts {
         DiagramColor color;
+        bool clipped = false;  // partly outside the clip
         QList<quint32> glyphs;
         QList<QPointF> positions;
     };
@@ -62,8 +78,26 @@ class CQtDiagramPainter : public DiagramPainter {
     // Polyline's pixel runs and slanted segments, kept to reuse their memory.
     QList<QRect> m_runs;
     QList<QLineF> m_slanted;
+    QList<QLineF> m_unclipped;
     QList<QRect> m_heldRects;
     DiagramColor m_heldRectColor;
+    // The image's pixels when they are written directly (else null), its bytes a line, its size
+    // and where the painter's origin lies in it.
+    uchar* m_pixels = nullptr;
+    qsizetype m_bytesPerLine = 0;
+    QRect m_bounds;
+    QPoint m_origin;
+    // The clip of the image's pixels, when there is one: bands of lines that allow the same
+    // spans [from, to) of x, m_spans[spanFrom] up to m_spans[spanTo]; the band of each line.
+    struct Band {
+        int bottom = 0;
+        std::size_t spanFrom = 0;
+        std::size_t spanTo = 0;
+    };
+    bool m_clipped = false;
+    std::vector<Band> m_bands;
+    std::vector<std::size_t> m_bandOfLine;
+    std::vector<std::pair<int, int>> m_spans;
 };
 
 }  // namespace rungpad
