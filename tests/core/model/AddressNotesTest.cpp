@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
 namespace rungpad {
 namespace {
 
@@ -37,6 +40,28 @@ TEST(AddressNotesTest, LookupTable) {
         EXPECT_EQ(letter, c.address[0]);
     }
     EXPECT_THROW(notes.At(AddressNotes::kEntryCount), std::out_of_range);
+}
+
+TEST(AddressNotesTest, AnUntouchedTableReadsAndComparesAsAnEmptyOne) {
+    const AddressNotes untouched;
+    ASSERT_NE(untouched.FindBitNote("X000.0"), nullptr);
+    EXPECT_TRUE(untouched.FindBitNote("R511.7")->empty());
+    EXPECT_EQ(untouched.FindBitNote("D010.0"), nullptr);
+    EXPECT_TRUE(untouched.At(AddressNotes::kEntryCount - 1)[0].empty());
+    EXPECT_THROW(untouched.At(-1), std::out_of_range);
+    EXPECT_THROW(untouched.At(AddressNotes::kEntryCount), std::out_of_range);
+    int visited = 0;
+    untouched.ForEachNote([&](char, int, std::size_t, const std::string&) { ++visited; });
+    EXPECT_EQ(visited, 0);
+
+    AddressNotes written;
+    *written.FindBitNote("Y001.2") = "LAMP";
+    EXPECT_NE(written, untouched);
+    EXPECT_NE(untouched, written);
+    EXPECT_EQ(*written.FindBitNote("Y001.2"), "LAMP");
+    written.Clear();
+    EXPECT_EQ(written, untouched);
+    EXPECT_EQ(untouched, written);
 }
 
 }  // namespace
