@@ -147,9 +147,9 @@ class CRungpadDoc : public AddressNoteTarget {
     // The note slot of the cursor cell's address (or, in note export mode, of address); throws
     // AddressNoteError ("Error Note!") when there is none.
     std::string& FindAddressNote(std::string_view address = {});
-    // The note slot of the address of the contact or coil at pos; nullptr for any other cell.
     // The contact or coil at pos, whose address may carry a note; nullptr for any other cell.
     const LadCell* AddressCell(GridPos pos) const;
+    // The note slot of the address of the contact or coil at pos; nullptr for any other cell.
     std::string* NoteOfCell(GridPos pos);
     const std::string* NoteOfCell(GridPos pos) const;
     // Stores text (GBK) as the note of the cursor cell's address; "Error Note!" box and false
