@@ -158,11 +158,11 @@ bool CQtDiagramPainter::MayDraw(const QRect& rect) const {
     if (shown.isEmpty()) {
         return false;
     }
-    const std::size_t band = m_bandOfLine[static_cast<std::size_t>(shown.top())];
-    if (band != m_bandOfLine[static_cast<std::size_t>(shown.bottom())]) {
+    const Band* band = BandOf(shown);
+    if (band == nullptr) {
         return true;
     }
-    for (std::size_t i = m_bands[band].spanFrom; i < m_bands[band].spanTo; ++i) {
+    for (std::size_t i = band->spanFrom; i < band->spanTo; ++i) {
         if (m_spans[i].first <= shown.right() && m_spans[i].second > shown.left()) {
             return true;
         }
@@ -178,16 +178,24 @@ bool CQtDiagramPainter::WhollyInside(const QRect& rect) const {
     if (!m_bounds.contains(shown)) {
         return false;
     }
-    const std::size_t band = m_bandOfLine[static_cast<std::size_t>(shown.top())];
-    if (band != m_bandOfLine[static_cast<std::size_t>(shown.bottom())]) {
+    const Band* band = BandOf(shown);
+    if (band == nullptr) {
         return false;
     }
-    for (std::size_t i = m_bands[band].spanFrom; i < m_bands[band].spanTo; ++i) {
+    for (std::size_t i = band->spanFrom; i < band->spanTo; ++i) {
         if (m_spans[i].first <= shown.left() && m_spans[i].second > shown.right()) {
             return true;
         }
     }
     return false;
+}
+
+const CQtDiagramPainter::Band* CQtDiagramPainter::BandOf(const QRect& shown) const {
+    const std::size_t band = m_bandOfLine[static_cast<std::size_t>(shown.top())];
+    if (band != m_bandOfLine[static_cast<std::size_t>(shown.bottom())]) {
+        return nullptr;
+    }
+    return &m_bands[band];
 }
 
 void CQtDiagramPainter::ClipTo(const QRegion& region) {

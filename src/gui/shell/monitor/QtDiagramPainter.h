@@ -95,6 +95,10 @@ class CQtDiagramPainter : public DiagramPainter {
         std::size_t spanTo = 0;
     };
     bool m_clipped = false;
+    // The band holding every line of shown (device pixels within the bounds); nullptr when its
+    // lines lie in more than one.
+    const Band* BandOf(const QRect& shown) const;
+
     std::vector<Band> m_bands;
     std::vector<std::size_t> m_bandOfLine;
     std::vector<std::pair<int, int>> m_spans;
