@@ -328,6 +328,7 @@ class TestTimingDiagram : public test::MainFrameTest {
         for (int x = 0; x < size.width(); x += 37) {
             pieces += QRect(x, x % 3 * 20, 23, size.height());
         }
+        CGlyphStamps stamps;
         for (const QRegion& clip : {QRegion(QRect(QPoint(0, 0), size)), pieces}) {
             QImage direct(size, QImage::Format_RGB32);
             QImage painted(size, QImage::Format_RGB32);
@@ -339,6 +340,7 @@ class TestTimingDiagram : public test::MainFrameTest {
                 }
                 CQtDiagramPainter diagramPainter(painter);
                 if (image == &direct) {
+                    diagramPainter.UseStamps(&stamps);
                     diagramPainter.ClipTo(clip);
                 }
                 diagram.Draw(diagramPainter);

@@ -2,10 +2,12 @@
 
 #include <QGlyphRun>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
+#include <cwchar>
 
 namespace rungpad {
 
@@ -20,15 +22,34 @@ int PixelOf(double coordinate) {
     return static_cast<double>(whole) > coordinate ? whole - 1 : whole;
 }
 
+// Sets count pixels from first to pixel. Wide runs (a row's background) go through the C
+// library's fill of 32-bit words, which uses the widest stores the processor has: filling the
+// whole picture each repaint is bound by how fast stores go.
+void FillLine(QRgb* first, int count, QRgb pixel) {
+    constexpr int kWide = 16;
+    if constexpr (sizeof(wchar_t) == sizeof(QRgb)) {
+        if (count >= kWide) {
+            std::wmemset(reinterpret_cast<wchar_t*>(first), static_cast<wchar_t>(pixel),
+                         static_cast<std::size_t>(count));
+            return;
+        }
+    }
+    std::fill(first, first + count, pixel);
+}
+
 QColor ToQColor(DiagramColor color) {
     return {color.red, color.green, color.blue};
 }
 
 // The image painter paints into when its pixels may be written directly: 32 bits a pixel, opaque
-// colours stored as they are, no scale, clip, opacity or blending in the way.
-QImage* DirectImage(QPainter& painter) {
-    QPaintDevice* device = painter.device();
-    if (!device || device->devType() != QInternal::Image) {
+// colours stored as they are, no scale, clip, opacity or blending in the way. A widget's painter
+// paints into the window's image (or the one it is rendered into), inside the widget's part of
+// it: bounds says where pixels may be written.
+QImage* DirectImage(QPainter& painter, QRect& bounds) {
+    QPaintEngine* engine = painter.paintEngine();
+    QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image ||
+        engine->type() != QPaintEngine::Raster) {
         return nullptr;
     }
     auto* image = static_cast<QImage*>(device);
@@ -42,7 +63,13 @@ QImage* DirectImage(QPainter& painter) {
                           transform.dy() == std::round(transform.dy());
     const bool opaque = !painter.hasClipping() && painter.opacity() == 1 &&
                         painter.compositionMode() == QPainter::CompositionMode_SourceOver;
-    return plain && unscaled && opaque ? image : nullptr;
+    // The part of the window a widget covers; one rectangle, else QPainter keeps to it.
+    const QRegion part = engine->systemClip();
+    if (!plain || !unscaled || !opaque || part.rectCount() > 1) {
+        return nullptr;
+    }
+    bounds = part.isEmpty() ? image->rect() : part.boundingRect().intersected(image->rect());
+    return image;
 }
 
 }  // namespace
@@ -53,10 +80,10 @@ CQtDiagramPainter::CQtDiagramPainter(QPainter& painter)
       m_glyphs(QRawFont::fromFont(DiagramFont())) {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setFont(DiagramFont());
-    if (QImage* image = DirectImage(painter)) {
+    if (QImage* image = DirectImage(painter, m_bounds)) {
         m_pixels = image->bits();
+        m_format = image->format();
         m_bytesPerLine = image->bytesPerLine();
-        m_bounds = image->rect();
         const QTransform& transform = painter.deviceTransform();
         m_origin = QPoint(static_cast<int>(transform.dx()), static_cast<int>(transform.dy()));
     }
@@ -126,8 +153,7 @@ void CQtDiagramPainter::FillPixels(const QRect& rect, DiagramColor color) {
     const auto fill = [&](int from, int to, int top, int bottom) {
         uchar* line = m_pixels + static_cast<qsizetype>(top) * m_bytesPerLine;
         for (int y = top; y <= bottom; ++y, line += m_bytesPerLine) {
-            auto* pixels = reinterpret_cast<QRgb*>(line);
-            std::fill(pixels + from, pixels + to, pixel);
+            FillLine(reinterpret_cast<QRgb*>(line) + from, to - from, pixel);
         }
     };
     const int left = shown.left();
@@ -211,7 +237,8 @@ void CQtDiagramPainter::ClipTo(const QRegion& region) {
     m_clipped = true;
     m_spans.clear();
     m_bands.clear();
-    m_bandOfLine.assign(static_cast<std::size_t>(m_bounds.height()), 0);
+    // Indexed by the image's lines: those above the bounds are never asked for.
+    m_bandOfLine.assign(static_cast<std::size_t>(m_bounds.bottom() + 1), 0);
     int line = 0;
     const auto bandTo = [&](int bottom) {
         m_bands.push_back({bottom, m_bands.empty() ? 0 : m_bands.back().spanTo, m_spans.size()});
@@ -237,8 +264,8 @@ void CQtDiagramPainter::ClipTo(const QRegion& region) {
     if (bandTop >= 0) {
         bandTo(bandBottom);
     }
-    if (line < m_bounds.height()) {
-        bandTo(m_bounds.height() - 1);
+    if (line <= m_bounds.bottom()) {
+        bandTo(m_bounds.bottom());
     }
 }
 void CQtDiagramPainter::DrawHeldRects() {
@@ -364,7 +391,13 @@ bool CQtDiagramPainter::DrawAscii(double x, double y, std::string_view text, Dia
 }
 
 void CQtDiagramPainter::DrawHeldTexts() {
-    for (const HeldTexts& texts : m_held) {
+    for (HeldTexts& texts : m_held) {
+        if (m_stamps && m_pixels) {
+            StampGlyphs(texts);
+        }
+        if (texts.glyphs.isEmpty()) {
+            continue;
+        }
         QGlyphRun run;
         run.setRawFont(m_glyphs);
         run.setGlyphIndexes(texts.glyphs);
@@ -380,6 +413,44 @@ void CQtDiagramPainter::DrawHeldTexts() {
         }
     }
     m_held.clear();
+}
+
+void CQtDiagramPainter::StampGlyphs(HeldTexts& texts) {
+    // A glyph QPainter must draw (its background uneven, or partly outside) is drawn after the
+    // rest: a later glyph whose pixels it may reach is left to QPainter too, to keep their order.
+    QList<quint32> leftGlyphs;
+    QList<QPointF> leftPositions;
+    std::vector<QRect> leftBoxes;
+    const QRgb color = qRgb(texts.color.red, texts.color.green, texts.color.blue);
+    const QPainter::RenderHints hints = m_painter.renderHints();
+    for (qsizetype i = 0; i < texts.glyphs.size(); ++i) {
+        const quint32 index = texts.glyphs[i];
+        const QPointF at = texts.positions[i];
+        // Where QPainter puts the glyph, in 64ths of a device pixel.
+        const QPoint fixed(qRound(at.x() * 64) + m_origin.x() * 64,
+                           qRound(at.y() * 64) + m_origin.y() * 64);
+        const QPoint anchor(fixed.x() >> 6, fixed.y() >> 6);
+        const QPoint phase(fixed.x() & 63, fixed.y() & 63);
+        CGlyphStamps::Glyph& glyph = m_stamps->GlyphAt(m_glyphs, index, phase, m_format, hints);
+        const QRect box = glyph.usable ? glyph.box.translated(anchor)
+                                       : QRect(anchor - QPoint(8, 16), QSize(24, 24));
+        const bool placed = fixed == QPoint(qRound((at.x() + m_origin.x()) * 64),
+                                            qRound((at.y() + m_origin.y()) * 64));
+        const bool stamped =
+            placed && glyph.usable && m_bounds.contains(box) &&
+            WhollyInside(box.translated(-m_origin)) &&
+            std::none_of(leftBoxes.begin(), leftBoxes.end(),
+                         [&](const QRect& left) { return left.intersects(box); }) &&
+            m_stamps->Draw(glyph, m_glyphs, index, phase, m_format, hints, color, m_pixels,
+                           m_bytesPerLine, anchor);
+        if (!stamped) {
+            leftGlyphs.append(index);
+            leftPositions.append(at);
+            leftBoxes.push_back(box);
+        }
+    }
+    texts.glyphs = std::move(leftGlyphs);
+    texts.positions = std::move(leftPositions);
 }
 
 }  // namespace rungpad

@@ -9,6 +9,7 @@
 #include <array>
 #include <vector>
 
+#include "shell/monitor/GlyphStamps.h"
 #include "timing/DiagramPainter.h"
 
 class QPainter;
@@ -46,6 +47,10 @@ class CQtDiagramPainter : public DiagramPainter {
     // The font the diagram's texts are drawn in.
     static QFont DiagramFont();
 
+    // Glyphs drawn into an image's pixels are copied from stamps (kept by the caller from one
+    // repaint to the next) where they lie over an even background.
+    void UseStamps(CGlyphStamps* stamps) { m_stamps = stamps; }
+
   private:
     // Draws an ASCII text from the font's glyphs, without laying it out; false when the font
     // has no glyphs to hand.
@@ -68,6 +73,8 @@ class CQtDiagramPainter : public DiagramPainter {
         QList<quint32> glyphs;
         QList<QPointF> positions;
     };
+    // Copies the glyphs of texts it can from stamps; leaves in texts those QPainter must draw.
+    void StampGlyphs(HeldTexts& texts);
 
     QPainter& m_painter;
     QFontMetricsF m_metrics;
@@ -75,6 +82,8 @@ class CQtDiagramPainter : public DiagramPainter {
     std::array<quint32, 128> m_glyphIndex{};
     double m_advance = 0;
     std::vector<HeldTexts> m_held;
+    CGlyphStamps* m_stamps = nullptr;
+    QImage::Format m_format = QImage::Format_Invalid;
     // Polyline's pixel runs and slanted segments, kept to reuse their memory.
     QList<QRect> m_runs;
     QList<QLineF> m_slanted;

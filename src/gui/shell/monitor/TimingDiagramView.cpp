@@ -270,6 +270,7 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
         m_pictureColumn.reset();
         {
             CQtDiagramPainter diagramPainter(painter);
+            diagramPainter.UseStamps(&m_stamps);
             diagram.SetTracesDrawn(&m_pictureTraces);
             diagram.Draw(diagramPainter);
         }
@@ -430,6 +431,7 @@ void CTimingDiagramView::DrawRows(const TimingDiagram& diagram) {
         QPainter painter(&m_rows);
         painter.translate(m_rowsOffset - rowsRect.left(), -rowsRect.top());
         CQtDiagramPainter diagramPainter(painter);
+        diagramPainter.UseStamps(&m_stamps);
         if (kept) {
             // (Drawn whole, the rows need no clip: what lies beside them falls outside the
             // picture or left of the part shown, which no later repaint keeps.)
@@ -442,6 +444,7 @@ void CTimingDiagramView::DrawRows(const TimingDiagram& diagram) {
         QPainter painter(&m_rows);
         painter.translate(m_rowsOffset - rowsRect.left(), -rowsRect.top());
         CQtDiagramPainter diagramPainter(painter);
+        diagramPainter.UseStamps(&m_stamps);
         diagramPainter.ClipTo(rowsRect);
         rows.Draw(diagramPainter);
     }
@@ -613,6 +616,7 @@ std::vector<std::string> CTimingDiagramView::NamesOf(const TimingDiagram& diagra
 void CTimingDiagramView::DrawFrame(const TimingDiagram& diagram, bool names) {
     QPainter painter(&m_picture);
     CQtDiagramPainter diagramPainter(painter);
+    diagramPainter.UseStamps(&m_stamps);
     const QRect whole(0, 0, static_cast<int>(std::ceil(diagram.Width())),
                       static_cast<int>(std::ceil(diagram.Height())));
     QRegion drawn = QRegion(whole).subtracted(RowsRect(diagram));

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "shell/monitor/GlyphStamps.h"
 #include "timing/TimingDiagram.h"
 
 namespace rungpad {
@@ -212,6 +213,8 @@ class CTimingDiagramView : public QAbstractScrollArea {
     int m_rowsOffset = 0;
     std::vector<DrawnTrace> m_pictureTraces;
     std::vector<std::string> m_pictureSignals;
+    // The labels' glyphs as drawn into the pictures before.
+    CGlyphStamps m_stamps;
 };
 
 }  // namespace rungpad
