@@ -51,6 +51,19 @@ void FillTenSeconds(SignalHistory& history) {
     history.SetEnd(10'000);
 }
 
+// Ten seconds of 8 ms scans: bits and words at several rates, words forced now and then.
+void FillBusyRun(SignalHistory& history) {
+    history.SetSignals({Named("X000.0"), Named("D010"), Named("X000.1"), Named("D012")}, {"start"});
+    for (std::int64_t time = 0; time <= 10'000; time += 8) {
+        const auto scan = static_cast<std::uint32_t>(time / 8);
+        history.Record(0, time, scan / 7 % 2, false);
+        history.Record(1, time, scan / 9 * 37 % 100'000, scan % 97 < 20);
+        history.Record(2, time, scan / 50 % 2, scan % 300 > 250);
+        history.Record(3, time, scan / 13, false);
+    }
+    history.SetEnd(10'000);
+}
+
 void ShowView(CTimingDiagramView& view) {
     view.resize(1100, 300);
     view.show();
@@ -279,7 +292,8 @@ class TestTimingDiagram : public test::MainFrameTest {
 
     void followedRunDrawsAsAfresh() {
         // Bits and words at several rates, a force now and then, followed frame by frame: the
-        // columns the view keeps between repaints draw the same pixels as found afresh.
+        // columns the view keeps between repaints and the glyphs it copies draw the same pixels
+        // as found afresh.
         SignalHistory history;
         history.SetSignals({Named("X000.0"), Named("D010"), Named("X000.1"), Named("D012")}, {});
         CTimingDiagramView view;
@@ -297,8 +311,6 @@ class TestTimingDiagram : public test::MainFrameTest {
             }
             view.HistoryChanged();
         };
-        // (At 0.1 ms a pixel a frame of 40 ms moves on by half the plot, one of 8 ms by a tenth:
-        // the view draws the one whole and the other into the picture it keeps.)
         for (const double msPerPixel : {0.7, 3.0, 25.0, 0.1}) {
             run(20'000);
             view.SetMsPerPixel(msPerPixel);
@@ -313,39 +325,78 @@ class TestTimingDiagram : public test::MainFrameTest {
     }
 
     void pixelsWrittenDirectlyAreThePaintersOnes() {
-        // Into an image, rectangles and lines go straight into its pixels; with a clip on the
-        // painter, QPainter fills them: the same picture, also under a clip of many pieces.
+        // Into an image, rectangles, lines and the labels' glyphs (copied from stamps) go
+        // straight into its pixels; with a clip on the painter, QPainter draws them all: the same
+        // picture, also under a clip of many pieces, with labels at any place within a pixel,
+        // over forced bands, stripes and grid lines.
         SignalHistory history;
-        FillTenSeconds(history);
+        FillBusyRun(history);
         CTimingDiagramView view;
         ShowView(view);
         view.SetHistory(&history, false);
         view.SetCursorTime(2500);
-        const TimingDiagram diagram = view.Diagram(true);
-        const QSize size(static_cast<int>(std::ceil(diagram.Width())),
-                         static_cast<int>(std::ceil(diagram.Height())));
-        QRegion pieces;
-        for (int x = 0; x < size.width(); x += 37) {
-            pieces += QRect(x, x % 3 * 20, 23, size.height());
-        }
         CGlyphStamps stamps;
-        for (const QRegion& clip : {QRegion(QRect(QPoint(0, 0), size)), pieces}) {
-            QImage direct(size, QImage::Format_RGB32);
-            QImage painted(size, QImage::Format_RGB32);
-            for (QImage* image : {&direct, &painted}) {
-                image->fill(Qt::white);
-                QPainter painter(image);
-                if (image == &painted) {
-                    painter.setClipRegion(clip);
-                }
-                CQtDiagramPainter diagramPainter(painter);
-                if (image == &direct) {
-                    diagramPainter.UseStamps(&stamps);
-                    diagramPainter.ClipTo(clip);
-                }
-                diagram.Draw(diagramPainter);
+        const struct {
+            double msPerPixel, fromMs;
+        } ranges[] = {{10, 0}, {0.37, 1234.567}, {0.1, 2000.3}, {1.3, 4321.123}};
+        for (const auto& range : ranges) {
+            view.SetMsPerPixel(range.msPerPixel);
+            view.ScrollTo(range.fromMs);
+            const TimingDiagram diagram = view.Diagram(true);
+            const QSize size(static_cast<int>(std::ceil(diagram.Width())),
+                             static_cast<int>(std::ceil(diagram.Height())));
+            QRegion pieces;
+            for (int x = 0; x < size.width(); x += 37) {
+                pieces += QRect(x, x % 3 * 20, 23, size.height());
             }
-            QCOMPARE(direct, painted);
+            for (const QRegion& clip : {QRegion(QRect(QPoint(0, 0), size)), pieces}) {
+                QImage direct(size, QImage::Format_RGB32);
+                QImage painted(size, QImage::Format_RGB32);
+                for (QImage* image : {&direct, &painted}) {
+                    image->fill(Qt::white);
+                    QPainter painter(image);
+                    if (image == &painted) {
+                        painter.setClipRegion(clip);
+                    }
+                    CQtDiagramPainter diagramPainter(painter);
+                    if (image == &direct) {
+                        diagramPainter.UseStamps(&stamps);
+                        diagramPainter.ClipTo(clip);
+                    }
+                    diagram.Draw(diagramPainter);
+                }
+                QVERIFY2(direct == painted, qPrintable(QStringLiteral("%1 ms a pixel from %2")
+                                                           .arg(range.msPerPixel)
+                                                           .arg(range.fromMs)));
+            }
+        }
+    }
+
+    void aPartOfTheWindowGetsOnlyItsPixels() {
+        // Painted into the window's image, the view writes pixels itself: those of the part it
+        // is asked to paint, nothing beside it.
+        SignalHistory history;
+        FillBusyRun(history);
+        CTimingDiagramView view;
+        ShowView(view);
+        view.SetHistory(&history, false);
+        view.SetMsPerPixel(0.37);
+        const QSize size = view.viewport()->size();
+        for (const QRect& part : {QRect(150, 40, 400, 90), QRect(0, 0, size.width(), 60),
+                                  QRect(size.width() - 100, 100, 100, 100)}) {
+            view.ScrollTo(view.FromMs() + 100);  // rows not shown before: drawn directly
+            QImage shown(size, QImage::Format_ARGB32_Premultiplied);
+            shown.fill(Qt::magenta);
+            view.viewport()->render(&shown, part.topLeft(), QRegion(part));
+            const QImage fresh = DrawnAfresh(view, shown);
+            for (int y = 0; y < size.height(); ++y) {
+                for (int x = 0; x < size.width(); ++x) {
+                    const QRgb expected =
+                        part.contains(x, y) ? fresh.pixel(x, y) : QColor(Qt::magenta).rgb();
+                    QVERIFY2(shown.pixel(x, y) == expected,
+                             qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+                }
+            }
         }
     }
 

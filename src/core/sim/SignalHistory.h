@@ -18,7 +18,6 @@ struct HistoryChange {
     std::int64_t timeMs = 0;
     std::uint32_t value = 0;
     bool forced = false;
-    friend bool operator==(const HistoryChange&, const HistoryChange&) = default;
 };
 
 // The changes of a set of signals over time, as the timing diagram shows them: a change is kept

@@ -228,9 +228,6 @@ void TimingDiagram::Draw(DiagramPainter& painter) const {
         const std::array<DiagramPoint, 2> line{{{x, kRulerHeight}, {x, bottom}}};
         painter.Polyline(line, kGrid);
     }
-    if (m_tracesDrawn) {
-        m_tracesDrawn->assign(shown, {});
-    }
     for (std::size_t i = 0; i < shown; ++i) {
         DrawRow(painter, m_firstRow + i, kRulerHeight + static_cast<double>(i) * kRowHeight);
     }
@@ -352,9 +349,6 @@ void TimingDiagram::DrawTrace(DiagramPainter& painter, std::size_t row, double t
     }
     std::vector<TraceEdge> edges;
     ToEdges(chains, edges);
-    if (m_tracesDrawn) {
-        (*m_tracesDrawn)[row - m_firstRow] = {part.firstChange, part.startX, part.endX, chains};
-    }
 
     std::vector<Span> segments{{part.startX, part.endX, part.firstChange}};
     for (const TraceEdge& edge : edges) {

@@ -57,10 +57,6 @@ class TimingDiagram {
     // Where the rows' steps are kept between drawings (none: found every time). The cache must
     // outlive the diagram's drawing; steps found anew are the same as those kept.
     void SetTraceCache(TraceCache* cache) { m_cache = cache; }
-    // Where Draw leaves what it drew of each row's trace (by the row's place among those shown;
-    // empty for a row without one), for a view that tells what one drawing shares with the next.
-    // Must outlive the diagram's drawing.
-    void SetTracesDrawn(std::vector<DrawnTrace>* traces) { m_tracesDrawn = traces; }
     // Without traces, Draw leaves the plot's rows as their background and grid (for a view that
     // keeps a picture of them).
     void SetTracesShown(bool shown) { m_tracesShown = shown; }
@@ -143,7 +139,6 @@ class TimingDiagram {
     std::size_t m_firstRow = 0;
     std::size_t m_rowCount = SIZE_MAX;
     TraceCache* m_cache = nullptr;
-    std::vector<DrawnTrace>* m_tracesDrawn = nullptr;
     bool m_tracesShown = true;
 };
 

@@ -35,16 +35,6 @@ struct TraceChain {
     std::int64_t last = 0;
     HistoryChange after;
     bool dense = false;
-    friend bool operator==(const TraceChain&, const TraceChain&) = default;
-};
-
-// What a timing diagram drew of a row's trace: the change in effect where it begins, where it
-// begins and ends (x), and its steps.
-struct DrawnTrace {
-    HistoryChange first;
-    double startX = 0;
-    double endX = 0;
-    std::vector<TraceChain> steps;
 };
 
 // The columns of each row's trace as a timing diagram last found them, for a view that draws

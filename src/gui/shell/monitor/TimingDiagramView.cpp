@@ -7,7 +7,6 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 #include "model/Messages.h"
 #include "shell/monitor/QtDiagramPainter.h"
@@ -37,6 +36,7 @@ void CTimingDiagramView::SetHistory(const SignalHistory* history, bool live) {
     m_history = history;
     m_live = live;
     m_traceCache.Clear();
+    m_shownKey = {};
     m_pictureKey = {};
     m_picture = QImage();
     m_cursorMs.reset();
@@ -257,38 +257,28 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
     const PictureKey key = KeyOf(diagram);
     const QSize size(static_cast<int>(std::ceil(diagram.Width())),
                      static_cast<int>(std::ceil(diagram.Height())));
-    const std::optional<std::int64_t> column = m_shownColumn;
-    m_shownColumn = OnGrid() ? std::optional(std::llround(diagram.FromMs() / diagram.MsPerPixel()))
-                             : std::nullopt;
-    const bool scrolledFar =
-        column && m_shownColumn && (*m_shownColumn - *column) * 3 > RowsRect(diagram).width();
-    if (!(key == m_pictureKey) && (scrolledFar || m_stepsShown < kFewSteps)) {
-        // Followed on by much of the plot since the last repaint, or few steps in sight:
-        // drawing it all costs less than drawing into the picture and copying that.
-        m_pictureKey = {};
-        m_frameKey = {};
-        m_pictureColumn.reset();
+    if (!(key == m_shownKey)) {
+        // Rows not shown before (a run followed on, a zoom, a scroll): drawn straight into the
+        // window, which costs less than drawing a picture of them and copying that.
+        m_shownKey = key;
         {
             CQtDiagramPainter diagramPainter(painter);
             diagramPainter.UseStamps(&m_stamps);
-            diagram.SetTracesDrawn(&m_pictureTraces);
             diagram.Draw(diagramPainter);
         }
-        CountSteps();
         FillBeside(painter, size);
         return;
     }
+    // The same rows again (a cursor dragged, the window uncovered): copied from a picture.
     const qreal ratio = viewport()->devicePixelRatioF();
     if (m_picture.size() != size * ratio || m_picture.devicePixelRatio() != ratio) {
         m_picture = QImage(size * ratio, QImage::Format_RGB32);
         m_picture.setDevicePixelRatio(ratio);
         m_pictureKey = {};
         m_frameKey = {};
-        m_pictureColumn.reset();
     }
     if (!(key == m_pictureKey)) {
         DrawRows(diagram);
-        CountSteps();
         m_pictureKey = key;
     }
     const FrameKey frameKey{key, m_cursorMs, language};
@@ -299,14 +289,7 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
         m_frameKey = frameKey;
         m_frameNames = std::move(names);
     }
-    // The frame around the rows, then the rows.
-    const QRect rows = RowsRect(diagram);
-    for (const QRect& part :
-         {QRect(0, 0, size.width(), rows.top()), QRect(0, rows.top(), rows.left(), rows.height()),
-          QRect(0, rows.bottom() + 1, size.width(), size.height() - rows.bottom() - 1)}) {
-        DrawPart(painter, part.topLeft(), m_picture, QRect(part.topLeft(), part.size()));
-    }
-    DrawPart(painter, rows.topLeft(), m_rows, QRect(QPoint(m_rowsOffset, 0), rows.size()));
+    DrawPart(painter, QPoint(0, 0), m_picture, QRect(QPoint(0, 0), size));
     painter.save();
     painter.setClipRect(RowsRect(diagram));
     {
@@ -315,13 +298,6 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
     }
     painter.restore();
     FillBeside(painter, size);
-}
-
-void CTimingDiagramView::CountSteps() {
-    m_stepsShown = 0;
-    for (const DrawnTrace& trace : m_pictureTraces) {
-        m_stepsShown += trace.steps.size();
-    }
 }
 
 void CTimingDiagramView::FillBeside(QPainter& painter, QSize size) const {
@@ -351,246 +327,14 @@ QRect CTimingDiagramView::RowsRect(const TimingDiagram& diagram) {
             static_cast<int>(rows * TimingDiagram::kRowHeight)};
 }
 
-namespace {
-
-// A step's pixels reach this far beside its columns (a bus crossing, a force's mark).
-constexpr int kStepMargin = 6;
-
-}  // namespace
-
-std::vector<std::vector<std::pair<int, int>>> CTimingDiagramView::JoinedSpans(
-    std::size_t rows, const std::vector<KeptSpan>& kept) {
-    std::vector<std::vector<std::pair<int, int>>> joined(rows);
-    for (const KeptSpan& span : kept) {
-        joined[span.row].emplace_back(span.left, span.right);
-    }
-    for (std::vector<std::pair<int, int>>& spans : joined) {
-        std::sort(spans.begin(), spans.end());
-        std::vector<std::pair<int, int>> merged;
-        for (const std::pair<int, int>& span : spans) {
-            if (!merged.empty() && span.first <= merged.back().second) {
-                merged.back().second = std::max(merged.back().second, span.second);
-            } else {
-                merged.push_back(span);
-            }
-        }
-        spans = std::move(merged);
-    }
-    return joined;
-}
-
 void CTimingDiagramView::DrawRows(const TimingDiagram& diagram) {
-    const QRect rowsRect = RowsRect(diagram);
-    const qreal ratio = viewport()->devicePixelRatioF();
-    // Twice the plot's width: a followed run scrolls on through it, and is moved back to its
-    // start only when it reaches the end.
-    const QSize size = QSize(2 * rowsRect.width(), rowsRect.height()) * ratio;
-    if (m_rows.size() != size || m_rows.devicePixelRatio() != ratio) {
-        m_rows = QImage(size, QImage::Format_RGB32);
-        m_rows.setDevicePixelRatio(ratio);
-        m_pictureColumn.reset();
-    }
-    const std::optional<std::int64_t> column =
-        OnGrid() ? std::optional(std::llround(diagram.FromMs() / diagram.MsPerPixel()))
-                 : std::nullopt;
-    std::optional<std::vector<KeptSpan>> kept;
-    if (column) {
-        kept = KeptSpans(diagram, *column);
-    }
-    const std::int64_t before = m_rowsOrigin;
-    if (!kept || *column - m_rowsOrigin + rowsRect.width() > 2 * rowsRect.width()) {
-        m_rowsOrigin = column.value_or(0);
-    }
-    m_rowsOffset = static_cast<int>(column.value_or(0) - m_rowsOrigin);
-    QRegion drawn(rowsRect);
-    if (kept) {
-        // The kept pixels moved to their new places (when the picture starts anew), the rest
-        // drawn.
-        const auto shift = static_cast<int>(m_rowsOrigin - before);
-        const auto rowHeight = static_cast<int>(TimingDiagram::kRowHeight);
-        const std::vector<std::vector<std::pair<int, int>>> joined =
-            JoinedSpans(diagram.ShownRows(), *kept);
-        for (std::size_t row = 0; row < joined.size(); ++row) {
-            const int top = static_cast<int>(row) * rowHeight;
-            for (const auto& [from, to] : joined[row]) {
-                const int at = from - rowsRect.left() + m_rowsOffset;
-                for (int y = top; shift != 0 && y < top + rowHeight; ++y) {
-                    auto* line = reinterpret_cast<QRgb*>(m_rows.scanLine(y));
-                    std::memmove(line + at, line + at + shift,
-                                 static_cast<std::size_t>(to - from) * sizeof(QRgb));
-                }
-                drawn -= QRect(from, rowsRect.top() + top, to - from, rowHeight);
-            }
-        }
-    }
+    QPainter painter(&m_picture);
+    CQtDiagramPainter diagramPainter(painter);
+    diagramPainter.UseStamps(&m_stamps);
+    diagramPainter.ClipTo(RowsRect(diagram));
     TimingDiagram rows = diagram;
     rows.SetCursor(std::nullopt);
-    const std::vector<DrawnTrace> traces = std::move(m_pictureTraces);
-    rows.SetTracesDrawn(&m_pictureTraces);
-    {
-        QPainter painter(&m_rows);
-        painter.translate(m_rowsOffset - rowsRect.left(), -rowsRect.top());
-        CQtDiagramPainter diagramPainter(painter);
-        diagramPainter.UseStamps(&m_stamps);
-        if (kept) {
-            // (Drawn whole, the rows need no clip: what lies beside them falls outside the
-            // picture or left of the part shown, which no later repaint keeps.)
-            diagramPainter.ClipTo(drawn);
-        }
-        rows.Draw(diagramPainter);
-    }
-    if (kept && !KeptStepsDrawn(traces, m_pictureTraces, *kept, *column)) {
-        // The history changed otherwise than by going on: all drawn anew.
-        QPainter painter(&m_rows);
-        painter.translate(m_rowsOffset - rowsRect.left(), -rowsRect.top());
-        CQtDiagramPainter diagramPainter(painter);
-        diagramPainter.UseStamps(&m_stamps);
-        diagramPainter.ClipTo(rowsRect);
-        rows.Draw(diagramPainter);
-    }
-    m_pictureColumn = column;
-    m_pictureSignals.clear();
-    for (std::size_t i = 0; i < diagram.ShownRows(); ++i) {
-        m_pictureSignals.push_back(m_history->RowAt(diagram.FirstRow() + i).signal.name);
-    }
-}
-
-std::optional<std::vector<CTimingDiagramView::KeptSpan>> CTimingDiagramView::KeptSpans(
-    const TimingDiagram& diagram, std::int64_t column) const {
-    const PictureKey key = KeyOf(diagram);
-    const PictureKey& before = m_pictureKey;
-    const QRect rowsRect = RowsRect(diagram);
-    if (!m_pictureColumn || *m_pictureColumn > column ||
-        column - *m_pictureColumn >= rowsRect.width() || before.history != key.history ||
-        before.msPerPixel != key.msPerPixel || before.width != key.width ||
-        before.height != key.height || before.firstRow != key.firstRow || key.pixelRatio != 1 ||
-        m_pictureTraces.size() != diagram.ShownRows() ||
-        m_pictureSignals.size() != diagram.ShownRows()) {
-        return std::nullopt;
-    }
-    for (std::size_t i = 0; i < diagram.ShownRows(); ++i) {
-        if (m_pictureSignals[i] != m_history->RowAt(diagram.FirstRow() + i).signal.name) {
-            return std::nullopt;
-        }
-    }
-    const std::int64_t left = rowsRect.left();
-    const auto xOf = [&](std::int64_t at) { return static_cast<int>(left + at - column); };
-    std::vector<KeptSpan> kept;
-    for (std::size_t row = 0; row < diagram.ShownRows(); ++row) {
-        const DrawnTrace& trace = m_pictureTraces[row];
-        const std::vector<TraceChain>& steps = trace.steps;
-        const auto inSight = static_cast<std::size_t>(
-            std::find_if(steps.begin(), steps.end(),
-                         [&](const TraceChain& step) { return step.last > column; }) -
-            steps.begin());
-        // The inside of a dense step stays while one goes on over it (the last may grow, the
-        // first be cut by the left edge).
-        for (std::size_t i = inSight; i < steps.size(); ++i) {
-            const std::int64_t firstColumn = std::max(steps[i].first, column + 1);
-            const int from = xOf(firstColumn) + kStepMargin;
-            const int to = xOf(steps[i].last) + 1 - kStepMargin;
-            if (steps[i].dense && from < to) {
-                kept.push_back({row, from, to, KeptSpan::Kind::kInside, i, i, firstColumn, 0, {}});
-            }
-        }
-        // The steps wholly in sight stay as they were, but for the last, which may grow (from its
-        // first column on): so do the pixels between them.
-        std::size_t first = inSight;
-        while (first < steps.size() && steps[first].first <= column) {
-            ++first;
-        }
-        if (first + 1 < steps.size()) {
-            const std::size_t last = steps.size() - 1;
-            const int from = xOf(steps[first].last) + 1 + kStepMargin;
-            const int to = xOf(steps[last].first) - kStepMargin;
-            if (from < to) {
-                kept.push_back({row, from, to, KeptSpan::Kind::kBetween, first, last, 0, 0, {}});
-            }
-        }
-        if (m_history->RowAt(diagram.FirstRow() + row).signal.IsBit()) {
-            LevelSpans(row, trace, column, kept);
-        }
-    }
-    return kept;
-}
-
-void CTimingDiagramView::LevelSpans(std::size_t row, const DrawnTrace& trace, std::int64_t column,
-                                    std::vector<KeptSpan>& kept) const {
-    // A bit's row shows its level alone away from its steps and ends: where no step was drawn
-    // nor is, at the same value, it stays.
-    if (trace.endX <= trace.startX) {
-        return;
-    }
-    const auto left = static_cast<std::int64_t>(TimingDiagram::kPlotLeft);
-    const std::int64_t before = *m_pictureColumn;
-    // The column of an x of the picture's drawing.
-    const auto columnOf = [&](double x) {
-        return static_cast<std::int64_t>(std::floor(x)) - left + before;
-    };
-    const auto add = [&](std::int64_t first, std::int64_t last, const HistoryChange& value) {
-        first = std::max(first + kStepMargin, column + kStepMargin);
-        last -= kStepMargin;
-        if (first < last) {
-            kept.push_back({row, static_cast<int>(left + first - column),
-                            static_cast<int>(left + last - column) + 1, KeptSpan::Kind::kLevel, 0,
-                            0, first, last, value});
-        }
-    };
-    std::int64_t from = columnOf(trace.startX) + 1;
-    HistoryChange value = trace.first;
-    for (const TraceChain& step : trace.steps) {
-        add(from, step.first - 1, value);
-        from = step.last + 1;
-        value = step.after;
-    }
-    add(from, columnOf(trace.endX) - 1, value);
-}
-
-bool CTimingDiagramView::KeptStepsDrawn(const std::vector<DrawnTrace>& before,
-                                        const std::vector<DrawnTrace>& drawn,
-                                        const std::vector<KeptSpan>& kept, std::int64_t column) {
-    for (const KeptSpan& span : kept) {
-        const DrawnTrace& trace = drawn[span.row];
-        const std::vector<TraceChain>& is = trace.steps;
-        if (span.kind == KeptSpan::Kind::kLevel) {
-            // No step beside the level, the same value at it, the trace around it.
-            const auto left = static_cast<std::int64_t>(TimingDiagram::kPlotLeft);
-            const auto xOf = [&](std::int64_t at) {
-                return static_cast<double>(left + at - column);
-            };
-            const auto after = std::find_if(is.begin(), is.end(), [&](const TraceChain& step) {
-                return step.last >= span.firstColumn - kStepMargin;
-            });
-            const bool clear = after == is.end() || after->first > span.lastColumn + kStepMargin;
-            const HistoryChange& value = after == is.begin() ? trace.first : (after - 1)->after;
-            if (!clear || !(value == span.value) ||
-                trace.startX > xOf(span.firstColumn - kStepMargin) ||
-                trace.endX < xOf(span.lastColumn + kStepMargin + 1)) {
-                return false;
-            }
-            continue;
-        }
-        const std::vector<TraceChain>& was = before[span.row].steps;
-        if (span.kind == KeptSpan::Kind::kInside) {
-            const TraceChain& step = was[span.from];
-            const auto over = std::find_if(
-                is.begin(), is.end(), [&](const TraceChain& now) { return now.last >= step.last; });
-            if (over == is.end() || !over->dense || over->first > span.firstColumn ||
-                over->after.forced != step.after.forced) {
-                return false;
-            }
-            continue;
-        }
-        // Steps from up to to drawn again in a row, the last from the same column.
-        const auto keptFrom = was.begin() + static_cast<std::ptrdiff_t>(span.from);
-        const auto keptTo = was.begin() + static_cast<std::ptrdiff_t>(span.to);
-        const auto at = std::find(is.begin(), is.end(), *keptFrom);
-        if (is.end() - at <= keptTo - keptFrom || !std::equal(keptFrom, keptTo, at) ||
-            at[keptTo - keptFrom].first != keptTo->first) {
-            return false;
-        }
-    }
-    return true;
+    rows.Draw(diagramPainter);
 }
 
 void CTimingDiagramView::DrawPart(QPainter& painter, QPoint at, const QImage& image,

@@ -128,51 +128,12 @@ class CTimingDiagramView : public QAbstractScrollArea {
         friend bool operator==(const FrameKey&, const FrameKey&) = default;
     };
     PictureKey KeyOf(const TimingDiagram& diagram) const;
-    // Fewer steps in sight than this draw faster than the picture is copied.
-    static constexpr std::size_t kFewSteps = 200;
-    // The steps of the traces last drawn, counted into m_stepsShown.
-    void CountSteps();
     // The viewport beside a diagram of size filled.
     void FillBeside(QPainter& painter, QSize size) const;
     // Where the plot's rows lie in the viewport (the line below them not included).
     static QRect RowsRect(const TimingDiagram& diagram);
-    // The picture's rows brought to the diagram: scrolled on and drawn where they changed while
-    // following, else drawn anew.
+    // The rows without the cursor drawn into the picture.
     void DrawRows(const TimingDiagram& diagram);
-    // Pixels of a row of the picture that a run followed one more time leaves as they were
-    // (viewport x from left to right, moved by the columns it scrolled on).
-    struct KeptSpan {
-        enum class Kind {
-            kBetween,  // between steps from and to drawn again in a row (to from its column on)
-            kInside,   // inside dense step from, while a dense step goes on over it as forced
-            kLevel,    // a bit's level without steps, at the same value
-        };
-        std::size_t row = 0;  // among the rows shown
-        int left = 0;
-        int right = 0;
-        Kind kind = Kind::kBetween;
-        std::size_t from = 0;
-        std::size_t to = 0;
-        // kInside: the first column kept of the step; kLevel: the columns without steps and
-        // the value over them.
-        std::int64_t firstColumn = 0;
-        std::int64_t lastColumn = 0;
-        HistoryChange value;
-    };
-    // What stays of the picture, by row and x (none when the picture cannot be scrolled to the
-    // diagram at all).
-    std::optional<std::vector<KeptSpan>> KeptSpans(const TimingDiagram& diagram,
-                                                   std::int64_t column) const;
-    // The spans of x kept of each row, joined where they meet or overlap.
-    static std::vector<std::vector<std::pair<int, int>>> JoinedSpans(
-        std::size_t rows, const std::vector<KeptSpan>& kept);
-    // Whether the traces drawn hold the kept steps and levels as they were found.
-    static bool KeptStepsDrawn(const std::vector<DrawnTrace>& before,
-                               const std::vector<DrawnTrace>& drawn,
-                               const std::vector<KeptSpan>& kept, std::int64_t column);
-    // The levels of a bit's row kept (trace: as the picture shows it).
-    void LevelSpans(std::size_t row, const DrawnTrace& trace, std::int64_t column,
-                    std::vector<KeptSpan>& kept) const;
     // The picture's ruler, values, the line below the rows, and the names when asked, drawn
     // anew.
     void DrawFrame(const TimingDiagram& diagram, bool names);
@@ -193,27 +154,16 @@ class CTimingDiagramView : public QAbstractScrollArea {
     // The rows' pixel columns last drawn: a repaint of the same range, or of one scrolled on,
     // reuses them.
     TraceCache m_traceCache;
-    // The diagram without the cursor's line over the rows: a repaint draws only what changed
-    // into it (nothing when a window is uncovered; the ruler, names and values when the cursor
-    // moves; while following, the columns the run scrolled on and the steps they changed).
+    // The rows the last repaint showed: new ones are drawn straight into the window.
+    PictureKey m_shownKey;
+    // The diagram without the cursor's line over the rows, made when the same rows are shown
+    // again: a repaint then draws only what changed into it (nothing when a window is
+    // uncovered; the ruler, names and values when the cursor moves).
     QImage m_picture;
     PictureKey m_pictureKey;
     FrameKey m_frameKey;
     std::vector<std::string> m_frameNames;
-    // The grid column at the picture's left edge when it was drawn on the grid, the steps drawn
-    // of each row shown, and the rows' signals.
-    std::optional<std::int64_t> m_pictureColumn;
-    // The grid column at the plot's left edge when last painted on the grid.
-    std::optional<std::int64_t> m_shownColumn;
-    std::size_t m_stepsShown = SIZE_MAX;
-    // The plot's rows, wider than the plot: the grid column at its left edge while following,
-    // and how far right of it the plot's left edge lies.
-    QImage m_rows;
-    std::int64_t m_rowsOrigin = 0;
-    int m_rowsOffset = 0;
-    std::vector<DrawnTrace> m_pictureTraces;
-    std::vector<std::string> m_pictureSignals;
-    // The labels' glyphs as drawn into the pictures before.
+    // The labels' glyphs as drawn before.
     CGlyphStamps m_stamps;
 };
 
