@@ -25,14 +25,20 @@ CGlyphStamps::Glyph& CGlyphStamps::GlyphAt(const QRawFont& font, quint32 index, 
     const Key key = static_cast<Key>(index) << 32 | static_cast<Key>(hints.toInt() & 0xff) << 24 |
                     static_cast<Key>(format & 0xff) << 16 |
                     static_cast<Key>(phase.y() << 8 | phase.x());
+    Recent& recent = m_recent[(key * 0x9E3779B97F4A7C15ULL) >> (64 - kRecentBits)];
+    if (recent.glyph && recent.key == key) {
+        return *recent.glyph;
+    }
     auto found = m_glyphs.find(key);
-    if (found != m_glyphs.end()) {
-        return found->second;
+    if (found == m_glyphs.end()) {
+        if (m_glyphs.size() >= kMostGlyphs) {
+            m_glyphs.clear();
+            m_recent.fill({});
+        }
+        found = m_glyphs.emplace(key, Measured(font, index, phase, format, hints)).first;
     }
-    if (m_glyphs.size() >= kMostGlyphs) {
-        m_glyphs.clear();
-    }
-    return m_glyphs.emplace(key, Measured(font, index, phase, format, hints)).first->second;
+    recent = {key, &found->second};
+    return found->second;
 }
 
 QImage CGlyphStamps::Drawn(const QRawFont& font, quint32 index, QPoint phase, QImage::Format format,
@@ -118,8 +124,10 @@ bool CGlyphStamps::Draw(Glyph& glyph, const QRawFont& font, quint32 index, QPoin
     }
     const QRgb* value = shade->values.data();
     for (const Glyph::Run& run : glyph.covered) {
-        std::copy(value, value + run.count, pixelsOf(run));
-        value += run.count;
+        QRgb* line = pixelsOf(run);
+        for (int i = 0; i < run.count; ++i) {  // a few pixels: no library call
+            line[i] = *value++;
+        }
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QRawFont>
 #include <QRect>
+#include <array>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -53,7 +54,7 @@ class CGlyphStamps {
     // Glyph index, place, format and hints in one word.
     using Key = std::uint64_t;
     // Glyphs kept before all are dropped (labels at every place within a pixel stay far below).
-    static constexpr std::size_t kMostGlyphs = 16384;
+    static constexpr std::size_t kMostGlyphs = 8192;
     // Colour and background pairs kept per glyph.
     static constexpr std::size_t kMostShades = 16;
 
@@ -65,6 +66,14 @@ class CGlyphStamps {
                           QPainter::RenderHints hints);
 
     std::unordered_map<Key, Glyph> m_glyphs;
+    // The glyphs last asked for, by a few bits of their keys: a label's glyphs are asked for
+    // again at every repaint, faster here than through the map (whose elements stay put).
+    static constexpr std::size_t kRecentBits = 10;
+    struct Recent {
+        Key key = 0;
+        Glyph* glyph = nullptr;
+    };
+    std::array<Recent, std::size_t{1} << kRecentBits> m_recent{};
 };
 
 }  // namespace rungpad

@@ -20,10 +20,12 @@ namespace rungpad {
 // SVG painter, in the fixed-pitch font the diagram measures its texts with. Lines are one pixel
 // wide and not smoothed, as the diagram puts them on pixel centres. Texts of ASCII characters
 // (addresses, values, times) are drawn from the font's glyphs directly: laying them out would
-// cost more than the rest of the diagram. On an image of 32-bit pixels, unscaled and unclipped
-// (the dock's picture of its rows, exported images), rectangles and level or upright lines are
-// written into its pixels directly: QPainter would fill a one-pixel-wide line a scanline call at a
-// time, which costs more than the rest of a followed run's repaint. The pixels are the same.
+// cost more than the rest of the diagram. Where QPainter paints into an image of 32-bit pixels,
+// unscaled (an exported image, the dock's picture, the window's image a widget paints into, within
+// the widget's part of it), rectangles and level or upright lines are written into its pixels
+// directly, and with stamps glyphs are copied: QPainter would fill a one-pixel-wide line a
+// scanline call at a time and blend each glyph's edges anew, which costs more than the rest of a
+// followed run's repaint. The pixels are the same.
 class CQtDiagramPainter : public DiagramPainter {
   public:
     explicit CQtDiagramPainter(QPainter& painter);
