@@ -34,7 +34,9 @@ constexpr double kCrossing = 3;      // half the width of a bus segment's crossi
 constexpr double kTextBaseline = 4;  // below a row's middle
 constexpr double kMinTickPixels = 90;
 constexpr double kMinEdgeGap = 3;  // pixels between steps drawn apart
-constexpr double kLabelGap = 4;    // pixels between the cursor's label and a ruler label
+// A bus's crossings closer than their width would be drawn over each other.
+constexpr double kMinBusEdgeGap = 2 * kCrossing;
+constexpr double kLabelGap = 4;  // pixels between the cursor's label and a ruler label
 
 // Text cut to at most width pixels of the diagram's font ("..." at the end when cut); CJK
 // characters count twice.
@@ -99,13 +101,13 @@ std::size_t LastAtOrBefore(const std::deque<HistoryChange>& changes, std::size_t
     return low;
 }
 
-// Adds a step after the others: one closer than kMinEdgeGap columns to the last joins it as one
-// dense step, drawn as a solid block, so a row costs a few calls however many changes it shows
-// (and the eye could not tell those changes apart). Steps joined one by one or as runs of
-// columns already joined come out the same.
+// Adds a step after the others: one closer than gap columns to the last joins it as one dense
+// step, drawn as a solid block, so a row costs a few calls however many changes it shows (and the
+// eye could not tell those changes apart). Steps joined one by one or as runs of columns already
+// joined come out the same.
 template <typename Chains>
-void Join(Chains& chains, const TraceChain& step) {
-    if (!chains.empty() && static_cast<double>(step.first - chains.back().last) < kMinEdgeGap) {
+void Join(Chains& chains, const TraceChain& step, double gap) {
+    if (!chains.empty() && static_cast<double>(step.first - chains.back().last) < gap) {
         chains.back().last = step.last;
         chains.back().after = step.after;
         chains.back().dense = true;
@@ -337,14 +339,15 @@ void TimingDiagram::DrawTrace(DiagramPainter& painter, std::size_t row, double t
         kPlotLeft, XOf(std::max(m_fromMs, static_cast<double>(changes[part.first].timeMs))));
     part.endX = XOf(endMs);
 
+    const double gap = m_history.RowAt(row).signal.IsBit() ? kMinEdgeGap : kMinBusEdgeGap;
     std::vector<TraceChain> chains;
     if (m_cache) {
-        FindChainsKept(row, part, endMs, chains);
+        FindChainsKept(row, part, endMs, gap, chains);
     } else {
         std::vector<TraceColumn> columns;
         FindColumns(changes, part.first, part, endMs, INT64_MAX, columns);
         for (const TraceColumn& column : columns) {
-            Join(chains, {column.column, column.column, column.last, column.several});
+            Join(chains, {column.column, column.column, column.last, column.several}, gap);
         }
     }
     std::vector<TraceEdge> edges;
@@ -391,7 +394,7 @@ std::size_t TimingDiagram::FindColumns(const std::deque<HistoryChange>& changes,
 }
 
 void TimingDiagram::FindChainsKept(std::size_t row, const ShownChanges& part, double endMs,
-                                   std::vector<TraceChain>& chains) const {
+                                   double gap, std::vector<TraceChain>& chains) const {
     if (part.first >= part.last) {
         return;
     }
@@ -403,7 +406,7 @@ void TimingDiagram::FindChainsKept(std::size_t row, const ShownChanges& part, do
     const std::int64_t first = ColumnOf(static_cast<double>(changes[part.first + 1].timeMs));
     std::size_t current = FindColumns(changes, part.first, part, endMs, first + 1, columns);
     for (const TraceColumn& column : columns) {
-        Join(chains, {column.column, column.column, column.last, column.several});
+        Join(chains, {column.column, column.column, column.last, column.several}, gap);
     }
     // Columns before the one the shown range ends in hold all their changes.
     const std::int64_t end = ColumnOf(endMs);
@@ -446,14 +449,15 @@ void TimingDiagram::FindChainsKept(std::size_t row, const ShownChanges& part, do
             break;
         }
         if (chain.first > first && chain.last < keptTo) {
-            Join(chains, chain);
+            Join(chains, chain, gap);
             continue;
         }
         const auto from = columnAt(std::max(chain.first, first + 1));
         const auto to = columnAt(std::min(chain.last + 1, keptTo));
         if (from < to) {
             const TraceColumn& last = *(to - 1);
-            Join(chains, {from->column, last.column, last.last, to - from > 1 || from->several});
+            Join(chains, {from->column, last.column, last.last, to - from > 1 || from->several},
+                 gap);
         }
     }
     if (keptTo > first + 1) {
@@ -464,10 +468,10 @@ void TimingDiagram::FindChainsKept(std::size_t row, const ShownChanges& part, do
     FindColumns(changes, current, part, endMs, INT64_MAX, columns);
     for (const TraceColumn& column : columns) {
         const TraceChain step{column.column, column.column, column.last, column.several};
-        Join(chains, step);
+        Join(chains, step, gap);
         if (end > entry->to && column.column >= entry->to && column.column < end) {
             entry->columns.push_back(column);
-            Join(entry->chains, step);
+            Join(entry->chains, step, gap);
         }
     }
     if (end > entry->to) {

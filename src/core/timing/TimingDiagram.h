@@ -107,8 +107,9 @@ class TimingDiagram {
                             const ShownChanges& part, double endMs, std::int64_t stop,
                             std::vector<TraceColumn>& columns) const;
     // The steps of a row's trace (one a pixel column at most) through the cache: the first
-    // column found anew, the kept steps after it, the new columns kept.
-    void FindChainsKept(std::size_t row, const ShownChanges& part, double endMs,
+    // column found anew, the kept steps after it, the new columns kept; steps closer than gap
+    // columns joined.
+    void FindChainsKept(std::size_t row, const ShownChanges& part, double endMs, double gap,
                         std::vector<TraceChain>& chains) const;
     // The steps into edges, at their places.
     void ToEdges(const std::vector<TraceChain>& chains, std::vector<TraceEdge>& edges) const;

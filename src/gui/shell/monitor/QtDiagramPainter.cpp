@@ -37,6 +37,21 @@ void FillLine(QRgb* first, int count, QRgb pixel) {
     std::fill(first, first + count, pixel);
 }
 
+// Sets the pixels from left to right and top to bottom (inside the image) to pixel.
+void SetPixels(uchar* pixels, qsizetype bytesPerLine, int left, int top, int right, int bottom,
+               QRgb pixel) {
+    uchar* line = pixels + static_cast<qsizetype>(top) * bytesPerLine;
+    if (left == right) {
+        for (int y = top; y <= bottom; ++y, line += bytesPerLine) {
+            reinterpret_cast<QRgb*>(line)[left] = pixel;
+        }
+        return;
+    }
+    for (int y = top; y <= bottom; ++y, line += bytesPerLine) {
+        FillLine(reinterpret_cast<QRgb*>(line) + left, right - left + 1, pixel);
+    }
+}
+
 QColor ToQColor(DiagramColor color) {
     return {color.red, color.green, color.blue};
 }
@@ -145,26 +160,25 @@ void CQtDiagramPainter::FillRect(double x, double y, double width, double height
 }
 
 void CQtDiagramPainter::FillPixels(const QRect& rect, DiagramColor color) {
-    const QRect shown = rect.translated(m_origin).intersected(m_bounds);
-    if (shown.isEmpty()) {
+    // (Worked out inline: a trace fills thousands of runs a pixel or two long.)
+    const int left = std::max(rect.left() + m_origin.x(), m_bounds.left());
+    const int right = std::min(rect.right() + m_origin.x(), m_bounds.right()) + 1;
+    const int shownTop = std::max(rect.top() + m_origin.y(), m_bounds.top());
+    const int shownBottom = std::min(rect.bottom() + m_origin.y(), m_bounds.bottom());
+    if (left >= right || shownTop > shownBottom) {
         return;
     }
     const QRgb pixel = qRgb(color.red, color.green, color.blue);
     const auto fill = [&](int from, int to, int top, int bottom) {
-        uchar* line = m_pixels + static_cast<qsizetype>(top) * m_bytesPerLine;
-        for (int y = top; y <= bottom; ++y, line += m_bytesPerLine) {
-            FillLine(reinterpret_cast<QRgb*>(line) + from, to - from, pixel);
-        }
+        SetPixels(m_pixels, m_bytesPerLine, from, top, to - 1, bottom, pixel);
     };
-    const int left = shown.left();
-    const int right = shown.right() + 1;
     if (!m_clipped) {
-        fill(left, right, shown.top(), shown.bottom());
+        fill(left, right, shownTop, shownBottom);
         return;
     }
-    for (int top = shown.top(); top <= shown.bottom();) {
+    for (int top = shownTop; top <= shownBottom;) {
         const Band& band = m_bands[m_bandOfLine[static_cast<std::size_t>(top)]];
-        const int bottom = std::min(band.bottom, shown.bottom());
+        const int bottom = std::min(band.bottom, shownBottom);
         for (std::size_t i = band.spanFrom; i < band.spanTo; ++i) {
             const int from = std::max(left, m_spans[i].first);
             const int to = std::min(right, m_spans[i].second);
@@ -289,10 +303,25 @@ void CQtDiagramPainter::Polyline(std::span<const DiagramPoint> points, DiagramCo
     // rest of the diagram. Slanted ones (bus crossings) are stroked.
     m_runs.clear();
     m_slanted.clear();
+    const QRgb pixel = qRgb(color.red, color.green, color.blue);
     for (std::size_t i = 1; i < points.size(); ++i) {
         const DiagramPoint& from = points[i - 1];
         const DiagramPoint& to = points[i];
-        if (from.y == to.y || from.x == to.x) {
+        const bool straight = from.y == to.y || from.x == to.x;
+        if (straight && m_pixels && !m_clipped) {
+            // (The most frequent case, worked out inline: thousands a repaint.)
+            const int left =
+                std::max(PixelOf(std::min(from.x, to.x)) + m_origin.x(), m_bounds.left());
+            const int right =
+                std::min(PixelOf(std::max(from.x, to.x)) + m_origin.x(), m_bounds.right());
+            const int top =
+                std::max(PixelOf(std::min(from.y, to.y)) + m_origin.y(), m_bounds.top());
+            const int bottom =
+                std::min(PixelOf(std::max(from.y, to.y)) + m_origin.y(), m_bounds.bottom());
+            if (left <= right && top <= bottom) {
+                SetPixels(m_pixels, m_bytesPerLine, left, top, right, bottom, pixel);
+            }
+        } else if (straight) {
             const int left = PixelOf(std::min(from.x, to.x));
             const int top = PixelOf(std::min(from.y, to.y));
             const int right = PixelOf(std::max(from.x, to.x));
@@ -300,11 +329,14 @@ void CQtDiagramPainter::Polyline(std::span<const DiagramPoint> points, DiagramCo
             const QRect run(left, top, right - left + 1, bottom - top + 1);
             if (!m_pixels) {
                 m_runs.append(run);
-            } else if (MayDraw(run)) {
+            } else if (!m_clipped || MayDraw(run)) {
                 FillPixels(run, color);
             }
         } else {
             const QLineF line(from.x, from.y, to.x, to.y);
+            if (m_lineStamps && m_pixels && StampLine(line, color)) {
+                continue;
+            }
             if (!m_clipped) {
                 m_slanted.append(line);
                 continue;
@@ -338,6 +370,28 @@ void CQtDiagramPainter::Polyline(std::span<const DiagramPoint> points, DiagramCo
         m_painter.setPen(QPen(shown, 0));
         m_painter.drawLines(m_slanted.constData(), static_cast<int>(m_slanted.size()));
     }
+}
+
+bool CQtDiagramPainter::StampLine(const QLineF& line, DiagramColor color) {
+    const QPointF start = line.p1() + QPointF(m_origin);
+    const QPoint anchor(PixelOf(start.x()), PixelOf(start.y()));
+    const CLineStamps::Shape* shape =
+        m_lineStamps->ShapeOf(start - QPointF(anchor), line.p2() - line.p1(), m_hints);
+    if (!shape) {
+        return false;
+    }
+    const QRect box = shape->box.translated(anchor);
+    const bool inside = box.left() >= m_bounds.left() && box.right() <= m_bounds.right() &&
+                        box.top() >= m_bounds.top() && box.bottom() <= m_bounds.bottom();
+    if (!inside || (m_clipped && !WhollyInside(box.translated(-m_origin)))) {
+        return false;
+    }
+    const QRgb pixel = qRgb(color.red, color.green, color.blue);
+    uchar* const origin = m_pixels + anchor.y() * m_bytesPerLine;
+    for (const QPoint at : shape->pixels) {
+        reinterpret_cast<QRgb*>(origin + at.y() * m_bytesPerLine)[anchor.x() + at.x()] = pixel;
+    }
+    return true;
 }
 
 void CQtDiagramPainter::Text(double x, double y, std::string_view text, DiagramColor color,
@@ -422,7 +476,7 @@ void CQtDiagramPainter::StampGlyphs(HeldTexts& texts) {
     QList<QPointF> leftPositions;
     std::vector<QRect> leftBoxes;
     const QRgb color = qRgb(texts.color.red, texts.color.green, texts.color.blue);
-    const QPainter::RenderHints hints = m_painter.renderHints();
+    const QPainter::RenderHints hints = m_hints;
     for (qsizetype i = 0; i < texts.glyphs.size(); ++i) {
         const quint32 index = texts.glyphs[i];
         const QPointF at = texts.positions[i];

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLineF>
+#include <QPainter>
 #include <QRawFont>
 #include <QRect>
 #include <QRegion>
@@ -10,9 +11,8 @@
 #include <vector>
 
 #include "shell/monitor/GlyphStamps.h"
+#include "shell/monitor/LineStamps.h"
 #include "timing/DiagramPainter.h"
-
-class QPainter;
 
 namespace rungpad {
 
@@ -49,9 +49,13 @@ class CQtDiagramPainter : public DiagramPainter {
     // The font the diagram's texts are drawn in.
     static QFont DiagramFont();
 
-    // Glyphs drawn into an image's pixels are copied from stamps (kept by the caller from one
-    // repaint to the next) where they lie over an even background.
-    void UseStamps(CGlyphStamps* stamps) { m_stamps = stamps; }
+    // Glyphs and slanted lines drawn into an image's pixels are copied from stamps (kept by the
+    // caller from one repaint to the next), glyphs where they lie over an even background.
+    void UseStamps(CGlyphStamps* glyphs, CLineStamps* lines) {
+        m_stamps = glyphs;
+        m_lineStamps = lines;
+        m_hints = m_painter.renderHints();
+    }
 
   private:
     // Draws an ASCII text from the font's glyphs, without laying it out; false when the font
@@ -60,6 +64,9 @@ class CQtDiagramPainter : public DiagramPainter {
     void DrawHeldTexts();
     // Fills the rectangles held (of one colour, asked for one after another) in one call.
     void DrawHeldRects();
+    // Sets the pixels of line from its stamp when it lies wholly where pixels may be written;
+    // false (nothing drawn) when it does not or has none.
+    bool StampLine(const QLineF& line, DiagramColor color);
     // Fills rect (painter coordinates) in the image's pixels.
     void FillPixels(const QRect& rect, DiagramColor color);
     // Whether pixels of rect (painter coordinates) may be drawn: a cheap test on its top and
@@ -85,6 +92,8 @@ class CQtDiagramPainter : public DiagramPainter {
     double m_advance = 0;
     std::vector<HeldTexts> m_held;
     CGlyphStamps* m_stamps = nullptr;
+    CLineStamps* m_lineStamps = nullptr;
+    QPainter::RenderHints m_hints;  // the painter's, when the stamps were given
     QImage::Format m_format = QImage::Format_Invalid;
     // Polyline's pixel runs and slanted segments, kept to reuse their memory.
     QList<QRect> m_runs;

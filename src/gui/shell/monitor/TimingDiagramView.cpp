@@ -263,7 +263,7 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
         m_shownKey = key;
         {
             CQtDiagramPainter diagramPainter(painter);
-            diagramPainter.UseStamps(&m_stamps);
+            diagramPainter.UseStamps(&m_stamps, &m_lineStamps);
             diagram.Draw(diagramPainter);
         }
         FillBeside(painter, size);
@@ -330,7 +330,7 @@ QRect CTimingDiagramView::RowsRect(const TimingDiagram& diagram) {
 void CTimingDiagramView::DrawRows(const TimingDiagram& diagram) {
     QPainter painter(&m_picture);
     CQtDiagramPainter diagramPainter(painter);
-    diagramPainter.UseStamps(&m_stamps);
+    diagramPainter.UseStamps(&m_stamps, &m_lineStamps);
     diagramPainter.ClipTo(RowsRect(diagram));
     TimingDiagram rows = diagram;
     rows.SetCursor(std::nullopt);
@@ -360,7 +360,7 @@ std::vector<std::string> CTimingDiagramView::NamesOf(const TimingDiagram& diagra
 void CTimingDiagramView::DrawFrame(const TimingDiagram& diagram, bool names) {
     QPainter painter(&m_picture);
     CQtDiagramPainter diagramPainter(painter);
-    diagramPainter.UseStamps(&m_stamps);
+    diagramPainter.UseStamps(&m_stamps, &m_lineStamps);
     const QRect whole(0, 0, static_cast<int>(std::ceil(diagram.Width())),
                       static_cast<int>(std::ceil(diagram.Height())));
     QRegion drawn = QRegion(whole).subtracted(RowsRect(diagram));

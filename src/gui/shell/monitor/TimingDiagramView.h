@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "shell/monitor/GlyphStamps.h"
+#include "shell/monitor/LineStamps.h"
 #include "timing/TimingDiagram.h"
 
 namespace rungpad {
@@ -163,8 +164,9 @@ class CTimingDiagramView : public QAbstractScrollArea {
     PictureKey m_pictureKey;
     FrameKey m_frameKey;
     std::vector<std::string> m_frameNames;
-    // The labels' glyphs as drawn before.
+    // The labels' glyphs and the crossings' lines as drawn before.
     CGlyphStamps m_stamps;
+    CLineStamps m_lineStamps;
 };
 
 }  // namespace rungpad
