@@ -336,9 +336,11 @@ class TestTimingDiagram : public test::MainFrameTest {
         view.SetHistory(&history, false);
         view.SetCursorTime(2500);
         CGlyphStamps stamps;
+        CLineStamps lines;
         const struct {
             double msPerPixel, fromMs;
-        } ranges[] = {{10, 0}, {0.37, 1234.567}, {0.1, 2000.3}, {1.3, 4321.123}};
+        } ranges[] = {{10, 0},         {0.37, 1234.567}, {0.1, 2000.3},
+                      {1.3, 4321.123}, {1, 3000.25},     {2.9, 777.7}};
         for (const auto& range : ranges) {
             view.SetMsPerPixel(range.msPerPixel);
             view.ScrollTo(range.fromMs);
@@ -360,7 +362,7 @@ class TestTimingDiagram : public test::MainFrameTest {
                     }
                     CQtDiagramPainter diagramPainter(painter);
                     if (image == &direct) {
-                        diagramPainter.UseStamps(&stamps);
+                        diagramPainter.UseStamps(&stamps, &lines);
                         diagramPainter.ClipTo(clip);
                     }
                     diagram.Draw(diagramPainter);

@@ -34,8 +34,9 @@ constexpr double kCrossing = 3;      // half the width of a bus segment's crossi
 constexpr double kTextBaseline = 4;  // below a row's middle
 constexpr double kMinTickPixels = 90;
 constexpr double kMinEdgeGap = 3;  // pixels between steps drawn apart
-// A bus's crossings closer than their width would be drawn over each other.
-constexpr double kMinBusEdgeGap = 2 * kCrossing;
+// A bus's crossings drawn apart need their width and a few pixels of level between them, or
+// they run into one another.
+constexpr double kMinBusEdgeGap = 2 * kCrossing + 4;
 constexpr double kLabelGap = 4;  // pixels between the cursor's label and a ruler label
 
 // Text cut to at most width pixels of the diagram's font ("..." at the end when cut); CJK

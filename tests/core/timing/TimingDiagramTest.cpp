@@ -234,6 +234,35 @@ TEST(TimingDiagram, KeptStepsDrawTheSameAsFoundOnes) {
     }
 }
 
+TEST(TimingDiagram, StepsTooCloseToDrawApartAreOneBlock) {
+    // A bit's steps are drawn apart from 3 pixels on; a bus's crossings (6 pixels wide) need a
+    // few pixels of level between them, from 10 pixels on: closer ones are one solid block.
+    constexpr DiagramColor kBlock{16, 88, 176};
+    const struct {
+        const char* signal;
+        int pixels;  // between changes
+        bool block;
+    } cases[] = {{"X000.0", 2, true}, {"X000.0", 3, false}, {"D010", 6, true},
+                 {"D010", 9, true},   {"D010", 10, false},  {"D010", 14, false}};
+    for (const auto& c : cases) {
+        SignalHistory history;
+        history.SetSignals({Named(c.signal)}, {});
+        for (int i = 0; i < 6; ++i) {
+            history.Record(0, 100 + i * c.pixels, static_cast<std::uint32_t>(i % 2), false);
+        }
+        history.SetEnd(400);
+        TimingDiagram diagram(history);
+        // One millisecond a pixel.
+        diagram.SetWidth(TimingDiagram::kPlotLeft + 400 + TimingDiagram::kRightMargin);
+        diagram.SetGrid(1, 0);
+        RecordingPainter painter;
+        diagram.Draw(painter);
+        const auto& row = painter.Group(std::string("row-") + c.signal);
+        const auto blocks = std::count(row.rectColors.begin(), row.rectColors.end(), kBlock);
+        EXPECT_EQ(blocks, c.block ? 1 : 0) << c.signal << " " << c.pixels << " pixels apart";
+    }
+}
+
 TEST(TimingDiagram, BusValuesCursorAndForces) {
     SignalHistory history;
     history.SetSignals({Named("R100"), Named("X000.1")}, {});

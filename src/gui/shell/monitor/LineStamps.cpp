@@ -1,7 +1,6 @@
 #include "shell/monitor/LineStamps.h"
 
 #include <QImage>
-#include <algorithm>
 #include <bit>
 #include <cmath>
 
@@ -28,18 +27,36 @@ std::size_t CLineStamps::KeyHash::operator()(const Key& key) const {
     return static_cast<std::size_t>(hash ^ (hash >> 29));
 }
 
-const CLineStamps::Shape* CLineStamps::ShapeOf(QPointF start, QPointF extent,
-                                               QPainter::RenderHints hints) {
+const std::vector<qsizetype>& CLineStamps::Shape::OffsetsIn(qsizetype bytesPerLine) {
+    if (pitch != bytesPerLine) {
+        pitch = bytesPerLine;
+        offsets.clear();
+        for (const QPoint at : pixels) {
+            offsets.push_back(at.y() * bytesPerLine + at.x() * qsizetype{sizeof(QRgb)});
+        }
+    }
+    return offsets;
+}
+
+CLineStamps::Shape* CLineStamps::ShapeOf(QPointF start, QPointF extent,
+                                         QPainter::RenderHints hints) {
     if (std::abs(extent.x()) > kMostExtent || std::abs(extent.y()) > kMostExtent) {
         return nullptr;
     }
     const Key key{start.x(), start.y(), extent.x(), extent.y(), hints.toInt()};
-    for (std::size_t i = 0; i < m_recent.size(); ++i) {
-        if (m_recent[i].key == key) {
-            // Moved to the front: a trace's crossings take turns between two or four shapes.
-            std::rotate(m_recent.begin(), m_recent.begin() + static_cast<std::ptrdiff_t>(i),
-                        m_recent.begin() + static_cast<std::ptrdiff_t>(i) + 1);
-            return m_recent.front().shape;
+    for (const Recent& last : m_last) {
+        if (last.key == key) {
+            return last.shape;
+        }
+    }
+    const auto remembered = [&](Shape* shape) {
+        m_last[1] = m_last[0];
+        m_last[0] = {key, shape};
+        return shape;
+    };
+    for (const Recent& recent : m_recent) {
+        if (recent.key == key) {
+            return remembered(recent.shape);
         }
     }
     auto found = m_shapes.find(key);
@@ -47,13 +64,14 @@ const CLineStamps::Shape* CLineStamps::ShapeOf(QPointF start, QPointF extent,
         if (m_shapes.size() >= kMostShapes) {
             m_shapes.clear();
             m_recent.fill({});
+            m_last.fill({});
         }
         found = m_shapes.emplace(key, Measured(key)).first;
     }
-    const Shape* shape = found->second ? &*found->second : nullptr;
-    std::rotate(m_recent.begin(), m_recent.end() - 1, m_recent.end());
-    m_recent.front() = {key, shape};
-    return shape;
+    Shape* shape = found->second ? &*found->second : nullptr;
+    m_recent[m_nextRecent] = {key, shape};
+    m_nextRecent = (m_nextRecent + 1) % kRecent;
+    return remembered(shape);
 }
 
 std::optional<CLineStamps::Shape> CLineStamps::Measured(const Key& key) {

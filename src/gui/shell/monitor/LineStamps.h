@@ -23,10 +23,14 @@ class CLineStamps {
     struct Shape {
         std::vector<QPoint> pixels;
         QRect box;
+        // The pixels' byte offsets in an image of lines pitch bytes apart (the last asked for).
+        std::vector<qsizetype> offsets;
+        qsizetype pitch = 0;
+        const std::vector<qsizetype>& OffsetsIn(qsizetype bytesPerLine);
     };
     // The shape of a line from start (within its pixel, 0 to 1) on by extent (device pixels);
     // nullptr for a line too long to keep.
-    const Shape* ShapeOf(QPointF start, QPointF extent, QPainter::RenderHints hints);
+    Shape* ShapeOf(QPointF start, QPointF extent, QPainter::RenderHints hints);
 
   private:
     struct Key {
@@ -53,9 +57,12 @@ class CLineStamps {
     // The map's elements stay put while it is not cleared.
     struct Recent {
         Key key;
-        const Shape* shape = nullptr;
+        Shape* shape = nullptr;
     };
     std::array<Recent, kRecent> m_recent{};
+    std::size_t m_nextRecent = 0;
+    // The last two found, asked first: a polyline of crossings takes turns between two shapes.
+    std::array<Recent, 2> m_last{};
 };
 
 }  // namespace rungpad

@@ -373,10 +373,11 @@ void CQtDiagramPainter::Polyline(std::span<const DiagramPoint> points, DiagramCo
 }
 
 bool CQtDiagramPainter::StampLine(const QLineF& line, DiagramColor color) {
-    const QPointF start = line.p1() + QPointF(m_origin);
-    const QPoint anchor(PixelOf(start.x()), PixelOf(start.y()));
-    const CLineStamps::Shape* shape =
-        m_lineStamps->ShapeOf(start - QPointF(anchor), line.p2() - line.p1(), m_hints);
+    const double x = line.x1() + m_origin.x();
+    const double y = line.y1() + m_origin.y();
+    const QPoint anchor(PixelOf(x), PixelOf(y));
+    CLineStamps::Shape* shape = m_lineStamps->ShapeOf(QPointF(x - anchor.x(), y - anchor.y()),
+                                                      line.p2() - line.p1(), m_hints);
     if (!shape) {
         return false;
     }
@@ -387,9 +388,10 @@ bool CQtDiagramPainter::StampLine(const QLineF& line, DiagramColor color) {
         return false;
     }
     const QRgb pixel = qRgb(color.red, color.green, color.blue);
-    uchar* const origin = m_pixels + anchor.y() * m_bytesPerLine;
-    for (const QPoint at : shape->pixels) {
-        reinterpret_cast<QRgb*>(origin + at.y() * m_bytesPerLine)[anchor.x() + at.x()] = pixel;
+    uchar* const origin =
+        m_pixels + anchor.y() * m_bytesPerLine + anchor.x() * qsizetype{sizeof(QRgb)};
+    for (const qsizetype offset : shape->OffsetsIn(m_bytesPerLine)) {
+        *reinterpret_cast<QRgb*>(origin + offset) = pixel;
     }
     return true;
 }
