@@ -299,8 +299,8 @@ void CQtDiagramPainter::Polyline(std::span<const DiagramPoint> points, DiagramCo
     }
     DrawHeldRects();  // beneath the lines
     // Level and upright segments (nearly all of a trace) are filled as the pixel runs a
-    // one-pixel line covers, a batch at a time: stroking them one by one costs more than the
-    // rest of the diagram. Slanted ones (bus crossings) are stroked.
+    // one-pixel line covers: stroking them one by one costs more than the rest of the diagram.
+    // Slanted ones (bus crossings) are set from their stamps, else stroked.
     m_runs.clear();
     m_slanted.clear();
     const QRgb pixel = qRgb(color.red, color.green, color.blue);
