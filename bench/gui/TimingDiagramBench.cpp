@@ -1,11 +1,12 @@
 // A repaint of the Timing Diagram window with 32 signals over 10 minutes of 8 ms scans (bits
 // that change every scan to every 16th, words that count every scan), at several zooms: the
 // whole run across the window, 10 seconds, 3 s, 700 ms (a word's crossings as close as they are
-// drawn apart: the most lines), 100 ms (its values written out). The same picture again (a cursor dragged, a
-// window uncovered), and while following a live run that grows by a display frame of scans
-// before each repaint (the window scrolls on; 10 minutes of history kept). Each is reported beside
-// the display frame of monitor mode on the 1600-line program, measured in the same run (its CPU
-// time for one simulated second, a thirtieth of it): frame_ratio = repaint / frame. Target: <= 0.5.
+// drawn apart: the most lines), 100 ms (its values written out). The same picture again (a cursor
+// dragged, a window uncovered), and while following a live run that grows by a display frame of
+// scans before each repaint (the window scrolls on; 10 minutes of history kept). Each is reported
+// beside the display frame of monitor mode on the 1600-line program, measured in the same run (its
+// CPU time for one simulated second, a thirtieth of it): frame_ratio = repaint / frame. Target: <=
+// 0.5.
 
 #include <benchmark/benchmark.h>
 

@@ -159,23 +159,27 @@ void CQtDiagramPainter::FillRect(double x, double y, double width, double height
     }
 }
 
-void CQtDiagramPainter::FillPixels(const QRect& rect, DiagramColor color) {
+void CQtDiagramPainter::FillUnclipped(int left, int top, int right, int bottom, QRgb pixel) {
     // (Worked out inline: a trace fills thousands of runs a pixel or two long.)
+    left = std::max(left + m_origin.x(), m_bounds.left());
+    right = std::min(right + m_origin.x(), m_bounds.right());
+    top = std::max(top + m_origin.y(), m_bounds.top());
+    bottom = std::min(bottom + m_origin.y(), m_bounds.bottom());
+    if (left <= right && top <= bottom) {
+        SetPixels(m_pixels, m_bytesPerLine, left, top, right, bottom, pixel);
+    }
+}
+
+void CQtDiagramPainter::FillPixels(const QRect& rect, DiagramColor color) {
+    const QRgb pixel = qRgb(color.red, color.green, color.blue);
+    if (!m_clipped) {
+        FillUnclipped(rect.left(), rect.top(), rect.right(), rect.bottom(), pixel);
+        return;
+    }
     const int left = std::max(rect.left() + m_origin.x(), m_bounds.left());
     const int right = std::min(rect.right() + m_origin.x(), m_bounds.right()) + 1;
     const int shownTop = std::max(rect.top() + m_origin.y(), m_bounds.top());
     const int shownBottom = std::min(rect.bottom() + m_origin.y(), m_bounds.bottom());
-    if (left >= right || shownTop > shownBottom) {
-        return;
-    }
-    const QRgb pixel = qRgb(color.red, color.green, color.blue);
-    const auto fill = [&](int from, int to, int top, int bottom) {
-        SetPixels(m_pixels, m_bytesPerLine, from, top, to - 1, bottom, pixel);
-    };
-    if (!m_clipped) {
-        fill(left, right, shownTop, shownBottom);
-        return;
-    }
     for (int top = shownTop; top <= shownBottom;) {
         const Band& band = m_bands[m_bandOfLine[static_cast<std::size_t>(top)]];
         const int bottom = std::min(band.bottom, shownBottom);
@@ -183,7 +187,7 @@ void CQtDiagramPainter::FillPixels(const QRect& rect, DiagramColor color) {
             const int from = std::max(left, m_spans[i].first);
             const int to = std::min(right, m_spans[i].second);
             if (from < to) {
-                fill(from, to, top, bottom);
+                SetPixels(m_pixels, m_bytesPerLine, from, top, to - 1, bottom, pixel);
             }
         }
         top = bottom + 1;
@@ -309,18 +313,9 @@ void CQtDiagramPainter::Polyline(std::span<const DiagramPoint> points, DiagramCo
         const DiagramPoint& to = points[i];
         const bool straight = from.y == to.y || from.x == to.x;
         if (straight && m_pixels && !m_clipped) {
-            // (The most frequent case, worked out inline: thousands a repaint.)
-            const int left =
-                std::max(PixelOf(std::min(from.x, to.x)) + m_origin.x(), m_bounds.left());
-            const int right =
-                std::min(PixelOf(std::max(from.x, to.x)) + m_origin.x(), m_bounds.right());
-            const int top =
-                std::max(PixelOf(std::min(from.y, to.y)) + m_origin.y(), m_bounds.top());
-            const int bottom =
-                std::min(PixelOf(std::max(from.y, to.y)) + m_origin.y(), m_bounds.bottom());
-            if (left <= right && top <= bottom) {
-                SetPixels(m_pixels, m_bytesPerLine, left, top, right, bottom, pixel);
-            }
+            // The most frequent case: thousands a repaint.
+            FillUnclipped(PixelOf(std::min(from.x, to.x)), PixelOf(std::min(from.y, to.y)),
+                          PixelOf(std::max(from.x, to.x)), PixelOf(std::max(from.y, to.y)), pixel);
         } else if (straight) {
             const int left = PixelOf(std::min(from.x, to.x));
             const int top = PixelOf(std::min(from.y, to.y));

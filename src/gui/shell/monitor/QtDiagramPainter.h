@@ -67,6 +67,9 @@ class CQtDiagramPainter : public DiagramPainter {
     // Sets the pixels of line from its stamp when it lies wholly where pixels may be written;
     // false (nothing drawn) when it does not or has none.
     bool StampLine(const QLineF& line, DiagramColor color);
+    // Fills left to right, top to bottom (painter coordinates) in the image's pixels, within its
+    // bounds, without a clip.
+    void FillUnclipped(int left, int top, int right, int bottom, QRgb pixel);
     // Fills rect (painter coordinates) in the image's pixels.
     void FillPixels(const QRect& rect, DiagramColor color);
     // Whether pixels of rect (painter coordinates) may be drawn: a cheap test on its top and

@@ -289,7 +289,7 @@ void CTimingDiagramView::paintEvent(QPaintEvent* event) {
         m_frameKey = frameKey;
         m_frameNames = std::move(names);
     }
-    DrawPart(painter, QPoint(0, 0), m_picture, QRect(QPoint(0, 0), size));
+    painter.drawImage(QPoint(0, 0), m_picture);  // at its device pixel ratio
     painter.save();
     painter.setClipRect(RowsRect(diagram));
     {
@@ -335,17 +335,6 @@ void CTimingDiagramView::DrawRows(const TimingDiagram& diagram) {
     TimingDiagram rows = diagram;
     rows.SetCursor(std::nullopt);
     rows.Draw(diagramPainter);
-}
-
-void CTimingDiagramView::DrawPart(QPainter& painter, QPoint at, const QImage& image,
-                                  const QRect& part) {
-    const qreal ratio = image.devicePixelRatio();
-    if (ratio == 1) {
-        painter.drawImage(at, image, part);  // copied as it is
-    } else {
-        painter.drawImage(QRectF(at, part.size()), image,
-                          QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
-    }
 }
 
 std::vector<std::string> CTimingDiagramView::NamesOf(const TimingDiagram& diagram) const {

@@ -140,8 +140,6 @@ class CTimingDiagramView : public QAbstractScrollArea {
     void DrawFrame(const TimingDiagram& diagram, bool names);
     // What the names column shows: the first row, then each row's name and note.
     std::vector<std::string> NamesOf(const TimingDiagram& diagram) const;
-    // Part of image (logical pixels) drawn at at.
-    static void DrawPart(QPainter& painter, QPoint at, const QImage& image, const QRect& part);
 
     const SignalHistory* m_history = nullptr;
     bool m_live = false;
